@@ -1,0 +1,55 @@
+# The two commands of the README, and a few helpers for developers.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+CMAKE_GEN  := -G Ninja
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps build run test test-main test-asan bench fuzz format clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQB_WERROR=ON
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/cli/quellbrandiren-cli --help
+
+test: test-main test-asan
+
+test-main: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DQB_WERROR=ON \
+	  -DQB_SANITIZE=ON -DQB_BUILD_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD)/bench/qb_*_bench; do echo "== $$b"; $$b; done
+
+# libFuzzer programs need clang; each runs FUZZ_SECONDS on its own corpus
+# folder, seeded from the kept inputs in tests/data/fuzz/.
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DQB_BUILD_FUZZ=ON -DQB_SANITIZE=ON -DQB_BUILD_BENCH=OFF -DQB_WITH_QT=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@for f in $(FUZZ_BUILD)/fuzz/*_fuzz; do \
+	  name=$$(basename $$f _fuzz); mkdir -p fuzz/corpus-$$name; \
+	  echo "== $$name"; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) fuzz/corpus-$$name tests/data/fuzz/$$name || exit 1; \
+	done
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,31 @@
+# Warning policy for the project's own targets. Third-party headers come in as
+# SYSTEM includes through their imported targets, so -Werror only judges our code.
+function(qb_target_warnings target)
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
+    -Wimplicit-fallthrough)
+  if(QB_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
+# A library of one layer: its own folder is its public include path, so a layer
+# sees only the headers of the targets it links.
+function(qb_add_library target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
+  add_library(${target} STATIC ${ARG_SOURCES})
+  target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${target} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
+  qb_target_warnings(${target})
+endfunction()
+
+# One GoogleTest program per layer; every test case becomes a ctest test.
+function(qb_add_test target)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${target} PRIVATE
+    QB_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
+  qb_target_warnings(${target})
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+endfunction()

@@ -1,0 +1,157 @@
+#include "CDataArray.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "CProject.h"
+#include "CScheduleArray.h"
+
+namespace qb {
+namespace {
+
+class CountingListener : public IPropertyChangeListener {
+public:
+    void OnPropertyChanged() override { ++calls; }
+    int calls = 0;
+};
+
+std::unique_ptr<CSchedule> MakeSchedule(std::int32_t id, const std::string& caption = {}) {
+    auto schedule = std::make_unique<CSchedule>(id);
+    schedule->SetCaption(caption);
+    return schedule;
+}
+
+void Fill(CScheduleArray& array, int count) {
+    for (int i = 0; i < count; ++i) array.Add(MakeSchedule(i, "s" + std::to_string(i)));
+}
+
+TEST(CDataArray, AssignElementsPairsByPositionAndTrimsTheSurplus) {
+    CScheduleArray source;
+    Fill(source, 2);
+    source.At(0)->SetCaption("first");
+    CScheduleArray target;
+    Fill(target, 5);
+    CSchedule* keptFirst = target.At(0);
+    CSchedule* keptSecond = target.At(1);
+
+    ASSERT_TRUE(target.AssignElements(source));
+    ASSERT_EQ(target.GetCount(), 2);
+    EXPECT_EQ(target.At(0), keptFirst) << "assigned in place, identity kept";
+    EXPECT_EQ(target.At(1), keptSecond);
+    EXPECT_EQ(target.At(0)->GetCaption(), "first");
+}
+
+TEST(CDataArray, AssignElementsClonesSourceElementsBeyondTheOwnCount) {
+    CScheduleArray source;
+    Fill(source, 4);
+    CScheduleArray target;
+    Fill(target, 1);
+    ASSERT_TRUE(target.AssignElements(source));
+    ASSERT_EQ(target.GetCount(), 4);
+    EXPECT_NE(target.At(3), source.At(3));
+    EXPECT_EQ(target.At(3)->GetCaption(), "s3");
+    EXPECT_EQ(target.At(3)->GetListenerCount(), 1) << "the clone reports to its new array";
+}
+
+TEST(CDataArray, AssignElementsRefusesAnArrayOfAnotherType) {
+    CScheduleArray target;
+    Fill(target, 2);
+    CRowArray rows;
+    EXPECT_FALSE(target.AssignElements(rows));
+    EXPECT_EQ(target.GetCount(), 2);
+}
+
+TEST(CDataArray, LiveCountSkipsDeletedElementsAndEmptySlots) {
+    CScheduleArray array;
+    Fill(array, 3);
+    for (int i = 0; i < 3; ++i) array.At(i)->SetDeleted(true);
+    EXPECT_EQ(array.GetCount(true), 0);
+    EXPECT_EQ(array.GetCount(false), 3);
+    array.SetSize(5);
+    EXPECT_EQ(array.GetCount(false), 5);
+    EXPECT_EQ(array.GetAt(4), nullptr);
+    array.At(0)->SetDeleted(false);
+    EXPECT_EQ(array.GetCount(true), 1);
+}
+
+TEST(CDataArray, IndexOutsideTheArrayThrowsAndChangesNothing) {
+    CScheduleArray array;
+    Fill(array, 2);
+    EXPECT_THROW(array.GetAt(2), std::invalid_argument);
+    EXPECT_THROW(array.GetAt(-1), std::invalid_argument);
+    EXPECT_THROW(array.DeleteAt(2), std::invalid_argument);
+    EXPECT_THROW(array.SetAt(2, MakeSchedule(9)), std::invalid_argument);
+    EXPECT_THROW(array.InsertAt(3, MakeSchedule(9)), std::invalid_argument);
+    EXPECT_EQ(array.GetCount(), 2);
+    array.InsertAt(2, MakeSchedule(9));  // one past the end appends
+    EXPECT_EQ(array.At(2)->GetObjectId(), 9);
+}
+
+TEST(CDataArray, ElementsOfAnotherClassAreRefused) {
+    CScheduleArray array;
+    EXPECT_THROW(array.Add(std::make_unique<CRow>()), std::invalid_argument);
+    EXPECT_EQ(array.GetCount(), 0);
+}
+
+TEST(CDataArray, ChangesPassUpwardsThroughArraysRowsAndTheProject) {
+    CProject project;
+    CountingListener listener;
+    project.AddListener(&listener);
+    auto parent = std::make_unique<CRow>(1);
+    CRow* parentRow = parent.get();
+    project.GetRows().Add(std::move(parent));
+    parentRow->GetChildren().Add(std::make_unique<CRow>(2));
+    CRow* child = parentRow->GetChildren().At(0);
+
+    for (CData* object : std::initializer_list<CData*>{
+             &project, &project.GetRows(), parentRow, &parentRow->GetChildren(), child}) {
+        object->SetNotifyEnabled(true);
+    }
+    child->SetCaption("deep change");
+    EXPECT_EQ(listener.calls, 1);
+    project.GetSchedules().SetNotifyEnabled(true);
+    project.GetSchedules().Add(MakeSchedule(3));
+    EXPECT_EQ(listener.calls, 2);
+}
+
+TEST(CDataArray, AnElementTakenOutNoLongerReportsToTheArray) {
+    std::unique_ptr<CData> taken;
+    CountingListener listener;
+    {
+        CScheduleArray array;
+    Fill(array, 2);
+        array.SetNotifyEnabled(true);
+        array.AddListener(&listener);
+        taken = array.RemoveAt(0);
+        EXPECT_EQ(listener.calls, 1);
+        EXPECT_EQ(taken->GetListenerCount(), 0);
+        std::unique_ptr<CData> replaced = array.SetAt(0, MakeSchedule(7));
+        EXPECT_EQ(replaced->GetListenerCount(), 0);
+    }
+    // The array is gone; changing the element must not reach it.
+    taken->SetNotifyEnabled(true);
+    static_cast<CSchedule&>(*taken).SetCaption("after");
+    EXPECT_EQ(listener.calls, 2);
+}
+
+TEST(CDataArray, FindLooksForThatVeryObject) {
+    CScheduleArray array;
+    Fill(array, 3);
+    EXPECT_EQ(array.Find(array.At(2)), 2);
+    CSchedule twin(2);
+    EXPECT_EQ(array.Find(&twin), -1);
+    EXPECT_EQ(array.Find(nullptr), -1);
+}
+
+TEST(CDataArray, RemoveAllHandsEveryElementBack) {
+    CScheduleArray array;
+    Fill(array, 3);
+    auto removed = array.RemoveAll();
+    EXPECT_EQ(array.GetCount(), 0);
+    ASSERT_EQ(removed.size(), 3u);
+    EXPECT_EQ(static_cast<CSchedule&>(*removed[1]).GetCaption(), "s1");
+}
+
+}  // namespace
+}  // namespace qb

@@ -1,0 +1,175 @@
+#include "CData.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "CMemo.h"
+#include "CRow.h"
+#include "CSchedule.h"
+
+namespace qb {
+namespace {
+
+// Records every call, so order and count can be checked.
+class RecordingListener : public IPropertyChangeListener {
+public:
+    RecordingListener(std::vector<int>* log, int tag) : log_(log), tag_(tag) {}
+    void OnPropertyChanged() override { log_->push_back(tag_); }
+
+private:
+    std::vector<int>* log_;
+    int tag_;
+};
+
+TEST(CData, NewObjectsCarryTheirIdAndNoMaps) {
+    CSchedule schedule(42);
+    EXPECT_EQ(schedule.GetObjectId(), 42);
+    EXPECT_FALSE(schedule.IsDeleted());
+    EXPECT_TRUE(schedule.GetLastModified().IsNull());
+    EXPECT_FALSE(schedule.IsNotifyEnabled());
+    EXPECT_EQ(schedule.PropertyMapOrNull(), nullptr);
+    EXPECT_EQ(schedule.ParamMapOrNull(), nullptr);
+}
+
+TEST(CData, SettersNotifyOnlyOnAnEffectiveChangeAndOnlyWhenEnabled) {
+    std::vector<int> log;
+    RecordingListener first(&log, 1), second(&log, 2);
+    CSchedule schedule;
+    schedule.AddListener(&first);
+    schedule.AddListener(&second);
+
+    schedule.SetCaption("quiet");  // notifications are off
+    EXPECT_TRUE(log.empty());
+
+    schedule.SetNotifyEnabled(true);
+    schedule.SetCaption("quiet");  // same value
+    EXPECT_TRUE(log.empty());
+    schedule.SetCaption("loud");
+    EXPECT_EQ(log, (std::vector<int>{1, 2}));
+
+    log.clear();
+    schedule.SetEdgePen(CPenInfo());
+    schedule.SetTextFont(CFontInfo("other face", 99, 0, false));  // still "not set"
+    EXPECT_TRUE(log.empty());
+    schedule.SetStartDate(COleDateTime::Invalid());
+    schedule.SetStartDate(COleDateTime::Invalid());
+    EXPECT_EQ(log.size(), 4u) << "an invalid date is never equal to another";
+}
+
+TEST(CData, ParamChangesNotifyButRemovalDoesNot) {
+    std::vector<int> log;
+    RecordingListener listener(&log, 1);
+    CRow row;
+    row.AddListener(&listener);
+    row.SetNotifyEnabled(true);
+
+    row.SetParamInt("_BackColor", 255);
+    row.SetParamBool("flag", true);
+    EXPECT_EQ(log.size(), 2u);
+    row.RemoveParam("flag");
+    EXPECT_EQ(log.size(), 2u);
+
+    EXPECT_EQ(row.GetParamInt("_BackColor", 7), 255);
+    EXPECT_EQ(row.GetParamInt("missing", 7), 7);
+    EXPECT_FALSE(row.GetParamBool("flag", false));
+    EXPECT_EQ(row.GetParam("missing", "fallback"), "fallback");
+    row.SetParam("_c3", "");
+    EXPECT_EQ(row.GetParamInt("_c3", 7), 7) << "an empty value reads as the default";
+}
+
+TEST(CData, SetPropertiesLoadsMissingNamesAsTypeDefaultsNotConstructorValues) {
+    CSchedule schedule;
+    schedule.SetDeleted(true);
+    schedule.SetLastModified(COleDateTime(2020, 5, 1, 0, 0, 0));
+    PropertyMap map;
+    map.Set("caption", "from the map");
+    schedule.SetProperties(map);
+
+    EXPECT_FALSE(schedule.IsDeleted());
+    EXPECT_TRUE(schedule.GetLastModified().IsNull());
+    EXPECT_EQ(schedule.GetCaption(), "from the map");
+    EXPECT_EQ(schedule.GetWeight(), 0) << "the default of an integer is 0, not 1";
+    EXPECT_EQ(schedule.GetBgColor(), 0u);
+    EXPECT_TRUE(schedule.GetStartDate().IsNull());
+    EXPECT_EQ(schedule.GetRowObjectId(), 0);
+}
+
+TEST(CData, LoadingNormalisesAlignments) {
+    CSchedule schedule;
+    PropertyMap map;
+    map.Set("captionVAlign", "5");
+    map.Set("captionHAlign", "2");
+    schedule.SetProperties(map);
+    EXPECT_EQ(schedule.GetCaptionVAlign(), 0);
+    EXPECT_EQ(schedule.GetCaptionHAlign(), 2);
+}
+
+TEST(CData, GetPropertiesWritesEveryTypedFieldAndKeepsForeignNames) {
+    CMemo memo(7);
+    memo.SetProperty("somethingElse", "kept", false);
+    PropertyMap out;
+    memo.GetProperties(out);
+    EXPECT_EQ(out.Get("objectId"), "7");
+    EXPECT_EQ(out.Get("text"), "");
+    EXPECT_TRUE(out.Contains("text")) << "empty text is written too";
+    EXPECT_EQ(out.Get("somethingElse"), "kept");
+    EXPECT_EQ(out, memo.CollectProperties());
+}
+
+TEST(CData, AssignCopiesFieldsAndParamsButNotListenersOrProperties) {
+    std::vector<int> log;
+    RecordingListener listener(&log, 1);
+    CSchedule source(5);
+    source.SetCaption("bar");
+    source.SetParam("_tooltip", "tip");
+    source.SetRegistrant("yamada");
+    source.SetProperty("stale", "x", false);
+    source.AddListener(&listener);
+
+    CSchedule target(9);
+    target.SetParam("old", "gone");
+    ASSERT_TRUE(target.Assign(source));
+    EXPECT_EQ(target.GetObjectId(), 5);
+    EXPECT_EQ(target.GetCaption(), "bar");
+    EXPECT_EQ(target.GetRegistrant(), "yamada");
+    EXPECT_EQ(target.GetParam("_tooltip"), "tip");
+    EXPECT_FALSE(target.HasParam("old"));
+    EXPECT_EQ(target.GetProperty("stale"), "");
+    EXPECT_EQ(target.GetListenerCount(), 0);
+}
+
+TEST(CData, AssignBetweenDifferentTypesChangesNothing) {
+    CRow row(3);
+    row.SetCaption("row");
+    CSchedule schedule(4);
+    schedule.SetCaption("schedule");
+    EXPECT_FALSE(schedule.Assign(row));
+    EXPECT_EQ(schedule.GetObjectId(), 4);
+    EXPECT_EQ(schedule.GetCaption(), "schedule");
+}
+
+TEST(CData, CloneGivesAnIndependentObjectOfTheSameClass) {
+    CMemo memo(11);
+    memo.SetText("note");
+    memo.SetParam("p", "v");
+    std::unique_ptr<CData> copy = memo.Clone();
+    ASSERT_EQ(copy->GetType(), CData::kMemo);
+    auto& cloned = static_cast<CMemo&>(*copy);
+    EXPECT_EQ(cloned.GetText(), "note");
+    EXPECT_EQ(cloned.GetObjectId(), 11);
+    memo.SetText("changed");
+    EXPECT_EQ(cloned.GetText(), "note");
+    EXPECT_EQ(cloned.GetParam("p"), "v");
+}
+
+TEST(CData, CopyFromCarriesTheNotifySwitch) {
+    CRow source;
+    source.SetNotifyEnabled(true);
+    CRow target;
+    target.CopyFrom(source);
+    EXPECT_TRUE(target.IsNotifyEnabled());
+}
+
+}  // namespace
+}  // namespace qb

@@ -1,0 +1,93 @@
+#include "ObjectText.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "CMemo.h"
+#include "CSchedule.h"
+
+namespace qb {
+namespace {
+
+TEST(ObjectText, HexIsUpperCaseTwoDigitsPerByte) {
+    EXPECT_EQ(ObjectText::ToHex("abc"), "616263");
+    EXPECT_EQ(ObjectText::ToHex(std::string("\x00\xFF", 2)), "00FF");
+    EXPECT_EQ(ObjectText::ToHex(""), "");
+    EXPECT_EQ(ObjectText::FromHex("616263"), "abc");
+    EXPECT_EQ(ObjectText::FromHex("61626"), "ab") << "an odd last digit is dropped";
+    EXPECT_EQ(ObjectText::FromHex("6a6B"), "jk");
+}
+
+TEST(ObjectText, StartsWithTagWordAndCounts) {
+    CMemo memo(3);
+    memo.SetParam("k", "v");
+    const std::string text = ObjectText::Write(memo);
+    EXPECT_EQ(text.rfind("memo\t19\t1\t", 0), 0u) << text.substr(0, 20);
+    EXPECT_NE(text.find("\t74657874\t\t"), std::string::npos) << "text= is written as empty hex";
+    EXPECT_EQ(text.substr(text.size() - 6), "\t6B\t76");
+}
+
+TEST(ObjectText, JapaneseTextTravelsAsShiftJisHex) {
+    CSchedule schedule(8);
+    schedule.SetCaption("\xE5\xB7\xA5\xE4\xBA\x8B");  // 工事
+    const std::string text = ObjectText::Write(schedule);
+    EXPECT_NE(text.find("\t63617074696F6E\t8D488E96\t"), std::string::npos);
+}
+
+TEST(ObjectText, RoundTripKeepsIdFieldsAndParams) {
+    CSchedule schedule(1234);
+    schedule.SetCaption("\xE5\xB7\xA5\xE4\xBA\x8B 1");
+    schedule.SetStartDate(COleDateTime(2024, 4, 1, 0, 0, 0));
+    schedule.SetEndOffset(5000);
+    schedule.SetTextFont(CFontInfo(CFontInfo::DefaultFace(), 9, CFontInfo::kBold));
+    schedule.SetParam("_tooltip", "\xE3\x83\x92\xE3\x83\xB3\xE3\x83\x88");
+    schedule.SetRegistrant("suzuki");
+
+    std::unique_ptr<CData> read = ObjectText::Read(ObjectText::Write(schedule));
+    ASSERT_NE(read, nullptr);
+    ASSERT_EQ(read->GetType(), CData::kSchedule);
+    auto& copy = static_cast<CSchedule&>(*read);
+    EXPECT_EQ(copy.GetObjectId(), 1234);
+    EXPECT_EQ(copy.CollectProperties(), schedule.CollectProperties());
+    EXPECT_EQ(copy.GetParam("_tooltip"), schedule.GetParam("_tooltip"));
+    EXPECT_EQ(copy.GetTextFont(), schedule.GetTextFont());
+}
+
+TEST(ObjectText, TextOutsideCp932IsReportedAsLost) {
+    CSchedule schedule;
+    schedule.SetCaption("ok \xF0\x9F\x98\x80");
+    bool lost = false;
+    std::string text = ObjectText::Write(schedule, &lost);
+    EXPECT_TRUE(lost);
+    auto read = ObjectText::Read(text);
+    EXPECT_EQ(static_cast<CSchedule&>(*read).GetCaption(), "ok ?");
+
+    schedule.SetCaption("ok");
+    ObjectText::Write(schedule, &lost);
+    EXPECT_FALSE(lost);
+}
+
+TEST(ObjectText, DamagedTextIsRefused) {
+    EXPECT_THROW(ObjectText::Read(""), std::invalid_argument);
+    EXPECT_THROW(ObjectText::Read("row\t2\t0\t61\t62"), std::invalid_argument);
+    EXPECT_THROW(ObjectText::Read("row\tx\t0"), std::invalid_argument);
+    EXPECT_THROW(ObjectText::Read("row\t-1\t0"), std::invalid_argument);
+    EXPECT_THROW(ObjectText::Read("row\t1\t0\tZZ\t61"), std::invalid_argument);
+    EXPECT_THROW(ObjectText::Read("row\t999999999\t999999999"), std::invalid_argument);
+}
+
+TEST(ObjectText, UnknownTagWordGivesNoObject) {
+    EXPECT_EQ(ObjectText::Read("gadget\t0\t0"), nullptr);
+    EXPECT_EQ(ObjectText::Read("holiday\t0\t0"), nullptr);
+}
+
+TEST(ObjectText, BrokenShiftJisBytesDoNotStopTheRead) {
+    // A lone lead byte decodes as a replacement character, not as a failure.
+    auto read = ObjectText::Read("row\t1\t0\t63617074696F6E\t6182");
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->CollectProperties().Get("caption"), "a\xEF\xBF\xBD");
+}
+
+}  // namespace
+}  // namespace qb

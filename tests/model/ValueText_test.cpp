@@ -1,0 +1,109 @@
+#include "ValueText.h"
+
+#include <gtest/gtest.h>
+
+namespace qb {
+namespace {
+
+TEST(ValueText, IntegerTextGivesDefaultUnlessItReallyIsZero) {
+    EXPECT_EQ(ValueText::ToInt("0", 9), 0);
+    EXPECT_EQ(ValueText::ToInt("00", 9), 9);
+    EXPECT_EQ(ValueText::ToInt("", 9), 9);
+    EXPECT_EQ(ValueText::ToInt("abc", 9), 9);
+    EXPECT_EQ(ValueText::ToInt("-0", 9), 9);
+    EXPECT_EQ(ValueText::ToInt("-5", 9), -5);
+    EXPECT_EQ(ValueText::ToInt("7x", 9), 7);
+    EXPECT_EQ(ValueText::ToInt("12abc", 9), 12);
+    EXPECT_EQ(ValueText::ToInt(" 42", 9), 42);
+}
+
+TEST(ValueText, IntegerTextBeyondThirtyTwoBitsIsClampedNotWrapped) {
+    EXPECT_EQ(ValueText::ToInt("99999999999999999999", 0), 2147483647);
+    EXPECT_EQ(ValueText::ToInt("-99999999999999999999", 0), -2147483647 - 1);
+    EXPECT_EQ(ValueText::ToInt("-2147483648", 0), -2147483647 - 1);
+}
+
+TEST(ValueText, BoolTextMustBeExactlyTrueOrFalse) {
+    EXPECT_TRUE(ValueText::ToBool("true", false));
+    EXPECT_FALSE(ValueText::ToBool("false", true));
+    EXPECT_TRUE(ValueText::ToBool("TRUE", true));
+    EXPECT_FALSE(ValueText::ToBool("TRUE", false));
+    EXPECT_FALSE(ValueText::ToBool("1", false));
+    EXPECT_TRUE(ValueText::ToBool("True", true));
+}
+
+TEST(ValueText, ColourIsTheSignedDecimalOfItsBits) {
+    EXPECT_EQ(ValueText::FromColour(kWhite), "16777215");
+    EXPECT_EQ(ValueText::FromColour(0xFFFFFFFF), "-1");
+    EXPECT_EQ(ValueText::ToColour("-1", 0), 0xFFFFFFFFu);
+    EXPECT_EQ(ValueText::ToColour("255", 0), 0x0000FFu);
+}
+
+TEST(ValueText, FontTextNeedsTwoCommas) {
+    CFontInfo font = ValueText::ToFont("Gothic,12,9", CFontInfo());
+    EXPECT_TRUE(font.IsValid());
+    EXPECT_EQ(font.GetFace(), "Gothic");
+    EXPECT_EQ(font.GetSize(), 12);
+    EXPECT_TRUE(font.IsBold());
+    EXPECT_TRUE(font.IsStrikeOut());
+    EXPECT_FALSE(font.IsItalic());
+    EXPECT_FALSE(font.IsUnderline());
+
+    CFontInfo fallback = ValueText::ToFont("Gothic,12", CFontInfo());
+    EXPECT_FALSE(fallback.IsValid());
+    EXPECT_EQ(fallback.GetFace(), CFontInfo::DefaultFace());
+    EXPECT_EQ(fallback.GetSize(), 14);
+}
+
+TEST(ValueText, FontTextRoundTripsAndInvalidFontsWriteNothing) {
+    CFontInfo font(CFontInfo::DefaultFace(), 10, CFontInfo::kItalic | CFontInfo::kUnderline);
+    EXPECT_EQ(ValueText::FromFont(font), CFontInfo::DefaultFace() + ",10,6");
+    EXPECT_EQ(ValueText::ToFont(ValueText::FromFont(font), CFontInfo()), font);
+    EXPECT_EQ(ValueText::FromFont(CFontInfo()), "");
+    // An empty face is a face too, and stays one.
+    EXPECT_EQ(ValueText::ToFont(",8,0", CFontInfo()).GetFace(), "");
+}
+
+TEST(ValueText, FontsCompareByTheirTextForms) {
+    CFontInfo a("A", 12, 0, false);
+    CFontInfo b("B", 20, 8, false);
+    EXPECT_TRUE(ValueText::Same(a, b));  // neither is set: both write ""
+    a.SetValid(true);
+    EXPECT_FALSE(ValueText::Same(a, b));
+    EXPECT_TRUE(ValueText::Same(a, CFontInfo("A", 12, 0)));
+}
+
+TEST(ValueText, PenTextIsStyleWidthColour) {
+    CPenInfo pen(2, 3, 0x0000FF);
+    EXPECT_EQ(ValueText::FromPen(pen), "2,3,255");
+    EXPECT_EQ(ValueText::ToPen("2,3,255", CPenInfo()), pen);
+    EXPECT_EQ(ValueText::ToPen("1,2", CPenInfo(5, 5, 5)), CPenInfo(5, 5, 5));
+    EXPECT_EQ(ValueText::ToPen("a,b,c", CPenInfo(5, 5, 5)), CPenInfo(0, 0, 0));
+}
+
+TEST(ValueText, DatesThatAreNotValidWriteNothingAndReadBackAsTheDefault) {
+    EXPECT_EQ(ValueText::FromDate(COleDateTime::Invalid()), "");
+    EXPECT_EQ(ValueText::FromDate(COleDateTime::Null()), "");
+    EXPECT_TRUE(ValueText::ToDate("", COleDateTime::Null()).IsNull());
+
+    COleDateTime when(2017, 2, 24, 13, 5, 9);
+    EXPECT_EQ(ValueText::FromDate(when), "2017/02/24 13:05:09(0)");
+    EXPECT_EQ(ValueText::ToDate("2017/02/24 13:05:09(0)", COleDateTime::Null()), when);
+}
+
+TEST(ValueText, SetterEqualityTreatsInvalidDatesAsAlwaysDifferent) {
+    EXPECT_TRUE(ValueText::Same(COleDateTime::Null(), COleDateTime::Null()));
+    EXPECT_FALSE(ValueText::Same(COleDateTime::Invalid(), COleDateTime::Invalid()));
+    EXPECT_FALSE(ValueText::Same(COleDateTime::Null(), COleDateTime()));
+    EXPECT_TRUE(ValueText::Same(COleDateTime(2000, 1, 1, 0, 0, 0), COleDateTime(2000, 1, 1, 0, 0, 0)));
+}
+
+TEST(ValueText, AlignmentsOutsideZeroToTwoBecomeZero) {
+    EXPECT_EQ(ValueText::NormaliseAlignment(1), 1);
+    EXPECT_EQ(ValueText::NormaliseAlignment(2), 2);
+    EXPECT_EQ(ValueText::NormaliseAlignment(5), 0);
+    EXPECT_EQ(ValueText::NormaliseAlignment(-1), 0);
+}
+
+}  // namespace
+}  // namespace qb

@@ -1,0 +1,79 @@
+#include "TextCodec.h"
+
+#include <gtest/gtest.h>
+
+namespace qb {
+namespace {
+
+TEST(TextCodec, AsciiPassesThroughUnchanged) {
+    EXPECT_EQ(TextCodec::Utf8ToCp932("abc 123\\~"), "abc 123\\~");
+    EXPECT_EQ(TextCodec::Cp932ToUtf8("abc 123\\~"), "abc 123\\~");
+    EXPECT_EQ(TextCodec::Utf8ToCp932(""), "");
+}
+
+TEST(TextCodec, JapaneseTextRoundTripsThroughShiftJisBytes) {
+    // "ＭＳ ゴシック": full-width M and S, an ASCII space, katakana.
+    const std::string face = "\xEF\xBC\xAD\xEF\xBC\xB3 \xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF";
+    auto cp932 = TextCodec::Utf8ToCp932(face);
+    ASSERT_TRUE(cp932);
+    EXPECT_EQ(*cp932, "\x82\x6C\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4E");
+    EXPECT_EQ(TextCodec::Cp932ToUtf8(*cp932), face);
+}
+
+TEST(TextCodec, WindowsExtensionsOfCp932AreKept) {
+    // ① (NEC special) and the full-width tilde exist in CP932 but not in plain Shift_JIS.
+    auto cp932 = TextCodec::Utf8ToCp932("\xE2\x91\xA0\xEF\xBD\x9E");
+    ASSERT_TRUE(cp932);
+    EXPECT_EQ(*cp932, "\x87\x40\x81\x60");
+}
+
+TEST(TextCodec, CharactersOutsideCp932AreDetected) {
+    const std::string emoji = "a\xF0\x9F\x98\x80z";    // U+1F600
+    const std::string hangul = "\xED\x95\x9C";         // U+D55C
+    EXPECT_FALSE(TextCodec::FitsCp932(emoji));
+    EXPECT_FALSE(TextCodec::FitsCp932(hangul));
+    EXPECT_TRUE(TextCodec::FitsCp932("\xE6\x97\xA5\xE6\x9C\xAC"));  // 日本
+    EXPECT_EQ(TextCodec::Utf8ToCp932Lossy(emoji), "a?z");
+    EXPECT_EQ(TextCodec::Utf8ToCp932Lossy("\xE6\x97\xA5" + hangul), "\x93\xFA?");
+}
+
+TEST(TextCodec, InvalidUtf8IsRefused) {
+    EXPECT_FALSE(TextCodec::Utf8ToCp932("\xC3"));
+    EXPECT_FALSE(TextCodec::Utf8ToCp932("\xE6\x97"));
+    EXPECT_FALSE(TextCodec::IsValidUtf8("\xC0\x80"));       // overlong
+    EXPECT_FALSE(TextCodec::IsValidUtf8("\xED\xA0\x80"));   // surrogate
+    EXPECT_TRUE(TextCodec::IsValidUtf8("\xF0\x9F\x98\x80"));
+}
+
+TEST(TextCodec, BrokenCp932BytesAreRefusedOrReplaced) {
+    EXPECT_FALSE(TextCodec::Cp932ToUtf8("\x82"));       // lead byte at the end
+    EXPECT_FALSE(TextCodec::Cp932ToUtf8("a\xFF" "b"));
+    EXPECT_EQ(TextCodec::Cp932ToUtf8Lossy("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(TextCodec::Cp932ToUtf8Lossy("\x93\xFA\x82"), "\xE6\x97\xA5\xEF\xBF\xBD");
+}
+
+TEST(TextCodec, LongTextsConvertAcrossBufferBoundaries) {
+    std::string utf8;
+    for (int i = 0; i < 3000; ++i) utf8 += "\xE6\x97\xA5x";
+    auto cp932 = TextCodec::Utf8ToCp932(utf8);
+    ASSERT_TRUE(cp932);
+    EXPECT_EQ(cp932->size(), 9000u);
+    EXPECT_EQ(TextCodec::Cp932ToUtf8(*cp932), utf8);
+}
+
+TEST(TextCodec, Utf16CarriesEveryCharacterIncludingSurrogatePairs) {
+    const std::string text = "A\xE6\x97\xA5\xF0\x9F\x98\x80";
+    auto utf16 = TextCodec::Utf8ToUtf16Le(text);
+    ASSERT_TRUE(utf16);
+    EXPECT_EQ(*utf16, std::string("A\0\xE5\x65\x3D\xD8\x00\xDE", 8));
+    EXPECT_EQ(TextCodec::Utf16LeToUtf8Lossy(*utf16), text);
+}
+
+TEST(TextCodec, BrokenUtf16IsReplacedNotDropped) {
+    // A lone high surrogate and an odd trailing byte.
+    EXPECT_EQ(TextCodec::Utf16LeToUtf8Lossy(std::string("\x3D\xD8" "A\0" "x", 5)),
+              "\xEF\xBF\xBD" "A\xEF\xBF\xBD");
+}
+
+}  // namespace
+}  // namespace qb
