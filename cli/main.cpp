@@ -23,9 +23,11 @@ int PrintUsage(std::FILE* out) {
 
 int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
-    if (args.empty()) return PrintUsage(stderr);
+    if (args.empty())
+        return PrintUsage(stderr);
     const std::string_view command = args.front();
-    if (command == "help" || command == "--help" || command == "-h") return PrintUsage(stdout);
+    if (command == "help" || command == "--help" || command == "-h")
+        return PrintUsage(stdout);
     if (command == "version" || command == "--version") {
         std::puts("quellbrandiren-cli 0.1.0");
         return 0;

@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
     std::error_code error;
     if (std::filesystem::is_directory(argv[1], error)) {
         for (const auto& entry : std::filesystem::directory_iterator(argv[1])) {
-            if (!entry.is_regular_file()) continue;
+            if (!entry.is_regular_file())
+                continue;
             std::ifstream in(entry.path(), std::ios::binary);
             std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
                                     std::istreambuf_iterator<char>());

@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view text(reinterpret_cast<const char*>(data), size);
     try {
         auto object = qb::ObjectText::Read(text);
-        if (object) (void)qb::ObjectText::Write(*object);
+        if (object)
+            (void)qb::ObjectText::Write(*object);
     } catch (const std::invalid_argument&) {
         // Refused input is the expected outcome for most of it.
     }

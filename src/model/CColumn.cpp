@@ -6,7 +6,8 @@ CColumn::CColumn(std::int32_t objectId) : CData(objectId) {}
 
 void CColumn::CopyFrom(const CData& source) {
     CData::CopyFrom(source);
-    if (auto* other = dynamic_cast<const CColumn*>(&source)) f_ = other->f_;
+    if (auto* other = dynamic_cast<const CColumn*>(&source))
+        f_ = other->f_;
 }
 
 void CColumn::VisitProperties(PropertyVisitor& visitor) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CDataArrayOf.h"
 #include "CColumn.h"
+#include "CDataArrayOf.h"
 
 namespace qb {
 

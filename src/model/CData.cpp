@@ -67,7 +67,8 @@ private:
 
     template <class T>
     void Apply(T& field, T value) {
-        if (ValueText::Same(field, value)) return;
+        if (ValueText::Same(field, value))
+            return;
         field = std::move(value);
         owner_.NotifyListeners();
     }
@@ -110,8 +111,10 @@ void CData::StoreProperties() {
 }
 
 bool CData::Assign(const CData& source) {
-    if (source.GetType() != GetType()) return false;
-    if (&source == this) return true;
+    if (source.GetType() != GetType())
+        return false;
+    if (&source == this)
+        return true;
     CopyFrom(source);
     if (source.params_) {
         Params() = *source.params_;
@@ -121,7 +124,9 @@ bool CData::Assign(const CData& source) {
     return true;
 }
 
-std::unique_ptr<CData> CData::Clone() const { return CloneAs(*this); }
+std::unique_ptr<CData> CData::Clone() const {
+    return CloneAs(*this);
+}
 
 std::string CData::GetProperty(std::string_view name) const {
     return properties_ ? properties_->Get(name) : std::string();
@@ -129,7 +134,8 @@ std::string CData::GetProperty(std::string_view name) const {
 
 void CData::SetProperty(std::string_view name, std::string value, bool notify) {
     Properties().Set(name, std::move(value));
-    if (notify) NotifyListeners();
+    if (notify)
+        NotifyListeners();
 }
 
 void CData::GetProperties(PropertyMap& out) {
@@ -144,7 +150,8 @@ void CData::SetProperties(const PropertyMap& map) {
 
 PropertyMap CData::CollectProperties() const {
     PropertyMap map;
-    if (properties_) map = *properties_;
+    if (properties_)
+        map = *properties_;
     StoreVisitor visitor(map);
     // Storing only reads the fields; the visitor interface is shared with loading.
     const_cast<CData*>(this)->VisitProperties(visitor);
@@ -166,7 +173,9 @@ bool CData::GetParamBool(std::string_view name, bool fallback) const {
     return value ? ValueText::ToBool(*value, fallback) : fallback;
 }
 
-bool CData::HasParam(std::string_view name) const { return params_ && params_->Contains(name); }
+bool CData::HasParam(std::string_view name) const {
+    return params_ && params_->Contains(name);
+}
 
 void CData::SetParam(std::string_view name, std::string value) {
     Params().Set(name, std::move(value));
@@ -182,9 +191,11 @@ void CData::SetParamBool(std::string_view name, bool value) {
 }
 
 void CData::RemoveParam(std::string_view name) {
-    if (!params_) return;
+    if (!params_)
+        return;
     params_->Remove(name);
-    if (params_->Empty()) params_.reset();
+    if (params_->Empty())
+        params_.reset();
 }
 
 void CData::GetParams(PropertyMap& out) const {
@@ -203,19 +214,24 @@ void CData::SetParams(const PropertyMap& map) {
     }
 }
 
-void CData::ClearParams() { params_.reset(); }
+void CData::ClearParams() {
+    params_.reset();
+}
 
 void CData::NotifyListeners() {
-    if (notifyEnabled_) listeners_.NotifyAll();
+    if (notifyEnabled_)
+        listeners_.NotifyAll();
 }
 
 PropertyMap& CData::Properties() {
-    if (!properties_) properties_ = std::make_unique<PropertyMap>();
+    if (!properties_)
+        properties_ = std::make_unique<PropertyMap>();
     return *properties_;
 }
 
 PropertyMap& CData::Params() {
-    if (!params_) params_ = std::make_unique<PropertyMap>();
+    if (!params_)
+        params_ = std::make_unique<PropertyMap>();
     return *params_;
 }
 

@@ -125,7 +125,8 @@ protected:
     template <class T, class V>
     bool SetField(T& field, V&& value) {
         T typed(std::forward<V>(value));
-        if (ValueText::Same(field, typed)) return false;
+        if (ValueText::Same(field, typed))
+            return false;
         field = std::move(typed);
         NotifyListeners();
         return true;

@@ -14,8 +14,8 @@ CDataArray::~CDataArray() {
 
 void CDataArray::CheckIndex(int index, int limit) const {
     if (index < 0 || index >= limit) {
-        throw std::invalid_argument("array index " + std::to_string(index) +
-                                    " outside 0.." + std::to_string(limit - 1));
+        throw std::invalid_argument("array index " + std::to_string(index) + " outside 0.." +
+                                    std::to_string(limit - 1));
     }
 }
 
@@ -41,14 +41,16 @@ std::unique_ptr<CData> CDataArray::Take(std::unique_ptr<CData>& slot) {
 }
 
 void CDataArray::Add(std::unique_ptr<CData> element) {
-    if (!element) throw std::invalid_argument("null element");
+    if (!element)
+        throw std::invalid_argument("null element");
     Attach(*element);
     elements_.push_back(std::move(element));
     NotifyListeners();
 }
 
 void CDataArray::InsertAt(int index, std::unique_ptr<CData> element) {
-    if (!element) throw std::invalid_argument("null element");
+    if (!element)
+        throw std::invalid_argument("null element");
     CheckIndex(index, GetCount() + 1);
     Attach(*element);
     elements_.insert(elements_.begin() + index, std::move(element));
@@ -57,7 +59,8 @@ void CDataArray::InsertAt(int index, std::unique_ptr<CData> element) {
 
 std::unique_ptr<CData> CDataArray::SetAt(int index, std::unique_ptr<CData> element) {
     CheckIndex(index, GetCount());
-    if (element) Attach(*element);
+    if (element)
+        Attach(*element);
     std::unique_ptr<CData> old = Take(elements_[static_cast<size_t>(index)]);
     elements_[static_cast<size_t>(index)] = std::move(element);
     NotifyListeners();
@@ -65,7 +68,8 @@ std::unique_ptr<CData> CDataArray::SetAt(int index, std::unique_ptr<CData> eleme
 }
 
 void CDataArray::SetSize(int count) {
-    if (count < 1) return;
+    if (count < 1)
+        return;
     while (GetCount() > count) {
         Take(elements_.back());
         elements_.pop_back();
@@ -84,7 +88,8 @@ std::unique_ptr<CData> CDataArray::RemoveAt(int index) {
 std::vector<std::unique_ptr<CData>> CDataArray::RemoveAll() {
     std::vector<std::unique_ptr<CData>> removed;
     removed.reserve(elements_.size());
-    for (auto& slot : elements_) removed.push_back(Take(slot));
+    for (auto& slot : elements_)
+        removed.push_back(Take(slot));
     elements_.clear();
     NotifyListeners();
     return removed;
@@ -98,7 +103,8 @@ void CDataArray::DeleteAt(int index) {
 }
 
 void CDataArray::DeleteAll() {
-    for (auto& slot : elements_) Take(slot);
+    for (auto& slot : elements_)
+        Take(slot);
     elements_.clear();
     NotifyListeners();
 }
@@ -109,28 +115,33 @@ CData* CDataArray::GetAt(int index) const {
 }
 
 int CDataArray::GetCount(bool liveOnly) const {
-    if (!liveOnly) return static_cast<int>(elements_.size());
+    if (!liveOnly)
+        return static_cast<int>(elements_.size());
     int count = 0;
     for (const auto& element : elements_) {
-        if (element && !element->IsDeleted()) ++count;
+        if (element && !element->IsDeleted())
+            ++count;
     }
     return count;
 }
 
 int CDataArray::Find(const CData* element) const {
     for (size_t i = 0; i < elements_.size(); ++i) {
-        if (elements_[i].get() == element) return static_cast<int>(i);
+        if (elements_[i].get() == element)
+            return static_cast<int>(i);
     }
     return -1;
 }
 
 bool CDataArray::AssignElements(const CDataArray& source) {
-    if (!Assign(source)) return false;
+    if (!Assign(source))
+        return false;
     const int sourceCount = source.GetCount();
     for (int i = 0; i < sourceCount; ++i) {
         const CData* from = source.GetAt(i);
         CData* own = i < GetCount() ? GetAt(i) : nullptr;
-        if (own && from && own->Assign(*from)) continue;
+        if (own && from && own->Assign(*from))
+            continue;
         std::unique_ptr<CData> copy = from ? from->Clone() : nullptr;
         if (i < GetCount()) {
             SetAt(i, std::move(copy));
@@ -140,13 +151,18 @@ bool CDataArray::AssignElements(const CDataArray& source) {
             elements_.emplace_back();
         }
     }
-    while (GetCount() > sourceCount) DeleteAt(GetCount() - 1);
+    while (GetCount() > sourceCount)
+        DeleteAt(GetCount() - 1);
     return true;
 }
 
-void CDataArray::OnPropertyChanged() { NotifyListeners(); }
+void CDataArray::OnPropertyChanged() {
+    NotifyListeners();
+}
 
-bool CDataArray::Accepts(const CData&) const { return true; }
+bool CDataArray::Accepts(const CData&) const {
+    return true;
+}
 
 void CDataArray::Adopted(CData&) {}
 

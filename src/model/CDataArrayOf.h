@@ -19,14 +19,16 @@ public:
     template <class F>
     void ForEach(F&& f) const {
         for (int i = 0, n = GetCount(); i < n; ++i) {
-            if (T* element = At(i)) f(*element);
+            if (T* element = At(i))
+                f(*element);
         }
     }
     // The first element with that object id, deleted or not, or null.
     T* FindById(std::int32_t id) const {
         for (int i = 0, n = GetCount(); i < n; ++i) {
             T* element = At(i);
-            if (element && element->GetObjectId() == id) return element;
+            if (element && element->GetObjectId() == id)
+                return element;
         }
         return nullptr;
     }

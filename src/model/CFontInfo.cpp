@@ -26,7 +26,8 @@ void CFontInfo::SetFace(std::string face) {
 }
 
 bool CFontInfo::operator==(const CFontInfo& other) const {
-    if (!valid_ || !other.valid_) return valid_ == other.valid_;
+    if (!valid_ || !other.valid_)
+        return valid_ == other.valid_;
     return size_ == other.size_ && styleBits_ == other.styleBits_ && GetFace() == other.GetFace();
 }
 

@@ -4,7 +4,8 @@ namespace qb {
 
 void CHoliday::CopyFrom(const CData& source) {
     CData::CopyFrom(source);
-    if (auto* other = dynamic_cast<const CHoliday*>(&source)) f_ = other->f_;
+    if (auto* other = dynamic_cast<const CHoliday*>(&source))
+        f_ = other->f_;
 }
 
 void CHoliday::VisitProperties(PropertyVisitor& visitor) {

@@ -6,7 +6,8 @@ CLink::CLink(std::int32_t objectId) : CData(objectId) {}
 
 void CLink::CopyFrom(const CData& source) {
     CData::CopyFrom(source);
-    if (auto* other = dynamic_cast<const CLink*>(&source)) f_ = other->f_;
+    if (auto* other = dynamic_cast<const CLink*>(&source))
+        f_ = other->f_;
 }
 
 void CLink::SetFromHorzPosition(std::int32_t v) {

@@ -4,7 +4,8 @@ namespace qb {
 
 void CMdHoliday::CopyFrom(const CData& source) {
     CHoliday::CopyFrom(source);
-    if (auto* other = dynamic_cast<const CMdHoliday*>(&source)) f_ = other->f_;
+    if (auto* other = dynamic_cast<const CMdHoliday*>(&source))
+        f_ = other->f_;
 }
 
 void CMdHoliday::VisitProperties(PropertyVisitor& visitor) {

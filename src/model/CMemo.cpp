@@ -6,12 +6,17 @@ CMemo::CMemo(std::int32_t objectId) : CDrawPart(objectId) {}
 
 void CMemo::CopyFrom(const CData& source) {
     CDrawPart::CopyFrom(source);
-    if (auto* other = dynamic_cast<const CMemo*>(&source)) f_ = other->f_;
+    if (auto* other = dynamic_cast<const CMemo*>(&source))
+        f_ = other->f_;
 }
 
-void CMemo::SetHAlign(std::int32_t v) { SetField(f_.hAlign, ValueText::NormaliseAlignment(v)); }
+void CMemo::SetHAlign(std::int32_t v) {
+    SetField(f_.hAlign, ValueText::NormaliseAlignment(v));
+}
 
-void CMemo::SetVAlign(std::int32_t v) { SetField(f_.vAlign, ValueText::NormaliseAlignment(v)); }
+void CMemo::SetVAlign(std::int32_t v) {
+    SetField(f_.vAlign, ValueText::NormaliseAlignment(v));
+}
 
 void CMemo::VisitProperties(PropertyVisitor& visitor) {
     CDrawPart::VisitProperties(visitor);

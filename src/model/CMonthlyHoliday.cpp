@@ -9,7 +9,8 @@ CMonthlyHoliday::CMonthlyHoliday(std::int32_t day, bool transferBySunday) {
 
 void CMonthlyHoliday::CopyFrom(const CData& source) {
     CHoliday::CopyFrom(source);
-    if (auto* other = dynamic_cast<const CMonthlyHoliday*>(&source)) f_ = other->f_;
+    if (auto* other = dynamic_cast<const CMonthlyHoliday*>(&source))
+        f_ = other->f_;
 }
 
 void CMonthlyHoliday::VisitProperties(PropertyVisitor& visitor) {

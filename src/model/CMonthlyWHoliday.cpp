@@ -9,7 +9,8 @@ CMonthlyWHoliday::CMonthlyWHoliday(std::int32_t dayOfWeek, std::int32_t weekNo) 
 
 void CMonthlyWHoliday::CopyFrom(const CData& source) {
     CHoliday::CopyFrom(source);
-    if (auto* other = dynamic_cast<const CMonthlyWHoliday*>(&source)) f_ = other->f_;
+    if (auto* other = dynamic_cast<const CMonthlyWHoliday*>(&source))
+        f_ = other->f_;
 }
 
 void CMonthlyWHoliday::VisitProperties(PropertyVisitor& visitor) {

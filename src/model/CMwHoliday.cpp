@@ -4,7 +4,8 @@ namespace qb {
 
 void CMwHoliday::CopyFrom(const CData& source) {
     CHoliday::CopyFrom(source);
-    if (auto* other = dynamic_cast<const CMwHoliday*>(&source)) f_ = other->f_;
+    if (auto* other = dynamic_cast<const CMwHoliday*>(&source))
+        f_ = other->f_;
 }
 
 void CMwHoliday::VisitProperties(PropertyVisitor& visitor) {

@@ -9,9 +9,12 @@ namespace {
 CRow* FindRowIn(const CRowArray& rows, std::int32_t id) {
     for (int i = 0, n = rows.GetCount(); i < n; ++i) {
         CRow* row = rows.At(i);
-        if (!row) continue;
-        if (row->GetObjectId() == id) return row;
-        if (CRow* found = FindRowIn(row->GetChildren(), id)) return found;
+        if (!row)
+            continue;
+        if (row->GetObjectId() == id)
+            return row;
+        if (CRow* found = FindRowIn(row->GetChildren(), id))
+            return found;
     }
     return nullptr;
 }
@@ -19,7 +22,8 @@ CRow* FindRowIn(const CRowArray& rows, std::int32_t id) {
 std::string_view TrimBlanks(std::string_view text) {
     constexpr std::string_view kBlanks = " \t\r\n\v\f";
     std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
+    if (first == std::string_view::npos)
+        return {};
     std::size_t last = text.find_last_not_of(kBlanks);
     return text.substr(first, last - first + 1);
 }
@@ -27,7 +31,8 @@ std::string_view TrimBlanks(std::string_view text) {
 bool CaptionMatches(const std::string& caption, std::string_view wanted) {
     std::string cleaned;
     for (char c : TrimBlanks(caption)) {
-        if (c != '\r' && c != '\n') cleaned += c;
+        if (c != '\r' && c != '\n')
+            cleaned += c;
     }
     return cleaned == wanted;
 }
@@ -35,9 +40,12 @@ bool CaptionMatches(const std::string& caption, std::string_view wanted) {
 CRow* FindRowByCaptionIn(const CRowArray& rows, std::string_view caption) {
     for (int i = 0, n = rows.GetCount(); i < n; ++i) {
         CRow* row = rows.At(i);
-        if (!row) continue;
-        if (CaptionMatches(row->GetCaption(), caption)) return row;
-        if (CRow* found = FindRowByCaptionIn(row->GetChildren(), caption)) return found;
+        if (!row)
+            continue;
+        if (CaptionMatches(row->GetCaption(), caption))
+            return row;
+        if (CRow* found = FindRowByCaptionIn(row->GetChildren(), caption))
+            return found;
     }
     return nullptr;
 }
@@ -52,9 +60,9 @@ CProject::CProject(std::int32_t objectId)
       drawParts_(std::make_unique<CDrawPartArray>()),
       columns_(std::make_unique<CColumnArray>()),
       holidays_(std::make_unique<CHolidayArray>()) {
-    for (CDataArray* array : std::initializer_list<CDataArray*>{
-             rows_.get(), schedules_.get(), links_.get(), drawParts_.get(), columns_.get(),
-             holidays_.get()}) {
+    for (CDataArray* array :
+         std::initializer_list<CDataArray*>{rows_.get(), schedules_.get(), links_.get(),
+                                            drawParts_.get(), columns_.get(), holidays_.get()}) {
         array->AddListener(this);
     }
 }
@@ -63,7 +71,8 @@ CProject::~CProject() = default;
 
 void CProject::CopyFrom(const CData& source) {
     CData::CopyFrom(source);
-    if (auto* other = dynamic_cast<const CProject*>(&source)) f_ = other->f_;
+    if (auto* other = dynamic_cast<const CProject*>(&source))
+        f_ = other->f_;
 }
 
 std::int32_t CProject::NewObjectId() {
@@ -72,21 +81,35 @@ std::int32_t CProject::NewObjectId() {
     return id;
 }
 
-CRow* CProject::FindRow(std::int32_t id) const { return FindRowIn(*rows_, id); }
+CRow* CProject::FindRow(std::int32_t id) const {
+    return FindRowIn(*rows_, id);
+}
 
-CSchedule* CProject::FindSchedule(std::int32_t id) const { return schedules_->FindById(id); }
+CSchedule* CProject::FindSchedule(std::int32_t id) const {
+    return schedules_->FindById(id);
+}
 
-CLink* CProject::FindLink(std::int32_t id) const { return links_->FindById(id); }
+CLink* CProject::FindLink(std::int32_t id) const {
+    return links_->FindById(id);
+}
 
-CDrawPart* CProject::FindDrawPart(std::int32_t id) const { return drawParts_->FindById(id); }
+CDrawPart* CProject::FindDrawPart(std::int32_t id) const {
+    return drawParts_->FindById(id);
+}
 
-CColumn* CProject::FindColumn(std::int32_t id) const { return columns_->FindById(id); }
+CColumn* CProject::FindColumn(std::int32_t id) const {
+    return columns_->FindById(id);
+}
 
 CData* CProject::FindObject(std::int32_t id) const {
-    if (CData* found = FindRow(id)) return found;
-    if (CData* found = FindSchedule(id)) return found;
-    if (CData* found = FindLink(id)) return found;
-    if (CData* found = FindDrawPart(id)) return found;
+    if (CData* found = FindRow(id))
+        return found;
+    if (CData* found = FindSchedule(id))
+        return found;
+    if (CData* found = FindLink(id))
+        return found;
+    if (CData* found = FindDrawPart(id))
+        return found;
     return FindColumn(id);
 }
 

@@ -13,7 +13,8 @@ CRow::~CRow() = default;
 
 void CRow::CopyFrom(const CData& source) {
     CData::CopyFrom(source);
-    if (auto* other = dynamic_cast<const CRow*>(&source)) f_ = other->f_;
+    if (auto* other = dynamic_cast<const CRow*>(&source))
+        f_ = other->f_;
 }
 
 void CRow::VisitProperties(PropertyVisitor& visitor) {
@@ -29,10 +30,16 @@ void CRow::VisitProperties(PropertyVisitor& visitor) {
     visitor.Text("reference", f_.reference);
 }
 
-void CRow::OnPropertyChanged() { NotifyListeners(); }
+void CRow::OnPropertyChanged() {
+    NotifyListeners();
+}
 
-CRow* CRow::GetParentRow() const { return holder_ ? holder_->GetOwner() : nullptr; }
+CRow* CRow::GetParentRow() const {
+    return holder_ ? holder_->GetOwner() : nullptr;
+}
 
-int CRow::GetIndex() const { return holder_ ? holder_->Find(this) : -1; }
+int CRow::GetIndex() const {
+    return holder_ ? holder_->Find(this) : -1;
+}
 
 }  // namespace qb

@@ -6,7 +6,8 @@ CSchedule::CSchedule(std::int32_t objectId) : CData(objectId) {}
 
 void CSchedule::CopyFrom(const CData& source) {
     CData::CopyFrom(source);
-    if (auto* other = dynamic_cast<const CSchedule*>(&source)) f_ = other->f_;
+    if (auto* other = dynamic_cast<const CSchedule*>(&source))
+        f_ = other->f_;
 }
 
 void CSchedule::SetCaptionVAlign(std::int32_t v) {

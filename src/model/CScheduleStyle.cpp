@@ -7,7 +7,8 @@ CScheduleStyle::CScheduleStyle(std::int32_t objectId) : CData(objectId) {}
 void CScheduleStyle::CopyFrom(const CData& source) {
     CData::CopyFrom(source);
     auto* other = dynamic_cast<const CScheduleStyle*>(&source);
-    if (!other) return;
+    if (!other)
+        return;
     std::string key = f_.key.empty() ? other->f_.key : f_.key;
     f_ = other->f_;
     f_.key = std::move(key);

@@ -6,7 +6,8 @@ CWeeklyHoliday::CWeeklyHoliday(std::int32_t dayOfWeek) : dayOfWeek_(dayOfWeek) {
 
 void CWeeklyHoliday::CopyFrom(const CData& source) {
     CHoliday::CopyFrom(source);
-    if (auto* other = dynamic_cast<const CWeeklyHoliday*>(&source)) dayOfWeek_ = other->dayOfWeek_;
+    if (auto* other = dynamic_cast<const CWeeklyHoliday*>(&source))
+        dayOfWeek_ = other->dayOfWeek_;
 }
 
 void CWeeklyHoliday::VisitProperties(PropertyVisitor& visitor) {

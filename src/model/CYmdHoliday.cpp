@@ -4,7 +4,8 @@ namespace qb {
 
 void CYmdHoliday::CopyFrom(const CData& source) {
     CHoliday::CopyFrom(source);
-    if (auto* other = dynamic_cast<const CYmdHoliday*>(&source)) f_ = other->f_;
+    if (auto* other = dynamic_cast<const CYmdHoliday*>(&source))
+        f_ = other->f_;
 }
 
 void CYmdHoliday::VisitProperties(PropertyVisitor& visitor) {

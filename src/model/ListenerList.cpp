@@ -5,17 +5,20 @@
 namespace qb {
 
 void ListenerList::Add(IPropertyChangeListener* listener) {
-    if (!listener) return;
+    if (!listener)
+        return;
     if (!first_) {
         first_ = listener;
         return;
     }
-    if (!more_) more_ = std::make_unique<std::vector<IPropertyChangeListener*>>();
+    if (!more_)
+        more_ = std::make_unique<std::vector<IPropertyChangeListener*>>();
     more_->push_back(listener);
 }
 
 void ListenerList::Remove(IPropertyChangeListener* listener) {
-    if (more_) std::erase(*more_, listener);
+    if (more_)
+        std::erase(*more_, listener);
     if (first_ == listener) {
         first_ = nullptr;
         if (more_ && !more_->empty()) {
@@ -23,14 +26,17 @@ void ListenerList::Remove(IPropertyChangeListener* listener) {
             more_->erase(more_->begin());
         }
     }
-    if (more_ && more_->empty()) more_.reset();
+    if (more_ && more_->empty())
+        more_.reset();
 }
 
 void ListenerList::NotifyAll() const {
-    if (first_) first_->OnPropertyChanged();
+    if (first_)
+        first_->OnPropertyChanged();
     if (more_) {
         // A listener may add listeners while it is called; walk by index.
-        for (std::size_t i = 0; i < more_->size(); ++i) (*more_)[i]->OnPropertyChanged();
+        for (std::size_t i = 0; i < more_->size(); ++i)
+            (*more_)[i]->OnPropertyChanged();
     }
 }
 

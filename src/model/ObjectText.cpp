@@ -17,24 +17,30 @@ std::vector<std::string_view> SplitTabs(std::string_view text) {
     while (true) {
         std::size_t tab = text.find('\t', start);
         fields.push_back(text.substr(start, tab == std::string_view::npos ? tab : tab - start));
-        if (tab == std::string_view::npos) break;
+        if (tab == std::string_view::npos)
+            break;
         start = tab + 1;
     }
     return fields;
 }
 
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
     throw std::invalid_argument("object text holds a character that is not a hex digit");
 }
 
 int ReadCount(std::string_view field) {
-    if (field.empty() || field.size() > 9) throw std::invalid_argument("bad count in object text");
+    if (field.empty() || field.size() > 9)
+        throw std::invalid_argument("bad count in object text");
     int count = 0;
     for (char c : field) {
-        if (c < '0' || c > '9') throw std::invalid_argument("bad count in object text");
+        if (c < '0' || c > '9')
+            throw std::invalid_argument("bad count in object text");
         count = count * 10 + (c - '0');
     }
     return count;
@@ -94,20 +100,24 @@ std::string ObjectText::Write(const CData& object, bool* lost) {
     out += '\t' + std::to_string(properties.Size()) + '\t' + std::to_string(params.Size());
     AppendMap(out, properties, anyLost);
     AppendMap(out, params, anyLost);
-    if (lost) *lost = anyLost;
+    if (lost)
+        *lost = anyLost;
     return out;
 }
 
 std::unique_ptr<CData> ObjectText::Read(std::string_view text) {
     const std::vector<std::string_view> fields = SplitTabs(text);
-    if (fields.size() < 3) throw std::invalid_argument("object text has too few fields");
+    if (fields.size() < 3)
+        throw std::invalid_argument("object text has too few fields");
     const int propertyCount = ReadCount(fields[1]);
     const int paramCount = ReadCount(fields[2]);
     const std::size_t needed = 3 + 2 * (static_cast<std::size_t>(propertyCount) + paramCount);
-    if (fields.size() < needed) throw std::invalid_argument("object text has too few fields");
+    if (fields.size() < needed)
+        throw std::invalid_argument("object text has too few fields");
 
     std::unique_ptr<CData> object = CDataFactory::Create(fields[0]);
-    if (!object) return nullptr;
+    if (!object)
+        return nullptr;
 
     PropertyMap properties;
     PropertyMap params;

@@ -6,7 +6,8 @@ std::size_t PropertyMap::IndexOf(std::string_view name) const {
     const std::size_t count = entries_.size();
     for (std::size_t step = 0; step < count; ++step) {
         std::size_t index = hint_ + step;
-        if (index >= count) index -= count;
+        if (index >= count)
+            index -= count;
         if (entries_[index].first == name) {
             hint_ = index + 1 < count ? index + 1 : 0;
             return index;
@@ -36,7 +37,8 @@ void PropertyMap::Set(std::string_view name, std::string value) {
 
 bool PropertyMap::Remove(std::string_view name) {
     std::size_t index = IndexOf(name);
-    if (index >= entries_.size()) return false;
+    if (index >= entries_.size())
+        return false;
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
     hint_ = 0;
     return true;
@@ -48,10 +50,12 @@ void PropertyMap::Clear() {
 }
 
 bool PropertyMap::operator==(const PropertyMap& other) const {
-    if (Size() != other.Size()) return false;
+    if (Size() != other.Size())
+        return false;
     for (const Entry& entry : entries_) {
         const std::string* value = other.Find(entry.first);
-        if (!value || *value != entry.second) return false;
+        if (!value || *value != entry.second)
+            return false;
     }
     return true;
 }

@@ -12,13 +12,16 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads an optionally signed decimal number at the start of text (after
 // blanks), clamped to the 32-bit range. Sets digits to whether any were read.
 std::int32_t LeadingNumber(std::string_view text, bool& digits) {
     std::size_t pos = 0;
-    while (pos < text.size() && IsBlank(text[pos])) ++pos;
+    while (pos < text.size() && IsBlank(text[pos]))
+        ++pos;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         negative = text[pos] == '-';
@@ -40,18 +43,25 @@ std::int32_t LeadingNumber(std::string_view text, bool& digits) {
 
 }  // namespace
 
-std::string ValueText::FromInt(std::int32_t value) { return std::to_string(value); }
+std::string ValueText::FromInt(std::int32_t value) {
+    return std::to_string(value);
+}
 
-std::string ValueText::FromBool(bool value) { return value ? "true" : "false"; }
+std::string ValueText::FromBool(bool value) {
+    return value ? "true" : "false";
+}
 
 std::string ValueText::FromColour(ColorRef value) {
     return std::to_string(static_cast<std::int32_t>(value));
 }
 
-std::string ValueText::FromDate(const COleDateTime& value) { return DateText::PropertyText(value); }
+std::string ValueText::FromDate(const COleDateTime& value) {
+    return DateText::PropertyText(value);
+}
 
 std::string ValueText::FromFont(const CFontInfo& value) {
-    if (!value.IsValid()) return std::string();
+    if (!value.IsValid())
+        return std::string();
     return value.GetFace() + "," + std::to_string(value.GetSize()) + "," +
            std::to_string(value.GetStyleBits());
 }
@@ -69,13 +79,16 @@ std::int32_t ValueText::Atoi(std::string_view text) {
 std::int32_t ValueText::ToInt(std::string_view text, std::int32_t fallback) {
     bool digits = false;
     std::int32_t value = LeadingNumber(text, digits);
-    if (value != 0) return value;
+    if (value != 0)
+        return value;
     return text == "0" ? 0 : fallback;
 }
 
 bool ValueText::ToBool(std::string_view text, bool fallback) {
-    if (text == "true") return true;
-    if (text == "false") return false;
+    if (text == "true")
+        return true;
+    if (text == "false")
+        return false;
     return fallback;
 }
 
@@ -89,9 +102,11 @@ COleDateTime ValueText::ToDate(std::string_view text, const COleDateTime& fallba
 
 CFontInfo ValueText::ToFont(std::string_view text, const CFontInfo& fallback) {
     std::size_t first = text.find(',');
-    if (first == std::string_view::npos) return fallback;
+    if (first == std::string_view::npos)
+        return fallback;
     std::size_t second = text.find(',', first + 1);
-    if (second == std::string_view::npos) return fallback;
+    if (second == std::string_view::npos)
+        return fallback;
     return CFontInfo(std::string(text.substr(0, first)),
                      Atoi(text.substr(first + 1, second - first - 1)),
                      Atoi(text.substr(second + 1)), true);
@@ -99,9 +114,11 @@ CFontInfo ValueText::ToFont(std::string_view text, const CFontInfo& fallback) {
 
 CPenInfo ValueText::ToPen(std::string_view text, const CPenInfo& fallback) {
     std::size_t first = text.find(',');
-    if (first == std::string_view::npos) return fallback;
+    if (first == std::string_view::npos)
+        return fallback;
     std::size_t second = text.find(',', first + 1);
-    if (second == std::string_view::npos) return fallback;
+    if (second == std::string_view::npos)
+        return fallback;
     return CPenInfo(Atoi(text.substr(0, first)), Atoi(text.substr(first + 1, second - first - 1)),
                     static_cast<ColorRef>(Atoi(text.substr(second + 1))));
 }
@@ -111,7 +128,8 @@ std::int32_t ValueText::NormaliseAlignment(std::int32_t value) {
 }
 
 bool ValueText::Same(const COleDateTime& a, const COleDateTime& b) {
-    if (a.IsValid() && b.IsValid()) return a.GetDays() == b.GetDays();
+    if (a.IsValid() && b.IsValid())
+        return a.GetDays() == b.GetDays();
     return a.IsNull() && b.IsNull();
 }
 

@@ -10,7 +10,8 @@ namespace {
 
 bool IsAscii(std::string_view text) {
     for (unsigned char c : text) {
-        if (c >= 0x80) return false;
+        if (c >= 0x80)
+            return false;
     }
     return true;
 }
@@ -21,7 +22,8 @@ class Converter {
 public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
-        if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
+        if (cd_ != reinterpret_cast<iconv_t>(-1))
+            iconv_close(cd_);
     }
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
@@ -31,7 +33,8 @@ public:
     // the input; returning false stops the conversion and fails it.
     template <class OnBad>
     bool Run(std::string_view input, std::string& out, OnBad onBad) {
-        if (cd_ == reinterpret_cast<iconv_t>(-1)) return false;
+        if (cd_ == reinterpret_cast<iconv_t>(-1))
+            return false;
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         char* in = const_cast<char*>(input.data());
         size_t inLeft = input.size();
@@ -41,9 +44,12 @@ public:
             size_t outLeft = sizeof buffer;
             size_t rc = iconv(cd_, &in, &inLeft, &outPtr, &outLeft);
             out.append(buffer, static_cast<size_t>(outPtr - buffer));
-            if (rc != static_cast<size_t>(-1)) continue;
-            if (errno == E2BIG) continue;
-            if (!onBad(out, in, inLeft)) return false;
+            if (rc != static_cast<size_t>(-1))
+                continue;
+            if (errno == E2BIG)
+                continue;
+            if (!onBad(out, in, inLeft))
+                return false;
             iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         }
         return true;
@@ -65,9 +71,12 @@ Converter& FromCp932() {
 
 // Length of the UTF-8 sequence that starts with byte c (1 for a stray byte).
 size_t Utf8SequenceLength(unsigned char c) {
-    if (c >= 0xF0 && c <= 0xF4) return 4;
-    if (c >= 0xE0) return 3;
-    if (c >= 0xC2 && c <= 0xDF) return 2;
+    if (c >= 0xF0 && c <= 0xF4)
+        return 4;
+    if (c >= 0xE0)
+        return 3;
+    if (c >= 0xC2 && c <= 0xDF)
+        return 2;
     return 1;
 }
 
@@ -131,13 +140,15 @@ constexpr unsigned long kReplacement = 0xFFFD;
 bool TextCodec::IsValidUtf8(std::string_view text) {
     size_t pos = 0;
     while (pos < text.size()) {
-        if (DecodeUtf8(text, pos) < 0) return false;
+        if (DecodeUtf8(text, pos) < 0)
+            return false;
     }
     return true;
 }
 
 std::optional<std::string> TextCodec::Utf8ToCp932(std::string_view utf8) {
-    if (IsAscii(utf8)) return std::string(utf8);
+    if (IsAscii(utf8))
+        return std::string(utf8);
     std::string out;
     out.reserve(utf8.size());
     if (!ToCp932().Run(utf8, out, [](std::string&, char*&, size_t&) { return false; })) {
@@ -147,12 +158,14 @@ std::optional<std::string> TextCodec::Utf8ToCp932(std::string_view utf8) {
 }
 
 std::string TextCodec::Utf8ToCp932Lossy(std::string_view utf8) {
-    if (IsAscii(utf8)) return std::string(utf8);
+    if (IsAscii(utf8))
+        return std::string(utf8);
     std::string out;
     out.reserve(utf8.size());
     ToCp932().Run(utf8, out, [](std::string& text, char*& in, size_t& left) {
         size_t skip = Utf8SequenceLength(static_cast<unsigned char>(*in));
-        if (skip > left) skip = left;
+        if (skip > left)
+            skip = left;
         text += '?';
         in += skip;
         left -= skip;
@@ -166,7 +179,8 @@ bool TextCodec::FitsCp932(std::string_view utf8) {
 }
 
 std::optional<std::string> TextCodec::Cp932ToUtf8(std::string_view cp932) {
-    if (IsAscii(cp932)) return std::string(cp932);
+    if (IsAscii(cp932))
+        return std::string(cp932);
     std::string out;
     out.reserve(cp932.size() * 3 / 2);
     if (!FromCp932().Run(cp932, out, [](std::string&, char*&, size_t&) { return false; })) {
@@ -176,7 +190,8 @@ std::optional<std::string> TextCodec::Cp932ToUtf8(std::string_view cp932) {
 }
 
 std::string TextCodec::Cp932ToUtf8Lossy(std::string_view cp932) {
-    if (IsAscii(cp932)) return std::string(cp932);
+    if (IsAscii(cp932))
+        return std::string(cp932);
     std::string out;
     out.reserve(cp932.size() * 3 / 2);
     FromCp932().Run(cp932, out, [](std::string& text, char*& in, size_t& left) {
@@ -194,7 +209,8 @@ std::optional<std::string> TextCodec::Utf8ToUtf16Le(std::string_view utf8) {
     size_t pos = 0;
     while (pos < utf8.size()) {
         long code = DecodeUtf8(utf8, pos);
-        if (code < 0) return std::nullopt;
+        if (code < 0)
+            return std::nullopt;
         if (code >= 0x10000) {
             unsigned long v = static_cast<unsigned long>(code) - 0x10000;
             AppendUtf16Unit(out, 0xD800 | (v >> 10));
@@ -226,7 +242,8 @@ std::string TextCodec::Utf16LeToUtf8Lossy(std::string_view utf16le) {
         }
         AppendUtf8(out, (unit >= 0xD800 && unit <= 0xDFFF) ? kReplacement : unit);
     }
-    if (utf16le.size() % 2 != 0) AppendUtf8(out, kReplacement);
+    if (utf16le.size() % 2 != 0)
+        AppendUtf8(out, kReplacement);
     return out;
 }
 

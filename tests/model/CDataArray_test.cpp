@@ -23,7 +23,8 @@ std::unique_ptr<CSchedule> MakeSchedule(std::int32_t id, const std::string& capt
 }
 
 void Fill(CScheduleArray& array, int count) {
-    for (int i = 0; i < count; ++i) array.Add(MakeSchedule(i, "s" + std::to_string(i)));
+    for (int i = 0; i < count; ++i)
+        array.Add(MakeSchedule(i, "s" + std::to_string(i)));
 }
 
 TEST(CDataArray, AssignElementsPairsByPositionAndTrimsTheSurplus) {
@@ -65,7 +66,8 @@ TEST(CDataArray, AssignElementsRefusesAnArrayOfAnotherType) {
 TEST(CDataArray, LiveCountSkipsDeletedElementsAndEmptySlots) {
     CScheduleArray array;
     Fill(array, 3);
-    for (int i = 0; i < 3; ++i) array.At(i)->SetDeleted(true);
+    for (int i = 0; i < 3; ++i)
+        array.At(i)->SetDeleted(true);
     EXPECT_EQ(array.GetCount(true), 0);
     EXPECT_EQ(array.GetCount(false), 3);
     array.SetSize(5);
@@ -104,8 +106,8 @@ TEST(CDataArray, ChangesPassUpwardsThroughArraysRowsAndTheProject) {
     parentRow->GetChildren().Add(std::make_unique<CRow>(2));
     CRow* child = parentRow->GetChildren().At(0);
 
-    for (CData* object : std::initializer_list<CData*>{
-             &project, &project.GetRows(), parentRow, &parentRow->GetChildren(), child}) {
+    for (CData* object : std::initializer_list<CData*>{&project, &project.GetRows(), parentRow,
+                                                       &parentRow->GetChildren(), child}) {
         object->SetNotifyEnabled(true);
     }
     child->SetCaption("deep change");
@@ -120,7 +122,7 @@ TEST(CDataArray, AnElementTakenOutNoLongerReportsToTheArray) {
     CountingListener listener;
     {
         CScheduleArray array;
-    Fill(array, 2);
+        Fill(array, 2);
         array.SetNotifyEnabled(true);
         array.AddListener(&listener);
         taken = array.RemoveAt(0);

@@ -95,7 +95,8 @@ TEST(ValueText, SetterEqualityTreatsInvalidDatesAsAlwaysDifferent) {
     EXPECT_TRUE(ValueText::Same(COleDateTime::Null(), COleDateTime::Null()));
     EXPECT_FALSE(ValueText::Same(COleDateTime::Invalid(), COleDateTime::Invalid()));
     EXPECT_FALSE(ValueText::Same(COleDateTime::Null(), COleDateTime()));
-    EXPECT_TRUE(ValueText::Same(COleDateTime(2000, 1, 1, 0, 0, 0), COleDateTime(2000, 1, 1, 0, 0, 0)));
+    EXPECT_TRUE(
+        ValueText::Same(COleDateTime(2000, 1, 1, 0, 0, 0), COleDateTime(2000, 1, 1, 0, 0, 0)));
 }
 
 TEST(ValueText, AlignmentsOutsideZeroToTwoBecomeZero) {

@@ -13,7 +13,8 @@ TEST(TextCodec, AsciiPassesThroughUnchanged) {
 
 TEST(TextCodec, JapaneseTextRoundTripsThroughShiftJisBytes) {
     // "ＭＳ ゴシック": full-width M and S, an ASCII space, katakana.
-    const std::string face = "\xEF\xBC\xAD\xEF\xBC\xB3 \xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF";
+    const std::string face =
+        "\xEF\xBC\xAD\xEF\xBC\xB3 \xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF";
     auto cp932 = TextCodec::Utf8ToCp932(face);
     ASSERT_TRUE(cp932);
     EXPECT_EQ(*cp932, "\x82\x6C\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4E");
@@ -28,8 +29,8 @@ TEST(TextCodec, WindowsExtensionsOfCp932AreKept) {
 }
 
 TEST(TextCodec, CharactersOutsideCp932AreDetected) {
-    const std::string emoji = "a\xF0\x9F\x98\x80z";    // U+1F600
-    const std::string hangul = "\xED\x95\x9C";         // U+D55C
+    const std::string emoji = "a\xF0\x9F\x98\x80z";  // U+1F600
+    const std::string hangul = "\xED\x95\x9C";       // U+D55C
     EXPECT_FALSE(TextCodec::FitsCp932(emoji));
     EXPECT_FALSE(TextCodec::FitsCp932(hangul));
     EXPECT_TRUE(TextCodec::FitsCp932("\xE6\x97\xA5\xE6\x9C\xAC"));  // 日本
@@ -40,21 +41,27 @@ TEST(TextCodec, CharactersOutsideCp932AreDetected) {
 TEST(TextCodec, InvalidUtf8IsRefused) {
     EXPECT_FALSE(TextCodec::Utf8ToCp932("\xC3"));
     EXPECT_FALSE(TextCodec::Utf8ToCp932("\xE6\x97"));
-    EXPECT_FALSE(TextCodec::IsValidUtf8("\xC0\x80"));       // overlong
-    EXPECT_FALSE(TextCodec::IsValidUtf8("\xED\xA0\x80"));   // surrogate
+    EXPECT_FALSE(TextCodec::IsValidUtf8("\xC0\x80"));      // overlong
+    EXPECT_FALSE(TextCodec::IsValidUtf8("\xED\xA0\x80"));  // surrogate
     EXPECT_TRUE(TextCodec::IsValidUtf8("\xF0\x9F\x98\x80"));
 }
 
 TEST(TextCodec, BrokenCp932BytesAreRefusedOrReplaced) {
-    EXPECT_FALSE(TextCodec::Cp932ToUtf8("\x82"));       // lead byte at the end
-    EXPECT_FALSE(TextCodec::Cp932ToUtf8("a\xFF" "b"));
-    EXPECT_EQ(TextCodec::Cp932ToUtf8Lossy("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_FALSE(TextCodec::Cp932ToUtf8("\x82"));  // lead byte at the end
+    EXPECT_FALSE(
+        TextCodec::Cp932ToUtf8("a\xFF"
+                               "b"));
+    EXPECT_EQ(TextCodec::Cp932ToUtf8Lossy("a\xFF"
+                                          "b"),
+              "a\xEF\xBF\xBD"
+              "b");
     EXPECT_EQ(TextCodec::Cp932ToUtf8Lossy("\x93\xFA\x82"), "\xE6\x97\xA5\xEF\xBF\xBD");
 }
 
 TEST(TextCodec, LongTextsConvertAcrossBufferBoundaries) {
     std::string utf8;
-    for (int i = 0; i < 3000; ++i) utf8 += "\xE6\x97\xA5x";
+    for (int i = 0; i < 3000; ++i)
+        utf8 += "\xE6\x97\xA5x";
     auto cp932 = TextCodec::Utf8ToCp932(utf8);
     ASSERT_TRUE(cp932);
     EXPECT_EQ(cp932->size(), 9000u);
@@ -71,8 +78,12 @@ TEST(TextCodec, Utf16CarriesEveryCharacterIncludingSurrogatePairs) {
 
 TEST(TextCodec, BrokenUtf16IsReplacedNotDropped) {
     // A lone high surrogate and an odd trailing byte.
-    EXPECT_EQ(TextCodec::Utf16LeToUtf8Lossy(std::string("\x3D\xD8" "A\0" "x", 5)),
-              "\xEF\xBF\xBD" "A\xEF\xBF\xBD");
+    EXPECT_EQ(TextCodec::Utf16LeToUtf8Lossy(std::string("\x3D\xD8"
+                                                        "A\0"
+                                                        "x",
+                                                        5)),
+              "\xEF\xBF\xBD"
+              "A\xEF\xBF\xBD");
 }
 
 }  // namespace
