@@ -3,14 +3,33 @@
 #include <string_view>
 #include <vector>
 
+#include "Commands.h"
+
 namespace {
+
+struct Command {
+    std::string_view name;
+    int (*run)(const qb::cli::Args&);
+};
+
+constexpr Command kCommands[] = {
+    {"info", qb::cli::RunInfo},
+    {"export-xml", qb::cli::RunExportXml},
+    {"sample", qb::cli::RunSample},
+    {"generate", qb::cli::RunGenerate},
+};
 
 constexpr const char* kUsage =
     "Usage: quellbrandiren-cli <command> [arguments]\n"
     "\n"
     "Commands:\n"
-    "  help                 show this text\n"
-    "  version              print the program version\n"
+    "  info FILE.qbd                    print the document's summary as JSON\n"
+    "  export-xml FILE.qbd OUT.xml      write the project export document\n"
+    "  sample OUT.qbd                   write the sample project\n"
+    "  generate --rows N --schedules M [--links K] [--memos K] [--seed S] OUT.qbd\n"
+    "                                   write a synthetic project of that size\n"
+    "  help                             show this text\n"
+    "  version                          print the program version\n"
     "\n"
     "Exit status: 0 on success, 1 on failure, 2 on wrong usage.\n";
 
@@ -25,14 +44,18 @@ int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.empty())
         return PrintUsage(stderr);
-    const std::string_view command = args.front();
-    if (command == "help" || command == "--help" || command == "-h")
+    const std::string_view name = args.front();
+    if (name == "help" || name == "--help" || name == "-h")
         return PrintUsage(stdout);
-    if (command == "version" || command == "--version") {
+    if (name == "version" || name == "--version") {
         std::puts("quellbrandiren-cli 0.1.0");
         return 0;
     }
+    for (const Command& command : kCommands) {
+        if (command.name == name)
+            return command.run(qb::cli::Args(args.begin() + 1, args.end()));
+    }
     std::fprintf(stderr, "quellbrandiren-cli: unknown command '%.*s'\n\n",
-                 static_cast<int>(command.size()), command.data());
+                 static_cast<int>(name.size()), name.data());
     return PrintUsage(stderr);
 }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace qb::cli {
+
+// Each command gets the arguments after its own name and returns the exit
+// status: 0 success, 1 failure (message on stderr), 2 wrong usage.
+using Args = std::vector<std::string_view>;
+
+int RunInfo(const Args& args);
+int RunExportXml(const Args& args);
+int RunSample(const Args& args);
+int RunGenerate(const Args& args);
+
+}  // namespace qb::cli

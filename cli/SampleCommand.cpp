@@ -1,0 +1,10 @@
+#include "CliOutput.h"
+#include "Commands.h"
+
+namespace qb::cli {
+
+int RunSample(const Args&) {
+    return CliOutput::Fail("not built yet");
+}
+
+}  // namespace qb::cli

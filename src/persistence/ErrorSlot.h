@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace qb {
+
+// The error of a file object's last operation: a code and a message. Code 0
+// means success; kOwnError is the program's own error (with a message),
+// kXmlError a content error of an XML document; any other code is a system
+// error number (see SystemError), 32 meaning another process holds the file.
+class ErrorSlot {
+public:
+    static constexpr std::uint32_t kNone = 0;
+    static constexpr std::uint32_t kOwnError = 0x20010000;
+    static constexpr std::uint32_t kXmlError = 0x20010001;
+
+    void Clear() {
+        code_ = kNone;
+        message_.clear();
+    }
+    void Set(std::uint32_t code, std::string message = {}) {
+        code_ = code;
+        message_ = std::move(message);
+    }
+    bool Failed() const { return code_ != kNone; }
+    std::uint32_t GetCode() const { return code_; }
+    const std::string& GetMessage() const { return message_; }
+
+private:
+    std::uint32_t code_ = kNone;
+    std::string message_;
+};
+
+}  // namespace qb

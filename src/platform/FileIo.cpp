@@ -1,0 +1,136 @@
+#include "FileIo.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+#include "SystemError.h"
+
+namespace qb {
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    std::string::size_type slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+// Closes a descriptor on every way out of a function.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int Get() const { return fd_; }
+    // Closes now and reports whether the close (which may flush) succeeded.
+    bool Close() {
+        int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+}  // namespace
+
+bool FileIo::ReadAll(const std::string& path, std::string& out, std::uint32_t& error,
+                     bool createIfMissing) {
+    error = 0;
+    int flags = O_RDONLY | O_CLOEXEC;
+    if (createIfMissing)
+        flags = O_RDWR | O_CREAT | O_CLOEXEC;
+    Descriptor file(::open(path.c_str(), flags, 0666));
+    if (file.Get() < 0) {
+        error = SystemError::Last();
+        return false;
+    }
+    std::string data;
+    struct stat info {};
+    if (::fstat(file.Get(), &info) == 0 && info.st_size > 0) {
+        data.reserve(static_cast<std::size_t>(info.st_size));
+    }
+    char buffer[65536];
+    while (true) {
+        ssize_t n = ::read(file.Get(), buffer, sizeof buffer);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            error = SystemError::Last();
+            return false;
+        }
+        data.append(buffer, static_cast<std::size_t>(n));
+    }
+    out = std::move(data);
+    return true;
+}
+
+bool FileIo::WriteFully(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+void FileIo::SyncFolderOf(const std::string& path) {
+    Descriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Get() >= 0)
+        ::fsync(folder.Get());
+}
+
+bool FileIo::WriteAtomically(const std::string& path, std::string_view bytes,
+                             std::uint32_t& error) {
+    error = 0;
+    std::string pattern = path + ".tmpXXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    Descriptor temp(::mkostemp(name.data(), O_CLOEXEC));
+    if (temp.Get() < 0) {
+        error = SystemError::Last();
+        return false;
+    }
+    const std::string tempPath(name.data());
+    struct stat existing {};
+    mode_t mode = 0666 & ~[] {
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        return mask;
+    }();
+    if (::stat(path.c_str(), &existing) == 0)
+        mode = existing.st_mode & 07777;
+
+    auto fail = [&] {
+        error = SystemError::Last();
+        ::unlink(tempPath.c_str());
+        return false;
+    };
+    if (::fchmod(temp.Get(), mode) != 0 || !WriteFully(temp.Get(), bytes) ||
+        ::fsync(temp.Get()) != 0) {
+        return fail();
+    }
+    if (!temp.Close() || ::rename(tempPath.c_str(), path.c_str()) != 0)
+        return fail();
+    SyncFolderOf(path);
+    return true;
+}
+
+}  // namespace qb
