@@ -13,5 +13,8 @@ int RunInfo(const Args& args);
 int RunExportXml(const Args& args);
 int RunSample(const Args& args);
 int RunGenerate(const Args& args);
+int RunHolidays(const Args& args);
+int RunRuler(const Args& args);
+int RunWorkingTime(const Args& args);
 
 }  // namespace qb::cli

@@ -17,6 +17,9 @@ constexpr Command kCommands[] = {
     {"export-xml", qb::cli::RunExportXml},
     {"sample", qb::cli::RunSample},
     {"generate", qb::cli::RunGenerate},
+    {"holidays", qb::cli::RunHolidays},
+    {"ruler", qb::cli::RunRuler},
+    {"working-time", qb::cli::RunWorkingTime},
 };
 
 constexpr const char* kUsage =
@@ -28,6 +31,13 @@ constexpr const char* kUsage =
     "  sample OUT.qbd                   write the sample project\n"
     "  generate --rows N --schedules M [--links K] [--memos K] [--seed S] OUT.qbd\n"
     "                                   write a synthetic project of that size\n"
+    "  holidays --from YYYYMMDD --to YYYYMMDD [--rules FILE.xml] [--project FILE.qbd]\n"
+    "                                   print each day's holiday mark (1, -1 or 0)\n"
+    "  ruler --unit U --format F --from YYYYMMDD --to YYYYMMDD\n"
+    "        [--era NAME,SHORT --era-start YYYYMMDD]\n"
+    "                                   print the cells of one ruler row\n"
+    "  working-time --from YYYYMMDDhhmm --to YYYYMMDDhhmm --mode 1|2 [--rules FILE.xml]\n"
+    "                                   print the working time between two moments, in days\n"
     "  help                             show this text\n"
     "  version                          print the program version\n"
     "\n"

@@ -15,4 +15,12 @@ void CMdHoliday::VisitProperties(PropertyVisitor& visitor) {
     visitor.Boolean("transferBySunday", f_.transferBySunday);
 }
 
+bool CMdHoliday::Matches(const COleDateTime& day, const COleDateTime::Fields& d) const {
+    auto isRuleDay = [this](const COleDateTime::Fields& f) {
+        return f.month == f_.month && f.day == f_.day;
+    };
+    return (isRuleDay(d) || (f_.transferBySunday && IsMondayAfter(day, d, isRuleDay))) &&
+           IsInPeriod(day);
+}
+
 }  // namespace qb

@@ -19,4 +19,10 @@ void CMonthlyHoliday::VisitProperties(PropertyVisitor& visitor) {
     visitor.Boolean("transferBySunday", f_.transferBySunday);
 }
 
+bool CMonthlyHoliday::Matches(const COleDateTime& day, const COleDateTime::Fields& d) const {
+    auto isRuleDay = [this](const COleDateTime::Fields& f) { return f.day == f_.day; };
+    return (isRuleDay(d) || (f_.transferBySunday && IsMondayAfter(day, d, isRuleDay))) &&
+           IsInPeriod(day);
+}
+
 }  // namespace qb

@@ -19,4 +19,8 @@ void CMonthlyWHoliday::VisitProperties(PropertyVisitor& visitor) {
     visitor.Integer("weekNo", f_.weekNo);
 }
 
+bool CMonthlyWHoliday::Matches(const COleDateTime& day, const COleDateTime::Fields& d) const {
+    return d.dayOfWeek == f_.dayOfWeek && IsWeekOfMonth(d, f_.weekNo) && IsInPeriod(day);
+}
+
 }  // namespace qb

@@ -15,4 +15,9 @@ void CMwHoliday::VisitProperties(PropertyVisitor& visitor) {
     visitor.Integer("weekNo", f_.weekNo);
 }
 
+bool CMwHoliday::Matches(const COleDateTime& day, const COleDateTime::Fields& d) const {
+    return d.month == f_.month && d.dayOfWeek == f_.dayOfWeek && IsWeekOfMonth(d, f_.weekNo) &&
+           IsInPeriod(day);
+}
+
 }  // namespace qb

@@ -13,6 +13,8 @@ public:
     std::unique_ptr<CData> Clone() const override { return CloneAs(*this); }
     void CopyFrom(const CData& source) override;
     void VisitProperties(PropertyVisitor& visitor) override;
+    bool Matches(const COleDateTime& day) const override { return MatchesDay(day); }
+    bool Matches(const COleDateTime& day, const COleDateTime::Fields& d) const override;
 
     std::int32_t GetMonth() const { return f_.month; }
     void SetMonth(std::int32_t v) { SetField(f_.month, v); }

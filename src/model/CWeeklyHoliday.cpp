@@ -15,4 +15,8 @@ void CWeeklyHoliday::VisitProperties(PropertyVisitor& visitor) {
     visitor.Integer("dayOfWeek", dayOfWeek_);
 }
 
+bool CWeeklyHoliday::Matches(const COleDateTime& day, const COleDateTime::Fields& d) const {
+    return d.dayOfWeek == dayOfWeek_ && IsInPeriod(day);
+}
+
 }  // namespace qb

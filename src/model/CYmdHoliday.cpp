@@ -15,4 +15,8 @@ void CYmdHoliday::VisitProperties(PropertyVisitor& visitor) {
     visitor.Integer("day", f_.day);
 }
 
+bool CYmdHoliday::Matches(const COleDateTime& day, const COleDateTime::Fields& d) const {
+    return d.year == f_.year && d.month == f_.month && d.day == f_.day && IsInPeriod(day);
+}
+
 }  // namespace qb

@@ -1,1 +1,138 @@
-// placeholder: being written
+#include "CProjectFile.h"
+
+#include "ProjectArchive.h"
+#include "SystemError.h"
+
+namespace qb {
+
+CProjectFile::CProjectFile(std::string path, OpenRetryPolicy retry)
+    : path_(std::move(path)), retry_(std::move(retry)) {}
+
+CProjectFile::~CProjectFile() = default;
+
+bool CProjectFile::IsReadOnly() const {
+    return file_ != nullptr && file_->IsReadOnly();
+}
+
+void CProjectFile::SetPath(std::string path) {
+    if (path == path_)
+        return;
+    Close();
+    path_ = std::move(path);
+}
+
+// Ten attempts while another process holds the file; a file we may not
+// write is taken read-only when we only mean to read it.
+bool CProjectFile::Open(LockedFile::Mode purpose) {
+    Error().Clear();
+    LockedFile::Mode mode = purpose;
+    std::uint32_t code = 0;
+    for (int attempt = 1; attempt <= retry_.attempts; ++attempt) {
+        file_ = LockedFile::Open(path_, mode, code);
+        if (file_) {
+            Error().Clear();
+            return true;
+        }
+        if (code == SystemError::kSharingViolation) {
+            if (attempt < retry_.attempts)
+                retry_.sleep(retry_.nextWait());
+        } else if ((code == SystemError::kAccessDenied || code == SystemError::kWriteProtect) &&
+                   mode == LockedFile::Mode::kRead) {
+            mode = LockedFile::Mode::kReadOnly;
+        } else {
+            break;
+        }
+    }
+    Error().Set(code);
+    return false;
+}
+
+bool CProjectFile::ReadHeld(CProject& target) {
+    std::string bytes;
+    std::uint32_t code = 0;
+    if (!file_->ReadAll(bytes, code)) {
+        Error().Set(code);
+        Close();
+        return false;
+    }
+    if (!ProjectArchive::ReadProjectArchive(bytes, target, Error())) {
+        Close();
+        return false;
+    }
+    return true;
+}
+
+bool CProjectFile::Lock(CProject* project) {
+    Error().Clear();
+    if (project == nullptr) {
+        Close();
+        return true;
+    }
+    if (path_.empty() || IsOpen())
+        return true;
+    if (!Open(LockedFile::Mode::kRead))
+        return false;
+    return ReadHeld(*project);
+}
+
+bool CProjectFile::ReadInto(CProject& project) {
+    Error().Clear();
+    if (path_.empty()) {
+        Error().Set(ErrorSlot::kOwnError, kNoPathMessage);
+        return false;
+    }
+    if (!IsOpen() && !Open(LockedFile::Mode::kRead))
+        return false;
+    return ReadHeld(project);
+}
+
+std::unique_ptr<CProject> CProjectFile::Load(bool keepOpen) {
+    Error().Clear();
+    if (path_.empty()) {
+        Error().Set(ErrorSlot::kOwnError, kNoPathMessage);
+        return nullptr;
+    }
+    if (!IsOpen() && !Open(LockedFile::Mode::kRead))
+        return nullptr;
+    std::string bytes;
+    std::uint32_t code = 0;
+    if (!file_->ReadAll(bytes, code)) {
+        Error().Set(code);
+        Close();
+        return nullptr;
+    }
+    std::unique_ptr<CProject> project = ProjectArchive::ReadProjectArchive(bytes, Error());
+    if (!project) {
+        Close();
+        return nullptr;
+    }
+    if (project->IsShared() && !keepOpen)
+        Close();
+    return project;
+}
+
+bool CProjectFile::Save(const CProject* project, bool force) {
+    Error().Clear();
+    if (project == nullptr) {
+        Error().Set(ErrorSlot::kOwnError, kNoProjectMessage);
+        return false;
+    }
+    if (path_.empty() || (!force && !project->IsShared()))
+        return true;
+    if (!IsOpen() && !Open(LockedFile::Mode::kWrite))
+        return false;
+    bool written = false;
+    if (file_->IsReadOnly()) {
+        Error().Set(ErrorSlot::kOwnError, kReadOnlyMessage);
+    } else {
+        std::uint32_t code = 0;
+        written = file_->Replace(ProjectArchive::WriteProjectArchive(*project), code);
+        if (!written)
+            Error().Set(code);
+    }
+    if (project->IsShared())
+        Close();
+    return written;
+}
+
+}  // namespace qb

@@ -28,6 +28,10 @@ public:
     // objects are not written.
     static std::string WriteProjectArchive(const CProject& project);
 
+    // The file version the header announces; false when the bytes do not
+    // begin with a native header.
+    static bool ReadVersion(std::string_view bytes, std::int32_t& version);
+
     // Whether the bytes begin with the native header. Used on a file's first
     // bytes; the file-level check lives with the file handle.
     static bool HasArchiveHeader(std::string_view bytes);

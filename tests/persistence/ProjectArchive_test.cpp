@@ -1,1 +1,389 @@
+#include "ProjectArchive.h"
+
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "ArchiveBytes.h"
+#include "CMdHoliday.h"
+#include "CMemo.h"
+#include "IPropertyChangeListener.h"
+#include "ProjectGenerator.h"
+#include "SampleProject.h"
+
+namespace qb {
+namespace {
+
+using test::ArchiveBytes;
+
+std::unique_ptr<CProject> RoundTrip(const CProject& project) {
+    ErrorSlot error;
+    auto read =
+        ProjectArchive::ReadProjectArchive(ProjectArchive::WriteProjectArchive(project), error);
+    EXPECT_FALSE(error.Failed()) << error.GetMessage();
+    return read;
+}
+
+CSchedule& AddSchedule(CProject& project) {
+    auto schedule = std::make_unique<CSchedule>(project.NewObjectId());
+    CSchedule& placed = *schedule;
+    project.GetSchedules().Add(std::move(schedule));
+    return placed;
+}
+
+bool Contains(const std::string& bytes, std::string_view part) {
+    return bytes.find(part) != std::string::npos;
+}
+
+TEST(ProjectArchiveWriter, LaysOutASmallProjectExactlyAsTheTablesSay) {
+    CProject project;
+    project.SetTitle("工程");
+    auto row = std::make_unique<CRow>(project.NewObjectId());
+    row->SetCaption("A");
+    project.GetRows().Add(std::move(row));
+    CSchedule& s = AddSchedule(project);
+    s.SetRowObjectId(0);
+    s.SetWeight(3);
+    s.SetPlan(2);
+    s.SetResults(5);
+    s.SetEdgePen(CPenInfo(2, 3, 0x0000FF));
+    s.SetStartDate(COleDateTime(38000.0, COleDateTime::valid));
+    s.SetEndOffset(9999);
+
+    ArchiveBytes expected;
+    expected.Project(4, "\x8D\x48\x92\xF6", 2);
+    expected.ArrayStart(4, 12, 1);
+    expected.I32(11).Common(4, 0).Str("A").NoFont().U32(0).Bool(false).I32(32).I32(64);
+    expected.DefaultPen().DefaultPen().Str("").ArrayStart(4, 12, 0);
+    expected.ArrayStart(4, 4, 0).ArrayStart(4, 14, 1);
+    expected.I32(13).CommonStart(4, 1).I32(1).Str("_w").Str("3");
+    expected.Str("").NoFont().U32(0).U32(0xFFFFFF).I32(0).I32(0).I32(0).I32(1).I32(1);
+    expected.Pen(2, 0xFF, 3).Date(0, 0.0).Date(0, 0.0).I32(-1).I32(0);
+    expected.Date(0, 38000.0).I32(0).Date(0, 0.0).I32(9999);
+    expected.I32(0).I32(0).I32(0).I32(0).Str("").Str("").I32(0).I32(0).Bool(true);
+    expected.U32((2u << 16) | 5u);
+    expected.EmptyArraysFrom(4, 10);
+
+    const std::string bytes = ProjectArchive::WriteProjectArchive(project);
+    const std::string header(
+        "\x0EQuellbrandiren\x10\x10\x10\x10\x07"
+        "Archive\x04\0\0\0",
+        31);
+    EXPECT_EQ(bytes.substr(0, 31), header);
+    EXPECT_EQ(bytes.substr(31), expected.Bytes());
+    EXPECT_EQ(s.GetParam("_w"), "") << "the writer must not change the project";
+}
+
+// Everything the property maps can say about two objects, params included.
+void ExpectSameObject(const CData& a, const CData& b) {
+    EXPECT_EQ(a.GetType(), b.GetType());
+    EXPECT_TRUE(a.CollectProperties() == b.CollectProperties()) << "object " << a.GetObjectId();
+    PropertyMap pa;
+    PropertyMap pb;
+    a.GetParams(pa);
+    b.GetParams(pb);
+    EXPECT_TRUE(pa == pb) << "params of object " << a.GetObjectId();
+}
+
+void ExpectSameRows(const CRowArray& live, const CRowArray& read) {
+    int index = 0;
+    live.ForEach([&](const CRow& row) {
+        if (row.IsDeleted())
+            return;
+        ASSERT_LT(index, read.GetCount());
+        const CRow& other = *read.At(index++);
+        ExpectSameObject(row, other);
+        ExpectSameRows(row.GetChildren(), other.GetChildren());
+    });
+    EXPECT_EQ(index, read.GetCount());
+}
+
+template <class T>
+void ExpectSameElements(const CDataArrayOf<T>& live, const CDataArrayOf<T>& read) {
+    int index = 0;
+    live.ForEach([&](const T& element) {
+        if (element.IsDeleted())
+            return;
+        ASSERT_LT(index, read.GetCount());
+        ExpectSameObject(element, *read.At(index++));
+    });
+    EXPECT_EQ(index, read.GetCount());
+}
+
+void ExpectSameDocument(const CProject& live, const CProject& read) {
+    ExpectSameObject(live, read);
+    ExpectSameRows(live.GetRows(), read.GetRows());
+    ExpectSameElements(live.GetColumns(), read.GetColumns());
+    ExpectSameElements(live.GetSchedules(), read.GetSchedules());
+    ExpectSameElements(live.GetLinks(), read.GetLinks());
+    ExpectSameElements(live.GetDrawParts(), read.GetDrawParts());
+    ExpectSameElements(live.GetHolidays(), read.GetHolidays());
+}
+
+// QB_ARCHIVE_ROUNDTRIP_SCHEDULES raises the size for a longer manual run.
+int RoundTripSchedules() {
+    const char* knob = std::getenv("QB_ARCHIVE_ROUNDTRIP_SCHEDULES");
+    return knob ? std::max(1, std::atoi(knob)) : 1500;
+}
+
+TEST(ProjectArchiveRoundTrip, LargeGeneratedProjectsComeBackUnchanged) {
+    const int schedules = RoundTripSchedules();
+    for (unsigned seed : {1u, 2u, 77u}) {
+        ProjectGenerator::Options options;
+        options.rows = schedules / 10;
+        options.schedules = schedules;
+        options.links = schedules / 5;
+        options.memos = schedules / 50;
+        options.seed = seed;
+        options.tombstones = seed == 2;
+        auto project = ProjectGenerator::Generate(options);
+        const std::string bytes = ProjectArchive::WriteProjectArchive(*project);
+        auto read = RoundTrip(*project);
+        ASSERT_TRUE(read);
+        ExpectSameDocument(*project, *read);
+        EXPECT_EQ(ProjectArchive::WriteProjectArchive(*read), bytes) << "seed " << seed;
+    }
+}
+
+TEST(ProjectArchiveRoundTrip, TheSampleProjectComesBackUnchanged) {
+    auto sample = SampleProject::Create();
+    auto read = RoundTrip(*sample);
+    ASSERT_TRUE(read);
+    ExpectSameDocument(*sample, *read);
+}
+
+TEST(ProjectArchiveRoundTrip, DeletedObjectsAreDroppedButLastObjectIdSurvives) {
+    CProject project;
+    auto row = std::make_unique<CRow>(project.NewObjectId());
+    row->GetChildren().Add(std::make_unique<CRow>(project.NewObjectId()));
+    row->SetDeleted(true);
+    project.GetRows().Add(std::move(row));
+    AddSchedule(project).SetDeleted(true);
+    auto memo = std::make_unique<CMemo>(project.NewObjectId());
+    memo->SetDeleted(true);
+    project.GetDrawParts().Add(std::move(memo));
+
+    auto read = RoundTrip(project);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->GetRows().GetCount(), 0);
+    EXPECT_EQ(read->GetSchedules().GetCount(), 0);
+    EXPECT_EQ(read->GetDrawParts().GetCount(), 0);
+    EXPECT_EQ(read->GetLastObjectId(), 4);
+    EXPECT_EQ(read->NewObjectId(), 4);
+}
+
+TEST(ProjectArchiveRoundTrip, WeightTravelsAsParamOnlyWhenItIsNotOne) {
+    CProject project;
+    AddSchedule(project).SetWeight(1);
+    const std::string one = ProjectArchive::WriteProjectArchive(project);
+    EXPECT_FALSE(Contains(one, std::string("\x02_w", 3)));
+
+    AddSchedule(project).SetWeight(0);
+    AddSchedule(project).SetWeight(-7);
+    const std::string bytes = ProjectArchive::WriteProjectArchive(project);
+    EXPECT_TRUE(Contains(bytes, std::string("\x02_w\x01"
+                                            "0",
+                                            5)));
+
+    auto read = RoundTrip(project);
+    ASSERT_TRUE(read);
+    const CScheduleArray& schedules = read->GetSchedules();
+    EXPECT_EQ(schedules.At(0)->GetWeight(), 1);
+    EXPECT_EQ(schedules.At(1)->GetWeight(), 0);
+    EXPECT_EQ(schedules.At(2)->GetWeight(), -7);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(schedules.At(i)->HasParam("_w"));
+}
+
+TEST(ProjectArchiveRoundTrip, AStrayWeightParamNeverOverridesTheWeight) {
+    CProject project;
+    CSchedule& s = AddSchedule(project);
+    s.SetParam("_w", "9");
+    s.SetParam("_tooltip", "x");
+    auto read = RoundTrip(project);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->GetSchedules().At(0)->GetWeight(), 1);
+    EXPECT_EQ(read->GetSchedules().At(0)->GetParam("_tooltip"), "x");
+    EXPECT_TRUE(s.HasParam("_w")) << "the writer leaves the object alone";
+}
+
+TEST(ProjectArchiveRoundTrip, ProgressPairKeepsSixteenBitsOfEachQuantity) {
+    struct Case {
+        std::int32_t results, plan, readResults, readPlan;
+    };
+    const Case cases[] = {{100, 0, 0, 0},  // the pair value 100 means none
+                          {70000, 3, 70000 & 0xFFFF, 3},
+                          {5, 40000, 5, 40000},
+                          {5, -1, 5, 65535},
+                          {0, 100, 0, 100},
+                          {-1, 0, 65535, 0}};
+    CProject project;
+    for (const Case& c : cases) {
+        CSchedule& s = AddSchedule(project);
+        s.SetResults(c.results);
+        s.SetPlan(c.plan);
+    }
+    auto read = RoundTrip(project);
+    ASSERT_TRUE(read);
+    for (int i = 0; i < static_cast<int>(std::size(cases)); ++i) {
+        EXPECT_EQ(read->GetSchedules().At(i)->GetResults(), cases[i].readResults) << i;
+        EXPECT_EQ(read->GetSchedules().At(i)->GetPlan(), cases[i].readPlan) << i;
+    }
+}
+
+TEST(ProjectArchiveRoundTrip, RowsNestedFiveLevelsKeepTheirHierarchyAndOrder) {
+    CProject project;
+    CRowArray* level = &project.GetRows();
+    for (int depth = 0; depth < 5; ++depth) {
+        for (int i = 0; i < 2; ++i) {
+            auto row = std::make_unique<CRow>(project.NewObjectId());
+            row->SetCaption(std::to_string(depth) + "-" + std::to_string(i));
+            level->Add(std::move(row));
+        }
+        level = &level->At(1)->GetChildren();
+    }
+    auto read = RoundTrip(project);
+    ASSERT_TRUE(read);
+    const CRowArray* rows = &read->GetRows();
+    for (int depth = 0; depth < 5; ++depth) {
+        ASSERT_EQ(rows->GetCount(), 2);
+        EXPECT_EQ(rows->At(0)->GetCaption(), std::to_string(depth) + "-0");
+        EXPECT_EQ(rows->At(1)->GetCaption(), std::to_string(depth) + "-1");
+        EXPECT_EQ(rows->At(1)->GetIndex(), 1);
+        if (depth > 0) {
+            EXPECT_EQ(rows->At(0)->GetParentRow()->GetCaption(), std::to_string(depth - 1) + "-1");
+        }
+        rows = &rows->At(1)->GetChildren();
+    }
+    EXPECT_EQ(rows->GetCount(), 0);
+}
+
+TEST(ProjectArchiveRoundTrip, TextCp932CannotHoldIsWrittenWideAndComesBack) {
+    CProject project;
+    project.SetTitle("完了🎉");
+    AddSchedule(project).SetCaption("𠮷野家");  // outside JIS
+    AddSchedule(project).SetCaption("①髙");     // CP932 holds both
+    const std::string bytes = ProjectArchive::WriteProjectArchive(project);
+    // 完 了 and the emoji's surrogate pair: four 2-byte units.
+    EXPECT_TRUE(
+        Contains(bytes, std::string("\xFF\xFE\xFF\x04\x8C\x5B\x86\x4E\x3C\xD8\x89\xDF", 12)));
+    EXPECT_TRUE(Contains(bytes, std::string("\x04\x87\x40\xFB\xFC", 5)));
+    auto read = RoundTrip(project);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->GetTitle(), "完了🎉");
+    EXPECT_EQ(read->GetSchedules().At(0)->GetCaption(), "𠮷野家");
+    EXPECT_EQ(read->GetSchedules().At(1)->GetCaption(), "①髙");
+}
+
+TEST(ProjectArchiveRoundTrip, LongTextsUseTheLongerLengthPrefixes) {
+    CProject project;
+    const std::string medium(300, 'm');
+    const std::string large(70000, 'L');
+    const std::string wideLarge = std::string(70000, 'w') + "🎉";
+    project.SetTitle(medium);
+    AddSchedule(project).SetRemark(large);
+    AddSchedule(project).SetRemark(wideLarge);
+    const std::string bytes = ProjectArchive::WriteProjectArchive(project);
+    EXPECT_TRUE(Contains(bytes, std::string("\xFF\x2C\x01mmm", 6)));
+    EXPECT_TRUE(Contains(bytes, std::string("\xFF\xFF\xFF\x70\x11\x01\x00LLL", 10)));
+    EXPECT_TRUE(Contains(bytes, std::string("\xFF\xFE\xFF\xFF\xFF\xFF\x72\x11\x01\x00w\0", 12)));
+    auto read = RoundTrip(project);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->GetTitle(), medium);
+    EXPECT_EQ(read->GetSchedules().At(0)->GetRemark(), large);
+    EXPECT_EQ(read->GetSchedules().At(1)->GetRemark(), wideLarge);
+}
+
+TEST(ProjectArchiveRoundTrip, EveryHolidayKindAndPlainDrawPartsSurvive) {
+    auto project = SampleProject::Create();
+    auto rule = std::make_unique<CMdHoliday>(project->NewObjectId());
+    rule->SetMonth(5);
+    rule->SetDay(3);
+    rule->SetTransferBySunday(true);
+    rule->SetStartDate(COleDateTime(2000, 1, 1, 0, 0, 0));
+    project->GetHolidays().Add(std::move(rule));
+    project->GetDrawParts().Add(std::make_unique<CDrawPart>(project->NewObjectId()));
+    auto read = RoundTrip(*project);
+    ASSERT_TRUE(read);
+    ExpectSameDocument(*project, *read);
+    EXPECT_EQ(read->GetDrawParts().At(read->GetDrawParts().GetCount() - 1)->GetType(),
+              CData::kDrawPart);
+}
+
+class CountingListener : public IPropertyChangeListener {
+public:
+    void OnPropertyChanged() override { ++calls; }
+    int calls = 0;
+};
+
+TEST(ProjectArchiveReader, FillsATargetProjectInPlaceAndNotifiesItsListeners) {
+    auto sample = SampleProject::Create();
+    const std::string bytes = ProjectArchive::WriteProjectArchive(*sample);
+
+    CProject target;
+    target.SetParam("_stale", "1");
+    target.GetRows().Add(std::make_unique<CRow>(99));
+    target.GetSchedules().SetParam("_arrayStale", "1");
+    CountingListener listener;
+    target.AddListener(&listener);
+    target.SetNotifyEnabled(true);
+
+    ErrorSlot error;
+    ASSERT_TRUE(ProjectArchive::ReadProjectArchive(bytes, target, error)) << error.GetMessage();
+    EXPECT_GT(listener.calls, 0);
+    EXPECT_FALSE(target.HasParam("_stale"));
+    EXPECT_FALSE(target.GetSchedules().HasParam("_arrayStale"));
+    EXPECT_EQ(target.FindRow(99), nullptr);
+    ExpectSameDocument(*sample, target);
+}
+
+class ProjectArchiveFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("qb_archive_" + std::to_string(::getpid()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+    std::string Write(const std::string& name, const std::string& bytes) {
+        const std::string path = (folder_ / name).string();
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    std::filesystem::path folder_;
+};
+
+TEST_F(ProjectArchiveFileTest, IsArchiveFileSaysNoOnlyToAFileWhoseHeaderDoesNotMatch) {
+    CProject project;
+    const std::string bytes = ProjectArchive::WriteProjectArchive(project);
+    EXPECT_TRUE(ProjectArchive::IsArchiveFile(Write("ok.qbd", bytes)));
+    EXPECT_TRUE(ProjectArchive::IsArchiveFile(Write("header-only.qbd", bytes.substr(0, 27))));
+    EXPECT_FALSE(ProjectArchive::IsArchiveFile(Write("short.qbd", bytes.substr(0, 26))));
+    EXPECT_FALSE(ProjectArchive::IsArchiveFile(Write("empty.qbd", "")));
+    EXPECT_FALSE(ProjectArchive::IsArchiveFile(Write("text.qbd", "title,start,end\r\n")));
+    std::string wrongMagic = bytes;
+    wrongMagic[15] = 0x11;
+    EXPECT_FALSE(ProjectArchive::IsArchiveFile(Write("magic.qbd", wrongMagic)));
+    // Unopenable or unreadable: left for the real open to report.
+    EXPECT_TRUE(ProjectArchive::IsArchiveFile((folder_ / "missing.qbd").string()));
+    EXPECT_TRUE(ProjectArchive::IsArchiveFile(folder_.string()));
+}
+
+TEST(ProjectArchiveHeader, ATooNewVersionStillCountsAsANativeHeader) {
+    ArchiveBytes v9;
+    v9.Header(9);
+    EXPECT_TRUE(ProjectArchive::HasArchiveHeader(v9.Bytes()));
+    std::int32_t version = 0;
+    EXPECT_TRUE(ProjectArchive::ReadVersion(v9.Bytes(), version));
+    EXPECT_EQ(version, 9);
+    EXPECT_FALSE(ProjectArchive::ReadVersion("Quell", version));
+}
+
+}  // namespace
+}  // namespace qb

@@ -1,0 +1,63 @@
+#include "CalendarSettings.h"
+
+#include "DateEntry.h"
+#include "ISettingsStore.h"
+
+namespace qb {
+
+namespace {
+
+void ReadBool(const ISettingsStore& store, const char* name, bool& value) {
+    if (auto stored = store.ReadInt(CalendarSettings::kSection, name)) {
+        value = *stored != 0;
+    }
+}
+
+void ReadInt(const ISettingsStore& store, const char* name, int& value) {
+    if (auto stored = store.ReadInt(CalendarSettings::kSection, name)) {
+        value = *stored;
+    }
+}
+
+// Only the 24 colour bits count; the registry value may carry garbage above.
+void ReadColour(const ISettingsStore& store, const char* name, ColorRef& value) {
+    if (auto stored = store.ReadInt(CalendarSettings::kSection, name)) {
+        value = static_cast<ColorRef>(*stored) & 0xFFFFFFu;
+    }
+}
+
+void ReadString(const ISettingsStore& store, const char* name, std::string& value) {
+    if (auto stored = store.ReadString(CalendarSettings::kSection, name)) {
+        value = *stored;
+    }
+}
+
+}  // namespace
+
+void CalendarSettings::Load(const ISettingsStore& store) {
+    ReadBool(store, "HolidayOrder", holidayOrder);
+    ReadBool(store, "SaturdayNH", saturdayNH);
+    ReadString(store, "MasterHoliday", masterHoliday);
+    ReadColour(store, "Saturday", saturday);
+    ReadColour(store, "SaturdayB", saturdayB);
+    ReadColour(store, "Sunday", sunday);
+    ReadColour(store, "SundayB", sundayB);
+    ReadInt(store, "TotalMode", totalMode);
+
+    ReadInt(store, "RulerFontSize1", rulerFontSize1);
+    ReadInt(store, "RulerFontSize2", rulerFontSize2);
+    ReadBool(store, "PaintHoliday", paintHoliday);
+    ReadBool(store, "PaintToday", paintToday);
+
+    ReadString(store, "Heisei3", heisei3);
+    const auto comma = heisei3.find(',');
+    heisei3Name = heisei3.substr(0, comma);
+    heisei3Abbreviation = comma == std::string::npos ? std::string() : heisei3.substr(comma + 1);
+
+    std::string dateText;
+    ReadString(store, "Heisei3Date", dateText);
+    heisei3Date = DateEntry::IsValidCompactDate(dateText) ? DateEntry::ParseCompactDate(dateText)
+                                                          : COleDateTime();
+}
+
+}  // namespace qb

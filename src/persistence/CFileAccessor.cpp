@@ -1,0 +1,7 @@
+#include "CFileAccessor.h"
+
+namespace qb {
+
+CFileAccessor::~CFileAccessor() = default;
+
+}  // namespace qb

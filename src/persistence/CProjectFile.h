@@ -1,0 +1,50 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "CFileAccessor.h"
+#include "LockedFile.h"
+#include "OpenRetryPolicy.h"
+
+namespace qb {
+
+// The file handle of a native project document. Holding the file means
+// holding it exclusively: in single mode from loading until it is let go, in
+// shared mode only for one read or one write. Every save replaces the file
+// with a complete new one, so a crash never leaves a damaged file behind.
+class CProjectFile : public CFileAccessor {
+public:
+    static constexpr const char* kNoPathMessage = "ファイルパスが指定されていません。";
+    static constexpr const char* kNoProjectMessage =
+        "書き込むべきCProjectデータが引数に設定されていません。";
+    static constexpr const char* kReadOnlyMessage =
+        "ファイルに対する書き込み権限がないか、読み取り専用ファイルのため、失敗しました。";
+
+    explicit CProjectFile(std::string path = {}, OpenRetryPolicy retry = {});
+    ~CProjectFile() override;
+
+    bool Lock(CProject* project) override;
+    bool Save(const CProject* project, bool force) override;
+    std::unique_ptr<CProject> Load(bool keepOpen) override;
+    bool IsReadOnly() const override;
+
+    // A different path lets the held file go first.
+    void SetPath(std::string path);
+    const std::string& GetPath() const { return path_; }
+    // Reads the file into project (replacing its content) and keeps holding
+    // the file on success.
+    bool ReadInto(CProject& project);
+    bool IsOpen() const { return file_ != nullptr; }
+
+private:
+    bool Open(LockedFile::Mode purpose);
+    bool ReadHeld(CProject& target);
+    void Close() { file_.reset(); }
+
+    std::string path_;
+    OpenRetryPolicy retry_;
+    std::unique_ptr<LockedFile> file_;
+};
+
+}  // namespace qb

@@ -1,0 +1,373 @@
+#include "LockedFile.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+#include "FileIo.h"
+#include "SystemError.h"
+
+namespace qb {
+namespace {
+
+// Each restart means a save replaced the file between our open and our lock;
+// that cannot go on for long unless something outside our protocol keeps
+// swapping the file, which then reads as the file being busy.
+constexpr int kMaxRestarts = 1000;
+// Long names are cut so the temporary name stays within NAME_MAX.
+constexpr std::size_t kMaxNameInTemp = 200;
+
+class UniqueFd {
+public:
+    explicit UniqueFd(int fd = -1) : fd_(fd) {}
+    ~UniqueFd() { Reset(); }
+    UniqueFd(const UniqueFd&) = delete;
+    UniqueFd& operator=(const UniqueFd&) = delete;
+    int Get() const { return fd_; }
+    int Release() {
+        int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+    void Reset(int fd = -1) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = fd;
+    }
+
+private:
+    int fd_;
+};
+
+std::string FolderOf(const std::string& path) {
+    std::string::size_type slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+    std::string::size_type slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool TryLock(int fd) {
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EINTR)
+            return false;
+    }
+    return true;
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+std::string Resolved(const std::string& path) {
+    char buffer[PATH_MAX];
+    if (::realpath(path.c_str(), buffer) == nullptr)
+        return path;
+    return buffer;
+}
+
+// Situations in which the folder refuses a new file or a rename while the
+// file itself may still be written: the folder is not writable, it is sticky
+// and the file belongs to someone else, or the file is a mount point.
+bool RenameRefused(int errnoValue) {
+    return errnoValue == EACCES || errnoValue == EPERM || errnoValue == EBUSY ||
+           errnoValue == EXDEV;
+}
+
+bool WriteAt(int fd, std::string_view bytes) {
+    off_t offset = 0;
+    while (!bytes.empty()) {
+        ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), offset);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+        offset += n;
+    }
+    return true;
+}
+
+// The part WriteTemp appends to the prefix: process id, a dash, a counter.
+// Checked in full so that no file of the user's is ever taken for ours.
+bool IsTempSuffix(std::string_view suffix) {
+    const std::size_t dash = suffix.find('-');
+    auto digits = [](std::string_view text) {
+        return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    return dash != std::string_view::npos && digits(suffix.substr(0, dash)) &&
+           digits(suffix.substr(dash + 1));
+}
+
+// A temporary file left by a save that died is unlocked; one being written
+// is locked from its creation on. Only the holder of the project file saves,
+// so this runs while no other save of the same file can be in progress.
+void RemoveStaleTemps(const std::string& path) {
+    const std::string folder = FolderOf(path);
+    const std::string prefix = NameOf(LockedFile::TempPrefixFor(path));
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr)
+        return;
+    std::vector<std::string> stale;
+    while (const dirent* entry = ::readdir(dir)) {
+        std::string_view name(entry->d_name);
+        if (name.starts_with(prefix) && IsTempSuffix(name.substr(prefix.size())))
+            stale.emplace_back(name);
+    }
+    ::closedir(dir);
+    for (const std::string& name : stale) {
+        const std::string tempPath = folder + "/" + name;
+        UniqueFd temp(
+            ::open(tempPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
+        struct stat held {
+        }, current{};
+        if (temp.Get() < 0 || !TryLock(temp.Get()) || ::fstat(temp.Get(), &held) != 0 ||
+            ::lstat(tempPath.c_str(), &current) != 0 || !SameFile(held, current)) {
+            continue;
+        }
+        ::unlink(tempPath.c_str());
+    }
+}
+
+bool CopyOwnerAndMode(int fd, const struct stat& like) {
+    // Only root may give the file away; anyone else keeps owning the new
+    // file, which is what a save by that user means anyway.
+    [[maybe_unused]] const int ownerKept = ::fchown(fd, like.st_uid, like.st_gid);
+    // After the owner: a change of owner clears the set-id bits.
+    return ::fchmod(fd, like.st_mode & 07777) == 0;
+}
+
+// Creates, locks and fills a new temporary file beside path, with the
+// permissions and (where allowed) the owner of like, and flushes it.
+bool WriteTemp(const std::string& path, const struct stat* like, std::string_view bytes,
+               UniqueFd& out, std::string& tempPath, int& failure) {
+    static std::atomic<unsigned> counter = 0;
+    const std::string prefix = LockedFile::TempPrefixFor(path);
+    for (;;) {
+        tempPath = prefix + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        out.Reset(::open(tempPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
+        if (out.Get() >= 0)
+            break;
+        if (errno != EEXIST) {
+            failure = errno;
+            return false;
+        }
+    }
+    if (!TryLock(out.Get())) {
+        failure = errno;
+        ::unlink(tempPath.c_str());
+        return false;
+    }
+    if ((like != nullptr && !CopyOwnerAndMode(out.Get(), *like)) ||
+        !FileIo::WriteFully(out.Get(), bytes) || ::fsync(out.Get()) != 0) {
+        failure = errno;
+        ::unlink(tempPath.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::unique_ptr<LockedFile> Fail(std::uint32_t& error, std::uint32_t code) {
+    error = code;
+    return nullptr;
+}
+
+}  // namespace
+
+LockedFile::LockedFile(std::string path, int fd, bool readOnly)
+    : path_(std::move(path)), fd_(fd), readOnly_(readOnly) {}
+
+LockedFile::~LockedFile() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+std::string LockedFile::TempPrefixFor(const std::string& path) {
+    std::string folder = FolderOf(path);
+    std::string name = NameOf(path).substr(0, kMaxNameInTemp);
+    return folder + "/." + name + ".save-";
+}
+
+std::unique_ptr<LockedFile> LockedFile::Open(const std::string& path, Mode mode,
+                                             std::uint32_t& error) {
+    error = 0;
+    if (path.empty())
+        return Fail(error, SystemError::kPathNotFound);
+    const bool readOnly = mode == Mode::kReadOnly;
+    // O_NONBLOCK keeps a named pipe at the path from blocking the open.
+    const int flags = (readOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    for (int restart = 0; restart < kMaxRestarts; ++restart) {
+        UniqueFd fd(::open(path.c_str(), flags));
+        if (fd.Get() < 0) {
+            if (errno != ENOENT || mode != Mode::kWrite)
+                return Fail(error, SystemError::Last());
+            // A new file appears only with its complete first content.
+            const std::string folder = FolderOf(path);
+            struct stat info {};
+            if (::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+                return Fail(error, SystemError::kPathNotFound);
+            if (::access(folder.c_str(), W_OK | X_OK) != 0)
+                return Fail(error, SystemError::Last());
+            return std::unique_ptr<LockedFile>(new LockedFile(path, -1, false));
+        }
+        struct stat held {};
+        if (::fstat(fd.Get(), &held) != 0)
+            return Fail(error, SystemError::Last());
+        if (!S_ISREG(held.st_mode))
+            return Fail(error, SystemError::kAccessDenied);
+        if (!TryLock(fd.Get()))
+            return Fail(error, SystemError::Last());
+        const std::string target = Resolved(path);
+        struct stat current {};
+        if (::stat(target.c_str(), &current) == 0 && SameFile(held, current)) {
+            ::fcntl(fd.Get(), F_SETFL, ::fcntl(fd.Get(), F_GETFL) & ~O_NONBLOCK);
+            return std::unique_ptr<LockedFile>(new LockedFile(target, fd.Release(), readOnly));
+        }
+    }
+    return Fail(error, SystemError::kSharingViolation);
+}
+
+bool LockedFile::ReadAll(std::string& out, std::uint32_t& error) const {
+    error = 0;
+    if (fd_ < 0) {
+        error = SystemError::kFileNotFound;
+        return false;
+    }
+    std::string data;
+    struct stat info {};
+    if (::fstat(fd_, &info) == 0 && info.st_size > 0)
+        data.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    off_t offset = 0;
+    for (;;) {
+        ssize_t n = ::pread(fd_, buffer, sizeof buffer, offset);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            error = SystemError::Last();
+            return false;
+        }
+        data.append(buffer, static_cast<std::size_t>(n));
+        offset += n;
+    }
+    out = std::move(data);
+    return true;
+}
+
+bool LockedFile::Replace(std::string_view bytes, std::uint32_t& error) {
+    error = 0;
+    if (readOnly_) {
+        error = SystemError::kAccessDenied;
+        return false;
+    }
+    if (fd_ < 0)
+        return CreateByRename(bytes, error);
+    bool fallBack = false;
+    if (ReplaceByRename(bytes, error, fallBack))
+        return true;
+    return fallBack && ReplaceInPlace(bytes, error);
+}
+
+bool LockedFile::ReplaceByRename(std::string_view bytes, std::uint32_t& error, bool& fallBack) {
+    struct stat old {};
+    if (::fstat(fd_, &old) != 0) {
+        error = SystemError::Last();
+        return false;
+    }
+    RemoveStaleTemps(path_);
+    UniqueFd temp;
+    std::string tempPath;
+    int failure = 0;
+    if (!WriteTemp(path_, &old, bytes, temp, tempPath, failure)) {
+        fallBack = RenameRefused(failure);
+        error = SystemError::FromErrno(failure);
+        return false;
+    }
+    // The new file is locked already, so nobody can take it between the
+    // rename and the release of the old file.
+    if (::rename(tempPath.c_str(), path_.c_str()) != 0) {
+        failure = errno;
+        ::unlink(tempPath.c_str());
+        fallBack = RenameRefused(failure);
+        error = SystemError::FromErrno(failure);
+        return false;
+    }
+    FileIo::SyncFolderOf(path_);
+    ::close(fd_);
+    fd_ = temp.Release();
+    return true;
+}
+
+// Used only where the folder will not take a new file. The new content goes
+// over the old before the length is cut, so the file is never empty on the
+// way; a crash in the middle can still damage it, as with any in-place write.
+bool LockedFile::ReplaceInPlace(std::string_view bytes, std::uint32_t& error) {
+    if (!WriteAt(fd_, bytes) || ::ftruncate(fd_, static_cast<off_t>(bytes.size())) != 0 ||
+        ::fsync(fd_) != 0) {
+        error = SystemError::Last();
+        return false;
+    }
+    error = 0;
+    return true;
+}
+
+bool LockedFile::CreateByRename(std::string_view bytes, std::uint32_t& error) {
+    UniqueFd temp;
+    std::string tempPath;
+    int failure = 0;
+    if (!WriteTemp(path_, nullptr, bytes, temp, tempPath, failure)) {
+        error = SystemError::FromErrno(failure);
+        return false;
+    }
+    int result = ::renameat2(AT_FDCWD, tempPath.c_str(), AT_FDCWD, path_.c_str(), RENAME_NOREPLACE);
+    if (result != 0 && (errno == EINVAL || errno == ENOSYS)) {
+        // File systems without the no-replace rename still refuse a link
+        // onto an existing name.
+        result = ::link(tempPath.c_str(), path_.c_str());
+        ::unlink(tempPath.c_str());
+    }
+    if (result != 0) {
+        failure = errno;
+        ::unlink(tempPath.c_str());
+        if (failure != EEXIST) {
+            error = SystemError::FromErrno(failure);
+            return false;
+        }
+        // Someone created the file since our open: take it over like any
+        // existing file, provided nobody holds it now.
+        std::unique_ptr<LockedFile> existing = Open(path_, Mode::kWrite, error);
+        if (!existing)
+            return false;
+        if (!existing->Exists()) {
+            error = SystemError::kFileExists;
+            return false;
+        }
+        path_ = existing->path_;
+        fd_ = std::exchange(existing->fd_, -1);
+        return Replace(bytes, error);
+    }
+    FileIo::SyncFolderOf(path_);
+    fd_ = temp.Release();
+    return true;
+}
+
+}  // namespace qb

@@ -1,0 +1,458 @@
+#include "CRuler.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "CProject.h"
+#include "CalendarSettings.h"
+#include "HolidayCache.h"
+#include "RecordingDrawContext.h"
+
+namespace qb {
+namespace {
+
+using Op = RecordingDrawContext::Op;
+using Band = CRuler::Band;
+
+COleDateTime Date(int year, int month, int day) {
+    return COleDateTime(year, month, day, 0, 0, 0);
+}
+
+const COleDateTime kMarch1 = Date(2017, 3, 1);  // a Wednesday
+
+// A ruler of 10 pixels per day over March 2017, days below months.
+class RulerTest : public ::testing::Test {
+protected:
+    RulerTest() {
+        ruler.SetView(310, kMarch1, Date(2017, 3, 31));
+        ruler.SetUnits(Band::upper, kRulerMonth, 0);
+        ruler.SetUnits(Band::lower, kRulerDay, 0);
+    }
+
+    std::vector<std::string> Labels(Band band) {
+        ruler.Rebuild();
+        return ruler.GetRow(band).labels;
+    }
+
+    CalendarSettings settings;
+    CRuler ruler{settings};
+};
+
+TEST_F(RulerTest, ViewSpreadsTheWidthOverTheDaysFromOriginToEnd) {
+    EXPECT_DOUBLE_EQ(ruler.GetScale(), 10.0);
+    EXPECT_EQ(ruler.GetOrigin(), kMarch1);
+    EXPECT_EQ(ruler.DateToX(Date(2017, 3, 31)), 300);
+    ruler.SetView(100, kMarch1, kMarch1);
+    EXPECT_DOUBLE_EQ(ruler.GetScale(), 100.0);
+    // An end before the origin counts as the origin's own day.
+    ruler.SetView(100, kMarch1, Date(2017, 2, 1));
+    EXPECT_DOUBLE_EQ(ruler.GetScale(), 100.0);
+    ruler.SetView(0, kMarch1, Date(2017, 3, 31));
+    EXPECT_DOUBLE_EQ(ruler.GetScale(), 0.1);
+}
+
+TEST_F(RulerTest, DayRowRunsFromTheOriginToTheFirstDayAfterTheEnd) {
+    ruler.Rebuild();
+    const RulerRow& row = ruler.GetRow(Band::lower);
+    // The 310-pixel window moves the end to 2 April (origin + 310 / 10 + 1 days).
+    EXPECT_EQ(ruler.GetEnd(), Date(2017, 4, 2));
+    ASSERT_EQ(row.CellCount(), 33u);
+    EXPECT_EQ(row.labels.front(), "1");
+    EXPECT_EQ(row.labels.back(), "2");
+    EXPECT_EQ(row.ticks.back(), Date(2017, 4, 3));
+    EXPECT_EQ(row.boundaries.front(), 0);
+    EXPECT_EQ(row.boundaries.back(), 330);
+    EXPECT_EQ(row.boundaries.size(), row.CellCount() + 1);
+}
+
+TEST_F(RulerTest, RebuildExtendsTheEndToTheScrolledWindow) {
+    ruler.SetScrollPosition(400);
+    ruler.Rebuild();
+    EXPECT_EQ(ruler.GetEnd(), Date(2017, 5, 12));  // origin + 710 / 10 + 1 days
+    EXPECT_EQ(Labels(Band::upper), (std::vector<std::string>{"3", "4", "5"}));
+}
+
+TEST_F(RulerTest, MonthRowStartsBeforeTheOriginWhenTheOriginIsMidMonth) {
+    ruler.SetView(310, Date(2017, 3, 15), Date(2017, 4, 14));
+    ruler.Rebuild();
+    const RulerRow& row = ruler.GetRow(Band::upper);
+    EXPECT_EQ(row.boundaries.front(), -140);
+    EXPECT_EQ(row.ticks.front(), kMarch1);
+}
+
+TEST_F(RulerTest, TenDayRowWithTheOriginOnTheTenthStartsOnTheEleventh) {
+    ruler.SetView(310, Date(2017, 8, 10), Date(2017, 9, 9));
+    ruler.SetUnits(Band::upper, kRulerTenDays, 5);
+    ruler.Rebuild();
+    const RulerRow& row = ruler.GetRow(Band::upper);
+    EXPECT_EQ(row.ticks.front(), Date(2017, 8, 11));
+    EXPECT_EQ(row.boundaries.front(), 10);
+    EXPECT_EQ(row.labels.front(), "8月中旬");
+}
+
+TEST_F(RulerTest, DisplayEndCutsTheLastCellOfBothRows) {
+    ruler.SetLimits(COleDateTime(), Date(2017, 3, 20));
+    ruler.Rebuild();
+    const RulerRow& days = ruler.GetRow(Band::lower);
+    EXPECT_EQ(days.CellCount(), 20u);
+    EXPECT_EQ(days.boundaries.back(), 200);
+    const RulerRow& months = ruler.GetRow(Band::upper);
+    ASSERT_EQ(months.CellCount(), 1u);
+    EXPECT_EQ(months.boundaries.back(), 200);  // not the 1st of April
+}
+
+TEST_F(RulerTest, DisplayEndBeyondTheBuiltEndMovesNothing) {
+    ruler.SetLimits(COleDateTime(), Date(2017, 12, 31));
+    ruler.Rebuild();
+    EXPECT_EQ(ruler.GetRow(Band::upper).boundaries.back(), ruler.DateToX(Date(2017, 5, 1)));
+}
+
+TEST_F(RulerTest, DisplayStartMovesTheFirstUpperBoundaryOnly) {
+    ruler.SetView(310, Date(2017, 3, 15), Date(2017, 4, 14));
+    ruler.SetLimits(Date(2017, 3, 15), COleDateTime());
+    ruler.Rebuild();
+    EXPECT_EQ(ruler.GetRow(Band::upper).boundaries.front(), 0);
+    ruler.SetUnits(Band::lower, kRulerWeek, 0);
+    ruler.Rebuild();
+    EXPECT_EQ(ruler.GetRow(Band::lower).boundaries.front(), -20);  // Monday 13 March
+}
+
+TEST_F(RulerTest, LimitsThatAreNotSetAreTheZeroDateOrNotValid) {
+    ruler.SetLimits(COleDateTime::Null(), COleDateTime::Invalid());
+    EXPECT_EQ(ruler.GetDisplayStart(), COleDateTime());
+    EXPECT_EQ(ruler.GetDisplayEnd(), COleDateTime());
+    ruler.Rebuild();
+    EXPECT_EQ(ruler.GetRow(Band::lower).CellCount(), 33u);
+}
+
+TEST_F(RulerTest, OnlyADayRowInTheLowerBandCarriesColours) {
+    ruler.Rebuild();
+    EXPECT_TRUE(ruler.GetRow(Band::lower).HasColours());
+    EXPECT_FALSE(ruler.GetRow(Band::upper).HasColours());
+    ruler.SetUnits(Band::upper, kRulerDay, 1);
+    ruler.SetUnits(Band::lower, kRulerWeek, 0);
+    ruler.Rebuild();
+    EXPECT_FALSE(ruler.GetRow(Band::lower).HasColours());
+    EXPECT_FALSE(ruler.GetRow(Band::upper).HasColours());
+}
+
+TEST_F(RulerTest, UnitsAndFormatsOutOfRangeFallBack) {
+    ruler.SetUnits(Band::upper, 9, 2);
+    EXPECT_EQ(ruler.GetUnit(Band::upper), kRulerDay);
+    EXPECT_EQ(ruler.GetFormat(Band::upper), 2);
+    ruler.SetUnits(Band::lower, kRulerYear, 5);
+    EXPECT_EQ(ruler.GetFormat(Band::lower), 0);
+}
+
+TEST_F(RulerTest, ChangesClearTheBuiltRows) {
+    ruler.Rebuild();
+    EXPECT_TRUE(ruler.IsBuilt());
+    ruler.SetScale(5.0);
+    EXPECT_FALSE(ruler.IsBuilt());
+    ruler.Rebuild();
+    ruler.SetLimits(kMarch1, COleDateTime());
+    EXPECT_FALSE(ruler.IsBuilt());
+    ruler.Rebuild();
+    ruler.SetUnits(Band::lower, kRulerDay, 1);
+    EXPECT_FALSE(ruler.IsBuilt());
+}
+
+TEST_F(RulerTest, CustomEraSettingReachesTheLabels) {
+    settings.heisei3Name = "新元号";
+    settings.heisei3Abbreviation = "N";
+    settings.heisei3Date = Date(2030, 1, 1);
+    ruler.SetView(100, Date(2029, 1, 1), Date(2031, 6, 30));
+    ruler.SetUnits(Band::upper, kRulerYear, 3);
+    EXPECT_EQ(Labels(Band::upper),
+              (std::vector<std::string>{"令和11年", "新元号元年", "新元号2年"}));
+}
+
+TEST_F(RulerTest, InvalidatedRowsAreRebuiltByTheNextPaint) {
+    ruler.SetView(100, Date(2030, 1, 1), Date(2030, 12, 31));
+    ruler.SetUnits(Band::upper, kRulerYear, 4);
+    RecordingDrawContext dc;
+    ruler.Paint(dc, Date(2000, 1, 1));
+    EXPECT_EQ(ruler.GetRow(Band::upper).labels.front(), "R12");
+    settings.heisei3Name = "新元号";
+    settings.heisei3Abbreviation = "N";
+    settings.heisei3Date = Date(2030, 1, 1);
+    ruler.Invalidate();
+    ruler.Paint(dc, Date(2000, 1, 1));
+    EXPECT_EQ(ruler.GetRow(Band::upper).labels.front(), "N1");
+}
+
+TEST_F(RulerTest, ProjectSuppliesUnitsLimitsAndFont) {
+    CProject project;
+    project.SetUpperRulerUnit(2, kRulerYear);
+    project.SetUpperRulerFormat(2, 4);
+    project.SetLowerRulerUnit(2, kRulerMonth);
+    project.SetLowerRulerFormat(2, 1);
+    project.SetDisplayStartDate(Date(2017, 3, 5));
+    project.SetDefaultFont(CFontInfo("IPAGothic", 9, 0));
+    ruler.ApplyProject(project, 2);
+    EXPECT_EQ(ruler.GetUnit(Band::upper), kRulerYear);
+    EXPECT_EQ(ruler.GetFormat(Band::upper), 4);
+    EXPECT_EQ(ruler.GetUnit(Band::lower), kRulerMonth);
+    EXPECT_EQ(ruler.GetFormat(Band::lower), 1);
+    EXPECT_EQ(ruler.GetDisplayStart(), Date(2017, 3, 5));
+    EXPECT_EQ(ruler.GetDisplayEnd(), COleDateTime());
+    RecordingDrawContext dc;
+    ruler.Paint(dc, Date(2000, 1, 1));
+    EXPECT_EQ(dc.RecordsOf(Op::text).front().state.font.face, "IPAGothic");
+}
+
+// ScrollTo: 10 pixels per day in a 1000-pixel window keep 103 days ahead.
+class RulerScrollTest : public RulerTest {
+protected:
+    RulerScrollTest() {
+        ruler.SetView(1000, Date(2017, 1, 1), Date(2017, 4, 10));
+        ruler.SetCoordinatesChangedHandler([this] { ++changes; });
+    }
+
+    int changes = 0;
+};
+
+TEST_F(RulerScrollTest, DayWellInsideTheBuiltSpanChangesNothing) {
+    ruler.SetEnd(Date(2017, 12, 31));
+    ruler.Rebuild();
+    ruler.ScrollTo(Date(2017, 6, 1), 0);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(ruler.GetOrigin(), Date(2017, 1, 1));
+    EXPECT_EQ(ruler.GetEnd(), Date(2017, 12, 31));
+}
+
+TEST_F(RulerScrollTest, LaterDayMovesTheEnd) {
+    ruler.ScrollTo(Date(2017, 3, 1), 0);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(ruler.GetOrigin(), Date(2017, 1, 1));
+    EXPECT_EQ(ruler.GetEnd(), Date(2017, 6, 12));
+    EXPECT_EQ(ruler.GetScrollPosition(), 0);
+    EXPECT_TRUE(ruler.IsBuilt());
+}
+
+TEST_F(RulerScrollTest, LaterDayBeyond32000PixelsMovesTheOriginToo) {
+    ruler.ScrollTo(Date(2026, 1, 1), 5000);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(ruler.GetEnd(), Date(2026, 4, 14));
+    EXPECT_EQ(ruler.GetOrigin(), Date(2026, 1, 1));
+    EXPECT_EQ(ruler.GetScrollPosition(), 5);
+    EXPECT_LT(ruler.SpanPixels(), CRuler::kMaxSpan);
+}
+
+TEST_F(RulerScrollTest, EarlierDayBecomesTheOrigin) {
+    ruler.ScrollTo(Date(2016, 12, 1), 2500);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(ruler.GetOrigin(), Date(2016, 12, 1));
+    EXPECT_EQ(ruler.GetEnd(), Date(2017, 4, 10));
+    EXPECT_EQ(ruler.GetScrollPosition(), 3);  // 2.5 rounds away from zero
+    EXPECT_EQ(ruler.DateToX(Date(2017, 1, 1)), 310);
+}
+
+TEST_F(RulerScrollTest, EarlierDayWithAFarEndPullsTheEndBack) {
+    ruler.SetEnd(Date(2026, 1, 1));
+    ruler.ScrollTo(Date(2016, 12, 1), 0);
+    EXPECT_EQ(ruler.GetOrigin(), Date(2016, 12, 1));
+    EXPECT_EQ(ruler.GetEnd(), Date(2017, 3, 14));
+}
+
+TEST_F(RulerScrollTest, LaterDayWithAFarEndStillStartsTheSpanAtTheDay) {
+    // The origin 103 days before so far an end would leave the day behind it.
+    ruler.SetEnd(Date(2026, 1, 1));
+    ruler.ScrollTo(Date(2017, 3, 1), 0);
+    EXPECT_EQ(ruler.GetOrigin(), Date(2017, 3, 1));
+    EXPECT_EQ(ruler.GetEnd(), Date(2017, 6, 12));
+    EXPECT_EQ(ruler.GetScrollPosition(), 0);
+}
+
+TEST_F(RulerScrollTest, AnyScrollKeepsTheDayInsideASpanBelow32000Pixels) {
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> days(-20000, 20000);
+    for (int i = 0; i < 300; ++i) {
+        const COleDateTime day = Date(2017, 1, 1).AddDays(days(random));
+        ruler.ScrollTo(day, 0);
+        ASSERT_LE(ruler.GetOrigin(), day);
+        ASSERT_GE(ruler.GetEnd(), day);
+        ASSERT_LT(ruler.SpanPixels(), CRuler::kMaxSpan);
+    }
+}
+
+TEST_F(RulerScrollTest, DayAtTheEndOfTheCalendarIsLeftAlone) {
+    ruler.ScrollTo(Date(9999, 12, 1), 0);
+    ruler.ScrollTo(COleDateTime::Invalid(), 0);
+    EXPECT_EQ(changes, 0);
+}
+
+// Paint: days below months, 10 pixels per day, a 100-pixel window.
+class RulerPaintTest : public RulerTest {
+protected:
+    RulerPaintTest() : holidays(settings) {
+        ruler.SetView(100, kMarch1, Date(2017, 3, 10));
+        ruler.SetHolidayCache(&holidays);
+        ruler.SetFontFace("IPAGothic");
+    }
+
+    void Paint(const COleDateTime& today = Date(2000, 1, 1)) {
+        dc.Clear();
+        ruler.Paint(dc, today);
+    }
+
+    std::vector<RecordingDrawContext::Record> Fills() const {
+        auto fills = dc.RecordsOf(Op::fillRect);
+        fills.erase(fills.begin());  // the white background
+        return fills;
+    }
+
+    std::vector<RecordingDrawContext::Record> TextsIn(int top) const {
+        std::vector<RecordingDrawContext::Record> texts;
+        for (const auto& record : dc.RecordsOf(Op::text)) {
+            if (record.rect.top == top) {
+                texts.push_back(record);
+            }
+        }
+        return texts;
+    }
+
+    HolidayCache holidays;
+    RecordingDrawContext dc;
+};
+
+TEST_F(RulerPaintTest, BackgroundIsWhiteAndAMidLineRunsToTheDayAfterTheEnd) {
+    Paint();
+    const auto& records = dc.Records();
+    ASSERT_FALSE(records.empty());
+    EXPECT_EQ(records[0].op, Op::fillRect);
+    EXPECT_EQ(records[0].rect, (DrawRect{0, 0, 100, 40}));
+    EXPECT_EQ(records[0].colour, 0xFFFFFFu);
+    EXPECT_EQ(records[1].op, Op::line);
+    // The window's 100 pixels moved the end to 12 March.
+    EXPECT_EQ(records[1].points, (std::vector<DrawPoint>{{0, 20}, {120, 20}}));
+}
+
+TEST_F(RulerPaintTest, WeekendCellsAreFilledWithTheirBackgroundColours) {
+    Paint();
+    const auto fills = Fills();
+    ASSERT_EQ(fills.size(), 2u);
+    EXPECT_EQ(fills[0].rect, (DrawRect{30, 21, 40, 40}));  // Saturday 4 March
+    EXPECT_EQ(fills[0].colour, settings.saturdayB);
+    EXPECT_EQ(fills[1].rect, (DrawRect{40, 21, 50, 40}));  // Sunday 5 March
+    EXPECT_EQ(fills[1].colour, settings.sundayB);
+}
+
+TEST_F(RulerPaintTest, DayLabelsTakeTheDayTextColours) {
+    Paint();
+    const auto texts = TextsIn(20);
+    ASSERT_EQ(texts.size(), 10u);
+    EXPECT_EQ(texts[3].text, "4");
+    EXPECT_EQ(texts[3].state.textColour, settings.saturday);
+    EXPECT_EQ(texts[4].state.textColour, settings.sunday);
+    EXPECT_EQ(texts[5].state.textColour, 0x000000u);
+}
+
+TEST_F(RulerPaintTest, HolidayFillsCanBeSwitchedOff) {
+    settings.paintHoliday = false;
+    Paint();
+    EXPECT_TRUE(Fills().empty());
+}
+
+TEST_F(RulerPaintTest, WithoutAHolidayCacheDaysAreBlackOnWhite) {
+    ruler.SetHolidayCache(nullptr);
+    Paint();
+    EXPECT_TRUE(Fills().empty());
+    for (const auto& text : TextsIn(20)) {
+        EXPECT_EQ(text.state.textColour, 0x000000u);
+    }
+}
+
+TEST_F(RulerPaintTest, TodayIsFilledYellowOverItsHolidayColour) {
+    Paint(Date(2017, 3, 5));
+    const auto fills = Fills();
+    ASSERT_EQ(fills.size(), 3u);
+    EXPECT_EQ(fills[2].rect, (DrawRect{40, 21, 50, 40}));
+    EXPECT_EQ(fills[2].colour, 0x00FFFFu);
+    settings.paintToday = false;
+    Paint(Date(2017, 3, 5));
+    EXPECT_EQ(Fills().size(), 2u);
+}
+
+TEST_F(RulerPaintTest, TodayIsAtLeastOnePixelWide) {
+    settings.paintHoliday = false;
+    ruler.SetScale(0.1);
+    Paint(Date(2017, 3, 5));
+    const auto fills = Fills();
+    ASSERT_EQ(fills.size(), 1u);
+    EXPECT_EQ(fills[0].rect, (DrawRect{0, 21, 1, 40}));
+}
+
+TEST_F(RulerPaintTest, TodayOutsideTheWindowIsNotPainted) {
+    settings.paintHoliday = false;
+    Paint(Date(2017, 3, 11));
+    EXPECT_TRUE(Fills().empty());
+    Paint(Date(2017, 2, 28));
+    EXPECT_TRUE(Fills().empty());
+}
+
+TEST_F(RulerPaintTest, LabelsAreCentredAndClippedToTheirCells) {
+    Paint();
+    const auto lower = TextsIn(20);
+    EXPECT_EQ(lower[0].rect, (DrawRect{0, 20, 10, 40}));
+    EXPECT_EQ(lower[0].text, "1");
+    EXPECT_EQ(lower[0].format, TextFormat::Centred());
+    const auto upper = TextsIn(0);
+    ASSERT_EQ(upper.size(), 1u);
+    EXPECT_EQ(upper[0].text, "3");
+    EXPECT_EQ(upper[0].rect, (DrawRect{0, 0, 310, 20}));
+    EXPECT_TRUE(upper[0].format.clip);
+    EXPECT_TRUE(upper[0].format.singleLine);
+}
+
+TEST_F(RulerPaintTest, BandsUseTheirOwnFontSizes) {
+    settings.rulerFontSize1 = 16;
+    settings.rulerFontSize2 = 9;
+    Paint();
+    EXPECT_EQ(TextsIn(0)[0].state.font, (DrawFont{"IPAGothic", 16, 0}));
+    EXPECT_EQ(TextsIn(20)[0].state.font, (DrawFont{"IPAGothic", 9, 0}));
+}
+
+TEST_F(RulerPaintTest, BoundariesRunThroughTheirBands) {
+    Paint();
+    std::vector<std::vector<DrawPoint>> lines;
+    for (const auto& line : dc.RecordsOf(Op::line)) {
+        lines.push_back(line.points);
+    }
+    ASSERT_EQ(lines.size(), 12u);  // mid line, ten days, one month
+    EXPECT_EQ(lines[1], (std::vector<DrawPoint>{{10, 20}, {10, 40}}));
+    EXPECT_EQ(lines[11], (std::vector<DrawPoint>{{310, 0}, {310, 40}}));
+}
+
+TEST_F(RulerPaintTest, ScrolledCellsLeftOfTheWindowAreSkipped) {
+    ruler.SetScrollPosition(55);
+    Paint();
+    const auto lower = TextsIn(20);
+    ASSERT_FALSE(lower.empty());
+    EXPECT_EQ(lower.front().text, "6");
+    EXPECT_EQ(lower.front().rect, (DrawRect{-5, 20, 5, 40}));
+    // The window ends at 155: the 16th, from 150, is drawn; the 17th, from 160, is not.
+    EXPECT_EQ(lower.back().text, "16");
+    EXPECT_EQ(lower.back().rect, (DrawRect{95, 20, 105, 40}));
+}
+
+TEST_F(RulerPaintTest, ACellEndingOnTheLeftEdgeStillDrawsItsBoundary) {
+    ruler.SetScrollPosition(50);
+    Paint();
+    const auto lower = TextsIn(20);
+    EXPECT_EQ(lower.front().rect, (DrawRect{-10, 20, 0, 40}));
+    EXPECT_EQ(lower.size(), 11u);
+}
+
+TEST_F(RulerPaintTest, PaintBuildsTheRowsWhenTheyAreStale) {
+    EXPECT_FALSE(ruler.IsBuilt());
+    Paint();
+    EXPECT_TRUE(ruler.IsBuilt());
+    EXPECT_FALSE(dc.RecordsOf(Op::text).empty());
+}
+
+}  // namespace
+}  // namespace qb

@@ -1,0 +1,94 @@
+#include "CalendarSettings.h"
+
+#include <gtest/gtest.h>
+
+#include "InMemorySettingsStore.h"
+
+namespace qb {
+namespace {
+
+TEST(CalendarSettings, EmptyStoreGivesTheDefaults) {
+    CalendarSettings settings;
+    settings.Load(InMemorySettingsStore());
+    EXPECT_FALSE(settings.holidayOrder);
+    EXPECT_FALSE(settings.saturdayNH);
+    EXPECT_EQ(settings.masterHoliday, "`");
+    EXPECT_EQ(settings.saturday, 0xFF0000u);
+    EXPECT_EQ(settings.saturdayB, 0xFFC0C0u);
+    EXPECT_EQ(settings.sunday, 0x0000FFu);
+    EXPECT_EQ(settings.sundayB, 0xC0C0FFu);
+    EXPECT_EQ(settings.totalMode, 0);
+    EXPECT_EQ(settings.rulerFontSize1, 12);
+    EXPECT_EQ(settings.rulerFontSize2, 12);
+    EXPECT_TRUE(settings.paintHoliday);
+    EXPECT_TRUE(settings.paintToday);
+    EXPECT_EQ(settings.heisei3, "");
+    EXPECT_FALSE(settings.HasHeisei3Date());
+}
+
+TEST(CalendarSettings, StoredValuesReplaceTheDefaults) {
+    InMemorySettingsStore store;
+    store.WriteInt("Property", "HolidayOrder", 1);
+    store.WriteInt("Property", "SaturdayNH", 5);  // any non-zero value is on
+    store.WriteInt("Property", "PaintHoliday", 0);
+    store.WriteInt("Property", "Sunday", 0x123456);
+    store.WriteInt("Property", "TotalMode", 2);
+    store.WriteInt("Property", "RulerFontSize2", 9);
+    store.WriteString("Property", "MasterHoliday", "/etc/holidays.xml");
+    CalendarSettings settings;
+    settings.Load(store);
+    EXPECT_TRUE(settings.holidayOrder);
+    EXPECT_TRUE(settings.saturdayNH);
+    EXPECT_FALSE(settings.paintHoliday);
+    EXPECT_EQ(settings.sunday, 0x123456u);
+    EXPECT_EQ(settings.totalMode, 2);
+    EXPECT_EQ(settings.rulerFontSize2, 9);
+    EXPECT_EQ(settings.masterHoliday, "/etc/holidays.xml");
+}
+
+TEST(CalendarSettings, ColoursKeepOnlyTheirTwentyFourBits) {
+    InMemorySettingsStore store;
+    store.WriteInt("Property", "SaturdayB", -1);
+    CalendarSettings settings;
+    settings.Load(store);
+    EXPECT_EQ(settings.saturdayB, 0xFFFFFFu);
+}
+
+TEST(CalendarSettings, SettingsOfOtherSectionsAreNotRead) {
+    InMemorySettingsStore store;
+    store.WriteInt("Other", "HolidayOrder", 1);
+    CalendarSettings settings;
+    settings.Load(store);
+    EXPECT_FALSE(settings.holidayOrder);
+}
+
+TEST(CalendarSettings, CustomEraSplitsAtTheFirstComma) {
+    InMemorySettingsStore store;
+    store.WriteString("Property", "Heisei3", "新元号,N,x");
+    store.WriteString("Property", "Heisei3Date", "20300101");
+    CalendarSettings settings;
+    settings.Load(store);
+    EXPECT_EQ(settings.heisei3Name, "新元号");
+    EXPECT_EQ(settings.heisei3Abbreviation, "N,x");
+    ASSERT_TRUE(settings.HasHeisei3Date());
+    EXPECT_EQ(settings.heisei3Date, COleDateTime(2030, 1, 1, 0, 0, 0));
+
+    store.WriteString("Property", "Heisei3", "新元号");
+    settings.Load(store);
+    EXPECT_EQ(settings.heisei3Name, "新元号");
+    EXPECT_EQ(settings.heisei3Abbreviation, "");
+}
+
+TEST(CalendarSettings, CustomEraDateThatIsNotACompactDateStaysUnset) {
+    InMemorySettingsStore store;
+    for (const char* text : {"", "2030-01-01", "20300230", "abc", "18991230"}) {
+        store.WriteString("Property", "Heisei3Date", text);
+        CalendarSettings settings;
+        settings.Load(store);
+        EXPECT_FALSE(settings.HasHeisei3Date()) << text;
+        EXPECT_EQ(settings.heisei3Date, COleDateTime()) << text;
+    }
+}
+
+}  // namespace
+}  // namespace qb

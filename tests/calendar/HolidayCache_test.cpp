@@ -1,0 +1,216 @@
+#include "HolidayCache.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+#include "CMdHoliday.h"
+#include "CYmdHoliday.h"
+#include "CalendarSettings.h"
+
+namespace qb {
+namespace {
+
+COleDateTime Day(int year, int month, int day, int hour = 0, int minute = 0) {
+    return COleDateTime(year, month, day, hour, minute, 0);
+}
+
+std::unique_ptr<CYmdHoliday> Dated(const COleDateTime& day, bool forced = false) {
+    auto rule = std::make_unique<CYmdHoliday>();
+    rule->SetYear(day.GetYear());
+    rule->SetMonth(day.GetMonth());
+    rule->SetDay(day.GetDay());
+    rule->SetForceNotHoliday(forced);
+    return rule;
+}
+
+// 2024-06-01 is a Saturday, 06-02 a Sunday, 06-07 a Friday.
+const COleDateTime kSaturday = Day(2024, 6, 1);
+const COleDateTime kSunday = Day(2024, 6, 2);
+const COleDateTime kMonday = Day(2024, 6, 3);
+
+class HolidayCacheTest : public ::testing::Test {
+protected:
+    CalendarSettings settings;
+    HolidayCache cache{settings};
+    CHolidayArray project;
+
+    void UseProject(bool useSystemHolidays = true) {
+        cache.SetProjectRules(&project, useSystemHolidays);
+    }
+    void SetSystem(std::unique_ptr<CHolidayArray> rules) { cache.SetSystemRules(std::move(rules)); }
+};
+
+TEST_F(HolidayCacheTest, SundaysAreHolidaysAndSaturdaysOrdinaryWithoutRules) {
+    EXPECT_EQ(cache.DayMark(kSunday), 1);
+    EXPECT_EQ(cache.DayMark(kSaturday), 0);
+    EXPECT_EQ(cache.DayMark(kMonday), 0);
+    EXPECT_EQ(cache.TextColour(kSunday), settings.sunday);
+    EXPECT_EQ(cache.BackgroundColour(kSunday), settings.sundayB);
+    EXPECT_EQ(cache.TextColour(kSaturday), settings.saturday);
+    EXPECT_EQ(cache.BackgroundColour(kSaturday), settings.saturdayB);
+    EXPECT_EQ(cache.TextColour(kMonday), kBlack);
+    EXPECT_EQ(cache.BackgroundColour(kMonday), kWhite);
+}
+
+TEST_F(HolidayCacheTest, TimeOfDayDoesNotChangeTheMark) {
+    EXPECT_EQ(cache.DayMark(Day(2024, 6, 2, 23, 59)), 1);
+}
+
+TEST_F(HolidayCacheTest, DaysThatAreNotValidHaveNoMark) {
+    EXPECT_EQ(cache.DayMark(COleDateTime::Null()), 0);
+    EXPECT_EQ(cache.DayMark(COleDateTime::Invalid()), 0);
+    EXPECT_EQ(cache.DayMark(COleDateTime(1e9, COleDateTime::valid)), 0);
+}
+
+TEST_F(HolidayCacheTest, ForcedWorkingSundayIsNeitherHolidayNorColoured) {
+    project.Add(Dated(kSunday, true));
+    UseProject();
+    EXPECT_EQ(cache.DayMark(kSunday), -1);
+    EXPECT_EQ(cache.TextColour(kSunday), kBlack);
+    EXPECT_EQ(cache.BackgroundColour(kSunday), kWhite);
+}
+
+TEST_F(HolidayCacheTest, HolidayOnASaturdayShowsHolidayColours) {
+    project.Add(Dated(kSaturday));
+    UseProject();
+    EXPECT_EQ(cache.DayMark(kSaturday), 1);
+    EXPECT_EQ(cache.TextColour(kSaturday), settings.sunday);
+}
+
+TEST_F(HolidayCacheTest, ForcedWorkingSaturdayFollowsSaturdayNH) {
+    project.Add(Dated(kSaturday, true));
+    UseProject();
+    const COleDateTime friday = Day(2024, 5, 31, 0, 0);
+    const COleDateTime sunday = Day(2024, 6, 2, 0, 0);
+    EXPECT_EQ(cache.DayMark(kSaturday), -1);
+    EXPECT_EQ(cache.TextColour(kSaturday), settings.saturday);
+    EXPECT_EQ(cache.BackgroundColour(kSaturday), settings.saturdayB);
+    EXPECT_DOUBLE_EQ(cache.WorkingTime(friday, sunday, 2).GetTotalDays(), 1.0);
+    EXPECT_DOUBLE_EQ(cache.WorkingTime(friday, sunday, 1).GetTotalDays(), 2.0);
+
+    settings.saturdayNH = true;
+    EXPECT_EQ(cache.TextColour(kSaturday), kBlack);
+    EXPECT_EQ(cache.BackgroundColour(kSaturday), kWhite);
+    EXPECT_DOUBLE_EQ(cache.WorkingTime(friday, sunday, 2).GetTotalDays(), 2.0);
+}
+
+TEST_F(HolidayCacheTest, ForcedWorkingSystemRuleBeatsProjectHolidayOnlyWhenSystemTakesPart) {
+    project.Add(Dated(kMonday));
+    auto system = std::make_unique<CHolidayArray>();
+    system->Add(Dated(kMonday, true));
+    SetSystem(std::move(system));
+    UseProject(true);
+    EXPECT_EQ(cache.DayMark(kMonday), -1);
+    UseProject(false);
+    EXPECT_EQ(cache.DayMark(kMonday), 1);
+}
+
+TEST_F(HolidayCacheTest, ForcedWorkingProjectRuleBeatsSystemHoliday) {
+    project.Add(Dated(kMonday, true));
+    auto system = std::make_unique<CHolidayArray>();
+    system->Add(Dated(kMonday));
+    SetSystem(std::move(system));
+    UseProject(true);
+    EXPECT_EQ(cache.DayMark(kMonday), -1);
+    UseProject(false);
+    EXPECT_EQ(cache.DayMark(kMonday), -1);
+}
+
+TEST_F(HolidayCacheTest, SystemRulesApplyWhenNoProjectIsActive) {
+    auto system = std::make_unique<CHolidayArray>();
+    system->Add(Dated(kMonday));
+    SetSystem(std::move(system));
+    EXPECT_EQ(cache.DayMark(kMonday), 1);
+    cache.SetProjectRules(nullptr, false);
+    EXPECT_EQ(cache.DayMark(kMonday), 0);
+}
+
+TEST_F(HolidayCacheTest, HolidayOrderSettingDecidesBetweenConflictingRules) {
+    project.Add(Dated(kMonday, true));
+    project.Add(Dated(kMonday));
+    UseProject();
+    EXPECT_EQ(cache.DayMark(kMonday), -1);
+    settings.holidayOrder = true;
+    cache.ClearCache();
+    EXPECT_EQ(cache.DayMark(kMonday), 1);
+}
+
+TEST_F(HolidayCacheTest, MarksStayUntilTheCacheIsCleared) {
+    UseProject();
+    EXPECT_EQ(cache.DayMark(kMonday), 0);
+    project.Add(Dated(kMonday));
+    EXPECT_EQ(cache.DayMark(kMonday), 0);
+    // Other months are computed with the rules of their first question.
+    project.Add(Dated(Day(2024, 7, 1)));
+    EXPECT_EQ(cache.DayMark(Day(2024, 7, 1)), 1);
+    cache.ClearCache();
+    EXPECT_EQ(cache.DayMark(kMonday), 1);
+}
+
+TEST_F(HolidayCacheTest, SundayTransferReachesIntoTheNextMonthAndYear) {
+    auto rule = std::make_unique<CMdHoliday>();
+    rule->SetMonth(12);
+    rule->SetDay(31);
+    rule->SetTransferBySunday(true);
+    project.Add(std::move(rule));
+    UseProject();
+    // 2017-12-31 is a Sunday; January 2018 is computed on its own.
+    EXPECT_EQ(cache.DayMark(Day(2018, 1, 1)), 1);
+    EXPECT_EQ(cache.DayMark(Day(2018, 1, 2)), 0);
+    EXPECT_EQ(cache.DayMark(Day(2017, 12, 31)), 1);
+}
+
+TEST_F(HolidayCacheTest, WorkingTimeLeavesOutSundayAndInModeTwoSaturday) {
+    const COleDateTime friday = Day(2024, 6, 7, 9, 30);
+    const COleDateTime monday = Day(2024, 6, 10, 17, 0);
+    EXPECT_DOUBLE_EQ(cache.WorkingTime(friday, monday, 1).GetTotalDays(), 2.3125);
+    EXPECT_DOUBLE_EQ(cache.WorkingTime(friday, monday, 2).GetTotalDays(), 1.3125);
+}
+
+TEST_F(HolidayCacheTest, WorkingTimeWithinOneDayIsTheDifferenceOrNothing) {
+    EXPECT_DOUBLE_EQ(
+        cache.WorkingTime(Day(2024, 6, 3, 9, 0), Day(2024, 6, 3, 15, 0), 1).GetTotalDays(), 0.25);
+    EXPECT_DOUBLE_EQ(
+        cache.WorkingTime(Day(2024, 6, 2, 9, 0), Day(2024, 6, 2, 15, 0), 1).GetTotalDays(), 0.0);
+    EXPECT_DOUBLE_EQ(
+        cache.WorkingTime(Day(2024, 6, 1, 9, 0), Day(2024, 6, 1, 15, 0), 2).GetTotalDays(), 0.0);
+}
+
+TEST_F(HolidayCacheTest, WorkingTimeSkipsHolidaysBetweenAndAtTheEnds) {
+    project.Add(Dated(Day(2024, 6, 5)));
+    UseProject();
+    // Tuesday 12:00 to Thursday 06:00 with the Wednesday off.
+    EXPECT_DOUBLE_EQ(
+        cache.WorkingTime(Day(2024, 6, 4, 12, 0), Day(2024, 6, 6, 6, 0), 1).GetTotalDays(), 0.75);
+    // Starting or ending on the holiday adds nothing for that day.
+    EXPECT_DOUBLE_EQ(
+        cache.WorkingTime(Day(2024, 6, 5, 12, 0), Day(2024, 6, 6, 6, 0), 1).GetTotalDays(), 0.25);
+    EXPECT_DOUBLE_EQ(
+        cache.WorkingTime(Day(2024, 6, 4, 12, 0), Day(2024, 6, 5, 6, 0), 1).GetTotalDays(), 0.5);
+}
+
+TEST_F(HolidayCacheTest, WorkingTimeAcrossMonthsCountsEveryWorkingDay) {
+    // June 2024: 30 days, 5 Sundays, 5 Saturdays.
+    const COleDateTime start = Day(2024, 6, 1);
+    const COleDateTime end = Day(2024, 7, 1);
+    EXPECT_DOUBLE_EQ(cache.WorkingTime(start, end, 1).GetTotalDays(), 25.0);
+    EXPECT_DOUBLE_EQ(cache.WorkingTime(start, end, 2).GetTotalDays(), 20.0);
+}
+
+TEST_F(HolidayCacheTest, WorkingTimeBackwardsIsNegative) {
+    const COleDateTime friday = Day(2024, 6, 7, 9, 30);
+    const COleDateTime monday = Day(2024, 6, 10, 17, 0);
+    EXPECT_DOUBLE_EQ(cache.WorkingTime(monday, friday, 1).GetTotalDays(), -2.3125);
+}
+
+TEST_F(HolidayCacheTest, WorkingTimeRefusesUnknownModesAndInvalidDates) {
+    EXPECT_THROW(cache.WorkingTime(kMonday, kMonday, 0), std::invalid_argument);
+    EXPECT_THROW(cache.WorkingTime(kMonday, kMonday, 3), std::invalid_argument);
+    EXPECT_FALSE(cache.WorkingTime(COleDateTime::Null(), kMonday, 1).IsValid());
+    EXPECT_FALSE(cache.WorkingTime(kMonday, COleDateTime::Invalid(), 2).IsValid());
+}
+
+}  // namespace
+}  // namespace qb

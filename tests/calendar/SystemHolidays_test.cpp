@@ -1,0 +1,111 @@
+#include "SystemHolidays.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "CalendarSettings.h"
+#include "JapaneseHolidaySet.h"
+
+namespace qb {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SystemHolidaysTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("qb_system_holidays_" + std::to_string(::getpid()) + "_" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    std::string Write(const std::string& name, const std::string& text) {
+        const fs::path path = folder / name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path.string();
+    }
+    std::unique_ptr<CHolidayArray> Load(const std::string& masterHoliday,
+                                        const std::string& programFolder = "") {
+        settings.masterHoliday = masterHoliday;
+        return SystemHolidays::LoadSystemRules(settings, programFolder, error);
+    }
+
+    fs::path folder;
+    CalendarSettings settings;
+    ErrorSlot error;
+};
+
+int BuiltInCount() {
+    static const int count = SystemHolidays::BuiltInRules()->GetCount();
+    return count;
+}
+
+TEST_F(SystemHolidaysTest, BuiltInSetIsTheJapaneseHolidays) {
+    EXPECT_EQ(BuiltInCount(), JapaneseHolidaySet::Build()->GetCount());
+    EXPECT_GT(BuiltInCount(), 300);
+}
+
+TEST_F(SystemHolidaysTest, NamedFileIsRead) {
+    const std::string path = Write(
+        "mine.xml", "<holidayarray><weeklyholiday name=\"土曜\" dayOfWeek=\"7\"/></holidayarray>");
+    auto rules = Load(path);
+    ASSERT_EQ(rules->GetCount(), 1);
+    EXPECT_EQ(rules->At(0)->GetName(), "土曜");
+    EXPECT_FALSE(error.Failed());
+}
+
+TEST_F(SystemHolidaysTest, FileWithoutRulesTurnsTheSystemRulesOff) {
+    auto rules = Load(Write("none.xml", "<holidayarray/>"));
+    EXPECT_EQ(rules->GetCount(), 0);
+    EXPECT_FALSE(error.Failed());
+}
+
+TEST_F(SystemHolidaysTest, MissingFileGivesTheBuiltInSetAndIsNotCreated) {
+    const std::string path = (folder / "missing.xml").string();
+    auto rules = Load(path);
+    EXPECT_EQ(rules->GetCount(), BuiltInCount());
+    EXPECT_TRUE(error.Failed());
+    EXPECT_FALSE(fs::exists(path));
+}
+
+TEST_F(SystemHolidaysTest, DamagedFileGivesTheBuiltInSetWithTheReadersMessage) {
+    for (const char* text : {"", "<holidayarray>", "<other/>", "\x01\x02garbage"}) {
+        auto rules = Load(Write("damaged.xml", text));
+        EXPECT_EQ(rules->GetCount(), BuiltInCount()) << text;
+        EXPECT_TRUE(error.Failed()) << text;
+    }
+    Load(Write("wrong_root.xml", "<other/>"));
+    EXPECT_EQ(error.GetMessage(), "ルート要素が見つかりませんでした。");
+}
+
+TEST_F(SystemHolidaysTest, EmptyPathGivesTheBuiltInSet) {
+    EXPECT_EQ(Load("")->GetCount(), BuiltInCount());
+    EXPECT_FALSE(error.Failed());
+}
+
+TEST_F(SystemHolidaysTest, UnsetMarkerReadsHolidaysXmlBesideTheProgram) {
+    Write("Holidays.xml", "<holidayarray><weeklyholiday dayOfWeek=\"7\"/></holidayarray>");
+    EXPECT_EQ(Load("`", folder.string())->GetCount(), 1);
+    EXPECT_EQ(Load("`", folder.string() + "/")->GetCount(), 1);
+    fs::remove(folder / "Holidays.xml");
+    EXPECT_EQ(Load("`", folder.string())->GetCount(), BuiltInCount());
+    EXPECT_FALSE(fs::exists(folder / "Holidays.xml"));
+}
+
+TEST_F(SystemHolidaysTest, ShippedFileOnDiskEqualsTheCompiledInText) {
+    std::ifstream in(QB_TEST_DATA_DIR "/../../data/Holidays.xml", std::ios::binary);
+    ASSERT_TRUE(in);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(bytes, SystemHolidays::BuiltInXml()) << "reconfigure the build to embed it again";
+}
+
+}  // namespace
+}  // namespace qb

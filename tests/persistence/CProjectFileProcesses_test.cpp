@@ -1,0 +1,311 @@
+// The project file handle between processes: children are forked, do their
+// part and leave with _exit and a status the parent checks.
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <random>
+#include <set>
+#include <sstream>
+#include <thread>
+
+#include "CProjectFile.h"
+#include "CSchedule.h"
+#include "ProjectArchive.h"
+#include "ProjectGenerator.h"
+#include "SystemError.h"
+
+namespace qb {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+int StatusOf(pid_t pid) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+pid_t StartChild(const std::function<int()>& body) {
+    pid_t pid = ::fork();
+    if (pid == 0)
+        ::_exit(body());
+    return pid;
+}
+
+int RunChild(const std::function<int()>& body) {
+    return StatusOf(StartChild(body));
+}
+
+// CI runs as root, which every permission lets through.
+bool BecomeUnprivileged() {
+    if (::geteuid() != 0)
+        return true;
+    const passwd* nobody = ::getpwnam("nobody");
+    return nobody != nullptr && ::setgroups(0, nullptr) == 0 && ::setgid(nobody->pw_gid) == 0 &&
+           ::setuid(nobody->pw_uid) == 0;
+}
+
+constexpr int kNoUserToDropTo = 10;
+
+// Retries at once, for processes that collide all the time: this keeps them
+// colliding in the short span between an open and its lock, too.
+OpenRetryPolicy Impatient() {
+    OpenRetryPolicy policy;
+    policy.attempts = 100000;
+    policy.nextWait = [] { return OpenRetryPolicy::Milliseconds(0); };
+    policy.sleep = [](OpenRetryPolicy::Milliseconds) { std::this_thread::yield(); };
+    return policy;
+}
+
+std::unique_ptr<CProject> SmallProject(bool shared) {
+    auto project = std::make_unique<CProject>();
+    project->SetTitle("shared plan");
+    project->SetShared(shared);
+    return project;
+}
+
+class CProjectFileProcessesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "qb_projectfile_mp_XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+        fs::permissions(folder_, fs::perms(0755));
+        path_ = (folder_ / "plan.qbd").string();
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    void Store(const CProject& project) {
+        CProjectFile file(path_);
+        ASSERT_TRUE(file.Save(&project, true)) << file.GetErrorCode();
+    }
+    int EntryCount() const {
+        int count = 0;
+        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder_))
+            ++count;
+        return count;
+    }
+
+    fs::path folder_;
+    std::string path_;
+};
+
+TEST_F(CProjectFileProcessesTest, AnotherProcessHoldingTheFileGivesError32AfterTheRealWaits) {
+    Store(*SmallProject(false));
+    CProjectFile holder(path_);
+    ASSERT_NE(holder.Load(false), nullptr);
+
+    int child = RunChild([&] {
+        CProjectFile file(path_);
+        const Clock::time_point start = Clock::now();
+        if (file.Load(false) != nullptr || file.GetErrorCode() != SystemError::kSharingViolation)
+            return 1;
+        // Nine pauses of at least 100 ms each.
+        return Clock::now() - start >= std::chrono::milliseconds(900) ? 0 : 2;
+    });
+    EXPECT_EQ(child, 0);
+
+    holder.Lock(nullptr);
+    child = RunChild([&] { return CProjectFile(path_).Load(false) != nullptr ? 0 : 1; });
+    EXPECT_EQ(child, 0) << "a released file opens at once";
+}
+
+TEST_F(CProjectFileProcessesTest, AFileWithoutWritePermissionOpensReadOnlyAndRefusesToSave) {
+    Store(*SmallProject(false));
+    ASSERT_EQ(::chmod(path_.c_str(), 0444), 0);
+    const std::string before = ReadFile(path_);
+    int child = RunChild([&] {
+        if (!BecomeUnprivileged())
+            return kNoUserToDropTo;
+        CProjectFile file(path_);
+        auto project = file.Load(false);
+        if (project == nullptr || !file.IsReadOnly())
+            return 1;
+        project->SetTitle("changed");
+        if (file.Save(project.get(), true) || file.GetErrorCode() != ErrorSlot::kOwnError ||
+            file.GetErrorMessage() !=
+                "ファイルに対する書き込み権限がないか、読み取り専用ファイルのため、失敗しました。")
+            return 2;
+        if (!file.IsOpen())
+            return 3;
+        // A shared project lets the file go even after a refused save.
+        project->SetShared(true);
+        if (file.Save(project.get(), true) || file.IsOpen())
+            return 4;
+        return 0;
+    });
+    if (child == kNoUserToDropTo)
+        GTEST_SKIP() << "no user nobody to drop to";
+    EXPECT_EQ(child, 0);
+    EXPECT_EQ(ReadFile(path_), before);
+}
+
+TEST_F(CProjectFileProcessesTest, AFailedSaveLeavesTheOldFileWhole) {
+    Store(*SmallProject(false));
+    const std::string before = ReadFile(path_);
+    ProjectGenerator::Options options;
+    options.schedules = 5000;
+    auto big = ProjectGenerator::Generate(options);
+    // A file size limit stands in for a full disk.
+    int child = RunChild([&] {
+        rlimit limit{64 * 1024, 64 * 1024};
+        std::signal(SIGXFSZ, SIG_IGN);
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return 9;
+        CProjectFile file(path_);
+        if (file.Load(false) == nullptr)
+            return 1;
+        big->SetShared(false);
+        if (file.Save(big.get(), true) || file.GetErrorCode() == 0)
+            return 2;
+        if (!file.IsOpen() || ReadFile(path_) != before)
+            return 3;
+        big->SetShared(true);
+        if (file.Save(big.get(), true) || file.IsOpen() || ReadFile(path_) != before)
+            return 4;
+        return 0;
+    });
+    EXPECT_EQ(child, 0);
+    EXPECT_EQ(EntryCount(), 1);
+}
+
+// Each writer runs the shared-mode cycle: lock (reload), change objects found
+// again by id, save (and let go). Even cycles add a schedule, odd ones extend
+// the caption of the schedule added before, found by its id.
+int EditCycles(const std::string& path, int writer, int cycles) {
+    CProjectFile file(path, Impatient());
+    std::unique_ptr<CProject> project;
+    while (!(project = file.Load(false))) {
+        if (file.GetErrorCode() != SystemError::kSharingViolation)
+            return 1;
+    }
+    std::int32_t added = -1;
+    for (int i = 0; i < cycles; ++i) {
+        while (!file.Lock(project.get())) {
+            if (file.GetErrorCode() != SystemError::kSharingViolation)
+                return 2;
+        }
+        const std::string mark = "child-" + std::to_string(writer) + "-" + std::to_string(i);
+        if (i % 2 == 0) {
+            auto schedule = std::make_unique<CSchedule>(project->NewObjectId());
+            added = schedule->GetObjectId();
+            schedule->SetCaption(mark);
+            project->GetSchedules().Add(std::move(schedule));
+        } else {
+            CSchedule* schedule = project->FindSchedule(added);
+            if (schedule == nullptr)
+                return 3;
+            schedule->SetCaption(schedule->GetCaption() + "+" + mark);
+        }
+        if (!file.Save(project.get(), false) || file.IsOpen())
+            return 4;
+    }
+    return 0;
+}
+
+TEST_F(CProjectFileProcessesTest, EightProcessesEditingASharedFileLoseNoChange) {
+    constexpr int kWriters = 8;
+    constexpr int kCycles = 100;
+    Store(*SmallProject(true));
+    std::vector<pid_t> children;
+    for (int k = 0; k < kWriters; ++k)
+        children.push_back(StartChild([&, k] { return EditCycles(path_, k, kCycles); }));
+    for (pid_t pid : children)
+        EXPECT_EQ(StatusOf(pid), 0);
+
+    ErrorSlot error;
+    auto project = ProjectArchive::ReadProjectArchive(ReadFile(path_), error);
+    ASSERT_NE(project, nullptr) << error.GetMessage();
+    std::map<std::string, std::int32_t> captions;
+    project->GetSchedules().ForEach(
+        [&](CSchedule& s) { captions[s.GetCaption()] = s.GetObjectId(); });
+    EXPECT_EQ(captions.size(), static_cast<std::size_t>(kWriters * kCycles / 2));
+    std::set<std::int32_t> ids;
+    for (int k = 0; k < kWriters; ++k) {
+        for (int i = 0; i < kCycles; i += 2) {
+            const std::string caption = "child-" + std::to_string(k) + "-" + std::to_string(i) +
+                                        "+child-" + std::to_string(k) + "-" + std::to_string(i + 1);
+            auto found = captions.find(caption);
+            ASSERT_NE(found, captions.end()) << caption;
+            ids.insert(found->second);
+        }
+    }
+    EXPECT_EQ(ids.size(), captions.size()) << "every schedule has its own id";
+    EXPECT_EQ(project->GetLastObjectId(), kWriters * kCycles / 2);
+    EXPECT_EQ(EntryCount(), 1);
+}
+
+int KillRounds() {
+    const char* rounds = std::getenv("QB_KILL_ROUNDS");
+    return rounds != nullptr ? std::max(1, std::atoi(rounds)) : 200;
+}
+
+// QB_KILL_ROUNDS sets the number of kills for a longer manual run.
+TEST_F(CProjectFileProcessesTest, ASaveKilledAtAnyMomentNeverLeavesAFileTheReaderRefuses) {
+    ProjectGenerator::Options options;
+    options.schedules = 600;
+    options.rows = 60;
+    options.links = 120;
+    options.memos = 12;
+    std::vector<std::unique_ptr<CProject>> versions;
+    for (unsigned seed : {1u, 2u}) {
+        options.seed = seed;
+        options.schedules += 200;
+        versions.push_back(ProjectGenerator::Generate(options));
+        versions.back()->SetShared(true);
+    }
+    Store(*versions[0]);
+    // Kills spread over a save and a half, so they land in every phase of the
+    // child's first save and the start of its second.
+    const Clock::time_point start = Clock::now();
+    Store(*versions[1]);
+    const auto saveTime =
+        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
+    const auto spread = saveTime * 3 / 2 + 1000;
+
+    std::minstd_rand random(2024);
+    const int rounds = KillRounds();
+    for (int round = 0; round < rounds; ++round) {
+        pid_t pid = StartChild([&] {
+            for (std::size_t i = 0;; ++i) {
+                CProjectFile file(path_, Impatient());
+                file.Save(versions[i % versions.size()].get(), true);
+            }
+            return 0;
+        });
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % spread));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+
+        ErrorSlot error;
+        ASSERT_NE(ProjectArchive::ReadProjectArchive(ReadFile(path_), error), nullptr)
+            << "after kill " << round << ": " << error.GetMessage();
+        // The one save cut short may leave its temporary file; the next
+        // save clears it.
+        ASSERT_LE(EntryCount(), 2) << "after kill " << round;
+    }
+    Store(*versions[0]);
+    EXPECT_EQ(EntryCount(), 1);
+}
+
+}  // namespace
+}  // namespace qb

@@ -1,0 +1,314 @@
+#include "CProjectFile.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "CSchedule.h"
+#include "ProjectArchive.h"
+#include "SystemError.h"
+
+namespace qb {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::unique_ptr<CProject> MakeProject(const std::string& title, bool shared) {
+    auto project = std::make_unique<CProject>();
+    project->SetTitle(title);
+    project->SetShared(shared);
+    auto schedule = std::make_unique<CSchedule>(project->NewObjectId());
+    schedule->SetCaption("first");
+    project->GetSchedules().Add(std::move(schedule));
+    return project;
+}
+
+// Counts the pauses instead of sleeping, so the retries cost no time.
+struct CountedWaits {
+    int count = 0;
+    OpenRetryPolicy Policy() {
+        OpenRetryPolicy policy;
+        policy.sleep = [this](OpenRetryPolicy::Milliseconds wait) {
+            ++count;
+            EXPECT_GE(wait.count(), 100);
+            EXPECT_LE(wait.count(), 500);
+        };
+        return policy;
+    }
+};
+
+class CProjectFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "qb_projectfile_XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+
+    // Writes project to name through a handle that lets go at once.
+    void Store(const std::string& name, const CProject& project) {
+        CProjectFile file(PathOf(name));
+        ASSERT_TRUE(file.Save(&project, true)) << file.GetErrorCode();
+    }
+    std::unique_ptr<CProject> ReadBack(const std::string& name) {
+        ErrorSlot error;
+        return ProjectArchive::ReadProjectArchive(ReadFile(PathOf(name)), error);
+    }
+    // Whether another handle could take the file right now.
+    bool IsFree(const std::string& name) {
+        std::uint32_t error = 0;
+        return LockedFile::Open(PathOf(name), LockedFile::Mode::kReadOnly, error) != nullptr;
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(CProjectFileTest, ASavedProjectLoadsBackWithItsContent) {
+    auto project = MakeProject("工程表", false);
+    CProjectFile file(PathOf("p.qbd"));
+    ASSERT_TRUE(file.Save(project.get(), true));
+    EXPECT_EQ(file.GetErrorCode(), 0u);
+
+    CProjectFile reader(PathOf("p.qbd"));
+    file.Lock(nullptr);
+    auto loaded = reader.Load(false);
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->GetTitle(), "工程表");
+    ASSERT_EQ(loaded->GetSchedules().GetCount(), 1);
+    EXPECT_EQ(loaded->GetSchedules().At(0)->GetCaption(), "first");
+}
+
+TEST_F(CProjectFileTest, ASingleModeSaveWithoutForceWritesNothing) {
+    auto project = MakeProject("p", false);
+    CProjectFile file(PathOf("p.qbd"));
+    EXPECT_TRUE(file.Save(project.get(), false));
+    EXPECT_FALSE(fs::exists(PathOf("p.qbd")));
+    EXPECT_FALSE(file.IsOpen());
+}
+
+TEST_F(CProjectFileTest, MissingArgumentsAreReportedWithTheirMessages) {
+    CProjectFile file(PathOf("p.qbd"));
+    EXPECT_FALSE(file.Save(nullptr, true));
+    EXPECT_EQ(file.GetErrorCode(), ErrorSlot::kOwnError);
+    EXPECT_EQ(file.GetErrorMessage(), "書き込むべきCProjectデータが引数に設定されていません。");
+
+    CProjectFile unnamed;
+    CProject project;
+    EXPECT_EQ(unnamed.Load(true), nullptr);
+    EXPECT_EQ(unnamed.GetErrorCode(), ErrorSlot::kOwnError);
+    EXPECT_EQ(unnamed.GetErrorMessage(), "ファイルパスが指定されていません。");
+    EXPECT_FALSE(unnamed.ReadInto(project));
+    EXPECT_EQ(unnamed.GetErrorMessage(), "ファイルパスが指定されていません。");
+    // A document never saved has nothing to lock or write.
+    EXPECT_TRUE(unnamed.Lock(&project));
+    EXPECT_TRUE(unnamed.Save(&project, true));
+    EXPECT_EQ(unnamed.GetErrorCode(), 0u);
+    EXPECT_FALSE(unnamed.IsOpen());
+}
+
+TEST_F(CProjectFileTest, LoadingAMissingFileFailsAtOnceWithNotFound) {
+    CountedWaits waits;
+    CProjectFile file(PathOf("missing.qbd"), waits.Policy());
+    EXPECT_EQ(file.Load(false), nullptr);
+    EXPECT_EQ(file.GetErrorCode(), SystemError::kFileNotFound);
+    EXPECT_EQ(waits.count, 0);
+    CProject project;
+    EXPECT_FALSE(file.Lock(&project));
+    EXPECT_EQ(file.GetErrorCode(), SystemError::kFileNotFound);
+    EXPECT_FALSE(fs::exists(PathOf("missing.qbd")));
+}
+
+TEST_F(CProjectFileTest, AHeldFileIsRefusedWithError32AfterTenAttempts) {
+    Store("p.qbd", *MakeProject("p", false));
+    CProjectFile holder(PathOf("p.qbd"));
+    ASSERT_NE(holder.Load(false), nullptr);
+    ASSERT_TRUE(holder.IsOpen());
+
+    CountedWaits waits;
+    CProjectFile other(PathOf("p.qbd"), waits.Policy());
+    EXPECT_EQ(other.Load(false), nullptr);
+    EXPECT_EQ(other.GetErrorCode(), SystemError::kSharingViolation);
+    EXPECT_EQ(other.GetErrorMessage(), "");
+    EXPECT_EQ(waits.count, 9) << "ten attempts, with a pause between each two";
+    EXPECT_FALSE(other.IsOpen());
+
+    auto project = MakeProject("p", true);
+    EXPECT_FALSE(other.Save(project.get(), true));
+    EXPECT_EQ(other.GetErrorCode(), SystemError::kSharingViolation);
+
+    holder.Lock(nullptr);
+    EXPECT_FALSE(holder.IsOpen());
+    EXPECT_NE(other.Load(false), nullptr);
+}
+
+TEST_F(CProjectFileTest, ASingleModeFileStaysHeldFromLoadUntilReleased) {
+    Store("p.qbd", *MakeProject("p", false));
+    CProjectFile file(PathOf("p.qbd"));
+    auto project = file.Load(false);
+    ASSERT_NE(project, nullptr);
+    EXPECT_TRUE(file.IsOpen());
+    EXPECT_FALSE(IsFree("p.qbd"));
+
+    project->SetTitle("changed");
+    ASSERT_TRUE(file.Save(project.get(), true));
+    EXPECT_TRUE(file.IsOpen()) << "an explicit save keeps the file";
+    EXPECT_FALSE(IsFree("p.qbd"));
+    EXPECT_EQ(ReadBack("p.qbd")->GetTitle(), "changed");
+
+    ASSERT_TRUE(file.Lock(nullptr));
+    EXPECT_TRUE(IsFree("p.qbd"));
+}
+
+TEST_F(CProjectFileTest, ASharedFileIsHeldOnlyForOneReadOrWrite) {
+    Store("p.qbd", *MakeProject("p", true));
+    CProjectFile file(PathOf("p.qbd"));
+    auto project = file.Load(false);
+    ASSERT_NE(project, nullptr);
+    EXPECT_FALSE(file.IsOpen());
+    EXPECT_TRUE(IsFree("p.qbd"));
+
+    ASSERT_TRUE(file.Lock(project.get()));
+    EXPECT_TRUE(file.IsOpen());
+    EXPECT_FALSE(IsFree("p.qbd"));
+    ASSERT_TRUE(file.Save(project.get(), true));
+    EXPECT_FALSE(file.IsOpen());
+    EXPECT_TRUE(IsFree("p.qbd"));
+
+    auto kept = file.Load(true);
+    ASSERT_NE(kept, nullptr);
+    EXPECT_TRUE(file.IsOpen()) << "keepOpen holds even a shared file";
+}
+
+TEST_F(CProjectFileTest, LockingASharedProjectReloadsWhatOthersSaved) {
+    Store("p.qbd", *MakeProject("p", true));
+    CProjectFile mine(PathOf("p.qbd"));
+    auto project = mine.Load(false);
+    ASSERT_NE(project, nullptr);
+    project->SetTitle("unsaved change of mine");
+
+    CProjectFile theirs(PathOf("p.qbd"));
+    auto their = theirs.Load(false);
+    ASSERT_NE(their, nullptr);
+    ASSERT_TRUE(theirs.Lock(their.get()));
+    auto added = std::make_unique<CSchedule>(their->NewObjectId());
+    const std::int32_t addedId = added->GetObjectId();
+    added->SetCaption("theirs");
+    their->GetSchedules().Add(std::move(added));
+    ASSERT_TRUE(theirs.Save(their.get(), false));
+
+    ASSERT_TRUE(mine.Lock(project.get()));
+    EXPECT_EQ(project->GetTitle(), "p") << "the file's content replaces memory";
+    ASSERT_NE(project->FindSchedule(addedId), nullptr);
+    EXPECT_EQ(project->FindSchedule(addedId)->GetCaption(), "theirs");
+    EXPECT_EQ(project->GetLastObjectId(), their->GetLastObjectId());
+}
+
+TEST_F(CProjectFileTest, LockingAHeldFileReadsNothing) {
+    Store("p.qbd", *MakeProject("p", false));
+    CProjectFile file(PathOf("p.qbd"));
+    auto project = file.Load(false);
+    ASSERT_NE(project, nullptr);
+    project->SetTitle("in memory");
+    EXPECT_TRUE(file.Lock(project.get()));
+    EXPECT_EQ(project->GetTitle(), "in memory");
+}
+
+TEST_F(CProjectFileTest, ReadIntoReplacesTheProjectAndKeepsTheFile) {
+    Store("p.qbd", *MakeProject("from file", true));
+    CProjectFile file(PathOf("p.qbd"));
+    CProject project;
+    project.SetTitle("before");
+    project.GetSchedules().Add(std::make_unique<CSchedule>(77));
+    ASSERT_TRUE(file.ReadInto(project));
+    EXPECT_EQ(project.GetTitle(), "from file");
+    EXPECT_EQ(project.FindSchedule(77), nullptr);
+    EXPECT_TRUE(file.IsOpen());
+}
+
+TEST_F(CProjectFileTest, ADamagedFileIsRefusedAndLeftFree) {
+    Store("p.qbd", *MakeProject("p", false));
+    const std::string bytes = ReadFile(PathOf("p.qbd"));
+    std::ofstream(PathOf("p.qbd"), std::ios::binary | std::ios::trunc)
+        << bytes.substr(0, bytes.size() / 2);
+
+    CProjectFile file(PathOf("p.qbd"));
+    EXPECT_EQ(file.Load(false), nullptr);
+    EXPECT_EQ(file.GetErrorCode(), ErrorSlot::kOwnError);
+    EXPECT_FALSE(file.GetErrorMessage().empty());
+    EXPECT_FALSE(file.IsOpen());
+    CProject project;
+    EXPECT_FALSE(file.Lock(&project));
+    EXPECT_FALSE(file.IsOpen()) << "a failed read leaves no stale lock";
+    EXPECT_TRUE(IsFree("p.qbd"));
+}
+
+TEST_F(CProjectFileTest, SaveAsReplacesAnExistingTargetWithTheWholeDocument) {
+    Store("target.qbd", *MakeProject("old target", false));
+    Store("source.qbd", *MakeProject("source", false));
+    CProjectFile file(PathOf("source.qbd"));
+    auto project = file.Load(false);
+    ASSERT_NE(project, nullptr);
+
+    file.SetPath(PathOf("target.qbd"));
+    EXPECT_FALSE(file.IsOpen()) << "another path lets the old file go";
+    EXPECT_TRUE(IsFree("source.qbd"));
+    ASSERT_TRUE(file.Save(project.get(), true));
+    EXPECT_EQ(ReadBack("target.qbd")->GetTitle(), "source");
+    EXPECT_EQ(ReadBack("source.qbd")->GetTitle(), "source");
+    EXPECT_TRUE(file.IsOpen());
+    EXPECT_EQ(file.GetPath(), PathOf("target.qbd"));
+}
+
+TEST_F(CProjectFileTest, SaveAsOntoAFileHeldElsewhereLeavesItUntouched) {
+    Store("target.qbd", *MakeProject("old target", false));
+    CProjectFile holder(PathOf("target.qbd"));
+    ASSERT_NE(holder.Load(false), nullptr);
+
+    CountedWaits waits;
+    CProjectFile file(PathOf("source.qbd"), waits.Policy());
+    file.SetPath(PathOf("target.qbd"));
+    auto project = MakeProject("source", false);
+    EXPECT_FALSE(file.Save(project.get(), true));
+    EXPECT_EQ(file.GetErrorCode(), SystemError::kSharingViolation);
+    EXPECT_EQ(ReadBack("target.qbd")->GetTitle(), "old target");
+}
+
+TEST_F(CProjectFileTest, SavingToANewPathCreatesTheFileComplete) {
+    auto project = MakeProject("new", false);
+    CProjectFile file(PathOf("sub/new.qbd"));
+    EXPECT_FALSE(file.Save(project.get(), true));
+    EXPECT_EQ(file.GetErrorCode(), SystemError::kPathNotFound);
+
+    file.SetPath(PathOf("new.qbd"));
+    ASSERT_TRUE(file.Save(project.get(), true));
+    EXPECT_EQ(ReadBack("new.qbd")->GetTitle(), "new");
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder_))
+        ++entries;
+    EXPECT_EQ(entries, 1) << "no temporary file stays behind";
+}
+
+TEST_F(CProjectFileTest, EveryOperationClearsTheErrorOfTheLastOne) {
+    CProjectFile file(PathOf("missing.qbd"));
+    EXPECT_EQ(file.Load(false), nullptr);
+    ASSERT_NE(file.GetErrorCode(), 0u);
+    auto project = MakeProject("p", false);
+    EXPECT_TRUE(file.Save(project.get(), false));
+    EXPECT_EQ(file.GetErrorCode(), 0u);
+    EXPECT_EQ(file.GetErrorMessage(), "");
+}
+
+}  // namespace
+}  // namespace qb

@@ -1,0 +1,244 @@
+#include "HolidayFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "CMdHoliday.h"
+#include "CWeeklyHoliday.h"
+#include "CYmdHoliday.h"
+#include "SystemError.h"
+#include "XmlMessages.h"
+#include "XmlTestFolder.h"
+
+namespace qb {
+namespace {
+
+std::unique_ptr<CYmdHoliday> Ymd(const std::string& name, int year, int month, int day) {
+    auto rule = std::make_unique<CYmdHoliday>();
+    rule->SetName(name);
+    rule->SetYear(year);
+    rule->SetMonth(month);
+    rule->SetDay(day);
+    return rule;
+}
+
+std::string Names(const CHolidayArray& holidays) {
+    std::string names;
+    holidays.ForEach([&](const CHoliday& rule) { names += rule.GetName() + ";"; });
+    return names;
+}
+
+class HolidayFileTest : public ::testing::Test {
+protected:
+    XmlTestFolder folder_;
+    std::string path_ = folder_.File("Holidays.xml");
+    HolidayFile file_;
+};
+
+TEST_F(HolidayFileTest, RulesRoundTripThroughAFile) {
+    CHolidayArray holidays;
+    holidays.SetParam("source", "内閣府\r\n2024");
+    holidays.Add(Ymd("元日", 2024, 1, 1));
+    auto weekly = std::make_unique<CWeeklyHoliday>();
+    weekly->SetName("週休");
+    weekly->SetForceNotHoliday(true);
+    holidays.Add(std::move(weekly));
+    ASSERT_TRUE(file_.WriteHolidayFile(path_, holidays)) << file_.GetError().GetCode();
+
+    auto read = file_.ReadHolidayFile(path_);
+    ASSERT_NE(read, nullptr) << file_.GetError().GetMessage();
+    EXPECT_FALSE(file_.GetError().Failed());
+    ASSERT_EQ(read->GetCount(), 2);
+    EXPECT_EQ(read->GetParam("source"), "内閣府\r\n2024");
+    auto* ymd = dynamic_cast<CYmdHoliday*>(read->At(0));
+    ASSERT_NE(ymd, nullptr);
+    EXPECT_EQ(ymd->GetName(), "元日");
+    EXPECT_EQ(ymd->GetYear(), 2024);
+    EXPECT_EQ(ymd->GetDay(), 1);
+    auto* week = dynamic_cast<CWeeklyHoliday*>(read->At(1));
+    ASSERT_NE(week, nullptr);
+    EXPECT_TRUE(week->IsForceNotHoliday());
+}
+
+TEST_F(HolidayFileTest, WrittenFileIsUtf8WithCrLfLineEnds) {
+    CHolidayArray holidays;
+    holidays.Add(Ymd("元日", 2024, 1, 1));
+    ASSERT_TRUE(file_.WriteHolidayFile(path_, holidays));
+    const std::string bytes = XmlTestFolder::Read(path_);
+    EXPECT_EQ(bytes.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"", 0), 0u);
+    EXPECT_NE(bytes.find("name=\"元日\""), std::string::npos);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n') {
+            ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at " << i;
+        }
+    }
+}
+
+TEST_F(HolidayFileTest, DeletedRulesAreNotWritten) {
+    CHolidayArray holidays;
+    holidays.Add(Ymd("kept", 2024, 1, 1));
+    auto gone = Ymd("gone", 2024, 1, 2);
+    gone->SetDeleted(true);
+    holidays.Add(std::move(gone));
+    std::string bytes;
+    ASSERT_TRUE(file_.FormatHolidays(holidays, bytes));
+    EXPECT_EQ(bytes.find("gone"), std::string::npos);
+    auto read = file_.ParseHolidays(bytes);
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(Names(*read), "kept;");
+}
+
+TEST_F(HolidayFileTest, ElementsOfOtherNamesAmongTheRulesAreSkipped) {
+    const std::string document =
+        "<holidayarray objectId=\"4\"><param name=\"p\" value=\"v\"/>"
+        "<ymdholiday name=\"one\" year=\"2024\" month=\"5\" day=\"3\"/>"
+        "<festival name=\"foreign\"/><holiday name=\"abstract\"/>"
+        "<mdholiday name=\"two\" month=\"5\" day=\"5\"/></holidayarray>";
+    auto read = file_.ParseHolidays(document);
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(Names(*read), "one;two;");
+    EXPECT_EQ(read->GetObjectId(), 4);
+    EXPECT_EQ(read->GetParam("p"), "v");
+    EXPECT_NE(dynamic_cast<CMdHoliday*>(read->At(1)), nullptr);
+}
+
+TEST_F(HolidayFileTest, MissingFileIsCreatedEmptyAndTheReadFails) {
+    EXPECT_EQ(file_.ReadHolidayFile(path_), nullptr);
+    EXPECT_EQ(file_.GetError().GetCode(), SystemError::kFileNotFound);
+    struct stat info {};
+    ASSERT_EQ(::stat(path_.c_str(), &info), 0);
+    EXPECT_EQ(info.st_size, 0);
+    // Read again, the empty file is there now: it holds no document.
+    EXPECT_EQ(file_.ReadHolidayFile(path_), nullptr);
+    EXPECT_EQ(file_.GetError().GetCode(), ErrorSlot::kXmlError);
+    EXPECT_EQ(file_.GetError().GetMessage(), XmlMessages::kNotWellFormed);
+}
+
+TEST_F(HolidayFileTest, FileInAMissingFolderFailsWithTheSystemError) {
+    EXPECT_EQ(file_.ReadHolidayFile(folder_.File("no/such/Holidays.xml")), nullptr);
+    EXPECT_EQ(file_.GetError().GetCode(), SystemError::kFileNotFound);
+    CHolidayArray holidays;
+    EXPECT_FALSE(file_.WriteHolidayFile(folder_.File("no/such/Holidays.xml"), holidays));
+    EXPECT_EQ(file_.GetError().GetCode(), SystemError::kFileNotFound);
+}
+
+TEST_F(HolidayFileTest, FolderInPlaceOfTheFileFailsWithAccessDenied) {
+    EXPECT_EQ(file_.ReadHolidayFile(folder_.File("")), nullptr);
+    EXPECT_EQ(file_.GetError().GetCode(), SystemError::kAccessDenied);
+}
+
+// Runs check as an ordinary user: as root every permission test would pass.
+// Returns the check's result, or false when the child could not run it.
+template <class F>
+bool AsUnprivilegedUser(F check) {
+    if (::geteuid() != 0)
+        return check();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const uid_t nobody = 65534;
+        if (::setgid(nobody) != 0 || ::setuid(nobody) != 0)
+            ::_exit(2);
+        ::_exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+TEST_F(HolidayFileTest, ReadOnlyFileIsRead) {
+    CHolidayArray holidays;
+    holidays.Add(Ymd("元日", 2024, 1, 1));
+    ASSERT_TRUE(file_.WriteHolidayFile(path_, holidays));
+    namespace fs = std::filesystem;
+    fs::permissions(fs::path(path_).parent_path(),
+                    fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                        fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_TRUE(AsUnprivilegedUser([&] {
+        auto read = file_.ReadHolidayFile(path_);
+        return read && Names(*read) == "元日;";
+    }));
+}
+
+TEST_F(HolidayFileTest, ReadOnlyFileIsNotReplaced) {
+    CHolidayArray holidays;
+    holidays.Add(Ymd("元日", 2024, 1, 1));
+    ASSERT_TRUE(file_.WriteHolidayFile(path_, holidays));
+    const std::string before = XmlTestFolder::Read(path_);
+    namespace fs = std::filesystem;
+    // The folder is writable for everyone, so only the file's own mode stops the write.
+    fs::permissions(fs::path(path_).parent_path(), fs::perms::all);
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_TRUE(AsUnprivilegedUser([&] {
+        CHolidayArray empty;
+        return !file_.WriteHolidayFile(path_, empty) &&
+               file_.GetError().GetCode() == SystemError::kAccessDenied;
+    }));
+    EXPECT_EQ(XmlTestFolder::Read(path_), before);
+}
+
+TEST_F(HolidayFileTest, RewriteWithFewerRulesLeavesNoTrailingBytes) {
+    CHolidayArray many;
+    for (int day = 1; day <= 20; ++day)
+        many.Add(Ymd("day " + std::to_string(day), 2024, 1, day));
+    ASSERT_TRUE(file_.WriteHolidayFile(path_, many));
+    CHolidayArray few;
+    few.Add(Ymd("only", 2024, 2, 1));
+    ASSERT_TRUE(file_.WriteHolidayFile(path_, few));
+
+    std::string expected;
+    ASSERT_TRUE(file_.FormatHolidays(few, expected));
+    EXPECT_EQ(XmlTestFolder::Read(path_), expected);
+    auto read = file_.ReadHolidayFile(path_);
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(Names(*read), "only;");
+}
+
+TEST_F(HolidayFileTest, EveryContentFailureHasItsMessage) {
+    struct Case {
+        const char* bytes;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"<holidayarray>", XmlMessages::kNotWellFormed},
+        {"garbage", XmlMessages::kNotWellFormed},
+        {"<?xml version=\"1.0\"?>", XmlMessages::kNotWellFormed},
+        {"<styledata/>", XmlMessages::kWrongRoot},
+        {"<HolidayArray/>", XmlMessages::kWrongRoot},
+    };
+    for (const Case& c : cases) {
+        XmlTestFolder::Write(path_, c.bytes);
+        EXPECT_EQ(file_.ReadHolidayFile(path_), nullptr) << c.bytes;
+        EXPECT_EQ(file_.GetError().GetCode(), ErrorSlot::kXmlError) << c.bytes;
+        EXPECT_EQ(file_.GetError().GetMessage(), c.message) << c.bytes;
+    }
+}
+
+TEST_F(HolidayFileTest, RuleTextThatCannotBeWrittenFailsTheBuildAndKeepsTheFile) {
+    XmlTestFolder::Write(path_, "old");
+    CHolidayArray holidays;
+    holidays.Add(Ymd("bell\x07", 2024, 1, 1));
+    EXPECT_FALSE(file_.WriteHolidayFile(path_, holidays));
+    EXPECT_EQ(file_.GetError().GetCode(), ErrorSlot::kOwnError);
+    EXPECT_EQ(file_.GetError().GetMessage(), XmlMessages::kBuildFailed);
+    EXPECT_EQ(XmlTestFolder::Read(path_), "old");
+
+    holidays.At(0)->SetName("\xc3");  // cut in the middle of a UTF-8 sequence
+    EXPECT_FALSE(file_.WriteHolidayFile(path_, holidays));
+    EXPECT_EQ(file_.GetError().GetMessage(), XmlMessages::kBuildFailed);
+    EXPECT_EQ(XmlTestFolder::Read(path_), "old");
+}
+
+TEST_F(HolidayFileTest, SuccessClearsAnEarlierError) {
+    EXPECT_EQ(file_.ParseHolidays("x"), nullptr);
+    EXPECT_TRUE(file_.GetError().Failed());
+    EXPECT_NE(file_.ParseHolidays("<holidayarray/>"), nullptr);
+    EXPECT_FALSE(file_.GetError().Failed());
+}
+
+}  // namespace
+}  // namespace qb

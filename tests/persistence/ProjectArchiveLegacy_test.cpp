@@ -1,0 +1,181 @@
+// Files of versions 1 to 3 and the string forms the writer rarely or never
+// produces, built byte by byte.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "ArchiveBytes.h"
+#include "CMemo.h"
+#include "ProjectArchive.h"
+
+namespace qb {
+namespace {
+
+using test::ArchiveBytes;
+
+double Day(int year, int month, int day) {
+    return COleDateTime(year, month, day, 0, 0, 0).GetDays();
+}
+
+// A schedule record of an old version with the given offsets (f64 fractions).
+void OldSchedule(ArchiveBytes& b, std::int32_t version, std::int32_t type, double startOffset,
+                 double endOffset, bool actualValid) {
+    b.I32(13).Common(version, 5).Str("old").NoFont().U32(0).U32(0xFFFFFF);
+    b.I32(type).I32(1).I32(0).I32(1).I32(1).DefaultPen();
+    b.Date(actualValid ? 0 : 2, Day(2004, 5, 1)).Date(actualValid ? 0 : 2, Day(2004, 5, 10));
+    b.I32(50).I32(1);
+    b.Date(0, Day(2004, 5, 1)).F64(startOffset).Date(0, Day(2004, 5, 10)).F64(endOffset);
+    b.I32(2).I32(14).I32(0).I32(0).Str("remark");
+    if (version >= 2)
+        b.Str("ref");
+}
+
+std::unique_ptr<CProject> Read(const ArchiveBytes& bytes) {
+    ErrorSlot error;
+    auto project = ProjectArchive::ReadProjectArchive(bytes.Bytes(), error);
+    EXPECT_FALSE(error.Failed()) << error.GetMessage();
+    return project;
+}
+
+// The whole file of an old version: one row with one schedule on it, one memo.
+ArchiveBytes OldFile(std::int32_t version, std::int32_t type, double startOffset, double endOffset,
+                     bool actualValid) {
+    ArchiveBytes b;
+    b.Header(version).Project(version, "old plan", 9);
+    b.ArrayStart(version, 12, 1);
+    b.I32(11).Common(version, 1).Str("row").NoFont().U32(0).Bool(true).I32(40).I32(80);
+    b.DefaultPen().DefaultPen();
+    if (version >= 2)
+        b.Str("row ref");
+    b.ArrayStart(version, 12, 0);
+    b.ArrayStart(version, 4, 0).ArrayStart(version, 14, 1);
+    OldSchedule(b, version, type, startOffset, endOffset, actualValid);
+    b.ArrayStart(version, 10, 0).ArrayStart(version, 7, 1);
+    b.I32(5).I32(6).Common(version, 7).Str("memo").Date(0, Day(2004, 5, 3)).F64(0.25);
+    b.I32(1).I32(3).U32(0xFFFFFF).Bool(true).U32(0).NoFont().I32(1).I32(1).DefaultPen();
+    b.I32(100).I32(30);
+    return b;
+}
+
+TEST(ProjectArchiveLegacy, VersionThreeOffsetsBecomeTenThousandthsAndActualEndMovesOneDay) {
+    auto project = Read(OldFile(3, 0, 0.5, 0.99999, true));
+    ASSERT_TRUE(project);
+    const CSchedule& s = *project->GetSchedules().At(0);
+    EXPECT_EQ(s.GetStartOffset(), 5000);
+    EXPECT_EQ(s.GetEndOffset(), 9999);
+    EXPECT_EQ(s.GetActualEndDate().GetDays(), Day(2004, 5, 11));
+    EXPECT_EQ(s.GetActualStartDate().GetDays(), Day(2004, 5, 1));
+    EXPECT_EQ(s.GetActualStartOffset(), 0) << "only point schedules get noon";
+    // Fields version 4 added keep their constructor values.
+    EXPECT_TRUE(s.IsByDay());
+    EXPECT_EQ(s.GetActualEndOffset(), 0);
+    EXPECT_EQ(s.GetResults(), 0);
+    EXPECT_EQ(s.GetPlan(), 0);
+    EXPECT_EQ(s.GetReference(), "ref");
+    EXPECT_EQ(s.GetRemark(), "remark");
+    EXPECT_EQ(s.GetProgressRate(), 50);
+    EXPECT_EQ(s.GetWeight(), 1);
+    const auto& memo = static_cast<const CMemo&>(*project->GetDrawParts().At(0));
+    EXPECT_EQ(memo.GetXOffset(), 2500);
+    EXPECT_EQ(memo.GetText(), "memo");
+    EXPECT_EQ(project->GetRowViewWidth(), 100);
+    EXPECT_EQ(project->GetColumnViewWidth(), 100);
+    EXPECT_EQ(project->GetGraphColor(), kWhite);
+    EXPECT_EQ(project->GetLastObjectId(), 9);
+    EXPECT_EQ(project->GetTitle(), "old plan");
+    EXPECT_TRUE(project->GetRows().At(0)->IsAllowedOverlap());
+}
+
+TEST(ProjectArchiveLegacy, OldPointScheduleWithAnActualStartGetsNoon) {
+    auto project = Read(OldFile(3, 1, -0.5, 1e300, true));
+    ASSERT_TRUE(project);
+    const CSchedule& s = *project->GetSchedules().At(0);
+    EXPECT_EQ(s.GetActualStartOffset(), 5000);
+    EXPECT_EQ(s.GetStartOffset(), -5000) << "truncated toward zero";
+    EXPECT_EQ(s.GetEndOffset(), 2147483647) << "a damaged huge fraction is clamped";
+}
+
+TEST(ProjectArchiveLegacy, InvalidActualDatesOfOldFilesStayAsTheyAre) {
+    auto project = Read(OldFile(3, 1, 0.0, 0.0, false));
+    ASSERT_TRUE(project);
+    const CSchedule& s = *project->GetSchedules().At(0);
+    EXPECT_TRUE(s.GetActualEndDate().IsNull());
+    EXPECT_EQ(s.GetActualStartOffset(), 0);
+}
+
+TEST(ProjectArchiveLegacy, VersionTwoHasReferencesButNoModificationTime) {
+    auto project = Read(OldFile(2, 0, 0.0, 0.0, true));
+    ASSERT_TRUE(project);
+    EXPECT_TRUE(project->GetSchedules().At(0)->GetLastModified().IsNull());
+    EXPECT_EQ(project->GetRows().At(0)->GetReference(), "row ref");
+}
+
+TEST(ProjectArchiveLegacy, VersionOneHasNeitherReferencesNorModificationTimes) {
+    auto project = Read(OldFile(1, 0, 0.25, 0.75, true));
+    ASSERT_TRUE(project);
+    EXPECT_EQ(project->GetRows().At(0)->GetReference(), "");
+    EXPECT_EQ(project->GetSchedules().At(0)->GetReference(), "");
+    EXPECT_EQ(project->GetSchedules().At(0)->GetStartOffset(), 2500);
+    EXPECT_EQ(project->GetSchedules().At(0)->GetEndOffset(), 7500);
+    EXPECT_EQ(project->GetRows().At(0)->GetHeight(), 40);
+}
+
+// A version 4 file whose title is written by title (prefix and bytes).
+ArchiveBytes FileWithTitle(const std::function<void(ArchiveBytes&)>& title) {
+    ArchiveBytes encoded;
+    title(encoded);
+    ArchiveBytes b;
+    b.Header(4).ProjectWithEncodedTitle(4, encoded.Bytes(), 0).EmptyArraysFrom(4, 12);
+    return b;
+}
+
+TEST(ProjectArchiveLegacy, WideStringsAreReadInEveryLengthForm) {
+    auto emoji = Read(FileWithTitle([](ArchiveBytes& b) { b.Wide(u"予定🎉"); }));
+    ASSERT_TRUE(emoji);
+    EXPECT_EQ(emoji->GetTitle(), "予定🎉");
+
+    const std::u16string medium(300, u'あ');
+    auto mediumRead = Read(FileWithTitle([&](ArchiveBytes& b) { b.Wide(medium); }));
+    ASSERT_TRUE(mediumRead);
+    EXPECT_EQ(mediumRead->GetTitle().size(), 900u);
+
+    const std::u16string large(0x10000, u'x');
+    auto largeRead = Read(FileWithTitle([&](ArchiveBytes& b) { b.Wide(large); }));
+    ASSERT_TRUE(largeRead);
+    EXPECT_EQ(largeRead->GetTitle(), std::string(0x10000, 'x'));
+
+    // A lone surrogate cannot be kept; it reads as the replacement character.
+    auto lone =
+        Read(FileWithTitle([](ArchiveBytes& b) { b.Byte(0xFF).U16(0xFFFE).Byte(1).U16(0xD800); }));
+    ASSERT_TRUE(lone);
+    EXPECT_EQ(lone->GetTitle(), "\xEF\xBF\xBD");
+}
+
+TEST(ProjectArchiveLegacy, NarrowStringsAreReadInAllThreeLengthForms) {
+    for (std::size_t length : {0u, 254u, 255u, 0xFFFDu, 0xFFFEu, 0x12345u}) {
+        const std::string text(length, 'q');
+        auto project = Read(FileWithTitle([&](ArchiveBytes& b) { b.Str(text); }));
+        ASSERT_TRUE(project) << length;
+        EXPECT_EQ(project->GetTitle(), text) << length;
+    }
+    // A u16 form for a short text is unusual but valid.
+    auto padded =
+        Read(FileWithTitle([](ArchiveBytes& b) { b.Byte(0xFF).U16(2).Byte('o').Byte('k'); }));
+    ASSERT_TRUE(padded);
+    EXPECT_EQ(padded->GetTitle(), "ok");
+}
+
+TEST(ProjectArchiveLegacy, BytesThatAreNotCp932ReadAsReplacementCharacters) {
+    auto project = Read(FileWithTitle([](ArchiveBytes& b) {
+        b.Str(
+            "a\x80"
+            "b\x82\xA0");
+    }));
+    ASSERT_TRUE(project);
+    EXPECT_EQ(project->GetTitle(),
+              "a\xEF\xBF\xBD"
+              "b\xE3\x81\x82");  // a U+FFFD b あ
+}
+
+}  // namespace
+}  // namespace qb

@@ -1,0 +1,187 @@
+#include "ProjectXmlWriter.h"
+
+#include <gtest/gtest.h>
+#include <xercesc/dom/DOM.hpp>
+
+#include <cstdlib>
+
+#include "CColumn.h"
+#include "CLink.h"
+#include "CMemo.h"
+#include "CSchedule.h"
+#include "CYmdHoliday.h"
+#include "XmlMessages.h"
+#include "XmlParser.h"
+#include "XmlTestFolder.h"
+#include "XmlText.h"
+
+namespace qb {
+namespace {
+
+using xercesc::DOMElement;
+
+const std::string kGoldenFile = std::string(QB_TEST_DATA_DIR) + "/xml/small_project_export.xml";
+
+template <class T>
+T& AddTo(CDataArray& array, std::unique_ptr<T> object) {
+    T& added = *object;
+    array.Add(std::move(object));
+    return added;
+}
+
+CRow& AddRow(CRowArray& rows, CProject& project, const std::string& caption) {
+    auto row = std::make_unique<CRow>(project.NewObjectId());
+    row->SetCaption(caption);
+    return AddTo(rows, std::move(row));
+}
+
+// A small project with one of everything, deleted objects among them.
+std::unique_ptr<CProject> SmallProject() {
+    auto project = std::make_unique<CProject>();
+    project->SetTitle("本社ビル新築工事");
+    project->SetDisplayStartDate(COleDateTime(2024, 4, 1, 0, 0, 0));
+    project->SetParam("_Renban", "true");
+    CRow& building = AddRow(project->GetRows(), *project, "建築");
+    CRow& floor = AddRow(building.GetChildren(), *project, "1F");
+    AddRow(floor.GetChildren(), *project, "内装").SetReference("A-1");
+    AddRow(building.GetChildren(), *project, "撤去済").SetDeleted(true);
+    CRow& outside = AddRow(project->GetRows(), *project, "外構");
+    AddRow(outside.GetChildren(), *project, "削除").SetDeleted(true);
+
+    auto schedule = std::make_unique<CSchedule>(project->NewObjectId());
+    schedule->SetCaption("基礎\r\n工事");
+    schedule->SetRemark("path C:\\new");
+    schedule->SetRowObjectId(floor.GetObjectId());
+    schedule->SetStartDate(COleDateTime(2024, 4, 1, 0, 0, 0));
+    schedule->SetEndDate(COleDateTime(2024, 4, 30, 0, 0, 0));
+    schedule->SetRegistrant("yamada");
+    schedule->SetParam("_w", "0");
+    const std::int32_t first = schedule->GetObjectId();
+    AddTo(project->GetSchedules(), std::move(schedule));
+    AddTo(project->GetSchedules(), std::make_unique<CSchedule>(project->NewObjectId()))
+        .SetDeleted(true);
+
+    AddTo(project->GetColumns(), std::make_unique<CColumn>(project->NewObjectId()))
+        .SetCaption("担当");
+    auto link = std::make_unique<CLink>(project->NewObjectId());
+    link->SetFromId(first);
+    AddTo(project->GetLinks(), std::move(link));
+    auto memo = std::make_unique<CMemo>(project->NewObjectId());
+    memo->SetText("a\r\nb");
+    AddTo(project->GetDrawParts(), std::move(memo));
+    auto holiday = std::make_unique<CYmdHoliday>(project->NewObjectId());
+    holiday->SetName("創立記念日");
+    holiday->SetMonth(6);
+    holiday->SetDay(1);
+    AddTo(project->GetHolidays(), std::move(holiday));
+    return project;
+}
+
+class ProjectXmlWriterTest : public ::testing::Test {
+protected:
+    // The element names of the children of element, in order.
+    std::string ChildNames(const DOMElement& element) const {
+        std::string names;
+        for (const DOMElement* child = element.getFirstElementChild(); child;
+             child = child->getNextElementSibling())
+            names += text_.ToUtf8(child->getTagName()) + " ";
+        return names;
+    }
+    const DOMElement* Child(const DOMElement& element, int index) const {
+        const DOMElement* child = element.getFirstElementChild();
+        while (child && index-- > 0)
+            child = child->getNextElementSibling();
+        return child;
+    }
+    std::string Attribute(const DOMElement* element, const char16_t* name) const {
+        return element ? text_.ToUtf8(element->getAttribute(name)) : "<none>";
+    }
+
+    XmlTestFolder folder_;
+    ProjectXmlWriter writer_;
+    XmlPlatform platform_;
+    XmlText text_;
+};
+
+TEST_F(ProjectXmlWriterTest, SmallProjectMatchesTheGoldenFile) {
+    std::string bytes;
+    ASSERT_TRUE(writer_.FormatProjectXml(*SmallProject(), bytes));
+    if (std::getenv("QB_UPDATE_GOLDEN"))
+        XmlTestFolder::Write(kGoldenFile, bytes);
+    EXPECT_EQ(bytes, XmlTestFolder::Read(kGoldenFile));
+}
+
+TEST_F(ProjectXmlWriterTest, DocumentHoldsTheArraysInOrderWithTheRowsLast) {
+    std::string bytes;
+    ASSERT_TRUE(writer_.FormatProjectXml(*SmallProject(), bytes));
+    XmlDocumentPtr document = XmlParser::Parse(bytes);
+    ASSERT_NE(document, nullptr);
+    const DOMElement& root = *document->getDocumentElement();
+    EXPECT_EQ(text_.ToUtf8(root.getTagName()), "project");
+    EXPECT_EQ(ChildNames(root),
+              "param schedulearray columnarray linkarray drawpartarray holidayarray rowarray ");
+    EXPECT_EQ(Attribute(&root, u"title"), "本社ビル新築工事");
+    // The deleted schedule is gone; the memo's line break is escaped.
+    EXPECT_EQ(ChildNames(*Child(root, 1)), "schedule ");
+    EXPECT_EQ(Attribute(Child(*Child(root, 1), 0), u"caption"), "基礎\\n工事");
+    EXPECT_EQ(Attribute(Child(*Child(root, 1), 0), u"remark"), "path C:\\\\new");
+    EXPECT_EQ(Attribute(Child(*Child(root, 4), 0), u"text"), "a\\nb");
+}
+
+TEST_F(ProjectXmlWriterTest, RowsNestAsInTheProject) {
+    std::string bytes;
+    ASSERT_TRUE(writer_.FormatProjectXml(*SmallProject(), bytes));
+    XmlDocumentPtr document = XmlParser::Parse(bytes);
+    ASSERT_NE(document, nullptr);
+    const DOMElement* rows = Child(*document->getDocumentElement(), 6);
+    ASSERT_EQ(ChildNames(*rows), "row row ");
+    const DOMElement* building = Child(*rows, 0);
+    EXPECT_EQ(Attribute(building, u"caption"), "建築");
+    ASSERT_EQ(ChildNames(*building), "rowarray ");
+    const DOMElement* floors = Child(*building, 0);
+    ASSERT_EQ(ChildNames(*floors), "row ");  // the deleted sibling is left out
+    EXPECT_EQ(Attribute(Child(*Child(*Child(*floors, 0), 0), 0), u"caption"), "内装");
+    // A row whose children are all deleted still has its (empty) row array.
+    const DOMElement* outside = Child(*rows, 1);
+    ASSERT_EQ(ChildNames(*outside), "rowarray ");
+    EXPECT_EQ(ChildNames(*Child(*outside, 0)), "");
+}
+
+TEST_F(ProjectXmlWriterTest, RowWithoutChildrenHasNoRowArray) {
+    CProject project;
+    AddRow(project.GetRows(), project, "leaf").SetParam("_Indent", "1");
+    std::string bytes;
+    ASSERT_TRUE(writer_.FormatProjectXml(project, bytes));
+    XmlDocumentPtr document = XmlParser::Parse(bytes);
+    ASSERT_NE(document, nullptr);
+    const DOMElement* rows = Child(*document->getDocumentElement(), 5);
+    EXPECT_EQ(ChildNames(*Child(*rows, 0)), "param ");
+}
+
+TEST_F(ProjectXmlWriterTest, WriteReplacesTheFileWhole) {
+    const std::string path = folder_.File("export.xml");
+    XmlTestFolder::Write(path, std::string(1 << 16, 'x'));
+    CProject project;
+    ASSERT_TRUE(writer_.WriteProjectXml(path, project));
+    std::string expected;
+    ASSERT_TRUE(writer_.FormatProjectXml(project, expected));
+    EXPECT_EQ(XmlTestFolder::Read(path), expected);
+}
+
+TEST_F(ProjectXmlWriterTest, FailuresLeaveTheFileAsItWas) {
+    const std::string path = folder_.File("export.xml");
+    XmlTestFolder::Write(path, "old");
+    auto project = SmallProject();
+    project->GetDrawParts().At(0)->SetProperty("bad", "\x1b[0m", false);
+    EXPECT_FALSE(writer_.WriteProjectXml(path, *project));
+    EXPECT_EQ(writer_.GetError().GetCode(), ErrorSlot::kOwnError);
+    EXPECT_EQ(writer_.GetError().GetMessage(), XmlMessages::kBuildFailed);
+    EXPECT_EQ(XmlTestFolder::Read(path), "old");
+
+    EXPECT_FALSE(writer_.WriteProjectXml(folder_.File("missing/export.xml"), CProject()));
+    EXPECT_EQ(writer_.GetError().GetCode(), 2u);
+    EXPECT_TRUE(writer_.GetError().GetMessage().empty());
+}
+
+}  // namespace
+}  // namespace qb

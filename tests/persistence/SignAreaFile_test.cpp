@@ -1,0 +1,91 @@
+#include "SignAreaFile.h"
+
+#include <gtest/gtest.h>
+
+#include "SystemError.h"
+#include "XmlMessages.h"
+#include "XmlTestFolder.h"
+
+namespace qb {
+namespace {
+
+class SignAreaFileTest : public ::testing::Test {
+protected:
+    std::optional<std::string> Parse(const std::string& areas) {
+        return file_.ParseSignAreas("<SignAreas>" + areas + "</SignAreas>");
+    }
+
+    XmlTestFolder folder_;
+    std::string path_ = folder_.File("signs.xml");
+    SignAreaFile file_;
+};
+
+TEST_F(SignAreaFileTest, AreasRoundTripThroughAFile) {
+    const std::string areas = "担当\t課長\r\n代理\t\t部長\\n";
+    ASSERT_TRUE(file_.WriteSignAreas(path_, areas));
+    EXPECT_EQ(file_.ReadSignAreas(path_), areas);
+    const std::string bytes = XmlTestFolder::Read(path_);
+    EXPECT_NE(bytes.find("order=\"3\" value=\"\""), std::string::npos) << bytes;
+}
+
+TEST_F(SignAreaFileTest, EmptyTextIsOneEmptyArea) {
+    ASSERT_TRUE(file_.WriteSignAreas(path_, ""));
+    EXPECT_EQ(file_.ReadSignAreas(path_), "");
+}
+
+TEST_F(SignAreaFileTest, AreasAreOrderedByTheirOrderAttribute) {
+    EXPECT_EQ(Parse("<SignArea order=\"2\" value=\"b\"/><SignArea order=\"1\" value=\"a\"/>"),
+              "a\tb");
+}
+
+TEST_F(SignAreaFileTest, GapInTheOrdersGivesAnEmptyArea) {
+    EXPECT_EQ(Parse("<SignArea order=\"1\" value=\"a\"/><SignArea order=\"3\" value=\"c\"/>"),
+              "a\t\tc");
+    // With whitespace between the elements there are more slots; same result.
+    EXPECT_EQ(Parse("\r\n  <SignArea order=\"1\" value=\"a\"/>\r\n  "
+                    "<SignArea order=\"3\" value=\"c\"/>\r\n"),
+              "a\t\tc");
+}
+
+TEST_F(SignAreaFileTest, OrderBeyondTheSlotsIsAppendedAfterThem) {
+    // Two child nodes give two slots; order 99 lands in a third.
+    EXPECT_EQ(Parse("<SignArea order=\"99\" value=\"z\"/><SignArea order=\"1\" value=\"a\"/>"),
+              "a\t\tz");
+    EXPECT_EQ(Parse("<SignArea order=\"2147483647\" value=\"z\"/>"), "\tz");
+}
+
+TEST_F(SignAreaFileTest, UnusableElementsAreIgnored) {
+    EXPECT_EQ(Parse("<SignArea order=\"0\" value=\"zero\"/><SignArea order=\"-4\" value=\"n\"/>"
+                    "<SignArea value=\"no order\"/><SignArea order=\"1\"/>"
+                    "<Other order=\"1\" value=\"o\"/><SignArea order=\"2\" value=\"b\"/>"),
+              "\tb");
+}
+
+TEST_F(SignAreaFileTest, NoUsableElementIsAnError) {
+    EXPECT_EQ(Parse("<SignArea order=\"0\" value=\"x\"/>"), std::nullopt);
+    EXPECT_EQ(file_.GetError().GetCode(), ErrorSlot::kXmlError);
+    EXPECT_EQ(file_.GetError().GetMessage(), XmlMessages::kNoSignArea);
+    EXPECT_EQ(Parse(""), std::nullopt);
+    EXPECT_EQ(file_.GetError().GetMessage(), XmlMessages::kNoSignArea);
+}
+
+TEST_F(SignAreaFileTest, EveryReadFailureHasItsMessage) {
+    EXPECT_EQ(file_.ParseSignAreas("<SignAreas>"), std::nullopt);
+    EXPECT_EQ(file_.GetError().GetMessage(), XmlMessages::kSignAreasNotWellFormed);
+    EXPECT_EQ(file_.ParseSignAreas("<signareas/>"), std::nullopt);
+    EXPECT_EQ(file_.GetError().GetMessage(), XmlMessages::kWrongRoot);
+    EXPECT_EQ(file_.ReadSignAreas(path_), std::nullopt);
+    EXPECT_EQ(file_.GetError().GetCode(), SystemError::kFileNotFound);
+    EXPECT_EQ(file_.ReadSignAreas(path_), std::nullopt);
+    EXPECT_EQ(file_.GetError().GetCode(), ErrorSlot::kXmlError);
+    EXPECT_EQ(file_.GetError().GetMessage(), XmlMessages::kSignAreasNotWellFormed);
+}
+
+TEST_F(SignAreaFileTest, AreaThatCannotBeWrittenFailsTheBuild) {
+    EXPECT_FALSE(file_.WriteSignAreas(path_, "a\x01"));
+    EXPECT_EQ(file_.GetError().GetCode(), ErrorSlot::kOwnError);
+    EXPECT_EQ(file_.GetError().GetMessage(), XmlMessages::kBuildFailed);
+}
+
+}  // namespace
+}  // namespace qb

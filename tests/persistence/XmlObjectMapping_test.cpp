@@ -1,0 +1,182 @@
+#include "XmlObjectMapping.h"
+
+#include <gtest/gtest.h>
+#include <xercesc/dom/DOM.hpp>
+
+#include "CHolidayArray.h"
+#include "CMemo.h"
+#include "CSchedule.h"
+#include "CYmdHoliday.h"
+#include "XmlPlatform.h"
+#include "XmlSerializer.h"
+
+namespace qb {
+namespace {
+
+using xercesc::DOMElement;
+
+TEST(XmlEscape, WritesCrLfAsBackslashN) {
+    EXPECT_EQ(XmlObjectMapping::Escape("a\r\nb"), "a\\nb");
+    EXPECT_EQ(XmlObjectMapping::Unescape("a\\nb"), "a\r\nb");
+}
+
+TEST(XmlEscape, WritesLoneLfAsBackslashNAndKeepsLoneCr) {
+    EXPECT_EQ(XmlObjectMapping::Escape("a\nb\rc\r\r\n"), "a\\nb\rc\r\\n");
+}
+
+TEST(XmlEscape, BackslashFollowedByNSurvivesTheRoundTrip) {
+    const std::string text = "C:\\new\\\\net\r\nend\\";
+    const std::string escaped = XmlObjectMapping::Escape(text);
+    EXPECT_EQ(escaped, "C:\\\\new\\\\\\\\net\\nend\\\\");
+    EXPECT_EQ(XmlObjectMapping::Unescape(escaped), text);
+}
+
+TEST(XmlEscape, UnescapeFollowsTheWalkOnForeignText) {
+    // A backslash before anything else stays; three backslashes and n are an
+    // escaped backslash followed by a line break.
+    EXPECT_EQ(XmlObjectMapping::Unescape("\\x"), "\\x");
+    EXPECT_EQ(XmlObjectMapping::Unescape("\\\\\\n"), "\\\r\n");
+    EXPECT_EQ(XmlObjectMapping::Unescape("\\\\n"), "\\n");
+    EXPECT_EQ(XmlObjectMapping::Unescape("\\"), "\\");
+    EXPECT_EQ(XmlObjectMapping::Unescape(""), "");
+}
+
+TEST(XmlEscape, RoundTripsEveryShortMixOfSpecialCharacters) {
+    const char pieces[] = {'\\', 'n', '\r', '\n', 'a'};
+    // Every text of four pieces, in all orders.
+    for (int code = 0; code < 5 * 5 * 5 * 5; ++code) {
+        std::string text;
+        for (int c = code, i = 0; i < 4; ++i, c /= 5)
+            text += pieces[c % 5];
+        std::string expected = text;
+        // A lone LF reads back as CR LF; that is the format's rule.
+        std::string normalised;
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            if (expected[i] == '\n' && (i == 0 || expected[i - 1] != '\r'))
+                normalised += '\r';
+            normalised += expected[i];
+        }
+        EXPECT_EQ(XmlObjectMapping::Unescape(XmlObjectMapping::Escape(text)), normalised)
+            << "code " << code;
+    }
+}
+
+class XmlObjectMappingTest : public ::testing::Test {
+protected:
+    XmlPlatform platform_;
+    XmlObjectMapping mapping_;
+    XmlDocumentPtr document_ = XmlSerializer::NewDocument();
+
+    std::string Attribute(const DOMElement& element, const char16_t* name) const {
+        return mapping_.Text().ToUtf8(element.getAttribute(name));
+    }
+    bool HasAttribute(const DOMElement& element, const char16_t* name) const {
+        return element.getAttributeNode(name) != nullptr;
+    }
+};
+
+TEST_F(XmlObjectMappingTest, ElementIsNamedAfterTheTagWordAndSkipsEmptyProperties) {
+    CMemo memo(7);
+    memo.SetText("a\r\nb");
+    DOMElement* element = mapping_.ObjectToElement(memo, *document_);
+    EXPECT_EQ(mapping_.Text().ToUtf8(element->getTagName()), "memo");
+    EXPECT_EQ(Attribute(*element, u"objectId"), "7");
+    EXPECT_EQ(Attribute(*element, u"deleted"), "false");
+    EXPECT_EQ(Attribute(*element, u"text"), "a\\nb");
+    EXPECT_FALSE(HasAttribute(*element, u"registrant"));
+    EXPECT_FALSE(HasAttribute(*element, u"lastModified"));  // null date: empty text
+}
+
+TEST_F(XmlObjectMappingTest, ParamsBecomeLeadingChildrenWithEscapedValues) {
+    CSchedule schedule;
+    schedule.SetParam("_w", "0");
+    schedule.SetParam("note", "x\ny");
+    schedule.SetParam("empty", "");
+    DOMElement* element = mapping_.ObjectToElement(schedule, *document_);
+    ASSERT_EQ(element->getChildElementCount(), 3u);
+    const DOMElement* first = element->getFirstElementChild();
+    EXPECT_EQ(mapping_.Text().ToUtf8(first->getTagName()), "param");
+    EXPECT_EQ(Attribute(*first, u"name"), "_w");
+    EXPECT_EQ(Attribute(*first, u"value"), "0");
+    const DOMElement* second = first->getNextElementSibling();
+    EXPECT_EQ(Attribute(*second, u"value"), "x\\ny");
+    const DOMElement* third = second->getNextElementSibling();
+    EXPECT_TRUE(HasAttribute(*third, u"value"));
+}
+
+TEST_F(XmlObjectMappingTest, ElementToObjectRestoresFieldsAndParams) {
+    CMemo memo(12);
+    memo.SetText("line 1\r\nline \\n 2");
+    memo.SetRegistrant("山田");
+    memo.SetLastModified(COleDateTime(2024, 3, 1, 9, 30, 0));
+    memo.SetParam("_Indent", "2");
+    DOMElement* element = mapping_.ObjectToElement(memo, *document_);
+
+    CMemo read;
+    mapping_.ElementToObject(*element, read);
+    EXPECT_EQ(read.GetObjectId(), 12);
+    EXPECT_EQ(read.GetText(), memo.GetText());
+    EXPECT_EQ(read.GetRegistrant(), "山田");
+    EXPECT_EQ(read.GetModifier(), "");
+    EXPECT_TRUE(ValueText::Same(read.GetLastModified(), memo.GetLastModified()));
+    EXPECT_EQ(read.GetParam("_Indent"), "2");
+}
+
+TEST_F(XmlObjectMappingTest, MissingAttributesLoadTheDefaultsNotTheConstructorValues) {
+    DOMElement* element = document_->createElement(u"memo");
+    element->setAttribute(u"objectId", u"3");
+    CMemo memo;
+    memo.SetRegistrant("before");
+    mapping_.ElementToObject(*element, memo);
+    EXPECT_EQ(memo.GetObjectId(), 3);
+    EXPECT_EQ(memo.GetRegistrant(), "");
+    EXPECT_EQ(memo.GetYRowId(), 0);  // constructor gives -1, a missing property 0
+}
+
+TEST_F(XmlObjectMappingTest, ParamChildWithoutNameOrValueIsIgnored) {
+    DOMElement* element = document_->createElement(u"schedule");
+    for (const char16_t* attribute : {u"name", u"value"}) {
+        DOMElement* param = document_->createElement(u"param");
+        param->setAttribute(attribute, u"x");
+        element->appendChild(param);
+    }
+    DOMElement* nested = document_->createElement(u"other");
+    DOMElement* deep = document_->createElement(u"param");
+    deep->setAttribute(u"name", u"deep");
+    deep->setAttribute(u"value", u"1");
+    nested->appendChild(deep);
+    element->appendChild(nested);
+    CSchedule schedule;
+    mapping_.ElementToObject(*element, schedule);
+    EXPECT_EQ(schedule.ParamMapOrNull(), nullptr);
+}
+
+TEST_F(XmlObjectMappingTest, ForeignPropertyNamesThatCannotBeAttributesAreLeftOut) {
+    CSchedule schedule;
+    schedule.SetProperty("two words", "x", false);
+    schedule.SetProperty("ns:name", "x", false);
+    schedule.SetProperty("xmlns", "x", false);
+    schedule.SetProperty("_custom", "kept", false);
+    DOMElement* element = mapping_.ObjectToElement(schedule, *document_);
+    EXPECT_EQ(Attribute(*element, u"_custom"), "kept");
+    EXPECT_FALSE(HasAttribute(*element, u"xmlns"));
+    std::string bytes;
+    EXPECT_TRUE(XmlSerializer::Serialize(*document_, bytes));
+}
+
+TEST_F(XmlObjectMappingTest, TextThatIsNotUtf8IsRefused) {
+    CSchedule schedule;
+    schedule.SetCaption("\xff\xfe");
+    EXPECT_ANY_THROW(mapping_.ObjectToElement(schedule, *document_));
+}
+
+TEST_F(XmlObjectMappingTest, CreateObjectFromTagKnowsConcreteClassesOnly) {
+    auto rule = XmlObjectMapping::CreateObjectFromTag("ymdholiday");
+    ASSERT_NE(rule, nullptr);
+    EXPECT_EQ(rule->GetType(), CData::kYmdHoliday);
+    EXPECT_EQ(XmlObjectMapping::CreateObjectFromTag("holiday"), nullptr);
+    EXPECT_EQ(XmlObjectMapping::CreateObjectFromTag("Schedule"), nullptr);
+}
+
+}  // namespace
+}  // namespace qb

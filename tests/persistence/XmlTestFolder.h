@@ -1,0 +1,41 @@
+#pragma once
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace qb {
+
+// A fresh folder per test, removed with everything in it afterwards.
+class XmlTestFolder {
+public:
+    XmlTestFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "qb-xml-XXXXXX").string();
+        if (::mkdtemp(pattern.data()))
+            path_ = pattern;
+    }
+    ~XmlTestFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    XmlTestFolder(const XmlTestFolder&) = delete;
+    XmlTestFolder& operator=(const XmlTestFolder&) = delete;
+
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    static void Write(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace qb

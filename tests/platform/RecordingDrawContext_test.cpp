@@ -1,0 +1,120 @@
+#include "RecordingDrawContext.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace qb {
+namespace {
+
+using Op = RecordingDrawContext::Op;
+
+TEST(RecordingDrawContext, MeasuresAsciiAtHalfAndOtherCharactersAtFullHeight) {
+    RecordingDrawContext dc;
+    dc.SetFont(DrawFont{"IPAGothic", 12, 0});
+    EXPECT_EQ(dc.MeasureText("12"), (DrawSize{12, 12}));
+    EXPECT_EQ(dc.MeasureText("第24週"), (DrawSize{12 + 6 + 6 + 12, 12}));
+    EXPECT_EQ(dc.MeasureText(""), (DrawSize{0, 12}));
+    dc.SetFont(DrawFont{"IPAGothic", -16, kFontBold});
+    EXPECT_EQ(dc.MeasureText("平成"), (DrawSize{32, 16}));
+    dc.SetFont(DrawFont{"IPAGothic", 0, 0});
+    EXPECT_EQ(dc.MeasureText("ab"), (DrawSize{12, 12}));
+}
+
+TEST(RecordingDrawContext, MeasuresEveryLineOfABlock) {
+    RecordingDrawContext dc;
+    dc.SetFont(DrawFont{"IPAGothic", 10, 0});
+    EXPECT_EQ(dc.MeasureText("abc\r\nabcdef\nx"), (DrawSize{30, 30}));
+    EXPECT_EQ(dc.MeasureText("a\n"), (DrawSize{5, 20}));
+}
+
+TEST(RecordingDrawContext, RecordsEachDrawingWithTheStateItWasDrawnIn) {
+    RecordingDrawContext dc;
+    dc.SetPen(DrawPen{kPenDot, 2, 0x0000FF});
+    dc.SetBrush(DrawBrush::Solid(0x00FF00));
+    dc.SetMixMode(MixMode::mask);
+    dc.Ellipse(DrawRect{0, 0, 10, 10});
+    dc.SetMixMode(MixMode::copy);
+    dc.SetBrush(DrawBrush::Hollow());
+    const std::vector<DrawPoint> star{{5, -1}, {0, -6}, {-5, -1}};
+    dc.Polygon(star);
+
+    const auto& records = dc.Records();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].op, Op::ellipse);
+    EXPECT_EQ(records[0].state.mixMode, MixMode::mask);
+    EXPECT_EQ(records[0].state.pen, (DrawPen{kPenDot, 2, 0x0000FF}));
+    EXPECT_EQ(records[0].state.brush, DrawBrush::Solid(0x00FF00));
+    EXPECT_EQ(records[1].op, Op::polygon);
+    EXPECT_EQ(records[1].points, star);
+    EXPECT_TRUE(records[1].state.brush.hollow);
+    EXPECT_EQ(records[1].state.mixMode, MixMode::copy);
+}
+
+TEST(RecordingDrawContext, LogReadsAsOneLinePerCall) {
+    RecordingDrawContext dc;
+    dc.FillRect(DrawRect{0, 0, 100, 40}, 0xFFFFFF);
+    dc.SetTextColour(0x0000FF);
+    dc.DrawText("12", DrawRect{0, 20, 10, 40}, TextFormat::Centred());
+    dc.DrawLine(DrawPoint{10, 20}, DrawPoint{10, 40});
+    const std::vector<DrawPoint> points{{1, 2}, {3, 4}};
+    dc.Polyline(points);
+    dc.FrameRect(DrawRect{1, 1, 5, 5}, 0xA0A0A0);
+    dc.DrawFocusRect(DrawRect{2, 2, 8, 8});
+    dc.Rectangle(DrawRect{0, 0, 4, 4});
+    EXPECT_EQ(dc.LogText(),
+              "fillrect 0,0,100,40 0xFFFFFF\n"
+              "textcolour 0x0000FF\n"
+              "text 0,20,10,40 centre,centre,line,clip \"12\"\n"
+              "line 10,20 10,40\n"
+              "polyline 1,2 3,4\n"
+              "framerect 1,1,5,5 0xA0A0A0\n"
+              "focusrect 2,2,8,8\n"
+              "rectangle 0,0,4,4\n");
+    EXPECT_EQ(dc.RecordsOf(Op::text).size(), 1u);
+    EXPECT_EQ(dc.RecordsOf(Op::text)[0].state.textColour, 0x0000FFu);
+}
+
+TEST(RecordingDrawContext, ClipsNarrowUntilTheStateIsRestored) {
+    RecordingDrawContext dc;
+    dc.SaveState();
+    dc.IntersectClip(DrawRect{0, 0, 50, 50});
+    dc.IntersectClip(DrawRect{20, 10, 80, 30});
+    dc.SetTextColour(0x808080);
+    dc.FillRect(DrawRect{0, 0, 100, 100}, 0);
+    dc.RestoreState();
+    dc.FillRect(DrawRect{0, 0, 100, 100}, 0);
+    ASSERT_EQ(dc.Records().size(), 2u);
+    EXPECT_EQ(dc.Records()[0].state.clip, (DrawRect{20, 10, 50, 30}));
+    EXPECT_FALSE(dc.Records()[1].state.clip.has_value());
+    EXPECT_EQ(dc.Records()[1].state.textColour, 0x000000u);
+}
+
+TEST(RecordingDrawContext, DisjointClipsLeaveNothingVisible) {
+    RecordingDrawContext dc;
+    dc.IntersectClip(DrawRect{0, 0, 10, 10});
+    dc.IntersectClip(DrawRect{20, 20, 30, 30});
+    ASSERT_TRUE(dc.CurrentState().clip.has_value());
+    EXPECT_TRUE(dc.CurrentState().clip->IsEmpty());
+}
+
+TEST(RecordingDrawContext, RestoringWithNothingSavedKeepsTheState) {
+    RecordingDrawContext dc;
+    dc.SetTextColour(0x123456);
+    dc.RestoreState();
+    EXPECT_EQ(dc.CurrentState().textColour, 0x123456u);
+    EXPECT_EQ(dc.Log().back(), "restore (nothing saved)");
+}
+
+TEST(RecordingDrawContext, ClearForgetsTheCallsButKeepsTheState) {
+    RecordingDrawContext dc;
+    dc.SetFont(DrawFont{"IPAGothic", 14, kFontItalic | kFontUnderline});
+    dc.DrawText("x", DrawRect{0, 0, 5, 5}, TextFormat{});
+    dc.Clear();
+    EXPECT_TRUE(dc.Records().empty());
+    EXPECT_TRUE(dc.Log().empty());
+    EXPECT_EQ(dc.CurrentState().font.styleBits, kFontItalic | kFontUnderline);
+}
+
+}  // namespace
+}  // namespace qb
