@@ -10,6 +10,7 @@ class StoreVisitor final : public PropertyVisitor {
 public:
     explicit StoreVisitor(PropertyMap& map) : map_(map) {}
     void Text(const char* name, std::string& value) override { map_.Set(name, value); }
+    void Text(const char* name, CompactText& value) override { map_.Set(name, value.Str()); }
     void Integer(const char* name, std::int32_t& value) override {
         map_.Set(name, ValueText::FromInt(value));
     }
@@ -40,6 +41,9 @@ class LoadVisitor final : public PropertyVisitor {
 public:
     LoadVisitor(const PropertyMap* map, CData& owner) : map_(map), owner_(owner) {}
     void Text(const char* name, std::string& value) override { Apply(value, Raw(name)); }
+    void Text(const char* name, CompactText& value) override {
+        Apply(value, CompactText(Raw(name)));
+    }
     void Integer(const char* name, std::int32_t& value) override {
         Apply(value, ValueText::ToInt(Raw(name), 0));
     }

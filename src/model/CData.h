@@ -112,10 +112,10 @@ public:
     void SetObjectId(std::int32_t id) { SetField(objectId_, id); }
     bool IsDeleted() const { return deleted_; }
     void SetDeleted(bool deleted) { SetField(deleted_, deleted); }
-    const std::string& GetRegistrant() const { return registrant_; }
-    void SetRegistrant(std::string name) { SetField(registrant_, std::move(name)); }
-    const std::string& GetModifier() const { return modifier_; }
-    void SetModifier(std::string name) { SetField(modifier_, std::move(name)); }
+    std::string_view GetRegistrant() const { return registrant_.View(); }
+    void SetRegistrant(std::string_view name) { SetField(registrant_, name); }
+    std::string_view GetModifier() const { return modifier_.View(); }
+    void SetModifier(std::string_view name) { SetField(modifier_, name); }
     const COleDateTime& GetLastModified() const { return lastModified_; }
     void SetLastModified(const COleDateTime& time) { SetField(lastModified_, time); }
 
@@ -148,8 +148,8 @@ private:
     std::unique_ptr<PropertyMap> properties_;
     std::unique_ptr<PropertyMap> params_;
     COleDateTime lastModified_ = COleDateTime::Null();
-    std::string registrant_;
-    std::string modifier_;
+    CompactText registrant_;
+    CompactText modifier_;
     std::int32_t objectId_;
     bool notifyEnabled_ = false;
     bool deleted_ = false;

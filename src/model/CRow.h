@@ -46,15 +46,15 @@ public:
     void SetRightLinePen(const CPenInfo& v) { SetField(f_.rightLinePen, v); }
     const CPenInfo& GetBottomLinePen() const { return f_.bottomLinePen; }
     void SetBottomLinePen(const CPenInfo& v) { SetField(f_.bottomLinePen, v); }
-    const std::string& GetReference() const { return f_.reference; }
-    void SetReference(std::string v) { SetField(f_.reference, std::move(v)); }
+    std::string_view GetReference() const { return f_.reference.View(); }
+    void SetReference(std::string_view v) { SetField(f_.reference, v); }
 
 private:
     friend class CRowArray;
 
     struct Fields {
         std::string caption;
-        std::string reference;
+        CompactText reference;
         CFontInfo textFont;
         CPenInfo rightLinePen;
         CPenInfo bottomLinePen;

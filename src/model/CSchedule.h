@@ -65,10 +65,10 @@ public:
     void SetStartEdgeType(std::int32_t v) { SetField(f_.startEdgeType, v); }
     std::int32_t GetEndEdgeType() const { return f_.endEdgeType; }
     void SetEndEdgeType(std::int32_t v) { SetField(f_.endEdgeType, v); }
-    const std::string& GetRemark() const { return f_.remark; }
-    void SetRemark(std::string v) { SetField(f_.remark, std::move(v)); }
-    const std::string& GetReference() const { return f_.reference; }
-    void SetReference(std::string v) { SetField(f_.reference, std::move(v)); }
+    std::string_view GetRemark() const { return f_.remark.View(); }
+    void SetRemark(std::string_view v) { SetField(f_.remark, v); }
+    std::string_view GetReference() const { return f_.reference.View(); }
+    void SetReference(std::string_view v) { SetField(f_.reference, v); }
     // Placed by day plus offset (true) or by date and time of day (false).
     bool IsByDay() const { return f_.byDay; }
     void SetByDay(bool v) { SetField(f_.byDay, v); }
@@ -82,8 +82,8 @@ public:
 private:
     struct Fields {
         std::string caption;
-        std::string remark;
-        std::string reference;
+        CompactText remark;
+        CompactText reference;
         CFontInfo textFont;
         COleDateTime actualStartDate;
         COleDateTime actualEndDate;

@@ -7,6 +7,7 @@
 #include "COleDateTime.h"
 #include "CPenInfo.h"
 #include "ColorRef.h"
+#include "CompactText.h"
 
 namespace qb {
 
@@ -18,6 +19,7 @@ public:
     virtual ~PropertyVisitor() = default;
 
     virtual void Text(const char* name, std::string& value) = 0;
+    virtual void Text(const char* name, CompactText& value) = 0;
     virtual void Integer(const char* name, std::int32_t& value) = 0;
     // An integer that only takes 0, 1 or 2 (alignments).
     virtual void Alignment(const char* name, std::int32_t& value) = 0;

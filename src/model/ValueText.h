@@ -8,6 +8,7 @@
 #include "COleDateTime.h"
 #include "CPenInfo.h"
 #include "ColorRef.h"
+#include "CompactText.h"
 
 namespace qb {
 
@@ -45,6 +46,7 @@ public:
     // The equality rule of the typed setters: a setter does nothing when the
     // new value is the same as the old one.
     static bool Same(const std::string& a, const std::string& b) { return a == b; }
+    static bool Same(const CompactText& a, const CompactText& b) { return a == b; }
     static bool Same(std::int32_t a, std::int32_t b) { return a == b; }
     static bool Same(ColorRef a, ColorRef b) { return a == b; }
     static bool Same(bool a, bool b) { return a == b; }
