@@ -47,4 +47,9 @@ std::string CliOutput::JsonString(std::string_view text) {
     return out + "\"";
 }
 
+std::string CliOutput::HolidayFileFailure(const std::string& detail) {
+    return "エラーが発生したため、休日情報ファイルを読み込めませんでした。\r\nエラーの詳細：" +
+           detail;
+}
+
 }  // namespace qb::cli

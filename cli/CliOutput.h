@@ -18,6 +18,8 @@ public:
     static int Usage(std::string_view usage);
     // A JSON string literal for text (quotes, backslashes and control characters escaped).
     static std::string JsonString(std::string_view text);
+    // What is shown when a holiday file cannot be read, with the reader's detail.
+    static std::string HolidayFileFailure(const std::string& detail);
 };
 
 }  // namespace qb::cli

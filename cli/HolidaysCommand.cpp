@@ -45,15 +45,6 @@ bool ParseDay(std::string_view text, COleDateTime& day) {
     return day.IsValid();
 }
 
-std::string ReadFailure(const ErrorSlot& error, int errnoValue) {
-    std::string detail = error.GetMessage();
-    if (detail.empty())
-        detail = SystemError::Describe(errnoValue) +
-                 " (Error Code=" + std::to_string(error.GetCode()) + ")";
-    return "エラーが発生したため、休日情報ファイルを読み込めませんでした。\nエラーの詳細：" +
-           detail;
-}
-
 }  // namespace
 
 int RunHolidays(const Args& args) {
@@ -70,7 +61,7 @@ int RunHolidays(const Args& args) {
         ErrorSlot error;
         auto rules = SystemHolidays::ReadRules(std::string(options["--rules"]), error);
         if (!rules)
-            return CliOutput::Fail(ReadFailure(error, errno));
+            return CliOutput::Fail(CliOutput::HolidayFileFailure(error.Describe()));
         cache.SetSystemRules(std::move(rules));
     } else {
         cache.SetSystemRules(SystemHolidays::BuiltInRules());
@@ -78,11 +69,8 @@ int RunHolidays(const Args& args) {
 
     std::unique_ptr<CProject> project;
     if (options.contains("--project")) {
-        std::string bytes;
         std::string message;
-        if (!ArchiveFile::ReadBytes(std::string(options["--project"]), bytes, message))
-            return CliOutput::Fail(message);
-        project = ArchiveFile::Load(bytes, message);
+        project = ArchiveFile::Load(std::string(options["--project"]), message);
         if (!project)
             return CliOutput::Fail(message);
         cache.SetProjectRules(&project->GetHolidays(), project->IsUseSystemHolidays());

@@ -53,15 +53,11 @@ int RunInfo(const Args& args) {
     if (args.size() != 1 || args[0].starts_with("-"))
         return CliOutput::Usage("info FILE.qbd");
     const std::string path(args[0]);
-    std::string bytes;
     std::string message;
-    if (!ArchiveFile::ReadBytes(path, bytes, message))
-        return CliOutput::Fail(message);
-    std::unique_ptr<CProject> project = ArchiveFile::Load(bytes, message);
+    std::unique_ptr<CProject> project = ArchiveFile::Load(path, message);
     if (!project)
         return CliOutput::Fail(message);
-    std::int32_t version = 0;
-    ProjectArchive::ReadVersion(bytes, version);
+    std::int32_t version = ArchiveFile::ReadVersion(path);
     std::printf("%s\n", Summary(version, *project).c_str());
     return CliOutput::kSuccess;
 }

@@ -44,15 +44,6 @@ bool ParseMoment(std::string_view text, COleDateTime& moment) {
     return moment.IsValid();
 }
 
-std::string ReadFailure(const ErrorSlot& error, int errnoValue) {
-    std::string detail = error.GetMessage();
-    if (detail.empty())
-        detail = SystemError::Describe(errnoValue) +
-                 " (Error Code=" + std::to_string(error.GetCode()) + ")";
-    return "エラーが発生したため、休日情報ファイルを読み込めませんでした。\nエラーの詳細：" +
-           detail;
-}
-
 }  // namespace
 
 int RunWorkingTime(const Args& args) {
@@ -69,7 +60,7 @@ int RunWorkingTime(const Args& args) {
         ErrorSlot error;
         auto rules = SystemHolidays::ReadRules(std::string(options["--rules"]), error);
         if (!rules)
-            return CliOutput::Fail(ReadFailure(error, errno));
+            return CliOutput::Fail(CliOutput::HolidayFileFailure(error.Describe()));
         cache.SetSystemRules(std::move(rules));
     } else {
         cache.SetSystemRules(SystemHolidays::BuiltInRules());

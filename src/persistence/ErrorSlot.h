@@ -14,6 +14,10 @@ public:
     static constexpr std::uint32_t kNone = 0;
     static constexpr std::uint32_t kOwnError = 0x20010000;
     static constexpr std::uint32_t kXmlError = 0x20010001;
+    // What the user reads when another process holds the file.
+    static constexpr const char* kLockedMessage =
+        "他のプロセスによりファイルがロックされているため、失敗しました。\n"
+        "別のユーザーが同じファイルを「シングルモード」で開いている可能性があります。";
 
     void Clear() {
         code_ = kNone;
@@ -26,6 +30,9 @@ public:
     bool Failed() const { return code_ != kNone; }
     std::uint32_t GetCode() const { return code_; }
     const std::string& GetMessage() const { return message_; }
+    // The text to show for the last failure: the message when there is one,
+    // else the system's description of the code followed by the code.
+    std::string Describe() const;
 
 private:
     std::uint32_t code_ = kNone;

@@ -42,6 +42,40 @@ std::uint32_t SystemError::FromErrno(int errnoValue) {
     }
 }
 
+std::string SystemError::DescribeCode(std::uint32_t code) {
+    switch (code) {
+        case kFileNotFound:
+            return Describe(ENOENT);
+        case kPathNotFound:
+            return Describe(ENOTDIR);
+        case kTooManyOpenFiles:
+            return Describe(EMFILE);
+        case kAccessDenied:
+            return Describe(EACCES);
+        case kNotEnoughMemory:
+            return Describe(ENOMEM);
+        case kWriteProtect:
+            return Describe(EROFS);
+        case kSharingViolation:
+            return Describe(EWOULDBLOCK);
+        case kFileExists:
+            return Describe(EEXIST);
+        case kInvalidParameter:
+            return Describe(EINVAL);
+        case kDiskFull:
+            return Describe(ENOSPC);
+        case kFilenameTooLong:
+            return Describe(ENAMETOOLONG);
+        case kIoError:
+            return Describe(EIO);
+        default:
+            if (code > kUnmappedBase && code < kUnmappedBase + 4096) {
+                return Describe(static_cast<int>(code - kUnmappedBase));
+            }
+            return "Unknown error";
+    }
+}
+
 std::uint32_t SystemError::Last() {
     return FromErrno(errno);
 }

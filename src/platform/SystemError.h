@@ -31,6 +31,8 @@ public:
     static std::uint32_t Last();
     // The system's own description of an errno value.
     static std::string Describe(int errnoValue);
+    // The system's description of one of the program's error numbers.
+    static std::string DescribeCode(std::uint32_t code);
 };
 
 }  // namespace qb

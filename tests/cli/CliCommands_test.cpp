@@ -112,7 +112,7 @@ TEST_F(CliTest, WrongUsageExitsWithTwo) {
 TEST_F(CliTest, FailuresPrintTheProgramsMessageAndExitWithOne) {
     const CliRun missing = Cli("info " + Quote(PathOf("missing.qbd")));
     EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.err.find("(Error Code=2)"), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find("Error Code=2\n"), std::string::npos) << missing.err;
     EXPECT_EQ(missing.out, "");
 
     std::ofstream(PathOf("text.qbd")) << "not a project";
