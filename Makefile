@@ -18,7 +18,12 @@ build: deps
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/cli/quellbrandiren-cli --help
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] && [ -x $(BUILD)/gui/quellbrandiren ]; then \
+	  $(BUILD)/gui/quellbrandiren data/samples/sample.qbd; \
+	else \
+	  echo "No display: rendering the sample to $(BUILD)/sample.png"; \
+	  $(BUILD)/cli/quellbrandiren-cli render data/samples/sample.qbd $(BUILD)/sample.png; \
+	fi
 
 test: test-main test-asan
 

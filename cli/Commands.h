@@ -16,5 +16,8 @@ int RunGenerate(const Args& args);
 int RunHolidays(const Args& args);
 int RunRuler(const Args& args);
 int RunWorkingTime(const Args& args);
+#if QB_HAVE_QT
+int RunRender(const Args& args);
+#endif
 
 }  // namespace qb::cli

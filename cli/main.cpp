@@ -20,6 +20,9 @@ constexpr Command kCommands[] = {
     {"holidays", qb::cli::RunHolidays},
     {"ruler", qb::cli::RunRuler},
     {"working-time", qb::cli::RunWorkingTime},
+#if QB_HAVE_QT
+    {"render", qb::cli::RunRender},
+#endif
 };
 
 constexpr const char* kUsage =
@@ -38,6 +41,11 @@ constexpr const char* kUsage =
     "                                   print the cells of one ruler row\n"
     "  working-time --from YYYYMMDDhhmm --to YYYYMMDDhhmm --mode 1|2 [--rules FILE.xml]\n"
     "                                   print the working time between two moments, in days\n"
+#if QB_HAVE_QT
+    "  render FILE.qbd OUT.png|OUT.svg|OUT.pdf [--from YYYYMMDD] [--to YYYYMMDD]\n"
+    "        [--scale PIXELS_PER_DAY] [--width PIXELS] [--height PIXELS] [--top PIXELS]\n"
+    "                                   draw the row header, the ruler and the chart\n"
+#endif
     "  help                             show this text\n"
     "  version                          print the program version\n"
     "\n"

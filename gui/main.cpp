@@ -1,10 +1,16 @@
-// The main window arrives with the display work; until then the program says so.
+// quellbrandiren: the main window, opening the document named on the command line.
 #include <QApplication>
-#include <QMessageBox>
+#include <QStringList>
+
+#include "MainWindow.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMessageBox::information(nullptr, QStringLiteral("Quellbrandiren"),
-                             QStringLiteral("Quellbrandiren for Linux 0.1.0"));
-    return 0;
+    qb::MainWindow window;
+    window.show();
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1) {
+        window.OpenDocument(args.at(1));
+    }
+    return QApplication::exec();
 }

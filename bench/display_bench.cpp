@@ -1,0 +1,145 @@
+// Rebuilding and laying out the display model, and painting one full-HD view
+// of it: paint cost must stay flat however large the project grows.
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+
+#include "CDisplayModel.h"
+#include "CRuler.h"
+#include "CalendarSettings.h"
+#include "ChartPainter.h"
+#include "DisplaySettings.h"
+#include "GuiDrawArgs.h"
+#include "IDrawContext.h"
+#include "ProjectGenerator.h"
+#include "RowPanePainter.h"
+
+namespace qb {
+namespace {
+
+// Draws nothing, so the figures show the painter's own cost.
+class NullDrawContext : public IDrawContext {
+public:
+    void SetPen(const DrawPen&) override {}
+    void SetBrush(const DrawBrush&) override {}
+    void SetFont(const DrawFont&) override {}
+    void SetTextColour(DrawColour) override {}
+    void SetBackgroundMode(BackgroundMode) override {}
+    void SetBackgroundColour(DrawColour) override {}
+    void SetMixMode(MixMode) override {}
+    void SaveState() override {}
+    void RestoreState() override {}
+    void IntersectClip(const DrawRect&) override {}
+    DrawSize MeasureText(std::string_view text) const override {
+        return DrawSize{static_cast<int>(text.size()) * 7, 14};
+    }
+    void DrawText(std::string_view, const DrawRect&, const TextFormat&) override { ++calls; }
+    void DrawLine(DrawPoint, DrawPoint) override { ++calls; }
+    void Polyline(std::span<const DrawPoint>) override { ++calls; }
+    void Polygon(std::span<const DrawPoint>) override { ++calls; }
+    void Rectangle(const DrawRect&) override { ++calls; }
+    void Ellipse(const DrawRect&) override { ++calls; }
+    void FillRect(const DrawRect&, DrawColour) override { ++calls; }
+    void FrameRect(const DrawRect&, DrawColour) override { ++calls; }
+    void DrawFocusRect(const DrawRect&) override { ++calls; }
+
+    long long calls = 0;
+};
+
+std::unique_ptr<CProject> Generate(int schedules) {
+    ProjectGenerator::Options options;
+    options.schedules = schedules;
+    options.rows = schedules / 10;
+    options.links = schedules / 5;
+    options.memos = schedules / 50;
+    return ProjectGenerator::Generate(options);
+}
+
+// Generating a million schedules takes longer than the measurements.
+CProject& CachedProject(int schedules) {
+    static std::map<int, std::unique_ptr<CProject>> projects;
+    auto& project = projects[schedules];
+    if (!project)
+        project = Generate(schedules);
+    return *project;
+}
+
+// Three months over 1920 pixels, as a chart window shows them.
+struct ChartRuler {
+    ChartRuler() {
+        ruler.SetView(1920, COleDateTime(2024, 1, 1, 0, 0, 0), COleDateTime(2024, 3, 31, 0, 0, 0));
+        ruler.SetUnits(CRuler::Band::upper, kRulerMonth, 0);
+        ruler.SetUnits(CRuler::Band::lower, kRulerDay, 0);
+        ruler.Rebuild();
+    }
+    CalendarSettings calendar;
+    CRuler ruler{calendar};
+};
+
+GuiLayoutArgs LayoutArgs(const CRuler& ruler) {
+    GuiLayoutArgs args;
+    args.ruler = &ruler;
+    args.headerWidth = 240;
+    return args;
+}
+
+// The row tree alone: rows = schedules / 10, no other objects.
+void BM_RebuildAndLayoutRowsOnly(benchmark::State& state) {
+    ProjectGenerator::Options options;
+    options.rows = static_cast<int>(state.range(0)) / 10;
+    options.schedules = 0;
+    auto project = ProjectGenerator::Generate(options);
+    ChartRuler chart;
+    CDisplayModel model;
+    for (auto _ : state) {
+        model.Rebuild(*project);
+        model.Layout(LayoutArgs(chart.ruler));
+        benchmark::DoNotOptimize(model.TotalHeight());
+    }
+}
+BENCHMARK(BM_RebuildAndLayoutRowsOnly)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_RebuildAndLayout(benchmark::State& state) {
+    CProject& project = CachedProject(static_cast<int>(state.range(0)));
+    ChartRuler chart;
+    CDisplayModel model;
+    for (auto _ : state) {
+        model.Rebuild(project);
+        model.Layout(LayoutArgs(chart.ruler));
+        benchmark::DoNotOptimize(model.TotalHeight());
+    }
+    state.counters["rows"] = static_cast<double>(model.GetLineRows().size());
+}
+BENCHMARK(BM_RebuildAndLayout)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// A 1920x1080 view scrolled to the middle of the chart.
+void BM_PaintView(benchmark::State& state) {
+    CProject& project = CachedProject(static_cast<int>(state.range(0)));
+    ChartRuler chart;
+    CDisplayModel model;
+    model.Rebuild(project);
+    model.Layout(LayoutArgs(chart.ruler));
+    DisplaySettings settings;
+    ChartView view;
+    view.ruler = &chart.ruler;
+    view.settings = &settings;
+    view.width = 1920;
+    view.height = 1080;
+    view.scroll = DrawPoint{0, model.TotalHeight() / 2};
+    view.today = COleDateTime(2024, 2, 1, 0, 0, 0);
+    NullDrawContext dc;
+    GuiDrawArgs rowArgs;
+    rowArgs.model = &model;
+    rowArgs.visible = DrawRect{0, view.scroll.y, 240, view.scroll.y + view.height};
+    for (auto _ : state) {
+        ChartPainter::Paint(dc, &model, view);
+        RowPanePainter::Paint(dc, model, rowArgs);
+    }
+    state.counters["calls"] =
+        static_cast<double>(dc.calls) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_PaintView)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace qb

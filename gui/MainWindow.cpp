@@ -1,0 +1,265 @@
+#include "MainWindow.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "CProject.h"
+#include "CProjectFile.h"
+#include "EmptyChartPainter.h"
+#include "SystemHolidays.h"
+
+namespace qb {
+
+namespace {
+
+// Pixels per day of the day, month and year charts.
+constexpr double kTabScales[] = {0.0, 20.0, 4.0, 0.5};
+// Days shown before today when the project sets no display period.
+constexpr int kDaysBeforeToday = 7;
+constexpr int kRulerSettings[] = {0, 1, 2, 3};
+
+QString ProgramName() {
+    return QStringLiteral("Quellbrandiren");
+}
+
+bool IsDisplayLimit(const COleDateTime& day) {
+    return day.IsValid() && day.GetDays() != 0.0;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), holidays_(settings_), ruler_(settings_, &holidays_) {
+    holidays_.SetSystemRules(SystemHolidays::BuiltInRules());
+    setWindowTitle(ProgramName());
+    BuildMenus();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    tabs_ = new QTabBar(central);
+    for (const char* title : {"プロジェクト情報", "日", "月", "年"}) {
+        tabs_->addTab(QString::fromUtf8(title));
+    }
+    pages_ = new QStackedWidget(central);
+    information_ = new QLabel(pages_);
+    information_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    information_->setMargin(12);
+    pages_->addWidget(information_);
+    pages_->addWidget(BuildChartPage());
+    layout->addWidget(tabs_);
+    layout->addWidget(pages_, 1);
+    setCentralWidget(central);
+    statusBar()->showMessage(QString());
+
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int) { ApplyView(); });
+    tabs_->setCurrentIndex(kDayTab);
+    resize(1024, 640);
+    ApplyView();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QString::fromUtf8("ファイル(&F)"));
+    QAction* open = file->addAction(QString::fromUtf8("開く(&O)..."));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, &MainWindow::ChooseFile);
+    file->addSeparator();
+    QAction* exit = file->addAction(QString::fromUtf8("アプリケーションの終了(&X)"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+}
+
+QWidget* MainWindow::BuildChartPage() {
+    auto* page = new QWidget(pages_);
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    auto* corner = new PaneWidget(page);
+    rowHeader_ = new PaneWidget(page);
+    rulerPane_ = new PaneWidget(page);
+    chart_ = new PaneWidget(page);
+    horizontal_ = new QScrollBar(Qt::Horizontal, page);
+    vertical_ = new QScrollBar(Qt::Vertical, page);
+    corner->setFixedSize(kRowHeaderWidth, CRuler::kHeight);
+    rowHeader_->setFixedWidth(kRowHeaderWidth);
+    rulerPane_->setFixedHeight(CRuler::kHeight);
+    grid->addWidget(corner, 0, 0);
+    grid->addWidget(rulerPane_, 0, 1);
+    grid->addWidget(rowHeader_, 1, 0);
+    grid->addWidget(chart_, 1, 1);
+    grid->addWidget(vertical_, 0, 2, 2, 1);
+    grid->addWidget(horizontal_, 2, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(1, 1);
+
+    rulerPane_->SetPainter([this](IDrawContext& dc, const QRect& area) {
+        if (project_ != nullptr) {
+            if (ruler_.GetWidth() != area.width()) {
+                ruler_.SetWidth(area.width());
+            }
+            ruler_.Paint(dc);
+        }
+    });
+    chart_->SetPainter([this](IDrawContext& dc, const QRect& area) { PaintChart(dc, area); });
+    connect(chart_, &PaneWidget::HintChanged, this,
+            [this](const QString& hint) { statusBar()->showMessage(hint); });
+    connect(horizontal_, &QScrollBar::valueChanged, this, &MainWindow::ScrollHorizontally);
+    connect(vertical_, &QScrollBar::valueChanged, this, &MainWindow::ScrollVertically);
+    return page;
+}
+
+bool MainWindow::OpenDocument(const QString& path) {
+    QString error;
+    if (LoadDocument(path, error)) {
+        return true;
+    }
+    QMessageBox::critical(this, ProgramName(), error);
+    return false;
+}
+
+bool MainWindow::LoadDocument(const QString& path, QString& error) {
+    CProjectFile file(path.toStdString());
+    std::unique_ptr<CProject> project = file.Load(false);
+    if (project == nullptr) {
+        error = QString::fromStdString(file.GetError().Describe());
+        return false;
+    }
+    project_ = std::move(project);
+    path_ = path;
+    holidays_.SetProjectRules(&project_->GetHolidays(), project_->IsUseSystemHolidays());
+    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" - ") + ProgramName());
+    ApplyView();
+    return true;
+}
+
+void MainWindow::ShowTab(Tab tab) {
+    tabs_->setCurrentIndex(tab);
+}
+
+void MainWindow::SetRowHeaderPainter(PaneWidget::Painter painter) {
+    rowHeader_->SetPainter(std::move(painter));
+}
+
+void MainWindow::SetChartPainter(PaneWidget::Painter painter) {
+    chartPainter_ = std::move(painter);
+    chart_->update();
+}
+
+void MainWindow::SetChartHintSource(PaneWidget::HintSource source) {
+    chart_->SetHintSource(std::move(source));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    UpdateScrollRanges();
+}
+
+void MainWindow::ChooseFile() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, QString::fromUtf8("開く"), QFileInfo(path_).absolutePath(),
+        QString::fromUtf8("Quellbrandiren ファイル (*.qbd);;すべてのファイル (*)"));
+    if (!path.isEmpty()) {
+        OpenDocument(path);
+    }
+}
+
+// A chart tab starts at the project's display period, or a week before today,
+// and spans as many days as the ruler can hold at the tab's scale.
+void MainWindow::ApplyView() {
+    const int tab = tabs_->currentIndex();
+    pages_->setCurrentIndex(tab == kProjectTab ? 0 : 1);
+    if (tab == kProjectTab) {
+        ShowProjectInformation();
+        return;
+    }
+    if (project_ == nullptr) {
+        chart_->update();
+        rulerPane_->update();
+        return;
+    }
+    ruler_.ApplyProject(*project_, kRulerSettings[tab]);
+    const COleDateTime& start = project_->GetDisplayStartDate();
+    const COleDateTime origin =
+        IsDisplayLimit(start)
+            ? start.DatePart()
+            : COleDateTime::GetCurrentTime().DatePart().AddDays(-kDaysBeforeToday);
+    const double scale = kTabScales[tab];
+    COleDateTime end = origin.AddDays(static_cast<int>(CRuler::kMaxSpan / scale) - 1);
+    const COleDateTime& displayEnd = project_->GetDisplayEndDate();
+    if (IsDisplayLimit(displayEnd) && displayEnd.DatePart() < end) {
+        end = std::max(displayEnd.DatePart(), origin);
+    }
+    ruler_.SetOrigin(origin);
+    ruler_.SetScale(scale);
+    ruler_.SetEnd(end);
+    ruler_.SetWidth(chart_->width());
+    ruler_.SetScrollPosition(0);
+    horizontal_->setValue(0);
+    UpdateScrollRanges();
+    rulerPane_->update();
+    chart_->update();
+    rowHeader_->update();
+}
+
+void MainWindow::UpdateScrollRanges() {
+    if (project_ == nullptr) {
+        horizontal_->setRange(0, 0);
+        vertical_->setRange(0, 0);
+        return;
+    }
+    const int span = static_cast<int>(ruler_.SpanPixels());
+    horizontal_->setRange(0, std::max(0, span - chart_->width()));
+    horizontal_->setPageStep(std::max(1, chart_->width()));
+    // The rows' total height arrives with the display model; until then the
+    // chart is one page high.
+    vertical_->setRange(0, 0);
+    vertical_->setPageStep(std::max(1, chart_->height()));
+}
+
+void MainWindow::ShowProjectInformation() {
+    if (project_ == nullptr) {
+        information_->setText(QString());
+        return;
+    }
+    information_->setText(QString::fromUtf8("ファイル: ") + path_ + QStringLiteral("\n") +
+                          QString::fromUtf8("タイトル: ") +
+                          QString::fromStdString(project_->GetTitle()) + QStringLiteral("\n") +
+                          QString::fromUtf8("段の数: ") +
+                          QString::number(project_->GetRows().GetCount(true)));
+}
+
+void MainWindow::PaintChart(IDrawContext& dc, const QRect& area) {
+    if (project_ == nullptr) {
+        EmptyChartPainter::Paint(dc, EmptyChartPainter::kNoDocumentText);
+    } else if (project_->GetRows().GetCount(true) == 0) {
+        EmptyChartPainter::Paint(dc, EmptyChartPainter::kNoRowsText);
+    } else if (chartPainter_) {
+        chartPainter_(dc, area);
+    }
+}
+
+void MainWindow::ScrollHorizontally(int position) {
+    ruler_.SetScrollPosition(position);
+    rulerPane_->update();
+    chart_->update();
+}
+
+void MainWindow::ScrollVertically(int position) {
+    top_ = position;
+    rowHeader_->update();
+    chart_->update();
+}
+
+}  // namespace qb

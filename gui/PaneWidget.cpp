@@ -1,0 +1,47 @@
+#include "PaneWidget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "QtDrawContext.h"
+
+namespace qb {
+
+PaneWidget::PaneWidget(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    // Every pixel is painted each time, so Qt need not clear first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PaneWidget::SetPainter(Painter painter) {
+    painter_ = std::move(painter);
+    update();
+}
+
+void PaneWidget::SetHintSource(HintSource source) {
+    hintSource_ = std::move(source);
+}
+
+void PaneWidget::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (painter_) {
+        QtDrawContext dc(painter);
+        painter_(dc, rect());
+    }
+}
+
+void PaneWidget::mouseMoveEvent(QMouseEvent* event) {
+    const std::string hint = hintSource_ ? hintSource_(event->position().toPoint()) : std::string();
+    const QString text = QString::fromStdString(hint);
+    setToolTip(text);
+    emit HintChanged(text);
+    QWidget::mouseMoveEvent(event);
+}
+
+void PaneWidget::leaveEvent(QEvent* event) {
+    emit HintChanged(QString());
+    QWidget::leaveEvent(event);
+}
+
+}  // namespace qb

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <string>
+
+namespace qb {
+
+class IDrawContext;
+
+// One pane of the main window (row header, ruler or chart). It only forwards:
+// painting goes to a painter function and the text under the mouse comes
+// from a hint function, both set by whoever owns the content.
+class PaneWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    // Paints the pane's visible area; the rectangle is in pane pixels.
+    using Painter = std::function<void(IDrawContext&, const QRect&)>;
+    // The hint for a point of the pane; empty for none.
+    using HintSource = std::function<std::string(QPoint)>;
+
+    explicit PaneWidget(QWidget* parent = nullptr);
+
+    void SetPainter(Painter painter);
+    void SetHintSource(HintSource source);
+
+signals:
+    void HintChanged(const QString& hint);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    Painter painter_;
+    HintSource hintSource_;
+};
+
+}  // namespace qb

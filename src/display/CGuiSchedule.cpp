@@ -1,0 +1,164 @@
+#include "CGuiSchedule.h"
+
+#include "CDisplayModel.h"
+#include "CGuiRow.h"
+#include "CRuler.h"
+#include "CSchedule.h"
+#include "CaptionLayout.h"
+#include "DateOffset.h"
+#include "DisplaySettings.h"
+#include "GuiDrawArgs.h"
+#include "GuiLayoutArgs.h"
+#include "IDrawContext.h"
+#include "ScheduleGeometry.h"
+#include "SchedulePainter.h"
+#include "ScheduleTooltip.h"
+
+namespace qb {
+
+namespace {
+
+const DisplaySettings& SettingsOf(const DisplaySettings* settings) {
+    static const DisplaySettings defaults;
+    return settings != nullptr ? *settings : defaults;
+}
+
+COleDateTime Moment(const COleDateTime& date, int offset, bool byDay) {
+    return byDay ? DateOffset(date.DatePart(), offset).ToDateTime() : date;
+}
+
+}  // namespace
+
+CGuiSchedule::CGuiSchedule(CSchedule& data, CGuiRow* row)
+    : CGuiObject(data.GetObjectId()),
+      data_(&data),
+      row_(row),
+      fields_(ScheduleFields::FromSchedule(data)) {}
+
+CData* CGuiSchedule::GetData() const {
+    return data_;
+}
+
+bool CGuiSchedule::CanBePlaced(const GuiLayoutArgs& args) const {
+    if (row_ == nullptr || args.ruler == nullptr || args.model == nullptr) {
+        return false;
+    }
+    const bool indentMode = args.model->IsIndentMode();
+    if (!row_->CanTakeObjects(indentMode)) {
+        return false;
+    }
+    // In summary mode the row's summary bar stands for what lies under it.
+    if (args.summaryMode && (row_->IsFolded() || (indentMode && row_->HasChildren()))) {
+        return false;
+    }
+    return row_->GetHeight() >= fields_.yOffset;
+}
+
+void CGuiSchedule::CalcLayout(const GuiLayoutArgs& args) {
+    layout_ = ScheduleLayout{};
+    captionPlaced_ = false;
+    if (!CanBePlaced(args)) {
+        rect_ = GuiRect{0, 0, 0, 0};
+        return;
+    }
+    const ScheduleGeometry geometry(fields_, args.ruler->GetTimeScale());
+    layout_.placed = true;
+    layout_.bar = geometry.Bar(row_->GetRect().top);
+    layout_.hit = geometry.Hit(layout_.bar);
+    layout_.actual = geometry.Actual(layout_.bar, kActualGap);
+    geometry.PlaceShoulder(layout_.bar, layout_);
+    layout_.captionFormat = CaptionLayout::Format(fields_);
+    // Until the first draw measures the caption, an inside caption fills the
+    // bar and the others take no room.
+    layout_.caption = CaptionLayout::Place(fields_, layout_.bar, DrawSize{});
+    const DrawRect& bar = layout_.bar;
+    rect_ = GuiRect{bar.left, bar.top, bar.right, bar.bottom};
+}
+
+void CGuiSchedule::EnsureLayout(IDrawContext& dc, const GuiDrawArgs& args) {
+    if (!rect_.IsLaidOut() && args.model != nullptr) {
+        CalcLayout(args.model->GetLayoutArgs());
+    }
+    EnsureCaption(dc, args);
+}
+
+void CGuiSchedule::EnsureCaption(IDrawContext& dc, const GuiDrawArgs& args) {
+    if (captionPlaced_ || !layout_.placed) {
+        return;
+    }
+    dc.SaveState();
+    dc.SetFont(SchedulePainter::FontOf(fields_, SettingsOf(args.settings)));
+    const DrawSize size = dc.MeasureText(fields_.caption);
+    dc.RestoreState();
+    layout_.caption = CaptionLayout::Place(fields_, layout_.bar, size);
+    captionPlaced_ = true;
+}
+
+void CGuiSchedule::Draw(IDrawContext& dc, const GuiDrawArgs& args) {
+    DrawShoulder(dc, args);
+    DrawActual(dc, args);
+    DrawBody(dc, args);
+}
+
+void CGuiSchedule::DrawShoulder(IDrawContext& dc, const GuiDrawArgs& args) {
+    EnsureLayout(dc, args);
+    if (!IsHidden()) {
+        SchedulePainter(SettingsOf(args.settings), holidays_)
+            .DrawShoulder(dc, fields_, layout_, creating_);
+    }
+}
+
+void CGuiSchedule::DrawActual(IDrawContext& dc, const GuiDrawArgs& args) {
+    EnsureLayout(dc, args);
+    if (!IsHidden()) {
+        SchedulePainter(SettingsOf(args.settings), holidays_).DrawActual(dc, fields_, layout_);
+    }
+}
+
+void CGuiSchedule::DrawBody(IDrawContext& dc, const GuiDrawArgs& args) {
+    EnsureLayout(dc, args);
+    if (!IsHidden()) {
+        SchedulePainter(SettingsOf(args.settings), holidays_).DrawBody(dc, fields_, layout_);
+    }
+}
+
+void CGuiSchedule::DrawSelection(IDrawContext& dc, const GuiDrawArgs& /*args*/) {
+    if (IsVisible()) {
+        dc.DrawFocusRect(layout_.hit);
+    }
+}
+
+bool CGuiSchedule::HitTest(DrawPoint point) const {
+    return IsVisible() && ScheduleGeometry::HitTest(layout_.hit, IsSelected(), point);
+}
+
+int CGuiSchedule::HitTestHandle(DrawPoint point) const {
+    if (IsHidden()) {
+        return kHandleNone;
+    }
+    return ScheduleGeometry::HandleAt(fields_, layout_, IsSelected(), point);
+}
+
+DrawPoint CGuiSchedule::AnchorPoint(int horz, int vert) const {
+    return ScheduleGeometry::Anchor(fields_, layout_.bar, horz, vert);
+}
+
+bool CGuiSchedule::InDateRange(const COleDateTime& from, const COleDateTime& to) const {
+    const COleDateTime start = Moment(fields_.startDate, fields_.startOffset, fields_.byDay);
+    const COleDateTime end =
+        fields_.IsPoint() ? start : Moment(fields_.endDate, fields_.endOffset, fields_.byDay);
+    return start <= to && end >= from;
+}
+
+std::string CGuiSchedule::TooltipText() const {
+    return ScheduleTooltip::Text(fields_);
+}
+
+std::optional<DrawPoint> CGuiSchedule::LightningPoint(const COleDateTime& reference) const {
+    if (!layout_.placed) {
+        return std::nullopt;
+    }
+    return ScheduleGeometry::LightningPoint(fields_, layout_.bar, reference);
+}
+
+}  // namespace qb

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <optional>
+
+#include "CGuiObject.h"
+#include "ScheduleFields.h"
+#include "ScheduleLayout.h"
+
+namespace qb {
+
+class CGuiRow;
+class CSchedule;
+class HolidayCache;
+
+// The display form of one schedule: a bar, a line or a point marker on its
+// row. Its values are copied from the data object when it is made; layout
+// places it by its dates and row, and the painter draws it in three passes
+// (shoulder dates, actual line, body) so that no label hides another bar.
+class CGuiSchedule : public CGuiObject {
+public:
+    // Pixels between a bar's bottom and its actual line.
+    static constexpr int kActualGap = 2;
+
+    // row: the row whose id the schedule names, or null when there is none.
+    CGuiSchedule(CSchedule& data, CGuiRow* row);
+
+    void Draw(IDrawContext& dc, const GuiDrawArgs& args) override;
+    void DrawSelection(IDrawContext& dc, const GuiDrawArgs& args) override;
+    void CalcLayout(const GuiLayoutArgs& args) override;
+    bool HitTest(DrawPoint point) const override;
+    int HitTestHandle(DrawPoint point) const override;
+    bool IsVisible() const override { return layout_.placed && !IsHidden(); }
+    DrawPoint AnchorPoint(int horz, int vert) const override;
+    bool InDateRange(const COleDateTime& from, const COleDateTime& to) const override;
+    CData* GetData() const override;
+    std::string TooltipText() const override;
+    int GetObjectType() const override { return kSchedule; }
+
+    // The three passes of the chart, in this order over all schedules.
+    void DrawShoulder(IDrawContext& dc, const GuiDrawArgs& args);
+    void DrawActual(IDrawContext& dc, const GuiDrawArgs& args);
+    void DrawBody(IDrawContext& dc, const GuiDrawArgs& args);
+
+    // The schedule's point on the lightning line standing at reference.
+    std::optional<DrawPoint> LightningPoint(const COleDateTime& reference) const;
+    // A drag preview shows its duration whatever the settings say.
+    void SetCreating(bool creating) { creating_ = creating; }
+    // Durations count working days by the settings' mode when set.
+    void SetHolidayCache(HolidayCache* holidays) { holidays_ = holidays; }
+
+    const ScheduleFields& GetFields() const { return fields_; }
+    const ScheduleLayout& GetLayout() const { return layout_; }
+    CGuiRow* GetRow() const { return row_; }
+
+private:
+    bool CanBePlaced(const GuiLayoutArgs& args) const;
+    // The caption needs the font's measure, so it is placed at the first draw.
+    void EnsureCaption(IDrawContext& dc, const GuiDrawArgs& args);
+    void EnsureLayout(IDrawContext& dc, const GuiDrawArgs& args);
+
+    CSchedule* data_;
+    CGuiRow* row_;
+    ScheduleFields fields_;
+    ScheduleLayout layout_;
+    HolidayCache* holidays_ = nullptr;
+    bool captionPlaced_ = false;
+    bool creating_ = false;
+};
+
+}  // namespace qb

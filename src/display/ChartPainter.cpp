@@ -1,0 +1,165 @@
+#include "ChartPainter.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "CDisplayModel.h"
+#include "CGuiRow.h"
+#include "CRuler.h"
+#include "DateOffset.h"
+#include "DisplaySettings.h"
+#include "GuiDrawArgs.h"
+#include "IDrawContext.h"
+#include "LightningLine.h"
+#include "OffsetDrawContext.h"
+
+namespace qb {
+
+namespace {
+
+constexpr DrawColour kPaper = 0xFFFFFF;
+constexpr DrawRect kMessageBox{35, 35, 450, 100};
+constexpr DrawPoint kFirstLine{50, 50};
+constexpr DrawPoint kSecondLine{50, 68};
+constexpr int kFrameWidth = 2;
+
+}  // namespace
+
+void ChartPainter::Paint(IDrawContext& dc, const CDisplayModel* model, const ChartView& view) {
+    dc.FillRect(DrawRect{0, 0, view.width, view.height}, kPaper);
+    if (!model || !model->IsBuilt()) {
+        PaintMessageBox(dc, kNoDocumentText);
+        return;
+    }
+    if (model->GetRows().Empty()) {
+        PaintMessageBox(dc, kNoRowsText);
+        return;
+    }
+    const DrawRect visible{view.scroll.x, view.scroll.y, view.scroll.x + view.width,
+                           view.scroll.y + view.height};
+    OffsetDrawContext chart(dc, view.scroll);
+    GuiDrawArgs args;
+    args.model = model;
+    args.ruler = view.ruler;
+    args.settings = view.settings;
+    args.visible = visible;
+    args.summaryMode = view.summaryMode;
+    PaintBands(chart, *model, visible);
+    PaintToday(chart, view, visible);
+    PaintGrid(chart, view, visible);
+    PaintRowLines(chart, *model, visible);
+    PaintObjects(chart, *model, view, args);
+    PaintLightning(chart, *model, view, visible);
+}
+
+// A white box with a double frame and two lines of text.
+void ChartPainter::PaintMessageBox(IDrawContext& dc, const char* text) {
+    dc.FillRect(kMessageBox, kPaper);
+    DrawRect frame = kMessageBox;
+    for (int i = 0; i < kFrameWidth; ++i) {
+        dc.FrameRect(frame, 0x000000);
+        frame = DrawRect{frame.left + 1, frame.top + 1, frame.right - 1, frame.bottom - 1};
+    }
+    const std::string_view all(text);
+    const auto lineBreak = all.find("\r\n");
+    const std::string_view first = all.substr(0, lineBreak);
+    const std::string_view second =
+        lineBreak == std::string_view::npos ? std::string_view() : all.substr(lineBreak + 2);
+    dc.SetTextColour(0x000000);
+    dc.SetBackgroundMode(BackgroundMode::transparent);
+    TextFormat format;
+    format.clip = false;
+    dc.DrawText(first, DrawRect{kFirstLine.x, kFirstLine.y, kMessageBox.right, kSecondLine.y},
+                format);
+    dc.DrawText(second,
+                DrawRect{kSecondLine.x, kSecondLine.y, kMessageBox.right, kMessageBox.bottom},
+                format);
+}
+
+std::size_t ChartPainter::FirstLineRow(const CDisplayModel& model, int top) {
+    const auto& rows = model.GetLineRows();
+    auto it = std::lower_bound(rows.begin(), rows.end(), top,
+                               [](const CGuiRow* row, int y) { return row->GetRect().bottom < y; });
+    return static_cast<std::size_t>(it - rows.begin());
+}
+
+void ChartPainter::PaintBands(IDrawContext& dc, const CDisplayModel& model,
+                              const DrawRect& visible) {
+    const auto& rows = model.GetLineRows();
+    for (std::size_t i = FirstLineRow(model, visible.top); i < rows.size(); ++i) {
+        const GuiRect rect = rows[i]->GetRect();
+        if (rect.top >= visible.bottom)
+            break;
+        rows[i]->FillBackground(dc, DrawRect{visible.left, rect.top, visible.right, rect.bottom});
+    }
+}
+
+void ChartPainter::PaintToday(IDrawContext& dc, const ChartView& view, const DrawRect& visible) {
+    if (!view.ruler || !view.settings || !view.settings->paintToday || !view.today.IsValid())
+        return;
+    const int left = view.ruler->DateToX(view.today);
+    const int right = std::max(view.ruler->DateToX(view.today.AddDays(1)), left + 1);
+    if (right <= visible.left || left >= visible.right)
+        return;
+    dc.FillRect(DrawRect{left, visible.top, right, visible.bottom}, DisplaySettings::kTodayColour);
+}
+
+void ChartPainter::PaintGrid(IDrawContext& dc, const ChartView& view, const DrawRect& visible) {
+    if (!view.ruler || !view.ruler->IsBuilt())
+        return;
+    // The lower tier first, so that the coarser lines of the upper tier stay whole.
+    const std::pair<CRuler::Band, DrawPen> tiers[] = {{CRuler::Band::lower, view.lowerGridPen},
+                                                      {CRuler::Band::upper, view.upperGridPen}};
+    for (const auto& [band, pen] : tiers) {
+        const auto& xs = view.ruler->GetRow(band).boundaries;
+        dc.SetPen(pen);
+        for (auto it = std::lower_bound(xs.begin(), xs.end(), visible.left);
+             it != xs.end() && *it < visible.right; ++it)
+            dc.DrawLine(DrawPoint{*it, visible.top}, DrawPoint{*it, visible.bottom});
+    }
+}
+
+void ChartPainter::PaintRowLines(IDrawContext& dc, const CDisplayModel& model,
+                                 const DrawRect& visible) {
+    const auto& rows = model.GetLineRows();
+    const auto& pens = model.GetLinePens();
+    for (std::size_t i = FirstLineRow(model, visible.top); i < rows.size(); ++i) {
+        const int bottom = rows[i]->GetRect().bottom;
+        if (bottom >= visible.bottom)
+            break;
+        dc.SetPen(pens[i]);
+        dc.DrawLine(DrawPoint{visible.left, bottom}, DrawPoint{visible.right, bottom});
+    }
+}
+
+void ChartPainter::PaintObjects(IDrawContext& dc, const CDisplayModel& model, const ChartView& view,
+                                const GuiDrawArgs& args) {
+    const DrawRect& visible = args.visible;
+    model.ScheduleIndex().ForEachOverlapping(visible, kObjectMargin,
+                                             [&](CGuiObject& object) { object.Draw(dc, args); });
+    if (view.summaryMode) {
+        const auto& rows = model.GetLineRows();
+        for (std::size_t i = FirstLineRow(model, visible.top); i < rows.size(); ++i) {
+            if (rows[i]->GetRect().top >= visible.bottom)
+                break;
+            if (CGuiObject* bar = rows[i]->GetSummaryBar())
+                bar->Draw(dc, args);
+        }
+    }
+    model.MemoIndex().ForEachOverlapping(visible, kObjectMargin,
+                                         [&](CGuiObject& object) { object.Draw(dc, args); });
+}
+
+void ChartPainter::PaintLightning(IDrawContext& dc, const CDisplayModel& model,
+                                  const ChartView& view, const DrawRect& visible) {
+    if (!view.showLightning || !view.ruler || !view.lightningDate.IsValid())
+        return;
+    const int x = view.ruler->DateOffsetToX(DateOffset(view.lightningDate, 5000));
+    DrawPen pen{kPenSolid, 3, 0x0000FF};
+    if (view.settings)
+        pen = DrawPen{kPenSolid, view.settings->inazumasenWidth, view.settings->inazumasenColor};
+    LightningLine::Draw(dc, x, model.GetLightningPoints(), model.TotalHeight(), pen, visible.top,
+                        visible.bottom);
+}
+
+}  // namespace qb

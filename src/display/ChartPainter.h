@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+
+#include "ChartView.h"
+
+namespace qb {
+
+class CDisplayModel;
+class IDrawContext;
+struct GuiDrawArgs;
+
+// Paints the chart's background picture in window coordinates: the bands,
+// today's column, the grid, the row lines, then schedules, summary bars,
+// memos and the lightning line. Only what overlaps the window is touched.
+class ChartPainter {
+public:
+    static constexpr const char* kNoDocumentText =
+        "[ファイル]→[新規作成] で新しいファイルを作成します。\r\n"
+        "[ファイル]→[開く] で既存のファイルを開きます。";
+    static constexpr const char* kNoRowsText =
+        "まず最初に“段”を作成します。\r\n"
+        "F11キーを押すか、一番左のペインの余白をダブルクリックします。";
+    // Schedules draw labels and captions beyond their bars.
+    static constexpr int kObjectMargin = 64;
+
+    // model null: no document open.
+    static void Paint(IDrawContext& dc, const CDisplayModel* model, const ChartView& view);
+
+private:
+    static void PaintMessageBox(IDrawContext& dc, const char* text);
+    static void PaintBands(IDrawContext& dc, const CDisplayModel& model, const DrawRect& visible);
+    static void PaintToday(IDrawContext& dc, const ChartView& view, const DrawRect& visible);
+    static void PaintGrid(IDrawContext& dc, const ChartView& view, const DrawRect& visible);
+    static void PaintRowLines(IDrawContext& dc, const CDisplayModel& model,
+                              const DrawRect& visible);
+    static void PaintObjects(IDrawContext& dc, const CDisplayModel& model, const ChartView& view,
+                             const GuiDrawArgs& args);
+    static void PaintLightning(IDrawContext& dc, const CDisplayModel& model, const ChartView& view,
+                               const DrawRect& visible);
+    // The first line row whose bottom line can reach into visible.
+    static std::size_t FirstLineRow(const CDisplayModel& model, int top);
+};
+
+}  // namespace qb

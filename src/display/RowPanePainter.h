@@ -1,0 +1,21 @@
+#pragma once
+
+namespace qb {
+
+class CDisplayModel;
+class CGuiRowArray;
+class IDrawContext;
+struct GuiDrawArgs;
+
+// Paints the row-header pane: every visible row whose subtree reaches into
+// args.visible, in tree order. dc takes chart coordinates.
+class RowPanePainter {
+public:
+    static void Paint(IDrawContext& dc, const CDisplayModel& model, const GuiDrawArgs& args);
+
+private:
+    static void PaintLevel(IDrawContext& dc, const CGuiRowArray& rows, const GuiDrawArgs& args,
+                           bool indentMode);
+};
+
+}  // namespace qb

@@ -1,0 +1,206 @@
+#include "CDisplayModel.h"
+
+#include <gtest/gtest.h>
+
+#include "CColumn.h"
+#include "CColumnArray.h"
+#include "CGuiRow.h"
+#include "RowTreeBuilder.h"
+
+namespace qb {
+namespace {
+
+// R1, a deleted row, R2 with children c1, a deleted one, c2 and c3; c3 has g1.
+class NumberingTest : public ::testing::Test {
+protected:
+    NumberingTest() {
+        tree.Add("R1", 20);
+        tree.Add("gone", 20).SetDeleted(true);
+        CRow& r2 = tree.Add("R2", 20);
+        tree.Child(r2, "c1", 20);
+        tree.Child(r2, "gone", 20).SetDeleted(true);
+        tree.Child(r2, "c2", 20);
+        CRow& c3 = tree.Child(r2, "c3", 20);
+        g1 = tree.Child(c3, "g1", 20).GetObjectId();
+        c3Id = c3.GetObjectId();
+    }
+    std::string NumberOf(std::int32_t id) { return model.FindRow(id)->GetNumberText(); }
+
+    RowTreeBuilder tree;
+    CDisplayModel model;
+    std::int32_t g1 = 0;
+    std::int32_t c3Id = 0;
+};
+
+TEST_F(NumberingTest, HierarchicalNumbersSkipDeletedRows) {
+    tree.Project().SetParamInt("_Renban", 2);
+    model.Rebuild(tree.Project());
+    EXPECT_EQ(NumberOf(c3Id), "2-3");
+    EXPECT_EQ(NumberOf(g1), "2-3-1");
+    EXPECT_EQ(model.GetRows().Size(), 2u);
+    EXPECT_EQ(model.FindRow(c3Id)->GetIndex(), 2);
+    EXPECT_EQ(model.FindRow(g1)->DisplayText(2), "2-3-1　g1");
+}
+
+TEST_F(NumberingTest, FlatNumbersCountAmongSiblingsOnly) {
+    tree.Project().SetParamInt("_Renban", 1);
+    model.Rebuild(tree.Project());
+    EXPECT_EQ(NumberOf(c3Id), "3");
+    EXPECT_EQ(NumberOf(g1), "1");
+}
+
+TEST_F(NumberingTest, NoNumbersWithoutNumbering) {
+    model.Rebuild(tree.Project());
+    EXPECT_EQ(NumberOf(g1), "");
+    EXPECT_EQ(model.FindRow(g1)->DisplayText(0), "g1");
+}
+
+TEST(CDisplayModel, ProjectWithoutRowsHasNoHeightAndNoBands) {
+    RowTreeBuilder tree;
+    CDisplayModel model;
+    EXPECT_FALSE(model.IsBuilt());
+    model.Rebuild(tree.Project());
+    model.Layout(GuiLayoutArgs{});
+    EXPECT_TRUE(model.IsBuilt());
+    EXPECT_EQ(model.TotalHeight(), 0);
+    EXPECT_TRUE(model.GetLineRows().empty());
+    EXPECT_EQ(model.RowAt(0), nullptr);
+}
+
+TEST(CDisplayModel, RowsCarryTheirCellTextsAndBackgroundFromParams) {
+    RowTreeBuilder tree;
+    auto column = std::make_unique<CColumn>(tree.Project().NewObjectId());
+    const std::int32_t columnId = column->GetObjectId();
+    tree.Project().GetColumns().Add(std::move(column));
+    CRow& row = tree.Add("A", 20);
+    row.SetParam("_c" + std::to_string(columnId), "cell");
+    row.SetParamInt("_BackColor", 0x00FF00);
+    CDisplayModel model;
+    model.Rebuild(tree.Project());
+    const CGuiRow& built = *model.FindRow(row.GetObjectId());
+    EXPECT_EQ(built.GetCellTexts(), std::vector<std::string>{"cell"});
+    EXPECT_EQ(built.GetBackColour(), 0x00FF00u);
+    EXPECT_EQ(model.GetColumns().Size(), 1u);
+}
+
+TEST(CDisplayModel, NegativeIndentIsTakenAsBoxMode) {
+    RowTreeBuilder tree;
+    tree.Project().SetParamInt("_Indent", -5);
+    CDisplayModel model;
+    model.Rebuild(tree.Project());
+    EXPECT_FALSE(model.IsIndentMode());
+}
+
+// P over P1, P2, P3; then Q.
+class RowStateTest : public ::testing::Test {
+protected:
+    RowStateTest() {
+        CRow& p = tree.Add("P", 20);
+        pId = p.GetObjectId();
+        p1 = tree.Child(p, "P1", 20).GetObjectId();
+        p2 = tree.Child(p, "P2", 20).GetObjectId();
+        p3 = tree.Child(p, "P3", 20).GetObjectId();
+        qId = tree.Add("Q", 20).GetObjectId();
+        model.Rebuild(tree.Project());
+    }
+
+    RowTreeBuilder tree;
+    CDisplayModel model;
+    std::int32_t pId = 0, p1 = 0, p2 = 0, p3 = 0, qId = 0;
+};
+
+TEST_F(RowStateTest, FoldHideAndSelectionSurviveARebuild) {
+    model.SetFolded(pId, true);
+    model.HideRow(qId);
+    model.Select(p2, false);
+    model.Rebuild(tree.Project());
+    EXPECT_TRUE(model.FindRow(pId)->IsFolded());
+    EXPECT_TRUE(model.FindRow(qId)->IsHidden());
+    EXPECT_TRUE(model.FindRow(p2)->IsSelected());
+    EXPECT_FALSE(model.FindRow(p1)->IsSelected());
+}
+
+TEST_F(RowStateTest, StatesOfVanishedRowsAreDropped) {
+    model.HideRow(qId);
+    model.Select(qId, false);
+    model.Select(p1, true);
+    tree.Project().GetRows().At(1)->SetDeleted(true);
+    model.Rebuild(tree.Project());
+    EXPECT_FALSE(model.IsRowHiddenId(qId));
+    EXPECT_FALSE(model.CanShowAll());
+    EXPECT_EQ(model.GetSelection(), std::vector<std::uint32_t>{static_cast<std::uint32_t>(p1)});
+}
+
+TEST_F(RowStateTest, FoldIsKeptOnlyOnRowsWithChildren) {
+    model.SetFolded(qId, true);
+    EXPECT_FALSE(model.IsFoldedId(qId));
+    EXPECT_FALSE(model.CanFold(qId));
+    EXPECT_TRUE(model.CanFold(pId));
+    EXPECT_EQ(model.FoldCommandText(pId), "この下の階層を折りたたむ(&-)");
+    model.ToggleFold(pId);
+    EXPECT_EQ(model.FoldCommandText(pId), "この下の階層を展開する(&+)");
+    model.ToggleFold(pId);
+    EXPECT_FALSE(model.FindRow(pId)->IsFolded());
+}
+
+TEST_F(RowStateTest, FoldIsOffWhenAllChildrenAreHidden) {
+    model.HideRow(p1);
+    model.HideRow(p2);
+    model.HideRow(p3);
+    EXPECT_FALSE(model.CanFold(pId));
+}
+
+TEST_F(RowStateTest, ReShowCommandsAreEnabledOnlyWhenTheyCanAct) {
+    EXPECT_TRUE(model.CanHide(p2, true));
+    EXPECT_FALSE(model.CanHide(p2, false));
+    EXPECT_FALSE(model.CanShowNext(p1));
+    EXPECT_FALSE(model.CanShowAll());
+    model.HideRow(p2);
+    EXPECT_FALSE(model.CanHide(p2, true));
+    EXPECT_TRUE(model.CanShowNext(p1));
+    EXPECT_TRUE(model.CanShowPrevious(p3));
+    EXPECT_FALSE(model.CanShowPrevious(p1));
+    EXPECT_TRUE(model.CanShowBelow(pId));
+    EXPECT_FALSE(model.CanShowBelow(qId));
+    EXPECT_TRUE(model.CanShowAll());
+    model.ShowNext(p1);
+    EXPECT_FALSE(model.FindRow(p2)->IsHidden());
+    EXPECT_FALSE(model.CanShowAll());
+}
+
+TEST_F(RowStateTest, ShowBelowAndShowAllClearTheHiddenRows) {
+    model.HideRow(p1);
+    model.HideRow(p3);
+    model.HideRow(qId);
+    model.ShowPrevious(p2);
+    EXPECT_FALSE(model.IsRowHiddenId(p1));
+    model.ShowBelow(pId);
+    EXPECT_FALSE(model.FindRow(p3)->IsHidden());
+    EXPECT_TRUE(model.IsRowHiddenId(qId));
+    model.ShowAll();
+    EXPECT_FALSE(model.FindRow(qId)->IsHidden());
+    model.Rebuild(tree.Project());
+    EXPECT_FALSE(model.FindRow(qId)->IsHidden());
+}
+
+TEST_F(RowStateTest, SelectionReplacesOrAddsByObjectId) {
+    model.Select(p1, false);
+    model.Select(p2, true);
+    model.Select(p2, true);
+    EXPECT_EQ(model.GetSelection().size(), 2u);
+    model.Select(qId, false);
+    EXPECT_FALSE(model.FindRow(p1)->IsSelected());
+    EXPECT_TRUE(model.FindRow(qId)->IsSelected());
+    model.Deselect(qId);
+    EXPECT_TRUE(model.GetSelection().empty());
+    EXPECT_FALSE(model.FindRow(qId)->IsSelected());
+}
+
+TEST_F(RowStateTest, FindObjectFindsRowsAndAnswersNullForUnknownIds) {
+    EXPECT_EQ(model.FindObject(p3), model.FindRow(p3));
+    EXPECT_EQ(model.FindObject(9999), nullptr);
+    EXPECT_EQ(model.FindRow(p3)->GetObjectType(), CGuiObject::kRow);
+}
+
+}  // namespace
+}  // namespace qb

@@ -1,0 +1,139 @@
+#include "ChartPainter.h"
+
+#include <gtest/gtest.h>
+
+#include "CDisplayModel.h"
+#include "CRuler.h"
+#include "CalendarSettings.h"
+#include "DisplaySettings.h"
+#include "RecordingDrawContext.h"
+#include "RowTreeBuilder.h"
+
+namespace qb {
+namespace {
+
+using Op = RecordingDrawContext::Op;
+
+COleDateTime Date(int year, int month, int day) {
+    return COleDateTime(year, month, day, 0, 0, 0);
+}
+
+// Three 40-pixel rows, the middle one tinted, on a 10-pixel-per-day ruler.
+class ChartPainterTest : public ::testing::Test {
+protected:
+    ChartPainterTest() {
+        tree.Add("A", 40);
+        tree.Add("B", 40).SetParamInt("_BackColor", 0x00FF00);
+        tree.Add("C", 40).SetBottomLinePen(CPenInfo(0, 2, 0x0000FF));
+        model.Rebuild(tree.Project());
+        GuiLayoutArgs args;
+        args.headerWidth = 100;
+        model.Layout(args);
+        ruler.SetView(300, Date(2017, 3, 1), Date(2017, 3, 30));
+        ruler.SetUnits(CRuler::Band::upper, kRulerMonth, 0);
+        ruler.SetUnits(CRuler::Band::lower, kRulerDay, 0);
+        ruler.Rebuild();
+        view.ruler = &ruler;
+        view.settings = &settings;
+        view.width = 300;
+        view.height = 200;
+        view.today = Date(2017, 3, 5);
+        view.upperGridPen = DrawPen{kPenSolid, 1, 0x808080};
+        view.lowerGridPen = DrawPen{kPenDot, 1, 0xC0C0C0};
+    }
+
+    RowTreeBuilder tree;
+    CDisplayModel model;
+    CalendarSettings calendar;
+    CRuler ruler{calendar};
+    DisplaySettings settings;
+    ChartView view;
+    RecordingDrawContext dc;
+};
+
+TEST_F(ChartPainterTest, PaintsBandsTodayGridThenRowLines) {
+    ChartPainter::Paint(dc, &model, view);
+    const auto& records = dc.Records();
+    ASSERT_GE(records.size(), 4u);
+    EXPECT_EQ(records[0].op, Op::fillRect);
+    EXPECT_EQ(records[0].rect, (DrawRect{0, 0, 300, 200}));
+    // White bands are left as they are: only B is filled.
+    EXPECT_EQ(records[1].rect, (DrawRect{0, 40, 300, 80}));
+    EXPECT_EQ(records[1].colour, 0x00FF00u);
+    EXPECT_EQ(records[2].rect, (DrawRect{40, 0, 50, 200}));
+    EXPECT_EQ(records[2].colour, DisplaySettings::kTodayColour);
+    const auto lines = dc.RecordsOf(Op::line);
+    ASSERT_GE(lines.size(), 3u);
+    // Grid lines run top to bottom; the three row lines come last.
+    EXPECT_EQ(lines.front().points[0].y, 0);
+    EXPECT_EQ(lines.front().points[1].y, 200);
+    const auto& last = lines[lines.size() - 1];
+    EXPECT_EQ(last.points[0], (DrawPoint{0, 120}));
+    EXPECT_EQ(last.points[1], (DrawPoint{300, 120}));
+    EXPECT_EQ(last.state.pen, (DrawPen{0, 2, 0x0000FF}));
+    EXPECT_EQ(lines[lines.size() - 3].points[0].y, 40);
+}
+
+TEST_F(ChartPainterTest, ScrollingMovesEverythingAndSkipsRowsOutOfView) {
+    view.scroll = DrawPoint{20, 50};
+    view.height = 40;
+    ChartPainter::Paint(dc, &model, view);
+    // Band B (40..80) shows from window y -10; row lines at 80 only (40 and 120 are out).
+    const auto fills = dc.RecordsOf(Op::fillRect);
+    ASSERT_GE(fills.size(), 2u);
+    EXPECT_EQ(fills[1].rect, (DrawRect{0, -10, 300, 30}));
+    int rowLines = 0;
+    for (const auto& line : dc.RecordsOf(Op::line)) {
+        if (line.points[0].y == line.points[1].y) {
+            ++rowLines;
+            EXPECT_EQ(line.points[0].y, 30);
+        }
+    }
+    EXPECT_EQ(rowLines, 1);
+}
+
+TEST_F(ChartPainterTest, TodayIsNotPaintedWhenTheOptionIsOff) {
+    settings.paintToday = false;
+    ChartPainter::Paint(dc, &model, view);
+    for (const auto& fill : dc.RecordsOf(Op::fillRect))
+        EXPECT_NE(fill.colour, DisplaySettings::kTodayColour);
+}
+
+TEST_F(ChartPainterTest, WithoutADocumentItAsksForAFile) {
+    ChartPainter::Paint(dc, nullptr, view);
+    const auto texts = dc.RecordsOf(Op::text);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].text, "[ファイル]→[新規作成] で新しいファイルを作成します。");
+    EXPECT_EQ(texts[0].rect.left, 50);
+    EXPECT_EQ(texts[0].rect.top, 50);
+    EXPECT_EQ(texts[1].text, "[ファイル]→[開く] で既存のファイルを開きます。");
+    EXPECT_EQ(texts[1].rect.top, 68);
+    const auto frames = dc.RecordsOf(Op::frameRect);
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_EQ(frames[0].rect, (DrawRect{35, 35, 450, 100}));
+}
+
+TEST_F(ChartPainterTest, WithoutRowsItExplainsHowToMakeOne) {
+    RowTreeBuilder empty;
+    CDisplayModel emptyModel;
+    emptyModel.Rebuild(empty.Project());
+    ChartPainter::Paint(dc, &emptyModel, view);
+    const auto texts = dc.RecordsOf(Op::text);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].text, "まず最初に“段”を作成します。");
+    EXPECT_EQ(texts[1].text, "F11キーを押すか、一番左のペインの余白をダブルクリックします。");
+}
+
+TEST_F(ChartPainterTest, LightningLineRunsFromTheTopToTheTotalHeight) {
+    view.showLightning = true;
+    view.lightningDate = Date(2017, 3, 3);
+    ChartPainter::Paint(dc, &model, view);
+    const auto polylines = dc.RecordsOf(Op::polyline);
+    ASSERT_EQ(polylines.size(), 1u);
+    EXPECT_EQ(polylines[0].points.front(), (DrawPoint{25, 0}));
+    EXPECT_EQ(polylines[0].points.back(), (DrawPoint{25, 120}));
+    EXPECT_EQ(polylines[0].state.pen, (DrawPen{kPenSolid, 3, 0x0000FF}));
+}
+
+}  // namespace
+}  // namespace qb

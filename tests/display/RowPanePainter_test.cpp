@@ -1,0 +1,144 @@
+#include "RowPanePainter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "CDisplayModel.h"
+#include "CGuiRow.h"
+#include "GuiDrawArgs.h"
+#include "RecordingDrawContext.h"
+#include "RowTreeBuilder.h"
+
+namespace qb {
+namespace {
+
+using Op = RecordingDrawContext::Op;
+
+class RowPanePainterTest : public ::testing::Test {
+protected:
+    RowPanePainterTest() {
+        CRow& p = tree.Add("P", 30, 60);
+        p.SetParamInt("_BackColor", 0x00FFFF);
+        pId = p.GetObjectId();
+        p1 = tree.Child(p, "P1", 20).GetObjectId();
+        p2 = tree.Child(p, "P2", 20).GetObjectId();
+        qId = tree.Add("Q", 40).GetObjectId();
+    }
+    void Paint() {
+        model.Rebuild(tree.Project());
+        GuiLayoutArgs layout;
+        layout.headerWidth = 200;
+        model.Layout(layout);
+        args.model = &model;
+        args.visible = DrawRect{0, 0, 200, 500};
+        RowPanePainter::Paint(dc, model, args);
+    }
+    std::vector<std::string> Texts() {
+        std::vector<std::string> texts;
+        for (const auto& record : dc.RecordsOf(Op::text))
+            texts.push_back(record.text);
+        return texts;
+    }
+
+    RowTreeBuilder tree;
+    CDisplayModel model;
+    GuiDrawArgs args;
+    RecordingDrawContext dc;
+    std::int32_t pId = 0, p1 = 0, p2 = 0, qId = 0;
+};
+
+TEST_F(RowPanePainterTest, RowsDrawInTreeOrderWithBackgroundFoldIconAndCaption) {
+    Paint();
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"P", "P1", "P2", "Q"}));
+    const auto& records = dc.Records();
+    EXPECT_EQ(records[0].op, Op::fillRect);
+    EXPECT_EQ(records[0].rect, (DrawRect{0, 0, 60, 40}));
+    // The fold icon sits at (left + 3, top + 5); the caption starts 16 further.
+    EXPECT_EQ(records[1].rect, (DrawRect{3, 5, 12, 14}));
+    const auto captions = dc.RecordsOf(Op::text);
+    EXPECT_EQ(captions[0].rect, (DrawRect{21, 5, 60, 40}));
+    EXPECT_EQ(captions[1].rect, (DrawRect{65, 5, 200, 20}));
+    EXPECT_FALSE(captions[0].format.singleLine);
+}
+
+TEST_F(RowPanePainterTest, ExpandedParentClosesItsBoxWithItsRightLine) {
+    tree.Project().GetRows().At(0)->SetRightLinePen(CPenInfo(0, 1, 0x123456));
+    Paint();
+    bool found = false;
+    for (const auto& line : dc.RecordsOf(Op::line)) {
+        if (line.state.pen.colour == 0x123456) {
+            found = true;
+            EXPECT_EQ(line.points[0], (DrawPoint{60, 40}));
+            EXPECT_EQ(line.points[1], (DrawPoint{60, 0}));
+        }
+    }
+    EXPECT_TRUE(found);
+}
+
+TEST_F(RowPanePainterTest, LastChildLineStartsAtTheParentsLeftEdge) {
+    Paint();
+    std::vector<DrawPoint> starts;
+    for (const auto& line : dc.RecordsOf(Op::line)) {
+        if (line.points[0].y == line.points[1].y && line.points[1].x == 200)
+            starts.push_back(line.points[0]);
+    }
+    // P's own line, P1's, P2's (closing P's box) and Q's.
+    EXPECT_EQ(starts, (std::vector<DrawPoint>{{0, 40}, {60, 20}, {0, 40}, {0, 80}}));
+}
+
+TEST_F(RowPanePainterTest, NumberingSelectionAndHiddenNextAreDrawn) {
+    tree.Project().SetParamInt("_Renban", 2);
+    model.Rebuild(tree.Project());
+    model.Select(p1, false);
+    model.HideRow(p2);
+    model.Rebuild(tree.Project());
+    GuiLayoutArgs layout;
+    layout.headerWidth = 200;
+    model.Layout(layout);
+    args.model = &model;
+    args.visible = DrawRect{0, 0, 200, 500};
+    RowPanePainter::Paint(dc, model, args);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"1　P", "1-1　P1", "2　Q"}));
+    const auto focus = dc.RecordsOf(Op::focusRect);
+    ASSERT_EQ(focus.size(), 1u);
+    EXPECT_EQ(focus[0].rect, (DrawRect{62, 2, 198, 18}));
+    bool dotted = false;
+    for (const auto& line : dc.RecordsOf(Op::line))
+        dotted = dotted || line.state.pen == DrawPen{kPenDot, 1, 0xA0A0A0};
+    EXPECT_TRUE(dotted);
+}
+
+TEST_F(RowPanePainterTest, ObjectIdAndTotalAreDrawnWhenAskedFor) {
+    model.Rebuild(tree.Project());
+    GuiLayoutArgs layout;
+    layout.headerWidth = 200;
+    layout.showTotal = true;
+    model.Layout(layout);
+    model.FindRow(qId)->SetTotal(0, 2.5);
+    args.model = &model;
+    args.visible = DrawRect{0, 0, 200, 500};
+    args.showObjectId = true;
+    RowPanePainter::Paint(dc, model, args);
+    const auto texts = Texts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), std::to_string(qId)), texts.end());
+    EXPECT_EQ(texts.back(), "2.5");
+    bool idBox = false;
+    for (const auto& fill : dc.RecordsOf(Op::fillRect))
+        idBox = idBox || fill.colour == 0xC0C0FF;
+    EXPECT_TRUE(idBox);
+}
+
+TEST_F(RowPanePainterTest, RowsOutsideTheVisibleBandAreNotDrawn) {
+    model.Rebuild(tree.Project());
+    GuiLayoutArgs layout;
+    layout.headerWidth = 200;
+    model.Layout(layout);
+    args.model = &model;
+    args.visible = DrawRect{0, 45, 200, 60};
+    RowPanePainter::Paint(dc, model, args);
+    EXPECT_EQ(Texts(), std::vector<std::string>{"Q"});
+}
+
+}  // namespace
+}  // namespace qb

@@ -1,0 +1,14 @@
+// Qt fonts and paint devices need an application object; these tests never
+// need a screen, so they run on the off-screen platform wherever they run.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    testing::InitGoogleTest(&argc, argv);
+    QGuiApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
