@@ -1,17 +1,14 @@
-#include <cerrno>
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <string>
 
 #include "ArchiveFile.h"
 #include "CalendarSettings.h"
+#include "CliOptions.h"
 #include "CliOutput.h"
 #include "Commands.h"
-#include "DateEntry.h"
 #include "DateText.h"
 #include "HolidayCache.h"
-#include "SystemError.h"
 #include "SystemHolidays.h"
 
 namespace qb::cli {
@@ -20,46 +17,22 @@ namespace {
 constexpr const char* kUsage =
     "holidays --from YYYYMMDD --to YYYYMMDD [--rules FILE.xml] [--project FILE.qbd]";
 
-using Options = std::map<std::string_view, std::string_view>;
-
-// "--name value" pairs, each name at most once and known.
-bool ParseOptions(const Args& args, Options& options) {
-    if (args.size() % 2 != 0)
-        return false;
-    for (size_t i = 0; i < args.size(); i += 2) {
-        const std::string_view name = args[i];
-        if (name != "--from" && name != "--to" && name != "--rules" && name != "--project")
-            return false;
-        if (!options.emplace(name, args[i + 1]).second)
-            return false;
-    }
-    return options.contains("--from") && options.contains("--to");
-}
-
-// Exactly eight digits forming a day the date entry fields accept.
-bool ParseDay(std::string_view text, COleDateTime& day) {
-    if (text.size() != 8 || text.find_first_not_of("0123456789") != std::string_view::npos ||
-        !DateEntry::IsValidCompactDate(text))
-        return false;
-    day = DateEntry::ParseCompactDate(text);
-    return day.IsValid();
-}
-
 }  // namespace
 
 int RunHolidays(const Args& args) {
-    Options options;
+    CliOptions options;
     COleDateTime from;
     COleDateTime to;
-    if (!ParseOptions(args, options) || !ParseDay(options["--from"], from) ||
-        !ParseDay(options["--to"], to) || to < from)
+    if (!options.Parse(args, {"--from", "--to", "--rules", "--project"}, {"--from", "--to"}) ||
+        !CliOptions::ParseDay(options.Get("--from"), from) ||
+        !CliOptions::ParseDay(options.Get("--to"), to) || to < from)
         return CliOutput::Usage(kUsage);
 
     CalendarSettings settings;
     HolidayCache cache(settings);
-    if (options.contains("--rules")) {
+    if (options.Has("--rules")) {
         ErrorSlot error;
-        auto rules = SystemHolidays::ReadRules(std::string(options["--rules"]), error);
+        auto rules = SystemHolidays::ReadRules(std::string(options.Get("--rules")), error);
         if (!rules)
             return CliOutput::Fail(CliOutput::HolidayFileFailure(error.Describe()));
         cache.SetSystemRules(std::move(rules));
@@ -68,9 +41,9 @@ int RunHolidays(const Args& args) {
     }
 
     std::unique_ptr<CProject> project;
-    if (options.contains("--project")) {
+    if (options.Has("--project")) {
         std::string message;
-        project = ArchiveFile::Load(std::string(options["--project"]), message);
+        project = ArchiveFile::Load(std::string(options.Get("--project")), message);
         if (!project)
             return CliOutput::Fail(message);
         cache.SetProjectRules(&project->GetHolidays(), project->IsUseSystemHolidays());

@@ -1,13 +1,11 @@
-#include <charconv>
 #include <cstdio>
-#include <map>
 #include <string>
 
 #include "CRuler.h"
 #include "CalendarSettings.h"
+#include "CliOptions.h"
 #include "CliOutput.h"
 #include "Commands.h"
-#include "DateEntry.h"
 #include "DateText.h"
 #include "RulerUnit.h"
 
@@ -17,42 +15,6 @@ namespace {
 constexpr const char* kUsage =
     "ruler --unit U --format F --from YYYYMMDD --to YYYYMMDD [--era NAME,SHORT --era-start "
     "YYYYMMDD]";
-
-using Options = std::map<std::string_view, std::string_view>;
-
-bool IsKnownOption(std::string_view name) {
-    return name == "--unit" || name == "--format" || name == "--from" || name == "--to" ||
-           name == "--era" || name == "--era-start";
-}
-
-// "--name value" pairs, each name at most once and known; the custom era
-// needs both its name and its first day.
-bool ParseOptions(const Args& args, Options& options) {
-    if (args.size() % 2 != 0)
-        return false;
-    for (size_t i = 0; i < args.size(); i += 2) {
-        if (!IsKnownOption(args[i]) || !options.emplace(args[i], args[i + 1]).second)
-            return false;
-    }
-    return options.contains("--unit") && options.contains("--format") &&
-           options.contains("--from") && options.contains("--to") &&
-           options.contains("--era") == options.contains("--era-start");
-}
-
-bool ParseNumber(std::string_view text, int& value) {
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, value);
-    return !text.empty() && result.ec == std::errc() && result.ptr == end;
-}
-
-// Exactly eight digits forming a day the date entry fields accept.
-bool ParseDay(std::string_view text, COleDateTime& day) {
-    if (text.size() != 8 || text.find_first_not_of("0123456789") != std::string_view::npos ||
-        !DateEntry::IsValidCompactDate(text))
-        return false;
-    day = DateEntry::ParseCompactDate(text);
-    return day.IsValid();
-}
 
 int RangeError(const char* message) {
     std::fprintf(stderr, "ruler: %s\n", message);
@@ -71,16 +33,20 @@ void SetCustomEra(std::string_view era, const COleDateTime& start, CalendarSetti
 }  // namespace
 
 int RunRuler(const Args& args) {
-    Options options;
+    CliOptions options;
     int unit = 0;
     int format = 0;
     COleDateTime from;
     COleDateTime to;
     COleDateTime eraStart;
-    if (!ParseOptions(args, options) || !ParseNumber(options["--unit"], unit) ||
-        !ParseNumber(options["--format"], format) || !ParseDay(options["--from"], from) ||
-        !ParseDay(options["--to"], to) || to < from ||
-        (options.contains("--era-start") && !ParseDay(options["--era-start"], eraStart)))
+    if (!options.Parse(args, {"--unit", "--format", "--from", "--to", "--era", "--era-start"},
+                       {"--unit", "--format", "--from", "--to"}) ||
+        options.Has("--era") != options.Has("--era-start") ||
+        !CliOptions::ParseNumber(options.Get("--unit"), unit) ||
+        !CliOptions::ParseNumber(options.Get("--format"), format) ||
+        !CliOptions::ParseDay(options.Get("--from"), from) ||
+        !CliOptions::ParseDay(options.Get("--to"), to) || to < from ||
+        (options.Has("--era-start") && !CliOptions::ParseDay(options.Get("--era-start"), eraStart)))
         return CliOutput::Usage(kUsage);
     if (!IsRulerUnit(unit))
         return RangeError(
@@ -94,8 +60,8 @@ int RunRuler(const Args& args) {
     }
 
     CalendarSettings settings;
-    if (options.contains("--era"))
-        SetCustomEra(options["--era"], eraStart, settings);
+    if (options.Has("--era"))
+        SetCustomEra(options.Get("--era"), eraStart, settings);
 
     // One pixel per day; the display end keeps the row from running past --to
     // although the window would reach a day further.

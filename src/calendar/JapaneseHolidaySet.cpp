@@ -41,7 +41,7 @@ bool IsOpen(const Ymd& d) {
 }
 
 // A holiday on a fixed date or the n-th weekday of a month (weekNo 0: fixed).
-struct YearlySpec {
+struct YearlyHoliday {
     const char* name;
     int month;
     int day;  // day of month, or with weekNo the weekday
@@ -51,7 +51,7 @@ struct YearlySpec {
 };
 
 // clang-format off
-constexpr YearlySpec kYearly[] = {
+constexpr YearlyHoliday kYearly[] = {
     {"元日", 1, 1, 0, kLawStart, kOpen},
     {"成人の日", 1, 15, 0, kLawStart, {1999, 12, 31}},
     {"成人の日", 1, kMonday, 2, {2000, 1, 1}, kOpen},
@@ -117,23 +117,23 @@ std::unique_ptr<CYmdHoliday> DatedRule(const std::string& name, const COleDateTi
     return rule;
 }
 
-std::unique_ptr<CHoliday> YearlyRule(const YearlySpec& spec, const Ymd& from, const Ymd& to,
+std::unique_ptr<CHoliday> YearlyRule(const YearlyHoliday& holiday, const Ymd& from, const Ymd& to,
                                      bool transfer) {
     std::unique_ptr<CHoliday> rule;
-    if (spec.weekNo == 0) {
+    if (holiday.weekNo == 0) {
         auto md = std::make_unique<CMdHoliday>();
-        md->SetMonth(spec.month);
-        md->SetDay(spec.day);
+        md->SetMonth(holiday.month);
+        md->SetDay(holiday.day);
         md->SetTransferBySunday(transfer);
         rule = std::move(md);
     } else {
         auto mw = std::make_unique<CMwHoliday>();
-        mw->SetMonth(spec.month);
-        mw->SetDayOfWeek(spec.day);
-        mw->SetWeekNo(spec.weekNo);
+        mw->SetMonth(holiday.month);
+        mw->SetDayOfWeek(holiday.day);
+        mw->SetWeekNo(holiday.weekNo);
         rule = std::move(mw);
     }
-    rule->SetName(spec.name);
+    rule->SetName(holiday.name);
     SetPeriod(*rule, from, to);
     return rule;
 }
@@ -145,36 +145,36 @@ COleDateTime Later(const Ymd& a, const Ymd& b) {
 // A fixed-date holiday split where the Sunday move comes into the law and
 // where it becomes a move to the next free day, so that the middle part can
 // carry the one-day transfer and dated rules take over after it.
-void AddFixedDate(CHolidayArray& rules, const YearlySpec& spec, bool withTransfer) {
+void AddFixedDate(CHolidayArray& rules, const YearlyHoliday& holiday, bool withTransfer) {
     if (!withTransfer) {
-        rules.Add(YearlyRule(spec, spec.from, spec.to, false));
+        rules.Add(YearlyRule(holiday, holiday.from, holiday.to, false));
         return;
     }
-    const COleDateTime from = Day(spec.from);
-    const COleDateTime to = IsOpen(spec.to) ? Day({9999, 12, 31}) : Day(spec.to);
+    const COleDateTime from = Day(holiday.from);
+    const COleDateTime to = IsOpen(holiday.to) ? Day({9999, 12, 31}) : Day(holiday.to);
     auto part = [&](const COleDateTime& first, const COleDateTime& last, bool transfer) {
         if (first > last)
             return;
         const Ymd a{first.GetYear(), first.GetMonth(), first.GetDay()};
         const Ymd b =
             last.GetYear() == 9999 ? kOpen : Ymd{last.GetYear(), last.GetMonth(), last.GetDay()};
-        rules.Add(YearlyRule(spec, a, b, transfer));
+        rules.Add(YearlyRule(holiday, a, b, transfer));
     };
     const COleDateTime moveFrom = Day(kSubstituteFrom);
     const COleDateTime nextFree = Day(kNextFreeFrom);
     part(from, std::min(to, moveFrom.AddDays(-1)), false);
-    part(Later(spec.from, kSubstituteFrom), std::min(to, nextFree.AddDays(-1)), true);
-    part(Later(spec.from, kNextFreeFrom), to, false);
+    part(Later(holiday.from, kSubstituteFrom), std::min(to, nextFree.AddDays(-1)), true);
+    part(Later(holiday.from, kNextFreeFrom), to, false);
 }
 
 // The 祝日 themselves, without any moved or in-between day.
 std::unique_ptr<CHolidayArray> NationalRules(bool withTransfer) {
     auto rules = std::make_unique<CHolidayArray>();
-    for (const YearlySpec& spec : kYearly) {
-        if (spec.weekNo == 0)
-            AddFixedDate(*rules, spec, withTransfer);
+    for (const YearlyHoliday& holiday : kYearly) {
+        if (holiday.weekNo == 0)
+            AddFixedDate(*rules, holiday, withTransfer);
         else
-            rules->Add(YearlyRule(spec, spec.from, spec.to, false));
+            rules->Add(YearlyRule(holiday, holiday.from, holiday.to, false));
     }
     for (int year = kLawStart.year; year <= JapaneseHolidaySet::kLastYear; ++year) {
         const COleDateTime spring(year, 3, JapaneseHolidaySet::VernalEquinoxDay(year), 0, 0, 0);
@@ -183,8 +183,8 @@ std::unique_ptr<CHolidayArray> NationalRules(bool withTransfer) {
         const COleDateTime autumn(year, 9, JapaneseHolidaySet::AutumnalEquinoxDay(year), 0, 0, 0);
         rules->Add(DatedRule("秋分の日", autumn));
     }
-    for (const DatedSpec& spec : kDated)
-        rules->Add(DatedRule(spec.name, Day(spec.day)));
+    for (const DatedSpec& holiday : kDated)
+        rules->Add(DatedRule(holiday.name, Day(holiday.day)));
     return rules;
 }
 

@@ -27,21 +27,9 @@ std::unique_ptr<CHolidayArray> HolidayFile::ReadHolidayFile(const std::string& p
 }
 
 std::unique_ptr<CHolidayArray> HolidayFile::ParseHolidays(std::string_view bytes) {
-    error_.Clear();
-    XmlDocumentPtr document = XmlParser::Parse(bytes);
-    if (!document) {
-        error_.Set(ErrorSlot::kXmlError, XmlMessages::kNotWellFormed);
-        return nullptr;
-    }
-    const DOMElement* root = XmlParser::FindRoot(*document, u"holidayarray", error_);
-    if (!root)
-        return nullptr;
-    try {
-        return Interpret(*root);
-    } catch (...) {
-        error_.Set(ErrorSlot::kXmlError, XmlMessages::kNotWellFormed);
-        return nullptr;
-    }
+    return XmlParser::ParseRoot<std::unique_ptr<CHolidayArray>>(
+        bytes, u"holidayarray", error_, XmlMessages::kNotWellFormed,
+        [this](const DOMElement& root) { return Interpret(root); });
 }
 
 std::unique_ptr<CHolidayArray> HolidayFile::Interpret(const DOMElement& root) const {
@@ -67,24 +55,14 @@ bool HolidayFile::WriteHolidayFile(const std::string& path, const CHolidayArray&
 }
 
 bool HolidayFile::FormatHolidays(const CHolidayArray& holidays, std::string& bytes) {
-    error_.Clear();
-    bytes.clear();
-    try {
-        XmlDocumentPtr document = XmlSerializer::NewDocument();
-        DOMElement* root = mapping_.ObjectToElement(holidays, *document);
-        document->appendChild(root);
+    return XmlSerializer::Format(bytes, error_, [&](DOMDocument& document) {
+        DOMElement* root = mapping_.ObjectToElement(holidays, document);
+        document.appendChild(root);
         holidays.ForEach([&](const CHoliday& rule) {
             if (!rule.IsDeleted())
-                root->appendChild(mapping_.ObjectToElement(rule, *document));
+                root->appendChild(mapping_.ObjectToElement(rule, document));
         });
-        if (XmlSerializer::Serialize(*document, bytes))
-            return true;
-    } catch (...) {
-        // Text the library cannot take (not UTF-8) or lack of memory.
-    }
-    bytes.clear();
-    error_.Set(ErrorSlot::kOwnError, XmlMessages::kBuildFailed);
-    return false;
+    });
 }
 
 }  // namespace qb

@@ -28,26 +28,16 @@ bool ProjectXmlWriter::WriteProjectXml(const std::string& path, const CProject& 
 }
 
 bool ProjectXmlWriter::FormatProjectXml(const CProject& project, std::string& bytes) {
-    error_.Clear();
-    bytes.clear();
-    try {
-        XmlDocumentPtr document = XmlSerializer::NewDocument();
-        DOMElement* root = mapping_.ObjectToElement(project, *document);
-        document->appendChild(root);
-        AddArray(project.GetSchedules(), *root, *document);
-        AddArray(project.GetColumns(), *root, *document);
-        AddArray(project.GetLinks(), *root, *document);
-        AddArray(project.GetDrawParts(), *root, *document);
-        AddArray(project.GetHolidays(), *root, *document);
-        AddRows(project.GetRows(), *root, *document);
-        if (XmlSerializer::Serialize(*document, bytes))
-            return true;
-    } catch (...) {
-        // Text the library cannot take (not UTF-8) or lack of memory.
-    }
-    bytes.clear();
-    error_.Set(ErrorSlot::kOwnError, XmlMessages::kBuildFailed);
-    return false;
+    return XmlSerializer::Format(bytes, error_, [&](DOMDocument& document) {
+        DOMElement* root = mapping_.ObjectToElement(project, document);
+        document.appendChild(root);
+        AddArray(project.GetSchedules(), *root, document);
+        AddArray(project.GetColumns(), *root, document);
+        AddArray(project.GetLinks(), *root, document);
+        AddArray(project.GetDrawParts(), *root, document);
+        AddArray(project.GetHolidays(), *root, document);
+        AddRows(project.GetRows(), *root, document);
+    });
 }
 
 void ProjectXmlWriter::AddArray(const CDataArray& array, DOMElement& parent,

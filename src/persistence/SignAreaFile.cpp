@@ -52,21 +52,9 @@ std::optional<std::string> SignAreaFile::ReadSignAreas(const std::string& path) 
 }
 
 std::optional<std::string> SignAreaFile::ParseSignAreas(std::string_view bytes) {
-    error_.Clear();
-    XmlDocumentPtr document = XmlParser::Parse(bytes);
-    if (!document) {
-        error_.Set(ErrorSlot::kXmlError, XmlMessages::kSignAreasNotWellFormed);
-        return std::nullopt;
-    }
-    const DOMElement* root = XmlParser::FindRoot(*document, u"SignAreas", error_);
-    if (!root)
-        return std::nullopt;
-    try {
-        return Interpret(*root);
-    } catch (...) {
-        error_.Set(ErrorSlot::kXmlError, XmlMessages::kSignAreasNotWellFormed);
-        return std::nullopt;
-    }
+    return XmlParser::ParseRoot<std::optional<std::string>>(
+        bytes, u"SignAreas", error_, XmlMessages::kSignAreasNotWellFormed,
+        [this](const DOMElement& root) { return Interpret(root); });
 }
 
 // One empty slot per child node of the root; an order inside the slots fills
@@ -112,27 +100,17 @@ bool SignAreaFile::WriteSignAreas(const std::string& path, std::string_view area
 }
 
 bool SignAreaFile::FormatSignAreas(std::string_view areas, std::string& bytes) {
-    error_.Clear();
-    bytes.clear();
-    try {
-        XmlDocumentPtr document = XmlSerializer::NewDocument();
-        DOMElement* root = document->createElement(u"SignAreas");
-        document->appendChild(root);
+    return XmlSerializer::Format(bytes, error_, [&](DOMDocument& document) {
+        DOMElement* root = document.createElement(u"SignAreas");
+        document.appendChild(root);
         int order = 0;
         for (std::string_view area : SplitAtTabs(areas)) {
-            DOMElement* element = document->createElement(kSignArea.data());
+            DOMElement* element = document.createElement(kSignArea.data());
             element->setAttribute(u"order", text_.ToXml(ValueText::FromInt(++order)).c_str());
             element->setAttribute(u"value", text_.ToXml(XmlObjectMapping::Escape(area)).c_str());
             root->appendChild(element);
         }
-        if (XmlSerializer::Serialize(*document, bytes))
-            return true;
-    } catch (...) {
-        // Text the library cannot take (not UTF-8) or lack of memory.
-    }
-    bytes.clear();
-    error_.Set(ErrorSlot::kOwnError, XmlMessages::kBuildFailed);
-    return false;
+    });
 }
 
 }  // namespace qb

@@ -26,21 +26,9 @@ std::unique_ptr<CStyleData> StyleFile::ReadStyleFile(const std::string& path) {
 }
 
 std::unique_ptr<CStyleData> StyleFile::ParseStyles(std::string_view bytes) {
-    error_.Clear();
-    XmlDocumentPtr document = XmlParser::Parse(bytes);
-    if (!document) {
-        error_.Set(ErrorSlot::kXmlError, XmlMessages::kNotWellFormed);
-        return nullptr;
-    }
-    const DOMElement* root = XmlParser::FindRoot(*document, u"styledata", error_);
-    if (!root)
-        return nullptr;
-    try {
-        return Interpret(*root);
-    } catch (...) {
-        error_.Set(ErrorSlot::kXmlError, XmlMessages::kNotWellFormed);
-        return nullptr;
-    }
+    return XmlParser::ParseRoot<std::unique_ptr<CStyleData>>(
+        bytes, u"styledata", error_, XmlMessages::kNotWellFormed,
+        [this](const DOMElement& root) { return Interpret(root); });
 }
 
 std::unique_ptr<CStyleData> StyleFile::Interpret(const DOMElement& root) const {
@@ -74,26 +62,16 @@ bool StyleFile::WriteStyleFile(const std::string& path, const CStyleData& styles
 }
 
 bool StyleFile::FormatStyles(const CStyleData& styles, std::string& bytes) {
-    error_.Clear();
-    bytes.clear();
-    try {
-        XmlDocumentPtr document = XmlSerializer::NewDocument();
-        DOMElement* root = mapping_.ObjectToElement(styles, *document);
-        document->appendChild(root);
-        DOMElement* array = mapping_.ObjectToElement(styles.GetStyles(), *document);
+    return XmlSerializer::Format(bytes, error_, [&](DOMDocument& document) {
+        DOMElement* root = mapping_.ObjectToElement(styles, document);
+        document.appendChild(root);
+        DOMElement* array = mapping_.ObjectToElement(styles.GetStyles(), document);
         root->appendChild(array);
         styles.GetStyles().ForEach([&](const CScheduleStyle& style) {
             if (!style.IsDeleted())
-                array->appendChild(mapping_.ObjectToElement(style, *document));
+                array->appendChild(mapping_.ObjectToElement(style, document));
         });
-        if (XmlSerializer::Serialize(*document, bytes))
-            return true;
-    } catch (...) {
-        // Text the library cannot take (not UTF-8) or lack of memory.
-    }
-    bytes.clear();
-    error_.Set(ErrorSlot::kOwnError, XmlMessages::kBuildFailed);
-    return false;
+    });
 }
 
 }  // namespace qb

@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "ErrorSlot.h"
 #include "XmlDocumentPtr.h"
+#include "XmlMessages.h"
 
 namespace qb {
 
@@ -18,6 +20,26 @@ public:
     // document (a value holding a character XML 1.0 cannot carry, such as a
     // control character) or runs out of memory; out is then empty.
     static bool Serialize(const xercesc::DOMDocument& document, std::string& out);
+
+    // Builds a new document with build(document) and serialises it into
+    // bytes. Any failure (text the library cannot take, lack of memory)
+    // empties bytes and sets the "could not build the document" error.
+    template <class Build>
+    static bool Format(std::string& bytes, ErrorSlot& error, Build&& build) {
+        error.Clear();
+        bytes.clear();
+        try {
+            XmlDocumentPtr document = NewDocument();
+            build(*document);
+            if (Serialize(*document, bytes))
+                return true;
+        } catch (...) {
+            // Reported below like a refused document.
+        }
+        bytes.clear();
+        error.Set(ErrorSlot::kOwnError, XmlMessages::kBuildFailed);
+        return false;
+    }
 };
 
 }  // namespace qb
