@@ -9,7 +9,7 @@
 #include "Commands.h"
 #include "DateText.h"
 #include "HolidayCache.h"
-#include "SystemHolidays.h"
+#include "HolidayRulesOption.h"
 
 namespace qb::cli {
 namespace {
@@ -30,15 +30,9 @@ int RunHolidays(const Args& args) {
 
     CalendarSettings settings;
     HolidayCache cache(settings);
-    if (options.Has("--rules")) {
-        ErrorSlot error;
-        auto rules = SystemHolidays::ReadRules(std::string(options.Get("--rules")), error);
-        if (!rules)
-            return CliOutput::Fail(CliOutput::HolidayFileFailure(error.Describe()));
-        cache.SetSystemRules(std::move(rules));
-    } else {
-        cache.SetSystemRules(SystemHolidays::BuiltInRules());
-    }
+    std::string failure;
+    if (!HolidayRulesOption::Apply(options.Get("--rules"), cache, failure))
+        return CliOutput::Fail(failure);
 
     std::unique_ptr<CProject> project;
     if (options.Has("--project")) {

@@ -1,4 +1,5 @@
 #include <QGuiApplication>
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <map>
@@ -8,14 +9,12 @@
 #include "ArchiveFile.h"
 #include "CProject.h"
 #include "CRuler.h"
-#include "CalendarSettings.h"
+#include "ChartScene.h"
 #include "CliOutput.h"
 #include "Commands.h"
 #include "DateEntry.h"
-#include "HolidayCache.h"
 #include "ImageRenderer.h"
 #include "QtDrawContext.h"
-#include "SystemHolidays.h"
 
 namespace qb::cli {
 namespace {
@@ -24,15 +23,11 @@ constexpr const char* kUsage =
     "render FILE.qbd OUT.png|OUT.svg|OUT.pdf [--from YYYYMMDD] [--to YYYYMMDD] "
     "[--scale PIXELS_PER_DAY] [--width PIXELS] [--height PIXELS] [--top PIXELS]";
 
-// The panes as the main window lays them out.
-constexpr int kRowHeaderWidth = 200;
 constexpr int kDefaultWidth = 1200;
-constexpr int kDefaultHeight = 600;
-constexpr double kDefaultScale = 20.0;
+// A project without a display period or schedules shows this many days from today.
 constexpr int kDefaultDays = 60;
 // The day chart is ruler setting 1.
 constexpr int kDayChartSetting = 1;
-constexpr DrawColour kPaneLineColour = 0x808080;
 
 struct RenderOptions {
     std::string input;
@@ -40,8 +35,9 @@ struct RenderOptions {
     COleDateTime from;
     COleDateTime to;
     double scale = 0.0;
-    int width = kDefaultWidth;
-    int height = kDefaultHeight;
+    // 0: not given.
+    int width = 0;
+    int height = 0;
     int top = 0;
 };
 
@@ -80,10 +76,15 @@ bool ParseOption(std::string_view name, std::string_view value, RenderOptions& o
     if (name == "--scale")
         return ParseScale(value, options.scale);
     if (name == "--width")
-        return ParseInt(value, kRowHeaderWidth + 1, options.width);
+        return ParseInt(value, 1, options.width);
     if (name == "--height")
         return ParseInt(value, CRuler::kHeight + 1, options.height);
     return ParseInt(value, 0, options.top);
+}
+
+// Options not given keep the zero date.
+bool IsGiven(const COleDateTime& day) {
+    return day.IsValid() && day.GetDays() != 0.0;
 }
 
 bool ParseArgs(const Args& args, RenderOptions& options) {
@@ -97,58 +98,54 @@ bool ParseArgs(const Args& args, RenderOptions& options) {
             return false;
         seen[args[i]] = true;
     }
-    return !(options.from.IsValid() && options.to.IsValid() && options.to < options.from);
+    return !(IsGiven(options.from) && IsGiven(options.to) && options.to < options.from);
 }
 
-bool IsDisplayLimit(const COleDateTime& day) {
-    return day.IsValid() && day.GetDays() != 0.0;
-}
-
-// The period drawn: the options, else the project's display period, else
-// kDefaultDays from today. With --from and --to but no --scale the period
-// fills the chart's width.
-void SetUpRuler(const RenderOptions& options, const CProject& project, CRuler& ruler) {
-    const int chartWidth = options.width - kRowHeaderWidth;
-    COleDateTime from = options.from;
-    if (!from.IsValid())
-        from = IsDisplayLimit(project.GetDisplayStartDate())
-                   ? project.GetDisplayStartDate().DatePart()
-                   : COleDateTime::GetCurrentTime().DatePart();
-    COleDateTime to = options.to;
-    if (!to.IsValid())
-        to = IsDisplayLimit(project.GetDisplayEndDate()) &&
-                     from <= project.GetDisplayEndDate().DatePart()
-                 ? project.GetDisplayEndDate().DatePart()
-                 : from.AddDays(kDefaultDays - 1);
-    ruler.ApplyProject(project, kDayChartSetting);
-    if (options.scale > 0.0) {
-        ruler.SetOrigin(from);
-        ruler.SetScale(options.scale);
-        ruler.SetEnd(to);
-        ruler.SetWidth(chartWidth);
-    } else if (options.from.IsValid() && options.to.IsValid()) {
-        ruler.SetView(chartWidth, from, to);
-    } else {
-        ruler.SetOrigin(from);
-        ruler.SetScale(kDefaultScale);
-        ruler.SetEnd(to);
-        ruler.SetWidth(chartWidth);
+// The period: the options, else the project's display period or the span
+// of its schedules, else kDefaultDays from today.
+void ChoosePeriod(const RenderOptions& options, const ChartScene& scene, COleDateTime& from,
+                  COleDateTime& to) {
+    if (!scene.DefaultPeriod(from, to)) {
+        from = COleDateTime::GetCurrentTime().DatePart();
+        to = from.AddDays(kDefaultDays - 1);
     }
-    ruler.Rebuild();
+    if (IsGiven(options.from))
+        from = options.from;
+    if (IsGiven(options.to))
+        to = options.to;
+    if (to < from)
+        to = from;
 }
 
-// The row header on the left, the ruler above the chart. The rows and the
-// chart's content come from the display model.
-void PaintPanes(QtDrawContext& dc, CRuler& ruler, const RenderOptions& options) {
-    dc.FillRect(DrawRect{0, 0, options.width, options.height}, 0xFFFFFF);
-    dc.SaveState();
-    dc.Translate(kRowHeaderWidth, 0);
-    dc.IntersectClip(DrawRect{0, 0, ruler.GetWidth(), CRuler::kHeight});
-    ruler.Paint(dc);
-    dc.RestoreState();
-    dc.SetPen(DrawPen{kPenSolid, 1, kPaneLineColour});
-    dc.DrawLine(DrawPoint{kRowHeaderWidth - 1, 0}, DrawPoint{kRowHeaderWidth - 1, options.height});
-    dc.DrawLine(DrawPoint{0, CRuler::kHeight - 1}, DrawPoint{options.width, CRuler::kHeight - 1});
+// Without --scale the period fills the width; with --scale but no --width
+// the picture is as wide as the period. Without --height the picture holds
+// the whole row tree, with it the chart is a window scrolled --top down.
+bool SetUpScene(const RenderOptions& options, ChartScene& scene, std::string& message) {
+    scene.SetRulerSetting(kDayChartSetting);
+    COleDateTime from;
+    COleDateTime to;
+    ChoosePeriod(options, scene, from, to);
+    int width = options.width;
+    if (width == 0 && options.scale > 0.0) {
+        const double days = (to - from).GetTotalDays() + 1.0;
+        width = scene.HeaderWidth() +
+                static_cast<int>(std::min(days * options.scale, CRuler::kMaxSpan - 1.0));
+    }
+    if (width == 0)
+        width = kDefaultWidth;
+    if (width <= scene.HeaderWidth()) {
+        message = "--width must exceed the row header's ";
+        message += std::to_string(scene.HeaderWidth());
+        message += " pixels";
+        return false;
+    }
+    // The height follows the layout, which needs the period first.
+    scene.SetSize(width, options.height > 0 ? options.height : CRuler::kHeight + 1);
+    scene.SetPeriod(from, to, options.scale);
+    if (options.height == 0)
+        scene.SetSize(width, CRuler::kHeight + scene.TotalHeight() + 1);
+    scene.SetTop(options.top);
+    return true;
 }
 
 // Fonts and painters need an application object; a command-line picture
@@ -176,16 +173,16 @@ int RunRender(const Args& args) {
         return CliOutput::Fail(message);
 
     const std::unique_ptr<QGuiApplication> qt = StartQt();
-    CalendarSettings settings;
-    HolidayCache holidays(settings);
-    holidays.SetSystemRules(SystemHolidays::BuiltInRules());
-    holidays.SetProjectRules(&project->GetHolidays(), project->IsUseSystemHolidays());
-    CRuler ruler(settings, &holidays);
-    SetUpRuler(options, *project, ruler);
+    ChartScene scene;
+    scene.SetToday(COleDateTime::GetCurrentTime().DatePart());
+    scene.Open(*project);
+    if (!SetUpScene(options, scene, message))
+        return CliOutput::Fail(message);
 
     ImageRenderer renderer;
-    if (!renderer.Render(options.output, options.width, options.height,
-                         [&](QtDrawContext& dc) { PaintPanes(dc, ruler, options); }))
+    if (!renderer.Render(options.output, scene.HeaderWidth() + scene.ChartWidth(),
+                         CRuler::kHeight + scene.ChartHeight(),
+                         [&](QtDrawContext& dc) { scene.PaintAll(dc); }))
         return CliOutput::Fail(renderer.ErrorString());
     return CliOutput::kSuccess;
 }

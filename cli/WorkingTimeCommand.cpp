@@ -6,7 +6,7 @@
 #include "CliOutput.h"
 #include "Commands.h"
 #include "HolidayCache.h"
-#include "SystemHolidays.h"
+#include "HolidayRulesOption.h"
 
 namespace qb::cli {
 namespace {
@@ -32,15 +32,9 @@ int RunWorkingTime(const Args& args) {
 
     CalendarSettings settings;
     HolidayCache cache(settings);
-    if (options.Has("--rules")) {
-        ErrorSlot error;
-        auto rules = SystemHolidays::ReadRules(std::string(options.Get("--rules")), error);
-        if (!rules)
-            return CliOutput::Fail(CliOutput::HolidayFileFailure(error.Describe()));
-        cache.SetSystemRules(std::move(rules));
-    } else {
-        cache.SetSystemRules(SystemHolidays::BuiltInRules());
-    }
+    std::string failure;
+    if (!HolidayRulesOption::Apply(options.Get("--rules"), cache, failure))
+        return CliOutput::Fail(failure);
     const int mode = options.Get("--mode") == "2" ? 2 : 1;
     std::printf("%.10g\n", cache.WorkingTime(from, to, mode).GetTotalDays());
     return CliOutput::kSuccess;

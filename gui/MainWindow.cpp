@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -15,8 +16,7 @@
 
 #include "CProject.h"
 #include "CProjectFile.h"
-#include "EmptyChartPainter.h"
-#include "SystemHolidays.h"
+#include "VerticalScroll.h"
 
 namespace qb {
 
@@ -32,15 +32,10 @@ QString ProgramName() {
     return QStringLiteral("Quellbrandiren");
 }
 
-bool IsDisplayLimit(const COleDateTime& day) {
-    return day.IsValid() && day.GetDays() != 0.0;
-}
-
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), holidays_(settings_), ruler_(settings_, &holidays_) {
-    holidays_.SetSystemRules(SystemHolidays::BuiltInRules());
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    scene_.SetToday(COleDateTime::GetCurrentTime().DatePart());
     setWindowTitle(ProgramName());
     BuildMenus();
 
@@ -86,16 +81,16 @@ QWidget* MainWindow::BuildChartPage() {
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
-    auto* corner = new PaneWidget(page);
+    corner_ = new PaneWidget(page);
     rowHeader_ = new PaneWidget(page);
     rulerPane_ = new PaneWidget(page);
     chart_ = new PaneWidget(page);
     horizontal_ = new QScrollBar(Qt::Horizontal, page);
     vertical_ = new QScrollBar(Qt::Vertical, page);
-    corner->setFixedSize(kRowHeaderWidth, CRuler::kHeight);
-    rowHeader_->setFixedWidth(kRowHeaderWidth);
+    corner_->setFixedSize(scene_.HeaderWidth(), CRuler::kHeight);
+    rowHeader_->setFixedWidth(scene_.HeaderWidth());
     rulerPane_->setFixedHeight(CRuler::kHeight);
-    grid->addWidget(corner, 0, 0);
+    grid->addWidget(corner_, 0, 0);
     grid->addWidget(rulerPane_, 0, 1);
     grid->addWidget(rowHeader_, 1, 0);
     grid->addWidget(chart_, 1, 1);
@@ -104,17 +99,15 @@ QWidget* MainWindow::BuildChartPage() {
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 1);
 
-    rulerPane_->SetPainter([this](IDrawContext& dc, const QRect& area) {
-        if (project_ != nullptr) {
-            if (ruler_.GetWidth() != area.width()) {
-                ruler_.SetWidth(area.width());
-            }
-            ruler_.Paint(dc);
-        }
-    });
+    rulerPane_->SetPainter([this](IDrawContext& dc, const QRect&) { scene_.PaintRuler(dc); });
+    rowHeader_->SetPainter([this](IDrawContext& dc, const QRect&) { scene_.PaintRowHeader(dc); });
+    rowHeader_->SetPressHandler([this](QPoint point) { PressRowHeader(point); });
     chart_->SetPainter([this](IDrawContext& dc, const QRect& area) { PaintChart(dc, area); });
-    connect(chart_, &PaneWidget::HintChanged, this,
-            [this](const QString& hint) { statusBar()->showMessage(hint); });
+    chart_->installEventFilter(this);
+    chart_->SetHintSource([this](QPoint point) {
+        return scene_.HintAt(DrawPoint{point.x(), point.y()});
+    });
+    connect(chart_, &PaneWidget::HintChanged, this, &MainWindow::ShowHint);
     connect(horizontal_, &QScrollBar::valueChanged, this, &MainWindow::ScrollHorizontally);
     connect(vertical_, &QScrollBar::valueChanged, this, &MainWindow::ScrollVertically);
     return page;
@@ -136,9 +129,12 @@ bool MainWindow::LoadDocument(const QString& path, QString& error) {
         error = QString::fromStdString(file.GetError().Describe());
         return false;
     }
+    // The scene lets go of the old project before it is freed.
+    scene_.Open(*project);
     project_ = std::move(project);
     path_ = path;
-    holidays_.SetProjectRules(&project_->GetHolidays(), project_->IsUseSystemHolidays());
+    corner_->setFixedWidth(scene_.HeaderWidth());
+    rowHeader_->setFixedWidth(scene_.HeaderWidth());
     setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" - ") + ProgramName());
     ApplyView();
     return true;
@@ -161,9 +157,12 @@ void MainWindow::SetChartHintSource(PaneWidget::HintSource source) {
     chart_->SetHintSource(std::move(source));
 }
 
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    UpdateScrollRanges();
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == chart_ && event->type() == QEvent::Resize) {
+        scene_.SetSize(scene_.HeaderWidth() + chart_->width(), CRuler::kHeight + chart_->height());
+        UpdateScrollRanges();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::ChooseFile() {
@@ -175,8 +174,8 @@ void MainWindow::ChooseFile() {
     }
 }
 
-// A chart tab starts at the project's display period, or a week before today,
-// and spans as many days as the ruler can hold at the tab's scale.
+// A chart tab shows the project's display period, else the span of its
+// schedules, else the days from a week before today, at the tab's scale.
 void MainWindow::ApplyView() {
     const int tab = tabs_->currentIndex();
     pages_->setCurrentIndex(tab == kProjectTab ? 0 : 1);
@@ -184,29 +183,18 @@ void MainWindow::ApplyView() {
         ShowProjectInformation();
         return;
     }
-    if (project_ == nullptr) {
-        chart_->update();
-        rulerPane_->update();
-        return;
+    if (project_ != nullptr) {
+        scene_.SetSize(scene_.HeaderWidth() + chart_->width(), CRuler::kHeight + chart_->height());
+        scene_.SetRulerSetting(kRulerSettings[tab]);
+        COleDateTime from;
+        COleDateTime to;
+        if (!scene_.DefaultPeriod(from, to)) {
+            from = COleDateTime::GetCurrentTime().DatePart().AddDays(-kDaysBeforeToday);
+            to = from;
+        }
+        scene_.SetPeriod(from, to, kTabScales[tab]);
+        horizontal_->setValue(0);
     }
-    ruler_.ApplyProject(*project_, kRulerSettings[tab]);
-    const COleDateTime& start = project_->GetDisplayStartDate();
-    const COleDateTime origin =
-        IsDisplayLimit(start)
-            ? start.DatePart()
-            : COleDateTime::GetCurrentTime().DatePart().AddDays(-kDaysBeforeToday);
-    const double scale = kTabScales[tab];
-    COleDateTime end = origin.AddDays(static_cast<int>(CRuler::kMaxSpan / scale) - 1);
-    const COleDateTime& displayEnd = project_->GetDisplayEndDate();
-    if (IsDisplayLimit(displayEnd) && displayEnd.DatePart() < end) {
-        end = std::max(displayEnd.DatePart(), origin);
-    }
-    ruler_.SetOrigin(origin);
-    ruler_.SetScale(scale);
-    ruler_.SetEnd(end);
-    ruler_.SetWidth(chart_->width());
-    ruler_.SetScrollPosition(0);
-    horizontal_->setValue(0);
     UpdateScrollRanges();
     rulerPane_->update();
     chart_->update();
@@ -219,13 +207,14 @@ void MainWindow::UpdateScrollRanges() {
         vertical_->setRange(0, 0);
         return;
     }
-    const int span = static_cast<int>(ruler_.SpanPixels());
+    const int span = static_cast<int>(scene_.GetRuler().SpanPixels());
     horizontal_->setRange(0, std::max(0, span - chart_->width()));
     horizontal_->setPageStep(std::max(1, chart_->width()));
-    // The rows' total height arrives with the display model; until then the
-    // chart is one page high.
-    vertical_->setRange(0, 0);
-    vertical_->setPageStep(std::max(1, chart_->height()));
+    // Qt's maximum is the last position, the range's end less one page.
+    const VerticalScroll scroll = scene_.ScrollRange();
+    vertical_->setRange(0, std::max(0, scroll.maximum - scroll.page));
+    vertical_->setPageStep(std::max(1, scroll.page));
+    vertical_->setValue(scroll.position);
 }
 
 void MainWindow::ShowProjectInformation() {
@@ -241,25 +230,35 @@ void MainWindow::ShowProjectInformation() {
 }
 
 void MainWindow::PaintChart(IDrawContext& dc, const QRect& area) {
-    if (project_ == nullptr) {
-        EmptyChartPainter::Paint(dc, EmptyChartPainter::kNoDocumentText);
-    } else if (project_->GetRows().GetCount(true) == 0) {
-        EmptyChartPainter::Paint(dc, EmptyChartPainter::kNoRowsText);
-    } else if (chartPainter_) {
+    if (chartPainter_ && project_ != nullptr && project_->GetRows().GetCount(true) != 0) {
         chartPainter_(dc, area);
+    } else {
+        scene_.PaintChart(dc);
     }
 }
 
 void MainWindow::ScrollHorizontally(int position) {
-    ruler_.SetScrollPosition(position);
+    scene_.SetLeft(position);
     rulerPane_->update();
     chart_->update();
 }
 
 void MainWindow::ScrollVertically(int position) {
-    top_ = position;
+    scene_.SetTop(position);
     rowHeader_->update();
     chart_->update();
+}
+
+void MainWindow::PressRowHeader(QPoint point) {
+    if (scene_.ClickRowHeader(DrawPoint{point.x(), point.y()})) {
+        UpdateScrollRanges();
+        rowHeader_->update();
+        chart_->update();
+    }
+}
+
+void MainWindow::ShowHint(const QString& hint) {
+    statusBar()->showMessage(hint);
 }
 
 }  // namespace qb

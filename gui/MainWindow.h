@@ -6,8 +6,7 @@
 #include <string>
 
 #include "CRuler.h"
-#include "CalendarSettings.h"
-#include "HolidayCache.h"
+#include "ChartScene.h"
 #include "PaneWidget.h"
 
 class QLabel;
@@ -30,8 +29,6 @@ public:
     // settings 1 to 3.
     enum Tab { kProjectTab = 0, kDayTab = 1, kMonthTab = 2, kYearTab = 3 };
 
-    static constexpr int kRowHeaderWidth = 200;
-
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -48,11 +45,16 @@ public:
     void SetChartPainter(PaneWidget::Painter painter);
     void SetChartHintSource(PaneWidget::HintSource source);
 
-    const CRuler& GetRuler() const { return ruler_; }
+    const CRuler& GetRuler() const { return scene_.GetRuler(); }
+    ChartScene& Scene() { return scene_; }
     PaneWidget* ChartPane() const { return chart_; }
+    PaneWidget* RowHeaderPane() const { return rowHeader_; }
+    QScrollBar* VerticalScrollBar() const { return vertical_; }
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    // The chart pane's own resizes size the scene; the window's come before
+    // its layout has placed the panes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
@@ -64,11 +66,12 @@ private:
     void PaintChart(IDrawContext& dc, const QRect& area);
     void ScrollHorizontally(int position);
     void ScrollVertically(int position);
+    void PressRowHeader(QPoint point);
+    void ShowHint(const QString& hint);
 
-    CalendarSettings settings_;
-    HolidayCache holidays_;
-    CRuler ruler_;
+    // The scene's model points into the project, so the project goes last.
     std::unique_ptr<CProject> project_;
+    ChartScene scene_;
     QString path_;
     PaneWidget::Painter chartPainter_;
 
@@ -80,7 +83,7 @@ private:
     PaneWidget* chart_ = nullptr;
     QScrollBar* horizontal_ = nullptr;
     QScrollBar* vertical_ = nullptr;
-    int top_ = 0;
+    PaneWidget* corner_ = nullptr;
 };
 
 }  // namespace qb

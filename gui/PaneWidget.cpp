@@ -22,6 +22,10 @@ void PaneWidget::SetHintSource(HintSource source) {
     hintSource_ = std::move(source);
 }
 
+void PaneWidget::SetPressHandler(PressHandler handler) {
+    pressHandler_ = std::move(handler);
+}
+
 void PaneWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
@@ -37,6 +41,13 @@ void PaneWidget::mouseMoveEvent(QMouseEvent* event) {
     setToolTip(text);
     emit HintChanged(text);
     QWidget::mouseMoveEvent(event);
+}
+
+void PaneWidget::mousePressEvent(QMouseEvent* event) {
+    if (pressHandler_ && event->button() == Qt::LeftButton) {
+        pressHandler_(event->position().toPoint());
+    }
+    QWidget::mousePressEvent(event);
 }
 
 void PaneWidget::leaveEvent(QEvent* event) {

@@ -19,11 +19,14 @@ public:
     using Painter = std::function<void(IDrawContext&, const QRect&)>;
     // The hint for a point of the pane; empty for none.
     using HintSource = std::function<std::string(QPoint)>;
+    // A left-button press at a point of the pane.
+    using PressHandler = std::function<void(QPoint)>;
 
     explicit PaneWidget(QWidget* parent = nullptr);
 
     void SetPainter(Painter painter);
     void SetHintSource(HintSource source);
+    void SetPressHandler(PressHandler handler);
 
 signals:
     void HintChanged(const QString& hint);
@@ -31,11 +34,13 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:
     Painter painter_;
     HintSource hintSource_;
+    PressHandler pressHandler_;
 };
 
 }  // namespace qb

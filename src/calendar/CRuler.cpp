@@ -63,8 +63,19 @@ void CRuler::SetUnits(Band band, int unit, int format) {
 }
 
 void CRuler::ApplyProject(const CProject& project, int setting) {
-    SetUnits(Band::upper, project.GetUpperRulerUnit(setting), project.GetUpperRulerFormat(setting));
-    SetUnits(Band::lower, project.GetLowerRulerUnit(setting), project.GetLowerRulerFormat(setting));
+    const int upper = project.GetUpperRulerUnit(setting);
+    const int lower = project.GetLowerRulerUnit(setting);
+    // The upper band never counts days (the settings dialog does not offer
+    // it); a project that never chose its rulers stores zeros, and gets the
+    // months over the days of the day chart, the years over the months of
+    // the month and year charts.
+    if (upper == kRulerDay && lower == kRulerDay) {
+        SetUnits(Band::upper, setting == 1 ? kRulerMonth : kRulerYear, 0);
+        SetUnits(Band::lower, setting == 1 ? kRulerDay : kRulerMonth, 0);
+    } else {
+        SetUnits(Band::upper, upper, project.GetUpperRulerFormat(setting));
+        SetUnits(Band::lower, lower, project.GetLowerRulerFormat(setting));
+    }
     SetLimits(project.GetDisplayStartDate(), project.GetDisplayEndDate());
     SetFontFace(project.GetDefaultFont().GetFace());
 }

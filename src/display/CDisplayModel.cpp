@@ -6,9 +6,15 @@
 
 #include "CColumn.h"
 #include "CColumnArray.h"
+#include "CDrawPartArray.h"
+#include "CGuiLink.h"
+#include "CGuiMemo.h"
 #include "CGuiRow.h"
 #include "CGuiSchedule.h"
 #include "CGuiSummaryBar.h"
+#include "CLink.h"
+#include "CLinkArray.h"
+#include "CMemo.h"
 #include "CProject.h"
 #include "CRow.h"
 #include "CRowArray.h"
@@ -56,6 +62,7 @@ void CDisplayModel::Clear() {
     schedules_.Clear();
     scheduleIndex_.Clear();
     memoIndex_.Clear();
+    linkIndex_.Clear();
     columns_.Clear();
     rows_.Clear();
     lineRows_.clear();
@@ -110,7 +117,6 @@ void CDisplayModel::BuildRows(CProject& project) {
     BuildRowLevel(project.GetRows(), rows_, 0);
 }
 
-// Schedules, memos and links are made here once their display classes exist.
 // Each schedule finds its row once here rather than on every layout.
 void CDisplayModel::BuildSchedules(CProject& project) {
     std::unordered_map<std::int32_t, CGuiRow*> rowsById;
@@ -125,9 +131,35 @@ void CDisplayModel::BuildSchedules(CProject& project) {
     });
 }
 
-void CDisplayModel::BuildMemos(CProject& /*project*/) {}
+void CDisplayModel::BuildMemos(CProject& project) {
+    std::unordered_map<std::int32_t, CGuiRow*> rowsById;
+    ForEachRow(rows_, [&](CGuiRow& row) { rowsById.emplace(row.GetObjectId(), &row); });
+    project.GetDrawParts().ForEach([&](CDrawPart& part) {
+        if (part.IsDeleted() || part.GetType() != CData::kMemo)
+            return;
+        const auto row = rowsById.find(static_cast<CMemo&>(part).GetYRowId());
+        memos_.Add(std::make_unique<CGuiMemo>(static_cast<CMemo&>(part),
+                                              row == rowsById.end() ? nullptr : row->second));
+    });
+}
 
-void CDisplayModel::BuildLinks(CProject& /*project*/) {}
+// A link whose ends are gone stays in the array; its layout hides it.
+void CDisplayModel::BuildLinks(CProject& project) {
+    std::unordered_map<std::int32_t, CGuiObject*> ends;
+    for (std::size_t i = 0; i < schedules_.Size(); ++i)
+        ends.emplace(schedules_.Base(i)->GetObjectId(), schedules_.Base(i));
+    for (std::size_t i = 0; i < memos_.Size(); ++i)
+        ends.emplace(memos_.Base(i)->GetObjectId(), memos_.Base(i));
+    auto find = [&ends](std::int32_t id) {
+        const auto end = ends.find(id);
+        return end == ends.end() ? nullptr : end->second;
+    };
+    project.GetLinks().ForEach([&](CLink& data) {
+        if (!data.IsDeleted())
+            links_.Add(
+                std::make_unique<CGuiLink>(data, find(data.GetFromId()), find(data.GetToId())));
+    });
+}
 
 // Selection and states are keyed by object id; ids whose objects are gone
 // (deleted here or by another process) are dropped.
@@ -272,9 +304,15 @@ void CDisplayModel::LayoutSchedules(const GuiLayoutArgs& args) {
     LayoutSummaryBars(rows_, schedules_, args, IsIndentMode());
 }
 
-void CDisplayModel::LayoutMemos(const GuiLayoutArgs& /*args*/) {}
+void CDisplayModel::LayoutMemos(const GuiLayoutArgs& args) {
+    for (std::size_t i = 0; i < memos_.Size(); ++i)
+        memos_.At(i)->CalcLayout(args);
+}
 
-void CDisplayModel::LayoutLinks(const GuiLayoutArgs& /*args*/) {}
+void CDisplayModel::LayoutLinks(const GuiLayoutArgs& args) {
+    for (std::size_t i = 0; i < links_.Size(); ++i)
+        links_.At(i)->CalcLayout(args);
+}
 
 void CDisplayModel::BuildIndexes() {
     auto visible = [](const auto& array) {
@@ -288,6 +326,7 @@ void CDisplayModel::BuildIndexes() {
     };
     scheduleIndex_.Build(visible(schedules_));
     memoIndex_.Build(visible(memos_));
+    linkIndex_.Build(visible(links_));
 }
 
 int CDisplayModel::TotalHeight() const {

@@ -73,6 +73,8 @@ public:
     // Visible schedules and memos by top, rebuilt by every layout.
     const GuiYIndex& ScheduleIndex() const { return scheduleIndex_; }
     const GuiYIndex& MemoIndex() const { return memoIndex_; }
+    // Visible links by the top of the rectangle between their end points.
+    const GuiYIndex& LinkIndex() const { return linkIndex_; }
 
     // The bands of the chart in display order, and the pen of the line under each.
     const std::vector<CGuiRow*>& GetLineRows() const { return lineRows_; }
@@ -167,6 +169,7 @@ private:
     std::vector<DrawPen> linePens_;
     GuiYIndex scheduleIndex_;
     GuiYIndex memoIndex_;
+    GuiYIndex linkIndex_;
     GuiLayoutArgs layoutArgs_;
     bool built_ = false;
     CProject* project_ = nullptr;

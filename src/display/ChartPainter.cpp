@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "CDisplayModel.h"
 #include "CGuiRow.h"
+#include "CGuiSchedule.h"
 #include "CRuler.h"
 #include "DateOffset.h"
 #include "DisplaySettings.h"
@@ -12,6 +15,7 @@
 #include "IDrawContext.h"
 #include "LightningLine.h"
 #include "OffsetDrawContext.h"
+#include "ScheduleDrawPasses.h"
 
 namespace qb {
 
@@ -22,6 +26,25 @@ constexpr DrawRect kMessageBox{35, 35, 450, 100};
 constexpr DrawPoint kFirstLine{50, 50};
 constexpr DrawPoint kSecondLine{50, 68};
 constexpr int kFrameWidth = 2;
+
+// Layout does not know whether the line is shown, so the points are taken
+// from the placed schedules when it is drawn.
+std::vector<DrawPoint> LightningPoints(const CDisplayModel& model, const COleDateTime& reference) {
+    std::vector<DrawPoint> points = model.GetLightningPoints();
+    if (!points.empty())
+        return points;
+    const auto& schedules = model.GetSchedules();
+    for (std::size_t i = 0; i < schedules.Size(); ++i) {
+        const CGuiSchedule& schedule = *schedules.At(i);
+        if (!schedule.IsVisible())
+            continue;
+        if (const auto point = schedule.LightningPoint(reference))
+            points.push_back(*point);
+    }
+    std::stable_sort(points.begin(), points.end(),
+                     [](DrawPoint a, DrawPoint b) { return a.y < b.y; });
+    return points;
+}
 
 }  // namespace
 
@@ -50,6 +73,7 @@ void ChartPainter::Paint(IDrawContext& dc, const CDisplayModel* model, const Cha
     PaintRowLines(chart, *model, visible);
     PaintObjects(chart, *model, view, args);
     PaintLightning(chart, *model, view, visible);
+    PaintLinks(chart, *model, args);
 }
 
 // A white box with a double frame and two lines of text.
@@ -132,11 +156,22 @@ void ChartPainter::PaintRowLines(IDrawContext& dc, const CDisplayModel& model,
     }
 }
 
+void ChartPainter::PaintSchedules(IDrawContext& dc, const CDisplayModel& model,
+                                  const ChartView& view, const GuiDrawArgs& args) {
+    std::vector<CGuiSchedule*> schedules;
+    // The schedule index holds schedules only.
+    model.ScheduleIndex().ForEachOverlapping(args.visible, kObjectMargin, [&](CGuiObject& object) {
+        auto& schedule = static_cast<CGuiSchedule&>(object);
+        schedule.SetHolidayCache(view.holidays);
+        schedules.push_back(&schedule);
+    });
+    ScheduleDrawPasses::Draw(dc, std::move(schedules), args);
+}
+
 void ChartPainter::PaintObjects(IDrawContext& dc, const CDisplayModel& model, const ChartView& view,
                                 const GuiDrawArgs& args) {
     const DrawRect& visible = args.visible;
-    model.ScheduleIndex().ForEachOverlapping(visible, kObjectMargin,
-                                             [&](CGuiObject& object) { object.Draw(dc, args); });
+    PaintSchedules(dc, model, view, args);
     if (view.summaryMode) {
         const auto& rows = model.GetLineRows();
         for (std::size_t i = FirstLineRow(model, visible.top); i < rows.size(); ++i) {
@@ -146,7 +181,20 @@ void ChartPainter::PaintObjects(IDrawContext& dc, const CDisplayModel& model, co
                 bar->Draw(dc, args);
         }
     }
-    model.MemoIndex().ForEachOverlapping(visible, kObjectMargin,
+    PaintMemos(dc, model, args);
+}
+
+void ChartPainter::PaintMemos(IDrawContext& dc, const CDisplayModel& model,
+                              const GuiDrawArgs& args) {
+    model.MemoIndex().ForEachOverlapping(args.visible, kObjectMargin,
+                                         [&](CGuiObject& object) { object.Draw(dc, args); });
+}
+
+// Links lie over everything else; each draws only its part in the visible
+// x range.
+void ChartPainter::PaintLinks(IDrawContext& dc, const CDisplayModel& model,
+                              const GuiDrawArgs& args) {
+    model.LinkIndex().ForEachOverlapping(args.visible, kLinkMargin,
                                          [&](CGuiObject& object) { object.Draw(dc, args); });
 }
 
@@ -158,8 +206,8 @@ void ChartPainter::PaintLightning(IDrawContext& dc, const CDisplayModel& model,
     DrawPen pen{kPenSolid, 3, 0x0000FF};
     if (view.settings)
         pen = DrawPen{kPenSolid, view.settings->inazumasenWidth, view.settings->inazumasenColor};
-    LightningLine::Draw(dc, x, model.GetLightningPoints(), model.TotalHeight(), pen, visible.top,
-                        visible.bottom);
+    LightningLine::Draw(dc, x, LightningPoints(model, view.lightningDate), model.TotalHeight(), pen,
+                        visible.top, visible.bottom);
 }
 
 }  // namespace qb

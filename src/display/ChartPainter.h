@@ -12,7 +12,8 @@ struct GuiDrawArgs;
 
 // Paints the chart's background picture in window coordinates: the bands,
 // today's column, the grid, the row lines, then schedules, summary bars,
-// memos and the lightning line. Only what overlaps the window is touched.
+// memos and the lightning line, and the links over all of it. Only what
+// overlaps the window is touched.
 class ChartPainter {
 public:
     static constexpr const char* kNoDocumentText =
@@ -23,6 +24,8 @@ public:
         "F11キーを押すか、一番左のペインの余白をダブルクリックします。";
     // Schedules draw labels and captions beyond their bars.
     static constexpr int kObjectMargin = 64;
+    // Link stubs and end decorations reach beyond the end points.
+    static constexpr int kLinkMargin = 64;
 
     // model null: no document open.
     static void Paint(IDrawContext& dc, const CDisplayModel* model, const ChartView& view);
@@ -34,8 +37,14 @@ private:
     static void PaintGrid(IDrawContext& dc, const ChartView& view, const DrawRect& visible);
     static void PaintRowLines(IDrawContext& dc, const CDisplayModel& model,
                               const DrawRect& visible);
+    // Every schedule in reach, in the three passes, so that no shoulder
+    // label or actual line lies over another schedule's bar.
+    static void PaintSchedules(IDrawContext& dc, const CDisplayModel& model, const ChartView& view,
+                               const GuiDrawArgs& args);
     static void PaintObjects(IDrawContext& dc, const CDisplayModel& model, const ChartView& view,
                              const GuiDrawArgs& args);
+    static void PaintMemos(IDrawContext& dc, const CDisplayModel& model, const GuiDrawArgs& args);
+    static void PaintLinks(IDrawContext& dc, const CDisplayModel& model, const GuiDrawArgs& args);
     static void PaintLightning(IDrawContext& dc, const CDisplayModel& model, const ChartView& view,
                                const DrawRect& visible);
     // The first line row whose bottom line can reach into visible.

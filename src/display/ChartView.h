@@ -7,11 +7,14 @@ namespace qb {
 
 class CRuler;
 class DisplaySettings;
+class HolidayCache;
 
 // What the chart window tells the painter about itself.
 struct ChartView {
     const CRuler* ruler = nullptr;
     const DisplaySettings* settings = nullptr;
+    // Schedules count working days with it; null counts calendar days.
+    HolidayCache* holidays = nullptr;
     // The chart point at the window's top-left corner.
     DrawPoint scroll;
     int width = 0;

@@ -56,14 +56,19 @@ bool FileIo::ReadAll(const std::string& path, std::string& out, std::uint32_t& e
         error = SystemError::Last();
         return false;
     }
+    return ReadDescriptor(file.Get(), out, error);
+}
+
+bool FileIo::ReadDescriptor(int fd, std::string& out, std::uint32_t& error) {
     std::string data;
     struct stat info {};
-    if (::fstat(file.Get(), &info) == 0 && info.st_size > 0) {
+    if (::fstat(fd, &info) == 0 && info.st_size > 0) {
         data.reserve(static_cast<std::size_t>(info.st_size));
     }
     char buffer[65536];
+    off_t offset = 0;
     while (true) {
-        ssize_t n = ::read(file.Get(), buffer, sizeof buffer);
+        ssize_t n = ::pread(fd, buffer, sizeof buffer, offset);
         if (n == 0)
             break;
         if (n < 0) {
@@ -73,6 +78,7 @@ bool FileIo::ReadAll(const std::string& path, std::string& out, std::uint32_t& e
             return false;
         }
         data.append(buffer, static_cast<std::size_t>(n));
+        offset += n;
     }
     out = std::move(data);
     return true;

@@ -21,6 +21,8 @@ public:
     static bool WriteAtomically(const std::string& path, std::string_view bytes,
                                 std::uint32_t& error);
 
+    // Reads everything of an open descriptor from its start.
+    static bool ReadDescriptor(int fd, std::string& out, std::uint32_t& error);
     // Writes all of bytes to an open descriptor, retrying short writes.
     static bool WriteFully(int fd, std::string_view bytes);
     // Flushes the folder that holds path, so a rename in it is on disk.

@@ -250,27 +250,7 @@ bool LockedFile::ReadAll(std::string& out, std::uint32_t& error) const {
         error = SystemError::kFileNotFound;
         return false;
     }
-    std::string data;
-    struct stat info {};
-    if (::fstat(fd_, &info) == 0 && info.st_size > 0)
-        data.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[65536];
-    off_t offset = 0;
-    for (;;) {
-        ssize_t n = ::pread(fd_, buffer, sizeof buffer, offset);
-        if (n == 0)
-            break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            error = SystemError::Last();
-            return false;
-        }
-        data.append(buffer, static_cast<std::size_t>(n));
-        offset += n;
-    }
-    out = std::move(data);
-    return true;
+    return FileIo::ReadDescriptor(fd_, out, error);
 }
 
 bool LockedFile::Replace(std::string_view bytes, std::uint32_t& error) {

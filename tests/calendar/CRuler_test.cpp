@@ -204,6 +204,16 @@ TEST_F(RulerTest, ProjectSuppliesUnitsLimitsAndFont) {
     EXPECT_EQ(dc.RecordsOf(Op::text).front().state.font.face, "IPAGothic");
 }
 
+TEST_F(RulerTest, AProjectThatNeverChoseItsRulersGetsMonthsOverDays) {
+    CProject project;
+    ruler.ApplyProject(project, 1);
+    EXPECT_EQ(ruler.GetUnit(Band::upper), kRulerMonth);
+    EXPECT_EQ(ruler.GetUnit(Band::lower), kRulerDay);
+    ruler.ApplyProject(project, 3);
+    EXPECT_EQ(ruler.GetUnit(Band::upper), kRulerYear);
+    EXPECT_EQ(ruler.GetUnit(Band::lower), kRulerMonth);
+}
+
 // ScrollTo: 10 pixels per day in a 1000-pixel window keep 103 days ahead.
 class RulerScrollTest : public RulerTest {
 protected:

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include "IDrawContext.h"
@@ -69,6 +74,24 @@ TEST(MainWindow, TheChartPaintsThroughTheGivenPainterOnceADocumentIsOpen) {
     const QImage chart = window.ChartPane()->grab().toImage();
     EXPECT_GT(paints, 0);
     EXPECT_EQ(chart.pixel(5, 5) & 0xFFFFFF, 0u);
+}
+
+TEST(MainWindow, AFoldIconClickFoldsTheRowAndTheScrollBarFollowsTheRule) {
+    MainWindow window;
+    window.resize(900, 300);
+    window.show();
+    QString error;
+    ASSERT_TRUE(window.LoadDocument(Sample(), error));
+    ChartScene& scene = window.Scene();
+    const int expanded = scene.TotalHeight();
+    const int page = window.ChartPane()->height();
+    EXPECT_EQ(window.VerticalScrollBar()->maximum(), std::max(0, expanded + 100 - page));
+    const QPointF icon(7, 9);
+    QMouseEvent press(QEvent::MouseButtonPress, icon, window.RowHeaderPane()->mapToGlobal(icon),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window.RowHeaderPane(), &press);
+    EXPECT_LT(scene.TotalHeight(), expanded);
+    EXPECT_EQ(window.VerticalScrollBar()->maximum(), std::max(0, scene.TotalHeight() + 100 - page));
 }
 
 TEST(MainWindow, AFileThatCannotBeReadLeavesTheOpenDocumentAndSaysWhy) {

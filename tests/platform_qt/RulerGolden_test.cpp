@@ -1,15 +1,13 @@
 // The ruler painted through Qt, compared with pictures kept under
-// tests/data/golden. Fonts differ slightly between machines, so pictures are
-// compared with a tolerance; QB_UPDATE_GOLDEN=1 writes them anew.
+// tests/data/golden.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QImage>
-#include <cstdlib>
 #include <string>
 
 #include "CRuler.h"
 #include "CalendarSettings.h"
+#include "GoldenImage.h"
 #include "HolidayCache.h"
 #include "ImageRenderer.h"
 #include "RulerUnit.h"
@@ -18,48 +16,9 @@
 namespace qb {
 namespace {
 
-// A channel may differ by this much before a pixel counts as different.
-constexpr int kChannelTolerance = 48;
-constexpr double kRequiredShare = 0.99;
-
-QString GoldenPath(const char* name) {
-    return QDir(QStringLiteral(QB_TEST_DATA_DIR "/golden")).filePath(QString::fromUtf8(name));
-}
-
-double ShareOfMatchingPixels(const QImage& actual, const QImage& expected) {
-    if (actual.size() != expected.size()) {
-        return 0.0;
-    }
-    long matching = 0;
-    for (int y = 0; y < actual.height(); ++y) {
-        for (int x = 0; x < actual.width(); ++x) {
-            const QRgb a = actual.pixel(x, y);
-            const QRgb e = expected.pixel(x, y);
-            if (std::abs(qRed(a) - qRed(e)) <= kChannelTolerance &&
-                std::abs(qGreen(a) - qGreen(e)) <= kChannelTolerance &&
-                std::abs(qBlue(a) - qBlue(e)) <= kChannelTolerance) {
-                ++matching;
-            }
-        }
-    }
-    return static_cast<double>(matching) / (static_cast<double>(actual.width()) * actual.height());
-}
-
-void ExpectMatchesGolden(const QImage& actual, const char* name) {
-    ASSERT_FALSE(actual.isNull());
-    const QString path = GoldenPath(name);
-    if (qEnvironmentVariableIntValue("QB_UPDATE_GOLDEN") == 1) {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        ASSERT_TRUE(actual.save(path, "PNG")) << path.toStdString();
-        GTEST_SKIP() << "wrote " << path.toStdString();
-    }
-    const QImage expected(path);
-    ASSERT_FALSE(expected.isNull())
-        << "missing " << path.toStdString() << "; run with QB_UPDATE_GOLDEN=1 to write it";
-    EXPECT_GE(ShareOfMatchingPixels(actual.convertToFormat(QImage::Format_RGB32),
-                                    expected.convertToFormat(QImage::Format_RGB32)),
-              kRequiredShare);
-}
+using golden::ExpectMatchesGolden;
+using golden::kRequiredShare;
+using golden::ShareOfMatchingPixels;
 
 struct RulerPicture {
     CalendarSettings settings;

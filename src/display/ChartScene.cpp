@@ -1,0 +1,282 @@
+#include "ChartScene.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "CDisplayModel.h"
+#include "CGuiRow.h"
+#include "CGuiSchedule.h"
+#include "CProject.h"
+#include "CRuler.h"
+#include "CalendarSettings.h"
+#include "ChartHint.h"
+#include "ChartPainter.h"
+#include "ChartView.h"
+#include "DisplaySettings.h"
+#include "GuiDrawArgs.h"
+#include "GuiLayoutArgs.h"
+#include "HolidayCache.h"
+#include "IDrawContext.h"
+#include "OffsetDrawContext.h"
+#include "RowIcons.h"
+#include "RowPanePainter.h"
+#include "SystemHolidays.h"
+
+namespace qb {
+
+namespace {
+
+constexpr DrawColour kPaper = 0xFFFFFF;
+
+DrawPen ToDrawPen(const CPenInfo& pen) {
+    return DrawPen{pen.GetStyle(), pen.GetWidth(), pen.GetColour()};
+}
+
+bool IsSet(const COleDateTime& day) {
+    return day.IsValid() && day.GetDays() != 0.0;
+}
+
+// The status bar and tip show one line where the chart's text breaks two.
+std::string OneLine(std::string_view text) {
+    std::string line;
+    line.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            line += ' ';
+            ++i;
+        } else {
+            line += text[i];
+        }
+    }
+    return line;
+}
+
+}  // namespace
+
+ChartScene::ChartScene()
+    : calendar_(std::make_unique<CalendarSettings>()),
+      holidays_(std::make_unique<HolidayCache>(*calendar_)),
+      ruler_(std::make_unique<CRuler>(*calendar_, holidays_.get())),
+      display_(std::make_unique<DisplaySettings>()),
+      model_(std::make_unique<CDisplayModel>()) {
+    holidays_->SetSystemRules(SystemHolidays::BuiltInRules());
+}
+
+ChartScene::~ChartScene() = default;
+
+void ChartScene::Open(CProject& project) {
+    project_ = &project;
+    holidays_->SetProjectRules(&project.GetHolidays(), project.IsUseSystemHolidays());
+    ruler_->Invalidate();
+    model_->Rebuild(project);
+    top_ = 0;
+    Relayout();
+}
+
+void ChartScene::Close() {
+    model_->Clear();
+    holidays_->SetProjectRules(nullptr, true);
+    project_ = nullptr;
+    top_ = 0;
+}
+
+void ChartScene::SetRulerSetting(int setting) {
+    if (project_ == nullptr)
+        return;
+    ruler_->ApplyProject(*project_, setting);
+}
+
+void ChartScene::SetSize(int width, int height) {
+    width_ = std::max(0, width);
+    height_ = std::max(0, height);
+    ruler_->SetWidth(ChartWidth());
+    SetTop(top_);
+}
+
+void ChartScene::SetPeriod(const COleDateTime& from, const COleDateTime& to, double scale) {
+    const COleDateTime origin = from.DatePart();
+    COleDateTime end = std::max(to.DatePart(), origin);
+    if (scale <= 0.0) {
+        ruler_->SetView(ChartWidth(), origin, end);
+        scale = ruler_->GetScale();
+    }
+    // The span must stay below what the ruler builds; the rest is cut off.
+    const int maxDays = std::max(1, static_cast<int>(std::floor(CRuler::kMaxSpan / scale)) - 1);
+    if (end > origin.AddDays(maxDays - 1))
+        end = origin.AddDays(maxDays - 1);
+    ruler_->SetOrigin(origin);
+    ruler_->SetScale(scale);
+    ruler_->SetEnd(end);
+    ruler_->SetWidth(ChartWidth());
+    ruler_->SetScrollPosition(0);
+    ruler_->Rebuild();
+    Relayout();
+}
+
+bool ChartScene::DefaultPeriod(COleDateTime& from, COleDateTime& to) const {
+    if (project_ == nullptr)
+        return false;
+    // The zero date stands for "not set" in the data.
+    COleDateTime first;
+    COleDateTime last;
+    const auto& schedules = model_->GetSchedules();
+    for (std::size_t i = 0; i < schedules.Size(); ++i) {
+        const ScheduleFields& fields = schedules.At(i)->GetFields();
+        for (const COleDateTime& day : {fields.startDate, fields.endDate}) {
+            if (!IsSet(day))
+                continue;
+            if (!IsSet(first) || day.DatePart() < first)
+                first = day.DatePart();
+            if (!IsSet(last) || day.DatePart() > last)
+                last = day.DatePart();
+        }
+    }
+    const COleDateTime& start = project_->GetDisplayStartDate();
+    const COleDateTime& end = project_->GetDisplayEndDate();
+    from = IsSet(start) ? start.DatePart() : first;
+    to = IsSet(end) ? end.DatePart() : last;
+    if (!IsSet(from) && !IsSet(to))
+        return false;
+    if (!IsSet(from))
+        from = to;
+    if (!IsSet(to) || to < from)
+        to = std::max(from, last);
+    return true;
+}
+
+void ChartScene::SetLeft(int left) {
+    ruler_->SetScrollPosition(std::max(0, left));
+}
+
+void ChartScene::SetTop(int top) {
+    top_ = VerticalScroll::Compute(TotalHeight(), ChartHeight(), std::max(0, top)).position;
+}
+
+int ChartScene::HeaderWidth() const {
+    if (project_ != nullptr && project_->GetRowViewWidth() > 0)
+        return project_->GetRowViewWidth();
+    return kDefaultHeaderWidth;
+}
+
+int ChartScene::ChartWidth() const {
+    return std::max(0, width_ - HeaderWidth());
+}
+
+int ChartScene::ChartHeight() const {
+    return std::max(0, height_ - CRuler::kHeight);
+}
+
+int ChartScene::TotalHeight() const {
+    return model_->IsBuilt() ? model_->TotalHeight() : 0;
+}
+
+VerticalScroll ChartScene::ScrollRange() const {
+    return VerticalScroll::Compute(TotalHeight(), ChartHeight(), top_);
+}
+
+void ChartScene::Relayout() {
+    if (project_ == nullptr)
+        return;
+    GuiLayoutArgs args;
+    args.ruler = ruler_.get();
+    args.settings = display_.get();
+    args.headerWidth = HeaderWidth();
+    args.summaryMode = display_->summary;
+    args.showTotal = display_->showTotal;
+    model_->Layout(args);
+    SetTop(top_);
+}
+
+void ChartScene::PaintRowHeader(IDrawContext& dc) {
+    dc.FillRect(DrawRect{0, 0, HeaderWidth(), ChartHeight()}, kPaper);
+    if (project_ == nullptr)
+        return;
+    OffsetDrawContext rows(dc, DrawPoint{0, top_});
+    GuiDrawArgs args;
+    args.model = model_.get();
+    args.ruler = ruler_.get();
+    args.settings = display_.get();
+    args.visible = DrawRect{0, top_, HeaderWidth(), top_ + ChartHeight()};
+    args.summaryMode = display_->summary;
+    RowPanePainter::Paint(rows, *model_, args);
+}
+
+void ChartScene::PaintRuler(IDrawContext& dc) {
+    dc.FillRect(DrawRect{0, 0, ChartWidth(), CRuler::kHeight}, kPaper);
+    if (project_ != nullptr)
+        ruler_->Paint(dc, today_);
+}
+
+void ChartScene::PaintChart(IDrawContext& dc) {
+    ChartView view;
+    view.ruler = ruler_.get();
+    view.settings = display_.get();
+    view.holidays = holidays_.get();
+    view.scroll = DrawPoint{ruler_->GetScrollPosition(), top_};
+    view.width = ChartWidth();
+    view.height = ChartHeight();
+    view.today = today_;
+    view.summaryMode = display_->summary;
+    view.showLightning = showLightning_;
+    view.lightningDate = today_;
+    if (project_ != nullptr) {
+        view.upperGridPen = ToDrawPen(project_->GetVertLineLCode());
+        view.lowerGridPen = ToDrawPen(project_->GetVertLineSCode());
+    }
+    ChartPainter::Paint(dc, project_ != nullptr ? model_.get() : nullptr, view);
+}
+
+void ChartScene::PaintAll(IDrawContext& dc) {
+    const int header = HeaderWidth();
+    dc.FillRect(DrawRect{0, 0, width_, height_}, kPaper);
+    const auto paintPane = [&dc](DrawPoint at, DrawSize size, auto&& paint) {
+        dc.SaveState();
+        OffsetDrawContext pane(dc, DrawPoint{-at.x, -at.y});
+        pane.IntersectClip(DrawRect{0, 0, size.width, size.height});
+        paint(pane);
+        dc.RestoreState();
+    };
+    paintPane(DrawPoint{header, 0}, DrawSize{ChartWidth(), CRuler::kHeight},
+              [this](IDrawContext& pane) { PaintRuler(pane); });
+    paintPane(DrawPoint{0, CRuler::kHeight}, DrawSize{header, ChartHeight()},
+              [this](IDrawContext& pane) { PaintRowHeader(pane); });
+    paintPane(DrawPoint{header, CRuler::kHeight}, DrawSize{ChartWidth(), ChartHeight()},
+              [this](IDrawContext& pane) { PaintChart(pane); });
+    dc.SetPen(DrawPen{kPenSolid, 1, kPaneLineColour});
+    dc.DrawLine(DrawPoint{header - 1, 0}, DrawPoint{header - 1, height_});
+    dc.DrawLine(DrawPoint{0, CRuler::kHeight - 1}, DrawPoint{width_, CRuler::kHeight - 1});
+}
+
+std::string ChartScene::HintAt(DrawPoint point) const {
+    ChartHint::Input input;
+    input.model = project_ != nullptr ? model_.get() : nullptr;
+    input.ruler = ruler_.get();
+    input.inClient =
+        point.x >= 0 && point.y >= 0 && point.x < ChartWidth() && point.y < ChartHeight();
+    input.chartPoint = DrawPoint{point.x + ruler_->GetScrollPosition(), point.y + top_};
+    input.summaryMode = display_->summary;
+    return OneLine(ChartHint::Text(input));
+}
+
+// The icon sits 3 pixels in and 5 down; the whole icon space before the
+// caption takes the click, which is easier to hit than the 9-pixel box.
+bool ChartScene::ClickRowHeader(DrawPoint point) {
+    if (project_ == nullptr)
+        return false;
+    const DrawPoint chart{point.x, point.y + top_};
+    CGuiRow* row = model_->HitTestRow(chart);
+    if (row == nullptr || !model_->CanFold(row->GetObjectId()))
+        return false;
+    const GuiRect rect = row->GetRect();
+    const int indent = model_->GetRenban() != 3 ? row->GetLevel() * model_->GetIndent() : 0;
+    const int left = rect.left + indent;
+    const int top = rect.top;
+    if (chart.x < left || chart.x >= left + CGuiRow::kIconSpace || chart.y < top ||
+        chart.y >= top + 5 + RowIcons::kFoldSize + 3)
+        return false;
+    model_->ToggleFold(row->GetObjectId());
+    Relayout();
+    return true;
+}
+
+}  // namespace qb

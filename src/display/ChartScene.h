@@ -1,0 +1,97 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "COleDateTime.h"
+#include "DrawTypes.h"
+#include "VerticalScroll.h"
+
+namespace qb {
+
+class CDisplayModel;
+class CProject;
+class CRuler;
+class CalendarSettings;
+class DisplaySettings;
+class HolidayCache;
+class IDrawContext;
+
+// One open project as the chart window shows it: the row-header pane on the
+// left, the ruler over the chart, the chart. The window and the picture
+// output both go through it, so that they share one layout. Coordinates
+// given to it are pane pixels; it adds the scroll positions itself.
+class ChartScene {
+public:
+    // Used when the project stores no width of its own.
+    static constexpr int kDefaultHeaderWidth = 200;
+    static constexpr DrawColour kPaneLineColour = 0x808080;
+
+    ChartScene();
+    ~ChartScene();
+    ChartScene(const ChartScene&) = delete;
+    ChartScene& operator=(const ChartScene&) = delete;
+
+    // The project must outlive the scene or the next Open or Close.
+    void Open(CProject& project);
+    void Close();
+    bool IsOpen() const { return project_ != nullptr; }
+
+    // Ruler setting 1 to 3: the day, month and year charts.
+    void SetRulerSetting(int setting);
+    // The whole view: row header and chart side by side, ruler over the chart.
+    void SetSize(int width, int height);
+    // The days from..to at scale pixels per day; a scale of 0 fits them into
+    // the chart's width. The span stays within what the ruler can build.
+    void SetPeriod(const COleDateTime& from, const COleDateTime& to, double scale);
+    // The project's display period, else the span of its schedules.
+    bool DefaultPeriod(COleDateTime& from, COleDateTime& to) const;
+    // Horizontal scroll: pixels from the ruler's origin to the chart's left edge.
+    void SetLeft(int left);
+    // Vertical scroll, held to the scroll bar's rule.
+    void SetTop(int top);
+    int GetTop() const { return top_; }
+    void SetToday(const COleDateTime& today) { today_ = today; }
+    void SetShowLightning(bool show) { showLightning_ = show; }
+
+    int HeaderWidth() const;
+    int ChartWidth() const;
+    int ChartHeight() const;
+    int TotalHeight() const;
+    // Range, page and position of the vertical scroll bar.
+    VerticalScroll ScrollRange() const;
+
+    // Each pane paints at its own origin.
+    void PaintRowHeader(IDrawContext& dc);
+    void PaintRuler(IDrawContext& dc);
+    void PaintChart(IDrawContext& dc);
+    // All panes in one picture of SetSize's size.
+    void PaintAll(IDrawContext& dc);
+
+    // Status and tip text for a point of the chart pane.
+    std::string HintAt(DrawPoint point) const;
+    // A press in the row-header pane; true when it folded or unfolded a row.
+    bool ClickRowHeader(DrawPoint point);
+
+    CRuler& GetRuler() { return *ruler_; }
+    const CRuler& GetRuler() const { return *ruler_; }
+    CDisplayModel& GetModel() { return *model_; }
+    DisplaySettings& GetDisplaySettings() { return *display_; }
+
+private:
+    void Relayout();
+
+    std::unique_ptr<CalendarSettings> calendar_;
+    std::unique_ptr<HolidayCache> holidays_;
+    std::unique_ptr<CRuler> ruler_;
+    std::unique_ptr<DisplaySettings> display_;
+    std::unique_ptr<CDisplayModel> model_;
+    CProject* project_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+    int top_ = 0;
+    COleDateTime today_;
+    bool showLightning_ = false;
+};
+
+}  // namespace qb

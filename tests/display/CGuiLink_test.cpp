@@ -1,0 +1,203 @@
+#include "CGuiLink.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "CDisplayModel.h"
+#include "CLink.h"
+#include "CLinkArray.h"
+#include "CProject.h"
+#include "CRow.h"
+#include "CRowArray.h"
+#include "CRuler.h"
+#include "CSchedule.h"
+#include "CScheduleArray.h"
+#include "CalendarSettings.h"
+#include "GuiDrawArgs.h"
+#include "LinkRoute.h"
+#include "RecordingDrawContext.h"
+
+namespace qb {
+namespace {
+
+using Op = RecordingDrawContext::Op;
+
+COleDateTime Day(int day) {
+    return COleDateTime(2024, 1, day, 0, 0, 0);
+}
+
+// Two rows of 40 pixels on 10 pixels a day from 1 January 2024. Bar 10 spans
+// x 20..49, y 15..25 on the first row; bar 11 spans x 90..119, y 55..65 on
+// the second.
+class CGuiLinkTest : public ::testing::Test {
+protected:
+    CGuiLinkTest() : ruler_(calendar_) {
+        ruler_.SetView(310, Day(1), Day(31));
+        for (int id : {1, 2}) {
+            auto row = std::make_unique<CRow>(id);
+            row->SetHeight(40);
+            project_.GetRows().Add(std::move(row));
+        }
+        AddBar(10, 1, 3, 5);
+        AddBar(11, 2, 10, 12);
+    }
+
+    CSchedule& AddBar(std::int32_t id, std::int32_t rowId, int startDay, int endDay) {
+        auto schedule = std::make_unique<CSchedule>(id);
+        schedule->SetRowObjectId(rowId);
+        schedule->SetSubType(1);
+        schedule->SetHeight(10);
+        schedule->SetYOffset(15);
+        schedule->SetStartDate(Day(startDay));
+        schedule->SetEndDate(Day(endDay));
+        schedule->SetEndOffset(10000);
+        CSchedule& raw = *schedule;
+        project_.GetSchedules().Add(std::move(schedule));
+        return raw;
+    }
+
+    CLink& AddLink(int fromHorz, int toHorz, int toEndStyle = 0) {
+        auto link = std::make_unique<CLink>(20);
+        link->SetFromId(10);
+        link->SetToId(11);
+        link->SetFromHorzPosition(fromHorz);
+        link->SetToHorzPosition(toHorz);
+        link->SetToEndStyle(toEndStyle);
+        link->SetLinePen(CPenInfo(0, 2, 0x0000FF));
+        CLink& raw = *link;
+        project_.GetLinks().Add(std::move(link));
+        return raw;
+    }
+
+    CGuiLink& LaidOut() {
+        model_.Rebuild(project_);
+        GuiLayoutArgs args;
+        args.ruler = &ruler_;
+        model_.Layout(args);
+        return *model_.GetLinks().At(0);
+    }
+
+    GuiDrawArgs DrawArgs(int left, int right) const {
+        GuiDrawArgs args;
+        args.model = &model_;
+        args.ruler = &ruler_;
+        args.visible = DrawRect{left, 0, right, 200};
+        return args;
+    }
+
+    CalendarSettings calendar_;
+    CRuler ruler_;
+    CProject project_;
+    CDisplayModel model_;
+};
+
+TEST_F(CGuiLinkTest, EndsAnchoredLeftOrRightGetTenPixelStubsAndGrabAreas) {
+    AddLink(2, 0);
+    const CGuiLink& link = LaidOut();
+    EXPECT_EQ(link.FromPoint(), (DrawPoint{49, 20}));
+    EXPECT_EQ(link.FromStub(), (DrawPoint{59, 20}));
+    EXPECT_EQ(link.ToStub(), (DrawPoint{80, 60}));
+    EXPECT_EQ(link.ToPoint(), (DrawPoint{90, 60}));
+    EXPECT_EQ(link.FromStubHit(), (DrawRect{49, 15, 59, 25}));
+    EXPECT_EQ(link.ToStubHit(), (DrawRect{80, 55, 90, 65}));
+    EXPECT_EQ(link.GetRect(), (GuiRect{49, 20, 90, 60}));
+    EXPECT_TRUE(link.IsVisible());
+}
+
+TEST_F(CGuiLinkTest, CentredEndHasNoStubAndItsArrowFollowsTheMainSegment) {
+    AddLink(2, 1, 2);
+    CGuiLink& link = LaidOut();
+    EXPECT_EQ(link.ToStub(), (DrawPoint{104, 60}));
+    EXPECT_EQ(link.ToStub(), link.ToPoint());
+
+    RecordingDrawContext dc;
+    link.Draw(dc, DrawArgs(0, 310));
+    const auto polygons = dc.RecordsOf(Op::polygon);
+    ASSERT_EQ(polygons.size(), 1u);
+    const auto& p = polygons[0].points;
+    ASSERT_EQ(p.size(), 3u);
+    EXPECT_EQ(p[1], (DrawPoint{104, 60}));
+    // The arrow's base lies back along the segment from (59, 20) to (104, 60).
+    const double baseX = (p[0].x + p[2].x) / 2.0 - 104;
+    const double baseY = (p[0].y + p[2].y) / 2.0 - 60;
+    EXPECT_LT(baseX * 45 + baseY * 40, 0.0);
+    EXPECT_NEAR(baseX * 40 - baseY * 45, 0.0, 60.0);
+}
+
+TEST_F(CGuiLinkTest, AnchoredLeftEndDrawsItsArrowHorizontallyIntoTheAnchor) {
+    AddLink(2, 0, 2);
+    CGuiLink& link = LaidOut();
+    RecordingDrawContext dc;
+    link.Draw(dc, DrawArgs(0, 310));
+    const auto polygons = dc.RecordsOf(Op::polygon);
+    ASSERT_EQ(polygons.size(), 1u);
+    const auto& p = polygons[0].points;
+    EXPECT_EQ(p[1], (DrawPoint{90, 60}));
+    EXPECT_EQ(p[0].x, p[2].x);
+    EXPECT_LT(p[0].x, 90);
+    EXPECT_EQ(polygons[0].state.brush, DrawBrush::Solid(0x0000FF));
+}
+
+TEST_F(CGuiLinkTest, LinkToDeletedScheduleIsNeitherDrawnNorHit) {
+    AddLink(2, 0);
+    project_.GetSchedules().At(1)->SetDeleted(true);
+    CGuiLink& link = LaidOut();
+    EXPECT_FALSE(link.IsVisible());
+    EXPECT_FALSE(link.HitTest(DrawPoint{55, 20}));
+    RecordingDrawContext dc;
+    link.Draw(dc, DrawArgs(0, 310));
+    EXPECT_TRUE(dc.Records().empty());
+}
+
+TEST_F(CGuiLinkTest, HitTestTakesStubsAndPointsNearTheMainSegment) {
+    AddLink(2, 0);
+    const CGuiLink& link = LaidOut();
+    EXPECT_TRUE(link.HitTest(DrawPoint{55, 24}));   // from stub
+    EXPECT_TRUE(link.HitTest(DrawPoint{85, 56}));   // to stub
+    EXPECT_TRUE(link.HitTest(DrawPoint{73, 39}));   // 3 px off the diagonal
+    EXPECT_FALSE(link.HitTest(DrawPoint{74, 38}));  // 4.5 px off
+    EXPECT_FALSE(link.HitTest(DrawPoint{95, 70}));  // beyond both
+}
+
+TEST_F(CGuiLinkTest, MainSegmentIsClippedToTheVisibleRangeAndFarEndsAreSkipped) {
+    AddLink(2, 0, 1);
+    CGuiLink& link = LaidOut();
+    RecordingDrawContext dc;
+    link.Draw(dc, DrawArgs(75, 100));
+    const auto lines = dc.RecordsOf(Op::line);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0].points[0], (DrawPoint{75, 50}));
+    EXPECT_EQ(lines[0].points[1], (DrawPoint{80, 60}));
+    // Only the to end, at x 80..90, is near enough to be drawn.
+    for (const auto& line : lines)
+        EXPECT_GE(line.points[0].x, 75);
+    EXPECT_EQ(dc.RecordsOf(Op::polygon).size(), 1u);
+}
+
+TEST(LinkRoute, HorizontalAndVerticalSegmentsAreGrabbedByTheirOwnRules) {
+    EXPECT_TRUE(LinkRoute::HitsSegment(DrawPoint{10, 3}, DrawPoint{0, 0}, DrawPoint{20, 0}));
+    EXPECT_FALSE(LinkRoute::HitsSegment(DrawPoint{21, 0}, DrawPoint{0, 0}, DrawPoint{20, 0}));
+    EXPECT_TRUE(LinkRoute::HitsSegment(DrawPoint{0, 0}, DrawPoint{0, 0}, DrawPoint{0, 0}));
+    EXPECT_TRUE(LinkRoute::HitsSegment(DrawPoint{1, 20}, DrawPoint{0, 0}, DrawPoint{0, 20}));
+    EXPECT_FALSE(LinkRoute::HitsSegment(DrawPoint{0, 21}, DrawPoint{0, 0}, DrawPoint{0, 20}));
+    EXPECT_LT(LinkRoute::SegmentDistance(DrawPoint{-1, 0}, DrawPoint{0, 0}, DrawPoint{9, 9}), 0);
+}
+
+TEST(LinkRoute, ClippingKeepsTheDirectionAndDropsSegmentsOutsideTheRange) {
+    DrawPoint a{100, 0};
+    DrawPoint b{-100, 200};
+    ASSERT_TRUE(LinkRoute::ClipToX(a, b, 0, 50));
+    EXPECT_EQ(a, (DrawPoint{50, 50}));
+    EXPECT_EQ(b, (DrawPoint{0, 100}));
+    DrawPoint c{60, 0};
+    DrawPoint d{70, 9};
+    EXPECT_FALSE(LinkRoute::ClipToX(c, d, 0, 50));
+    DrawPoint far1{-2000000000, 0};
+    DrawPoint far2{2000000000, 10};
+    ASSERT_TRUE(LinkRoute::ClipToX(far1, far2, 0, 10));
+    EXPECT_EQ(far1, (DrawPoint{0, 5}));
+}
+
+}  // namespace
+}  // namespace qb

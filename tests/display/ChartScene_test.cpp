@@ -1,0 +1,89 @@
+#include "ChartScene.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "CDisplayModel.h"
+#include "CRuler.h"
+#include "ChartHint.h"
+#include "RecordingDrawContext.h"
+#include "RowTreeBuilder.h"
+
+namespace qb {
+namespace {
+
+using Op = RecordingDrawContext::Op;
+
+// P (with children P1 and P2) and Q, in a 600 x 140 view: 100 chart pixels high.
+class ChartSceneTest : public ::testing::Test {
+protected:
+    ChartSceneTest() {
+        CRow& p = tree.Add("P", 30, 60);
+        pId = p.GetObjectId();
+        tree.Child(p, "P1", 20);
+        tree.Child(p, "P2", 20);
+        tree.Add("Q", 40);
+        tree.Project().SetRowViewWidth(160);
+        scene.Open(tree.Project());
+        scene.SetSize(600, 140);
+        scene.SetPeriod(COleDateTime(2024, 4, 1, 0, 0, 0), COleDateTime(2024, 4, 30, 0, 0, 0), 0.0);
+    }
+
+    RowTreeBuilder tree;
+    ChartScene scene;
+    std::int32_t pId = 0;
+};
+
+TEST_F(ChartSceneTest, PanesShareTheProjectsRowHeaderWidthAndTheRulerHeight) {
+    EXPECT_EQ(scene.HeaderWidth(), 160);
+    EXPECT_EQ(scene.ChartWidth(), 440);
+    EXPECT_EQ(scene.ChartHeight(), 100);
+    EXPECT_EQ(scene.GetRuler().GetWidth(), 440);
+}
+
+TEST_F(ChartSceneTest, AClickOnAFoldIconFoldsAndUnfoldsTheRow) {
+    const int expanded = scene.TotalHeight();
+    EXPECT_FALSE(scene.ClickRowHeader(DrawPoint{40, 9})) << "beside the icon";
+    ASSERT_TRUE(scene.ClickRowHeader(DrawPoint{7, 9}));
+    EXPECT_TRUE(scene.GetModel().IsFoldedId(pId));
+    EXPECT_LT(scene.TotalHeight(), expanded);
+    ASSERT_TRUE(scene.ClickRowHeader(DrawPoint{7, 9}));
+    EXPECT_EQ(scene.TotalHeight(), expanded);
+}
+
+TEST_F(ChartSceneTest, TheVerticalPositionStopsWhereTheContentEndsAtThePageBottom) {
+    scene.SetTop(1000);
+    EXPECT_EQ(scene.GetTop(), std::max(0, scene.TotalHeight() + 100 - 100));
+    const VerticalScroll range = scene.ScrollRange();
+    EXPECT_EQ(range.maximum, scene.TotalHeight() + 100);
+    EXPECT_EQ(range.page, 100);
+}
+
+TEST_F(ChartSceneTest, TheHintAddsTheScrollPositionToThePanePoint) {
+    EXPECT_EQ(scene.HintAt(DrawPoint{10, scene.TotalHeight() + 5}), ChartHint::kNoRow);
+    EXPECT_EQ(scene.HintAt(DrawPoint{10, 5}).rfind(ChartHint::kPosition, 0), 0u);
+    EXPECT_TRUE(scene.HintAt(DrawPoint{-1, 5}).empty());
+}
+
+TEST_F(ChartSceneTest, ThePictureHoldsRowCaptionsAndRulerLabels) {
+    RecordingDrawContext dc;
+    scene.PaintAll(dc);
+    std::vector<std::string> texts;
+    for (const auto& record : dc.RecordsOf(Op::text))
+        texts.push_back(record.text);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Q"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "15"), texts.end()) << "a day label";
+}
+
+TEST(ChartScene, WithoutAProjectTheChartShowsTheNoDataBox) {
+    ChartScene scene;
+    scene.SetSize(600, 200);
+    RecordingDrawContext dc;
+    scene.PaintChart(dc);
+    EXPECT_FALSE(dc.RecordsOf(Op::text).empty());
+    EXPECT_EQ(scene.HintAt(DrawPoint{10, 10}).rfind("表示するデータがありません。", 0), 0u);
+}
+
+}  // namespace
+}  // namespace qb
