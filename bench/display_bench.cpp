@@ -4,9 +4,14 @@
 
 #include <map>
 #include <memory>
+#include <unordered_map>
 
 #include "CDisplayModel.h"
+#include "CLink.h"
+#include "CLinkArray.h"
 #include "CRuler.h"
+#include "CSchedule.h"
+#include "CScheduleArray.h"
 #include "CalendarSettings.h"
 #include "ChartPainter.h"
 #include "DisplaySettings.h"
@@ -65,10 +70,49 @@ CProject& CachedProject(int schedules) {
     return *project;
 }
 
+// The generator links schedules anywhere in the project, so the number of
+// links crossing any one view grows with the project: a million schedules
+// put several times more links into the same view than a hundred thousand.
+// To compare like with like, painting uses a project whose links (as many,
+// schedules / 5) join each schedule to the one before it on the same row, as
+// links in a real schedule join nearby work.
+CProject& CachedNearLinkProject(int schedules) {
+    static std::map<int, std::unique_ptr<CProject>> projects;
+    auto& project = projects[schedules];
+    if (project)
+        return *project;
+    ProjectGenerator::Options options;
+    options.schedules = schedules;
+    options.rows = schedules / 10;
+    options.memos = schedules / 50;
+    project = ProjectGenerator::Generate(options);
+    std::unordered_map<std::int32_t, std::int32_t> lastOnRow;
+    const int wanted = schedules / 5;
+    int made = 0;
+    int serial = 0;
+    project->GetSchedules().ForEach([&](CSchedule& schedule) {
+        auto [last, first] = lastOnRow.try_emplace(schedule.GetRowObjectId(), 0);
+        if (!first && serial++ % 4 == 0 && made < wanted) {
+            auto link = std::make_unique<CLink>(project->NewObjectId());
+            link->SetFromId(last->second);
+            link->SetToId(schedule.GetObjectId());
+            link->SetFromHorzPosition(2);
+            link->SetToHorzPosition(0);
+            link->SetToEndStyle(1);
+            project->GetLinks().Add(std::move(link));
+            ++made;
+        }
+        last->second = schedule.GetObjectId();
+    });
+    return *project;
+}
+
 // Three months over 1920 pixels, as a chart window shows them.
 struct ChartRuler {
-    ChartRuler() {
-        ruler.SetView(1920, COleDateTime(2024, 1, 1, 0, 0, 0), COleDateTime(2024, 3, 31, 0, 0, 0));
+    ChartRuler() : ChartRuler(COleDateTime(2024, 1, 1, 0, 0, 0)) {}
+    // The three months from first.
+    explicit ChartRuler(const COleDateTime& first) {
+        ruler.SetView(1920, first, first.AddDays(90));
         ruler.SetUnits(CRuler::Band::upper, kRulerMonth, 0);
         ruler.SetUnits(CRuler::Band::lower, kRulerDay, 0);
         ruler.Rebuild();
@@ -113,10 +157,12 @@ void BM_RebuildAndLayout(benchmark::State& state) {
 }
 BENCHMARK(BM_RebuildAndLayout)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-// A 1920x1080 view scrolled to the middle of the chart.
+// A 1920x1080 view scrolled to the middle of the chart, in the project's
+// first year (the generated schedules start on 1 April 2024), so that it
+// shows schedules, memos and links and not only the rows.
 void BM_PaintView(benchmark::State& state) {
-    CProject& project = CachedProject(static_cast<int>(state.range(0)));
-    ChartRuler chart;
+    CProject& project = CachedNearLinkProject(static_cast<int>(state.range(0)));
+    ChartRuler chart(COleDateTime(2024, 10, 1, 0, 0, 0));
     CDisplayModel model;
     model.Rebuild(project);
     model.Layout(LayoutArgs(chart.ruler));
@@ -132,10 +178,18 @@ void BM_PaintView(benchmark::State& state) {
     GuiDrawArgs rowArgs;
     rowArgs.model = &model;
     rowArgs.visible = DrawRect{0, view.scroll.y, 240, view.scroll.y + view.height};
+    const DrawRect chartArea{0, view.scroll.y, view.width, view.scroll.y + view.height};
     for (auto _ : state) {
         ChartPainter::Paint(dc, &model, view);
         RowPanePainter::Paint(dc, model, rowArgs);
     }
+    // Like with like: the views of both sizes should hold about as many objects.
+    int objects = 0;
+    auto count = [&objects](CGuiObject&) { ++objects; };
+    model.ScheduleIndex().ForEachOverlapping(chartArea, 0, count);
+    model.MemoIndex().ForEachOverlapping(chartArea, 0, count);
+    model.LinkIndex().ForEachOverlapping(chartArea, 0, count);
+    state.counters["objects"] = objects;
     state.counters["calls"] =
         static_cast<double>(dc.calls) / static_cast<double>(state.iterations());
 }

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
@@ -16,6 +17,7 @@
 
 #include "CProject.h"
 #include "CProjectFile.h"
+#include "HorizontalScroll.h"
 #include "VerticalScroll.h"
 
 namespace qb {
@@ -27,6 +29,8 @@ constexpr double kTabScales[] = {0.0, 20.0, 4.0, 0.5};
 // Days shown before today when the project sets no display period.
 constexpr int kDaysBeforeToday = 7;
 constexpr int kRulerSettings[] = {0, 1, 2, 3};
+// Pixels moved by the arrows of the horizontal scroll bar.
+constexpr int kHorizontalLineStep = 20;
 
 QString ProgramName() {
     return QStringLiteral("Quellbrandiren");
@@ -102,15 +106,29 @@ QWidget* MainWindow::BuildChartPage() {
     rulerPane_->SetPainter([this](IDrawContext& dc, const QRect&) { scene_.PaintRuler(dc); });
     rowHeader_->SetPainter([this](IDrawContext& dc, const QRect&) { scene_.PaintRowHeader(dc); });
     rowHeader_->SetPressHandler([this](QPoint point) { PressRowHeader(point); });
+    rowHeader_->SetHintSource([this](QPoint point) {
+        return scene_.RowHeaderHintAt(DrawPoint{point.x(), point.y()});
+    });
     chart_->SetPainter([this](IDrawContext& dc, const QRect& area) { PaintChart(dc, area); });
     chart_->installEventFilter(this);
     chart_->SetHintSource([this](QPoint point) {
         return scene_.HintAt(DrawPoint{point.x(), point.y()});
     });
     connect(chart_, &PaneWidget::HintChanged, this, &MainWindow::ShowHint);
+    for (PaneWidget* pane : {rowHeader_, rulerPane_, chart_})
+        pane->SetWheelHandler([this](QPoint angle, bool shift) { Wheel(angle, shift); });
+    horizontal_->setSingleStep(kHorizontalLineStep);
+    connect(horizontal_, &QScrollBar::actionTriggered, this, &MainWindow::StepHorizontally);
     connect(horizontal_, &QScrollBar::valueChanged, this, &MainWindow::ScrollHorizontally);
     connect(vertical_, &QScrollBar::valueChanged, this, &MainWindow::ScrollVertically);
     return page;
+}
+
+void MainWindow::LoadSettings(const ISettingsStore& store) {
+    scene_.LoadSettings(store);
+    rulerPane_->update();
+    chart_->update();
+    rowHeader_->update();
 }
 
 bool MainWindow::OpenDocument(const QString& path) {
@@ -193,7 +211,6 @@ void MainWindow::ApplyView() {
             to = from;
         }
         scene_.SetPeriod(from, to, kTabScales[tab]);
-        horizontal_->setValue(0);
     }
     UpdateScrollRanges();
     rulerPane_->update();
@@ -207,10 +224,14 @@ void MainWindow::UpdateScrollRanges() {
         vertical_->setRange(0, 0);
         return;
     }
-    const int span = static_cast<int>(scene_.GetRuler().SpanPixels());
-    horizontal_->setRange(0, std::max(0, span - chart_->width()));
-    horizontal_->setPageStep(std::max(1, chart_->width()));
+    // The scene already holds the positions the bars show.
+    const QSignalBlocker blockHorizontal(horizontal_);
+    const QSignalBlocker blockVertical(vertical_);
     // Qt's maximum is the last position, the range's end less one page.
+    const HorizontalScroll across = scene_.HorizontalRange();
+    horizontal_->setRange(0, std::max({0, across.maximum - across.page, across.position}));
+    horizontal_->setPageStep(std::max(1, across.page));
+    horizontal_->setValue(across.position);
     const VerticalScroll scroll = scene_.ScrollRange();
     vertical_->setRange(0, std::max(0, scroll.maximum - scroll.page));
     vertical_->setPageStep(std::max(1, scroll.page));
@@ -237,8 +258,48 @@ void MainWindow::PaintChart(IDrawContext& dc, const QRect& area) {
     }
 }
 
+// Drags and jumps of the bar; near its end the ruler builds further days and
+// the bar's range grows with them.
 void MainWindow::ScrollHorizontally(int position) {
-    scene_.SetLeft(position);
+    scene_.ScrollHorizontally(position - scene_.GetRuler().GetScrollPosition());
+    RepaintScrolled();
+}
+
+// The arrows and the page areas also work at the bar's ends, where Qt would
+// not move the value: they scroll past the built period.
+void MainWindow::StepHorizontally(int action) {
+    int pixels = 0;
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepAdd:
+            pixels = horizontal_->singleStep();
+            break;
+        case QAbstractSlider::SliderSingleStepSub:
+            pixels = -horizontal_->singleStep();
+            break;
+        case QAbstractSlider::SliderPageStepAdd:
+            pixels = horizontal_->pageStep();
+            break;
+        case QAbstractSlider::SliderPageStepSub:
+            pixels = -horizontal_->pageStep();
+            break;
+        default:
+            return;
+    }
+    // Qt sets the value to the slider position after this; the bar then
+    // already shows the scene's position, so no second scroll follows.
+    scene_.ScrollHorizontally(pixels);
+    RepaintScrolled();
+}
+
+void MainWindow::Wheel(QPoint angle, bool shift) {
+    if (project_ != nullptr && scene_.Wheel(angle.x(), angle.y(), shift)) {
+        RepaintScrolled();
+        rowHeader_->update();
+    }
+}
+
+void MainWindow::RepaintScrolled() {
+    UpdateScrollRanges();
     rulerPane_->update();
     chart_->update();
 }

@@ -17,6 +17,7 @@ class QTabBar;
 namespace qb {
 
 class CProject;
+class ISettingsStore;
 
 // The main window: tabs for the project information page and the day, month
 // and year charts; under them the row header, the ruler and the chart with
@@ -32,6 +33,8 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // The user's display and calendar settings, read once at start.
+    void LoadSettings(const ISettingsStore& store);
     // Opens a document and tells the user when that fails.
     bool OpenDocument(const QString& path);
     // Opens a document; on failure error gets the text to show and the open
@@ -49,6 +52,7 @@ public:
     ChartScene& Scene() { return scene_; }
     PaneWidget* ChartPane() const { return chart_; }
     PaneWidget* RowHeaderPane() const { return rowHeader_; }
+    QScrollBar* HorizontalScrollBar() const { return horizontal_; }
     QScrollBar* VerticalScrollBar() const { return vertical_; }
 
 protected:
@@ -65,6 +69,9 @@ private:
     void ShowProjectInformation();
     void PaintChart(IDrawContext& dc, const QRect& area);
     void ScrollHorizontally(int position);
+    void StepHorizontally(int action);
+    void Wheel(QPoint angle, bool shift);
+    void RepaintScrolled();
     void ScrollVertically(int position);
     void PressRowHeader(QPoint point);
     void ShowHint(const QString& hint);

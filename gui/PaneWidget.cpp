@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
+#include <QWheelEvent>
 
 #include "QtDrawContext.h"
 
@@ -26,6 +28,10 @@ void PaneWidget::SetPressHandler(PressHandler handler) {
     pressHandler_ = std::move(handler);
 }
 
+void PaneWidget::SetWheelHandler(WheelHandler handler) {
+    wheelHandler_ = std::move(handler);
+}
+
 void PaneWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
@@ -38,6 +44,14 @@ void PaneWidget::paintEvent(QPaintEvent* /*event*/) {
 void PaneWidget::mouseMoveEvent(QMouseEvent* event) {
     const std::string hint = hintSource_ ? hintSource_(event->position().toPoint()) : std::string();
     const QString text = QString::fromStdString(hint);
+    // Qt shows a new tip only when the mouse rests; one already open would
+    // otherwise keep the text of the object the mouse has left.
+    if (text != toolTip() && QToolTip::isVisible()) {
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(event->globalPosition().toPoint(), text, this);
+    }
     setToolTip(text);
     emit HintChanged(text);
     QWidget::mouseMoveEvent(event);
@@ -48,6 +62,15 @@ void PaneWidget::mousePressEvent(QMouseEvent* event) {
         pressHandler_(event->position().toPoint());
     }
     QWidget::mousePressEvent(event);
+}
+
+void PaneWidget::wheelEvent(QWheelEvent* event) {
+    if (!wheelHandler_) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    wheelHandler_(event->angleDelta(), event->modifiers().testFlag(Qt::ShiftModifier));
+    event->accept();
 }
 
 void PaneWidget::leaveEvent(QEvent* event) {

@@ -21,12 +21,16 @@ public:
     using HintSource = std::function<std::string(QPoint)>;
     // A left-button press at a point of the pane.
     using PressHandler = std::function<void(QPoint)>;
+    // A turn of the wheel: its angle in eighths of a degree, x for a tilt,
+    // and whether Shift was held.
+    using WheelHandler = std::function<void(QPoint, bool)>;
 
     explicit PaneWidget(QWidget* parent = nullptr);
 
     void SetPainter(Painter painter);
     void SetHintSource(HintSource source);
     void SetPressHandler(PressHandler handler);
+    void SetWheelHandler(WheelHandler handler);
 
 signals:
     void HintChanged(const QString& hint);
@@ -36,11 +40,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     Painter painter_;
     HintSource hintSource_;
     PressHandler pressHandler_;
+    WheelHandler wheelHandler_;
 };
 
 }  // namespace qb

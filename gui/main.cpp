@@ -3,10 +3,14 @@
 #include <QStringList>
 
 #include "MainWindow.h"
+#include "QtSettingsStore.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     qb::MainWindow window;
+    // Read only: the settings are written back once the application saves them.
+    const qb::QtSettingsStore settings(qb::QtSettingsStore::DefaultPath());
+    window.LoadSettings(settings);
     window.show();
     const QStringList args = QApplication::arguments();
     if (args.size() > 1) {

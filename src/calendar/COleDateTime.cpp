@@ -227,6 +227,12 @@ COleDateTime COleDateTime::DatePart() const {
     if (!IsValid()) {
         return *this;
     }
+    // A whole day inside the calendar is its own date part; layout asks this
+    // of every schedule date, so it must not split the value into fields.
+    if (days_ == std::floor(days_) && days_ >= static_cast<double>(kMinDay) &&
+        days_ <= static_cast<double>(kMaxDay)) {
+        return *this;
+    }
     Fields fields;
     if (!GetFields(fields)) {
         return Invalid();

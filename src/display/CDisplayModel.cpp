@@ -41,6 +41,54 @@ std::string NumberText(int renban, const CGuiRow* parent, int position) {
     return text;
 }
 
+// Object ids come from one counter per project, so they are nearly dense and
+// a table indexed by id finds an object without hashing; scattered ids fall
+// back to a hash map. The first object with an id wins.
+template <class T>
+class IdTable {
+public:
+    void Reserve(std::size_t count) { pending_.reserve(count); }
+    void Add(std::int32_t id, T* object) { pending_.emplace_back(id, object); }
+    void Seal() {
+        if (pending_.empty())
+            return;
+        auto [low, high] =
+            std::minmax_element(pending_.begin(), pending_.end(),
+                                [](const auto& a, const auto& b) { return a.first < b.first; });
+        low_ = low->first;
+        const std::int64_t span = std::int64_t{high->first} - low_ + 1;
+        if (span <= 4 * static_cast<std::int64_t>(pending_.size()) + 1024) {
+            dense_.assign(static_cast<std::size_t>(span), nullptr);
+            for (const auto& [id, object] : pending_) {
+                T*& slot = dense_[static_cast<std::size_t>(std::int64_t{id} - low_)];
+                if (slot == nullptr)
+                    slot = object;
+            }
+        } else {
+            sparse_.reserve(pending_.size());
+            for (const auto& [id, object] : pending_)
+                sparse_.emplace(id, object);
+        }
+        pending_.clear();
+    }
+    T* Find(std::int32_t id) const {
+        if (!dense_.empty()) {
+            const std::int64_t at = std::int64_t{id} - low_;
+            return at >= 0 && at < static_cast<std::int64_t>(dense_.size())
+                       ? dense_[static_cast<std::size_t>(at)]
+                       : nullptr;
+        }
+        const auto found = sparse_.find(id);
+        return found == sparse_.end() ? nullptr : found->second;
+    }
+
+private:
+    std::vector<std::pair<std::int32_t, T*>> pending_;
+    std::vector<T*> dense_;
+    std::int64_t low_ = 0;
+    std::unordered_map<std::int32_t, T*> sparse_;
+};
+
 template <class F>
 void ForEachRow(const CGuiRowArray& rows, F&& f) {
     for (const auto& row : rows) {
@@ -80,8 +128,12 @@ void CDisplayModel::Rebuild(CProject& project) {
     renban_ = project.GetParamInt("_Renban", 0);
     BuildColumns(project);
     BuildRows(project);
-    BuildSchedules(project);
-    BuildMemos(project);
+    IdTable<CGuiRow> rowsById;
+    ForEachRow(rows_, [&](CGuiRow& row) { rowsById.Add(row.GetObjectId(), &row); });
+    rowsById.Seal();
+    const RowLookup rowOf = [&rowsById](std::int32_t id) { return rowsById.Find(id); };
+    BuildSchedules(project, rowOf);
+    BuildMemos(project, rowOf);
     BuildLinks(project);
     built_ = true;
     RestoreStates();
@@ -94,97 +146,112 @@ void CDisplayModel::BuildColumns(CProject& project) {
     });
 }
 
-void CDisplayModel::BuildRowLevel(const CRowArray& source, CGuiRowArray& target, int level) {
+void CDisplayModel::BuildRowLevel(const CRowArray& source, CGuiRowArray& target, int level,
+                                  const std::vector<std::string>& cellNames) {
     int position = 0;
     source.ForEach([&](CRow& data) {
         if (data.IsDeleted())
             return;
         CGuiRow* row = target.Add(std::make_unique<CGuiRow>(data, target, level));
         std::vector<std::string> cells;
-        cells.reserve(columns_.Size());
-        for (std::size_t i = 0; i < columns_.Size(); ++i) {
-            std::string name = "_c";
-            name += std::to_string(columns_.Base(i)->GetObjectId());
+        cells.reserve(cellNames.size());
+        for (const std::string& name : cellNames)
             cells.push_back(data.GetParam(name));
-        }
         row->SetCellTexts(std::move(cells));
         row->SetNumberText(NumberText(renban_, target.GetOwner(), ++position));
-        BuildRowLevel(data.GetChildren(), row->GetChildren(), level + 1);
+        BuildRowLevel(data.GetChildren(), row->GetChildren(), level + 1, cellNames);
     });
 }
 
 void CDisplayModel::BuildRows(CProject& project) {
-    BuildRowLevel(project.GetRows(), rows_, 0);
+    std::vector<std::string> cellNames;
+    cellNames.reserve(columns_.Size());
+    for (std::size_t i = 0; i < columns_.Size(); ++i) {
+        std::string name = "_c";
+        name += std::to_string(columns_.Base(i)->GetObjectId());
+        cellNames.push_back(std::move(name));
+    }
+    BuildRowLevel(project.GetRows(), rows_, 0, cellNames);
 }
 
-// Each schedule finds its row once here rather than on every layout.
-void CDisplayModel::BuildSchedules(CProject& project) {
-    std::unordered_map<std::int32_t, CGuiRow*> rowsById;
-    ForEachRow(rows_, [&](CGuiRow& row) { rowsById.emplace(row.GetObjectId(), &row); });
+// Each schedule and memo finds its row once here rather than on every layout.
+void CDisplayModel::BuildSchedules(CProject& project, const RowLookup& rowOf) {
     schedules_.Reserve(static_cast<std::size_t>(project.GetSchedules().GetCount()));
     project.GetSchedules().ForEach([&](CSchedule& data) {
         if (data.IsDeleted())
             return;
-        const auto row = rowsById.find(data.GetRowObjectId());
-        schedules_.Add(
-            std::make_unique<CGuiSchedule>(data, row == rowsById.end() ? nullptr : row->second));
+        schedules_.Add(std::make_unique<CGuiSchedule>(data, rowOf(data.GetRowObjectId())));
     });
 }
 
-void CDisplayModel::BuildMemos(CProject& project) {
-    std::unordered_map<std::int32_t, CGuiRow*> rowsById;
-    ForEachRow(rows_, [&](CGuiRow& row) { rowsById.emplace(row.GetObjectId(), &row); });
+void CDisplayModel::BuildMemos(CProject& project, const RowLookup& rowOf) {
     project.GetDrawParts().ForEach([&](CDrawPart& part) {
         if (part.IsDeleted() || part.GetType() != CData::kMemo)
             return;
-        const auto row = rowsById.find(static_cast<CMemo&>(part).GetYRowId());
-        memos_.Add(std::make_unique<CGuiMemo>(static_cast<CMemo&>(part),
-                                              row == rowsById.end() ? nullptr : row->second));
+        auto& memo = static_cast<CMemo&>(part);
+        memos_.Add(std::make_unique<CGuiMemo>(memo, rowOf(memo.GetYRowId())));
     });
 }
 
 // A link whose ends are gone stays in the array; its layout hides it.
 void CDisplayModel::BuildLinks(CProject& project) {
-    std::unordered_map<std::int32_t, CGuiObject*> ends;
+    IdTable<CGuiObject> ends;
+    ends.Reserve(schedules_.Size() + memos_.Size());
     for (std::size_t i = 0; i < schedules_.Size(); ++i)
-        ends.emplace(schedules_.Base(i)->GetObjectId(), schedules_.Base(i));
+        ends.Add(schedules_.Base(i)->GetObjectId(), schedules_.Base(i));
     for (std::size_t i = 0; i < memos_.Size(); ++i)
-        ends.emplace(memos_.Base(i)->GetObjectId(), memos_.Base(i));
-    auto find = [&ends](std::int32_t id) {
-        const auto end = ends.find(id);
-        return end == ends.end() ? nullptr : end->second;
-    };
+        ends.Add(memos_.Base(i)->GetObjectId(), memos_.Base(i));
+    ends.Seal();
+    links_.Reserve(static_cast<std::size_t>(project.GetLinks().GetCount()));
     project.GetLinks().ForEach([&](CLink& data) {
         if (!data.IsDeleted())
-            links_.Add(
-                std::make_unique<CGuiLink>(data, find(data.GetFromId()), find(data.GetToId())));
+            links_.Add(std::make_unique<CGuiLink>(data, ends.Find(data.GetFromId()),
+                                                  ends.Find(data.GetToId())));
     });
 }
 
 // Selection and states are keyed by object id; ids whose objects are gone
 // (deleted here or by another process) are dropped.
+// Every object is new and starts unselected, unfolded and shown, so only ids
+// named by some state need looking at; with no states kept nothing is walked.
 void CDisplayModel::RestoreStates() {
     const std::unordered_set<std::int32_t> selected(selection_.begin(), selection_.end());
-    std::unordered_set<std::int32_t> rowIds;
-    ForEachRow(rows_, [&](CGuiRow& row) {
-        const std::int32_t id = row.GetObjectId();
-        rowIds.insert(id);
-        row.SetSelected(selected.count(id) != 0);
-        row.SetFolded(row.HasChildren() && folded_.count(id) != 0);
-        row.SetHidden(hiddenRows_.count(id) != 0);
-        row.SetFilteredOutFlag(filterActive_ && filteredOut_.count(id) != 0);
-    });
-    auto isStale = [&rowIds](std::int32_t id) { return rowIds.count(id) == 0; };
-    std::erase_if(folded_, isStale);
-    std::erase_if(hiddenRows_, isStale);
-    std::erase_if(filteredOut_, isStale);
+    auto isStale = [](const std::unordered_set<std::int32_t>& live) {
+        return [&live](std::int32_t id) { return live.count(id) == 0; };
+    };
+    // The ids of existing rows that some state names.
+    std::unordered_set<std::int32_t> liveRows;
+    if (!selected.empty() || !folded_.empty() || !hiddenRows_.empty() || !filteredOut_.empty()) {
+        ForEachRow(rows_, [&](CGuiRow& row) {
+            const std::int32_t id = row.GetObjectId();
+            const bool isSelected = selected.count(id) != 0;
+            const bool isFolded = folded_.count(id) != 0;
+            const bool isHidden = hiddenRows_.count(id) != 0;
+            const bool isFilteredOut = filteredOut_.count(id) != 0;
+            if (isSelected || isFolded || isHidden || isFilteredOut)
+                liveRows.insert(id);
+            row.SetSelected(isSelected);
+            row.SetFolded(row.HasChildren() && isFolded);
+            row.SetHidden(isHidden);
+            row.SetFilteredOutFlag(filterActive_ && isFilteredOut);
+        });
+    }
+    std::erase_if(folded_, isStale(liveRows));
+    std::erase_if(hiddenRows_, isStale(liveRows));
+    std::erase_if(filteredOut_, isStale(liveRows));
 
-    std::unordered_set<std::int32_t> objectIds;
+    // The ids of existing other objects that the selection or hidden columns name.
+    std::unordered_set<std::int32_t> liveObjects;
     auto mark = [&](const auto& array) {
+        if (selected.empty() && hiddenColumns_.empty())
+            return;
         for (std::size_t i = 0; i < array.Size(); ++i) {
             CGuiObject* object = array.Base(i);
-            objectIds.insert(object->GetObjectId());
-            object->SetSelected(selected.count(object->GetObjectId()) != 0);
+            const std::int32_t id = object->GetObjectId();
+            const bool isSelected = selected.count(id) != 0;
+            if (isSelected || hiddenColumns_.count(id) != 0)
+                liveObjects.insert(id);
+            object->SetSelected(isSelected);
         }
     };
     mark(columns_);
@@ -192,13 +259,14 @@ void CDisplayModel::RestoreStates() {
         CGuiObject* column = columns_.Base(i);
         column->SetHidden(hiddenColumns_.count(column->GetObjectId()) != 0);
     }
-    std::erase_if(hiddenColumns_, [&](std::int32_t id) { return objectIds.count(id) == 0; });
+    // Only the columns are marked so far: a hidden column id must name a column.
+    std::erase_if(hiddenColumns_, isStale(liveObjects));
     mark(schedules_);
     mark(links_);
     mark(memos_);
     std::erase_if(selection_, [&](std::uint32_t key) {
         const auto id = static_cast<std::int32_t>(key);
-        return rowIds.count(id) == 0 && objectIds.count(id) == 0;
+        return liveRows.count(id) == 0 && liveObjects.count(id) == 0;
     });
 }
 
@@ -298,9 +366,29 @@ void LayoutSummaryBars(const CGuiRowArray& rows, const CGuiScheduleArray& schedu
 
 }  // namespace
 
+// Each schedule goes into the index while it is at hand: a second pass over
+// every schedule costs as much as the layout itself in a large project.
+// Nothing laid out after the schedules moves or hides one. Each schedule
+// also reads its row, which lies anywhere among the rows, so the rows of the
+// schedules a few places ahead are fetched early.
 void CDisplayModel::LayoutSchedules(const GuiLayoutArgs& args) {
-    for (std::size_t i = 0; i < schedules_.Size(); ++i)
-        schedules_.At(i)->CalcLayout(args);
+    constexpr std::size_t kRowsAhead = 8;
+    constexpr std::size_t kRowBytes = sizeof(CGuiRow);
+    const std::size_t count = schedules_.Size();
+    scheduleIndex_.Start(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i + kRowsAhead < count) {
+            if (const CGuiRow* row = schedules_.At(i + kRowsAhead)->GetRow()) {
+                const auto* bytes = reinterpret_cast<const char*>(row);
+                for (std::size_t offset = 0; offset < kRowBytes; offset += 64)
+                    __builtin_prefetch(bytes + offset);
+            }
+        }
+        CGuiSchedule* schedule = schedules_.At(i);
+        schedule->CalcLayout(args);
+        if (schedule->IsVisible())
+            scheduleIndex_.Add(schedule->GetRect(), schedule);
+    }
     LayoutSummaryBars(rows_, schedules_, args, IsIndentMode());
 }
 
@@ -309,9 +397,50 @@ void CDisplayModel::LayoutMemos(const GuiLayoutArgs& args) {
         memos_.At(i)->CalcLayout(args);
 }
 
+// As with schedules, while the link and its ends are at hand. The ends lie
+// anywhere in memory, and a link reads each end and its data object (whether
+// it was deleted): fetching those a few links ahead keeps the walk from
+// waiting on memory at every link.
 void CDisplayModel::LayoutLinks(const GuiLayoutArgs& args) {
-    for (std::size_t i = 0; i < links_.Size(); ++i)
-        links_.At(i)->CalcLayout(args);
+    constexpr std::size_t kEndsAhead = 16;
+    constexpr std::size_t kDataAhead = 8;
+    // The lines of an end that layout reads: its fields and its layout.
+    constexpr std::size_t kEndBytes = 512;
+    const std::size_t count = links_.Size();
+    auto fetchEnds = [this, count](std::size_t at) {
+        if (at >= count)
+            return;
+        const CGuiLink* link = links_.At(at);
+        for (const CGuiObject* end : {link->GetFrom(), link->GetTo()}) {
+            if (end == nullptr)
+                continue;
+            const auto* bytes = reinterpret_cast<const char*>(end);
+            for (std::size_t offset = 0; offset < kEndBytes; offset += 64)
+                __builtin_prefetch(bytes + offset);
+        }
+    };
+    auto fetchData = [this, count](std::size_t at) {
+        if (at >= count)
+            return;
+        const CGuiLink* link = links_.At(at);
+        for (const CGuiObject* end : {link->GetFrom(), link->GetTo()}) {
+            if (end != nullptr)
+                __builtin_prefetch(end->GetData());
+        }
+    };
+    for (std::size_t i = 0; i < kEndsAhead; ++i)
+        fetchEnds(i);
+    for (std::size_t i = 0; i < kDataAhead; ++i)
+        fetchData(i);
+    linkIndex_.Start(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        fetchEnds(i + kEndsAhead);
+        fetchData(i + kDataAhead);
+        CGuiLink* link = links_.At(i);
+        link->CalcLayout(args);
+        if (link->IsVisible())
+            linkIndex_.Add(link->GetRect(), link);
+    }
 }
 
 void CDisplayModel::BuildIndexes() {
@@ -324,9 +453,9 @@ void CDisplayModel::BuildIndexes() {
         }
         return objects;
     };
-    scheduleIndex_.Build(visible(schedules_));
+    scheduleIndex_.Finish();
     memoIndex_.Build(visible(memos_));
-    linkIndex_.Build(visible(links_));
+    linkIndex_.Finish();
 }
 
 int CDisplayModel::TotalHeight() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_set>
@@ -134,9 +135,11 @@ public:
 private:
     void BuildColumns(CProject& project);
     void BuildRows(CProject& project);
-    void BuildRowLevel(const CRowArray& source, CGuiRowArray& target, int level);
-    void BuildSchedules(CProject& project);
-    void BuildMemos(CProject& project);
+    using RowLookup = std::function<CGuiRow*(std::int32_t)>;
+    void BuildRowLevel(const CRowArray& source, CGuiRowArray& target, int level,
+                       const std::vector<std::string>& cellNames);
+    void BuildSchedules(CProject& project, const RowLookup& rowOf);
+    void BuildMemos(CProject& project, const RowLookup& rowOf);
     void BuildLinks(CProject& project);
     void RestoreStates();
     void UpdateVisibility(CGuiRowArray& rows, bool shown);

@@ -1,6 +1,8 @@
 #include "ChartPainter.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -28,21 +30,32 @@ constexpr DrawPoint kSecondLine{50, 68};
 constexpr int kFrameWidth = 2;
 
 // Layout does not know whether the line is shown, so the points are taken
-// from the placed schedules when it is drawn.
-std::vector<DrawPoint> LightningPoints(const CDisplayModel& model, const COleDateTime& reference) {
+// from the placed schedules when it is drawn: only from those near the
+// visible rows, as the line ignores points further away.
+std::vector<DrawPoint> LightningPoints(const CDisplayModel& model, const COleDateTime& reference,
+                                       const DrawRect& visible) {
     std::vector<DrawPoint> points = model.GetLightningPoints();
     if (!points.empty())
         return points;
-    const auto& schedules = model.GetSchedules();
-    for (std::size_t i = 0; i < schedules.Size(); ++i) {
-        const CGuiSchedule& schedule = *schedules.At(i);
+    constexpr int kReach = 2 * LightningLine::kSpread + 2;
+    const DrawRect near{std::numeric_limits<int>::min(), visible.top - kReach,
+                        std::numeric_limits<int>::max(), visible.bottom + kReach};
+    // Array position breaks ties, as a stable sort of all schedules would.
+    std::vector<std::pair<DrawPoint, std::int32_t>> found;
+    // The schedule index holds schedules only.
+    model.ScheduleIndex().ForEachOverlapping(near, 0, [&](CGuiObject& object) {
+        const auto& schedule = static_cast<const CGuiSchedule&>(object);
         if (!schedule.IsVisible())
-            continue;
+            return;
         if (const auto point = schedule.LightningPoint(reference))
-            points.push_back(*point);
-    }
-    std::stable_sort(points.begin(), points.end(),
-                     [](DrawPoint a, DrawPoint b) { return a.y < b.y; });
+            found.emplace_back(*point, schedule.GetIndex());
+    });
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+        return a.first.y != b.first.y ? a.first.y < b.first.y : a.second < b.second;
+    });
+    points.reserve(found.size());
+    for (const auto& [point, index] : found)
+        points.push_back(point);
     return points;
 }
 
@@ -206,8 +219,8 @@ void ChartPainter::PaintLightning(IDrawContext& dc, const CDisplayModel& model,
     DrawPen pen{kPenSolid, 3, 0x0000FF};
     if (view.settings)
         pen = DrawPen{kPenSolid, view.settings->inazumasenWidth, view.settings->inazumasenColor};
-    LightningLine::Draw(dc, x, LightningPoints(model, view.lightningDate), model.TotalHeight(), pen,
-                        visible.top, visible.bottom);
+    LightningLine::Draw(dc, x, LightningPoints(model, view.lightningDate, visible),
+                        model.TotalHeight(), pen, visible.top, visible.bottom);
 }
 
 }  // namespace qb

@@ -17,6 +17,7 @@
 #include "GuiLayoutArgs.h"
 #include "HolidayCache.h"
 #include "IDrawContext.h"
+#include "ISettingsStore.h"
 #include "OffsetDrawContext.h"
 #include "RowIcons.h"
 #include "RowPanePainter.h"
@@ -63,6 +64,15 @@ ChartScene::ChartScene()
 }
 
 ChartScene::~ChartScene() = default;
+
+void ChartScene::LoadSettings(const ISettingsStore& store) {
+    calendar_->Load(store);
+    display_->Load(store);
+    // Holiday marks and ruler labels depend on the calendar settings.
+    holidays_->ClearCache();
+    ruler_->Invalidate();
+    Relayout();
+}
 
 void ChartScene::Open(CProject& project) {
     project_ = &project;
@@ -148,6 +158,28 @@ void ChartScene::SetLeft(int left) {
     ruler_->SetScrollPosition(std::max(0, left));
 }
 
+void ChartScene::ScrollHorizontally(int pixels) {
+    // A new origin moves every day's x, so the objects are placed again.
+    if (HorizontalScroll::ScrollBy(*ruler_, pixels))
+        Relayout();
+}
+
+bool ChartScene::Wheel(int angleX, int angleY, bool shift) {
+    const int horizontal = angleX != 0 ? angleX : (shift ? angleY : 0);
+    const int vertical = shift ? 0 : angleY;
+    const int oldLeft = ruler_->GetScrollPosition();
+    const COleDateTime oldOrigin = ruler_->GetOrigin();
+    const int oldTop = top_;
+    // Turning the wheel away from the user moves towards the top and the
+    // earlier days.
+    if (horizontal != 0)
+        ScrollHorizontally(-horizontal * kWheelPixels / kWheelNotch);
+    if (vertical != 0)
+        SetTop(top_ - vertical * kWheelPixels / kWheelNotch);
+    return ruler_->GetScrollPosition() != oldLeft || ruler_->GetOrigin() != oldOrigin ||
+           top_ != oldTop;
+}
+
 void ChartScene::SetTop(int top) {
     top_ = VerticalScroll::Compute(TotalHeight(), ChartHeight(), std::max(0, top)).position;
 }
@@ -172,6 +204,10 @@ int ChartScene::TotalHeight() const {
 
 VerticalScroll ChartScene::ScrollRange() const {
     return VerticalScroll::Compute(TotalHeight(), ChartHeight(), top_);
+}
+
+HorizontalScroll ChartScene::HorizontalRange() const {
+    return HorizontalScroll::Of(*ruler_);
 }
 
 void ChartScene::Relayout() {
@@ -256,6 +292,14 @@ std::string ChartScene::HintAt(DrawPoint point) const {
     input.chartPoint = DrawPoint{point.x + ruler_->GetScrollPosition(), point.y + top_};
     input.summaryMode = display_->summary;
     return OneLine(ChartHint::Text(input));
+}
+
+std::string ChartScene::RowHeaderHintAt(DrawPoint point) const {
+    if (project_ == nullptr || point.x < 0 || point.y < 0 || point.x >= HeaderWidth() ||
+        point.y >= ChartHeight())
+        return std::string();
+    const CGuiRow* row = model_->HitTestRow(DrawPoint{point.x, point.y + top_});
+    return row != nullptr ? OneLine(row->GetCaption()) : std::string();
 }
 
 // The icon sits 3 pixels in and 5 down; the whole icon space before the

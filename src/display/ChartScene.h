@@ -5,6 +5,7 @@
 
 #include "COleDateTime.h"
 #include "DrawTypes.h"
+#include "HorizontalScroll.h"
 #include "VerticalScroll.h"
 
 namespace qb {
@@ -16,6 +17,7 @@ class CalendarSettings;
 class DisplaySettings;
 class HolidayCache;
 class IDrawContext;
+class ISettingsStore;
 
 // One open project as the chart window shows it: the row-header pane on the
 // left, the ruler over the chart, the chart. The window and the picture
@@ -25,12 +27,19 @@ class ChartScene {
 public:
     // Used when the project stores no width of its own.
     static constexpr int kDefaultHeaderWidth = 200;
+    // Pixels moved by one notch of the mouse wheel (120 units of angle).
+    static constexpr int kWheelNotch = 120;
+    static constexpr int kWheelPixels = 60;
     static constexpr DrawColour kPaneLineColour = 0x808080;
 
     ChartScene();
     ~ChartScene();
     ChartScene(const ChartScene&) = delete;
     ChartScene& operator=(const ChartScene&) = delete;
+
+    // The user's display and calendar settings; missing values keep their
+    // defaults.
+    void LoadSettings(const ISettingsStore& store);
 
     // The project must outlive the scene or the next Open or Close.
     void Open(CProject& project);
@@ -48,6 +57,13 @@ public:
     bool DefaultPeriod(COleDateTime& from, COleDateTime& to) const;
     // Horizontal scroll: pixels from the ruler's origin to the chart's left edge.
     void SetLeft(int left);
+    // Moves the chart's left edge by pixels, past either end of the built
+    // period when needed: the ruler then builds the days it reaches.
+    void ScrollHorizontally(int pixels);
+    // The wheel's angle (kWheelNotch a notch, positive away from the user):
+    // the plain wheel scrolls vertically, with Shift or tilted horizontally.
+    // True when either position moved.
+    bool Wheel(int angleX, int angleY, bool shift);
     // Vertical scroll, held to the scroll bar's rule.
     void SetTop(int top);
     int GetTop() const { return top_; }
@@ -60,6 +76,8 @@ public:
     int TotalHeight() const;
     // Range, page and position of the vertical scroll bar.
     VerticalScroll ScrollRange() const;
+    // The same for the horizontal one, over the ruler's built span.
+    HorizontalScroll HorizontalRange() const;
 
     // Each pane paints at its own origin.
     void PaintRowHeader(IDrawContext& dc);
@@ -70,6 +88,9 @@ public:
 
     // Status and tip text for a point of the chart pane.
     std::string HintAt(DrawPoint point) const;
+    // The whole caption of the row under a point of the row-header pane,
+    // which the pane's narrow cells often cut off; empty off the rows.
+    std::string RowHeaderHintAt(DrawPoint point) const;
     // A press in the row-header pane; true when it folded or unfolded a row.
     bool ClickRowHeader(DrawPoint point);
 

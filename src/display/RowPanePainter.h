@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 namespace qb {
 
 class CDisplayModel;
@@ -16,6 +18,8 @@ public:
 private:
     static void PaintLevel(IDrawContext& dc, const CGuiRowArray& rows, const GuiDrawArgs& args,
                            bool indentMode);
+    // The first row of the level that can reach down into the area from top.
+    static std::size_t FirstCandidate(const CGuiRowArray& rows, int top);
 };
 
 }  // namespace qb

@@ -66,6 +66,27 @@ TEST_F(ChartSceneTest, TheHintAddsTheScrollPositionToThePanePoint) {
     EXPECT_TRUE(scene.HintAt(DrawPoint{-1, 5}).empty());
 }
 
+TEST_F(ChartSceneTest, TheRowHeaderTipIsTheCaptionOfTheRowUnderTheMouse) {
+    EXPECT_EQ(scene.RowHeaderHintAt(DrawPoint{10, 5}), "P");
+    scene.SetTop(scene.TotalHeight() - 50);
+    ASSERT_GT(scene.GetTop(), 0);
+    EXPECT_EQ(scene.RowHeaderHintAt(DrawPoint{10, scene.TotalHeight() - 5 - scene.GetTop()}), "Q");
+    EXPECT_TRUE(scene.RowHeaderHintAt(DrawPoint{10, scene.ChartHeight()}).empty());
+}
+
+TEST_F(ChartSceneTest, ThePlainWheelScrollsDownAndWithShiftIntoLaterDays) {
+    const COleDateTime left = scene.GetRuler().XToDate(0);
+    ASSERT_TRUE(scene.Wheel(0, -ChartScene::kWheelNotch, false));
+    EXPECT_EQ(scene.GetTop(),
+              std::min(ChartScene::kWheelPixels, scene.ScrollRange().maximum - 100));
+    EXPECT_EQ(scene.GetRuler().GetScrollPosition(), 0);
+    ASSERT_TRUE(scene.Wheel(0, -ChartScene::kWheelNotch * 20, true));
+    EXPECT_EQ(scene.GetRuler().GetScrollPosition(), ChartScene::kWheelPixels * 20);
+    EXPECT_GT(scene.HorizontalRange().maximum, ChartScene::kWheelPixels * 20 + 440)
+        << "the period grows past April";
+    EXPECT_GT(scene.GetRuler().XToDate(scene.GetRuler().GetScrollPosition()), left);
+}
+
 TEST_F(ChartSceneTest, ThePictureHoldsRowCaptionsAndRulerLabels) {
     RecordingDrawContext dc;
     scene.PaintAll(dc);

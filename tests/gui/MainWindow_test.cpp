@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 
 #include "IDrawContext.h"
 
@@ -92,6 +93,31 @@ TEST(MainWindow, AFoldIconClickFoldsTheRowAndTheScrollBarFollowsTheRule) {
     QApplication::sendEvent(window.RowHeaderPane(), &press);
     EXPECT_LT(scene.TotalHeight(), expanded);
     EXPECT_EQ(window.VerticalScrollBar()->maximum(), std::max(0, scene.TotalHeight() + 100 - page));
+}
+
+TEST(MainWindow, TheScrollBarArrowAndTheShiftWheelScrollPastTheBuiltPeriod) {
+    MainWindow window;
+    window.resize(900, 300);
+    window.show();
+    QString error;
+    ASSERT_TRUE(window.LoadDocument(Sample(), error));
+    QScrollBar* bar = window.HorizontalScrollBar();
+    bar->setValue(bar->maximum());
+    const int start = bar->value();
+    const int end = bar->maximum();
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(bar->value(), start + bar->pageStep());
+    EXPECT_GT(bar->value(), end) << "past the end of the bar as it was";
+    EXPECT_EQ(bar->value(), window.GetRuler().GetScrollPosition());
+
+    const int left = bar->value();
+    const QPointF at(10, 10);
+    QWheelEvent wheel(at, window.ChartPane()->mapToGlobal(at), QPoint(),
+                      QPoint(0, -ChartScene::kWheelNotch), Qt::NoButton, Qt::ShiftModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window.ChartPane(), &wheel);
+    EXPECT_EQ(window.GetRuler().GetScrollPosition(), left + ChartScene::kWheelPixels);
+    EXPECT_EQ(bar->value(), left + ChartScene::kWheelPixels);
 }
 
 TEST(MainWindow, AFileThatCannotBeReadLeavesTheOpenDocumentAndSaysWhy) {
