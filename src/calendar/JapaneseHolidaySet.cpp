@@ -80,12 +80,12 @@ constexpr YearlyHoliday kYearly[] = {
 
 // Days set by special laws, and the days of 2020 and 2021 moved for the
 // Olympic Games (their yearly rules leave those two years out).
-struct DatedSpec {
+struct DatedHoliday {
     const char* name;
     Ymd day;
 };
 
-constexpr DatedSpec kDated[] = {
+constexpr DatedHoliday kDated[] = {
     {"皇太子明仁親王の結婚の儀", {1959, 4, 10}},
     {"昭和天皇の大喪の礼", {1989, 2, 24}},
     {"即位礼正殿の儀", {1990, 11, 12}},
@@ -183,7 +183,7 @@ std::unique_ptr<CHolidayArray> NationalRules(bool withTransfer) {
         const COleDateTime autumn(year, 9, JapaneseHolidaySet::AutumnalEquinoxDay(year), 0, 0, 0);
         rules->Add(DatedRule("秋分の日", autumn));
     }
-    for (const DatedSpec& holiday : kDated)
+    for (const DatedHoliday& holiday : kDated)
         rules->Add(DatedRule(holiday.name, Day(holiday.day)));
     return rules;
 }

@@ -13,7 +13,7 @@
 namespace qb {
 namespace {
 
-struct RowSpec {
+struct RowEntry {
     const char* caption;
     int depth;
     const char* owner;  // text of the first free column
@@ -21,7 +21,7 @@ struct RowSpec {
 };
 
 // The plan's rows, depth-first; depth 0 is the top level.
-constexpr RowSpec kRows[] = {
+constexpr RowEntry kRows[] = {
     {"準備工事", 0, "山田", ""},
     {"仮設工事", 1, "山田", "仮囲い・現場事務所"},
     {"測量・地縄張り", 1, "佐藤", ""},
@@ -43,7 +43,7 @@ constexpr RowSpec kRows[] = {
 
 enum class Shape { kBar, kLine, kMilestone };
 
-struct ScheduleSpec {
+struct ScheduleEntry {
     int row;  // index into kRows
     const char* caption;
     int month;
@@ -62,7 +62,7 @@ constexpr ColorRef kOrange = MakeRgb(250, 190, 110);
 constexpr ColorRef kGreen = MakeRgb(140, 210, 140);
 constexpr ColorRef kRed = MakeRgb(220, 60, 60);
 
-constexpr ScheduleSpec kSchedules[] = {
+constexpr ScheduleEntry kSchedules[] = {
     {1, "仮囲い設置", 4, 1, 10, Shape::kBar, 100, 11, 0, 0, kBlue},
     {1, "現場事務所", 4, 7, 8, Shape::kBar, 100, 8, 0, 0, kBlue},
     {2, "測量", 4, 10, 5, Shape::kBar, 100, 5, 0, 0, kBlue},
@@ -145,44 +145,44 @@ private:
 
     void AddRows() {
         std::vector<CRow*> path;  // the last row placed at each depth
-        for (const RowSpec& spec : kRows) {
+        for (const RowEntry& entry : kRows) {
             auto row = Make<CRow>();
-            row->SetCaption(spec.caption);
-            if (spec.depth == 0)
+            row->SetCaption(entry.caption);
+            if (entry.depth == 0)
                 row->SetParam("_BackColor", std::to_string(MakeRgb(235, 240, 250)));
-            row->SetParam("_c" + std::to_string(columnIds_[0]), spec.owner);
-            if (*spec.note)
-                row->SetParam("_c" + std::to_string(columnIds_[1]), spec.note);
+            row->SetParam("_c" + std::to_string(columnIds_[0]), entry.owner);
+            if (*entry.note)
+                row->SetParam("_c" + std::to_string(columnIds_[1]), entry.note);
             CRow* placed = row.get();
-            CRowArray& parent = spec.depth == 0
+            CRowArray& parent = entry.depth == 0
                                     ? project_->GetRows()
-                                    : path[static_cast<std::size_t>(spec.depth - 1)]->GetChildren();
+                                    : path[static_cast<std::size_t>(entry.depth - 1)]->GetChildren();
             parent.Add(std::move(row));
-            path.resize(static_cast<std::size_t>(spec.depth));
+            path.resize(static_cast<std::size_t>(entry.depth));
             path.push_back(placed);
             rowIds_.push_back(placed->GetObjectId());
         }
     }
 
     void AddSchedules() {
-        for (const ScheduleSpec& spec : kSchedules) {
+        for (const ScheduleEntry& entry : kSchedules) {
             auto s = Make<CSchedule>();
-            Fill(*s, spec);
+            Fill(*s, entry);
             scheduleIds_.push_back(s->GetObjectId());
             project_->GetSchedules().Add(std::move(s));
         }
     }
 
-    void Fill(CSchedule& s, const ScheduleSpec& spec) const {
-        const COleDateTime start(kYear, spec.month, spec.day, 0, 0, 0);
-        s.SetCaption(spec.caption);
-        s.SetRowObjectId(rowIds_[static_cast<std::size_t>(spec.row)]);
+    void Fill(CSchedule& s, const ScheduleEntry& entry) const {
+        const COleDateTime start(kYear, entry.month, entry.day, 0, 0, 0);
+        s.SetCaption(entry.caption);
+        s.SetRowObjectId(rowIds_[static_cast<std::size_t>(entry.row)]);
         s.SetStartDate(start);
-        s.SetEndDate(start.AddDays(spec.days - 1));
+        s.SetEndDate(start.AddDays(entry.days - 1));
         s.SetEndOffset(9999);
-        s.SetBgColor(spec.colour);
-        s.SetProgressRate(spec.progress);
-        switch (spec.shape) {
+        s.SetBgColor(entry.colour);
+        s.SetProgressRate(entry.progress);
+        switch (entry.shape) {
             case Shape::kBar:
                 s.SetSubType(1);
                 s.SetHeight(14);
@@ -190,7 +190,7 @@ private:
                 break;
             case Shape::kLine:
                 s.SetSubType(0);
-                s.SetEdgePen(CPenInfo(0, 2, spec.colour));
+                s.SetEdgePen(CPenInfo(0, 2, entry.colour));
                 s.SetEndEdgeType(1);
                 s.SetYOffset(16);
                 s.SetCaptionPosition(1);
@@ -204,14 +204,14 @@ private:
                 s.SetCaptionPosition(2);
                 break;
         }
-        if (spec.actualDays > 0) {
+        if (entry.actualDays > 0) {
             s.SetActualStartDate(start);
-            s.SetActualEndDate(start.AddDays(spec.actualDays - 1));
+            s.SetActualEndDate(start.AddDays(entry.actualDays - 1));
             s.SetActualEndOffset(9999);
         }
-        s.SetPlan(spec.plan);
-        s.SetResults(spec.results);
-        if (spec.plan > 0)
+        s.SetPlan(entry.plan);
+        s.SetResults(entry.results);
+        if (entry.plan > 0)
             s.SetWeight(2);
     }
 
