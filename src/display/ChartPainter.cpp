@@ -29,6 +29,58 @@ constexpr DrawPoint kFirstLine{50, 50};
 constexpr DrawPoint kSecondLine{50, 68};
 constexpr int kFrameWidth = 2;
 
+// A sketch of the window: its left pane holds one row band and an arrow
+// points at the pane's empty area below it, where a double-click adds a row.
+constexpr DrawPoint kPictureOrigin{35, 120};
+constexpr DrawColour kPictureFrame = 0x808080;
+constexpr DrawColour kPictureTitle = 0xD0D0D0;
+constexpr DrawColour kPicturePane = 0xF0F0F0;
+constexpr DrawColour kPictureBand = 0xC8C8C8;
+constexpr DrawColour kPictureGrid = 0xE0E0E0;
+// Orange, as the display stores colours blue-green-red.
+constexpr DrawColour kPictureAccent = 0x0080FF;
+
+DrawRect PictureRect(int left, int top, int right, int bottom) {
+    return DrawRect{kPictureOrigin.x + left, kPictureOrigin.y + top, kPictureOrigin.x + right,
+                    kPictureOrigin.y + bottom};
+}
+
+DrawPoint PicturePoint(int x, int y) {
+    return DrawPoint{kPictureOrigin.x + x, kPictureOrigin.y + y};
+}
+
+void PaintNoRowsPicture(IDrawContext& dc) {
+    constexpr int kWidth = 200;
+    constexpr int kHeight = 80;
+    constexpr int kTitle = 10;
+    constexpr int kPane = 56;
+    constexpr int kBand = 16;
+    dc.SaveState();
+    dc.FillRect(PictureRect(0, 0, kWidth, kHeight), kPaper);
+    dc.FillRect(PictureRect(1, 1, kWidth - 1, kTitle), kPictureTitle);
+    dc.FillRect(PictureRect(1, kTitle, kPane, kHeight - 1), kPicturePane);
+    dc.FillRect(PictureRect(1, kTitle, kPane, kTitle + kBand), kPictureBand);
+    dc.SetPen(DrawPen{kPenSolid, 1, kPictureGrid});
+    for (int x = kPane + 24; x < kWidth - 1; x += 24)
+        dc.DrawLine(PicturePoint(x, kTitle), PicturePoint(x, kHeight - 1));
+    dc.SetPen(DrawPen{kPenSolid, 1, kPictureFrame});
+    dc.DrawLine(PicturePoint(1, kTitle + kBand), PicturePoint(kWidth - 1, kTitle + kBand));
+    dc.DrawLine(PicturePoint(kPane, kTitle), PicturePoint(kPane, kHeight - 1));
+    dc.FrameRect(PictureRect(0, 0, kWidth, kHeight), kPictureFrame);
+    // The arrow comes from the chart and ends inside the pane's empty area.
+    const DrawPoint tip = PicturePoint(kPane - 16, 50);
+    dc.SetPen(DrawPen{kPenSolid, 2, kPictureAccent});
+    dc.DrawLine(PicturePoint(kWidth - 40, 66), tip);
+    dc.SetBrush(DrawBrush::Solid(kPictureAccent));
+    const DrawPoint head[] = {tip, DrawPoint{tip.x + 10, tip.y - 3},
+                              DrawPoint{tip.x + 9, tip.y + 5}};
+    dc.Polygon(head);
+    dc.SetBrush(DrawBrush::Hollow());
+    dc.SetPen(DrawPen{kPenDot, 1, kPictureAccent});
+    dc.Ellipse(DrawRect{tip.x - 30, tip.y - 10, tip.x + 6, tip.y + 10});
+    dc.RestoreState();
+}
+
 // Layout does not know whether the line is shown, so the points are taken
 // from the placed schedules when it is drawn: only from those near the
 // visible rows, as the line ignores points further away.
@@ -69,6 +121,7 @@ void ChartPainter::Paint(IDrawContext& dc, const CDisplayModel* model, const Cha
     }
     if (model->GetRows().Empty()) {
         PaintMessageBox(dc, kNoRowsText);
+        PaintNoRowsPicture(dc);
         return;
     }
     const DrawRect visible{view.scroll.x, view.scroll.y, view.scroll.x + view.width,

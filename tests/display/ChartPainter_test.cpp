@@ -124,6 +124,30 @@ TEST_F(ChartPainterTest, WithoutRowsItExplainsHowToMakeOne) {
     EXPECT_EQ(texts[1].text, "F11キーを押すか、一番左のペインの余白をダブルクリックします。");
 }
 
+TEST_F(ChartPainterTest, OnlyTheNoRowsBoxHasAPictureBelowIt) {
+    auto drawsBelowTheBox = [this] {
+        for (const auto& record : dc.Records()) {
+            const int top = record.points.empty() ? record.rect.top : record.points.front().y;
+            if (top >= 120)
+                return true;
+        }
+        return false;
+    };
+    ChartPainter::Paint(dc, nullptr, view);
+    EXPECT_FALSE(drawsBelowTheBox());
+
+    RowTreeBuilder empty;
+    CDisplayModel emptyModel;
+    emptyModel.Rebuild(empty.Project());
+    dc.Clear();
+    ChartPainter::Paint(dc, &emptyModel, view);
+    const auto fills = dc.RecordsOf(Op::fillRect);
+    ASSERT_GT(fills.size(), 2u);
+    EXPECT_EQ(fills[2].rect.left, 35);
+    EXPECT_EQ(fills[2].rect.top, 120);
+    EXPECT_TRUE(drawsBelowTheBox());
+}
+
 TEST_F(ChartPainterTest, LightningLineRunsFromTheTopToTheTotalHeight) {
     view.showLightning = true;
     view.lightningDate = Date(2017, 3, 3);
