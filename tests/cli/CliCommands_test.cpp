@@ -1,61 +1,15 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "CliTestBase.h"
 #include "ProjectArchive.h"
 
 namespace qb {
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class CliTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("qb_cli_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-
-    static std::string Quote(const std::string& text) {
-        std::string quoted = "'";
-        for (char c : text)
-            quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        return quoted + "'";
-    }
-    static std::string Slurp(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream content;
-        content << in.rdbuf();
-        return content.str();
-    }
-
-    CliRun Cli(const std::string& arguments) const {
-        const std::string command = Quote(QB_CLI_PATH) + " " + arguments + " >" +
-                                    Quote(PathOf("stdout")) + " 2>" + Quote(PathOf("stderr"));
-        CliRun run;
-        const int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = Slurp(PathOf("stdout"));
-        run.err = Slurp(PathOf("stderr"));
-        return run;
-    }
-
-    std::filesystem::path folder_;
-};
+using CliTest = CliTestBase;
 
 TEST_F(CliTest, SampleWritesTheShippedSampleAndInfoSummarisesIt) {
     const CliRun sample = Cli("sample " + Quote(PathOf("s.qbd")));

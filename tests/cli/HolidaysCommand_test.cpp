@@ -1,63 +1,20 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "CProject.h"
 #include "CYmdHoliday.h"
+#include "CliTestBase.h"
 #include "ProjectArchive.h"
 
 namespace qb {
 namespace {
 
-// Runs the holidays and working-time commands with their output caught in
-// files of a private folder.
-class HolidaysCommandTest : public ::testing::Test {
+class HolidaysCommandTest : public CliTestBase {
 protected:
-    struct Run {
-        int status = -1;
-        std::string out;
-        std::string err;
-    };
-
-    void SetUp() override {
-        std::string name = "qb_holidays_cli_";
-        name.append(std::to_string(::getpid())).append("_");
-        name.append(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        folder_ = std::filesystem::temp_directory_path() / name;
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-
-    static std::string Slurp(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream content;
-        content << in.rdbuf();
-        return content.str();
-    }
-    void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(PathOf(name), std::ios::binary) << bytes;
-    }
-
-    Run Cli(const std::string& arguments) const {
-        const std::string command = std::string("'") + QB_CLI_PATH + "' " + arguments + " >'" +
-                                    PathOf("stdout") + "' 2>'" + PathOf("stderr") + "'";
-        Run run;
-        const int raw = std::system(command.c_str());
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = Slurp(PathOf("stdout"));
-        run.err = Slurp(PathOf("stderr"));
-        return run;
-    }
-
     // A project whose own rules make 2019-05-07 a holiday and force
     // 2019-05-06 to be a working day.
     void WriteProject(const std::string& name, bool useSystemHolidays) const {
@@ -73,12 +30,10 @@ protected:
         }
         Write(name, ProjectArchive::WriteProjectArchive(project));
     }
-
-    std::filesystem::path folder_;
 };
 
 TEST_F(HolidaysCommandTest, HolidaysPrintsOneMarkPerDayFromTheBuiltInSet) {
-    const Run run = Cli("holidays --from 20190429 --to 20190507");
+    const CliRun run = Cli("holidays --from 20190429 --to 20190507");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
               "20190429\t1\n20190430\t1\n20190501\t1\n20190502\t1\n20190503\t1\n"
@@ -87,7 +42,8 @@ TEST_F(HolidaysCommandTest, HolidaysPrintsOneMarkPerDayFromTheBuiltInSet) {
 
 TEST_F(HolidaysCommandTest, ProjectRulesJoinTheSystemRulesAsTheProjectSays) {
     WriteProject("with.qbd", true);
-    Run run = Cli("holidays --to 20190507 --from 20190505 --project '" + PathOf("with.qbd") + "'");
+    CliRun run =
+        Cli("holidays --to 20190507 --from 20190505 --project '" + PathOf("with.qbd") + "'");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "20190505\t1\n20190506\t-1\n20190507\t1\n");
 
@@ -99,7 +55,7 @@ TEST_F(HolidaysCommandTest, ProjectRulesJoinTheSystemRulesAsTheProjectSays) {
 
 TEST_F(HolidaysCommandTest, RulesFileReplacesTheBuiltInSet) {
     Write("sat.xml", "<holidayarray><weeklyholiday dayOfWeek=\"7\"/></holidayarray>");
-    const Run run =
+    const CliRun run =
         Cli("holidays --from 20190503 --to 20190505 --rules '" + PathOf("sat.xml") + "'");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "20190503\t0\n20190504\t1\n20190505\t1\n");
@@ -111,7 +67,7 @@ TEST_F(HolidaysCommandTest, WrongUsageAndBadDatesExitWithTwo) {
           "--from 20190230 --to 20190301", "--from 2019010 --to 20190102",
           "--from 20190101x --to 20190102", "--from 20190102 --to 20190101",
           "--from 20190101 --from 20190101 --to 20190102"}) {
-        const Run run = Cli(std::string("holidays ") + args);
+        const CliRun run = Cli(std::string("holidays ") + args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_NE(run.err.find("usage:"), std::string::npos) << args;
         EXPECT_EQ(run.out, "") << args;
@@ -119,7 +75,7 @@ TEST_F(HolidaysCommandTest, WrongUsageAndBadDatesExitWithTwo) {
 }
 
 TEST_F(HolidaysCommandTest, UnreadableFilesExitWithOneAndAreNotCreated) {
-    Run run = Cli("holidays --from 20190101 --to 20190102 --rules '" + PathOf("none.xml") + "'");
+    CliRun run = Cli("holidays --from 20190101 --to 20190102 --rules '" + PathOf("none.xml") + "'");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("休日情報ファイルを読み込めませんでした"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(PathOf("none.xml")));
@@ -136,7 +92,7 @@ TEST_F(HolidaysCommandTest, UnreadableFilesExitWithOneAndAreNotCreated) {
 }
 
 TEST_F(HolidaysCommandTest, WorkingTimePrintsTheSpanInDays) {
-    Run run = Cli("working-time --from 202406070930 --to 202406101700 --mode 1");
+    CliRun run = Cli("working-time --from 202406070930 --to 202406101700 --mode 1");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "2.3125\n");
     run = Cli("working-time --from 202406070930 --to 202406101700 --mode 2");
@@ -151,8 +107,8 @@ TEST_F(HolidaysCommandTest, WorkingTimePrintsTheSpanInDays) {
 
 TEST_F(HolidaysCommandTest, WorkingTimeUsesTheRulesFileGiven) {
     Write("none.xml", "<holidayarray/>");
-    const Run run = Cli("working-time --from 202405020900 --to 202405070900 --mode 2 --rules '" +
-                        PathOf("none.xml") + "'");
+    const CliRun run = Cli("working-time --from 202405020900 --to 202405070900 --mode 2 --rules '" +
+                           PathOf("none.xml") + "'");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "3\n");  // Thu rest, Fri, Mon, Tue morning
 }
@@ -164,11 +120,11 @@ TEST_F(HolidaysCommandTest, WorkingTimeRefusesBadArguments) {
                              "--from 202406072460 --to 202406101700 --mode 1",
                              "--from 20240607 --to 202406101700 --mode 1",
                              "--from 202402300930 --to 202406101700 --mode 1"}) {
-        const Run run = Cli(std::string("working-time ") + args);
+        const CliRun run = Cli(std::string("working-time ") + args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_EQ(run.out, "") << args;
     }
-    const Run missing =
+    const CliRun missing =
         Cli("working-time --from 202406070930 --to 202406101700 --mode 1 --rules '" +
             PathOf("none.xml") + "'");
     EXPECT_EQ(missing.status, 1);
