@@ -24,6 +24,7 @@ function(qb_add_test target)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   target_compile_definitions(${target} PRIVATE
     QB_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
   qb_target_warnings(${target})

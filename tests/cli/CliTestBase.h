@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "TestFolder.h"
 
 namespace qb {
 
@@ -22,16 +20,7 @@ protected:
         std::string err;
     };
 
-    void SetUp() override {
-        std::string name = "qb_cli_";
-        name.append(std::to_string(::getpid())).append("_");
-        name.append(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        folder_ = std::filesystem::temp_directory_path() / name;
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+    std::string PathOf(const std::string& name) const { return folder_.File(name); }
 
     static std::string Quote(const std::string& text) {
         std::string quoted = "'";
@@ -39,14 +28,9 @@ protected:
             quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
         return quoted + "'";
     }
-    static std::string Slurp(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream content;
-        content << in.rdbuf();
-        return content.str();
-    }
+    static std::string Slurp(const std::string& path) { return TestFolder::Read(path); }
     void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(PathOf(name), std::ios::binary) << bytes;
+        TestFolder::Write(PathOf(name), bytes);
     }
 
     // The arguments go to the shell as they are.
@@ -61,7 +45,7 @@ protected:
         return run;
     }
 
-    std::filesystem::path folder_;
+    TestFolder folder_;
 };
 
 }  // namespace qb

@@ -10,6 +10,7 @@
 #include "CSchedule.h"
 #include "ProjectArchive.h"
 #include "SystemError.h"
+#include "TestFolder.h"
 
 namespace qb {
 namespace {
@@ -49,13 +50,7 @@ struct CountedWaits {
 
 class CProjectFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "qb_projectfile_XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+    std::string PathOf(const std::string& name) const { return folder_.File(name); }
 
     // Writes project to name through a handle that lets go at once.
     void Store(const std::string& name, const CProject& project) {
@@ -72,7 +67,7 @@ protected:
         return LockedFile::Open(PathOf(name), LockedFile::Mode::kReadOnly, error) != nullptr;
     }
 
-    fs::path folder_;
+    TestFolder folder_;
 };
 
 TEST_F(CProjectFileTest, ASavedProjectLoadsBackWithItsContent) {
@@ -295,7 +290,7 @@ TEST_F(CProjectFileTest, SavingToANewPathCreatesTheFileComplete) {
     ASSERT_TRUE(file.Save(project.get(), true));
     EXPECT_EQ(ReadBack("new.qbd")->GetTitle(), "new");
     int entries = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder_))
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder_.Path()))
         ++entries;
     EXPECT_EQ(entries, 1) << "no temporary file stays behind";
 }

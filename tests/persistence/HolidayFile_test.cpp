@@ -12,7 +12,7 @@
 #include "CYmdHoliday.h"
 #include "SystemError.h"
 #include "XmlMessages.h"
-#include "XmlTestFolder.h"
+#include "TestFolder.h"
 
 namespace qb {
 namespace {
@@ -34,7 +34,7 @@ std::string Names(const CHolidayArray& holidays) {
 
 class HolidayFileTest : public ::testing::Test {
 protected:
-    XmlTestFolder folder_;
+    TestFolder folder_;
     std::string path_ = folder_.File("Holidays.xml");
     HolidayFile file_;
 };
@@ -68,7 +68,7 @@ TEST_F(HolidayFileTest, WrittenFileIsUtf8WithCrLfLineEnds) {
     CHolidayArray holidays;
     holidays.Add(Ymd("元日", 2024, 1, 1));
     ASSERT_TRUE(file_.WriteHolidayFile(path_, holidays));
-    const std::string bytes = XmlTestFolder::Read(path_);
+    const std::string bytes = TestFolder::Read(path_);
     EXPECT_EQ(bytes.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"", 0), 0u);
     EXPECT_NE(bytes.find("name=\"元日\""), std::string::npos);
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -168,7 +168,7 @@ TEST_F(HolidayFileTest, ReadOnlyFileIsNotReplaced) {
     CHolidayArray holidays;
     holidays.Add(Ymd("元日", 2024, 1, 1));
     ASSERT_TRUE(file_.WriteHolidayFile(path_, holidays));
-    const std::string before = XmlTestFolder::Read(path_);
+    const std::string before = TestFolder::Read(path_);
     namespace fs = std::filesystem;
     // The folder is writable for everyone, so only the file's own mode stops the write.
     fs::permissions(fs::path(path_).parent_path(), fs::perms::all);
@@ -178,7 +178,7 @@ TEST_F(HolidayFileTest, ReadOnlyFileIsNotReplaced) {
         return !file_.WriteHolidayFile(path_, empty) &&
                file_.GetError().GetCode() == SystemError::kAccessDenied;
     }));
-    EXPECT_EQ(XmlTestFolder::Read(path_), before);
+    EXPECT_EQ(TestFolder::Read(path_), before);
 }
 
 TEST_F(HolidayFileTest, RewriteWithFewerRulesLeavesNoTrailingBytes) {
@@ -192,7 +192,7 @@ TEST_F(HolidayFileTest, RewriteWithFewerRulesLeavesNoTrailingBytes) {
 
     std::string expected;
     ASSERT_TRUE(file_.FormatHolidays(few, expected));
-    EXPECT_EQ(XmlTestFolder::Read(path_), expected);
+    EXPECT_EQ(TestFolder::Read(path_), expected);
     auto read = file_.ReadHolidayFile(path_);
     ASSERT_NE(read, nullptr);
     EXPECT_EQ(Names(*read), "only;");
@@ -211,7 +211,7 @@ TEST_F(HolidayFileTest, EveryContentFailureHasItsMessage) {
         {"<HolidayArray/>", XmlMessages::kWrongRoot},
     };
     for (const Case& c : cases) {
-        XmlTestFolder::Write(path_, c.bytes);
+        TestFolder::Write(path_, c.bytes);
         EXPECT_EQ(file_.ReadHolidayFile(path_), nullptr) << c.bytes;
         EXPECT_EQ(file_.GetError().GetCode(), ErrorSlot::kXmlError) << c.bytes;
         EXPECT_EQ(file_.GetError().GetMessage(), c.message) << c.bytes;
@@ -219,18 +219,18 @@ TEST_F(HolidayFileTest, EveryContentFailureHasItsMessage) {
 }
 
 TEST_F(HolidayFileTest, RuleTextThatCannotBeWrittenFailsTheBuildAndKeepsTheFile) {
-    XmlTestFolder::Write(path_, "old");
+    TestFolder::Write(path_, "old");
     CHolidayArray holidays;
     holidays.Add(Ymd("bell\x07", 2024, 1, 1));
     EXPECT_FALSE(file_.WriteHolidayFile(path_, holidays));
     EXPECT_EQ(file_.GetError().GetCode(), ErrorSlot::kOwnError);
     EXPECT_EQ(file_.GetError().GetMessage(), XmlMessages::kBuildFailed);
-    EXPECT_EQ(XmlTestFolder::Read(path_), "old");
+    EXPECT_EQ(TestFolder::Read(path_), "old");
 
     holidays.At(0)->SetName("\xc3");  // cut in the middle of a UTF-8 sequence
     EXPECT_FALSE(file_.WriteHolidayFile(path_, holidays));
     EXPECT_EQ(file_.GetError().GetMessage(), XmlMessages::kBuildFailed);
-    EXPECT_EQ(XmlTestFolder::Read(path_), "old");
+    EXPECT_EQ(TestFolder::Read(path_), "old");
 }
 
 TEST_F(HolidayFileTest, SuccessClearsAnEarlierError) {

@@ -1,4 +1,5 @@
 #include "ProjectArchive.h"
+#include "TestFolder.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -343,20 +344,13 @@ TEST(ProjectArchiveReader, FillsATargetProjectInPlaceAndNotifiesItsListeners) {
 
 class ProjectArchiveFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("qb_archive_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
     std::string Write(const std::string& name, const std::string& bytes) {
-        const std::string path = (folder_ / name).string();
+        const std::string path = folder_.File(name);
         std::ofstream(path, std::ios::binary) << bytes;
         return path;
     }
 
-    std::filesystem::path folder_;
+    TestFolder folder_;
 };
 
 TEST_F(ProjectArchiveFileTest, IsArchiveFileSaysNoOnlyToAFileWhoseHeaderDoesNotMatch) {
@@ -371,8 +365,8 @@ TEST_F(ProjectArchiveFileTest, IsArchiveFileSaysNoOnlyToAFileWhoseHeaderDoesNotM
     wrongMagic[15] = 0x11;
     EXPECT_FALSE(ProjectArchive::IsArchiveFile(Write("magic.qbd", wrongMagic)));
     // Unopenable or unreadable: left for the real open to report.
-    EXPECT_TRUE(ProjectArchive::IsArchiveFile((folder_ / "missing.qbd").string()));
-    EXPECT_TRUE(ProjectArchive::IsArchiveFile(folder_.string()));
+    EXPECT_TRUE(ProjectArchive::IsArchiveFile(folder_.File("missing.qbd")));
+    EXPECT_TRUE(ProjectArchive::IsArchiveFile(folder_.Path().string()));
 }
 
 TEST(ProjectArchiveHeader, ATooNewVersionStillCountsAsANativeHeader) {

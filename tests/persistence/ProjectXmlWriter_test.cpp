@@ -12,7 +12,7 @@
 #include "CYmdHoliday.h"
 #include "XmlMessages.h"
 #include "XmlParser.h"
-#include "XmlTestFolder.h"
+#include "TestFolder.h"
 #include "XmlText.h"
 
 namespace qb {
@@ -97,7 +97,7 @@ protected:
         return element ? text_.ToUtf8(element->getAttribute(name)) : "<none>";
     }
 
-    XmlTestFolder folder_;
+    TestFolder folder_;
     ProjectXmlWriter writer_;
     XmlPlatform platform_;
     XmlText text_;
@@ -107,8 +107,8 @@ TEST_F(ProjectXmlWriterTest, SmallProjectMatchesTheGoldenFile) {
     std::string bytes;
     ASSERT_TRUE(writer_.FormatProjectXml(*SmallProject(), bytes));
     if (std::getenv("QB_UPDATE_GOLDEN"))
-        XmlTestFolder::Write(kGoldenFile, bytes);
-    EXPECT_EQ(bytes, XmlTestFolder::Read(kGoldenFile));
+        TestFolder::Write(kGoldenFile, bytes);
+    EXPECT_EQ(bytes, TestFolder::Read(kGoldenFile));
 }
 
 TEST_F(ProjectXmlWriterTest, DocumentHoldsTheArraysInOrderWithTheRowsLast) {
@@ -160,23 +160,23 @@ TEST_F(ProjectXmlWriterTest, RowWithoutChildrenHasNoRowArray) {
 
 TEST_F(ProjectXmlWriterTest, WriteReplacesTheFileWhole) {
     const std::string path = folder_.File("export.xml");
-    XmlTestFolder::Write(path, std::string(1 << 16, 'x'));
+    TestFolder::Write(path, std::string(1 << 16, 'x'));
     CProject project;
     ASSERT_TRUE(writer_.WriteProjectXml(path, project));
     std::string expected;
     ASSERT_TRUE(writer_.FormatProjectXml(project, expected));
-    EXPECT_EQ(XmlTestFolder::Read(path), expected);
+    EXPECT_EQ(TestFolder::Read(path), expected);
 }
 
 TEST_F(ProjectXmlWriterTest, FailuresLeaveTheFileAsItWas) {
     const std::string path = folder_.File("export.xml");
-    XmlTestFolder::Write(path, "old");
+    TestFolder::Write(path, "old");
     auto project = SmallProject();
     project->GetDrawParts().At(0)->SetProperty("bad", "\x1b[0m", false);
     EXPECT_FALSE(writer_.WriteProjectXml(path, *project));
     EXPECT_EQ(writer_.GetError().GetCode(), ErrorSlot::kOwnError);
     EXPECT_EQ(writer_.GetError().GetMessage(), XmlMessages::kBuildFailed);
-    EXPECT_EQ(XmlTestFolder::Read(path), "old");
+    EXPECT_EQ(TestFolder::Read(path), "old");
 
     EXPECT_FALSE(writer_.WriteProjectXml(folder_.File("missing/export.xml"), CProject()));
     EXPECT_EQ(writer_.GetError().GetCode(), 2u);

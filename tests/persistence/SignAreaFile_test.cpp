@@ -4,7 +4,7 @@
 
 #include "SystemError.h"
 #include "XmlMessages.h"
-#include "XmlTestFolder.h"
+#include "TestFolder.h"
 
 namespace qb {
 namespace {
@@ -15,7 +15,7 @@ protected:
         return file_.ParseSignAreas("<SignAreas>" + areas + "</SignAreas>");
     }
 
-    XmlTestFolder folder_;
+    TestFolder folder_;
     std::string path_ = folder_.File("signs.xml");
     SignAreaFile file_;
 };
@@ -24,7 +24,7 @@ TEST_F(SignAreaFileTest, AreasRoundTripThroughAFile) {
     const std::string areas = "担当\t課長\r\n代理\t\t部長\\n";
     ASSERT_TRUE(file_.WriteSignAreas(path_, areas));
     EXPECT_EQ(file_.ReadSignAreas(path_), areas);
-    const std::string bytes = XmlTestFolder::Read(path_);
+    const std::string bytes = TestFolder::Read(path_);
     EXPECT_NE(bytes.find("order=\"3\" value=\"\""), std::string::npos) << bytes;
 }
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "XmlMessages.h"
-#include "XmlTestFolder.h"
+#include "TestFolder.h"
 
 namespace qb {
 namespace {
@@ -16,7 +16,7 @@ std::unique_ptr<CScheduleStyle> Style(int id, ColorRef colour) {
 
 class StyleFileTest : public ::testing::Test {
 protected:
-    XmlTestFolder folder_;
+    TestFolder folder_;
     std::string path_ = folder_.File("styles.xml");
     StyleFile file_;
 };
@@ -68,7 +68,7 @@ TEST_F(StyleFileTest, EveryContentFailureHasItsMessage) {
     EXPECT_EQ(file_.GetError().GetMessage(), XmlMessages::kNotWellFormed);
     EXPECT_EQ(file_.ParseStyles("<holidayarray/>"), nullptr);
     EXPECT_EQ(file_.GetError().GetMessage(), XmlMessages::kWrongRoot);
-    XmlTestFolder::Write(path_, "");
+    TestFolder::Write(path_, "");
     EXPECT_EQ(file_.ReadStyleFile(path_), nullptr);
     EXPECT_EQ(file_.GetError().GetMessage(), XmlMessages::kNotWellFormed);
 }

@@ -6,7 +6,7 @@
 #include "HolidayFile.h"
 #include "XmlMessages.h"
 #include "XmlPlatform.h"
-#include "XmlTestFolder.h"
+#include "TestFolder.h"
 
 namespace qb {
 namespace {
@@ -16,8 +16,8 @@ namespace {
 class XmlParserSecurityTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        XmlTestFolder::Write(secret_, "SECRET");
-        XmlTestFolder::Write(dtd_, "<!ATTLIST ymdholiday name CDATA \"SECRET\">\n");
+        TestFolder::Write(secret_, "SECRET");
+        TestFolder::Write(dtd_, "<!ATTLIST ymdholiday name CDATA \"SECRET\">\n");
     }
 
     static std::string Url(const std::string& path) { return "file://" + path; }
@@ -34,7 +34,7 @@ protected:
 
     XmlPlatform platform_;
     HolidayFile file_;
-    XmlTestFolder folder_;
+    TestFolder folder_;
     std::string secret_ = folder_.File("secret.txt");
     std::string dtd_ = folder_.File("defaults.dtd");
 };

@@ -10,20 +10,21 @@
 namespace qb {
 
 // A fresh folder per test, removed with everything in it afterwards.
-class XmlTestFolder {
+class TestFolder {
 public:
-    XmlTestFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qb-xml-XXXXXX").string();
+    TestFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "qb-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()))
             path_ = pattern;
     }
-    ~XmlTestFolder() {
+    ~TestFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
     }
-    XmlTestFolder(const XmlTestFolder&) = delete;
-    XmlTestFolder& operator=(const XmlTestFolder&) = delete;
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
 
+    const std::filesystem::path& Path() const { return path_; }
     std::string File(const std::string& name) const { return (path_ / name).string(); }
 
     static std::string Read(const std::string& path) {
