@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "CalendarSettings.h"
+#include "DisplaySettings.h"
+
+namespace qb {
+
+class ISettingsStore;
+struct AppEnvironment;
+
+// Every user setting that survives a restart (the "Property" section and the
+// schedule pages' remembered values), with the program's defaults.
+class AppSettings {
+public:
+    static constexpr const char* kSection = "Property";
+    static constexpr const char* kRecycledSection = "RecycledSchedule";
+    // Stored for a string setting that was never set.
+    static constexpr const char* kUnset = "`";
+    // The hidden option's two codes.
+    static constexpr std::int32_t kCustomizedOff = 20110;
+    static constexpr std::int32_t kCustomizedOn = 20111;
+
+    // Missing values keep their defaults; unset markers are resolved.
+    void Load(const ISettingsStore& store, const AppEnvironment& environment);
+    void Save(ISettingsStore& store) const;
+
+    bool CsvCopyOnSave() const { return customized == kCustomizedOn; }
+
+    // The chart's settings (paint, show and colour values).
+    DisplaySettings display;
+    // The calendar's settings: holiday rules, colours, ruler fonts, the era
+    // after Heisei.
+    CalendarSettings calendar;
+
+    bool fitX = true;
+    bool fitY = true;
+    bool selectModeOneTime = true;
+    bool memoModeOneTime = true;
+    bool showColumns = true;
+    bool printComDlg = false;
+    bool indentDef = false;
+    bool graphShown = true;
+    bool saveHistory = false;
+    bool useGuiFontForPrint = false;
+    int tabMode = 2;
+    std::uint32_t paletteBackColor = 0x00CCFF;
+    std::uint32_t palettePenColor = 0x000000;
+    int paletteType = 3;
+    int palettePen = 0;
+    int columnLeft = 240;
+    int canvasLeft = 300;
+    int defRowHeight = 40;
+    int todayOffset = 2;
+    int defProgressRate = 0;
+    int slideLinked = 3;
+    std::int32_t customized = 0;
+    std::string userName;
+    std::string defFile;
+    std::string defStyleFile;
+    int wndTop = 0;
+    int wndLeft = 0;
+    int wndBottom = 0;
+    int wndRight = 0;
+    // "Horz", "Vert", "Pos", "TextColor", "LEdge", "REdge", "Custom", "Height".
+    std::map<std::string, std::int32_t> recycledSchedule;
+};
+
+}  // namespace qb

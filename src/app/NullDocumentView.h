@@ -1,0 +1,19 @@
+#pragma once
+
+#include "IDocumentView.h"
+
+namespace qb {
+
+// The command-line tool and the tests: a view that shows nothing.
+class NullDocumentView : public IDocumentView {
+public:
+    void DocumentChanged() override {}
+    void RefreshFrame() override {}
+    void ViewModeChanged(int /*mode*/) override {}
+    void ScrollToDate(const COleDateTime& /*day*/) override {}
+    void ClearSelection() override {}
+    ViewStatus CollectViewStatus() const override { return ViewStatus{}; }
+    void ApplyViewStatus(const ViewStatus& /*status*/) override {}
+};
+
+}  // namespace qb
