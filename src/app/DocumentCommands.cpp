@@ -20,6 +20,5 @@ bool DocumentCommands::SaveDocument() {
 bool DocumentCommands::SaveDocumentAs() {
     return false;
 }
-void DocumentCommands::ApplyNewProjectDefaults(CProject& /*project*/) const {}
 
 }  // namespace qb

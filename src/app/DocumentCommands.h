@@ -39,8 +39,6 @@ public:
     // Command 40318: reload (shared mode) or reopen (foreign data).
     void Refresh();
 
-    // Gives project the program's defaults for new projects.
-    void ApplyNewProjectDefaults(CProject& project) const;
 
 private:
     bool CheckPassword(CProject& project);
