@@ -6,7 +6,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-main test-asan bench fuzz format clean
+.PHONY: all deps build run test test-main test-asan bench fuzz format clean install
 
 all: build
 
@@ -52,6 +52,26 @@ fuzz: deps
 	  echo "== $$name"; \
 	  $$f -max_total_time=$(FUZZ_SECONDS) fuzz/corpus-$$name tests/data/fuzz/$$name || exit 1; \
 	done
+
+# The programs live in their own folder beside the holiday rules they read
+# from there; bin/ holds links to them. DESTDIR stages a package.
+PREFIX  ?= /usr/local
+APPDIR  := $(PREFIX)/lib/quellbrandiren
+
+install:
+	install -d $(DESTDIR)$(APPDIR) $(DESTDIR)$(PREFIX)/bin \
+	  $(DESTDIR)$(PREFIX)/share/applications $(DESTDIR)$(PREFIX)/share/mime/packages
+	install -m 755 $(BUILD)/gui/quellbrandiren $(BUILD)/cli/quellbrandiren-cli $(DESTDIR)$(APPDIR)/
+	install -m 644 data/Holidays.xml $(DESTDIR)$(APPDIR)/
+	ln -sf $(APPDIR)/quellbrandiren $(DESTDIR)$(PREFIX)/bin/quellbrandiren
+	ln -sf $(APPDIR)/quellbrandiren-cli $(DESTDIR)$(PREFIX)/bin/quellbrandiren-cli
+	install -m 644 data/quellbrandiren.desktop $(DESTDIR)$(PREFIX)/share/applications/
+	install -m 644 data/quellbrandiren-mime.xml \
+	  $(DESTDIR)$(PREFIX)/share/mime/packages/quellbrandiren.xml
+	if command -v update-mime-database >/dev/null; then \
+	  update-mime-database $(DESTDIR)$(PREFIX)/share/mime || true; fi
+	if command -v update-desktop-database >/dev/null; then \
+	  update-desktop-database $(DESTDIR)$(PREFIX)/share/applications || true; fi
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

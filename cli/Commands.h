@@ -16,6 +16,8 @@ int RunGenerate(const Args& args);
 int RunHolidays(const Args& args);
 int RunRuler(const Args& args);
 int RunWorkingTime(const Args& args);
+int RunEdit(const Args& args);
+int RunNew(const Args& args);
 #if QB_HAVE_QT
 int RunRender(const Args& args);
 #endif

@@ -20,6 +20,8 @@ constexpr Command kCommands[] = {
     {"holidays", qb::cli::RunHolidays},
     {"ruler", qb::cli::RunRuler},
     {"working-time", qb::cli::RunWorkingTime},
+    {"edit", qb::cli::RunEdit},
+    {"new", qb::cli::RunNew},
 #if QB_HAVE_QT
     {"render", qb::cli::RunRender},
 #endif
@@ -41,6 +43,15 @@ constexpr const char* kUsage =
     "                                   print the cells of one ruler row\n"
     "  working-time --from YYYYMMDDhhmm --to YYYYMMDDhhmm --mode 1|2 [--rules FILE.xml]\n"
     "                                   print the working time between two moments, in days\n"
+    "  new FILE.qbd                     write an empty project with the new-document defaults\n"
+    "  edit FILE.qbd add-row --caption TEXT [--parent ID] [--index N]\n"
+    "  edit FILE.qbd add-schedule --row ID --start YYYYMMDD[hhmm] [--end YYYYMMDD[hhmm]]\n"
+    "        [--caption TEXT]\n"
+    "  edit FILE.qbd set ID NAME=VALUE ...\n"
+    "  edit FILE.qbd delete ID\n"
+    "  edit FILE.qbd mode shared|single\n"
+    "                                   change the document as one edit (in shared mode\n"
+    "                                   alongside other users); prints the id of a new object\n"
 #if QB_HAVE_QT
     "  render FILE.qbd OUT.png|OUT.svg|OUT.pdf [--from YYYYMMDD] [--to YYYYMMDD]\n"
     "        [--scale PIXELS_PER_DAY] [--width PIXELS] [--height PIXELS] [--top PIXELS]\n"

@@ -1,34 +1,51 @@
 #include "MainWindow.h"
 
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QTabBar>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
+#include "AppMessages.h"
+#include "CCommandHandler.h"
+#include "CDisplayModel.h"
+#include "CGuiColumn.h"
+#include "CGuiRow.h"
 #include "CProject.h"
-#include "CProjectFile.h"
+#include "CStatus.h"
+#include "CommandIds.h"
+#include "DisplaySettings.h"
+#include "DocumentCommands.h"
 #include "HorizontalScroll.h"
+#include "MenuBuilder.h"
+#include "ModeTabBar.h"
 #include "VerticalScroll.h"
 
 namespace qb {
 
 namespace {
 
-// Pixels per day of the day, month and year charts.
-constexpr double kTabScales[] = {0.0, 20.0, 4.0, 0.5};
+// Pixels per day of the day, month and year charts until a file's view
+// state says otherwise.
+constexpr double kDefaultScales[] = {0.0, 20.0, 4.0, 0.5};
+// Scales from a view state outside these are taken for damage.
+constexpr double kMinScale = 0.1;
+constexpr double kMaxScale = 500.0;
 // Days shown before today when the project sets no display period.
 constexpr int kDaysBeforeToday = 7;
-constexpr int kRulerSettings[] = {0, 1, 2, 3};
 // Pixels moved by the arrows of the horizontal scroll bar.
 constexpr int kHorizontalLineStep = 20;
 
@@ -36,48 +53,91 @@ QString ProgramName() {
     return QStringLiteral("Quellbrandiren");
 }
 
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+int ValidMode(int mode) {
+    return std::clamp(mode, static_cast<int>(MainWindow::kProjectTab),
+                      static_cast<int>(MainWindow::kYearTab));
+}
+
+template <class Visit>
+void ForEachRow(const CGuiRowArray& rows, const Visit& visit) {
+    for (const auto& row : rows) {
+        visit(*row);
+        ForEachRow(row->GetChildren(), visit);
+    }
+}
+
+// The first dropped file of this machine; empty when there is none.
+QString FirstLocalFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return {};
+}
+
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(CStatus& status, QWidget* parent)
+    : QMainWindow(parent), status_(status), model_(&scene_.GetModel()) {
+    std::copy(std::begin(kDefaultScales), std::end(kDefaultScales), scales_);
     scene_.SetToday(COleDateTime::GetCurrentTime().DatePart());
     setWindowTitle(ProgramName());
-    BuildMenus();
+    setAcceptDrops(true);
+    menus_ = new MenuBuilder(*menuBar(), status_);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    tabs_ = new QTabBar(central);
-    for (const char* title : {"プロジェクト情報", "日", "月", "年"}) {
-        tabs_->addTab(QString::fromUtf8(title));
-    }
+    tabs_ = new ModeTabBar(central);
     pages_ = new QStackedWidget(central);
-    information_ = new QLabel(pages_);
-    information_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    information_->setMargin(12);
-    pages_->addWidget(information_);
+    pages_->addWidget(BuildInformationPage());
     pages_->addWidget(BuildChartPage());
     layout->addWidget(tabs_);
     layout->addWidget(pages_, 1);
     setCentralWidget(central);
     statusBar()->showMessage(QString());
 
-    connect(tabs_, &QTabBar::currentChanged, this, [this](int) { ApplyView(); });
-    tabs_->setCurrentIndex(kDayTab);
+    connect(tabs_, &ModeTabBar::TabChosen, this, &MainWindow::ChooseTab);
+    connect(tabs_, &ModeTabBar::RightClicked, this, &MainWindow::ShowModeOnPage);
+    mode_ = ValidMode(status_.viewMode);
+    tabs_->SelectTab(mode_);
+    menus_->SetPageMode(mode_ == kProjectTab);
     resize(1024, 640);
-    ApplyView();
+    status_.SetView(this);
+    DocumentChanged();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    status_.SetView(nullptr);
+}
 
-void MainWindow::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QString::fromUtf8("ファイル(&F)"));
-    QAction* open = file->addAction(QString::fromUtf8("開く(&O)..."));
-    open->setShortcut(QKeySequence::Open);
-    connect(open, &QAction::triggered, this, &MainWindow::ChooseFile);
-    file->addSeparator();
-    QAction* exit = file->addAction(QString::fromUtf8("アプリケーションの終了(&X)"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+QWidget* MainWindow::BuildInformationPage() {
+    auto* page = new QWidget(pages_);
+    auto* layout = new QVBoxLayout(page);
+    auto* modeRow = new QHBoxLayout();
+    modeSwitch_ = new QPushButton(page);
+    modeStatus_ = new QLabel(page);
+    modeRow->addWidget(modeSwitch_);
+    modeRow->addWidget(modeStatus_);
+    modeRow->addStretch(1);
+    information_ = new QLabel(page);
+    information_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    information_->setMargin(12);
+    information_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addLayout(modeRow);
+    layout->addWidget(information_, 1);
+    connect(modeSwitch_, &QPushButton::clicked, this, [this] {
+        status_.Commands().Execute(cmd::kFileMode);
+        RefreshFrame();
+    });
+    return page;
 }
 
 QWidget* MainWindow::BuildChartPage() {
@@ -103,8 +163,14 @@ QWidget* MainWindow::BuildChartPage() {
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 1);
 
-    rulerPane_->SetPainter([this](IDrawContext& dc, const QRect&) { scene_.PaintRuler(dc); });
-    rowHeader_->SetPainter([this](IDrawContext& dc, const QRect&) { scene_.PaintRowHeader(dc); });
+    rulerPane_->SetPainter([this](IDrawContext& dc, const QRect&) {
+        SyncScene();
+        scene_.PaintRuler(dc);
+    });
+    rowHeader_->SetPainter([this](IDrawContext& dc, const QRect&) {
+        SyncScene();
+        scene_.PaintRowHeader(dc);
+    });
     rowHeader_->SetPressHandler([this](QPoint point) { PressRowHeader(point); });
     rowHeader_->SetHintSource([this](QPoint point) {
         return scene_.RowHeaderHintAt(DrawPoint{point.x(), point.y()});
@@ -126,41 +192,245 @@ QWidget* MainWindow::BuildChartPage() {
 
 void MainWindow::LoadSettings(const ISettingsStore& store) {
     scene_.LoadSettings(store);
-    rulerPane_->update();
+    RepaintPanes();
+}
+
+bool MainWindow::HasDocument() const {
+    return status_.HasDocument();
+}
+
+// The document view -----------------------------------------------------
+
+void MainWindow::DocumentChanged() {
+    // The display switches of the menu live in the state's settings.
+    scene_.GetDisplaySettings() = status_.Settings().display;
+    scene_.SetShowLightning(status_.showLightning);
+    ShowProject();
+    RefreshFrame();
+}
+
+void MainWindow::RefreshFrame() {
+    SyncScene();
+    UpdateTitle();
+    tabs_->ShowMode(status_.HasDocument(), status_.IsShared(), status_.readOnly);
+    menus_->UpdateAll();
+    if (mode_ == kProjectTab)
+        ShowProjectInformation();
+    RepaintPanes();
+}
+
+void MainWindow::ViewModeChanged(int mode) {
+    mode_ = ValidMode(mode);
+    tabs_->SelectTab(mode_);
+    menus_->SetPageMode(mode_ == kProjectTab);
+    ApplyView();
+    UpdateTitle();
+    menus_->UpdateAll();
+}
+
+void MainWindow::ScrollToDate(const COleDateTime& day) {
+    if (shown_ == nullptr || !day.IsValid())
+        return;
+    if (!periodSet_) {
+        pendingLeft_ = day;
+        return;
+    }
+    ScrollChartTo(day);
+    RepaintScrolled();
+}
+
+void MainWindow::ClearSelection() {
+    model_->ClearSelection();
     chart_->update();
     rowHeader_->update();
 }
 
-bool MainWindow::OpenDocument(const QString& path) {
-    QString error;
-    if (LoadDocument(path, error)) {
-        return true;
+ViewStatus MainWindow::CollectViewStatus() const {
+    ViewStatus view;
+    if (shown_ == nullptr || shown_ != status_.GetProject())
+        return view;
+    view.leftPos = periodSet_ ? LeftDate() : pendingLeft_;
+    view.scale1 = scales_[kDayTab];
+    view.scale2 = scales_[kMonthTab];
+    view.scale3 = scales_[kYearTab];
+    ForEachRow(model_->GetRows(), [this, &view](const CGuiRow& row) {
+        const std::int32_t id = row.GetObjectId();
+        if (model_->IsFoldedId(id))
+            view.folded.push_back(id);
+        if (model_->IsRowHiddenId(id))
+            view.rowHidden.push_back(id);
+    });
+    const CGuiColumnArray& columns = model_->GetColumns();
+    for (std::size_t i = 0; i < columns.Size(); ++i) {
+        if (columns.At(i)->IsHidden())
+            view.columnHidden.push_back(columns.At(i)->GetObjectId());
     }
-    QMessageBox::critical(this, ProgramName(), error);
-    return false;
+    return view;
 }
 
-bool MainWindow::LoadDocument(const QString& path, QString& error) {
-    CProjectFile file(path.toStdString());
-    std::unique_ptr<CProject> project = file.Load(false);
-    if (project == nullptr) {
-        error = QString::fromStdString(file.GetError().Describe());
-        return false;
+void MainWindow::ApplyViewStatus(const ViewStatus& status) {
+    const double scales[] = {0.0, status.scale1, status.scale2, status.scale3};
+    for (int mode = kDayTab; mode <= kYearTab; ++mode) {
+        // Negative keeps the current scale; nonsense from a damaged entry too.
+        if (std::isfinite(scales[mode]) && scales[mode] > 0.0)
+            scales_[mode] = std::clamp(scales[mode], kMinScale, kMaxScale);
     }
-    // The scene lets go of the old project before it is freed.
+    SyncScene();
+    if (shown_ == nullptr)
+        return;
+    for (const std::int32_t id : status.folded)
+        model_->SetFolded(id, true);
+    for (const std::int32_t id : status.rowHidden)
+        model_->HideRow(id);
+    for (const std::int32_t id : status.columnHidden)
+        model_->SetColumnHidden(id, true);
+    // The chart starts again from the project's period at the new scale.
+    pendingLeft_ = status.leftPos.IsValid() ? status.leftPos : COleDateTime::Null();
+    periodSet_ = false;
+    ApplyView();
+}
+
+void MainWindow::RequestClose() {
+    // Posted, so that the command that asked has ended when the window asks
+    // to save.
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+// The scene -----------------------------------------------------------------
+
+// The state may have replaced or dropped its project before the window
+// heard of it; the scene never paints one that is gone.
+void MainWindow::SyncScene() {
+    if (shown_ != status_.GetProject())
+        ShowProject();
+}
+
+void MainWindow::ShowProject() {
+    CProject* project = status_.GetProject();
+    if (project == nullptr) {
+        scene_.Close();
+        shown_ = nullptr;
+        periodSet_ = false;
+        pendingLeft_ = COleDateTime::Null();
+        ApplyView();
+        return;
+    }
+    if (project == shown_) {
+        // The same document changed: keep where the chart stands.
+        const int top = scene_.GetTop();
+        scene_.Open(*project);
+        if (mode_ != kProjectTab)
+            scene_.SetRulerSetting(mode_);
+        scene_.SetTop(top);
+        UpdatePaneWidths();
+        UpdateScrollRanges();
+        RepaintPanes();
+        return;
+    }
     scene_.Open(*project);
-    project_ = std::move(project);
-    path_ = path;
+    shown_ = project;
+    ForgetViewStates();
+    periodSet_ = false;
+    pendingLeft_ = COleDateTime::Null();
+    UpdatePaneWidths();
+    ApplyView();
+}
+
+// Folds, hidden rows and columns and the selection are kept by object id,
+// and ids mean nothing in another document.
+void MainWindow::ForgetViewStates() {
+    std::vector<std::int32_t> folded;
+    ForEachRow(model_->GetRows(), [this, &folded](const CGuiRow& row) {
+        if (model_->IsFoldedId(row.GetObjectId()))
+            folded.push_back(row.GetObjectId());
+    });
+    for (const std::int32_t id : folded)
+        model_->SetFolded(id, false);
+    model_->ShowAll();
+    const CGuiColumnArray& columns = model_->GetColumns();
+    for (std::size_t i = 0; i < columns.Size(); ++i)
+        model_->SetColumnHidden(columns.At(i)->GetObjectId(), false);
+    model_->ClearSelection();
+    model_->ClearFilter();
+}
+
+void MainWindow::UpdatePaneWidths() {
     corner_->setFixedWidth(scene_.HeaderWidth());
     rowHeader_->setFixedWidth(scene_.HeaderWidth());
-    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" - ") + ProgramName());
-    ApplyView();
-    return true;
 }
 
-void MainWindow::ShowTab(Tab tab) {
-    tabs_->setCurrentIndex(tab);
+void MainWindow::ChooseTab(int index) {
+    if (index == mode_)
+        return;
+    status_.Commands().Execute(cmd::kViewProject + index);
+    // The command tells the window through ViewModeChanged; a refused switch
+    // leaves the tab where it was.
+    if (ValidMode(status_.viewMode) != mode_)
+        ViewModeChanged(status_.viewMode);
+    else
+        tabs_->SelectTab(mode_);
+    menus_->UpdateAll();
 }
+
+void MainWindow::ShowModeOnPage() {
+    if (status_.HasDocument())
+        status_.Prompt().Show(messages::kModeOnPage.Plain());
+}
+
+void MainWindow::ApplyView() {
+    pages_->setCurrentIndex(mode_ == kProjectTab ? 0 : 1);
+    if (mode_ == kProjectTab) {
+        ShowProjectInformation();
+        return;
+    }
+    if (shown_ != nullptr)
+        ShowChart();
+    UpdateScrollRanges();
+    RepaintPanes();
+}
+
+// A chart shows the project's display period, else the span of its
+// schedules, else the days from a week before today, at the mode's scale;
+// the day at its left edge stays there across modes.
+void MainWindow::ShowChart() {
+    const COleDateTime left = periodSet_ ? LeftDate() : pendingLeft_;
+    pendingLeft_ = COleDateTime::Null();
+    scene_.SetSize(scene_.HeaderWidth() + chart_->width(), CRuler::kHeight + chart_->height());
+    scene_.SetRulerSetting(mode_);
+    COleDateTime from;
+    COleDateTime to;
+    if (!scene_.DefaultPeriod(from, to)) {
+        from = COleDateTime::GetCurrentTime().DatePart().AddDays(-kDaysBeforeToday);
+        to = from;
+    }
+    scene_.SetPeriod(from, to, scales_[mode_]);
+    periodSet_ = true;
+    if (left.IsValid())
+        ScrollChartTo(left);
+}
+
+void MainWindow::ScrollChartTo(const COleDateTime& day) {
+    const CRuler& ruler = scene_.GetRuler();
+    scene_.ScrollHorizontally(ruler.DateToX(day.DatePart()) - ruler.GetScrollPosition());
+}
+
+COleDateTime MainWindow::LeftDate() const {
+    const CRuler& ruler = scene_.GetRuler();
+    return ruler.XToDate(ruler.GetScrollPosition());
+}
+
+// "name - Quellbrandiren" with the project's name, else the file's path;
+// the program's name alone without either.
+void MainWindow::UpdateTitle() {
+    QString name;
+    if (const CProject* project = status_.GetProject())
+        name = FromUtf8(project->GetTitle());
+    if (name.isEmpty())
+        name = FromUtf8(status_.path);
+    setWindowTitle(name.isEmpty() ? ProgramName() : name + QStringLiteral(" - ") + ProgramName());
+}
+
+// Panes -----------------------------------------------------------------
 
 void MainWindow::SetRowHeaderPainter(PaneWidget::Painter painter) {
     rowHeader_->SetPainter(std::move(painter));
@@ -183,43 +453,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::ChooseFile() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString::fromUtf8("開く"), QFileInfo(path_).absolutePath(),
-        QString::fromUtf8("Quellbrandiren ファイル (*.qbd);;すべてのファイル (*)"));
-    if (!path.isEmpty()) {
-        OpenDocument(path);
-    }
-}
-
-// A chart tab shows the project's display period, else the span of its
-// schedules, else the days from a week before today, at the tab's scale.
-void MainWindow::ApplyView() {
-    const int tab = tabs_->currentIndex();
-    pages_->setCurrentIndex(tab == kProjectTab ? 0 : 1);
-    if (tab == kProjectTab) {
-        ShowProjectInformation();
-        return;
-    }
-    if (project_ != nullptr) {
-        scene_.SetSize(scene_.HeaderWidth() + chart_->width(), CRuler::kHeight + chart_->height());
-        scene_.SetRulerSetting(kRulerSettings[tab]);
-        COleDateTime from;
-        COleDateTime to;
-        if (!scene_.DefaultPeriod(from, to)) {
-            from = COleDateTime::GetCurrentTime().DatePart().AddDays(-kDaysBeforeToday);
-            to = from;
-        }
-        scene_.SetPeriod(from, to, kTabScales[tab]);
-    }
-    UpdateScrollRanges();
-    rulerPane_->update();
-    chart_->update();
-    rowHeader_->update();
-}
-
 void MainWindow::UpdateScrollRanges() {
-    if (project_ == nullptr) {
+    if (shown_ == nullptr) {
         horizontal_->setRange(0, 0);
         vertical_->setRange(0, 0);
         return;
@@ -239,19 +474,29 @@ void MainWindow::UpdateScrollRanges() {
 }
 
 void MainWindow::ShowProjectInformation() {
-    if (project_ == nullptr) {
+    const bool shared = status_.IsShared();
+    if (!status_.HasDocument())
+        modeStatus_->setText(QString::fromUtf8("データがありません"));
+    else
+        modeStatus_->setText(
+            QString::fromUtf8(shared ? "現在：共有モード" : "現在：シングルモード"));
+    modeSwitch_->setText(QString::fromUtf8(status_.HasDocument() && shared ? "シングルモードに変更"
+                                                                           : "共有モードに変更"));
+    modeSwitch_->setEnabled(status_.Commands().State(cmd::kFileMode).enabled);
+    const CProject* project = status_.GetProject();
+    if (project == nullptr) {
         information_->setText(QString());
         return;
     }
-    information_->setText(QString::fromUtf8("ファイル: ") + path_ + QStringLiteral("\n") +
-                          QString::fromUtf8("タイトル: ") +
-                          QString::fromStdString(project_->GetTitle()) + QStringLiteral("\n") +
-                          QString::fromUtf8("段の数: ") +
-                          QString::number(project_->GetRows().GetCount(true)));
+    information_->setText(
+        QString::fromUtf8("ファイル: ") + FromUtf8(status_.path) + QStringLiteral("\n") +
+        QString::fromUtf8("タイトル: ") + FromUtf8(project->GetTitle()) + QStringLiteral("\n") +
+        QString::fromUtf8("段の数: ") + QString::number(project->GetRows().GetCount(true)));
 }
 
 void MainWindow::PaintChart(IDrawContext& dc, const QRect& area) {
-    if (chartPainter_ && project_ != nullptr && project_->GetRows().GetCount(true) != 0) {
+    SyncScene();
+    if (chartPainter_ && shown_ != nullptr && shown_->GetRows().GetCount(true) != 0) {
         chartPainter_(dc, area);
     } else {
         scene_.PaintChart(dc);
@@ -292,10 +537,17 @@ void MainWindow::StepHorizontally(int action) {
 }
 
 void MainWindow::Wheel(QPoint angle, bool shift) {
-    if (project_ != nullptr && scene_.Wheel(angle.x(), angle.y(), shift)) {
+    if (shown_ != nullptr && scene_.Wheel(angle.x(), angle.y(), shift)) {
         RepaintScrolled();
         rowHeader_->update();
     }
+}
+
+void MainWindow::RepaintPanes() {
+    rulerPane_->update();
+    chart_->update();
+    rowHeader_->update();
+    corner_->update();
 }
 
 void MainWindow::RepaintScrolled() {
@@ -320,6 +572,49 @@ void MainWindow::PressRowHeader(QPoint point) {
 
 void MainWindow::ShowHint(const QString& hint) {
     statusBar()->showMessage(hint);
+}
+
+// Closing and dropped files ----------------------------------------------
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    DocumentCommands& documents = status_.Commands().Documents();
+    if (documents.AskSaveChanges() == DocumentCommands::Answer::kCancel) {
+        event->ignore();
+        return;
+    }
+    documents.CloseDocument(true);
+    StoreWindowRectangle();
+    event->accept();
+}
+
+// The rectangle of the window's own area, which the next start gives back
+// to it unchanged; a maximised or minimised window keeps the last one.
+void MainWindow::StoreWindowRectangle() {
+    if (isMaximized() || isMinimized())
+        return;
+    const QRect area = geometry();
+    AppSettings& settings = status_.Settings();
+    settings.wndLeft = area.x();
+    settings.wndTop = area.y();
+    settings.wndRight = area.x() + area.width();
+    settings.wndBottom = area.y() + area.height();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!FirstLocalFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = FirstLocalFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The drag source waits for the drop to end; the questions and messages
+    // of the open come after it.
+    QMetaObject::invokeMethod(
+        this, [this, file = path.toStdString()] { status_.Commands().Documents().DropFile(file); },
+        Qt::QueuedConnection);
 }
 
 }  // namespace qb

@@ -2,89 +2,133 @@
 
 #include <QMainWindow>
 #include <QString>
-#include <memory>
 #include <string>
 
 #include "CRuler.h"
 #include "ChartScene.h"
+#include "IDocumentView.h"
 #include "PaneWidget.h"
 
 class QLabel;
+class QPushButton;
 class QScrollBar;
 class QStackedWidget;
-class QTabBar;
 
 namespace qb {
 
+class CDisplayModel;
 class CProject;
+class CStatus;
 class ISettingsStore;
+class MenuBuilder;
+class ModeTabBar;
 
 // The main window: tabs for the project information page and the day, month
 // and year charts; under them the row header, the ruler and the chart with
-// their scroll bars. Read-only for now: it opens documents and shows them.
-class MainWindow : public QMainWindow {
+// their scroll bars. The document lives in the application state; the menus,
+// the tabs and dropped files go to its commands, which tell the window what
+// to show through the document view.
+class MainWindow : public QMainWindow, public IDocumentView {
     Q_OBJECT
 
 public:
-    // The tabs in their order; the three charts are the project's ruler
-    // settings 1 to 3.
+    // The tabs in their order, the view modes 0 to 3; the three charts are
+    // the project's ruler settings 1 to 3.
     enum Tab { kProjectTab = 0, kDayTab = 1, kMonthTab = 2, kYearTab = 3 };
 
-    explicit MainWindow(QWidget* parent = nullptr);
+    // Registers itself as the state's view for its lifetime.
+    explicit MainWindow(CStatus& status, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The user's display and calendar settings, read once at start.
     void LoadSettings(const ISettingsStore& store);
-    // Opens a document and tells the user when that fails.
-    bool OpenDocument(const QString& path);
-    // Opens a document; on failure error gets the text to show and the open
-    // document stays.
-    bool LoadDocument(const QString& path, QString& error);
-    bool HasDocument() const { return project_ != nullptr; }
+    bool HasDocument() const;
 
-    void ShowTab(Tab tab);
+    // The document view.
+    void DocumentChanged() override;
+    void RefreshFrame() override;
+    void ViewModeChanged(int mode) override;
+    void ScrollToDate(const COleDateTime& day) override;
+    void ClearSelection() override;
+    ViewStatus CollectViewStatus() const override;
+    void ApplyViewStatus(const ViewStatus& status) override;
+    void RequestClose() override;
+
     // The display model paints through these once it is there.
     void SetRowHeaderPainter(PaneWidget::Painter painter);
     void SetChartPainter(PaneWidget::Painter painter);
     void SetChartHintSource(PaneWidget::HintSource source);
 
+    int ShownMode() const { return mode_; }
     const CRuler& GetRuler() const { return scene_.GetRuler(); }
     ChartScene& Scene() { return scene_; }
     PaneWidget* ChartPane() const { return chart_; }
     PaneWidget* RowHeaderPane() const { return rowHeader_; }
     QScrollBar* HorizontalScrollBar() const { return horizontal_; }
     QScrollBar* VerticalScrollBar() const { return vertical_; }
+    ModeTabBar* TabBar() const { return tabs_; }
+    MenuBuilder* Menus() const { return menus_; }
+    QLabel* InformationPage() const { return information_; }
+    QLabel* ModeStatus() const { return modeStatus_; }
+    QPushButton* ModeSwitch() const { return modeSwitch_; }
 
 protected:
     // The chart pane's own resizes size the scene; the window's come before
     // its layout has placed the panes.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
-    void BuildMenus();
+    QWidget* BuildInformationPage();
     QWidget* BuildChartPage();
-    void ChooseFile();
+    void ChooseTab(int index);
+    void ShowProject();
+    void ForgetViewStates();
+    void SyncScene();
+    void ShowModeOnPage();
     void ApplyView();
+    void ShowChart();
+    void ScrollChartTo(const COleDateTime& day);
+    COleDateTime LeftDate() const;
+    void UpdateTitle();
+    void UpdatePaneWidths();
     void UpdateScrollRanges();
     void ShowProjectInformation();
     void PaintChart(IDrawContext& dc, const QRect& area);
     void ScrollHorizontally(int position);
     void StepHorizontally(int action);
     void Wheel(QPoint angle, bool shift);
+    void RepaintPanes();
     void RepaintScrolled();
     void ScrollVertically(int position);
     void PressRowHeader(QPoint point);
     void ShowHint(const QString& hint);
+    void StoreWindowRectangle();
 
-    // The scene's model points into the project, so the project goes last.
-    std::unique_ptr<CProject> project_;
+    CStatus& status_;
     ChartScene scene_;
-    QString path_;
+    // The scene's model, reachable from the const view-status query.
+    CDisplayModel* model_ = nullptr;
+    // The project the scene shows; it belongs to the state, which may
+    // replace it before the window hears of it.
+    CProject* shown_ = nullptr;
+    int mode_ = kMonthTab;
+    // Pixels per day of each view mode, the project page's unused.
+    double scales_[4];
+    // Whether the chart has a period for the shown project yet, and the day
+    // to put at its left edge once it has.
+    bool periodSet_ = false;
+    COleDateTime pendingLeft_ = COleDateTime::Null();
     PaneWidget::Painter chartPainter_;
 
-    QTabBar* tabs_ = nullptr;
+    MenuBuilder* menus_ = nullptr;
+    ModeTabBar* tabs_ = nullptr;
     QStackedWidget* pages_ = nullptr;
     QLabel* information_ = nullptr;
+    QLabel* modeStatus_ = nullptr;
+    QPushButton* modeSwitch_ = nullptr;
     PaneWidget* rowHeader_ = nullptr;
     PaneWidget* rulerPane_ = nullptr;
     PaneWidget* chart_ = nullptr;

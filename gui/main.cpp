@@ -1,20 +1,43 @@
-// quellbrandiren: the main window, opening the document named on the command line.
+// quellbrandiren: the main window, opening the default file or the one named
+// on the command line.
 #include <QApplication>
 #include <QStringList>
+#include <string>
+#include <vector>
 
+#include "AppEnvironment.h"
+#include "CStatus.h"
+#include "CommandLine.h"
+#include "FirstInstance.h"
 #include "MainWindow.h"
+#include "QtPrompt.h"
 #include "QtSettingsStore.h"
+#include "QtShell.h"
+#include "StartupSequence.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    qb::MainWindow window;
-    // Read only: the settings are written back once the application saves them.
-    const qb::QtSettingsStore settings(qb::QtSettingsStore::DefaultPath());
-    window.LoadSettings(settings);
-    window.show();
+    std::vector<std::string> arguments;
     const QStringList args = QApplication::arguments();
-    if (args.size() > 1) {
-        window.OpenDocument(args.at(1));
+    for (qsizetype i = 1; i < args.size(); ++i)
+        arguments.push_back(args.at(i).toStdString());
+    const qb::CommandLine line = qb::CommandLine::FromArguments(arguments);
+
+    // The store and the state outlive the window: the state writes the
+    // settings when it ends, after the window has stored its rectangle.
+    qb::QtSettingsStore store(qb::QtSettingsStore::DefaultPath());
+    qb::QtPrompt prompt;
+    qb::QtShell shell;
+    qb::CStatus status(store, prompt, shell, qb::AppEnvironment::FromProcess(argv[0]));
+    const qb::FirstInstance instance(status.Environment().runtimeFolder);
+    int result = 0;
+    {
+        qb::MainWindow window(status);
+        prompt.SetParent(&window);
+        window.LoadSettings(store);
+        qb::StartupSequence::Run(status, window, line, instance.IsFirst());
+        result = QApplication::exec();
+        prompt.SetParent(nullptr);
     }
-    return QApplication::exec();
+    return result;
 }

@@ -167,6 +167,7 @@ inline constexpr AppMessage kRedoNamed{
     B::kOkCancel};
 
 // Commands whose work arrives with a later part of the program.
+inline constexpr AppMessage kBadDate{0, "日付が正しくありません。", I::kWarning, B::kOk};
 inline constexpr AppMessage kNotYetAvailable{0, "この機能はまだ利用できません。", I::kInformation,
                                              B::kOk};
 

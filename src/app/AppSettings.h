@@ -24,8 +24,14 @@ public:
     static constexpr std::int32_t kCustomizedOff = 20110;
     static constexpr std::int32_t kCustomizedOn = 20111;
 
+    // The schedule pages' remembered values.
+    static constexpr const char* kRecycledNames[] = {"Horz",  "Vert",  "Pos",    "TextColor",
+                                                     "LEdge", "REdge", "Custom", "Height"};
+
     // Missing values keep their defaults; unset markers are resolved.
     void Load(const ISettingsStore& store, const AppEnvironment& environment);
+    // Writes every value (UseGuiFontForPrint only while on, Customized only
+    // while it holds one of its codes).
     void Save(ISettingsStore& store) const;
 
     bool CsvCopyOnSave() const { return customized == kCustomizedOn; }
@@ -65,8 +71,20 @@ public:
     int wndLeft = 0;
     int wndBottom = 0;
     int wndRight = 0;
-    // "Horz", "Vert", "Pos", "TextColor", "LEdge", "REdge", "Custom", "Height".
+    // "Horz", "Vert", "Pos", "TextColor", "LEdge", "REdge", "Custom", "Height";
+    // only the values ever stored.
     std::map<std::string, std::int32_t> recycledSchedule;
+
+private:
+    // The chart and the calendar both hold these values; DisplaySettings
+    // writes them. A change made only to the calendar's copy is carried over
+    // when saving, judged against the values as loaded.
+    DisplaySettings WithCalendarChanges() const;
+
+    DisplaySettings loadedDisplay_;
+    // The master holiday path the unset marker stood for at load; saved as
+    // the marker again so that a moved program still finds its own file.
+    std::string defaultMasterHoliday_;
 };
 
 }  // namespace qb

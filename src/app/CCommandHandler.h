@@ -10,6 +10,7 @@ namespace qb {
 
 class CStatus;
 class DocumentCommands;
+class ToolCommands;
 
 // Receives every menu command by id, and says before a menu opens whether
 // each item is enabled, checked, and what it reads. Commands whose work
@@ -19,27 +20,36 @@ public:
     explicit CCommandHandler(CStatus& status);
     ~CCommandHandler();
 
-    // The main menu, in menu order.
+    // The main menu, in menu order; an id of 0 is a separator.
     static std::span<const CommandInfo> MenuTable();
+    // A menu command or a recent-file item.
+    static bool IsKnown(int id);
+    static bool IsRecentFile(int id);
 
-    // False when the command is unknown or disabled now.
+    // False when the command is unknown, disabled now, or did not complete.
     bool Execute(int id);
     CommandState State(int id) const;
 
     DocumentCommands& Documents() { return *documents_; }
+    ToolCommands& Tools() { return *tools_; }
 
 private:
-    bool Toggle(int id);
-    bool SetViewMode(int mode);
-    bool RunTool(int id);
+    bool IsAvailable(int id) const;
+    bool CanUndoOrRedo() const;
+    CommandState FileModeState() const;
+    CommandState ToggleState(int id) const;
+    bool ExecuteDocumentCommand(int id);
+    bool ExecuteOther(int id);
+    bool SwitchFileMode();
     bool IsDisplayToggle(int id) const;
     bool* DisplayFlag(int id) const;
-    CommandState DocumentState(int id) const;
-    CommandState EditState(int id) const;
-    CommandState ViewState(int id) const;
+    bool Toggle(int id);
+    bool SetViewMode(int mode);
+    void ApplyPageInput();
 
     CStatus& status_;
     std::unique_ptr<DocumentCommands> documents_;
+    std::unique_ptr<ToolCommands> tools_;
 };
 
 }  // namespace qb

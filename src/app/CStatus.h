@@ -10,6 +10,7 @@
 #include "CHolidayArray.h"
 #include "COleDateTime.h"
 #include "CProject.h"
+#include "OpenRetryPolicy.h"
 #include "RecentFiles.h"
 #include "UndoHistory.h"
 #include "WorkingFolders.h"
@@ -56,6 +57,10 @@ public:
     bool projectSetOpen = false;
     bool editOpen = false;
     int viewMode = kMonthView;
+    // How opening a project file waits while another process holds it.
+    OpenRetryPolicy fileRetry;
+    // The progress line is drawn (not kept between runs).
+    bool showLightning = false;
     // Where to scroll after the next open; null when unset.
     COleDateTime initialDisplayDate = COleDateTime::Null();
 

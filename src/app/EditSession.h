@@ -1,8 +1,11 @@
 #pragma once
 
+#include <functional>
+
 namespace qb {
 
 class CStatus;
+class EditStamp;
 
 // The edit transaction every change runs through. In single mode the file
 // stays held and a change marks the document modified; in shared mode each
@@ -10,6 +13,11 @@ class CStatus;
 // the file back at once.
 class EditSession {
 public:
+    // Runs the document's save-as; true when the user went through with it.
+    using SaveAsHook = std::function<bool()>;
+    // Closes the document and opens the same path again.
+    using ReopenHook = std::function<void()>;
+
     explicit EditSession(CStatus& status) : status_(status) {}
 
     // A change made of several steps.
@@ -17,7 +25,7 @@ public:
     void EndEdit();
     void CancelEdit();
     // Writes the project unless a transaction is open (only shared mode
-    // writes).
+    // writes). A failed write is shown to the user before false comes back.
     bool Commit();
 
     // The start of a single-step change outside a transaction: undo snapshot,
@@ -30,13 +38,32 @@ public:
     void ReportAccessorError();
     // Marks as deleted what refers to rows or ends that no longer exist.
     void ConsistencySweep();
-    // Single to shared or back, with the user's confirmation.
+    // Single to shared or back, with the user's confirmation. True when the
+    // mode changed.
     bool SwitchFileMode();
     // Shared mode: reload what other processes wrote.
     void RefreshFromFile();
 
+    // The audit stamp of a change made now by the settings' user.
+    EditStamp Stamp() const;
+
+    // The document commands provide these; without them switching an untitled
+    // document to shared mode stops, and a refresh of foreign data does nothing.
+    void SetSaveAsHook(SaveAsHook hook) { saveAs_ = std::move(hook); }
+    void SetReopenHook(ReopenHook hook) { reopen_ = std::move(hook); }
+
 private:
+    bool ToSingleMode();
+    bool ToSharedMode();
+    bool LockProject();
+    void ReleaseIfShared();
+    void DocumentChanged();
+
     CStatus& status_;
+    SaveAsHook saveAs_;
+    ReopenHook reopen_;
+    // The step begun by BeginStep recorded an undo snapshot.
+    bool stepRecorded_ = false;
 };
 
 }  // namespace qb

@@ -8,6 +8,7 @@ namespace qb {
 
 class CProject;
 class IPrompt;
+struct AppMessage;
 
 // Undo and redo by whole-content snapshots of the project: at most ten undo
 // steps, each with an optional operation name that undoing asks about.
@@ -41,6 +42,9 @@ private:
         std::unique_ptr<CProject> snapshot;
         std::string name;
     };
+
+    static bool Restore(std::vector<Step>& from, std::vector<Step>& to, const AppMessage& question,
+                        const CProject& current, CProject& fresh, IPrompt& prompt);
 
     std::vector<Step> undo_;
     std::vector<Step> redo_;

@@ -9,7 +9,8 @@ namespace qb {
 
 // The view state kept per file name: when it was last closed, where the chart
 // stood, what was folded and hidden, the print settings and the load graph.
-// Default values are those of a file without an entry.
+// Default values are those of a file without an entry (a file with an entry
+// that lacks PageAlign reads 0 there).
 struct ViewStatus {
     COleDateTime last = COleDateTime::Null();
     COleDateTime leftPos = COleDateTime::Null();

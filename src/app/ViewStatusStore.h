@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "COleDateTime.h"
 #include "ViewStatus.h"
@@ -23,6 +26,13 @@ public:
     // Removes every entry last closed no later than ten days before now (or
     // never); returns how many.
     int Cleanup(const COleDateTime& now);
+
+    // Object id lists as stored: each id written as "%d," and concatenated.
+    // Parsing skips pieces that are not numbers.
+    static std::string FormatIds(const std::vector<std::int32_t>& ids);
+    static std::vector<std::int32_t> ParseIds(std::string_view text);
+    // The section of a path's file name.
+    static std::string SectionFor(const std::string& path);
 
 private:
     ISettingsStore& store_;

@@ -1,6 +1,7 @@
 #include "CalendarSettings.h"
 
 #include "DateEntry.h"
+#include "DateText.h"
 #include "ISettingsStore.h"
 
 namespace qb {
@@ -58,6 +59,20 @@ void CalendarSettings::Load(const ISettingsStore& store) {
     ReadString(store, "Heisei3Date", dateText);
     heisei3Date = DateEntry::IsValidCompactDate(dateText) ? DateEntry::ParseCompactDate(dateText)
                                                           : COleDateTime();
+}
+
+void CalendarSettings::Save(ISettingsStore& store) const {
+    store.WriteInt(kSection, "HolidayOrder", holidayOrder ? 1 : 0);
+    store.WriteInt(kSection, "SaturdayNH", saturdayNH ? 1 : 0);
+    store.WriteString(kSection, "MasterHoliday", masterHoliday);
+    store.WriteInt(kSection, "RulerFontSize1", rulerFontSize1);
+    store.WriteInt(kSection, "RulerFontSize2", rulerFontSize2);
+    // Nothing configured stays "", which reads back the same as ",".
+    const bool hasEra = !heisei3Name.empty() || !heisei3Abbreviation.empty();
+    store.WriteString(kSection, "Heisei3",
+                      hasEra ? heisei3Name + "," + heisei3Abbreviation : std::string());
+    store.WriteString(kSection, "Heisei3Date",
+                      HasHeisei3Date() ? DateText::CompactDate(heisei3Date) : std::string());
 }
 
 }  // namespace qb

@@ -21,6 +21,11 @@ public:
 
     // Missing values keep the defaults below.
     void Load(const ISettingsStore& store);
+    // Writes the values only the calendar owns. Saturday, Sunday, their
+    // backgrounds, TotalMode, PaintHoliday and PaintToday are shared with the
+    // chart and written by DisplaySettings. Heisei3Date is written as "" while
+    // it is unset.
+    void Save(ISettingsStore& store) const;
 
     bool HasHeisei3Date() const { return heisei3Date != COleDateTime(); }
 

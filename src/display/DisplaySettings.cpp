@@ -22,6 +22,18 @@ void ReadColour(const ISettingsStore& store, const char* name, DrawColour& value
         value = static_cast<DrawColour>(*stored) & 0xFFFFFFu;
 }
 
+void WriteBool(ISettingsStore& store, const char* name, bool value) {
+    store.WriteInt(DisplaySettings::kSection, name, value ? 1 : 0);
+}
+
+void WriteInt(ISettingsStore& store, const char* name, int value) {
+    store.WriteInt(DisplaySettings::kSection, name, value);
+}
+
+void WriteColour(ISettingsStore& store, const char* name, DrawColour value) {
+    store.WriteInt(DisplaySettings::kSection, name, static_cast<std::int32_t>(value & 0xFFFFFFu));
+}
+
 }  // namespace
 
 void DisplaySettings::Load(const ISettingsStore& store) {
@@ -50,6 +62,33 @@ void DisplaySettings::Load(const ISettingsStore& store) {
     ReadColour(store, "SundayB", sundayB);
     if (auto stored = store.ReadString(kSection, "GuiFont"))
         guiFont = *stored;
+}
+
+void DisplaySettings::Save(ISettingsStore& store) const {
+    WriteBool(store, "PaintHoliday", paintHoliday);
+    WriteBool(store, "ShowSpan", showSpan);
+    WriteBool(store, "ShowActual", showActual);
+    WriteBool(store, "ShowTotal", showTotal);
+    WriteBool(store, "ShowTerm", showTerm);
+    WriteBool(store, "PaintToday", paintToday);
+    WriteBool(store, "PaintProgress", paintProgress);
+    WriteBool(store, "Summary", summary);
+    WriteBool(store, "DrawClipIcon", drawClipIcon);
+    WriteBool(store, "TotalNobe", totalNobe);
+    WriteBool(store, "LinkColor", linkColor);
+    WriteInt(store, "TotalMode", totalMode);
+    WriteColour(store, "SummaryBgColor", summaryBgColor);
+    WriteColour(store, "SummaryEdgeColor", summaryEdgeColor);
+    WriteColour(store, "Actual", actual);
+    WriteColour(store, "ActualToBody", actualToBody);
+    WriteColour(store, "InazumasenColor", inazumasenColor);
+    WriteInt(store, "InazumasenWidth", inazumasenWidth);
+    WriteColour(store, "GraphColor", graphColor);
+    WriteColour(store, "Saturday", saturday);
+    WriteColour(store, "SaturdayB", saturdayB);
+    WriteColour(store, "Sunday", sunday);
+    WriteColour(store, "SundayB", sundayB);
+    store.WriteString(kSection, "GuiFont", guiFont);
 }
 
 }  // namespace qb

@@ -18,6 +18,9 @@ public:
 
     // Missing values keep the defaults below.
     void Load(const ISettingsStore& store);
+    // Also writes the colour and paint values the calendar reads, which
+    // CalendarSettings therefore leaves alone.
+    void Save(ISettingsStore& store) const;
 
     bool paintHoliday = true;
     bool showSpan = false;

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace qb {
 
@@ -40,8 +41,21 @@ public:
     virtual ~IPrompt() = default;
 
     virtual PromptAnswer Show(const PromptMessage& message) = 0;
+    // The same with a "do not ask again" box; dontAskAgain tells whether the
+    // user ticked it.
+    virtual PromptAnswer ShowWithDontAsk(const PromptMessage& message, bool& dontAskAgain) {
+        dontAskAgain = false;
+        return Show(message);
+    }
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<std::string> ChooseFile(const FileRequest& request) = 0;
+    // Several files at once (an open chooser that takes a selection).
+    virtual std::optional<std::vector<std::string>> ChooseFiles(const FileRequest& request) {
+        std::optional<std::string> one = ChooseFile(request);
+        if (!one)
+            return std::nullopt;
+        return std::vector<std::string>{*one};
+    }
     // The typed text, or nothing when the user cancels.
     virtual std::optional<std::string> AskText(const TextRequest& request) = 0;
     // A wait cursor while long work runs.

@@ -17,11 +17,10 @@ public:
     virtual ~ISettingsStore() = default;
 
     virtual std::optional<std::int32_t> ReadInt(std::string_view section,
-                                                 std::string_view name) const = 0;
+                                                std::string_view name) const = 0;
     virtual std::optional<std::string> ReadString(std::string_view section,
                                                   std::string_view name) const = 0;
-    virtual void WriteInt(std::string_view section, std::string_view name,
-                          std::int32_t value) = 0;
+    virtual void WriteInt(std::string_view section, std::string_view name, std::int32_t value) = 0;
     virtual void WriteString(std::string_view section, std::string_view name,
                              std::string_view value) = 0;
     virtual void Remove(std::string_view section, std::string_view name) = 0;

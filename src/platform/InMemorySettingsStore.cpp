@@ -5,7 +5,8 @@ namespace qb {
 const InMemorySettingsStore::Value* InMemorySettingsStore::Find(std::string_view section,
                                                                 std::string_view name) const {
     auto s = sections_.find(section);
-    if (s == sections_.end()) return nullptr;
+    if (s == sections_.end())
+        return nullptr;
     auto v = s->second.find(name);
     return v == s->second.end() ? nullptr : &v->second;
 }
@@ -13,16 +14,20 @@ const InMemorySettingsStore::Value* InMemorySettingsStore::Find(std::string_view
 std::optional<std::int32_t> InMemorySettingsStore::ReadInt(std::string_view section,
                                                            std::string_view name) const {
     const Value* value = Find(section, name);
-    if (!value) return std::nullopt;
-    if (auto* number = std::get_if<std::int32_t>(value)) return *number;
+    if (!value)
+        return std::nullopt;
+    if (auto* number = std::get_if<std::int32_t>(value))
+        return *number;
     return std::nullopt;
 }
 
 std::optional<std::string> InMemorySettingsStore::ReadString(std::string_view section,
                                                              std::string_view name) const {
     const Value* value = Find(section, name);
-    if (!value) return std::nullopt;
-    if (auto* text = std::get_if<std::string>(value)) return *text;
+    if (!value)
+        return std::nullopt;
+    if (auto* text = std::get_if<std::string>(value))
+        return *text;
     return std::to_string(std::get<std::int32_t>(*value));
 }
 
@@ -38,28 +43,34 @@ void InMemorySettingsStore::WriteString(std::string_view section, std::string_vi
 
 void InMemorySettingsStore::Remove(std::string_view section, std::string_view name) {
     auto s = sections_.find(section);
-    if (s == sections_.end()) return;
+    if (s == sections_.end())
+        return;
     auto v = s->second.find(name);
-    if (v != s->second.end()) s->second.erase(v);
+    if (v != s->second.end())
+        s->second.erase(v);
 }
 
 void InMemorySettingsStore::RemoveSection(std::string_view section) {
     auto s = sections_.find(section);
-    if (s != sections_.end()) sections_.erase(s);
+    if (s != sections_.end())
+        sections_.erase(s);
 }
 
 std::vector<std::string> InMemorySettingsStore::ValueNames(std::string_view section) const {
     std::vector<std::string> names;
     auto s = sections_.find(section);
-    if (s == sections_.end()) return names;
-    for (const auto& entry : s->second) names.push_back(entry.first);
+    if (s == sections_.end())
+        return names;
+    for (const auto& entry : s->second)
+        names.push_back(entry.first);
     return names;
 }
 
 std::vector<std::string> InMemorySettingsStore::SectionNames(std::string_view prefix) const {
     std::vector<std::string> names;
     for (const auto& entry : sections_) {
-        if (entry.first.compare(0, prefix.size(), prefix) == 0) names.push_back(entry.first);
+        if (entry.first.compare(0, prefix.size(), prefix) == 0)
+            names.push_back(entry.first);
     }
     return names;
 }

@@ -16,6 +16,12 @@ PromptAnswer ScriptedPrompt::Show(const PromptMessage& message) {
     return yesNo ? PromptAnswer::kYes : PromptAnswer::kOk;
 }
 
+PromptAnswer ScriptedPrompt::ShowWithDontAsk(const PromptMessage& message, bool& dontAskAgain) {
+    dontAskAgain = tickDontAsk_;
+    tickDontAsk_ = false;
+    return Show(message);
+}
+
 std::optional<std::string> ScriptedPrompt::ChooseFile(const FileRequest& /*request*/) {
     if (files_.empty())
         return std::nullopt;
@@ -31,6 +37,16 @@ std::optional<std::string> ScriptedPrompt::AskText(const TextRequest& /*request*
     std::optional<std::string> text = std::move(texts_.front());
     texts_.pop_front();
     return text;
+}
+
+std::optional<std::vector<std::string>> ScriptedPrompt::ChooseFiles(const FileRequest& request) {
+    if (fileLists_.empty())
+        return IPrompt::ChooseFiles(request);
+    std::vector<std::string> paths = std::move(fileLists_.front());
+    fileLists_.pop_front();
+    if (paths.empty())
+        return std::nullopt;
+    return paths;
 }
 
 bool ScriptedPrompt::WasShown(int id) const {

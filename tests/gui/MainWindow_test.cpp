@@ -2,23 +2,23 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QWheelEvent>
+#include <algorithm>
 
+#include "CCommandHandler.h"
+#include "CDisplayModel.h"
+#include "CGuiRow.h"
+#include "CommandIds.h"
+#include "DocumentCommands.h"
+#include "GuiFixture.h"
 #include "IDrawContext.h"
 
 namespace qb {
 namespace {
-
-QString Sample() {
-    return QStringLiteral(QB_SAMPLE_PROJECT);
-}
 
 // Whether some pixel of the picture is neither white nor a grey of the
 // widget frame: the ruler's day colours or the box text.
@@ -34,8 +34,22 @@ int InkPixels(const QImage& image) {
     return count;
 }
 
-TEST(MainWindow, WithoutADocumentTheChartShowsTheNoDataBox) {
-    MainWindow window;
+// The first row of the tree that has children.
+const CGuiRow* FoldableRow(const CGuiRowArray& rows) {
+    for (const auto& row : rows) {
+        if (!row->GetChildren().Empty())
+            return row.get();
+        if (const CGuiRow* found = FoldableRow(row->GetChildren()))
+            return found;
+    }
+    return nullptr;
+}
+
+using MainWindowTest = GuiFixture;
+
+TEST_F(MainWindowTest, WithoutADocumentTheChartShowsTheNoDataBox) {
+    MainWindow window(status);
+    window.ViewModeChanged(MainWindow::kMonthTab);
     window.show();
     EXPECT_FALSE(window.HasDocument());
     const QImage chart = window.ChartPane()->grab().toImage();
@@ -43,46 +57,48 @@ TEST(MainWindow, WithoutADocumentTheChartShowsTheNoDataBox) {
     EXPECT_GT(InkPixels(chart.copy(35, 35, 415, 65)), 50);
 }
 
-TEST(MainWindow, OpensTheSampleAndPaintsEveryTab) {
-    MainWindow window;
+TEST_F(MainWindowTest, OpensTheSampleThroughTheCommandsAndPaintsEveryMode) {
+    MainWindow window(status);
     window.show();
-    QString error;
-    ASSERT_TRUE(window.LoadDocument(Sample(), error)) << error.toStdString();
+    ASSERT_TRUE(status.Commands().Documents().OpenDocument(SampleCopy())) << prompt.LastId();
     EXPECT_TRUE(window.HasDocument());
-    for (const MainWindow::Tab tab : {MainWindow::kDayTab, MainWindow::kMonthTab,
-                                      MainWindow::kYearTab, MainWindow::kProjectTab}) {
-        window.ShowTab(tab);
+    for (const int mode : {MainWindow::kDayTab, MainWindow::kMonthTab, MainWindow::kYearTab,
+                           MainWindow::kProjectTab}) {
+        ASSERT_TRUE(status.Commands().Execute(cmd::kViewProject + mode));
+        EXPECT_EQ(window.ShownMode(), mode);
         const QImage picture = window.grab().toImage();
         ASSERT_FALSE(picture.isNull());
-        EXPECT_GT(InkPixels(picture), 0) << tab;
+        EXPECT_GT(InkPixels(picture), 0) << mode;
     }
-    window.ShowTab(MainWindow::kMonthTab);
+    status.Commands().Execute(cmd::kViewMonth);
     EXPECT_EQ(window.GetRuler().GetScale(), 4.0);
-    window.ShowTab(MainWindow::kDayTab);
+    status.Commands().Execute(cmd::kViewDay);
     EXPECT_GT(window.GetRuler().GetScale(), 4.0) << "the day chart is wider per day";
 }
 
-TEST(MainWindow, TheChartPaintsThroughTheGivenPainterOnceADocumentIsOpen) {
-    MainWindow window;
+TEST_F(MainWindowTest, TheChartPaintsThroughTheGivenPainterOnceADocumentIsOpen) {
+    MainWindow window(status);
+    window.ViewModeChanged(MainWindow::kDayTab);
     window.show();
     int paints = 0;
     window.SetChartPainter([&paints](IDrawContext& dc, const QRect&) {
         ++paints;
         dc.FillRect(DrawRect{0, 0, 10, 10}, 0x000000);
     });
-    QString error;
-    ASSERT_TRUE(window.LoadDocument(Sample(), error));
+    LoadSample();
+    window.DocumentChanged();
     const QImage chart = window.ChartPane()->grab().toImage();
     EXPECT_GT(paints, 0);
     EXPECT_EQ(chart.pixel(5, 5) & 0xFFFFFF, 0u);
 }
 
-TEST(MainWindow, AFoldIconClickFoldsTheRowAndTheScrollBarFollowsTheRule) {
-    MainWindow window;
+TEST_F(MainWindowTest, AFoldIconClickFoldsTheRowAndTheScrollBarFollowsTheRule) {
+    MainWindow window(status);
+    window.ViewModeChanged(MainWindow::kDayTab);
     window.resize(900, 300);
     window.show();
-    QString error;
-    ASSERT_TRUE(window.LoadDocument(Sample(), error));
+    LoadSample();
+    window.DocumentChanged();
     ChartScene& scene = window.Scene();
     const int expanded = scene.TotalHeight();
     const int page = window.ChartPane()->height();
@@ -95,12 +111,13 @@ TEST(MainWindow, AFoldIconClickFoldsTheRowAndTheScrollBarFollowsTheRule) {
     EXPECT_EQ(window.VerticalScrollBar()->maximum(), std::max(0, scene.TotalHeight() + 100 - page));
 }
 
-TEST(MainWindow, TheScrollBarArrowAndTheShiftWheelScrollPastTheBuiltPeriod) {
-    MainWindow window;
+TEST_F(MainWindowTest, TheScrollBarArrowAndTheShiftWheelScrollPastTheBuiltPeriod) {
+    MainWindow window(status);
+    window.ViewModeChanged(MainWindow::kDayTab);
     window.resize(900, 300);
     window.show();
-    QString error;
-    ASSERT_TRUE(window.LoadDocument(Sample(), error));
+    LoadSample();
+    window.DocumentChanged();
     QScrollBar* bar = window.HorizontalScrollBar();
     bar->setValue(bar->maximum());
     const int start = bar->value();
@@ -120,20 +137,131 @@ TEST(MainWindow, TheScrollBarArrowAndTheShiftWheelScrollPastTheBuiltPeriod) {
     EXPECT_EQ(bar->value(), left + ChartScene::kWheelPixels);
 }
 
-TEST(MainWindow, AFileThatCannotBeReadLeavesTheOpenDocumentAndSaysWhy) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    MainWindow window;
-    QString error;
-    EXPECT_FALSE(window.LoadDocument(dir.filePath(QStringLiteral("missing.qbd")), error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(window.HasDocument());
+TEST_F(MainWindowTest, TheTitleNamesTheProjectElseThePathElseOnlyTheProgram) {
+    MainWindow window(status);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quellbrandiren"));
 
-    ASSERT_TRUE(window.LoadDocument(Sample(), error));
-    error.clear();
-    EXPECT_FALSE(window.LoadDocument(dir.path(), error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_TRUE(window.HasDocument());
+    auto project = std::make_unique<CProject>();
+    project->SetTitle("工程表");
+    status.SetProject(std::move(project));
+    status.path = "/data/plan.qbd";
+    window.RefreshFrame();
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("工程表 - Quellbrandiren"));
+
+    status.GetProject()->SetTitle("");
+    window.RefreshFrame();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("/data/plan.qbd - Quellbrandiren"));
+
+    status.path.clear();
+    window.RefreshFrame();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Quellbrandiren"));
+}
+
+TEST_F(MainWindowTest, AProjectReplacedBehindTheWindowsBackIsNeverPaintedFromFreedMemory) {
+    MainWindow window(status);
+    window.ViewModeChanged(MainWindow::kDayTab);
+    window.show();
+    LoadSample();
+    window.DocumentChanged();
+    // The state drops its project and takes another before the window
+    // hears of it; painting must show the new one.
+    status.SetProject(std::make_unique<CProject>());
+    EXPECT_FALSE(window.grab().toImage().isNull());
+    EXPECT_EQ(window.Scene().GetModel().GetProject(), status.GetProject());
+    status.SetProject(nullptr);
+    EXPECT_FALSE(window.grab().toImage().isNull());
+    EXPECT_FALSE(window.Scene().IsOpen());
+}
+
+TEST_F(MainWindowTest, ViewStatusCarriesScalesLeftDayAndFoldsToTheNextOpen) {
+    ViewStatus kept;
+    std::int32_t foldedId = 0;
+    {
+        MainWindow window(status);
+        window.ViewModeChanged(MainWindow::kMonthTab);
+        window.resize(900, 300);
+        window.show();
+        LoadSample();
+        window.DocumentChanged();
+        const CGuiRow* row = FoldableRow(window.Scene().GetModel().GetRows());
+        ASSERT_NE(row, nullptr);
+        foldedId = row->GetObjectId();
+        window.Scene().GetModel().SetFolded(foldedId, true);
+        ViewStatus wanted;
+        wanted.scale2 = 6.0;
+        wanted.leftPos = COleDateTime(2011, 5, 10, 0, 0, 0);
+        wanted.folded = {foldedId};
+        window.ApplyViewStatus(wanted);
+        kept = window.CollectViewStatus();
+    }
+    EXPECT_EQ(kept.scale1, 20.0);
+    EXPECT_EQ(kept.scale2, 6.0);
+    EXPECT_EQ(kept.scale3, 0.5);
+    ASSERT_TRUE(kept.leftPos.IsValid());
+    EXPECT_EQ(kept.leftPos, COleDateTime(2011, 5, 10, 0, 0, 0));
+    EXPECT_EQ(kept.folded, std::vector<std::int32_t>{foldedId});
+
+    MainWindow window(status);
+    window.ViewModeChanged(MainWindow::kMonthTab);
+    window.resize(900, 300);
+    window.show();
+    window.DocumentChanged();
+    window.ApplyViewStatus(kept);
+    EXPECT_EQ(window.GetRuler().GetScale(), 6.0);
+    EXPECT_TRUE(window.Scene().GetModel().IsFoldedId(foldedId));
+    EXPECT_EQ(window.CollectViewStatus().leftPos, kept.leftPos);
+}
+
+TEST_F(MainWindowTest, ADamagedViewStatusKeepsUsableScales) {
+    MainWindow window(status);
+    window.ViewModeChanged(MainWindow::kYearTab);
+    window.show();
+    LoadSample();
+    window.DocumentChanged();
+    ViewStatus damaged;
+    damaged.scale1 = std::numeric_limits<double>::quiet_NaN();
+    damaged.scale2 = -1;
+    damaged.scale3 = 1e-12;
+    damaged.folded = {-5, 999999};
+    window.ApplyViewStatus(damaged);
+    const ViewStatus now = window.CollectViewStatus();
+    EXPECT_EQ(now.scale1, 20.0);
+    EXPECT_EQ(now.scale2, 4.0);
+    EXPECT_GT(now.scale3, 0.0);
+    EXPECT_EQ(window.GetRuler().GetScale(), now.scale3);
+    EXPECT_TRUE(now.folded.empty());
+    EXPECT_FALSE(window.grab().toImage().isNull());
+}
+
+TEST_F(MainWindowTest, FoldsOfOneDocumentDoNotCarryOverToTheNext) {
+    MainWindow window(status);
+    window.ViewModeChanged(MainWindow::kDayTab);
+    window.show();
+    LoadSample();
+    window.DocumentChanged();
+    const CGuiRow* row = FoldableRow(window.Scene().GetModel().GetRows());
+    ASSERT_NE(row, nullptr);
+    const std::int32_t id = row->GetObjectId();
+    window.Scene().GetModel().SetFolded(id, true);
+    // The same file again is another document whose rows carry the same ids.
+    LoadSample();
+    window.DocumentChanged();
+    EXPECT_FALSE(window.Scene().GetModel().IsFoldedId(id));
+}
+
+TEST_F(MainWindowTest, ScrollingToADayBeforeTheChartHasAPeriodWaitsForIt) {
+    MainWindow window(status);
+    window.ViewModeChanged(MainWindow::kProjectTab);
+    window.show();
+    LoadSample();
+    window.DocumentChanged();
+    const COleDateTime day(2012, 1, 16, 0, 0, 0);
+    window.ScrollToDate(day);
+    window.ViewModeChanged(MainWindow::kDayTab);
+    const CRuler& ruler = window.GetRuler();
+    EXPECT_EQ(ruler.XToDate(ruler.GetScrollPosition()), day);
+    window.ScrollToDate(COleDateTime::Invalid());
+    EXPECT_EQ(ruler.XToDate(ruler.GetScrollPosition()), day);
 }
 
 }  // namespace

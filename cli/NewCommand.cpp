@@ -1,0 +1,48 @@
+#include <sys/stat.h>
+
+#include <string>
+
+#include "CProjectFile.h"
+#include "CliDocument.h"
+#include "CliOutput.h"
+#include "Commands.h"
+#include "EditSession.h"
+#include "NewProjectDefaults.h"
+
+namespace qb::cli {
+namespace {
+
+constexpr const char* kUsageText = "new FILE.qbd";
+
+bool PathTaken(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+}  // namespace
+
+// An empty project with the defaults of a new document, in single mode. An
+// existing file is never replaced: that would lose its project.
+int RunNew(const Args& args) {
+    if (args.size() != 1 || args[0].empty())
+        return CliOutput::Usage(kUsageText);
+    const std::string path(args[0]);
+    if (PathTaken(path))
+        return CliOutput::Fail("ファイルは既に存在します: " + path);
+    CliDocument document;
+    CStatus& status = document.Status();
+    auto project = std::make_unique<CProject>();
+    NewProjectDefaults::Apply(*project, status.Settings());
+    auto file = std::make_unique<CProjectFile>(path, status.fileRetry);
+    CProjectFile& handle = *file;
+    status.SetAccessor(std::move(file));
+    status.SetProject(std::move(project));
+    status.path = path;
+    if (!handle.Save(status.GetProject(), true)) {
+        status.Edit().ReportAccessorError();
+        return CliOutput::kFailure;
+    }
+    return CliOutput::kSuccess;
+}
+
+}  // namespace qb::cli

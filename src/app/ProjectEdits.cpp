@@ -1,0 +1,321 @@
+#include "ProjectEdits.h"
+
+#include <unordered_set>
+
+#include "AppMessage.h"
+#include "AppMessages.h"
+#include "BusyCursor.h"
+#include "CMemo.h"
+#include "CProject.h"
+#include "CStatus.h"
+#include "EditSession.h"
+#include "EditStamp.h"
+#include "IDocumentView.h"
+#include "PropertyAssigner.h"
+
+namespace qb {
+namespace {
+
+using I = PromptIcon;
+using B = PromptButtons;
+using IdSet = std::unordered_set<std::int32_t>;
+
+constexpr AppMessage kNoSuchObject{0, "ID %d のオブジェクトはありません。", I::kWarning, B::kOk};
+constexpr AppMessage kNoSuchProperty{0, "「%s」というプロパティはありません。", I::kWarning,
+                                     B::kOk};
+constexpr AppMessage kFixedProperty{0, "プロパティ「%s」は変更できません。", I::kWarning, B::kOk};
+constexpr AppMessage kBadValue{0, "プロパティ「%s」の値が正しくありません。", I::kWarning, B::kOk};
+constexpr AppMessage kBadReference{0, "プロパティ「%s」が指す段またはオブジェクトがありません。",
+                                   I::kWarning, B::kOk};
+constexpr AppMessage kNothingToSet{0, "変更するプロパティが指定されていません。", I::kWarning,
+                                   B::kOk};
+constexpr AppMessage kBadDates{0, "日付が正しくないか、終了が開始より前になっています。",
+                               I::kWarning, B::kOk};
+constexpr AppMessage kBadIndex{0, "挿入位置が正しくありません。", I::kWarning, B::kOk};
+
+bool IsLiveEnd(const CProject& project, std::int32_t id, std::int32_t self) {
+    if (id == self)
+        return false;
+    const CData* end = project.FindSchedule(id);
+    if (end == nullptr)
+        end = project.FindDrawPart(id);
+    return end != nullptr && !end->IsDeleted();
+}
+
+// The array position of the index-th row shown in rows; the end for -1 or
+// for the index just past the last shown row; -1 when out of range.
+int ArrayPosition(const CRowArray& rows, int index) {
+    if (index == -1)
+        return rows.GetCount();
+    int shown = 0;
+    for (int i = 0, n = rows.GetCount(); i < n; ++i) {
+        const CRow* row = rows.At(i);
+        if (!row || row->IsDeleted())
+            continue;
+        if (shown++ == index)
+            return i;
+    }
+    return index == shown ? rows.GetCount() : -1;
+}
+
+void CollectSubtree(CRow& row, const EditStamp& stamp, IdSet& gone) {
+    stamp.Deleted(row);
+    gone.insert(row.GetObjectId());
+    row.GetChildren().ForEach([&](CRow& child) { CollectSubtree(child, stamp, gone); });
+}
+
+// Everything that hangs from the gone rows or objects goes with them.
+void DeleteDependants(CProject& project, const EditStamp& stamp, IdSet& gone) {
+    project.GetSchedules().ForEach([&](CSchedule& schedule) {
+        if (gone.contains(schedule.GetRowObjectId()) && !schedule.IsDeleted()) {
+            stamp.Deleted(schedule);
+            gone.insert(schedule.GetObjectId());
+        }
+    });
+    project.GetDrawParts().ForEach([&](CDrawPart& part) {
+        auto* memo = dynamic_cast<CMemo*>(&part);
+        if (memo && gone.contains(memo->GetYRowId()) && !memo->IsDeleted()) {
+            stamp.Deleted(*memo);
+            gone.insert(memo->GetObjectId());
+        }
+    });
+    project.GetLinks().ForEach([&](CLink& link) {
+        if (gone.contains(link.GetFromId()) || gone.contains(link.GetToId()))
+            stamp.Deleted(link);
+    });
+}
+
+void StripColumnCells(CProject& project, std::int32_t columnId, const EditStamp& stamp) {
+    const std::string name = "_c" + std::to_string(columnId);
+    auto strip = [&](auto& self, CRowArray& rows) -> void {
+        rows.ForEach([&](CRow& row) {
+            if (row.HasParam(name)) {
+                row.RemoveParam(name);
+                stamp.Changed(row);
+            }
+            self(self, row.GetChildren());
+        });
+    };
+    strip(strip, project.GetRows());
+}
+
+void DeleteFound(CProject& project, CData& object, const EditStamp& stamp) {
+    IdSet gone{object.GetObjectId()};
+    if (auto* row = dynamic_cast<CRow*>(&object))
+        CollectSubtree(*row, stamp, gone);
+    else
+        stamp.Deleted(object);
+    if (object.GetType() == CData::kColumn)
+        StripColumnCells(project, object.GetObjectId(), stamp);
+    DeleteDependants(project, stamp, gone);
+}
+
+// References by id must name something the user can see.
+bool ReferenceHolds(const CProject& project, const CData& object, const std::string& name) {
+    if (const auto* schedule = dynamic_cast<const CSchedule*>(&object); schedule) {
+        return name != "rowObjectId" ||
+               ProjectEdits::IsLiveRow(project, schedule->GetRowObjectId());
+    }
+    if (const auto* memo = dynamic_cast<const CMemo*>(&object); memo) {
+        return name != "yRowId" || memo->GetYRowId() == CData::kNoObject ||
+               ProjectEdits::IsLiveRow(project, memo->GetYRowId());
+    }
+    if (const auto* link = dynamic_cast<const CLink*>(&object); link) {
+        if (name == "fromId")
+            return IsLiveEnd(project, link->GetFromId(), link->GetObjectId());
+        if (name == "toId")
+            return IsLiveEnd(project, link->GetToId(), link->GetObjectId());
+    }
+    return true;
+}
+
+std::optional<PromptMessage> CheckValues(CData& object,
+                                         const ProjectEdits::PropertyValues& values) {
+    using Outcome = PropertyAssigner::Outcome;
+    for (const auto& [name, text] : values) {
+        switch (PropertyAssigner::Assign(object, name, text, false)) {
+            case Outcome::kUnknown:
+                return kNoSuchProperty.Format(name);
+            case Outcome::kFixed:
+                return kFixedProperty.Format(name);
+            case Outcome::kBadValue:
+                return kBadValue.Format(name);
+            default:
+                break;
+        }
+    }
+    return std::nullopt;
+}
+
+// The row a schedule or memo hangs from; kNoObject for anything else.
+std::int32_t OwningRow(const CData* object) {
+    if (const auto* schedule = dynamic_cast<const CSchedule*>(object))
+        return schedule->GetRowObjectId();
+    if (const auto* memo = dynamic_cast<const CMemo*>(object))
+        return memo->GetYRowId();
+    return CData::kNoObject;
+}
+
+}  // namespace
+
+// Looked up before the reload: what the user acted on, as the user saw it.
+std::int32_t ProjectEdits::RowBeforeReload(std::int32_t id) const {
+    const CProject* project = status_.GetProject();
+    return project ? OwningRow(project->FindObject(id)) : CData::kNoObject;
+}
+
+// After the reload: a gone row of the target says more than the target
+// itself being gone.
+std::optional<PromptMessage> ProjectEdits::TargetGone(std::int32_t id, std::int32_t rowBefore,
+                                                      const CData* object) const {
+    const CProject& project = *status_.GetProject();
+    if (rowBefore != CData::kNoObject && !IsLiveRow(project, rowBefore))
+        return messages::kRowGone.Plain();
+    if (object && !object->IsDeleted()) {
+        if (object->GetType() == CData::kRow && !IsLiveRow(project, id))
+            return messages::kTargetGone.Plain();
+        return std::nullopt;
+    }
+    const bool everIssued = id >= 0 && id < project.GetLastObjectId();
+    return everIssued ? messages::kTargetGone.Plain() : kNoSuchObject.Format(id);
+}
+
+bool ProjectEdits::IsLiveRow(const CProject& project, std::int32_t id) {
+    for (const CRow* row = project.FindRow(id); row; row = row->GetParentRow()) {
+        if (row->IsDeleted())
+            return false;
+        if (row->GetParentRow() == nullptr)
+            return true;
+    }
+    return false;
+}
+
+EditResult ProjectEdits::AddRow(std::string caption, std::int32_t parentId, int index) {
+    if (index < -1 || !status_.HasDocument())
+        return EditResult::Refused(kBadIndex.Plain());
+    BusyCursor busy(status_.Prompt(), status_.IsShared());
+    EditSession& session = status_.Edit();
+    if (!session.BeginStep())
+        return EditResult::Failed();
+    CProject& project = *status_.GetProject();
+    CRowArray* siblings = &project.GetRows();
+    if (parentId != CData::kNoObject) {
+        if (!IsLiveRow(project, parentId)) {
+            session.AbandonStep();
+            status_.View().DocumentChanged();
+            return EditResult::Refused(messages::kParentRowGone.Plain());
+        }
+        siblings = &project.FindRow(parentId)->GetChildren();
+    }
+    const int position = ArrayPosition(*siblings, index);
+    if (position < 0) {
+        session.AbandonStep();
+        status_.View().DocumentChanged();
+        return EditResult::Refused(kBadIndex.Plain());
+    }
+    auto row = std::make_unique<CRow>(project.NewObjectId());
+    row->SetCaption(std::move(caption));
+    row->SetHeight(project.GetParamInt("_DefRowHeight", status_.Settings().defRowHeight));
+    row->SetTextColor(static_cast<ColorRef>(project.GetParamInt("_DefRowTextColor", 0)));
+    if (project.HasParam("_DefRowBackColor"))
+        row->SetParam("_BackColor", project.GetParam("_DefRowBackColor"));
+    session.Stamp().Created(*row);
+    const std::int32_t id = row->GetObjectId();
+    siblings->InsertAt(position, std::move(row));
+    const bool committed = session.Commit();
+    status_.View().DocumentChanged();
+    return committed ? EditResult::Done(id) : EditResult::Failed();
+}
+
+EditResult ProjectEdits::AddSchedule(std::int32_t rowId, const DateOffset& start,
+                                     const DateOffset& end, std::string caption) {
+    if (!start.date.IsValid() || !end.date.IsValid() || end < start || !status_.HasDocument())
+        return EditResult::Refused(kBadDates.Plain());
+    BusyCursor busy(status_.Prompt(), status_.IsShared());
+    EditSession& session = status_.Edit();
+    if (!session.BeginStep())
+        return EditResult::Failed();
+    CProject& project = *status_.GetProject();
+    if (!IsLiveRow(project, rowId)) {
+        session.AbandonStep();
+        status_.View().DocumentChanged();
+        return EditResult::Refused(messages::kRowGone.Plain());
+    }
+    auto schedule = std::make_unique<CSchedule>(project.NewObjectId());
+    schedule->SetRowObjectId(rowId);
+    schedule->SetStartDate(start.date);
+    schedule->SetStartOffset(start.offset);
+    schedule->SetEndDate(end.date);
+    schedule->SetEndOffset(end.offset);
+    schedule->SetCaption(std::move(caption));
+    session.Stamp().Created(*schedule);
+    const std::int32_t id = schedule->GetObjectId();
+    project.GetSchedules().Add(std::move(schedule));
+    const bool committed = session.Commit();
+    status_.View().DocumentChanged();
+    return committed ? EditResult::Done(id) : EditResult::Failed();
+}
+
+EditResult ProjectEdits::SetProperties(std::int32_t id, const PropertyValues& values) {
+    if (values.empty() || !status_.HasDocument())
+        return EditResult::Refused(kNothingToSet.Plain());
+    const std::int32_t rowBefore = RowBeforeReload(id);
+    BusyCursor busy(status_.Prompt(), status_.IsShared());
+    EditSession& session = status_.Edit();
+    if (!session.BeginStep())
+        return EditResult::Failed();
+    CProject& project = *status_.GetProject();
+    CData* object = project.FindObject(id);
+    std::optional<PromptMessage> refusal = TargetGone(id, rowBefore, object);
+    if (!refusal)
+        refusal = CheckValues(*object, values);
+    if (refusal) {
+        session.AbandonStep();
+        status_.View().DocumentChanged();
+        return EditResult::Refused(*refusal);
+    }
+    // A reference is checked against the value it ends up with, so all
+    // values go in first; a broken one undoes the lot.
+    std::unique_ptr<CData> before = object->Clone();
+    bool changed = false;
+    for (const auto& [name, text] : values) {
+        changed |= PropertyAssigner::Assign(*object, name, text, true) ==
+                   PropertyAssigner::Outcome::kChanged;
+    }
+    for (const auto& [name, text] : values) {
+        if (!ReferenceHolds(project, *object, name)) {
+            object->CopyFrom(*before);
+            session.AbandonStep();
+            status_.View().DocumentChanged();
+            return EditResult::Refused(kBadReference.Format(name));
+        }
+    }
+    if (changed)
+        session.Stamp().Changed(*object);
+    const bool committed = session.Commit();
+    status_.View().DocumentChanged();
+    return committed ? EditResult::Done() : EditResult::Failed();
+}
+
+EditResult ProjectEdits::DeleteObject(std::int32_t id) {
+    if (!status_.HasDocument())
+        return EditResult::Refused(kNoSuchObject.Format(id));
+    const std::int32_t rowBefore = RowBeforeReload(id);
+    BusyCursor busy(status_.Prompt(), status_.IsShared());
+    EditSession& session = status_.Edit();
+    if (!session.BeginStep())
+        return EditResult::Failed();
+    CProject& project = *status_.GetProject();
+    CData* object = project.FindObject(id);
+    if (auto gone = TargetGone(id, rowBefore, object)) {
+        session.AbandonStep();
+        status_.View().DocumentChanged();
+        return EditResult::Refused(*gone);
+    }
+    DeleteFound(project, *object, session.Stamp());
+    const bool committed = session.Commit();
+    status_.View().DocumentChanged();
+    return committed ? EditResult::Done() : EditResult::Failed();
+}
+
+}  // namespace qb

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "CData.h"
+#include "DateOffset.h"
+#include "EditResult.h"
+
+namespace qb {
+
+class CProject;
+class CRow;
+class CStatus;
+
+// The single-step changes of a document: each one takes the file (and in
+// shared mode reloads the project), finds its targets again by id, applies
+// the change stamped with the user and the time, and commits. Targets that
+// another process deleted meanwhile end the step with the matching message
+// and nothing written.
+class ProjectEdits {
+public:
+    using PropertyValues = std::vector<std::pair<std::string, std::string>>;
+
+    explicit ProjectEdits(CStatus& status) : status_(status) {}
+
+    // A new row in the children of parentId (kNoObject: the top level), at
+    // index among the rows shown there (-1: at the end).
+    EditResult AddRow(std::string caption, std::int32_t parentId = CData::kNoObject,
+                      int index = -1);
+    // A new bar on rowId from start to end.
+    EditResult AddSchedule(std::int32_t rowId, const DateOffset& start, const DateOffset& end,
+                           std::string caption = {});
+    // Sets properties by their names and value texts (as in the property
+    // map); all of them or, when one is unknown or its value does not read,
+    // none.
+    EditResult SetProperties(std::int32_t id, const PropertyValues& values);
+    // Marks the object deleted; a row takes its sub-rows and everything on
+    // them along, and links lose their ends with the objects they join.
+    EditResult DeleteObject(std::int32_t id);
+
+    // A live row: present, not deleted, and not below a deleted row.
+    static bool IsLiveRow(const CProject& project, std::int32_t id);
+
+private:
+    std::int32_t RowBeforeReload(std::int32_t id) const;
+    std::optional<PromptMessage> TargetGone(std::int32_t id, std::int32_t rowBefore,
+                                            const CData* object) const;
+
+    CStatus& status_;
+};
+
+}  // namespace qb

@@ -1,0 +1,104 @@
+#include "ToolCommands.h"
+
+#include <cstdlib>
+#include <fstream>
+
+#include "AppMessages.h"
+#include "CStatus.h"
+#include "CommandIds.h"
+#include "ISettingsStore.h"
+#include "IShell.h"
+#include "ViewStatusStore.h"
+
+namespace qb {
+namespace {
+
+// The "Package" value of the "Version" section of QBRANDIR.INI; 0 when the
+// file or the value is missing.
+int PackageNumber(const std::string& iniPath) {
+    std::ifstream in(iniPath);
+    std::string line;
+    bool inVersion = false;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty() && line.front() == '[') {
+            inVersion = line == "[Version]";
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (inVersion && equals != std::string::npos && line.substr(0, equals) == "Package")
+            return std::atoi(line.c_str() + equals + 1);
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool ToolCommands::Execute(int id) {
+    switch (id) {
+        case cmd::kCleanupViewStatus:
+            CleanupViewStatus();
+            return true;
+        case cmd::kManual:
+            OpenManual();
+            return true;
+        case cmd::kHomePage:
+            OpenHomePage();
+            return true;
+        case cmd::kAbout:
+            ShowAbout();
+            return true;
+        case cmd::kAssociate:
+            Associate();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void ToolCommands::CleanupViewStatus() {
+    IPrompt& prompt = status_.Prompt();
+    if (prompt.Show(messages::kCleanupQuestion.Plain()) != PromptAnswer::kYes)
+        return;
+    prompt.SetBusy(true);
+    const int removed = ViewStatusStore(status_.Store()).Cleanup(COleDateTime::GetCurrentTime());
+    prompt.SetBusy(false);
+    prompt.Show(messages::kCleanupDone.Format(removed));
+}
+
+void ToolCommands::OpenManual() {
+    ISettingsStore& store = status_.Store();
+    const bool ask = store.ReadInt(kOnceSection, kOpenManualKey).value_or(1) != 0;
+    if (ask) {
+        bool dontAskAgain = false;
+        const PromptAnswer answer =
+            status_.Prompt().ShowWithDontAsk(messages::kOpenManual.Plain(), dontAskAgain);
+        if (answer != PromptAnswer::kYes)
+            return;
+        if (dontAskAgain)
+            store.WriteInt(kOnceSection, kOpenManualKey, 0);
+    }
+    status_.Shell().Open(status_.Environment().programFolder + kManualName);
+}
+
+std::string ToolCommands::HomePageAddress() const {
+    const bool package = PackageNumber(status_.Environment().programFolder + "QBRANDIR.INI") > 0;
+    return package ? kPackageHomePage : kHomePage;
+}
+
+void ToolCommands::OpenHomePage() {
+    status_.Shell().Open(HomePageAddress());
+}
+
+void ToolCommands::ShowAbout() {
+    PromptMessage about{0, "Quellbrandiren for Linux\nバージョン 1.2.0", PromptIcon::kInformation,
+                        PromptButtons::kOk};
+    status_.Prompt().Show(about);
+}
+
+void ToolCommands::Associate() {
+    status_.Prompt().Show(messages::kNotYetAvailable.Plain());
+}
+
+}  // namespace qb

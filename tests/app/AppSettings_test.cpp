@@ -1,0 +1,259 @@
+#include "AppSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "AppEnvironment.h"
+#include "InMemorySettingsStore.h"
+
+namespace qb {
+namespace {
+
+constexpr const char* kProperty = "Property";
+
+AppEnvironment Environment(std::string user = "taro") {
+    AppEnvironment environment;
+    environment.programFolder = "/opt/qb/";
+    environment.dataHome = "/home/taro/.local/share";
+    environment.userName = std::move(user);
+    return environment;
+}
+
+AppSettings Loaded(const InMemorySettingsStore& store, const AppEnvironment& environment) {
+    AppSettings settings;
+    settings.Load(store, environment);
+    return settings;
+}
+
+TEST(AppSettingsTest, EmptyStoreGivesTheDefaults) {
+    InMemorySettingsStore store;
+    const AppSettings settings = Loaded(store, Environment());
+    EXPECT_TRUE(settings.fitX);
+    EXPECT_FALSE(settings.saveHistory);
+    EXPECT_EQ(settings.tabMode, 2);
+    EXPECT_EQ(settings.paletteBackColor, 0x00CCFFu);
+    EXPECT_EQ(settings.canvasLeft, 300);
+    EXPECT_EQ(settings.slideLinked, 3);
+    EXPECT_EQ(settings.display.guiFont, "ＭＳ Ｐゴシック");
+    EXPECT_EQ(settings.calendar.masterHoliday, "/opt/qb/Holidays.xml");
+    EXPECT_EQ(settings.userName, "taro");
+    EXPECT_FALSE(settings.calendar.HasHeisei3Date());
+    EXPECT_TRUE(settings.recycledSchedule.empty());
+}
+
+TEST(AppSettingsTest, UnsetUserNameBecomesTheLoggedOnUserButEmptyStaysEmpty) {
+    InMemorySettingsStore store;
+    store.WriteString(kProperty, "UserName", "`");
+    EXPECT_EQ(Loaded(store, Environment()).userName, "taro");
+    EXPECT_EQ(Loaded(store, Environment("")).userName, "User");
+
+    store.WriteString(kProperty, "UserName", "");
+    EXPECT_EQ(Loaded(store, Environment()).userName, "");
+    store.WriteString(kProperty, "UserName", "山田");
+    EXPECT_EQ(Loaded(store, Environment()).userName, "山田");
+}
+
+TEST(AppSettingsTest, UseGuiFontForPrintIsOnlyEverWrittenAsOne) {
+    InMemorySettingsStore store;
+    AppSettings settings = Loaded(store, Environment());
+    settings.Save(store);
+    EXPECT_FALSE(store.ReadInt(kProperty, "UseGuiFontForPrint").has_value());
+
+    settings.useGuiFontForPrint = true;
+    settings.Save(store);
+    settings.useGuiFontForPrint = false;
+    settings.Save(store);
+    EXPECT_TRUE(Loaded(store, Environment()).useGuiFontForPrint);
+}
+
+TEST(AppSettingsTest, CustomizedIsWrittenOnlyWhileItHoldsACode) {
+    InMemorySettingsStore store;
+    AppSettings settings = Loaded(store, Environment());
+    settings.customized = 7;
+    settings.Save(store);
+    EXPECT_FALSE(store.ReadInt(kProperty, "Customized").has_value());
+
+    settings.customized = AppSettings::kCustomizedOn;
+    settings.Save(store);
+    const AppSettings loaded = Loaded(store, Environment());
+    EXPECT_EQ(loaded.customized, AppSettings::kCustomizedOn);
+    EXPECT_TRUE(loaded.CsvCopyOnSave());
+}
+
+TEST(AppSettingsTest, HeiseiSuccessorRoundTrips) {
+    InMemorySettingsStore store;
+    store.WriteString(kProperty, "Heisei3", "令和,R");
+    store.WriteString(kProperty, "Heisei3Date", "20190501");
+    AppSettings settings = Loaded(store, Environment());
+    EXPECT_EQ(settings.calendar.heisei3Name, "令和");
+    EXPECT_EQ(settings.calendar.heisei3Abbreviation, "R");
+    EXPECT_EQ(settings.calendar.heisei3Date, COleDateTime(2019, 5, 1, 0, 0, 0));
+
+    InMemorySettingsStore saved;
+    settings.Save(saved);
+    EXPECT_EQ(saved.ReadString(kProperty, "Heisei3"), "令和,R");
+    EXPECT_EQ(saved.ReadString(kProperty, "Heisei3Date"), "20190501");
+}
+
+TEST(AppSettingsTest, UnparsableHeiseiDateIsUnsetAndWrittenEmpty) {
+    InMemorySettingsStore store;
+    store.WriteString(kProperty, "Heisei3Date", "2019/13/40");
+    AppSettings settings = Loaded(store, Environment());
+    EXPECT_FALSE(settings.calendar.HasHeisei3Date());
+    settings.Save(store);
+    EXPECT_EQ(store.ReadString(kProperty, "Heisei3Date"), "");
+    EXPECT_EQ(store.ReadString(kProperty, "Heisei3"), "");
+}
+
+TEST(AppSettingsTest, MasterHolidayMarkerSurvivesASaveButAChosenFileIsKept) {
+    InMemorySettingsStore store;
+    AppSettings settings = Loaded(store, Environment());
+    settings.Save(store);
+    EXPECT_EQ(store.ReadString(kProperty, "MasterHoliday"), "`");
+
+    settings.calendar.masterHoliday = "/srv/rules.xml";
+    settings.Save(store);
+    EXPECT_EQ(Loaded(store, Environment()).calendar.masterHoliday, "/srv/rules.xml");
+}
+
+TEST(AppSettingsTest, ChangedValuesOfEveryGroupRoundTrip) {
+    InMemorySettingsStore store;
+    AppSettings settings = Loaded(store, Environment());
+    settings.fitY = false;
+    settings.tabMode = 0;
+    settings.palettePenColor = 0x123456;
+    settings.defFile = "/home/taro/plan.qbd";
+    settings.wndLeft = 10;
+    settings.wndTop = 20;
+    settings.wndRight = 810;
+    settings.wndBottom = 620;
+    settings.display.showSpan = true;
+    settings.display.sundayB = 0x010203;
+    settings.display.guiFont = "IPAexGothic";
+    settings.calendar.saturdayNH = true;
+    settings.calendar.rulerFontSize2 = 9;
+    settings.recycledSchedule["Height"] = 18;
+    settings.Save(store);
+
+    const AppSettings loaded = Loaded(store, Environment());
+    EXPECT_FALSE(loaded.fitY);
+    EXPECT_EQ(loaded.tabMode, 0);
+    EXPECT_EQ(loaded.palettePenColor, 0x123456u);
+    EXPECT_EQ(loaded.defFile, "/home/taro/plan.qbd");
+    EXPECT_EQ(loaded.wndRight, 810);
+    EXPECT_EQ(loaded.wndBottom, 620);
+    EXPECT_TRUE(loaded.display.showSpan);
+    EXPECT_EQ(loaded.display.sundayB, 0x010203u);
+    EXPECT_EQ(loaded.calendar.sundayB, 0x010203u);
+    EXPECT_EQ(loaded.display.guiFont, "IPAexGothic");
+    EXPECT_TRUE(loaded.calendar.saturdayNH);
+    EXPECT_EQ(loaded.calendar.rulerFontSize2, 9);
+    EXPECT_EQ(loaded.recycledSchedule.at("Height"), 18);
+    EXPECT_EQ(store.ReadInt("RecycledSchedule", "Height"), 18);
+}
+
+TEST(AppSettingsTest, ChangeMadeToTheCalendarsCopyOfASharedValueIsSaved) {
+    InMemorySettingsStore store;
+    AppSettings settings = Loaded(store, Environment());
+    settings.calendar.saturdayB = 0x00EEDD;
+    settings.calendar.paintToday = false;
+    settings.display.sunday = 0x000011;
+    settings.calendar.sunday = 0x000022;
+    settings.Save(store);
+    const AppSettings loaded = Loaded(store, Environment());
+    EXPECT_EQ(loaded.display.saturdayB, 0x00EEDDu);
+    EXPECT_FALSE(loaded.calendar.paintToday);
+    // Where both changed, the chart's copy wins.
+    EXPECT_EQ(loaded.calendar.sunday, 0x000011u);
+}
+
+TEST(AppSettingsTest, ColoursKeepOnlyTheirLowTwentyFourBits) {
+    InMemorySettingsStore store;
+    store.WriteInt(kProperty, "PaletteBackColor", static_cast<std::int32_t>(0xFF00FF00u));
+    EXPECT_EQ(Loaded(store, Environment()).paletteBackColor, 0x00FF00u);
+}
+
+TEST(AppSettingsKeysTest, EveryKeyIsWrittenByExactlyOneGroup) {
+    InMemorySettingsStore displayStore;
+    InMemorySettingsStore calendarStore;
+    InMemorySettingsStore allStore;
+    AppSettings settings;
+    settings.Load(allStore, Environment());
+    settings.useGuiFontForPrint = true;
+    settings.customized = AppSettings::kCustomizedOff;
+    settings.display.Save(displayStore);
+    settings.calendar.Save(calendarStore);
+    settings.Save(allStore);
+
+    const std::vector<std::string> displayKeys = displayStore.ValueNames(kProperty);
+    for (const std::string& key : calendarStore.ValueNames(kProperty))
+        EXPECT_EQ(std::count(displayKeys.begin(), displayKeys.end(), key), 0) << key;
+
+    const std::vector<std::string> expected = {"Actual",
+                                               "ActualToBody",
+                                               "CanvasLeft",
+                                               "ColumnLeft",
+                                               "Customized",
+                                               "DefFile",
+                                               "DefProgressRate",
+                                               "DefRowHeight",
+                                               "DefStyleFile",
+                                               "DrawClipIcon",
+                                               "FitX",
+                                               "FitY",
+                                               "GraphColor",
+                                               "GraphShown",
+                                               "GuiFont",
+                                               "Heisei3",
+                                               "Heisei3Date",
+                                               "HolidayOrder",
+                                               "InazumasenColor",
+                                               "InazumasenWidth",
+                                               "IndentDef",
+                                               "LinkColor",
+                                               "MasterHoliday",
+                                               "MemoModeOneTime",
+                                               "PaintHoliday",
+                                               "PaintProgress",
+                                               "PaintToday",
+                                               "PaletteBackColor",
+                                               "PalettePen",
+                                               "PalettePenColor",
+                                               "PaletteType",
+                                               "PrintComDlg",
+                                               "RulerFontSize1",
+                                               "RulerFontSize2",
+                                               "SaturdayNH",
+                                               "Saturday",
+                                               "SaturdayB",
+                                               "SaveHistory",
+                                               "SelectModeOneTime",
+                                               "ShowActual",
+                                               "ShowColumns",
+                                               "ShowSpan",
+                                               "ShowTerm",
+                                               "ShowTotal",
+                                               "SlideLinked",
+                                               "Summary",
+                                               "SummaryBgColor",
+                                               "SummaryEdgeColor",
+                                               "Sunday",
+                                               "SundayB",
+                                               "TabMode",
+                                               "TodayOffset",
+                                               "TotalMode",
+                                               "TotalNobe",
+                                               "UseGuiFontForPrint",
+                                               "UserName",
+                                               "WndBottom",
+                                               "WndLeft",
+                                               "WndRight",
+                                               "WndTop"};
+    std::vector<std::string> sorted = expected;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(allStore.ValueNames(kProperty), sorted);
+}
+
+}  // namespace
+}  // namespace qb

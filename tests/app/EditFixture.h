@@ -1,0 +1,108 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "CMemo.h"
+#include "CProject.h"
+#include "CProjectFile.h"
+#include "CStatus.h"
+#include "InMemorySettingsStore.h"
+#include "NewProjectDefaults.h"
+#include "ProjectArchive.h"
+#include "RecordingShell.h"
+#include "ScriptedPrompt.h"
+#include "TestFolder.h"
+
+namespace qb::test {
+
+// Waits of a millisecond: the tests need the protocol, not the patience.
+inline OpenRetryPolicy QuickRetry(int attempts = 3) {
+    OpenRetryPolicy retry;
+    retry.attempts = attempts;
+    retry.nextWait = [] { return std::chrono::milliseconds(1); };
+    return retry;
+}
+
+// One running program: its own state, prompt and file handle, as a second
+// process would have them.
+class Instance {
+public:
+    explicit Instance(const std::string& user = "tester")
+        : status(store, prompt, shell, AppEnvironment{}) {
+        status.Settings().userName = user;
+        status.fileRetry = QuickRetry();
+    }
+
+    // Opens the file as the document; single mode keeps it held.
+    bool Open(const std::string& path) {
+        auto file = std::make_unique<CProjectFile>(path, status.fileRetry);
+        std::unique_ptr<CProject> project = file->Load(false);
+        if (!project)
+            return false;
+        status.SetAccessor(std::move(file));
+        status.SetProject(std::move(project));
+        status.path = path;
+        return true;
+    }
+    // An untitled new document.
+    void New() {
+        auto project = std::make_unique<CProject>();
+        NewProjectDefaults::Apply(*project, status.Settings());
+        status.SetProject(std::move(project));
+    }
+    CProject& Project() { return *status.GetProject(); }
+
+    InMemorySettingsStore store;
+    ScriptedPrompt prompt;
+    RecordingShell shell;
+    CStatus status;
+};
+
+// A small project: rows 0 "A" (with child 1 "A1") and 2 "B"; schedule 3 on
+// row 1, schedule 4 on row 2, memo 5 on row 2, link 6 from 3 to 4.
+inline std::unique_ptr<CProject> SmallProject(bool shared) {
+    auto project = std::make_unique<CProject>();
+    project->SetShared(shared);
+    project->SetTitle("small");
+    auto rowA = std::make_unique<CRow>(project->NewObjectId());
+    rowA->SetCaption("A");
+    auto rowA1 = std::make_unique<CRow>(project->NewObjectId());
+    rowA1->SetCaption("A1");
+    rowA->GetChildren().Add(std::move(rowA1));
+    project->GetRows().Add(std::move(rowA));
+    auto rowB = std::make_unique<CRow>(project->NewObjectId());
+    rowB->SetCaption("B");
+    project->GetRows().Add(std::move(rowB));
+    for (std::int32_t row : {1, 2}) {
+        auto schedule = std::make_unique<CSchedule>(project->NewObjectId());
+        schedule->SetRowObjectId(row);
+        schedule->SetStartDate(COleDateTime(2026, 4, 1, 0, 0, 0));
+        schedule->SetEndDate(COleDateTime(2026, 4, 10, 0, 0, 0));
+        project->GetSchedules().Add(std::move(schedule));
+    }
+    auto memo = std::make_unique<CMemo>(project->NewObjectId());
+    memo->SetYRowId(2);
+    memo->SetText("note");
+    project->GetDrawParts().Add(std::move(memo));
+    auto link = std::make_unique<CLink>(project->NewObjectId());
+    link->SetFromId(3);
+    link->SetToId(4);
+    project->GetLinks().Add(std::move(link));
+    return project;
+}
+
+inline void WriteProject(const std::string& path, const CProject& project) {
+    TestFolder::Write(path, ProjectArchive::WriteProjectArchive(project));
+}
+
+inline std::unique_ptr<CProject> ReadProject(const std::string& path) {
+    ErrorSlot error;
+    return ProjectArchive::ReadProjectArchive(TestFolder::Read(path), error);
+}
+
+inline bool IsLive(const CData* object) {
+    return object != nullptr && !object->IsDeleted();
+}
+
+}  // namespace qb::test

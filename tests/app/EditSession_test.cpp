@@ -1,0 +1,249 @@
+#include "EditSession.h"
+
+#include <gtest/gtest.h>
+
+#include "AppMessages.h"
+#include "EditFixture.h"
+#include "ProjectEdits.h"
+
+namespace qb {
+namespace {
+
+using test::Instance;
+using test::IsLive;
+
+class EditSessionTest : public ::testing::Test {
+protected:
+    std::string Path() const { return folder.File("plan.qbd"); }
+    void WriteFile(bool shared) { test::WriteProject(Path(), *test::SmallProject(shared)); }
+
+    TestFolder folder;
+};
+
+TEST_F(EditSessionTest, SingleModeCommitMarksModifiedAndLeavesTheFileAlone) {
+    WriteFile(false);
+    const std::string before = TestFolder::Read(Path());
+    Instance me;
+    ASSERT_TRUE(me.Open(Path()));
+    ASSERT_TRUE(me.status.Edit().BeginStep());
+    me.Project().FindRow(0)->SetCaption("changed");
+    EXPECT_TRUE(me.status.Edit().Commit());
+    EXPECT_TRUE(me.status.modified);
+    EXPECT_EQ(me.status.Undo().UndoCount(), 1u);
+    EXPECT_EQ(TestFolder::Read(Path()), before);
+}
+
+TEST_F(EditSessionTest, SharedModeCommitWritesAndReleasesTheFile) {
+    WriteFile(true);
+    Instance me;
+    ASSERT_TRUE(me.Open(Path()));
+    ASSERT_TRUE(me.status.Edit().BeginStep());
+    me.Project().FindRow(0)->SetCaption("changed");
+    ASSERT_TRUE(me.status.Edit().Commit());
+    EXPECT_FALSE(me.status.modified);
+    EXPECT_EQ(test::ReadProject(Path())->FindRow(0)->GetCaption(), "changed");
+    Instance other;
+    EXPECT_TRUE(other.Open(Path()));
+}
+
+TEST_F(EditSessionTest, ARefusedMultiStepChangeLeavesNoUndoStepAndNothingWritten) {
+    WriteFile(false);
+    Instance me;
+    ASSERT_TRUE(me.Open(Path()));
+    EditSession& edit = me.status.Edit();
+    ASSERT_TRUE(edit.BeginEdit());
+    EXPECT_TRUE(me.status.editOpen);
+    EXPECT_EQ(me.status.Undo().UndoCount(), 1u);
+    // Inside the transaction single steps neither record nor write.
+    ASSERT_TRUE(edit.BeginStep());
+    EXPECT_TRUE(edit.Commit());
+    EXPECT_EQ(me.status.Undo().UndoCount(), 1u);
+    edit.CancelEdit();
+    EXPECT_FALSE(me.status.editOpen);
+    EXPECT_EQ(me.status.Undo().UndoCount(), 0u);
+    // Single mode keeps its hold on the file after a cancel.
+    Instance other;
+    EXPECT_FALSE(other.Open(Path()));
+}
+
+TEST_F(EditSessionTest, EndEditCommitsOnceAndKeepsTheStep) {
+    WriteFile(true);
+    Instance me;
+    ASSERT_TRUE(me.Open(Path()));
+    EditSession& edit = me.status.Edit();
+    ASSERT_TRUE(edit.BeginEdit());
+    me.Project().FindRow(2)->SetCaption("first");
+    me.Project().FindRow(0)->SetCaption("second");
+    edit.EndEdit();
+    EXPECT_FALSE(me.status.editOpen);
+    const auto written = test::ReadProject(Path());
+    EXPECT_EQ(written->FindRow(2)->GetCaption(), "first");
+    EXPECT_EQ(written->FindRow(0)->GetCaption(), "second");
+}
+
+TEST_F(EditSessionTest, ALockedFileReports191AndChangesNothing) {
+    WriteFile(true);
+    Instance me;
+    ASSERT_TRUE(me.Open(Path()));
+    CProjectFile holder(Path());
+    ASSERT_NE(holder.Load(true), nullptr);
+    EXPECT_FALSE(me.status.Edit().BeginEdit());
+    EXPECT_EQ(me.prompt.LastId(), messages::kLocked.id);
+    EXPECT_FALSE(me.status.editOpen);
+    EXPECT_EQ(me.status.Undo().UndoCount(), 0u);
+    EXPECT_EQ(me.prompt.Shown().back().icon, PromptIcon::kWarning);
+
+    me.prompt.Clear();
+    EXPECT_FALSE(me.status.Edit().BeginStep());
+    EXPECT_EQ(me.prompt.LastId(), messages::kLocked.id);
+    EXPECT_EQ(me.status.Undo().UndoCount(), 0u);
+}
+
+TEST_F(EditSessionTest, AccessorErrorsShowSystemTextOrTheirOwnTextAndNothingForNone) {
+    Instance me;
+    me.New();
+    me.status.SetAccessor(std::make_unique<CProjectFile>(folder.File("missing.qbd")));
+    me.status.Edit().ReportAccessorError();
+    EXPECT_TRUE(me.prompt.Shown().empty());
+
+    auto* file = static_cast<CProjectFile*>(me.status.GetAccessor());
+    EXPECT_EQ(file->Load(false), nullptr);
+    me.status.Edit().ReportAccessorError();
+    ASSERT_EQ(me.prompt.Shown().size(), 1u);
+    EXPECT_NE(me.prompt.Shown()[0].text.find("Linux Error Code=2"), std::string::npos);
+
+    TestFolder::Write(folder.File("junk.qbd"), "not a project at all");
+    file->SetPath(folder.File("junk.qbd"));
+    EXPECT_EQ(file->Load(false), nullptr);
+    me.status.Edit().ReportAccessorError();
+    ASSERT_EQ(me.prompt.Shown().size(), 2u);
+    EXPECT_EQ(me.prompt.Shown()[1].text, file->GetErrorMessage());
+    EXPECT_FALSE(me.prompt.Shown()[1].text.empty());
+}
+
+TEST_F(EditSessionTest, TheSweepDeletesWhatHangsFromMissingRowsAndLinksWithoutEnds) {
+    Instance me;
+    me.status.SetProject(test::SmallProject(false));
+    CProject& project = me.Project();
+    project.FindSchedule(4)->SetRowObjectId(99);
+    static_cast<CMemo*>(project.FindDrawPart(5))->SetYRowId(98);
+    auto freeMemo = std::make_unique<CMemo>(project.NewObjectId());
+    const std::int32_t freeId = freeMemo->GetObjectId();
+    project.GetDrawParts().Add(std::move(freeMemo));
+    project.FindRow(0)->SetDeleted(true);
+
+    me.status.Edit().ConsistencySweep();
+    EXPECT_FALSE(IsLive(project.FindSchedule(3)));  // its row lies below a deleted row
+    EXPECT_FALSE(IsLive(project.FindSchedule(4)));
+    EXPECT_FALSE(IsLive(project.FindDrawPart(5)));
+    EXPECT_TRUE(IsLive(project.FindDrawPart(freeId)));
+    EXPECT_FALSE(IsLive(project.FindLink(6)));
+    EXPECT_EQ(project.FindLink(6)->GetModifier(), "tester");
+    EXPECT_TRUE(project.FindLink(6)->GetLastModified().IsValid());
+}
+
+TEST_F(EditSessionTest, SwitchingToSharedClearsHistoryAndBackKeepsIt) {
+    WriteFile(false);
+    Instance me;
+    ASSERT_TRUE(me.Open(Path()));
+    ProjectEdits edits(me.status);
+    ASSERT_TRUE(edits.AddRow("x").ok);
+    EXPECT_EQ(me.status.Undo().UndoCount(), 1u);
+
+    ASSERT_TRUE(me.status.Edit().SwitchFileMode());
+    EXPECT_TRUE(me.status.IsShared());
+    EXPECT_FALSE(me.status.modified);
+    EXPECT_FALSE(me.status.Undo().CanUndo());
+    EXPECT_TRUE(me.prompt.WasShown(messages::kToSharedMode.id));
+    EXPECT_TRUE(test::ReadProject(Path())->IsShared());
+
+    ASSERT_TRUE(edits.AddRow("y").ok);
+    ASSERT_EQ(me.status.Undo().UndoCount(), 1u);
+    ASSERT_TRUE(me.status.Edit().SwitchFileMode());
+    EXPECT_FALSE(me.status.IsShared());
+    EXPECT_TRUE(me.prompt.WasShown(messages::kToSingleMode.id));
+    EXPECT_EQ(me.status.Undo().UndoCount(), 1u);
+    // Single mode holds the file again, so nobody else gets in.
+    Instance other;
+    EXPECT_FALSE(other.Open(Path()));
+}
+
+TEST_F(EditSessionTest, DecliningTheModeQuestionsChangesNothing) {
+    WriteFile(true);
+    Instance me;
+    ASSERT_TRUE(me.Open(Path()));
+    me.prompt.QueueAnswer(PromptAnswer::kCancel);
+    EXPECT_FALSE(me.status.Edit().SwitchFileMode());
+    EXPECT_TRUE(me.status.IsShared());
+
+    Instance single;
+    single.New();
+    single.status.path = Path() + ".other";
+    single.status.SetAccessor(std::make_unique<CProjectFile>(single.status.path));
+    single.prompt.QueueAnswer(PromptAnswer::kCancel);
+    EXPECT_FALSE(single.status.Edit().SwitchFileMode());
+    EXPECT_EQ(single.prompt.LastId(), messages::kToSharedMode.id);
+    EXPECT_FALSE(single.status.IsShared());
+}
+
+TEST_F(EditSessionTest, AnUntitledDocumentGoesThroughSaveAsBeforeSharing) {
+    Instance me;
+    me.New();
+    int saveAsRuns = 0;
+    me.status.Edit().SetSaveAsHook([&] {
+        ++saveAsRuns;
+        return false;  // the user cancels the file dialog
+    });
+    EXPECT_FALSE(me.status.Edit().SwitchFileMode());
+    EXPECT_EQ(saveAsRuns, 1);
+    EXPECT_TRUE(me.prompt.WasShown(messages::kSaveBeforeShared.id));
+    EXPECT_FALSE(me.prompt.WasShown(messages::kToSharedMode.id));
+    EXPECT_FALSE(me.status.IsShared());
+
+    me.status.Edit().SetSaveAsHook([&] {
+        ++saveAsRuns;
+        me.status.path = Path();
+        me.status.SetAccessor(std::make_unique<CProjectFile>(Path()));
+        return me.status.GetAccessor()->Save(me.status.GetProject(), true);
+    });
+    ASSERT_TRUE(me.status.Edit().SwitchFileMode());
+    EXPECT_EQ(saveAsRuns, 2);
+    EXPECT_TRUE(me.status.IsShared());
+    EXPECT_TRUE(test::ReadProject(Path())->IsShared());
+}
+
+TEST_F(EditSessionTest, RefreshSeesOtherWritersAndKeepsTheLocalColumnChoice) {
+    WriteFile(true);
+    Instance me;
+    Instance other;
+    ASSERT_TRUE(me.Open(Path()));
+    ASSERT_TRUE(other.Open(Path()));
+    me.status.Settings().showColumns = false;
+    ProjectEdits theirs(other.status);
+    const EditResult added = theirs.AddRow("from the other");
+    ASSERT_TRUE(added.ok);
+
+    me.status.Edit().RefreshFromFile();
+    ASSERT_NE(me.Project().FindRow(added.id), nullptr);
+    EXPECT_FALSE(me.Project().IsDisplayColumns());
+    Instance third;
+    EXPECT_TRUE(third.Open(Path()));  // the refresh let the file go
+}
+
+TEST_F(EditSessionTest, RefreshInSingleModeChangesNothingAndForeignDataReopens) {
+    WriteFile(false);
+    Instance me;
+    ASSERT_TRUE(me.Open(Path()));
+    me.Project().FindRow(0)->SetCaption("unsaved");
+    me.status.Edit().RefreshFromFile();
+    EXPECT_EQ(me.Project().FindRow(0)->GetCaption(), "unsaved");
+
+    int reopened = 0;
+    me.status.Edit().SetReopenHook([&] { ++reopened; });
+    me.status.showingForeignData = true;
+    me.status.Edit().RefreshFromFile();
+    EXPECT_EQ(reopened, 1);
+}
+
+}  // namespace
+}  // namespace qb

@@ -1,0 +1,169 @@
+#include <filesystem>
+#include <set>
+
+#include "AppMessages.h"
+#include "AppTestBase.h"
+#include "CCommandHandler.h"
+#include "CLink.h"
+#include "CMemo.h"
+#include "CSchedule.h"
+#include "CommandIds.h"
+#include "DocumentCommands.h"
+#include "ProjectMerge.h"
+#include "ProjectSetFile.h"
+#include "TemplateShift.h"
+
+namespace qb {
+namespace {
+
+// A project with one row, two schedules on it linked together and a memo
+// hanging from the row.
+void Fill(CProject& project, const std::string& caption) {
+    auto row = std::make_unique<CRow>(project.NewObjectId());
+    row->SetCaption(caption);
+    const std::int32_t rowId = row->GetObjectId();
+    auto child = std::make_unique<CRow>(project.NewObjectId());
+    child->SetCaption(caption + " child");
+    row->GetChildren().Add(std::move(child));
+    project.GetRows().Add(std::move(row));
+    std::int32_t ids[2];
+    for (int i = 0; i < 2; ++i) {
+        auto schedule = std::make_unique<CSchedule>(project.NewObjectId());
+        schedule->SetRowObjectId(rowId);
+        schedule->SetStartDate(COleDateTime(2011, 3, 5 + i * 10, 0, 0, 0));
+        schedule->SetEndDate(COleDateTime(2011, 3, 8 + i * 10, 0, 0, 0));
+        schedule->SetProgressRate(50);
+        ids[i] = schedule->GetObjectId();
+        project.GetSchedules().Add(std::move(schedule));
+    }
+    auto link = std::make_unique<CLink>(project.NewObjectId());
+    link->SetFromId(ids[0]);
+    link->SetToId(ids[1]);
+    project.GetLinks().Add(std::move(link));
+    auto memo = std::make_unique<CMemo>(project.NewObjectId());
+    memo->SetYRowId(rowId);
+    memo->SetXDate(COleDateTime(2011, 3, 6, 0, 0, 0));
+    project.GetDrawParts().Add(std::move(memo));
+}
+
+TEST(ProjectMergeTest, MergedObjectsGetNewIdsAndKeepTheirReferences) {
+    CProject base;
+    Fill(base, "base");
+    CProject other;
+    Fill(other, "other");
+    ProjectMerge::Merge(base, other);
+
+    ASSERT_EQ(base.GetRows().GetCount(), 2);
+    const CRow* merged = base.GetRows().At(1);
+    EXPECT_EQ(merged->GetCaption(), "other");
+    EXPECT_EQ(merged->GetChildren().GetCount(), 1);
+    ASSERT_EQ(base.GetSchedules().GetCount(), 4);
+    const CSchedule* third = base.GetSchedules().At(2);
+    EXPECT_EQ(third->GetRowObjectId(), merged->GetObjectId());
+    ASSERT_EQ(base.GetLinks().GetCount(), 2);
+    const CLink* link = base.GetLinks().At(1);
+    EXPECT_EQ(link->GetFromId(), third->GetObjectId());
+    EXPECT_EQ(link->GetToId(), base.GetSchedules().At(3)->GetObjectId());
+    const auto* memo = dynamic_cast<const CMemo*>(base.GetDrawParts().At(1));
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(memo->GetYRowId(), merged->GetObjectId());
+
+    std::set<std::int32_t> ids;
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(ids.insert(base.GetSchedules().At(i)->GetObjectId()).second);
+    EXPECT_GT(base.GetLastObjectId(), other.GetLastObjectId());
+}
+
+TEST(TemplateShiftTest, MovesDatesAndClearsProgress) {
+    CProject project;
+    Fill(project, "t");
+    const int days = TemplateShift::DaysTo(project, COleDateTime(2027, 4, 1, 0, 0, 0));
+    TemplateShift::Apply(project, days);
+    const CSchedule* first = project.GetSchedules().At(0);
+    EXPECT_EQ(first->GetStartDate(), COleDateTime(2027, 4, 1, 0, 0, 0));
+    EXPECT_EQ(first->GetEndDate(), COleDateTime(2027, 4, 4, 0, 0, 0));
+    EXPECT_EQ(first->GetProgressRate(), -1);
+    const auto* memo = dynamic_cast<const CMemo*>(project.GetDrawParts().At(0));
+    EXPECT_EQ(memo->GetXDate(), COleDateTime(2027, 4, 2, 0, 0, 0));
+    EXPECT_EQ(TemplateShift::DaysTo(CProject(), COleDateTime(2027, 4, 1, 0, 0, 0)), 0);
+}
+
+TEST(ProjectSetFileTest, ReadsMembersAndRejectsAWrongHeader) {
+    TestFolder folder;
+    const std::string path = folder.File("set.qbds");
+    ASSERT_TRUE(ProjectSetFile::Write(path, {"/a/one.qbd", "/b/two.qbd"}));
+    TestFolder::Write(path, TestFolder::Read(path) + "\r\n\r\n");
+    const auto members = ProjectSetFile::Read(path);
+    ASSERT_TRUE(members);
+    EXPECT_EQ(*members, (std::vector<std::string>{"/a/one.qbd", "/b/two.qbd"}));
+
+    TestFolder::Write(path, "Quellbrandiren / Project Set File ver 2.0\r\n/a.qbd\r\n");
+    EXPECT_FALSE(ProjectSetFile::Read(path));
+    EXPECT_FALSE(ProjectSetFile::Read(folder.File("missing.qbds")));
+}
+
+class ProjectSetCommandsTest : public AppTestBase {};
+
+TEST_F(ProjectSetCommandsTest, ASetOpensAsOneUntitledDocumentAndSavingWarnsFirst) {
+    const std::string one = WriteProject("one.qbd", 2);
+    const std::string two = WriteProject("two.qbd", 3);
+    const std::string setPath = folder_.File("plan.qbds");
+    ProjectSetFile::Write(setPath, {one, folder_.File("missing.qbd"), two});
+
+    prompt_.QueueFile(setPath);
+    ASSERT_TRUE(status_->Commands().Execute(cmd::kProjectSetOpen));
+    EXPECT_TRUE(status_->projectSetOpen);
+    EXPECT_TRUE(status_->path.empty());
+    EXPECT_EQ(status_->GetProject()->GetRows().GetCount(), 5);
+    EXPECT_NE(prompt_.Shown().back().text.find("missing.qbd"), std::string::npos);
+    EXPECT_TRUE(status_->Commands().State(cmd::kProjectSetChange).enabled);
+
+    prompt_.QueueAnswer(PromptAnswer::kCancel);
+    EXPECT_FALSE(status_->Commands().Execute(cmd::kSave));
+    EXPECT_EQ(prompt_.LastId(), 259);
+    EXPECT_TRUE(status_->projectSetOpen);
+
+    const std::string snapshot = folder_.File("snapshot.qbd");
+    prompt_.QueueFile(snapshot);
+    ASSERT_TRUE(status_->Commands().Execute(cmd::kSaveAs));
+    EXPECT_FALSE(status_->projectSetOpen);
+    EXPECT_TRUE(std::filesystem::exists(snapshot));
+}
+
+TEST_F(ProjectSetCommandsTest, AWrongSetFileIsReported) {
+    const std::string setPath = folder_.File("bad.qbds");
+    TestFolder::Write(setPath, "something else\r\n");
+    prompt_.QueueFile(setPath);
+    EXPECT_FALSE(status_->Commands().Execute(cmd::kProjectSetOpen));
+    EXPECT_EQ(prompt_.Shown().back().text, messages::kProjectSetFormat.text);
+    EXPECT_FALSE(status_->HasDocument());
+}
+
+TEST_F(ProjectSetCommandsTest, CreatingASetWritesTheSetFile) {
+    const std::string one = WriteProject("one.qbd", 1);
+    const std::string two = WriteProject("two.qbd", 1);
+    const std::string setPath = folder_.File("new.qbds");
+    prompt_.QueueFiles(std::vector<std::string>{one, two});
+    prompt_.QueueFile(setPath);
+    ASSERT_TRUE(status_->Commands().Execute(cmd::kProjectSetCreate));
+    EXPECT_EQ(status_->GetProject()->GetRows().GetCount(), 2);
+    EXPECT_EQ(ProjectSetFile::Read(setPath), (std::vector<std::string>{one, two}));
+}
+
+TEST_F(ProjectSetCommandsTest, ATemplateOpensUntitledWithItsDatesMoved) {
+    const std::string path = WriteProject("template.qbd", 0, [](CProject& p) { Fill(p, "t"); });
+    prompt_.QueueFile(path);
+    prompt_.QueueText("2027/04/01");
+    ASSERT_TRUE(status_->Commands().Execute(cmd::kOpenTemplate));
+    EXPECT_TRUE(status_->path.empty());
+    EXPECT_TRUE(status_->modified);
+    EXPECT_EQ(TemplateShift::EarliestStart(*status_->GetProject()),
+              COleDateTime(2027, 4, 1, 0, 0, 0));
+    EXPECT_FALSE(std::filesystem::exists(status_->Folders().Backup() + "template.qbd"));
+    // The template itself is untouched.
+    CProjectFile file(path);
+    EXPECT_EQ(TemplateShift::EarliestStart(*file.Load(false)), COleDateTime(2011, 3, 5, 0, 0, 0));
+}
+
+}  // namespace
+}  // namespace qb

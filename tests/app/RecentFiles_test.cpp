@@ -1,0 +1,68 @@
+#include "RecentFiles.h"
+
+#include <gtest/gtest.h>
+
+#include "InMemorySettingsStore.h"
+
+namespace qb {
+namespace {
+
+using Entries = std::vector<std::string>;
+
+TEST(RecentFilesTest, EleventhPathPushesTheOldestOut) {
+    RecentFiles recent;
+    for (int i = 1; i <= 11; ++i)
+        recent.Add("/p/" + std::to_string(i) + ".qbd");
+    ASSERT_EQ(recent.Entries().size(), 10u);
+    EXPECT_EQ(recent.Entries().front(), "/p/11.qbd");
+    EXPECT_EQ(recent.Entries().back(), "/p/2.qbd");
+}
+
+TEST(RecentFilesTest, AddingAKnownPathMovesItToTheFront) {
+    RecentFiles recent;
+    recent.Add("/a.qbd");
+    recent.Add("/b.qbd");
+    recent.Add("/c.qbd");
+    recent.Add("/a.qbd");
+    EXPECT_EQ(recent.Entries(), (Entries{"/a.qbd", "/c.qbd", "/b.qbd"}));
+}
+
+TEST(RecentFilesTest, EmptyPathIsIgnoredAndCaseCounts) {
+    RecentFiles recent;
+    recent.Add("/a.qbd");
+    recent.Add("");
+    recent.Add("/A.qbd");
+    EXPECT_EQ(recent.Entries(), (Entries{"/A.qbd", "/a.qbd"}));
+}
+
+TEST(RecentFilesTest, SavedAsNumberedValuesAndReadBackSkippingEmptyOnes) {
+    InMemorySettingsStore store;
+    RecentFiles recent;
+    recent.Add("/b.qbd");
+    recent.Add("/a.qbd");
+    recent.Save(store);
+    EXPECT_EQ(store.ReadString("RecentFiles", "1"), "/a.qbd");
+    EXPECT_EQ(store.ReadString("RecentFiles", "2"), "/b.qbd");
+
+    store.WriteString("RecentFiles", "2", "");
+    store.WriteString("RecentFiles", "5", "/e.qbd");
+    store.WriteString("RecentFiles", "11", "/beyond.qbd");
+    RecentFiles loaded;
+    loaded.Load(store);
+    EXPECT_EQ(loaded.Entries(), (Entries{"/a.qbd", "/e.qbd"}));
+}
+
+TEST(RecentFilesTest, ShorterListClearsTheSlotsItNoLongerUses) {
+    InMemorySettingsStore store;
+    for (int i = 1; i <= 10; ++i)
+        store.WriteString("RecentFiles", std::to_string(i), "/old" + std::to_string(i));
+    RecentFiles recent;
+    recent.Add("/new.qbd");
+    recent.Save(store);
+    RecentFiles loaded;
+    loaded.Load(store);
+    EXPECT_EQ(loaded.Entries(), (Entries{"/new.qbd"}));
+}
+
+}  // namespace
+}  // namespace qb

@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "CProjectFile.h"
+#include "CliTestBase.h"
+#include "ProjectArchive.h"
+
+namespace qb {
+namespace {
+
+class EditCommandTest : public CliTestBase {
+protected:
+    std::string File() const { return Quote(PathOf("plan.qbd")); }
+    std::unique_ptr<CProject> Read() const {
+        ErrorSlot error;
+        return ProjectArchive::ReadProjectArchive(Slurp(PathOf("plan.qbd")), error);
+    }
+    // A new file with one row (id 0) and one schedule on it (id 1).
+    void MakePlan(bool shared) {
+        ASSERT_EQ(Cli("new " + File()).status, 0);
+        ASSERT_EQ(Cli("edit " + File() + " add-row --caption 段").out, "0\n");
+        ASSERT_EQ(Cli("edit " + File() + " add-schedule --row 0 --start 20260401").out, "1\n");
+        if (shared) {
+            ASSERT_EQ(Cli("edit " + File() + " mode shared").status, 0);
+        }
+    }
+};
+
+TEST_F(EditCommandTest, NewWritesAnEmptySingleModeProjectAndNeverReplacesAFile) {
+    const CliRun made = Cli("new " + File());
+    ASSERT_EQ(made.status, 0) << made.err;
+    auto project = Read();
+    ASSERT_NE(project, nullptr);
+    EXPECT_FALSE(project->IsShared());
+    EXPECT_EQ(project->GetRows().GetCount(), 0);
+    EXPECT_EQ(project->GetDataVersion(), CProject::kCurrentVersion);
+
+    Write("plan.qbd", "precious");
+    const CliRun again = Cli("new " + File());
+    EXPECT_EQ(again.status, 1);
+    EXPECT_EQ(Slurp(PathOf("plan.qbd")), "precious");
+}
+
+TEST_F(EditCommandTest, EditsReachTheFileAndPrintTheIdsOfNewObjects) {
+    MakePlan(false);
+    EXPECT_EQ(Cli("edit " + File() + " add-row --caption 子 --parent 0").out, "2\n");
+    const CliRun bar = Cli("edit " + File() +
+                           " add-schedule --row 2 --start 202604010900 --end 20260405 "
+                           "--caption 作業");
+    ASSERT_EQ(bar.status, 0) << bar.err;
+    EXPECT_EQ(bar.out, "3\n");
+    const CliRun set = Cli("edit " + File() + " set 3 weight=5 'remark=a b'");
+    ASSERT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(set.out, "");
+
+    auto project = Read();
+    ASSERT_NE(project, nullptr);
+    EXPECT_FALSE(project->IsShared());
+    EXPECT_EQ(project->FindRow(2)->GetParentRow(), project->FindRow(0));
+    const CSchedule* schedule = project->FindSchedule(3);
+    ASSERT_NE(schedule, nullptr);
+    EXPECT_EQ(schedule->GetStartOffset(), 3750);  // 09:00
+    EXPECT_EQ(schedule->GetEndOffset(), 9999);
+    EXPECT_EQ(schedule->GetWeight(), 5);
+    EXPECT_EQ(schedule->GetRemark(), "a b");
+    EXPECT_EQ(project->FindSchedule(1)->GetEndDate(), project->FindSchedule(1)->GetStartDate());
+
+    ASSERT_EQ(Cli("edit " + File() + " delete 0").status, 0);
+    project = Read();
+    EXPECT_EQ(project->GetRows().GetCount(), 0);
+    EXPECT_EQ(project->GetSchedules().GetCount(), 0);
+    EXPECT_EQ(project->GetLastObjectId(), 4);
+}
+
+TEST_F(EditCommandTest, RefusalsExitOneWithTheMessageAndLeaveTheFile) {
+    MakePlan(true);
+    const std::string before = Slurp(PathOf("plan.qbd"));
+    const CliRun gone = Cli("edit " + File() + " add-schedule --row 9 --start 20260401");
+    EXPECT_EQ(gone.status, 1);
+    EXPECT_NE(gone.err.find("message 195: "), std::string::npos) << gone.err;
+    const CliRun parent = Cli("edit " + File() + " add-row --caption x --parent 1");
+    EXPECT_EQ(parent.status, 1);
+    EXPECT_NE(parent.err.find("message 199: "), std::string::npos) << parent.err;
+    const CliRun bad = Cli("edit " + File() + " set 1 weight=heavy");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("weight"), std::string::npos) << bad.err;
+    EXPECT_EQ(Cli("edit " + File() + " delete 77").status, 1);
+    EXPECT_EQ(Slurp(PathOf("plan.qbd")), before);
+}
+
+TEST_F(EditCommandTest, WrongUsageExitsTwoAndTouchesNothing) {
+    MakePlan(false);
+    const std::string before = Slurp(PathOf("plan.qbd"));
+    for (const char* arguments :
+         {" add-row", " add-row --caption", " add-schedule --row 0 --start 20260230",
+          " add-schedule --row x --start 20260401", " set 1", " set 1 =3", " delete", " delete -1",
+          " mode both", " frobnicate"}) {
+        EXPECT_EQ(Cli("edit " + File() + arguments).status, 2) << arguments;
+    }
+    EXPECT_EQ(Cli("edit").status, 2);
+    EXPECT_EQ(Slurp(PathOf("plan.qbd")), before);
+}
+
+TEST_F(EditCommandTest, DamagedOrMissingFilesAreReportedAndLeftAsTheyAre) {
+    Write("plan.qbd", std::string("QBRD\x01\x02garbage", 14));
+    const CliRun damaged = Cli("edit " + File() + " add-row --caption x");
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_NE(damaged.err.find("message "), std::string::npos);
+    EXPECT_EQ(Slurp(PathOf("plan.qbd")), std::string("QBRD\x01\x02garbage", 14));
+
+    const CliRun missing = Cli("edit " + Quote(PathOf("none.qbd")) + " add-row --caption x");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(PathOf("none.qbd")));
+}
+
+TEST_F(EditCommandTest, ProtectedOrNewerFilesAreNotEdited) {
+    CProject newer;
+    newer.SetAvailableVersion(300);
+    Write("plan.qbd", ProjectArchive::WriteProjectArchive(newer));
+    const CliRun tooNew = Cli("edit " + File() + " add-row --caption x");
+    EXPECT_EQ(tooNew.status, 1);
+    EXPECT_NE(tooNew.err.find("3.0"), std::string::npos) << tooNew.err;
+
+    CProject locked;
+    locked.SetEditPassword("0CC175B9C0F1B6A831C399E269772661");
+    const std::string bytes = ProjectArchive::WriteProjectArchive(locked);
+    Write("plan.qbd", bytes);
+    EXPECT_EQ(Cli("edit " + File() + " add-row --caption x").status, 1);
+    EXPECT_EQ(Slurp(PathOf("plan.qbd")), bytes);
+}
+
+TEST_F(EditCommandTest, AFileHeldInSingleModeFailsWith191AndStaysUnchanged) {
+    MakePlan(false);
+    const std::string before = Slurp(PathOf("plan.qbd"));
+    CProjectFile holder(PathOf("plan.qbd"));
+    ASSERT_NE(holder.Load(true), nullptr);
+    const CliRun run = Cli("edit " + File() + " add-row --caption late");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("message 191: "), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+    holder.Lock(nullptr);
+    EXPECT_EQ(Slurp(PathOf("plan.qbd")), before);
+}
+
+TEST_F(EditCommandTest, TheModeTravelsWithTheFile) {
+    MakePlan(true);
+    EXPECT_TRUE(Read()->IsShared());
+    EXPECT_EQ(Cli("edit " + File() + " mode shared").status, 0);
+    const CliRun single = Cli("edit " + File() + " mode single");
+    ASSERT_EQ(single.status, 0) << single.err;
+    EXPECT_FALSE(Read()->IsShared());
+    EXPECT_EQ(Read()->GetSchedules().GetCount(), 1);
+}
+
+TEST_F(EditCommandTest, SeveralProgramsEditingASharedFileTogetherLoseNothing) {
+    MakePlan(true);
+    std::string script;
+    for (int p = 0; p < 4; ++p) {
+        script += "( for i in 1 2 3 4 5 6 7 8; do " + Quote(QB_CLI_PATH) + " edit " + File() +
+                  " add-schedule --row 0 --start 20260401 --caption " + std::to_string(p) +
+                  "-$i || echo failed; done ) & ";
+    }
+    script += "wait";
+    const std::string log = Quote(PathOf("together.log"));
+    ASSERT_EQ(std::system(("sh -c " + Quote(script) + " >" + log + " 2>&1").c_str()), 0);
+    EXPECT_EQ(Slurp(PathOf("together.log")).find("failed"), std::string::npos)
+        << Slurp(PathOf("together.log"));
+    auto project = Read();
+    ASSERT_NE(project, nullptr);
+    std::set<std::int32_t> ids;
+    project->GetSchedules().ForEach(
+        [&](const CSchedule& schedule) { ids.insert(schedule.GetObjectId()); });
+    EXPECT_EQ(ids.size(), 33u);
+    EXPECT_EQ(project->GetSchedules().GetCount(), 33);
+}
+
+}  // namespace
+}  // namespace qb

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "../support/TestFolder.h"
+#include "AppEnvironment.h"
+#include "CProject.h"
+#include "CProjectFile.h"
+#include "CStatus.h"
+#include "InMemorySettingsStore.h"
+#include "RecordingShell.h"
+#include "ScriptedPrompt.h"
+
+namespace qb {
+
+// The application state as the window sees it, with settings in memory,
+// scripted answers, a shell that opens nothing and working folders in a
+// temporary folder.
+class GuiFixture : public ::testing::Test {
+protected:
+    static AppEnvironment EnvironmentIn(const TestFolder& folder) {
+        AppEnvironment environment;
+        environment.programFolder = folder.File("program") + "/";
+        environment.dataHome = folder.File("data");
+        environment.runtimeFolder = folder.File("run");
+        environment.userName = "tester";
+        return environment;
+    }
+
+    // A copy of the bundled sample, so that tests running at once never
+    // hold the same file.
+    std::string SampleCopy(const std::string& name = "sample.qbd") {
+        const std::string path = folder.File(name);
+        std::filesystem::copy_file(QB_SAMPLE_PROJECT, path,
+                                   std::filesystem::copy_options::overwrite_existing);
+        return path;
+    }
+
+    // Puts the sample into the state directly, as the open command does
+    // before it tells the window.
+    CProject& LoadSample() {
+        const std::string path = SampleCopy();
+        CProjectFile file(path);
+        std::unique_ptr<CProject> project = file.Load(false);
+        EXPECT_NE(project, nullptr);
+        if (project == nullptr)
+            project = std::make_unique<CProject>();
+        status.SetProject(std::move(project));
+        status.path = path;
+        return *status.GetProject();
+    }
+
+    static void ProcessPostedEvents() { QCoreApplication::processEvents(); }
+
+    TestFolder folder;
+    InMemorySettingsStore store;
+    ScriptedPrompt prompt;
+    RecordingShell shell;
+    CStatus status{store, prompt, shell, EnvironmentIn(folder)};
+};
+
+}  // namespace qb

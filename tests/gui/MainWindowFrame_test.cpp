@@ -1,0 +1,194 @@
+// The window's frame around the chart: tabs and their mode boxes, dropped
+// files, and closing.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTabBar>
+#include <QUrl>
+
+#include "AppMessages.h"
+#include "CCommandHandler.h"
+#include "CommandIds.h"
+#include "DocumentCommands.h"
+#include "GuiFixture.h"
+#include "MainWindow.h"
+#include "MenuBuilder.h"
+#include "ModeTabBar.h"
+
+namespace qb {
+namespace {
+
+using MainWindowFrameTest = GuiFixture;
+
+bool Shown(const QWidget* widget) {
+    return !widget->isHidden();
+}
+
+// Drags the files over the window and lets go; true when the window took
+// the drag.
+bool Drop(MainWindow& window, const QList<QUrl>& urls) {
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    QCoreApplication::processEvents();
+    return true;
+}
+
+TEST_F(MainWindowFrameTest, TheTabBarBoxesShowTheFileMode) {
+    MainWindow window(status);
+    ModeTabBar* tabs = window.TabBar();
+    EXPECT_FALSE(Shown(tabs->ModeBox()));
+    EXPECT_FALSE(Shown(tabs->ReadOnlyBox()));
+
+    LoadSample();
+    window.DocumentChanged();
+    EXPECT_TRUE(Shown(tabs->ModeBox()));
+    EXPECT_EQ(tabs->ModeBox()->text(), QString::fromUtf8("シングルモード"));
+    EXPECT_FALSE(Shown(tabs->ReadOnlyBox()));
+
+    status.readOnly = true;
+    status.GetProject()->SetShared(true);
+    window.RefreshFrame();
+    EXPECT_EQ(tabs->ModeBox()->text(), QString::fromUtf8("共有モード"));
+    EXPECT_TRUE(Shown(tabs->ReadOnlyBox()));
+    EXPECT_EQ(tabs->ReadOnlyBox()->text(), QString::fromUtf8("読み取り専用"));
+
+    status.SetProject(nullptr);
+    status.readOnly = false;
+    window.RefreshFrame();
+    EXPECT_FALSE(Shown(tabs->ModeBox()));
+    EXPECT_FALSE(Shown(tabs->ReadOnlyBox()));
+}
+
+TEST_F(MainWindowFrameTest, TheProjectPageShowsTheModeAndItsSwitch) {
+    MainWindow window(status);
+    window.ViewModeChanged(MainWindow::kProjectTab);
+    EXPECT_EQ(window.ModeStatus()->text(), QString::fromUtf8("データがありません"));
+    EXPECT_EQ(window.ModeSwitch()->text(), QString::fromUtf8("共有モードに変更"));
+    EXPECT_FALSE(window.ModeSwitch()->isEnabled());
+    LoadSample();
+    status.GetProject()->SetShared(true);
+    window.DocumentChanged();
+    EXPECT_EQ(window.ModeStatus()->text(), QString::fromUtf8("現在：共有モード"));
+    EXPECT_EQ(window.ModeSwitch()->text(), QString::fromUtf8("シングルモードに変更"));
+}
+
+TEST_F(MainWindowFrameTest, ARightClickOnTheTabsPointsToTheProjectPageOnlyWithADocument) {
+    MainWindow window(status);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+    QApplication::sendEvent(window.TabBar(), &click);
+    EXPECT_TRUE(prompt.Shown().empty());
+
+    LoadSample();
+    window.DocumentChanged();
+    QApplication::sendEvent(window.TabBar(), &click);
+    ASSERT_EQ(prompt.Shown().size(), 1u);
+    EXPECT_EQ(prompt.LastId(), messages::kModeOnPage.id);
+    EXPECT_EQ(prompt.Shown().back().icon, PromptIcon::kInformation);
+}
+
+TEST_F(MainWindowFrameTest, ChoosingATabRunsTheViewModeCommand) {
+    MainWindow window(status);
+    window.TabBar()->Tabs()->setCurrentIndex(MainWindow::kYearTab);
+    EXPECT_EQ(status.viewMode, CStatus::kYearView);
+    EXPECT_EQ(window.ShownMode(), MainWindow::kYearTab);
+    EXPECT_TRUE(window.Menus()->Action(cmd::kViewYear)->isChecked());
+
+    window.TabBar()->Tabs()->setCurrentIndex(MainWindow::kProjectTab);
+    EXPECT_EQ(status.viewMode, CStatus::kProjectPage);
+    EXPECT_EQ(window.ShownMode(), MainWindow::kProjectTab);
+}
+
+TEST_F(MainWindowFrameTest, TheProjectPageKeepsTheKeysItsFieldsNeed) {
+    MainWindow window(status);
+    window.ViewModeChanged(MainWindow::kProjectTab);
+    MenuBuilder& menus = *window.Menus();
+    for (const int id : {cmd::kCopy, cmd::kPaste, cmd::kCut, cmd::kUndo, cmd::kRedo,
+                         cmd::kSelectAll, cmd::kDelete, cmd::kProperties})
+        EXPECT_TRUE(menus.Action(id)->shortcut().isEmpty()) << id;
+    EXPECT_EQ(menus.Action(cmd::kOpen)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+
+    window.ViewModeChanged(MainWindow::kDayTab);
+    EXPECT_EQ(menus.Action(cmd::kCopy)->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
+    EXPECT_EQ(menus.Action(cmd::kDelete)->shortcut(), QKeySequence(QStringLiteral("Delete")));
+}
+
+TEST_F(MainWindowFrameTest, ADroppedFileThatIsNotOursIsRefusedWithMessage202) {
+    MainWindow window(status);
+    const std::string text = folder.File("notes.txt");
+    TestFolder::Write(text, "just some notes\n");
+    ASSERT_TRUE(Drop(window, {QUrl::fromLocalFile(QString::fromStdString(text))}));
+    EXPECT_EQ(prompt.LastId(), messages::kNotOurFile.id);
+    EXPECT_FALSE(window.HasDocument());
+}
+
+TEST_F(MainWindowFrameTest, TheFirstLocalDroppedFileIsOpened) {
+    MainWindow window(status);
+    const std::string sample = SampleCopy("dropped.qbd");
+    ASSERT_TRUE(
+        Drop(window, {QUrl(QStringLiteral("https://example.org/x.qbd")),
+                      QUrl::fromLocalFile(QString::fromStdString(sample)),
+                      QUrl::fromLocalFile(QString::fromStdString(folder.File("other.txt")))}));
+    EXPECT_TRUE(window.HasDocument()) << prompt.LastId();
+    EXPECT_EQ(status.path, sample);
+    EXPECT_NE(window.windowTitle(), QStringLiteral("Quellbrandiren"));
+}
+
+TEST_F(MainWindowFrameTest, ADragWithoutALocalFileIsNotTaken) {
+    MainWindow window(status);
+    EXPECT_FALSE(Drop(window, {QUrl(QStringLiteral("https://example.org/plan.qbd"))}));
+    EXPECT_FALSE(Drop(window, {}));
+    EXPECT_TRUE(prompt.Shown().empty());
+}
+
+TEST_F(MainWindowFrameTest, CancelOnCloseKeepsTheWindowAndTheChanges) {
+    MainWindow window(status);
+    window.show();
+    ASSERT_TRUE(status.Commands().Documents().OpenDocument(SampleCopy()));
+    status.modified = true;
+    prompt.QueueAnswer(PromptAnswer::kCancel);
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.HasDocument());
+    EXPECT_TRUE(status.modified);
+}
+
+TEST_F(MainWindowFrameTest, ClosingClosesTheDocumentAndKeepsTheWindowRectangle) {
+    MainWindow window(status);
+    window.setGeometry(120, 80, 700, 500);
+    window.show();
+    ASSERT_TRUE(status.Commands().Documents().OpenDocument(SampleCopy()));
+    status.modified = true;
+    prompt.QueueAnswer(PromptAnswer::kNo);
+    const QRect area = window.geometry();
+    EXPECT_TRUE(window.close());
+    EXPECT_FALSE(window.HasDocument());
+    EXPECT_EQ(status.Settings().wndLeft, area.x());
+    EXPECT_EQ(status.Settings().wndTop, area.y());
+    EXPECT_EQ(status.Settings().wndRight, area.x() + area.width());
+    EXPECT_EQ(status.Settings().wndBottom, area.y() + area.height());
+}
+
+TEST_F(MainWindowFrameTest, TheExitCommandClosesTheWindowOnceTheCommandHasEnded) {
+    MainWindow window(status);
+    window.show();
+    ASSERT_TRUE(status.Commands().Execute(cmd::kExit));
+    EXPECT_TRUE(window.isVisible());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace
+}  // namespace qb

@@ -1,0 +1,154 @@
+#include "MenuBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <set>
+
+#include "CCommandHandler.h"
+#include "CommandIds.h"
+#include "DocumentCommands.h"
+#include "GuiFixture.h"
+#include "MainWindow.h"
+#include "ModeTabBar.h"
+
+namespace qb {
+namespace {
+
+class MenuBuilderTest : public GuiFixture {
+protected:
+    // Opens every menu as the user would, so that each updates its items.
+    void ShowAllMenus() {
+        for (QMenu* menu : window.menuBar()->findChildren<QMenu*>())
+            emit menu->aboutToShow();
+    }
+    void ExpectItemsFollowTheHandler() {
+        for (const CommandInfo& info : CCommandHandler::MenuTable()) {
+            if (info.id == 0)
+                continue;
+            const CommandState state = status.Commands().State(info.id);
+            QAction* action = menus.Action(info.id);
+            EXPECT_EQ(action->isEnabled(), state.enabled) << info.id;
+            EXPECT_EQ(action->isChecked(), state.checked) << info.id;
+            if (!state.label.empty()) {
+                EXPECT_EQ(action->text().toStdString(), state.label) << info.id;
+            }
+        }
+    }
+
+    MainWindow window{status};
+    MenuBuilder& menus = *window.Menus();
+};
+
+TEST_F(MenuBuilderTest, EveryCommandOfTheTableHasItsItemAndShortcut) {
+    std::set<int> ids;
+    for (const CommandInfo& info : CCommandHandler::MenuTable()) {
+        if (info.id == 0)
+            continue;
+        ids.insert(info.id);
+        QAction* action = menus.Action(info.id);
+        ASSERT_NE(action, nullptr) << info.id;
+        EXPECT_EQ(action->text(), QString::fromUtf8(info.label)) << info.id;
+        EXPECT_EQ(action->shortcut(), QKeySequence::fromString(QString::fromUtf8(info.shortcut),
+                                                               QKeySequence::PortableText))
+            << info.id;
+    }
+    EXPECT_GT(ids.size(), 50u);
+    EXPECT_EQ(menus.Action(cmd::kOpen)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(menus.FileMenu()->title(), QString::fromUtf8("ファイル(&F)"));
+}
+
+TEST_F(MenuBuilderTest, SubMenuNamesMayHoldASlash) {
+    EXPECT_EQ(MenuBuilder::SplitMenuPath(QString::fromUtf8("表示(&V)/表示オン/オフ(&G)")),
+              QStringList({QString::fromUtf8("表示(&V)"), QString::fromUtf8("表示オン/オフ(&G)")}));
+    EXPECT_EQ(MenuBuilder::SplitMenuPath(QString::fromUtf8("挿入(&I)/段(&R)")).size(), 2);
+    QAction* holiday = menus.Action(cmd::kPaintHoliday);
+    ASSERT_NE(holiday, nullptr);
+    const QList<QObject*> associated = holiday->associatedObjects();
+    ASSERT_FALSE(associated.isEmpty());
+    const auto* menu = qobject_cast<const QMenu*>(associated.first());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), QString::fromUtf8("表示オン/オフ(&G)"));
+    EXPECT_EQ(menus.Menu(QString::fromUtf8("表示(&V)/表示オン/オフ(&G)")), menu);
+}
+
+TEST_F(MenuBuilderTest, ItemsTakeTheHandlersStateWhenTheirMenuOpens) {
+    ShowAllMenus();
+    ExpectItemsFollowTheHandler();
+    EXPECT_FALSE(menus.Action(cmd::kSave)->isEnabled());
+    EXPECT_TRUE(menus.Action(cmd::kExit)->isEnabled());
+
+    LoadSample();
+    ShowAllMenus();
+    ExpectItemsFollowTheHandler();
+    EXPECT_TRUE(menus.Action(cmd::kSave)->isEnabled());
+    EXPECT_TRUE(menus.Action(cmd::kPaintHoliday)->isCheckable());
+}
+
+TEST_F(MenuBuilderTest, TheViewModesAreOneRadioGroupThatRunsTheCommands) {
+    menus.Action(cmd::kViewDay)->trigger();
+    EXPECT_EQ(status.viewMode, CStatus::kDayView);
+    EXPECT_EQ(window.ShownMode(), MainWindow::kDayTab);
+    EXPECT_TRUE(menus.Action(cmd::kViewDay)->isChecked());
+    menus.Action(cmd::kViewYear)->trigger();
+    EXPECT_TRUE(menus.Action(cmd::kViewYear)->isChecked());
+    EXPECT_FALSE(menus.Action(cmd::kViewDay)->isChecked());
+    EXPECT_EQ(window.TabBar()->CurrentTab(), MainWindow::kYearTab);
+}
+
+TEST_F(MenuBuilderTest, AToggleRunsItsCommandAndShowsTheNewState) {
+    LoadSample();
+    window.DocumentChanged();
+    const bool before = status.Settings().fitX;
+    menus.Action(cmd::kFitX)->trigger();
+    EXPECT_NE(status.Settings().fitX, before);
+    EXPECT_EQ(menus.Action(cmd::kFitX)->isChecked(), status.Settings().fitX);
+    menus.Action(cmd::kFitX)->trigger();
+    EXPECT_EQ(status.Settings().fitX, before);
+    EXPECT_EQ(menus.Action(cmd::kFitX)->isChecked(), before);
+}
+
+TEST_F(MenuBuilderTest, CommandsThatBecomeAvailableAnswerTheirShortcutsAtOnce) {
+    EXPECT_FALSE(menus.Action(cmd::kSave)->isEnabled());
+    ASSERT_TRUE(status.Commands().Documents().OpenDocument(SampleCopy()));
+    EXPECT_TRUE(menus.Action(cmd::kSave)->isEnabled()) << "without opening the menu";
+}
+
+TEST_F(MenuBuilderTest, RecentFilesFollowExitAndAreRebuiltEachTime) {
+    status.Recent().Add("/work/b.qbd");
+    status.Recent().Add("/work/R&D.qbd");
+    emit menus.FileMenu()->aboutToShow();
+    emit menus.FileMenu()->aboutToShow();
+    const QList<QAction*> items = menus.FileMenu()->actions();
+    const qsizetype exit = items.indexOf(menus.Action(cmd::kExit));
+    ASSERT_GE(exit, 0);
+    ASSERT_EQ(items.size(), exit + 4) << "exit, a separator and two files, once";
+    EXPECT_TRUE(items.at(exit + 1)->isSeparator());
+    EXPECT_EQ(items.at(exit + 2)->text(), QStringLiteral("&0 /work/R&&D.qbd"));
+    EXPECT_EQ(items.at(exit + 3)->text(), QStringLiteral("&1 /work/b.qbd"));
+    ASSERT_EQ(menus.RecentActions().size(), 2);
+}
+
+TEST_F(MenuBuilderTest, ARecentFileThatIsGoneSaysSoAndKeepsTheDocument) {
+    LoadSample();
+    window.DocumentChanged();
+    status.Recent().Add(folder.File("gone.qbd"));
+    emit menus.FileMenu()->aboutToShow();
+    ASSERT_EQ(menus.RecentActions().size(), 1);
+    menus.RecentActions().first()->trigger();
+    EXPECT_TRUE(status.HasDocument());
+    EXPECT_EQ(prompt.LastId(), 198);
+}
+
+TEST_F(MenuBuilderTest, PageKeysAreEnterDeleteAndTheEditingLetters) {
+    for (const char* keys :
+         {"Ctrl+C", "Ctrl+V", "Ctrl+X", "Ctrl+Z", "Ctrl+Y", "Ctrl+A", "Delete", "Return", "Enter"})
+        EXPECT_TRUE(MenuBuilder::IsPageKey(QKeySequence(QString::fromUtf8(keys)))) << keys;
+    for (const char* keys : {"Ctrl+O", "Ctrl+S", "F7", "Ctrl+Shift+P", ""})
+        EXPECT_FALSE(MenuBuilder::IsPageKey(QKeySequence(QString::fromUtf8(keys)))) << keys;
+}
+
+}  // namespace
+}  // namespace qb

@@ -1,0 +1,111 @@
+#include "StartupSequence.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "AppMessages.h"
+#include "CommandLine.h"
+#include "GuiFixture.h"
+#include "MainWindow.h"
+
+namespace qb {
+namespace {
+
+using StartupSequenceTest = GuiFixture;
+
+TEST_F(StartupSequenceTest, AFileThatIsNotOursGivesMessage202AndNoDocument) {
+    MainWindow window(status);
+    const std::string text = folder.File("list.csv");
+    TestFolder::Write(text, "a,b,c\r\n");
+    EXPECT_FALSE(StartupSequence::OpenStartFile(status, text));
+    EXPECT_EQ(prompt.LastId(), messages::kNotOurFile.id);
+    EXPECT_EQ(prompt.Shown().back().icon, PromptIcon::kWarning);
+    EXPECT_FALSE(status.HasDocument());
+}
+
+TEST_F(StartupSequenceTest, AQuotedProjectFileOpensWithoutItsQuotes) {
+    MainWindow window(status);
+    const std::string sample = SampleCopy("with blank.qbd");
+    EXPECT_TRUE(StartupSequence::OpenStartFile(status, "\"" + sample + "\""));
+    EXPECT_TRUE(window.HasDocument()) << prompt.LastId();
+    EXPECT_EQ(status.path, sample);
+}
+
+TEST_F(StartupSequenceTest, ARelativeNameOpensTheFileItNamesNow) {
+    MainWindow window(status);
+    const std::string sample = SampleCopy();
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    const bool opened = StartupSequence::OpenStartFile(status, "./sample.qbd");
+    std::filesystem::current_path(before);
+    EXPECT_TRUE(opened) << prompt.LastId();
+    EXPECT_EQ(status.path, sample);
+}
+
+TEST_F(StartupSequenceTest, NoFileOpensNothingAndSaysNothing) {
+    EXPECT_FALSE(StartupSequence::OpenStartFile(status, ""));
+    EXPECT_FALSE(StartupSequence::OpenStartFile(status, "\"\""));
+    EXPECT_TRUE(prompt.Shown().empty());
+}
+
+TEST_F(StartupSequenceTest, AGroupFileOrAMissingFileIsLeftToTheOpenToReport) {
+    EXPECT_FALSE(StartupSequence::OpenStartFile(status, folder.File("missing.GROUP")));
+    EXPECT_NE(prompt.LastId(), messages::kNotOurFile.id);
+    prompt.Clear();
+    EXPECT_FALSE(StartupSequence::OpenStartFile(status, folder.File("missing.qbd")));
+    EXPECT_NE(prompt.LastId(), messages::kNotOurFile.id);
+    EXPECT_FALSE(prompt.Shown().empty()) << "the open says that the file is missing";
+}
+
+TEST_F(StartupSequenceTest, TheCommandLineFileReplacesTheDefaultAndItsDateIsKept) {
+    status.Settings().defFile = "/data/default.qbd";
+    EXPECT_EQ(StartupSequence::ChooseFile(status, CommandLine::FromArguments({})),
+              "/data/default.qbd");
+    EXPECT_TRUE(status.initialDisplayDate.IsNull());
+
+    const CommandLine line =
+        CommandLine::FromArguments({"/date", "20100401", "/data/my", "plan.qbd"});
+    EXPECT_EQ(StartupSequence::ChooseFile(status, line), "/data/my plan.qbd");
+    EXPECT_EQ(status.initialDisplayDate, COleDateTime(2010, 4, 1, 0, 0, 0));
+}
+
+TEST_F(StartupSequenceTest, ADateThatIsNoDateLeavesTheDisplayDateUnset) {
+    const CommandLine line = CommandLine::FromArguments({"/date", "20101399", "/data/a.qbd"});
+    EXPECT_EQ(StartupSequence::ChooseFile(status, line), "/data/a.qbd");
+    EXPECT_TRUE(status.initialDisplayDate.IsNull());
+}
+
+TEST_F(StartupSequenceTest, TheStoredRectangleIsUsedOnlyOnAScreen) {
+    const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+    const QRect desktop(0, 0, 1920, 1040);
+    AppSettings& settings = status.Settings();
+    settings.wndLeft = 2000;
+    settings.wndTop = 100;
+    settings.wndRight = 2800;
+    settings.wndBottom = 700;
+    EXPECT_EQ(StartupSequence::WindowRectangle(settings, screens, desktop),
+              QRect(2000, 100, 800, 600));
+
+    // The second screen has gone.
+    EXPECT_EQ(StartupSequence::WindowRectangle(settings, {screens.first()}, desktop),
+              QRect(100, 100, 1720, 840));
+
+    settings.wndRight = settings.wndLeft;
+    EXPECT_EQ(StartupSequence::WindowRectangle(settings, screens, desktop),
+              QRect(100, 100, 1720, 840));
+}
+
+TEST_F(StartupSequenceTest, StartingShowsTheStoredModeAndOpensTheDefaultFile) {
+    status.viewMode = CStatus::kYearView;
+    status.Settings().defFile = SampleCopy();
+    MainWindow window(status);
+    StartupSequence::Run(status, window, CommandLine::FromArguments({}), false);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.ShownMode(), MainWindow::kYearTab);
+    EXPECT_TRUE(window.HasDocument()) << prompt.LastId();
+    EXPECT_TRUE(shell.Opened().empty()) << "no crash recovery outside the first instance";
+}
+
+}  // namespace
+}  // namespace qb
