@@ -37,6 +37,12 @@ void CStatus::SaveSettings() {
     recent_.Save(store_);
 }
 
+DiagnosticLog& CStatus::Log() {
+    if (!log_)
+        log_ = std::make_unique<DiagnosticLog>(folders_.Base());
+    return *log_;
+}
+
 void CStatus::SetView(IDocumentView* view) {
     view_ = view ? view : nullView_.get();
 }

@@ -9,6 +9,7 @@
 #include "CFileAccessor.h"
 #include "CHolidayArray.h"
 #include "COleDateTime.h"
+#include "DiagnosticLog.h"
 #include "CProject.h"
 #include "OpenRetryPolicy.h"
 #include "RecentFiles.h"
@@ -72,6 +73,8 @@ public:
     UndoHistory& Undo() { return undo_; }
     EditSession& Edit() { return *edit_; }
     CCommandHandler& Commands() { return *commands_; }
+    // The diagnostic log in the base folder (whether it is on is decided once).
+    DiagnosticLog& Log();
     const CHolidayArray* MasterHolidays() const { return masterHolidays_.get(); }
 
     ISettingsStore& Store() { return store_; }
@@ -95,6 +98,7 @@ private:
     BackupCopies backups_;
     UndoHistory undo_;
     std::unique_ptr<CHolidayArray> masterHolidays_;
+    std::unique_ptr<DiagnosticLog> log_;
     std::unique_ptr<IDocumentView> nullView_;
     IDocumentView* view_ = nullptr;
     std::unique_ptr<CFileAccessor> accessor_;

@@ -168,7 +168,7 @@ void EditSession::ReportAccessorError() {
                                                       : WarningText(accessor->GetErrorMessage());
     } else {
         message = WarningText(DiagnosticLog::SystemErrorText(code));
-        DiagnosticLog(status_.Folders().Base()).Append(message.text);
+        status_.Log().Append(message.text);
     }
     status_.Prompt().Show(message);
 }

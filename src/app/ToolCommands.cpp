@@ -98,7 +98,7 @@ void ToolCommands::ShowAbout() {
 }
 
 void ToolCommands::Associate() {
-    status_.Prompt().Show(messages::kNotYetAvailable.Plain());
+    FileAssociation::ForEnvironment(status_.Environment(), runner_).Register(status_.Prompt(), true);
 }
 
 }  // namespace qb

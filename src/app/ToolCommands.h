@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "FileAssociation.h"
+
 namespace qb {
 
 class CStatus;
@@ -30,8 +32,12 @@ public:
     // The web address the home-page command opens.
     std::string HomePageAddress() const;
 
+    // Tests replace the programs the association runs.
+    void SetAssociationRunner(FileAssociation::Runner runner) { runner_ = std::move(runner); }
+
 private:
     CStatus& status_;
+    FileAssociation::Runner runner_ = FileAssociation::RunProgram;
 };
 
 }  // namespace qb

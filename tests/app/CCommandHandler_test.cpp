@@ -216,3 +216,27 @@ TEST_F(CommandHandlerTest, AnUntitledDocumentIsNamedBeforeItBecomesShared) {
 
 }  // namespace
 }  // namespace qb
+
+namespace qb {
+namespace {
+
+TEST_F(CommandHandlerTest, TheAssociationIsWrittenAfterTheQuestion) {
+    std::vector<std::string> ran;
+    Handler().Tools().SetAssociationRunner([&ran](const std::vector<std::string>& argv) {
+        ran.push_back(argv.front());
+        return 0;
+    });
+    prompt_.QueueAnswer(PromptAnswer::kCancel);
+    ASSERT_TRUE(Handler().Execute(cmd::kAssociate));
+    EXPECT_EQ(prompt_.LastId(), 165);
+    EXPECT_TRUE(ran.empty());
+
+    ASSERT_TRUE(Handler().Execute(cmd::kAssociate));
+    EXPECT_EQ(prompt_.LastId(), 166);
+    EXPECT_FALSE(ran.empty());
+    EXPECT_TRUE(std::filesystem::exists(*environment_.dataHome +
+                                        "/applications/quellbrandiren.desktop"));
+}
+
+}  // namespace
+}  // namespace qb
