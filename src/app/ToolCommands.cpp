@@ -98,7 +98,8 @@ void ToolCommands::ShowAbout() {
 }
 
 void ToolCommands::Associate() {
-    FileAssociation::ForEnvironment(status_.Environment(), runner_).Register(status_.Prompt(), true);
+    FileAssociation::ForEnvironment(status_.Environment(), runner_)
+        .Register(status_.Prompt(), true);
 }
 
 }  // namespace qb

@@ -154,9 +154,9 @@ private:
             if (*entry.note)
                 row->SetParam("_c" + std::to_string(columnIds_[1]), entry.note);
             CRow* placed = row.get();
-            CRowArray& parent = entry.depth == 0
-                                    ? project_->GetRows()
-                                    : path[static_cast<std::size_t>(entry.depth - 1)]->GetChildren();
+            CRowArray& parent =
+                entry.depth == 0 ? project_->GetRows()
+                                 : path[static_cast<std::size_t>(entry.depth - 1)]->GetChildren();
             parent.Add(std::move(row));
             path.resize(static_cast<std::size_t>(entry.depth));
             path.push_back(placed);

@@ -234,8 +234,8 @@ TEST_F(CommandHandlerTest, TheAssociationIsWrittenAfterTheQuestion) {
     ASSERT_TRUE(Handler().Execute(cmd::kAssociate));
     EXPECT_EQ(prompt_.LastId(), 166);
     EXPECT_FALSE(ran.empty());
-    EXPECT_TRUE(std::filesystem::exists(*environment_.dataHome +
-                                        "/applications/quellbrandiren.desktop"));
+    EXPECT_TRUE(
+        std::filesystem::exists(*environment_.dataHome + "/applications/quellbrandiren.desktop"));
 }
 
 }  // namespace

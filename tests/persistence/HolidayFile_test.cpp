@@ -11,8 +11,8 @@
 #include "CWeeklyHoliday.h"
 #include "CYmdHoliday.h"
 #include "SystemError.h"
-#include "XmlMessages.h"
 #include "TestFolder.h"
+#include "XmlMessages.h"
 
 namespace qb {
 namespace {

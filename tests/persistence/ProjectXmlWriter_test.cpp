@@ -10,9 +10,9 @@
 #include "CMemo.h"
 #include "CSchedule.h"
 #include "CYmdHoliday.h"
+#include "TestFolder.h"
 #include "XmlMessages.h"
 #include "XmlParser.h"
-#include "TestFolder.h"
 #include "XmlText.h"
 
 namespace qb {

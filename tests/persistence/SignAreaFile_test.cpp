@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "SystemError.h"
-#include "XmlMessages.h"
 #include "TestFolder.h"
+#include "XmlMessages.h"
 
 namespace qb {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "XmlMessages.h"
 #include "TestFolder.h"
+#include "XmlMessages.h"
 
 namespace qb {
 namespace {

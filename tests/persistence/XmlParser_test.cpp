@@ -4,9 +4,9 @@
 #include <xercesc/dom/DOM.hpp>
 
 #include "HolidayFile.h"
+#include "TestFolder.h"
 #include "XmlMessages.h"
 #include "XmlPlatform.h"
-#include "TestFolder.h"
 
 namespace qb {
 namespace {
