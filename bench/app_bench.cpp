@@ -18,39 +18,12 @@
 #include "RecordingShell.h"
 #include "ScriptedPrompt.h"
 #include "UndoHistory.h"
+#include "support/BenchProjects.h"
 
 namespace qb {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::unique_ptr<CProject> MakeProject(int schedules) {
-    ProjectGenerator::Options options;
-    options.schedules = schedules;
-    options.rows = schedules / 10;
-    options.links = schedules / 5;
-    options.memos = schedules / 50;
-    return ProjectGenerator::Generate(options);
-}
-
-class BenchFolder {
-public:
-    BenchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "qb_app_bench_XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr)
-            folder_ = pattern;
-    }
-    ~BenchFolder() {
-        if (!folder_.empty())
-            fs::remove_all(folder_);
-    }
-    BenchFolder(const BenchFolder&) = delete;
-    BenchFolder& operator=(const BenchFolder&) = delete;
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-
-private:
-    fs::path folder_;
-};
 
 // Resident memory of this process in bytes.
 double ResidentBytes() {
@@ -72,7 +45,7 @@ void BM_SharedEditRoundTrip(benchmark::State& state) {
     BenchFolder folder;
     const std::string path = folder.PathOf("shared.qbd");
     {
-        auto project = MakeProject(static_cast<int>(state.range(0)));
+        auto project = GenerateBenchProject(static_cast<int>(state.range(0)));
         project->SetShared(true);
         CProjectFile file(path);
         if (!file.Save(project.get(), true)) {
@@ -103,7 +76,7 @@ void BM_SharedEditRoundTrip(benchmark::State& state) {
 BENCHMARK(BM_SharedEditRoundTrip)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_UndoRecord(benchmark::State& state) {
-    auto project = MakeProject(static_cast<int>(state.range(0)));
+    auto project = GenerateBenchProject(static_cast<int>(state.range(0)));
     UndoHistory history;
     for (auto _ : state)
         history.Record(*project);
@@ -111,7 +84,7 @@ void BM_UndoRecord(benchmark::State& state) {
 BENCHMARK(BM_UndoRecord)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_TenUndoStepsMemory(benchmark::State& state) {
-    auto project = MakeProject(static_cast<int>(state.range(0)));
+    auto project = GenerateBenchProject(static_cast<int>(state.range(0)));
     double rss = 0;
     double heap = 0;
     for (auto _ : state) {

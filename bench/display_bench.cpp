@@ -19,6 +19,7 @@
 #include "IDrawContext.h"
 #include "ProjectGenerator.h"
 #include "RowPanePainter.h"
+#include "support/BenchProjects.h"
 
 namespace qb {
 namespace {
@@ -52,21 +53,12 @@ public:
     long long calls = 0;
 };
 
-std::unique_ptr<CProject> Generate(int schedules) {
-    ProjectGenerator::Options options;
-    options.schedules = schedules;
-    options.rows = schedules / 10;
-    options.links = schedules / 5;
-    options.memos = schedules / 50;
-    return ProjectGenerator::Generate(options);
-}
-
 // Generating a million schedules takes longer than the measurements.
 CProject& CachedProject(int schedules) {
     static std::map<int, std::unique_ptr<CProject>> projects;
     auto& project = projects[schedules];
     if (!project)
-        project = Generate(schedules);
+        project = GenerateBenchProject(schedules);
     return *project;
 }
 

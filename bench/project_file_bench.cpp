@@ -10,43 +10,15 @@
 #include "LockedFile.h"
 #include "ProjectArchive.h"
 #include "ProjectGenerator.h"
+#include "support/BenchProjects.h"
 
 namespace qb {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::unique_ptr<CProject> MakeProject(int schedules) {
-    ProjectGenerator::Options options;
-    options.schedules = schedules;
-    options.rows = schedules / 10;
-    options.links = schedules / 5;
-    options.memos = schedules / 50;
-    return ProjectGenerator::Generate(options);
-}
-
-// A folder of its own for each benchmark, removed when it ends.
-class BenchFolder {
-public:
-    BenchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "qb_project_file_bench_XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr)
-            folder_ = pattern;
-    }
-    ~BenchFolder() {
-        if (!folder_.empty())
-            fs::remove_all(folder_);
-    }
-    BenchFolder(const BenchFolder&) = delete;
-    BenchFolder& operator=(const BenchFolder&) = delete;
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
-
-private:
-    fs::path folder_;
-};
-
 void BM_SerializeOnly(benchmark::State& state) {
-    auto project = MakeProject(static_cast<int>(state.range(0)));
+    auto project = GenerateBenchProject(static_cast<int>(state.range(0)));
     std::size_t bytes = 0;
     for (auto _ : state) {
         std::string document = ProjectArchive::WriteProjectArchive(*project);
@@ -60,8 +32,8 @@ BENCHMARK(BM_SerializeOnly)->Arg(10000)->Arg(100000)->Unit(benchmark::kMilliseco
 // The file part of a save alone: new file, write, flush, rename, folder flush.
 void BM_ReplaceOnly(benchmark::State& state) {
     BenchFolder folder;
-    const std::string document =
-        ProjectArchive::WriteProjectArchive(*MakeProject(static_cast<int>(state.range(0))));
+    const std::string document = ProjectArchive::WriteProjectArchive(
+        *GenerateBenchProject(static_cast<int>(state.range(0))));
     std::uint32_t error = 0;
     auto file = LockedFile::Open(folder.PathOf("plan.qbd"), LockedFile::Mode::kWrite, error);
     for (auto _ : state) {
@@ -77,7 +49,7 @@ BENCHMARK(BM_ReplaceOnly)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond
 // A single-mode save: the file stays held between saves, as in the program.
 void BM_SaveHeld(benchmark::State& state) {
     BenchFolder folder;
-    auto project = MakeProject(static_cast<int>(state.range(0)));
+    auto project = GenerateBenchProject(static_cast<int>(state.range(0)));
     CProjectFile file(folder.PathOf("plan.qbd"));
     for (auto _ : state) {
         if (!file.Save(project.get(), true)) {
@@ -92,7 +64,7 @@ BENCHMARK(BM_SaveHeld)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 // A shared-mode save: open with the lock, write, let go.
 void BM_SaveShared(benchmark::State& state) {
     BenchFolder folder;
-    auto project = MakeProject(static_cast<int>(state.range(0)));
+    auto project = GenerateBenchProject(static_cast<int>(state.range(0)));
     project->SetShared(true);
     for (auto _ : state) {
         CProjectFile file(folder.PathOf("plan.qbd"));
@@ -108,7 +80,7 @@ void BM_Load(benchmark::State& state) {
     BenchFolder folder;
     {
         CProjectFile writer(folder.PathOf("plan.qbd"));
-        auto project = MakeProject(static_cast<int>(state.range(0)));
+        auto project = GenerateBenchProject(static_cast<int>(state.range(0)));
         if (!writer.Save(project.get(), true)) {
             state.SkipWithError("save failed");
             return;

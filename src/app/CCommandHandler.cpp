@@ -239,22 +239,12 @@ CommandState CCommandHandler::State(int id) const {
 }
 
 bool CCommandHandler::IsAvailable(int id) const {
+    if (WorksWithoutDocument(id))
+        return true;
     switch (id) {
-        case cmd::kNew:
-        case cmd::kOpen:
-        case cmd::kOpenTemplate:
         case cmd::kClose:
         case cmd::kSaveAs:
-        case cmd::kProjectSetCreate:
-        case cmd::kProjectSetOpen:
-        case cmd::kExit:
-        case cmd::kViewCycle:
         case cmd::kRefresh:
-        case cmd::kAssociate:
-        case cmd::kCleanupViewStatus:
-        case cmd::kManual:
-        case cmd::kHomePage:
-        case cmd::kAbout:
             return true;
         case cmd::kSave:
             return !status_.readOnly && !status_.IsShared();

@@ -280,8 +280,16 @@ bool DocumentCommands::SaveDocument() {
     prompt.SetBusy(false);
     if (!saved)
         return false;
+    WriteCsvCopy();
     status_.modified = false;
     return true;
+}
+
+// The hidden option asks for a CSV export beside every saved file; the CSV
+// writer is not part of the program yet, so say so rather than pretend.
+void DocumentCommands::WriteCsvCopy() {
+    if (status_.Settings().CsvCopyOnSave())
+        Warn(messages::kCsvCopyNotAvailable);
 }
 
 bool DocumentCommands::SaveDocumentAs() {
@@ -309,6 +317,7 @@ bool DocumentCommands::SaveDocumentAs() {
         status_.Prompt().Show(messages::kSaveFailed.Plain());
         return false;
     }
+    WriteCsvCopy();
     status_.modified = false;
     status_.Recent().Add(*chosen);
     status_.path = *chosen;

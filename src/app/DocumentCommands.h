@@ -72,6 +72,7 @@ private:
     void RestoreFrom(std::unique_ptr<CProject> project);
     bool ConfirmProjectSetSave();
     void ApplySharedPageInput();
+    void WriteCsvCopy();
     void DetachFromFile();
     void ShiftTemplate(const COleDateTime& start);
     std::optional<std::vector<std::string>> ChooseMembers();

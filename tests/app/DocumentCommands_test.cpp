@@ -269,3 +269,19 @@ TEST_F(DocumentCommandsTest, TheInitialDisplayDateWinsOverTheStoredPosition) {
 
 }  // namespace
 }  // namespace qb
+
+namespace qb {
+namespace {
+
+TEST_F(DocumentCommandsTest, TheCsvCopyOptionSaysItCannotBeWrittenYet) {
+    const std::string path = WriteProject("csv.qbd");
+    ASSERT_TRUE(Docs().OpenDocument(path));
+    status_->Settings().customized = AppSettings::kCustomizedOn;
+    status_->modified = true;
+    ASSERT_TRUE(status_->Commands().Execute(cmd::kSave));
+    EXPECT_EQ(prompt_.Shown().back().text, messages::kCsvCopyNotAvailable.text);
+    EXPECT_FALSE(status_->modified);
+}
+
+}  // namespace
+}  // namespace qb
