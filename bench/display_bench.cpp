@@ -149,6 +149,29 @@ void BM_RebuildAndLayout(benchmark::State& state) {
 }
 BENCHMARK(BM_RebuildAndLayout)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// The two halves of the above, to see where the time goes.
+void BM_RebuildOnly(benchmark::State& state) {
+    CProject& project = CachedProject(static_cast<int>(state.range(0)));
+    CDisplayModel model;
+    for (auto _ : state) {
+        model.Rebuild(project);
+        benchmark::DoNotOptimize(model.GetSchedules().Size());
+    }
+}
+BENCHMARK(BM_RebuildOnly)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_LayoutOnly(benchmark::State& state) {
+    CProject& project = CachedProject(static_cast<int>(state.range(0)));
+    ChartRuler chart;
+    CDisplayModel model;
+    model.Rebuild(project);
+    for (auto _ : state) {
+        model.Layout(LayoutArgs(chart.ruler));
+        benchmark::DoNotOptimize(model.TotalHeight());
+    }
+}
+BENCHMARK(BM_LayoutOnly)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 // A 1920x1080 view scrolled to the middle of the chart, in the project's
 // first year (the generated schedules start on 1 April 2024), so that it
 // shows schedules, memos and links and not only the rows.
