@@ -21,6 +21,7 @@
 #include "CRuler.h"
 #include "CSchedule.h"
 #include "CScheduleArray.h"
+#include "RowTotals.h"
 
 namespace qb {
 
@@ -282,6 +283,8 @@ void CDisplayModel::Layout(const GuiLayoutArgs& args) {
     LayoutSchedules(layoutArgs_);
     LayoutMemos(layoutArgs_);
     LayoutLinks(layoutArgs_);
+    if (args.showTotal && args.settings != nullptr)
+        RowTotals(*args.settings, args.holidays).Compute(rows_, schedules_);
     std::stable_sort(lightningPoints_.begin(), lightningPoints_.end(),
                      [](DrawPoint a, DrawPoint b) { return a.y < b.y; });
     BuildIndexes();

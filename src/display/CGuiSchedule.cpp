@@ -23,10 +23,6 @@ const DisplaySettings& SettingsOf(const DisplaySettings* settings) {
     return settings != nullptr ? *settings : defaults;
 }
 
-COleDateTime Moment(const COleDateTime& date, int offset, bool byDay) {
-    return byDay ? DateOffset(date.DatePart(), offset).ToDateTime() : date;
-}
-
 }  // namespace
 
 CGuiSchedule::CGuiSchedule(CSchedule& data, CGuiRow* row)
@@ -144,9 +140,12 @@ DrawPoint CGuiSchedule::AnchorPoint(int horz, int vert) const {
 }
 
 bool CGuiSchedule::InDateRange(const COleDateTime& from, const COleDateTime& to) const {
-    const COleDateTime start = Moment(fields_.startDate, fields_.startOffset, fields_.byDay);
+    const COleDateTime start =
+        ScheduleFields::Moment(fields_.startDate, fields_.startOffset, fields_.byDay);
     const COleDateTime end =
-        fields_.IsPoint() ? start : Moment(fields_.endDate, fields_.endOffset, fields_.byDay);
+        fields_.IsPoint()
+            ? start
+            : ScheduleFields::Moment(fields_.endDate, fields_.endOffset, fields_.byDay);
     return start <= to && end >= from;
 }
 

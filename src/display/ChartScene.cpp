@@ -219,6 +219,7 @@ void ChartScene::Relayout() {
     args.headerWidth = HeaderWidth();
     args.summaryMode = display_->summary;
     args.showTotal = display_->showTotal;
+    args.holidays = holidays_.get();
     model_->Layout(args);
     SetTop(top_);
 }

@@ -5,6 +5,7 @@ namespace qb {
 class CDisplayModel;
 class CRuler;
 class DisplaySettings;
+class HolidayCache;
 
 // What a layout pass needs besides the model itself.
 struct GuiLayoutArgs {
@@ -19,6 +20,8 @@ struct GuiLayoutArgs {
     bool summaryMode = false;
     // The aggregated-days figure is shown in every row.
     bool showTotal = false;
+    // Counts working days for the aggregated days; null counts elapsed days.
+    HolidayCache* holidays = nullptr;
     // The filter holds a condition on row captions: rows show the filter marker.
     bool filterOnCaptions = false;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "CSchedule.h"
+#include "DateOffset.h"
 
 namespace qb {
 
@@ -36,6 +37,10 @@ ScheduleFields ScheduleFields::FromSchedule(const CSchedule& schedule) {
     f.hasReference = !schedule.GetReference().empty();
     f.tooltip = schedule.GetParam("_tooltip");
     return f;
+}
+
+COleDateTime ScheduleFields::Moment(const COleDateTime& date, int offset, bool byDay) {
+    return byDay ? DateOffset(date.DatePart(), offset).ToDateTime() : date;
 }
 
 int ScheduleFields::EffectiveProgress() const {

@@ -58,6 +58,11 @@ struct ScheduleFields {
     // Per mille, 0..1000: the quantities when a plan is set, else the rate,
     // else complete.
     int EffectiveProgress() const;
+    // The moment a date and an offset stand for: with byDay the offset is a
+    // position inside the day, otherwise the date carries its own time.
+    static COleDateTime Moment(const COleDateTime& date, int offset, bool byDay);
+    COleDateTime StartMoment() const { return Moment(startDate, startOffset, byDay); }
+    COleDateTime EndMoment() const { return Moment(endDate, endOffset, byDay); }
 };
 
 }  // namespace qb

@@ -15,10 +15,6 @@ constexpr int kMarkerMargin = 5;
 constexpr int kMinHitHeight = 6;
 constexpr int kEdgeGrab = 3;
 
-COleDateTime Moment(const COleDateTime& date, int offset, bool byDay) {
-    return byDay ? DateOffset(date.DatePart(), offset).ToDateTime() : date;
-}
-
 DrawRect Grown(const DrawRect& r, int by) {
     return DrawRect{r.left - by, r.top - by, r.right + by, r.bottom + by};
 }
@@ -163,8 +159,8 @@ std::optional<DrawPoint> ScheduleGeometry::LightningPoint(const ScheduleFields& 
     } else {
         return std::nullopt;
     }
-    const COleDateTime start = Moment(f.startDate, f.startOffset, f.byDay);
-    const COleDateTime end = Moment(f.endDate, f.endOffset, f.byDay);
+    const COleDateTime start = ScheduleFields::Moment(f.startDate, f.startOffset, f.byDay);
+    const COleDateTime end = ScheduleFields::Moment(f.endDate, f.endOffset, f.byDay);
     // Finished work in the past and untouched work in the future are where
     // they should be; only the rest bends the line.
     if (perMille >= 1000 && end <= reference) {

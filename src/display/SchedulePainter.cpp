@@ -18,10 +18,6 @@ namespace {
 
 constexpr DrawColour kReferenceColour = 0x404040;
 
-COleDateTime Moment(const COleDateTime& date, int offset, bool byDay) {
-    return byDay ? DateOffset(date.DatePart(), offset).ToDateTime() : date;
-}
-
 std::string DayText(const COleDateTime& date) {
     return date.IsValid() ? std::to_string(date.GetDay()) : std::string();
 }
@@ -50,8 +46,8 @@ std::string SchedulePainter::EndDayText(const COleDateTime& date, int offset, bo
 }
 
 double SchedulePainter::Duration(const ScheduleFields& f) const {
-    const COleDateTime start = Moment(f.startDate, f.startOffset, f.byDay);
-    const COleDateTime end = Moment(f.endDate, f.endOffset, f.byDay);
+    const COleDateTime start = ScheduleFields::Moment(f.startDate, f.startOffset, f.byDay);
+    const COleDateTime end = ScheduleFields::Moment(f.endDate, f.endOffset, f.byDay);
     if (!start.IsValid() || !end.IsValid()) {
         return 0.0;
     }
