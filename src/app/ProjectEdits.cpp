@@ -201,17 +201,13 @@ EditResult ProjectEdits::AddRow(std::string caption, std::int32_t parentId, int 
     CRowArray* siblings = &project.GetRows();
     if (parentId != CData::kNoObject) {
         if (!IsLiveRow(project, parentId)) {
-            session.AbandonStep();
-            status_.View().DocumentChanged();
-            return EditResult::Refused(messages::kParentRowGone.Plain());
+            return Abandon(session, messages::kParentRowGone.Plain());
         }
         siblings = &project.FindRow(parentId)->GetChildren();
     }
     const int position = ArrayPosition(*siblings, index);
     if (position < 0) {
-        session.AbandonStep();
-        status_.View().DocumentChanged();
-        return EditResult::Refused(kBadIndex.Plain());
+        return Abandon(session, kBadIndex.Plain());
     }
     auto row = std::make_unique<CRow>(project.NewObjectId());
     row->SetCaption(std::move(caption));
@@ -222,9 +218,7 @@ EditResult ProjectEdits::AddRow(std::string caption, std::int32_t parentId, int 
     session.Stamp().Created(*row);
     const std::int32_t id = row->GetObjectId();
     siblings->InsertAt(position, std::move(row));
-    const bool committed = session.Commit();
-    status_.View().DocumentChanged();
-    return committed ? EditResult::Done(id) : EditResult::Failed();
+    return Finish(session, id);
 }
 
 EditResult ProjectEdits::AddSchedule(std::int32_t rowId, const DateOffset& start,
@@ -237,9 +231,7 @@ EditResult ProjectEdits::AddSchedule(std::int32_t rowId, const DateOffset& start
         return EditResult::Failed();
     CProject& project = *status_.GetProject();
     if (!IsLiveRow(project, rowId)) {
-        session.AbandonStep();
-        status_.View().DocumentChanged();
-        return EditResult::Refused(messages::kRowGone.Plain());
+        return Abandon(session, messages::kRowGone.Plain());
     }
     auto schedule = std::make_unique<CSchedule>(project.NewObjectId());
     schedule->SetRowObjectId(rowId);
@@ -251,9 +243,7 @@ EditResult ProjectEdits::AddSchedule(std::int32_t rowId, const DateOffset& start
     session.Stamp().Created(*schedule);
     const std::int32_t id = schedule->GetObjectId();
     project.GetSchedules().Add(std::move(schedule));
-    const bool committed = session.Commit();
-    status_.View().DocumentChanged();
-    return committed ? EditResult::Done(id) : EditResult::Failed();
+    return Finish(session, id);
 }
 
 EditResult ProjectEdits::SetProperties(std::int32_t id, const PropertyValues& values) {
@@ -270,9 +260,7 @@ EditResult ProjectEdits::SetProperties(std::int32_t id, const PropertyValues& va
     if (!refusal)
         refusal = CheckValues(*object, values);
     if (refusal) {
-        session.AbandonStep();
-        status_.View().DocumentChanged();
-        return EditResult::Refused(*refusal);
+        return Abandon(session, *refusal);
     }
     // A reference is checked against the value it ends up with, so all
     // values go in first; a broken one undoes the lot.
@@ -285,16 +273,12 @@ EditResult ProjectEdits::SetProperties(std::int32_t id, const PropertyValues& va
     for (const auto& [name, text] : values) {
         if (!ReferenceHolds(project, *object, name)) {
             object->CopyFrom(*before);
-            session.AbandonStep();
-            status_.View().DocumentChanged();
-            return EditResult::Refused(kBadReference.Format(name));
+            return Abandon(session, kBadReference.Format(name));
         }
     }
     if (changed)
         session.Stamp().Changed(*object);
-    const bool committed = session.Commit();
-    status_.View().DocumentChanged();
-    return committed ? EditResult::Done() : EditResult::Failed();
+    return Finish(session);
 }
 
 EditResult ProjectEdits::DeleteObject(std::int32_t id) {
@@ -308,14 +292,24 @@ EditResult ProjectEdits::DeleteObject(std::int32_t id) {
     CProject& project = *status_.GetProject();
     CData* object = project.FindObject(id);
     if (auto gone = TargetGone(id, rowBefore, object)) {
-        session.AbandonStep();
-        status_.View().DocumentChanged();
-        return EditResult::Refused(*gone);
+        return Abandon(session, *gone);
     }
     DeleteFound(project, *object, session.Stamp());
+    return Finish(session);
+}
+
+// A step whose target turned out to be gone: the file goes unwritten and the
+// display shows the project as reloaded.
+EditResult ProjectEdits::Abandon(EditSession& session, const PromptMessage& refusal) {
+    session.AbandonStep();
+    status_.View().DocumentChanged();
+    return EditResult::Refused(refusal);
+}
+
+EditResult ProjectEdits::Finish(EditSession& session, std::int32_t newId) {
     const bool committed = session.Commit();
     status_.View().DocumentChanged();
-    return committed ? EditResult::Done() : EditResult::Failed();
+    return committed ? EditResult::Done(newId) : EditResult::Failed();
 }
 
 }  // namespace qb

@@ -12,6 +12,8 @@
 
 namespace qb {
 
+class EditSession;
+
 class CProject;
 class CRow;
 class CStatus;
@@ -46,6 +48,8 @@ public:
     static bool IsLiveRow(const CProject& project, std::int32_t id);
 
 private:
+    EditResult Abandon(EditSession& session, const PromptMessage& refusal);
+    EditResult Finish(EditSession& session, std::int32_t newId = CData::kNoObject);
     std::int32_t RowBeforeReload(std::int32_t id) const;
     std::optional<PromptMessage> TargetGone(std::int32_t id, std::int32_t rowBefore,
                                             const CData* object) const;
