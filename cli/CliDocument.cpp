@@ -1,28 +1,17 @@
 #include "CliDocument.h"
 
-#include <cstdio>
-
 #include "AppMessages.h"
 #include "CProjectFile.h"
+#include "DocumentCommands.h"
 #include "EditSession.h"
-#include "SystemError.h"
+#include "PasswordCheck.h"
 
 namespace qb::cli {
 namespace {
 
-// The newest data this program may change; the document commands refuse
-// newer files on open for the same reason.
-constexpr int kReadableVersion = 290;
-
 constexpr AppMessage kProtected{
     0, "パスワードで保護されたファイルは、コマンドラインでは編集できません。", PromptIcon::kWarning,
     PromptButtons::kOk};
-
-std::string VersionText(int version) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%d.%d", version / 100, version % 100);
-    return text;
-}
 
 }  // namespace
 
@@ -35,16 +24,16 @@ bool CliDocument::Open(const std::string& path) {
     std::unique_ptr<CProject> project = handle.Load(true);
     status_.SetAccessor(std::move(file));
     if (!project) {
-        ReportOpenFailure(path);
+        prompt_.Show(DocumentCommands::LoadFailure(status_.GetAccessor()->GetError(), path));
         return false;
     }
     // Saving would drop what a newer program stored, and the passwords are
     // asked by the window only.
-    if (project->GetAvailableVersion() > kReadableVersion) {
-        prompt_.Show(messages::kVersionTooNew.Format(VersionText(project->GetAvailableVersion())));
+    if (const auto refusal = DocumentCommands::NewerVersionRefusal(*project)) {
+        prompt_.Show(*refusal);
         return false;
     }
-    if (!project->GetViewPassword().empty() || !project->GetEditPassword().empty()) {
+    if (PasswordCheck::IsProtected(*project)) {
         prompt_.Show(kProtected.Plain());
         return false;
     }
@@ -55,17 +44,6 @@ bool CliDocument::Open(const std::string& path) {
     status_.readOnly = handle.IsReadOnly();
     status_.Edit().ConsistencySweep();
     return true;
-}
-
-// As the open command says it: the reason, then the file.
-void CliDocument::ReportOpenFailure(const std::string& path) {
-    const ErrorSlot& error = status_.GetAccessor()->GetError();
-    const bool locked = error.GetCode() == SystemError::kSharingViolation;
-    PromptMessage message =
-        locked ? messages::kLocked.Plain()
-               : PromptMessage{0, error.Describe(), PromptIcon::kWarning, PromptButtons::kOk};
-    message.text += "\r\n" + path;
-    prompt_.Show(message);
 }
 
 bool CliDocument::SaveIfSingle() {

@@ -28,8 +28,6 @@ public:
     CliPrompt& Prompt() { return prompt_; }
 
 private:
-    void ReportOpenFailure(const std::string& path);
-
     InMemorySettingsStore store_;
     CliPrompt prompt_;
     RecordingShell shell_;

@@ -30,16 +30,6 @@ QRect ToQRect(const DrawRect& rect) {
     return QRect(rect.left, rect.top, rect.Width(), rect.Height());
 }
 
-bool EndsWithGroup(const std::string& path) {
-    static constexpr std::string_view kGroup = ".group";
-    if (path.size() < kGroup.size())
-        return false;
-    return std::equal(kGroup.begin(), kGroup.end(), path.end() - kGroup.size(),
-                      [](char wanted, char given) {
-                          return wanted == std::tolower(static_cast<unsigned char>(given));
-                      });
-}
-
 }  // namespace
 
 QRect StartupSequence::WindowRectangle(const AppSettings& settings, const QList<QRect>& screens,
@@ -79,7 +69,7 @@ bool StartupSequence::OpenStartFile(CStatus& status, const std::string& file) {
     if (!error)
         path = absolute.lexically_normal().string();
     // A file that cannot be read passes the check and the open says why.
-    if (!EndsWithGroup(path) && !ProjectArchive::IsArchiveFile(path)) {
+    if (!DocumentCommands::IsGroupFile(path) && !ProjectArchive::IsArchiveFile(path)) {
         status.Prompt().Show(messages::kNotOurFile.Plain());
         return false;
     }

@@ -19,6 +19,7 @@
 #include "ProjectArchive.h"
 #include "ProjectMerge.h"
 #include "ProjectSetFile.h"
+#include "SystemError.h"
 #include "TemplateShift.h"
 #include "ViewStatusStore.h"
 
@@ -31,15 +32,6 @@ std::size_t CharacterCount(const std::string& utf8) {
     }));
 }
 
-bool EndsWithGroup(const std::string& path) {
-    constexpr std::string_view kGroup = ".group";
-    if (path.size() < kGroup.size())
-        return false;
-    return std::equal(kGroup.rbegin(), kGroup.rend(), path.rbegin(), [](char a, char b) {
-        return a == std::tolower(static_cast<unsigned char>(b));
-    });
-}
-
 bool IsRegularFile(const std::string& path) {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
@@ -49,12 +41,6 @@ bool IsRegularFile(const std::string& path) {
 bool HasReadOnlyMark(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0;
-}
-
-std::string VersionText(int version) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%d.%d", version / 100, version % 100);
-    return text;
 }
 
 // "2027/04/01" and "2027-04-01" are read as "20270401".
@@ -138,7 +124,7 @@ bool DocumentCommands::OpenDocument(const std::string& path) {
     status_.SetAccessor(nullptr);
     scrollDate_ = status_.initialDisplayDate;
     status_.initialDisplayDate = COleDateTime::Null();
-    if (EndsWithGroup(path)) {
+    if (IsGroupFile(path)) {
         // Reading the sibling product's files is not part of the program yet.
         status_.Prompt().Show(messages::kNotYetAvailable.Plain());
         status_.View().RefreshFrame();
@@ -181,12 +167,35 @@ bool DocumentCommands::LoadFile(const std::string& path) {
     return true;
 }
 
+bool DocumentCommands::IsGroupFile(const std::string& path) {
+    constexpr std::string_view kGroup = ".group";
+    if (path.size() < kGroup.size())
+        return false;
+    return std::equal(kGroup.rbegin(), kGroup.rend(), path.rbegin(), [](char a, char b) {
+        return a == std::tolower(static_cast<unsigned char>(b));
+    });
+}
+
+PromptMessage DocumentCommands::LoadFailure(const ErrorSlot& error, const std::string& path) {
+    const bool locked = error.GetCode() == SystemError::kSharingViolation;
+    PromptMessage message =
+        locked ? messages::kLocked.Plain()
+               : PromptMessage{0, error.Describe(), PromptIcon::kWarning, PromptButtons::kOk};
+    message.text += "\r\n" + path;
+    return message;
+}
+
+std::optional<PromptMessage> DocumentCommands::NewerVersionRefusal(const CProject& project) {
+    const int required = project.GetAvailableVersion();
+    if (required <= kReadableVersion)
+        return std::nullopt;
+    char version[32];
+    std::snprintf(version, sizeof version, "%d.%d", required / 100, required % 100);
+    return messages::kVersionTooNew.Format(version);
+}
+
 void DocumentCommands::ReportLoadFailure(const std::string& path) {
-    const ErrorSlot& error = status_.GetAccessor()->GetError();
-    const bool locked = error.GetCode() == 32;
-    const std::string text = locked ? std::string(messages::kLocked.text) : error.Describe();
-    status_.Prompt().Show({locked ? messages::kLocked.id : 0, text + "\r\n" + path,
-                           PromptIcon::kWarning, PromptButtons::kOk});
+    status_.Prompt().Show(LoadFailure(status_.GetAccessor()->GetError(), path));
     status_.SetAccessor(nullptr);
     status_.Backups().RemoveFromBackupFolder(path);
     status_.View().RefreshFrame();
@@ -194,10 +203,10 @@ void DocumentCommands::ReportLoadFailure(const std::string& path) {
 
 bool DocumentCommands::RefuseNewerVersion(std::unique_ptr<CProject>& project,
                                           const std::string& path) {
-    const int required = project->GetAvailableVersion();
-    if (required <= kReadableVersion)
+    const std::optional<PromptMessage> refusal = NewerVersionRefusal(*project);
+    if (!refusal)
         return false;
-    status_.Prompt().Show(messages::kVersionTooNew.Format(VersionText(required)));
+    status_.Prompt().Show(*refusal);
     status_.SetProject(std::move(project));
     status_.path = path;
     CloseDocument(false);

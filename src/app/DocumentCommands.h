@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "COleDateTime.h"
+#include "IPrompt.h"
 
 namespace qb {
 
 class CStatus;
 class CProject;
 struct AppMessage;
+class ErrorSlot;
 struct ViewStatus;
 
 // Creating, opening, saving and closing the one document, with the question
@@ -34,6 +36,13 @@ public:
     static constexpr const char* kNewFileName = "新しいファイル.qbd";
 
     explicit DocumentCommands(CStatus& status);
+
+    // A file of the sibling product, by its name.
+    static bool IsGroupFile(const std::string& path);
+    // What to say when a file could not be read: the reason, then the path.
+    static PromptMessage LoadFailure(const ErrorSlot& error, const std::string& path);
+    // The refusal of data that needs a newer program; nothing when it is readable.
+    static std::optional<PromptMessage> NewerVersionRefusal(const CProject& project);
 
     Answer AskSaveChanges();
     // The whole open sequence; true when a document was opened.
