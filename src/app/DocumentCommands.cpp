@@ -19,7 +19,6 @@
 #include "ProjectArchive.h"
 #include "ProjectMerge.h"
 #include "ProjectSetFile.h"
-#include "SystemError.h"
 #include "TemplateShift.h"
 #include "ViewStatusStore.h"
 
@@ -177,10 +176,8 @@ bool DocumentCommands::IsGroupFile(const std::string& path) {
 }
 
 PromptMessage DocumentCommands::LoadFailure(const ErrorSlot& error, const std::string& path) {
-    const bool locked = error.GetCode() == SystemError::kSharingViolation;
-    PromptMessage message =
-        locked ? messages::kLocked.Plain()
-               : PromptMessage{0, error.Describe(), PromptIcon::kWarning, PromptButtons::kOk};
+    PromptMessage message = EditSession::ErrorMessage(error).value_or(
+        PromptMessage{0, error.Describe(), PromptIcon::kWarning, PromptButtons::kOk});
     message.text += "\r\n" + path;
     return message;
 }

@@ -153,24 +153,31 @@ void EditSession::AbandonStep() {
     stepRecorded_ = false;
 }
 
+std::optional<PromptMessage> EditSession::ErrorMessage(const ErrorSlot& error) {
+    const std::uint32_t code = error.GetCode();
+    if (code == ErrorSlot::kNone)
+        return std::nullopt;
+    if (code == SystemError::kSharingViolation)
+        return messages::kLocked.Plain();
+    if (code == ErrorSlot::kOwnError || code == ErrorSlot::kXmlError) {
+        return error.GetMessage().empty() ? messages::kNoSystemText.Plain()
+                                          : WarningText(error.GetMessage());
+    }
+    return WarningText(DiagnosticLog::SystemErrorText(code));
+}
+
 void EditSession::ReportAccessorError() {
     const CFileAccessor* accessor = status_.GetAccessor();
     if (accessor == nullptr)
         return;
-    const std::uint32_t code = accessor->GetErrorCode();
-    if (code == ErrorSlot::kNone)
+    const std::optional<PromptMessage> message = ErrorMessage(accessor->GetError());
+    if (!message)
         return;
-    PromptMessage message;
-    if (code == SystemError::kSharingViolation) {
-        message = messages::kLocked.Plain();
-    } else if (code == ErrorSlot::kOwnError || code == ErrorSlot::kXmlError) {
-        message = accessor->GetErrorMessage().empty() ? messages::kNoSystemText.Plain()
-                                                      : WarningText(accessor->GetErrorMessage());
-    } else {
-        message = WarningText(DiagnosticLog::SystemErrorText(code));
-        status_.Log().Append(message.text);
-    }
-    status_.Prompt().Show(message);
+    const std::uint32_t code = accessor->GetErrorCode();
+    if (code != SystemError::kSharingViolation && code != ErrorSlot::kOwnError &&
+        code != ErrorSlot::kXmlError)
+        status_.Log().Append(message->text);
+    status_.Prompt().Show(*message);
 }
 
 void EditSession::ConsistencySweep() {

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+
+#include "ErrorSlot.h"
+#include "IPrompt.h"
 
 namespace qb {
 
@@ -36,6 +40,8 @@ public:
 
     // Shows the file accessor's error (message 191 for a locked file).
     void ReportAccessorError();
+    // What a file accessor's error says to the user; nothing for no error.
+    static std::optional<PromptMessage> ErrorMessage(const ErrorSlot& error);
     // Marks as deleted what refers to rows or ends that no longer exist.
     void ConsistencySweep();
     // Single to shared or back, with the user's confirmation. True when the
