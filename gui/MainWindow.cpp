@@ -24,6 +24,7 @@
 #include "CDisplayModel.h"
 #include "CGuiColumn.h"
 #include "CGuiRow.h"
+#include "CHolidayArray.h"
 #include "CProject.h"
 #include "CStatus.h"
 #include "CommandIds.h"
@@ -190,8 +191,13 @@ QWidget* MainWindow::BuildChartPage() {
     return page;
 }
 
-void MainWindow::LoadSettings(const ISettingsStore& store) {
-    scene_.LoadSettings(store);
+void MainWindow::LoadSettings() {
+    std::unique_ptr<CHolidayArray> rules;
+    if (const CHolidayArray* master = status_.MasterHolidays()) {
+        rules = std::make_unique<CHolidayArray>();
+        rules->AssignElements(*master);
+    }
+    scene_.UseSettings(status_.Settings().calendar, status_.Settings().display, std::move(rules));
     RepaintPanes();
 }
 

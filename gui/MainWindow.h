@@ -40,8 +40,9 @@ public:
     explicit MainWindow(CStatus& status, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The user's display and calendar settings, read once at start.
-    void LoadSettings(const ISettingsStore& store);
+    // The display and calendar settings and the system holiday rules, as the
+    // application state read them at start.
+    void LoadSettings();
     bool HasDocument() const;
 
     // The document view.

@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     {
         qb::MainWindow window(status);
         prompt.SetParent(&window);
-        window.LoadSettings(store);
+        window.LoadSettings();
         qb::StartupSequence::Run(status, window, line, instance.IsFirst());
         result = QApplication::exec();
         prompt.SetParent(nullptr);

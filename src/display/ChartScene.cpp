@@ -1,5 +1,7 @@
 #include "ChartScene.h"
 
+#include "CHolidayArray.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -68,7 +70,20 @@ ChartScene::~ChartScene() = default;
 void ChartScene::LoadSettings(const ISettingsStore& store) {
     calendar_->Load(store);
     display_->Load(store);
-    // Holiday marks and ruler labels depend on the calendar settings.
+    SettingsChanged();
+}
+
+void ChartScene::UseSettings(const CalendarSettings& calendar, const DisplaySettings& display,
+                             std::unique_ptr<CHolidayArray> systemRules) {
+    *calendar_ = calendar;
+    *display_ = display;
+    if (systemRules)
+        holidays_->SetSystemRules(std::move(systemRules));
+    SettingsChanged();
+}
+
+// Holiday marks and ruler labels depend on the calendar settings.
+void ChartScene::SettingsChanged() {
     holidays_->ClearCache();
     ruler_->Invalidate();
     Relayout();

@@ -15,6 +15,7 @@ class CProject;
 class CRuler;
 class CalendarSettings;
 class DisplaySettings;
+class CHolidayArray;
 class HolidayCache;
 class IDrawContext;
 class ISettingsStore;
@@ -40,6 +41,9 @@ public:
     // The user's display and calendar settings; missing values keep their
     // defaults.
     void LoadSettings(const ISettingsStore& store);
+    // The settings and system holiday rules the application already holds.
+    void UseSettings(const CalendarSettings& calendar, const DisplaySettings& display,
+                     std::unique_ptr<CHolidayArray> systemRules);
 
     // The project must outlive the scene or the next Open or Close.
     void Open(CProject& project);
@@ -94,12 +98,15 @@ public:
     // A press in the row-header pane; true when it folded or unfolded a row.
     bool ClickRowHeader(DrawPoint point);
 
+    // The holiday marks the chart and the ruler paint with.
+    HolidayCache& Holidays() { return *holidays_; }
     CRuler& GetRuler() { return *ruler_; }
     const CRuler& GetRuler() const { return *ruler_; }
     CDisplayModel& GetModel() { return *model_; }
     DisplaySettings& GetDisplaySettings() { return *display_; }
 
 private:
+    void SettingsChanged();
     void Relayout();
 
     std::unique_ptr<CalendarSettings> calendar_;

@@ -5,8 +5,13 @@
 #include <algorithm>
 
 #include "CDisplayModel.h"
+#include "CHolidayArray.h"
 #include "CRuler.h"
+#include "CYmdHoliday.h"
+#include "CalendarSettings.h"
 #include "ChartHint.h"
+#include "DisplaySettings.h"
+#include "HolidayCache.h"
 #include "RecordingDrawContext.h"
 #include "RowTreeBuilder.h"
 
@@ -104,6 +109,28 @@ TEST(ChartScene, WithoutAProjectTheChartShowsTheNoDataBox) {
     scene.PaintChart(dc);
     EXPECT_FALSE(dc.RecordsOf(Op::text).empty());
     EXPECT_EQ(scene.HintAt(DrawPoint{10, 10}).rfind("表示するデータがありません。", 0), 0u);
+}
+
+}  // namespace
+}  // namespace qb
+
+namespace qb {
+namespace {
+
+TEST_F(ChartSceneTest, TheApplicationsHolidayRulesAndSettingsReachTheChart) {
+    const COleDateTime monday(2024, 4, 8, 0, 0, 0);
+    EXPECT_EQ(scene.Holidays().DayMark(monday), 0);
+    auto rules = std::make_unique<CHolidayArray>();
+    auto rule = std::make_unique<CYmdHoliday>();
+    rule->SetYear(2024);
+    rule->SetMonth(4);
+    rule->SetDay(8);
+    rules->Add(std::move(rule));
+    DisplaySettings display;
+    display.showTotal = true;
+    scene.UseSettings(CalendarSettings{}, display, std::move(rules));
+    EXPECT_EQ(scene.Holidays().DayMark(monday), 1);
+    EXPECT_TRUE(scene.GetDisplaySettings().showTotal);
 }
 
 }  // namespace
