@@ -9,6 +9,7 @@ packages=(
   libxerces-c-dev libssl-dev
   qt6-base-dev qt6-svg-dev
   fontconfig fonts-ipafont-gothic
+  ccache
 )
 
 missing=()

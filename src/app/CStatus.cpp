@@ -49,8 +49,10 @@ void CStatus::SetView(IDocumentView* view) {
 
 void CStatus::LoadMasterHolidays() {
     ErrorSlot error;
-    masterHolidays_ =
-        SystemHolidays::LoadSystemRules(settings_.calendar, environment_.programFolder, error);
+    std::string path = settings_.calendar.masterHoliday;
+    if (path == CalendarSettings::kMasterHolidayUnset)
+        path = SystemHolidays::DefaultPath(environment_.programFolder);
+    masterHolidays_ = SystemHolidays::LoadSystemRules(path, error);
 }
 
 }  // namespace qb

@@ -23,7 +23,7 @@
 #include "OffsetDrawContext.h"
 #include "RowIcons.h"
 #include "RowPanePainter.h"
-#include "SystemHolidays.h"
+#include "JapaneseHolidaySet.h"
 
 namespace qb {
 
@@ -62,7 +62,7 @@ ChartScene::ChartScene()
       ruler_(std::make_unique<CRuler>(*calendar_, holidays_.get())),
       display_(std::make_unique<DisplaySettings>()),
       model_(std::make_unique<CDisplayModel>()) {
-    holidays_->SetSystemRules(SystemHolidays::BuiltInRules());
+    holidays_->SetSystemRules(JapaneseHolidaySet::Build());
 }
 
 ChartScene::~ChartScene() = default;

@@ -9,11 +9,8 @@
 
 namespace qb {
 
-class CalendarSettings;
-
-// The system holiday rules shared by all projects: the file named by
-// "MasterHoliday", or the built-in Japanese set when that names no readable
-// file.
+// The system holiday rules shared by all projects: the file the user names,
+// or the built-in Japanese set when that is no readable file.
 class SystemHolidays {
 public:
     // The file that the unset "MasterHoliday" value stands for: "Holidays.xml"
@@ -24,8 +21,8 @@ public:
     // the built-in set is returned; a readable file without rules gives an
     // empty array, since that is how a user turns the system rules off.
     // Never creates a missing file.
-    static std::unique_ptr<CHolidayArray> LoadSystemRules(const CalendarSettings& settings,
-                                                          const std::string& programFolder,
+    // An empty path stands for the built-in set.
+    static std::unique_ptr<CHolidayArray> LoadSystemRules(const std::string& path,
                                                           ErrorSlot& error);
     // The rules of one holiday file, or null with `error` set.
     static std::unique_ptr<CHolidayArray> ReadRules(const std::string& path, ErrorSlot& error);

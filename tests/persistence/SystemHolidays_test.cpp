@@ -34,12 +34,13 @@ protected:
     }
     std::unique_ptr<CHolidayArray> Load(const std::string& masterHoliday,
                                         const std::string& programFolder = "") {
-        settings.masterHoliday = masterHoliday;
-        return SystemHolidays::LoadSystemRules(settings, programFolder, error);
+        const std::string path = masterHoliday == CalendarSettings::kMasterHolidayUnset
+                                     ? SystemHolidays::DefaultPath(programFolder)
+                                     : masterHoliday;
+        return SystemHolidays::LoadSystemRules(path, error);
     }
 
     fs::path folder;
-    CalendarSettings settings;
     ErrorSlot error;
 };
 

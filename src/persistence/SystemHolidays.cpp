@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "CalendarSettings.h"
 #include "FileIo.h"
 #include "HolidayFile.h"
 
@@ -34,13 +33,9 @@ std::unique_ptr<CHolidayArray> SystemHolidays::ReadRules(const std::string& path
     return rules;
 }
 
-std::unique_ptr<CHolidayArray> SystemHolidays::LoadSystemRules(const CalendarSettings& settings,
-                                                               const std::string& programFolder,
+std::unique_ptr<CHolidayArray> SystemHolidays::LoadSystemRules(const std::string& path,
                                                                ErrorSlot& error) {
     error.Clear();
-    std::string path = settings.masterHoliday;
-    if (path == CalendarSettings::kMasterHolidayUnset)
-        path = DefaultPath(programFolder);
     if (path.empty())
         return BuiltInRules();
     if (auto rules = ReadRules(path, error))
