@@ -20,13 +20,18 @@ function(qb_add_library target)
 endfunction()
 
 # One GoogleTest program per layer; every test case becomes a ctest test.
+# LABELS (for example "slow") lets a quick run leave a program out: ctest -LE slow.
 function(qb_add_test target)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
   target_compile_definitions(${target} PRIVATE
     QB_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
   qb_target_warnings(${target})
-  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+  set(labels "")
+  if(ARG_LABELS)
+    set(labels LABELS "${ARG_LABELS}")
+  endif()
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300 ${labels})
 endfunction()
