@@ -28,7 +28,7 @@ bool CProjectFile::Open(LockedFile::Mode purpose) {
     LockedFile::Mode mode = purpose;
     std::uint32_t code = 0;
     for (int attempt = 1; attempt <= retry_.attempts; ++attempt) {
-        file_ = LockedFile::Open(path_, mode, code);
+        file_ = LockedFile::Open(path_, mode, code, *files_);
         if (file_) {
             Error().Clear();
             return true;

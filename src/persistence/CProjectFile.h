@@ -36,6 +36,9 @@ public:
     // the file on success.
     bool ReadInto(CProject& project);
     bool IsOpen() const { return file_ != nullptr; }
+    // The file operations later opens and saves go through; the system's
+    // own unless set.
+    void SetFileOperations(IFileOperations& files) { files_ = &files; }
 
 private:
     bool Open(LockedFile::Mode purpose);
@@ -45,6 +48,7 @@ private:
     std::string path_;
     OpenRetryPolicy retry_;
     std::unique_ptr<LockedFile> file_;
+    IFileOperations* files_ = &PosixFileOperations::Instance();
 };
 
 }  // namespace qb

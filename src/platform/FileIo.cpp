@@ -84,9 +84,9 @@ bool FileIo::ReadDescriptor(int fd, std::string& out, std::uint32_t& error) {
     return true;
 }
 
-bool FileIo::WriteFully(int fd, std::string_view bytes) {
+bool FileIo::WriteFully(int fd, std::string_view bytes, IFileOperations& files) {
     while (!bytes.empty()) {
-        ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        ssize_t n = files.Write(fd, bytes.data(), bytes.size());
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -103,8 +103,8 @@ void FileIo::SyncFolderOf(const std::string& path) {
         ::fsync(folder.Get());
 }
 
-bool FileIo::WriteAtomically(const std::string& path, std::string_view bytes,
-                             std::uint32_t& error) {
+bool FileIo::WriteAtomically(const std::string& path, std::string_view bytes, std::uint32_t& error,
+                             IFileOperations& files) {
     error = 0;
     std::string pattern = path + ".tmpXXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
@@ -129,11 +129,11 @@ bool FileIo::WriteAtomically(const std::string& path, std::string_view bytes,
         ::unlink(tempPath.c_str());
         return false;
     };
-    if (::fchmod(temp.Get(), mode) != 0 || !WriteFully(temp.Get(), bytes) ||
-        ::fsync(temp.Get()) != 0) {
+    if (::fchmod(temp.Get(), mode) != 0 || !WriteFully(temp.Get(), bytes, files) ||
+        files.Sync(temp.Get()) != 0) {
         return fail();
     }
-    if (!temp.Close() || ::rename(tempPath.c_str(), path.c_str()) != 0)
+    if (!temp.Close() || files.Rename(tempPath, path) != 0)
         return fail();
     SyncFolderOf(path);
     return true;

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "PosixFileOperations.h"
+
 namespace qb {
 
 // Whole-file reading and crash-safe whole-file writing. Errors come back as
@@ -19,12 +21,14 @@ public:
     // renames it over path: a crash at any moment leaves either the old file
     // or the new one, never a mixture. An existing file's permissions are kept.
     static bool WriteAtomically(const std::string& path, std::string_view bytes,
-                                std::uint32_t& error);
+                                std::uint32_t& error,
+                                IFileOperations& files = PosixFileOperations::Instance());
 
     // Reads everything of an open descriptor from its start.
     static bool ReadDescriptor(int fd, std::string& out, std::uint32_t& error);
     // Writes all of bytes to an open descriptor, retrying short writes.
-    static bool WriteFully(int fd, std::string_view bytes);
+    static bool WriteFully(int fd, std::string_view bytes,
+                           IFileOperations& files = PosixFileOperations::Instance());
     // Flushes the folder that holds path, so a rename in it is on disk.
     static void SyncFolderOf(const std::string& path);
 };

@@ -2,7 +2,6 @@
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,14 +62,6 @@ std::string NameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool TryLock(int fd) {
-    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        if (errno != EINTR)
-            return false;
-    }
-    return true;
-}
-
 bool SameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
@@ -119,7 +110,7 @@ bool IsTempSuffix(std::string_view suffix) {
 // A temporary file left by a save that died is unlocked; one being written
 // is locked from its creation on. Only the holder of the project file saves,
 // so this runs while no other save of the same file can be in progress.
-void RemoveStaleTemps(const std::string& path) {
+void RemoveStaleTemps(const std::string& path, IFileOperations& files) {
     const std::string folder = FolderOf(path);
     const std::string prefix = NameOf(LockedFile::TempPrefixFor(path));
     DIR* dir = ::opendir(folder.c_str());
@@ -135,10 +126,10 @@ void RemoveStaleTemps(const std::string& path) {
     for (const std::string& name : stale) {
         const std::string tempPath = folder + "/" + name;
         UniqueFd temp(
-            ::open(tempPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY));
+            files.Open(tempPath, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0));
         struct stat held {
         }, current{};
-        if (temp.Get() < 0 || !TryLock(temp.Get()) || ::fstat(temp.Get(), &held) != 0 ||
+        if (temp.Get() < 0 || !files.TryLock(temp.Get()) || ::fstat(temp.Get(), &held) != 0 ||
             ::lstat(tempPath.c_str(), &current) != 0 || !SameFile(held, current)) {
             continue;
         }
@@ -156,13 +147,13 @@ bool CopyOwnerAndMode(int fd, const struct stat& like) {
 
 // Creates, locks and fills a new temporary file beside path, with the
 // permissions and (where allowed) the owner of like, and flushes it.
-bool WriteTemp(const std::string& path, const struct stat* like, std::string_view bytes,
-               UniqueFd& out, std::string& tempPath, int& failure) {
+bool WriteTemp(IFileOperations& files, const std::string& path, const struct stat* like,
+               std::string_view bytes, UniqueFd& out, std::string& tempPath, int& failure) {
     static std::atomic<unsigned> counter = 0;
     const std::string prefix = LockedFile::TempPrefixFor(path);
     for (;;) {
         tempPath = prefix + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-        out.Reset(::open(tempPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
+        out.Reset(files.Open(tempPath, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
         if (out.Get() >= 0)
             break;
         if (errno != EEXIST) {
@@ -170,13 +161,13 @@ bool WriteTemp(const std::string& path, const struct stat* like, std::string_vie
             return false;
         }
     }
-    if (!TryLock(out.Get())) {
+    if (!files.TryLock(out.Get())) {
         failure = errno;
         ::unlink(tempPath.c_str());
         return false;
     }
     if ((like != nullptr && !CopyOwnerAndMode(out.Get(), *like)) ||
-        !FileIo::WriteFully(out.Get(), bytes) || ::fsync(out.Get()) != 0) {
+        !FileIo::WriteFully(out.Get(), bytes, files) || files.Sync(out.Get()) != 0) {
         failure = errno;
         ::unlink(tempPath.c_str());
         return false;
@@ -191,8 +182,8 @@ std::unique_ptr<LockedFile> Fail(std::uint32_t& error, std::uint32_t code) {
 
 }  // namespace
 
-LockedFile::LockedFile(std::string path, int fd, bool readOnly)
-    : path_(std::move(path)), fd_(fd), readOnly_(readOnly) {}
+LockedFile::LockedFile(std::string path, int fd, bool readOnly, IFileOperations& files)
+    : path_(std::move(path)), fd_(fd), readOnly_(readOnly), files_(&files) {}
 
 LockedFile::~LockedFile() {
     if (fd_ >= 0)
@@ -206,7 +197,7 @@ std::string LockedFile::TempPrefixFor(const std::string& path) {
 }
 
 std::unique_ptr<LockedFile> LockedFile::Open(const std::string& path, Mode mode,
-                                             std::uint32_t& error) {
+                                             std::uint32_t& error, IFileOperations& files) {
     error = 0;
     if (path.empty())
         return Fail(error, SystemError::kPathNotFound);
@@ -214,7 +205,7 @@ std::unique_ptr<LockedFile> LockedFile::Open(const std::string& path, Mode mode,
     // O_NONBLOCK keeps a named pipe at the path from blocking the open.
     const int flags = (readOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     for (int restart = 0; restart < kMaxRestarts; ++restart) {
-        UniqueFd fd(::open(path.c_str(), flags));
+        UniqueFd fd(files.Open(path, flags, 0));
         if (fd.Get() < 0) {
             if (errno != ENOENT || mode != Mode::kWrite)
                 return Fail(error, SystemError::Last());
@@ -225,20 +216,21 @@ std::unique_ptr<LockedFile> LockedFile::Open(const std::string& path, Mode mode,
                 return Fail(error, SystemError::kPathNotFound);
             if (::access(folder.c_str(), W_OK | X_OK) != 0)
                 return Fail(error, SystemError::Last());
-            return std::unique_ptr<LockedFile>(new LockedFile(path, -1, false));
+            return std::unique_ptr<LockedFile>(new LockedFile(path, -1, false, files));
         }
         struct stat held {};
         if (::fstat(fd.Get(), &held) != 0)
             return Fail(error, SystemError::Last());
         if (!S_ISREG(held.st_mode))
             return Fail(error, SystemError::kAccessDenied);
-        if (!TryLock(fd.Get()))
+        if (!files.TryLock(fd.Get()))
             return Fail(error, SystemError::Last());
         const std::string target = Resolved(path);
         struct stat current {};
         if (::stat(target.c_str(), &current) == 0 && SameFile(held, current)) {
             ::fcntl(fd.Get(), F_SETFL, ::fcntl(fd.Get(), F_GETFL) & ~O_NONBLOCK);
-            return std::unique_ptr<LockedFile>(new LockedFile(target, fd.Release(), readOnly));
+            return std::unique_ptr<LockedFile>(
+                new LockedFile(target, fd.Release(), readOnly, files));
         }
     }
     return Fail(error, SystemError::kSharingViolation);
@@ -273,18 +265,18 @@ bool LockedFile::ReplaceByRename(std::string_view bytes, std::uint32_t& error, b
         error = SystemError::Last();
         return false;
     }
-    RemoveStaleTemps(path_);
+    RemoveStaleTemps(path_, *files_);
     UniqueFd temp;
     std::string tempPath;
     int failure = 0;
-    if (!WriteTemp(path_, &old, bytes, temp, tempPath, failure)) {
+    if (!WriteTemp(*files_, path_, &old, bytes, temp, tempPath, failure)) {
         fallBack = RenameRefused(failure);
         error = SystemError::FromErrno(failure);
         return false;
     }
     // The new file is locked already, so nobody can take it between the
     // rename and the release of the old file.
-    if (::rename(tempPath.c_str(), path_.c_str()) != 0) {
+    if (files_->Rename(tempPath, path_) != 0) {
         failure = errno;
         ::unlink(tempPath.c_str());
         fallBack = RenameRefused(failure);
@@ -302,7 +294,7 @@ bool LockedFile::ReplaceByRename(std::string_view bytes, std::uint32_t& error, b
 // way; a crash in the middle can still damage it, as with any in-place write.
 bool LockedFile::ReplaceInPlace(std::string_view bytes, std::uint32_t& error) {
     if (!WriteAt(fd_, bytes) || ::ftruncate(fd_, static_cast<off_t>(bytes.size())) != 0 ||
-        ::fsync(fd_) != 0) {
+        files_->Sync(fd_) != 0) {
         error = SystemError::Last();
         return false;
     }
@@ -314,18 +306,11 @@ bool LockedFile::CreateByRename(std::string_view bytes, std::uint32_t& error) {
     UniqueFd temp;
     std::string tempPath;
     int failure = 0;
-    if (!WriteTemp(path_, nullptr, bytes, temp, tempPath, failure)) {
+    if (!WriteTemp(*files_, path_, nullptr, bytes, temp, tempPath, failure)) {
         error = SystemError::FromErrno(failure);
         return false;
     }
-    int result = ::renameat2(AT_FDCWD, tempPath.c_str(), AT_FDCWD, path_.c_str(), RENAME_NOREPLACE);
-    if (result != 0 && (errno == EINVAL || errno == ENOSYS)) {
-        // File systems without the no-replace rename still refuse a link
-        // onto an existing name.
-        result = ::link(tempPath.c_str(), path_.c_str());
-        ::unlink(tempPath.c_str());
-    }
-    if (result != 0) {
+    if (files_->RenameNoReplace(tempPath, path_) != 0) {
         failure = errno;
         ::unlink(tempPath.c_str());
         if (failure != EEXIST) {
@@ -334,7 +319,7 @@ bool LockedFile::CreateByRename(std::string_view bytes, std::uint32_t& error) {
         }
         // Someone created the file since our open: take it over like any
         // existing file, provided nobody holds it now.
-        std::unique_ptr<LockedFile> existing = Open(path_, Mode::kWrite, error);
+        std::unique_ptr<LockedFile> existing = Open(path_, Mode::kWrite, error, *files_);
         if (!existing)
             return false;
         if (!existing->Exists()) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "PosixFileOperations.h"
+
 namespace qb {
 
 // A file held exclusively: an open descriptor with an exclusive flock on it.
@@ -27,9 +29,11 @@ public:
     };
 
     // One attempt to open and lock path. Null with error set on failure;
-    // kSharingViolation when another holder has the file.
-    static std::unique_ptr<LockedFile> Open(const std::string& path, Mode mode,
-                                            std::uint32_t& error);
+    // kSharingViolation when another holder has the file. The object makes
+    // its later saves through files as well.
+    static std::unique_ptr<LockedFile> Open(
+        const std::string& path, Mode mode, std::uint32_t& error,
+        IFileOperations& files = PosixFileOperations::Instance());
 
     ~LockedFile();
     LockedFile(const LockedFile&) = delete;
@@ -51,7 +55,7 @@ public:
     static std::string TempPrefixFor(const std::string& path);
 
 private:
-    LockedFile(std::string path, int fd, bool readOnly);
+    LockedFile(std::string path, int fd, bool readOnly, IFileOperations& files);
 
     bool ReplaceByRename(std::string_view bytes, std::uint32_t& error, bool& fallBack);
     bool ReplaceInPlace(std::string_view bytes, std::uint32_t& error);
@@ -62,6 +66,7 @@ private:
     std::string path_;
     int fd_ = -1;
     bool readOnly_ = false;
+    IFileOperations* files_;
 };
 
 }  // namespace qb

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <string>
+
+namespace qb {
+
+// The system calls by which a save puts a file in place and an open takes
+// its lock. PosixFileOperations makes the calls themselves; a test puts its
+// own in between to see their order or to change the file at a chosen
+// moment, which no real race can do reliably. Failures answer as the system
+// calls do: -1 (or false) with errno set.
+class IFileOperations {
+public:
+    virtual ~IFileOperations() = default;
+
+    virtual int Open(const std::string& path, int flags, mode_t mode) = 0;
+    // An exclusive flock that does not wait for another holder.
+    virtual bool TryLock(int fd) = 0;
+    virtual ssize_t Write(int fd, const void* data, std::size_t size) = 0;
+    // Flushes the file's data to the disk.
+    virtual int Sync(int fd) = 0;
+    virtual int Rename(const std::string& from, const std::string& to) = 0;
+    // A rename that fails with EEXIST when to exists.
+    virtual int RenameNoReplace(const std::string& from, const std::string& to) = 0;
+};
+
+}  // namespace qb
