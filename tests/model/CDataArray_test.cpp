@@ -41,6 +41,10 @@ TEST(CDataArray, AssignElementsPairsByPositionAndTrimsTheSurplus) {
     EXPECT_EQ(target.At(0), keptFirst) << "assigned in place, identity kept";
     EXPECT_EQ(target.At(1), keptSecond);
     EXPECT_EQ(target.At(0)->GetCaption(), "first");
+
+    CRowArray rows;
+    EXPECT_FALSE(target.AssignElements(rows)) << "an array of another type is refused";
+    EXPECT_EQ(target.GetCount(), 2);
 }
 
 TEST(CDataArray, AssignElementsClonesSourceElementsBeyondTheOwnCount) {
@@ -55,12 +59,20 @@ TEST(CDataArray, AssignElementsClonesSourceElementsBeyondTheOwnCount) {
     EXPECT_EQ(target.At(3)->GetListenerCount(), 1) << "the clone reports to its new array";
 }
 
-TEST(CDataArray, AssignElementsRefusesAnArrayOfAnotherType) {
+// The display rebuilds on this notice; an array that shrank silently would
+// keep showing rows and bars that are gone.
+TEST(CDataArray, AssignElementsThatRemovesElementsNotifiesTheListeners) {
+    CScheduleArray source;
+    Fill(source, 2);
+    // The array takes the source's notify switch with the rest of its fields.
+    source.SetNotifyEnabled(true);
     CScheduleArray target;
-    Fill(target, 2);
-    CRowArray rows;
-    EXPECT_FALSE(target.AssignElements(rows));
-    EXPECT_EQ(target.GetCount(), 2);
+    Fill(target, 5);
+    CountingListener listener;
+    target.AddListener(&listener);
+    ASSERT_TRUE(target.AssignElements(source));
+    ASSERT_EQ(target.GetCount(), 2);
+    EXPECT_GT(listener.calls, 0);
 }
 
 TEST(CDataArray, LiveCountSkipsDeletedElementsAndEmptySlots) {

@@ -5,31 +5,34 @@
 namespace qb {
 namespace {
 
+// A text that reads as 0 gives the default unless it really is "0"; numbers
+// beyond 32 bits are clamped, not wrapped.
 TEST(ValueText, IntegerTextGivesDefaultUnlessItReallyIsZero) {
-    EXPECT_EQ(ValueText::ToInt("0", 9), 0);
-    EXPECT_EQ(ValueText::ToInt("00", 9), 9);
-    EXPECT_EQ(ValueText::ToInt("", 9), 9);
-    EXPECT_EQ(ValueText::ToInt("abc", 9), 9);
-    EXPECT_EQ(ValueText::ToInt("-0", 9), 9);
-    EXPECT_EQ(ValueText::ToInt("-5", 9), -5);
-    EXPECT_EQ(ValueText::ToInt("7x", 9), 7);
-    EXPECT_EQ(ValueText::ToInt("12abc", 9), 12);
-    EXPECT_EQ(ValueText::ToInt(" 42", 9), 42);
-}
-
-TEST(ValueText, IntegerTextBeyondThirtyTwoBitsIsClampedNotWrapped) {
-    EXPECT_EQ(ValueText::ToInt("99999999999999999999", 0), 2147483647);
-    EXPECT_EQ(ValueText::ToInt("-99999999999999999999", 0), -2147483647 - 1);
-    EXPECT_EQ(ValueText::ToInt("-2147483648", 0), -2147483647 - 1);
+    const std::pair<const char*, int> cases[] = {
+        {"0", 0},
+        {"00", 9},
+        {"", 9},
+        {"abc", 9},
+        {"-0", 9},
+        {"-5", -5},
+        {"7x", 7},
+        {"12abc", 12},
+        {" 42", 42},
+        {"99999999999999999999", 2147483647},
+        {"-99999999999999999999", -2147483647 - 1},
+        {"-2147483648", -2147483647 - 1},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(ValueText::ToInt(text, 9), value) << text;
 }
 
 TEST(ValueText, BoolTextMustBeExactlyTrueOrFalse) {
     EXPECT_TRUE(ValueText::ToBool("true", false));
     EXPECT_FALSE(ValueText::ToBool("false", true));
-    EXPECT_TRUE(ValueText::ToBool("TRUE", true));
-    EXPECT_FALSE(ValueText::ToBool("TRUE", false));
-    EXPECT_FALSE(ValueText::ToBool("1", false));
-    EXPECT_TRUE(ValueText::ToBool("True", true));
+    for (const char* other : {"TRUE", "1", "True"}) {
+        EXPECT_TRUE(ValueText::ToBool(other, true)) << other;
+        EXPECT_FALSE(ValueText::ToBool(other, false)) << other;
+    }
 }
 
 TEST(ValueText, ColourIsTheSignedDecimalOfItsBits) {
@@ -100,10 +103,9 @@ TEST(ValueText, SetterEqualityTreatsInvalidDatesAsAlwaysDifferent) {
 }
 
 TEST(ValueText, AlignmentsOutsideZeroToTwoBecomeZero) {
-    EXPECT_EQ(ValueText::NormaliseAlignment(1), 1);
-    EXPECT_EQ(ValueText::NormaliseAlignment(2), 2);
-    EXPECT_EQ(ValueText::NormaliseAlignment(5), 0);
-    EXPECT_EQ(ValueText::NormaliseAlignment(-1), 0);
+    const std::pair<int, int> cases[] = {{1, 1}, {2, 2}, {3, 0}, {-1, 0}};
+    for (const auto& [alignment, normal] : cases)
+        EXPECT_EQ(ValueText::NormaliseAlignment(alignment), normal) << alignment;
 }
 
 }  // namespace
