@@ -1,8 +1,6 @@
 // The project file handle between processes: children are forked, do their
 // part and leave with _exit and a status the parent checks.
-#include <grp.h>
 #include <gtest/gtest.h>
-#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -12,31 +10,31 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <random>
 #include <set>
-#include <sstream>
 #include <thread>
 
 #include "CProjectFile.h"
 #include "CSchedule.h"
+#include "ChildProcess.h"
 #include "ProjectArchive.h"
 #include "ProjectGenerator.h"
 #include "SystemError.h"
+#include "TestFolder.h"
 
 namespace qb {
 namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
+using test::BecomeUnprivileged;
+using test::kCannotDropPrivileges;
+using test::RunChild;
 
 std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return TestFolder::Read(path);
 }
 
 int StatusOf(pid_t pid) {
@@ -51,21 +49,6 @@ pid_t StartChild(const std::function<int()>& body) {
         ::_exit(body());
     return pid;
 }
-
-int RunChild(const std::function<int()>& body) {
-    return StatusOf(StartChild(body));
-}
-
-// CI runs as root, which every permission lets through.
-bool BecomeUnprivileged() {
-    if (::geteuid() != 0)
-        return true;
-    const passwd* nobody = ::getpwnam("nobody");
-    return nobody != nullptr && ::setgroups(0, nullptr) == 0 && ::setgid(nobody->pw_gid) == 0 &&
-           ::setuid(nobody->pw_uid) == 0;
-}
-
-constexpr int kNoUserToDropTo = 10;
 
 // Retries at once, for processes that collide all the time: this keeps them
 // colliding in the short span between an open and its lock, too.
@@ -86,27 +69,21 @@ std::unique_ptr<CProject> SmallProject(bool shared) {
 
 class CProjectFileProcessesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "qb_projectfile_mp_XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-        fs::permissions(folder_, fs::perms(0755));
-        path_ = (folder_ / "plan.qbd").string();
-    }
-    void TearDown() override { fs::remove_all(folder_); }
+    // Children that drop to nobody must still reach the file.
+    void SetUp() override { fs::permissions(folder_.Path(), fs::perms(0755)); }
     void Store(const CProject& project) {
         CProjectFile file(path_);
         ASSERT_TRUE(file.Save(&project, true)) << file.GetErrorCode();
     }
     int EntryCount() const {
         int count = 0;
-        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder_))
+        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder_.Path()))
             ++count;
         return count;
     }
 
-    fs::path folder_;
-    std::string path_;
+    TestFolder folder_;
+    std::string path_ = folder_.File("plan.qbd");
 };
 
 TEST_F(CProjectFileProcessesTest, AnotherProcessHoldingTheFileGivesError32AfterTheRealWaits) {
@@ -135,7 +112,7 @@ TEST_F(CProjectFileProcessesTest, AFileWithoutWritePermissionOpensReadOnlyAndRef
     const std::string before = ReadFile(path_);
     int child = RunChild([&] {
         if (!BecomeUnprivileged())
-            return kNoUserToDropTo;
+            return kCannotDropPrivileges;
         CProjectFile file(path_);
         auto project = file.Load(false);
         if (project == nullptr || !file.IsReadOnly())
@@ -153,7 +130,7 @@ TEST_F(CProjectFileProcessesTest, AFileWithoutWritePermissionOpensReadOnlyAndRef
             return 4;
         return 0;
     });
-    if (child == kNoUserToDropTo)
+    if (child == kCannotDropPrivileges)
         GTEST_SKIP() << "no user nobody to drop to";
     EXPECT_EQ(child, 0);
     EXPECT_EQ(ReadFile(path_), before);

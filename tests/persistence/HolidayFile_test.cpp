@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 
 #include "CMdHoliday.h"
 #include "CWeeklyHoliday.h"
 #include "CYmdHoliday.h"
+#include "ChildProcess.h"
 #include "SystemError.h"
 #include "TestFolder.h"
 #include "XmlMessages.h"
@@ -39,7 +38,7 @@ protected:
     HolidayFile file_;
 };
 
-TEST_F(HolidayFileTest, RulesRoundTripThroughAFile) {
+TEST_F(HolidayFileTest, LiveRulesRoundTripThroughAUtf8FileWithCrLfLineEnds) {
     CHolidayArray holidays;
     holidays.SetParam("source", "内閣府\r\n2024");
     holidays.Add(Ymd("元日", 2024, 1, 1));
@@ -47,7 +46,20 @@ TEST_F(HolidayFileTest, RulesRoundTripThroughAFile) {
     weekly->SetName("週休");
     weekly->SetForceNotHoliday(true);
     holidays.Add(std::move(weekly));
+    auto gone = Ymd("gone", 2024, 1, 2);
+    gone->SetDeleted(true);
+    holidays.Add(std::move(gone));
     ASSERT_TRUE(file_.WriteHolidayFile(path_, holidays)) << file_.GetError().GetCode();
+
+    const std::string bytes = TestFolder::Read(path_);
+    EXPECT_EQ(bytes.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"", 0), 0u);
+    EXPECT_NE(bytes.find("name=\"元日\""), std::string::npos);
+    EXPECT_EQ(bytes.find("gone"), std::string::npos) << "deleted rules are not written";
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n') {
+            ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at " << i;
+        }
+    }
 
     auto read = file_.ReadHolidayFile(path_);
     ASSERT_NE(read, nullptr) << file_.GetError().GetMessage();
@@ -62,34 +74,6 @@ TEST_F(HolidayFileTest, RulesRoundTripThroughAFile) {
     auto* week = dynamic_cast<CWeeklyHoliday*>(read->At(1));
     ASSERT_NE(week, nullptr);
     EXPECT_TRUE(week->IsForceNotHoliday());
-}
-
-TEST_F(HolidayFileTest, WrittenFileIsUtf8WithCrLfLineEnds) {
-    CHolidayArray holidays;
-    holidays.Add(Ymd("元日", 2024, 1, 1));
-    ASSERT_TRUE(file_.WriteHolidayFile(path_, holidays));
-    const std::string bytes = TestFolder::Read(path_);
-    EXPECT_EQ(bytes.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"", 0), 0u);
-    EXPECT_NE(bytes.find("name=\"元日\""), std::string::npos);
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n') {
-            ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "bare LF at " << i;
-        }
-    }
-}
-
-TEST_F(HolidayFileTest, DeletedRulesAreNotWritten) {
-    CHolidayArray holidays;
-    holidays.Add(Ymd("kept", 2024, 1, 1));
-    auto gone = Ymd("gone", 2024, 1, 2);
-    gone->SetDeleted(true);
-    holidays.Add(std::move(gone));
-    std::string bytes;
-    ASSERT_TRUE(file_.FormatHolidays(holidays, bytes));
-    EXPECT_EQ(bytes.find("gone"), std::string::npos);
-    auto read = file_.ParseHolidays(bytes);
-    ASSERT_NE(read, nullptr);
-    EXPECT_EQ(Names(*read), "kept;");
 }
 
 TEST_F(HolidayFileTest, ElementsOfOtherNamesAmongTheRulesAreSkipped) {
@@ -118,66 +102,40 @@ TEST_F(HolidayFileTest, MissingFileIsCreatedEmptyAndTheReadFails) {
     EXPECT_EQ(file_.GetError().GetMessage(), XmlMessages::kNotWellFormed);
 }
 
-TEST_F(HolidayFileTest, FileInAMissingFolderFailsWithTheSystemError) {
+TEST_F(HolidayFileTest, AMissingFolderOrAFolderInPlaceOfTheFileGivesTheSystemError) {
+    CHolidayArray holidays;
     EXPECT_EQ(file_.ReadHolidayFile(folder_.File("no/such/Holidays.xml")), nullptr);
     EXPECT_EQ(file_.GetError().GetCode(), SystemError::kFileNotFound);
-    CHolidayArray holidays;
     EXPECT_FALSE(file_.WriteHolidayFile(folder_.File("no/such/Holidays.xml"), holidays));
     EXPECT_EQ(file_.GetError().GetCode(), SystemError::kFileNotFound);
-}
-
-TEST_F(HolidayFileTest, FolderInPlaceOfTheFileFailsWithAccessDenied) {
     EXPECT_EQ(file_.ReadHolidayFile(folder_.File("")), nullptr);
     EXPECT_EQ(file_.GetError().GetCode(), SystemError::kAccessDenied);
 }
 
-// Runs check as an ordinary user: as root every permission test would pass.
-// Returns the check's result, or false when the child could not run it.
-template <class F>
-bool AsUnprivilegedUser(F check) {
-    if (::geteuid() != 0)
-        return check();
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const uid_t nobody = 65534;
-        if (::setgid(nobody) != 0 || ::setuid(nobody) != 0)
-            ::_exit(2);
-        ::_exit(check() ? 0 : 1);
-    }
-    int status = 0;
-    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-           WEXITSTATUS(status) == 0;
-}
-
-TEST_F(HolidayFileTest, ReadOnlyFileIsRead) {
-    CHolidayArray holidays;
-    holidays.Add(Ymd("元日", 2024, 1, 1));
-    ASSERT_TRUE(file_.WriteHolidayFile(path_, holidays));
-    namespace fs = std::filesystem;
-    fs::permissions(fs::path(path_).parent_path(),
-                    fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                        fs::perms::others_read | fs::perms::others_exec);
-    fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    EXPECT_TRUE(AsUnprivilegedUser([&] {
-        auto read = file_.ReadHolidayFile(path_);
-        return read && Names(*read) == "元日;";
-    }));
-}
-
-TEST_F(HolidayFileTest, ReadOnlyFileIsNotReplaced) {
+TEST_F(HolidayFileTest, AReadOnlyFileIsReadButNotReplaced) {
     CHolidayArray holidays;
     holidays.Add(Ymd("元日", 2024, 1, 1));
     ASSERT_TRUE(file_.WriteHolidayFile(path_, holidays));
     const std::string before = TestFolder::Read(path_);
     namespace fs = std::filesystem;
     // The folder is writable for everyone, so only the file's own mode stops the write.
-    fs::permissions(fs::path(path_).parent_path(), fs::perms::all);
+    fs::permissions(folder_.Path(), fs::perms::all);
     fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    EXPECT_TRUE(AsUnprivilegedUser([&] {
+    const int child = test::RunChild([&] {
+        if (!test::BecomeUnprivileged())
+            return test::kCannotDropPrivileges;
+        auto read = file_.ReadHolidayFile(path_);
+        if (!read || Names(*read) != "元日;")
+            return 1;
         CHolidayArray empty;
         return !file_.WriteHolidayFile(path_, empty) &&
-               file_.GetError().GetCode() == SystemError::kAccessDenied;
-    }));
+                       file_.GetError().GetCode() == SystemError::kAccessDenied
+                   ? 0
+                   : 2;
+    });
+    if (child == test::kCannotDropPrivileges)
+        GTEST_SKIP() << "no user nobody to drop to";
+    EXPECT_EQ(child, 0);
     EXPECT_EQ(TestFolder::Read(path_), before);
 }
 

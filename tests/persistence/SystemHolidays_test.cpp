@@ -1,7 +1,6 @@
 #include "SystemHolidays.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,6 +9,7 @@
 
 #include "CalendarSettings.h"
 #include "JapaneseHolidaySet.h"
+#include "TestFolder.h"
 
 namespace qb {
 namespace {
@@ -18,19 +18,9 @@ namespace fs = std::filesystem;
 
 class SystemHolidaysTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("qb_system_holidays_" + std::to_string(::getpid()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     std::string Write(const std::string& name, const std::string& text) {
-        const fs::path path = folder / name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path.string();
+        TestFolder::Write(temp.File(name), text);
+        return temp.File(name);
     }
     std::unique_ptr<CHolidayArray> Load(const std::string& masterHoliday,
                                         const std::string& programFolder = "") {
@@ -40,7 +30,8 @@ protected:
         return SystemHolidays::LoadSystemRules(path, error);
     }
 
-    fs::path folder;
+    TestFolder temp;
+    const fs::path& folder = temp.Path();
     ErrorSlot error;
 };
 
@@ -54,18 +45,14 @@ TEST_F(SystemHolidaysTest, BuiltInSetIsTheJapaneseHolidays) {
     EXPECT_GT(BuiltInCount(), 300);
 }
 
-TEST_F(SystemHolidaysTest, NamedFileIsRead) {
+TEST_F(SystemHolidaysTest, NamedFileIsReadAndOneWithoutRulesTurnsTheSystemRulesOff) {
     const std::string path = Write(
         "mine.xml", "<holidayarray><weeklyholiday name=\"土曜\" dayOfWeek=\"7\"/></holidayarray>");
     auto rules = Load(path);
     ASSERT_EQ(rules->GetCount(), 1);
     EXPECT_EQ(rules->At(0)->GetName(), "土曜");
     EXPECT_FALSE(error.Failed());
-}
-
-TEST_F(SystemHolidaysTest, FileWithoutRulesTurnsTheSystemRulesOff) {
-    auto rules = Load(Write("none.xml", "<holidayarray/>"));
-    EXPECT_EQ(rules->GetCount(), 0);
+    EXPECT_EQ(Load(Write("none.xml", "<holidayarray/>"))->GetCount(), 0);
     EXPECT_FALSE(error.Failed());
 }
 
