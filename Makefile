@@ -63,6 +63,7 @@ install:
 	  $(DESTDIR)$(PREFIX)/share/applications $(DESTDIR)$(PREFIX)/share/mime/packages
 	install -m 755 $(BUILD)/gui/quellbrandiren $(BUILD)/cli/quellbrandiren-cli $(DESTDIR)$(APPDIR)/
 	install -m 644 data/Holidays.xml $(DESTDIR)$(APPDIR)/
+	install -m 644 "$(BUILD)/gui/ユーザーズマニュアル.pdf" $(DESTDIR)$(APPDIR)/
 	ln -sf $(APPDIR)/quellbrandiren $(DESTDIR)$(PREFIX)/bin/quellbrandiren
 	ln -sf $(APPDIR)/quellbrandiren-cli $(DESTDIR)$(PREFIX)/bin/quellbrandiren-cli
 	install -m 644 data/quellbrandiren.desktop $(DESTDIR)$(PREFIX)/share/applications/
