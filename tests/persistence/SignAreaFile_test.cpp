@@ -26,39 +26,28 @@ TEST_F(SignAreaFileTest, AreasRoundTripThroughAFile) {
     EXPECT_EQ(file_.ReadSignAreas(path_), areas);
     const std::string bytes = TestFolder::Read(path_);
     EXPECT_NE(bytes.find("order=\"3\" value=\"\""), std::string::npos) << bytes;
-}
-
-TEST_F(SignAreaFileTest, EmptyTextIsOneEmptyArea) {
     ASSERT_TRUE(file_.WriteSignAreas(path_, ""));
-    EXPECT_EQ(file_.ReadSignAreas(path_), "");
+    EXPECT_EQ(file_.ReadSignAreas(path_), "") << "an empty text is one empty area";
 }
 
+// Areas go by their order attribute into as many slots as the root has child
+// nodes; a gap is an empty area, an order beyond the slots comes after them.
 TEST_F(SignAreaFileTest, AreasAreOrderedByTheirOrderAttribute) {
-    EXPECT_EQ(Parse("<SignArea order=\"2\" value=\"b\"/><SignArea order=\"1\" value=\"a\"/>"),
-              "a\tb");
-}
-
-TEST_F(SignAreaFileTest, GapInTheOrdersGivesAnEmptyArea) {
-    EXPECT_EQ(Parse("<SignArea order=\"1\" value=\"a\"/><SignArea order=\"3\" value=\"c\"/>"),
-              "a\t\tc");
-    // With whitespace between the elements there are more slots; same result.
-    EXPECT_EQ(Parse("\r\n  <SignArea order=\"1\" value=\"a\"/>\r\n  "
-                    "<SignArea order=\"3\" value=\"c\"/>\r\n"),
-              "a\t\tc");
-}
-
-TEST_F(SignAreaFileTest, OrderBeyondTheSlotsIsAppendedAfterThem) {
-    // Two child nodes give two slots; order 99 lands in a third.
-    EXPECT_EQ(Parse("<SignArea order=\"99\" value=\"z\"/><SignArea order=\"1\" value=\"a\"/>"),
-              "a\t\tz");
-    EXPECT_EQ(Parse("<SignArea order=\"2147483647\" value=\"z\"/>"), "\tz");
-}
-
-TEST_F(SignAreaFileTest, UnusableElementsAreIgnored) {
-    EXPECT_EQ(Parse("<SignArea order=\"0\" value=\"zero\"/><SignArea order=\"-4\" value=\"n\"/>"
-                    "<SignArea value=\"no order\"/><SignArea order=\"1\"/>"
-                    "<Other order=\"1\" value=\"o\"/><SignArea order=\"2\" value=\"b\"/>"),
-              "\tb");
+    const std::pair<std::string, std::string> cases[] = {
+        {"<SignArea order=\"2\" value=\"b\"/><SignArea order=\"1\" value=\"a\"/>", "a\tb"},
+        {"<SignArea order=\"1\" value=\"a\"/><SignArea order=\"3\" value=\"c\"/>", "a\t\tc"},
+        {"\r\n  <SignArea order=\"1\" value=\"a\"/>\r\n  <SignArea order=\"3\" value=\"c\"/>\r\n",
+         "a\t\tc"},
+        {"<SignArea order=\"99\" value=\"z\"/><SignArea order=\"1\" value=\"a\"/>", "a\t\tz"},
+        {"<SignArea order=\"2147483647\" value=\"z\"/>", "\tz"},
+        // Unusable elements are ignored.
+        {"<SignArea order=\"0\" value=\"zero\"/><SignArea order=\"-4\" value=\"n\"/>"
+         "<SignArea value=\"no order\"/><SignArea order=\"1\"/>"
+         "<Other order=\"1\" value=\"o\"/><SignArea order=\"2\" value=\"b\"/>",
+         "\tb"},
+    };
+    for (const auto& [areas, text] : cases)
+        EXPECT_EQ(Parse(areas), text) << areas;
 }
 
 TEST_F(SignAreaFileTest, NoUsableElementIsAnError) {

@@ -15,30 +15,23 @@ namespace {
 
 using xercesc::DOMElement;
 
-TEST(XmlEscape, WritesCrLfAsBackslashN) {
-    EXPECT_EQ(XmlObjectMapping::Escape("a\r\nb"), "a\\nb");
-    EXPECT_EQ(XmlObjectMapping::Unescape("a\\nb"), "a\r\nb");
-}
-
-TEST(XmlEscape, WritesLoneLfAsBackslashNAndKeepsLoneCr) {
-    EXPECT_EQ(XmlObjectMapping::Escape("a\nb\rc\r\r\n"), "a\\nb\rc\r\\n");
-}
-
-TEST(XmlEscape, BackslashFollowedByNSurvivesTheRoundTrip) {
-    const std::string text = "C:\\new\\\\net\r\nend\\";
-    const std::string escaped = XmlObjectMapping::Escape(text);
-    EXPECT_EQ(escaped, "C:\\\\new\\\\\\\\net\\nend\\\\");
-    EXPECT_EQ(XmlObjectMapping::Unescape(escaped), text);
-}
-
-TEST(XmlEscape, UnescapeFollowsTheWalkOnForeignText) {
-    // A backslash before anything else stays; three backslashes and n are an
-    // escaped backslash followed by a line break.
-    EXPECT_EQ(XmlObjectMapping::Unescape("\\x"), "\\x");
-    EXPECT_EQ(XmlObjectMapping::Unescape("\\\\\\n"), "\\\r\n");
-    EXPECT_EQ(XmlObjectMapping::Unescape("\\\\n"), "\\n");
-    EXPECT_EQ(XmlObjectMapping::Unescape("\\"), "\\");
-    EXPECT_EQ(XmlObjectMapping::Unescape(""), "");
+TEST(XmlEscape, LineBreaksAndBackslashesHaveTheirEscapes) {
+    // CR LF and a lone LF are written as \n, a lone CR stays, a backslash doubles.
+    const std::pair<std::string, std::string> cases[] = {
+        {"a\r\nb", "a\\nb"},
+        {"a\nb\rc\r\r\n", "a\\nb\rc\r\\n"},
+        {"C:\\new\\\\net\r\nend\\", "C:\\\\new\\\\\\\\net\\nend\\\\"},
+    };
+    for (const auto& [text, escaped] : cases)
+        EXPECT_EQ(XmlObjectMapping::Escape(text), escaped) << escaped;
+    // Foreign text: a backslash before anything else stays; three backslashes
+    // and n are an escaped backslash followed by a line break.
+    const std::pair<std::string, std::string> foreign[] = {
+        {"a\\nb", "a\r\nb"}, {"\\x", "\\x"}, {"\\\\\\n", "\\\r\n"},
+        {"\\\\n", "\\n"},    {"\\", "\\"},   {"", ""},
+    };
+    for (const auto& [escaped, text] : foreign)
+        EXPECT_EQ(XmlObjectMapping::Unescape(escaped), text) << escaped;
 }
 
 TEST(XmlEscape, RoundTripsEveryShortMixOfSpecialCharacters) {
