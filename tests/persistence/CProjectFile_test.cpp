@@ -1,13 +1,11 @@
 #include "CProjectFile.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "CSchedule.h"
+#include "FileOperationsSpy.h"
 #include "ProjectArchive.h"
 #include "SystemError.h"
 #include "TestFolder.h"
@@ -16,13 +14,6 @@ namespace qb {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::unique_ptr<CProject> MakeProject(const std::string& title, bool shared) {
     auto project = std::make_unique<CProject>();
@@ -59,7 +50,7 @@ protected:
     }
     std::unique_ptr<CProject> ReadBack(const std::string& name) {
         ErrorSlot error;
-        return ProjectArchive::ReadProjectArchive(ReadFile(PathOf(name)), error);
+        return ProjectArchive::ReadProjectArchive(TestFolder::Read(PathOf(name)), error);
     }
     // Whether another handle could take the file right now.
     bool IsFree(const std::string& name) {
@@ -73,8 +64,11 @@ protected:
 TEST_F(CProjectFileTest, ASavedProjectLoadsBackWithItsContent) {
     auto project = MakeProject("工程表", false);
     CProjectFile file(PathOf("p.qbd"));
+    test::FileOperationsSpy files;
+    file.SetFileOperations(files);
     ASSERT_TRUE(file.Save(project.get(), true));
     EXPECT_EQ(file.GetErrorCode(), 0u);
+    EXPECT_EQ(files.SaveTrace(), "write sync rename") << "flushed before it takes the name";
 
     CProjectFile reader(PathOf("p.qbd"));
     file.Lock(nullptr);
@@ -85,16 +79,10 @@ TEST_F(CProjectFileTest, ASavedProjectLoadsBackWithItsContent) {
     EXPECT_EQ(loaded->GetSchedules().At(0)->GetCaption(), "first");
 }
 
-TEST_F(CProjectFileTest, ASingleModeSaveWithoutForceWritesNothing) {
-    auto project = MakeProject("p", false);
-    CProjectFile file(PathOf("p.qbd"));
-    EXPECT_TRUE(file.Save(project.get(), false));
-    EXPECT_FALSE(fs::exists(PathOf("p.qbd")));
-    EXPECT_FALSE(file.IsOpen());
-}
-
 TEST_F(CProjectFileTest, MissingArgumentsAreReportedWithTheirMessages) {
     CProjectFile file(PathOf("p.qbd"));
+    EXPECT_TRUE(file.Save(MakeProject("p", false).get(), false));
+    EXPECT_FALSE(fs::exists(PathOf("p.qbd"))) << "a single-mode save without force writes nothing";
     EXPECT_FALSE(file.Save(nullptr, true));
     EXPECT_EQ(file.GetErrorCode(), ErrorSlot::kOwnError);
     EXPECT_EQ(file.GetErrorMessage(), "書き込むべきCProjectデータが引数に設定されていません。");
@@ -123,6 +111,10 @@ TEST_F(CProjectFileTest, LoadingAMissingFileFailsAtOnceWithNotFound) {
     EXPECT_FALSE(file.Lock(&project));
     EXPECT_EQ(file.GetErrorCode(), SystemError::kFileNotFound);
     EXPECT_FALSE(fs::exists(PathOf("missing.qbd")));
+    // The next operation clears the error of the last one.
+    EXPECT_TRUE(file.Save(MakeProject("p", false).get(), false));
+    EXPECT_EQ(file.GetErrorCode(), 0u);
+    EXPECT_EQ(file.GetErrorMessage(), "");
 }
 
 TEST_F(CProjectFileTest, AHeldFileIsRefusedWithError32AfterTenAttempts) {
@@ -143,6 +135,11 @@ TEST_F(CProjectFileTest, AHeldFileIsRefusedWithError32AfterTenAttempts) {
     EXPECT_FALSE(other.Save(project.get(), true));
     EXPECT_EQ(other.GetErrorCode(), SystemError::kSharingViolation);
 
+    // A save-as onto the held file leaves it untouched.
+    other.SetPath(PathOf("p.qbd"));
+    EXPECT_FALSE(other.Save(MakeProject("other", false).get(), true));
+    EXPECT_EQ(ReadBack("p.qbd")->GetTitle(), "p");
+
     holder.Lock(nullptr);
     EXPECT_FALSE(holder.IsOpen());
     EXPECT_NE(other.Load(false), nullptr);
@@ -157,6 +154,8 @@ TEST_F(CProjectFileTest, ASingleModeFileStaysHeldFromLoadUntilReleased) {
     EXPECT_FALSE(IsFree("p.qbd"));
 
     project->SetTitle("changed");
+    EXPECT_TRUE(file.Lock(project.get()));
+    EXPECT_EQ(project->GetTitle(), "changed") << "locking a held file reads nothing";
     ASSERT_TRUE(file.Save(project.get(), true));
     EXPECT_TRUE(file.IsOpen()) << "an explicit save keeps the file";
     EXPECT_FALSE(IsFree("p.qbd"));
@@ -210,16 +209,6 @@ TEST_F(CProjectFileTest, LockingASharedProjectReloadsWhatOthersSaved) {
     EXPECT_EQ(project->GetLastObjectId(), their->GetLastObjectId());
 }
 
-TEST_F(CProjectFileTest, LockingAHeldFileReadsNothing) {
-    Store("p.qbd", *MakeProject("p", false));
-    CProjectFile file(PathOf("p.qbd"));
-    auto project = file.Load(false);
-    ASSERT_NE(project, nullptr);
-    project->SetTitle("in memory");
-    EXPECT_TRUE(file.Lock(project.get()));
-    EXPECT_EQ(project->GetTitle(), "in memory");
-}
-
 TEST_F(CProjectFileTest, ReadIntoReplacesTheProjectAndKeepsTheFile) {
     Store("p.qbd", *MakeProject("from file", true));
     CProjectFile file(PathOf("p.qbd"));
@@ -234,7 +223,7 @@ TEST_F(CProjectFileTest, ReadIntoReplacesTheProjectAndKeepsTheFile) {
 
 TEST_F(CProjectFileTest, ADamagedFileIsRefusedAndLeftFree) {
     Store("p.qbd", *MakeProject("p", false));
-    const std::string bytes = ReadFile(PathOf("p.qbd"));
+    const std::string bytes = TestFolder::Read(PathOf("p.qbd"));
     std::ofstream(PathOf("p.qbd"), std::ios::binary | std::ios::trunc)
         << bytes.substr(0, bytes.size() / 2);
 
@@ -266,20 +255,6 @@ TEST_F(CProjectFileTest, SaveAsReplacesAnExistingTargetWithTheWholeDocument) {
     EXPECT_EQ(file.GetPath(), PathOf("target.qbd"));
 }
 
-TEST_F(CProjectFileTest, SaveAsOntoAFileHeldElsewhereLeavesItUntouched) {
-    Store("target.qbd", *MakeProject("old target", false));
-    CProjectFile holder(PathOf("target.qbd"));
-    ASSERT_NE(holder.Load(false), nullptr);
-
-    CountedWaits waits;
-    CProjectFile file(PathOf("source.qbd"), waits.Policy());
-    file.SetPath(PathOf("target.qbd"));
-    auto project = MakeProject("source", false);
-    EXPECT_FALSE(file.Save(project.get(), true));
-    EXPECT_EQ(file.GetErrorCode(), SystemError::kSharingViolation);
-    EXPECT_EQ(ReadBack("target.qbd")->GetTitle(), "old target");
-}
-
 TEST_F(CProjectFileTest, SavingToANewPathCreatesTheFileComplete) {
     auto project = MakeProject("new", false);
     CProjectFile file(PathOf("sub/new.qbd"));
@@ -293,16 +268,6 @@ TEST_F(CProjectFileTest, SavingToANewPathCreatesTheFileComplete) {
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder_.Path()))
         ++entries;
     EXPECT_EQ(entries, 1) << "no temporary file stays behind";
-}
-
-TEST_F(CProjectFileTest, EveryOperationClearsTheErrorOfTheLastOne) {
-    CProjectFile file(PathOf("missing.qbd"));
-    EXPECT_EQ(file.Load(false), nullptr);
-    ASSERT_NE(file.GetErrorCode(), 0u);
-    auto project = MakeProject("p", false);
-    EXPECT_TRUE(file.Save(project.get(), false));
-    EXPECT_EQ(file.GetErrorCode(), 0u);
-    EXPECT_EQ(file.GetErrorMessage(), "");
 }
 
 }  // namespace

@@ -150,13 +150,6 @@ TEST(ProjectArchiveRoundTrip, LargeGeneratedProjectsComeBackUnchanged) {
     }
 }
 
-TEST(ProjectArchiveRoundTrip, TheSampleProjectComesBackUnchanged) {
-    auto sample = SampleProject::Create();
-    auto read = RoundTrip(*sample);
-    ASSERT_TRUE(read);
-    ExpectSameDocument(*sample, *read);
-}
-
 TEST(ProjectArchiveRoundTrip, DeletedObjectsAreDroppedButLastObjectIdSurvives) {
     CProject project;
     auto row = std::make_unique<CRow>(project.NewObjectId());
@@ -180,36 +173,27 @@ TEST(ProjectArchiveRoundTrip, DeletedObjectsAreDroppedButLastObjectIdSurvives) {
 TEST(ProjectArchiveRoundTrip, WeightTravelsAsParamOnlyWhenItIsNotOne) {
     CProject project;
     AddSchedule(project).SetWeight(1);
-    const std::string one = ProjectArchive::WriteProjectArchive(project);
-    EXPECT_FALSE(Contains(one, std::string("\x02_w", 3)));
-
+    EXPECT_FALSE(Contains(ProjectArchive::WriteProjectArchive(project), std::string("\x02_w", 3)));
     AddSchedule(project).SetWeight(0);
     AddSchedule(project).SetWeight(-7);
-    const std::string bytes = ProjectArchive::WriteProjectArchive(project);
-    EXPECT_TRUE(Contains(bytes, std::string("\x02_w\x01"
-                                            "0",
-                                            5)));
+    EXPECT_TRUE(Contains(ProjectArchive::WriteProjectArchive(project), std::string("\x02_w\x01"
+                                                                                   "0",
+                                                                                   5)));
+    // A stray weight param of a schedule of weight one never overrides it.
+    CSchedule& stray = AddSchedule(project);
+    stray.SetParam("_w", "9");
+    stray.SetParam("_tooltip", "x");
 
     auto read = RoundTrip(project);
     ASSERT_TRUE(read);
     const CScheduleArray& schedules = read->GetSchedules();
-    EXPECT_EQ(schedules.At(0)->GetWeight(), 1);
-    EXPECT_EQ(schedules.At(1)->GetWeight(), 0);
-    EXPECT_EQ(schedules.At(2)->GetWeight(), -7);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_FALSE(schedules.At(i)->HasParam("_w"));
-}
-
-TEST(ProjectArchiveRoundTrip, AStrayWeightParamNeverOverridesTheWeight) {
-    CProject project;
-    CSchedule& s = AddSchedule(project);
-    s.SetParam("_w", "9");
-    s.SetParam("_tooltip", "x");
-    auto read = RoundTrip(project);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->GetSchedules().At(0)->GetWeight(), 1);
-    EXPECT_EQ(read->GetSchedules().At(0)->GetParam("_tooltip"), "x");
-    EXPECT_TRUE(s.HasParam("_w")) << "the writer leaves the object alone";
+    const int weights[] = {1, 0, -7, 1};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(schedules.At(i)->GetWeight(), weights[i]) << i;
+        EXPECT_FALSE(schedules.At(i)->HasParam("_w")) << i;
+    }
+    EXPECT_EQ(schedules.At(3)->GetParam("_tooltip"), "x");
+    EXPECT_TRUE(stray.HasParam("_w")) << "the writer leaves the object alone";
 }
 
 TEST(ProjectArchiveRoundTrip, ProgressPairKeepsSixteenBitsOfEachQuantity) {
@@ -234,33 +218,6 @@ TEST(ProjectArchiveRoundTrip, ProgressPairKeepsSixteenBitsOfEachQuantity) {
         EXPECT_EQ(read->GetSchedules().At(i)->GetResults(), cases[i].readResults) << i;
         EXPECT_EQ(read->GetSchedules().At(i)->GetPlan(), cases[i].readPlan) << i;
     }
-}
-
-TEST(ProjectArchiveRoundTrip, RowsNestedFiveLevelsKeepTheirHierarchyAndOrder) {
-    CProject project;
-    CRowArray* level = &project.GetRows();
-    for (int depth = 0; depth < 5; ++depth) {
-        for (int i = 0; i < 2; ++i) {
-            auto row = std::make_unique<CRow>(project.NewObjectId());
-            row->SetCaption(std::to_string(depth) + "-" + std::to_string(i));
-            level->Add(std::move(row));
-        }
-        level = &level->At(1)->GetChildren();
-    }
-    auto read = RoundTrip(project);
-    ASSERT_TRUE(read);
-    const CRowArray* rows = &read->GetRows();
-    for (int depth = 0; depth < 5; ++depth) {
-        ASSERT_EQ(rows->GetCount(), 2);
-        EXPECT_EQ(rows->At(0)->GetCaption(), std::to_string(depth) + "-0");
-        EXPECT_EQ(rows->At(1)->GetCaption(), std::to_string(depth) + "-1");
-        EXPECT_EQ(rows->At(1)->GetIndex(), 1);
-        if (depth > 0) {
-            EXPECT_EQ(rows->At(0)->GetParentRow()->GetCaption(), std::to_string(depth - 1) + "-1");
-        }
-        rows = &rows->At(1)->GetChildren();
-    }
-    EXPECT_EQ(rows->GetCount(), 0);
 }
 
 TEST(ProjectArchiveRoundTrip, TextCp932CannotHoldIsWrittenWideAndComesBack) {
@@ -317,7 +274,7 @@ TEST(ProjectArchiveRoundTrip, TextsOfEveryLengthFormComeBackWhole) {
     EXPECT_EQ(read->GetTitle(), wideLarge);
 }
 
-TEST(ProjectArchiveRoundTrip, EveryHolidayKindAndPlainDrawPartsSurvive) {
+TEST(ProjectArchiveRoundTrip, TheSampleWithEveryHolidayKindAndAPlainDrawPartSurvives) {
     auto project = SampleProject::Create();
     auto rule = std::make_unique<CMdHoliday>(project->NewObjectId());
     rule->SetMonth(5);

@@ -9,23 +9,25 @@ namespace {
 
 using Op = RecordingDrawContext::Op;
 
-TEST(RecordingDrawContext, MeasuresAsciiAtHalfAndOtherCharactersAtFullHeight) {
+// ASCII is half the font height wide, anything else the full height; a block
+// is as wide as its widest line. A height of 0 means 12, a negative one its size.
+TEST(RecordingDrawContext, MeasuresTextByCharacterKindAndLines) {
+    struct Case {
+        int height;
+        const char* text;
+        DrawSize size;
+    };
+    const Case cases[] = {
+        {12, "12", {12, 12}}, {12, "第24週", {12 + 6 + 6 + 12, 12}},
+        {12, "", {0, 12}},    {-16, "平成", {32, 16}},
+        {0, "ab", {12, 12}},  {10, "abc\r\nabcdef\nx", {30, 30}},
+        {10, "a\n", {5, 20}},
+    };
     RecordingDrawContext dc;
-    dc.SetFont(DrawFont{"IPAGothic", 12, 0});
-    EXPECT_EQ(dc.MeasureText("12"), (DrawSize{12, 12}));
-    EXPECT_EQ(dc.MeasureText("第24週"), (DrawSize{12 + 6 + 6 + 12, 12}));
-    EXPECT_EQ(dc.MeasureText(""), (DrawSize{0, 12}));
-    dc.SetFont(DrawFont{"IPAGothic", -16, kFontBold});
-    EXPECT_EQ(dc.MeasureText("平成"), (DrawSize{32, 16}));
-    dc.SetFont(DrawFont{"IPAGothic", 0, 0});
-    EXPECT_EQ(dc.MeasureText("ab"), (DrawSize{12, 12}));
-}
-
-TEST(RecordingDrawContext, MeasuresEveryLineOfABlock) {
-    RecordingDrawContext dc;
-    dc.SetFont(DrawFont{"IPAGothic", 10, 0});
-    EXPECT_EQ(dc.MeasureText("abc\r\nabcdef\nx"), (DrawSize{30, 30}));
-    EXPECT_EQ(dc.MeasureText("a\n"), (DrawSize{5, 20}));
+    for (const Case& c : cases) {
+        dc.SetFont(DrawFont{"IPAGothic", c.height, 0});
+        EXPECT_EQ(dc.MeasureText(c.text), c.size) << c.text;
+    }
 }
 
 TEST(RecordingDrawContext, RecordsEachDrawingWithTheStateItWasDrawnIn) {
@@ -90,30 +92,16 @@ TEST(RecordingDrawContext, ClipsNarrowUntilTheStateIsRestored) {
     EXPECT_EQ(dc.Records()[1].state.textColour, 0x000000u);
 }
 
-TEST(RecordingDrawContext, DisjointClipsLeaveNothingVisible) {
+TEST(RecordingDrawContext, DisjointClipsLeaveNothingVisibleAndAnUnmatchedRestoreKeepsTheState) {
     RecordingDrawContext dc;
     dc.IntersectClip(DrawRect{0, 0, 10, 10});
     dc.IntersectClip(DrawRect{20, 20, 30, 30});
     ASSERT_TRUE(dc.CurrentState().clip.has_value());
     EXPECT_TRUE(dc.CurrentState().clip->IsEmpty());
-}
-
-TEST(RecordingDrawContext, RestoringWithNothingSavedKeepsTheState) {
-    RecordingDrawContext dc;
     dc.SetTextColour(0x123456);
     dc.RestoreState();
     EXPECT_EQ(dc.CurrentState().textColour, 0x123456u);
-    EXPECT_EQ(dc.Log().back(), "restore (nothing saved)");
-}
-
-TEST(RecordingDrawContext, ClearForgetsTheCallsButKeepsTheState) {
-    RecordingDrawContext dc;
-    dc.SetFont(DrawFont{"IPAGothic", 14, kFontItalic | kFontUnderline});
-    dc.DrawText("x", DrawRect{0, 0, 5, 5}, TextFormat{});
-    dc.Clear();
-    EXPECT_TRUE(dc.Records().empty());
-    EXPECT_TRUE(dc.Log().empty());
-    EXPECT_EQ(dc.CurrentState().font.styleBits, kFontItalic | kFontUnderline);
+    EXPECT_TRUE(dc.CurrentState().clip->IsEmpty());
 }
 
 }  // namespace
