@@ -82,15 +82,6 @@ TEST(CProject, ARowCannotBecomeItsOwnDescendant) {
     EXPECT_THROW(child->GetChildren().Add(std::move(detached)), std::invalid_argument);
 }
 
-TEST(CProject, SetCurrentVersionStampsBothVersions) {
-    CProject project;
-    project.SetDataVersion(80);
-    project.SetAvailableVersion(300);
-    project.SetCurrentVersion();
-    EXPECT_EQ(project.GetDataVersion(), 120);
-    EXPECT_EQ(project.GetAvailableVersion(), 120);
-}
-
 TEST(CProject, RulerSettingsAreNumberedOneToThree) {
     CProject project;
     project.SetLowerRulerUnit(3, 4);

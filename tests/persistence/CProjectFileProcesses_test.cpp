@@ -32,22 +32,10 @@ using Clock = std::chrono::steady_clock;
 using test::BecomeUnprivileged;
 using test::kCannotDropPrivileges;
 using test::RunChild;
+using test::StartChild;
 
 std::string ReadFile(const std::string& path) {
     return TestFolder::Read(path);
-}
-
-int StatusOf(pid_t pid) {
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
-pid_t StartChild(const std::function<int()>& body) {
-    pid_t pid = ::fork();
-    if (pid == 0)
-        ::_exit(body());
-    return pid;
 }
 
 // Retries at once, for processes that collide all the time: this keeps them
@@ -207,7 +195,7 @@ TEST_F(CProjectFileProcessesTest, EightProcessesEditingASharedFileLoseNoChange) 
     for (int k = 0; k < kWriters; ++k)
         children.push_back(StartChild([&, k] { return EditCycles(path_, k, kCycles); }));
     for (pid_t pid : children)
-        EXPECT_EQ(StatusOf(pid), 0);
+        EXPECT_EQ(test::WaitForChild(pid), 0);
 
     ErrorSlot error;
     auto project = ProjectArchive::ReadProjectArchive(ReadFile(path_), error);

@@ -163,13 +163,5 @@ TEST_F(XmlObjectMappingTest, TextThatIsNotUtf8IsRefused) {
     EXPECT_ANY_THROW(mapping_.ObjectToElement(schedule, *document_));
 }
 
-TEST_F(XmlObjectMappingTest, CreateObjectFromTagKnowsConcreteClassesOnly) {
-    auto rule = XmlObjectMapping::CreateObjectFromTag("ymdholiday");
-    ASSERT_NE(rule, nullptr);
-    EXPECT_EQ(rule->GetType(), CData::kYmdHoliday);
-    EXPECT_EQ(XmlObjectMapping::CreateObjectFromTag("holiday"), nullptr);
-    EXPECT_EQ(XmlObjectMapping::CreateObjectFromTag("Schedule"), nullptr);
-}
-
 }  // namespace
 }  // namespace qb

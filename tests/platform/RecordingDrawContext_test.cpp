@@ -53,30 +53,6 @@ TEST(RecordingDrawContext, RecordsEachDrawingWithTheStateItWasDrawnIn) {
     EXPECT_EQ(records[1].state.mixMode, MixMode::copy);
 }
 
-TEST(RecordingDrawContext, LogReadsAsOneLinePerCall) {
-    RecordingDrawContext dc;
-    dc.FillRect(DrawRect{0, 0, 100, 40}, 0xFFFFFF);
-    dc.SetTextColour(0x0000FF);
-    dc.DrawText("12", DrawRect{0, 20, 10, 40}, TextFormat::Centred());
-    dc.DrawLine(DrawPoint{10, 20}, DrawPoint{10, 40});
-    const std::vector<DrawPoint> points{{1, 2}, {3, 4}};
-    dc.Polyline(points);
-    dc.FrameRect(DrawRect{1, 1, 5, 5}, 0xA0A0A0);
-    dc.DrawFocusRect(DrawRect{2, 2, 8, 8});
-    dc.Rectangle(DrawRect{0, 0, 4, 4});
-    EXPECT_EQ(dc.LogText(),
-              "fillrect 0,0,100,40 0xFFFFFF\n"
-              "textcolour 0x0000FF\n"
-              "text 0,20,10,40 centre,centre,line,clip \"12\"\n"
-              "line 10,20 10,40\n"
-              "polyline 1,2 3,4\n"
-              "framerect 1,1,5,5 0xA0A0A0\n"
-              "focusrect 2,2,8,8\n"
-              "rectangle 0,0,4,4\n");
-    EXPECT_EQ(dc.RecordsOf(Op::text).size(), 1u);
-    EXPECT_EQ(dc.RecordsOf(Op::text)[0].state.textColour, 0x0000FFu);
-}
-
 TEST(RecordingDrawContext, ClipsNarrowUntilTheStateIsRestored) {
     RecordingDrawContext dc;
     dc.SaveState();

@@ -9,15 +9,24 @@
 
 namespace qb::test {
 
-// Runs body in a forked child and gives its exit status, or 128 + signal.
-// The child leaves with _exit, so nothing of the test program runs twice.
-inline int RunChild(const std::function<int()>& body) {
+// Runs body in a forked child, which leaves with body's result through _exit,
+// so nothing of the test program runs twice.
+inline pid_t StartChild(const std::function<int()>& body) {
     const pid_t pid = ::fork();
     if (pid == 0)
         ::_exit(body());
+    return pid;
+}
+
+// The child's exit status, or 128 + the signal that ended it.
+inline int WaitForChild(pid_t pid) {
     int status = 0;
     ::waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+inline int RunChild(const std::function<int()>& body) {
+    return WaitForChild(StartChild(body));
 }
 
 // The suite runs as root in CI, where permissions prove nothing: a child that
