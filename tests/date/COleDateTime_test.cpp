@@ -30,11 +30,9 @@ COleDateTime At(double days) {
     return COleDateTime(days, COleDateTime::valid);
 }
 
-TEST(COleDateTime, BuildingFromFieldsCountsDaysFrom18991230) {
+TEST(COleDateTime, BuildingFromFieldsCountsDaysFrom18991230WithTheTimeRunningForward) {
     EXPECT_EQ(COleDateTime().GetDays(), 0.0);
     EXPECT_TRUE(COleDateTime().IsValid());
-    EXPECT_EQ(COleDateTime(2017, 2, 24, 18, 0, 0).GetDays(), 42790.75);
-    EXPECT_EQ(COleDateTime(1899, 12, 29, 6, 0, 0).GetDays(), -1.25);
     EXPECT_EQ(COleDateTime(1899, 12, 28, 18, 0, 0).GetDays(), -2.75);
 }
 

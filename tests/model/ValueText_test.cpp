@@ -8,20 +8,18 @@ namespace {
 // A text that reads as 0 gives the default unless it really is "0"; numbers
 // beyond 32 bits are clamped, not wrapped.
 TEST(ValueText, IntegerTextGivesDefaultUnlessItReallyIsZero) {
-    const std::pair<const char*, int> cases[] = {
-        {"0", 0},
-        {"00", 9},
-        {"", 9},
-        {"abc", 9},
-        {"-0", 9},
-        {"-5", -5},
-        {"7x", 7},
-        {"12abc", 12},
-        {" 42", 42},
-        {"99999999999999999999", 2147483647},
-        {"-99999999999999999999", -2147483647 - 1},
-        {"-2147483648", -2147483647 - 1},
-    };
+    const std::pair<const char*, int> cases[] = {{"0", 0},
+                                                 {"00", 9},
+                                                 {"", 9},
+                                                 {"abc", 9},
+                                                 {"-0", 9},
+                                                 {"-5", -5},
+                                                 {"7x", 7},
+                                                 {" 42", 42},
+                                                 {"12abc", 12},
+                                                 {"-2147483648", -2147483647 - 1},
+                                                 {"99999999999999999999", 2147483647},
+                                                 {"-99999999999999999999", -2147483647 - 1}};
     for (const auto& [text, value] : cases)
         EXPECT_EQ(ValueText::ToInt(text, 9), value) << text;
 }

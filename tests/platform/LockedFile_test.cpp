@@ -90,16 +90,6 @@ TEST_F(LockedFileTest, OpeningForWritingCreatesTheFileOnlyWithItsFirstContent) {
     EXPECT_TRUE(IsHeld("new")) << "held from the moment it appears";
 }
 
-TEST_F(LockedFileTest, OpeningForWritingDoesNotTruncateAnExistingFile) {
-    Write("f", "content");
-    std::uint32_t error = 0;
-    auto file = LockedFile::Open(PathOf("f"), Mode::kWrite, error);
-    ASSERT_NE(file, nullptr);
-    std::string read;
-    ASSERT_TRUE(file->ReadAll(read, error));
-    EXPECT_EQ(read, "content");
-}
-
 TEST_F(LockedFileTest, ASecondOpenerIsRefusedUntilTheHolderLetsGo) {
     Write("f", "x");
     std::uint32_t error = 0;
@@ -116,12 +106,15 @@ TEST_F(LockedFileTest, ASecondOpenerIsRefusedUntilTheHolderLetsGo) {
 }
 
 TEST_F(LockedFileTest, AReplacedFileIsStillHeldAndReadsTheNewContent) {
-    Write("f", std::string(10000, 'o'));
+    const std::string old(10000, 'o');
+    Write("f", old);
     std::uint32_t error = 0;
-    auto file = LockedFile::Open(PathOf("f"), Mode::kRead, error);
+    auto file = LockedFile::Open(PathOf("f"), Mode::kWrite, error);
     ASSERT_NE(file, nullptr);
-    ASSERT_TRUE(file->Replace("new", error));
     std::string read;
+    ASSERT_TRUE(file->ReadAll(read, error));
+    EXPECT_EQ(read, old) << "opening for writing does not truncate";
+    ASSERT_TRUE(file->Replace("new", error));
     ASSERT_TRUE(file->ReadAll(read, error));
     EXPECT_EQ(read, "new");
     EXPECT_EQ(Read("f"), "new");
