@@ -38,9 +38,13 @@ std::vector<QByteArray> Streams(const QByteArray& pdf) {
         if (stop < 0)
             break;
         const QByteArray raw = pdf.mid(start, stop - start);
-        // qUncompress wants the expected size first; it grows past a guess.
-        const QByteArray inflated = qUncompress(QByteArray("\x00\x01\x00\x00", 4) + raw);
-        streams.push_back(inflated.isEmpty() ? raw : inflated);
+        const qsizetype object = pdf.lastIndexOf(" obj", at);
+        if (pdf.mid(object, at - object).contains("/FlateDecode")) {
+            // qUncompress wants the expected size first; it grows past a guess.
+            streams.push_back(qUncompress(QByteArray("\x00\x01\x00\x00", 4) + raw));
+        } else {
+            streams.push_back(raw);
+        }
         at = pdf.indexOf(begin, stop + end.size());
     }
     return streams;
