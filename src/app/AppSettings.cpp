@@ -47,7 +47,6 @@ void WriteColour(ISettingsStore& store, const char* name, std::uint32_t value) {
 void AppSettings::Load(const ISettingsStore& store, const AppEnvironment& environment) {
     display.Load(store);
     calendar.Load(store);
-    loadedDisplay_ = display;
 
     ReadBool(store, "FitX", fitX);
     ReadBool(store, "FitY", fitY);
@@ -96,24 +95,8 @@ void AppSettings::Load(const ISettingsStore& store, const AppEnvironment& enviro
     }
 }
 
-DisplaySettings AppSettings::WithCalendarChanges() const {
-    DisplaySettings merged = display;
-    auto take = [](auto& target, const auto& loaded, const auto& fromCalendar) {
-        if (target == loaded && fromCalendar != loaded)
-            target = fromCalendar;
-    };
-    take(merged.saturday, loadedDisplay_.saturday, calendar.saturday);
-    take(merged.saturdayB, loadedDisplay_.saturdayB, calendar.saturdayB);
-    take(merged.sunday, loadedDisplay_.sunday, calendar.sunday);
-    take(merged.sundayB, loadedDisplay_.sundayB, calendar.sundayB);
-    take(merged.totalMode, loadedDisplay_.totalMode, calendar.totalMode);
-    take(merged.paintHoliday, loadedDisplay_.paintHoliday, calendar.paintHoliday);
-    take(merged.paintToday, loadedDisplay_.paintToday, calendar.paintToday);
-    return merged;
-}
-
 void AppSettings::Save(ISettingsStore& store) const {
-    WithCalendarChanges().Save(store);
+    display.Save(store);
     CalendarSettings calendarToSave = calendar;
     if (calendarToSave.masterHoliday == defaultMasterHoliday_)
         calendarToSave.masterHoliday = CalendarSettings::kMasterHolidayUnset;

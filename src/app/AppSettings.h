@@ -36,10 +36,10 @@ public:
 
     bool CsvCopyOnSave() const { return customized == kCustomizedOn; }
 
-    // The chart's settings (paint, show and colour values).
+    // The chart's settings (show switches, bar and line colours, font).
     DisplaySettings display;
-    // The calendar's settings: holiday rules, colours, ruler fonts, the era
-    // after Heisei.
+    // The calendar's settings: holiday rules, weekend colours, day count
+    // mode, holiday and today marks, ruler fonts, the era after Heisei.
     CalendarSettings calendar;
 
     bool fitX = true;
@@ -76,12 +76,6 @@ public:
     std::map<std::string, std::int32_t> recycledSchedule;
 
 private:
-    // The chart and the calendar both hold these values; DisplaySettings
-    // writes them. A change made only to the calendar's copy is carried over
-    // when saving, judged against the values as loaded.
-    DisplaySettings WithCalendarChanges() const;
-
-    DisplaySettings loadedDisplay_;
     // The master holiday path the unset marker stood for at load; saved as
     // the marker again so that a moved program still finds its own file.
     std::string defaultMasterHoliday_;

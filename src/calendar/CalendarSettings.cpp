@@ -33,6 +33,14 @@ void ReadString(const ISettingsStore& store, const char* name, std::string& valu
     }
 }
 
+void WriteBool(ISettingsStore& store, const char* name, bool value) {
+    store.WriteInt(CalendarSettings::kSection, name, value ? 1 : 0);
+}
+
+void WriteColour(ISettingsStore& store, const char* name, ColorRef value) {
+    store.WriteInt(CalendarSettings::kSection, name, static_cast<std::int32_t>(value & 0xFFFFFFu));
+}
+
 }  // namespace
 
 void CalendarSettings::Load(const ISettingsStore& store) {
@@ -62,11 +70,18 @@ void CalendarSettings::Load(const ISettingsStore& store) {
 }
 
 void CalendarSettings::Save(ISettingsStore& store) const {
-    store.WriteInt(kSection, "HolidayOrder", holidayOrder ? 1 : 0);
-    store.WriteInt(kSection, "SaturdayNH", saturdayNH ? 1 : 0);
+    WriteBool(store, "HolidayOrder", holidayOrder);
+    WriteBool(store, "SaturdayNH", saturdayNH);
     store.WriteString(kSection, "MasterHoliday", masterHoliday);
+    WriteColour(store, "Saturday", saturday);
+    WriteColour(store, "SaturdayB", saturdayB);
+    WriteColour(store, "Sunday", sunday);
+    WriteColour(store, "SundayB", sundayB);
+    store.WriteInt(kSection, "TotalMode", totalMode);
     store.WriteInt(kSection, "RulerFontSize1", rulerFontSize1);
     store.WriteInt(kSection, "RulerFontSize2", rulerFontSize2);
+    WriteBool(store, "PaintHoliday", paintHoliday);
+    WriteBool(store, "PaintToday", paintToday);
     // Nothing configured stays "", which reads back the same as ",".
     const bool hasEra = !heisei3Name.empty() || !heisei3Abbreviation.empty();
     store.WriteString(kSection, "Heisei3",

@@ -10,7 +10,8 @@ namespace qb {
 class ISettingsStore;
 
 // The user settings that holiday marks, day counts and the ruler read, with
-// their defaults. Colours are 0x00BBGGRR, so Saturday's default 0xFF0000 is
+// their defaults; the chart reads its weekend colours, day count mode and
+// holiday and today marks from here too. Colours are 0x00BBGGRR, so Saturday's default 0xFF0000 is
 // blue and Sunday's 0x0000FF is red.
 class CalendarSettings {
 public:
@@ -21,10 +22,7 @@ public:
 
     // Missing values keep the defaults below.
     void Load(const ISettingsStore& store);
-    // Writes the values only the calendar owns. Saturday, Sunday, their
-    // backgrounds, TotalMode, PaintHoliday and PaintToday are shared with the
-    // chart and written by DisplaySettings. Heisei3Date is written as "" while
-    // it is unset.
+    // Heisei3Date is written as "" while it is unset.
     void Save(ISettingsStore& store) const;
 
     bool HasHeisei3Date() const { return heisei3Date != COleDateTime(); }

@@ -33,6 +33,13 @@ void HolidayCache::SetSystemRules(std::unique_ptr<CHolidayArray> rules) {
     ClearCache();
 }
 
+double HolidayCache::CountedDays(const COleDateTime& start, const COleDateTime& end) {
+    const int mode = settings_.totalMode;
+    if (mode == 1 || mode == 2)
+        return WorkingTime(start, end, mode).GetTotalDays();
+    return (end - start).GetTotalDays();
+}
+
 void HolidayCache::ClearCache() {
     monthsDone_.clear();
     dayMarks_.clear();

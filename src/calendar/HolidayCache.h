@@ -42,6 +42,9 @@ public:
     // the time from end to start; a date that is not valid gives an invalid
     // span. Throws std::invalid_argument for any other mode.
     COleDateTimeSpan WorkingTime(const COleDateTime& start, const COleDateTime& end, int mode);
+    // Days from start to end in the settings' day count mode ("TotalMode"):
+    // working time in modes 1 and 2, else the time elapsed.
+    double CountedDays(const COleDateTime& start, const COleDateTime& end);
     void ClearCache();
 
 private:

@@ -10,7 +10,7 @@ CGuiColumn::CGuiColumn(CColumn& data)
 // The column area draws and places its columns itself.
 void CGuiColumn::Draw(IDrawContext& /*dc*/, const GuiDrawArgs& /*args*/) {}
 
-void CGuiColumn::CalcLayout(const GuiLayoutArgs& /*args*/) {}
+void CGuiColumn::CalcLayout(const ChartContext& /*chart*/) {}
 
 CData* CGuiColumn::GetData() const {
     return data_;

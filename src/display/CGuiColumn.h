@@ -12,7 +12,7 @@ public:
     explicit CGuiColumn(CColumn& data);
 
     void Draw(IDrawContext& dc, const GuiDrawArgs& args) override;
-    void CalcLayout(const GuiLayoutArgs& args) override;
+    void CalcLayout(const ChartContext& chart) override;
     bool IsVisible() const override { return !IsHidden(); }
     CData* GetData() const override;
     int GetObjectType() const override { return kColumn; }

@@ -31,7 +31,7 @@ bool CGuiLink::IsGone(const CGuiObject* end) {
     return end == nullptr || (end->GetData() != nullptr && end->GetData()->IsDeleted());
 }
 
-void CGuiLink::CalcLayout(const GuiLayoutArgs& args) {
+void CGuiLink::CalcLayout(const ChartContext& chart) {
     const bool broken = IsGone(from_) || IsGone(to_);
     // A link being created has no data yet and may lack its loose end.
     if (broken && GetObjectId() != -1 && !moving_) {
@@ -40,7 +40,7 @@ void CGuiLink::CalcLayout(const GuiLayoutArgs& args) {
     }
     for (CGuiObject* end : {from_, to_}) {
         if (end != nullptr && !end->GetRect().IsLaidOut()) {
-            end->CalcLayout(args);
+            end->CalcLayout(chart);
         }
     }
     if (from_ != nullptr) {

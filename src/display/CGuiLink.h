@@ -16,7 +16,7 @@ public:
 
     // Draws the part within the x range of args.visible.
     void Draw(IDrawContext& dc, const GuiDrawArgs& args) override;
-    void CalcLayout(const GuiLayoutArgs& args) override;
+    void CalcLayout(const ChartContext& chart) override;
     bool HitTest(DrawPoint point) const override;
     // Spanned by the from point and the to point.
     GuiRect GetRect() const override;

@@ -4,10 +4,10 @@
 #include "CGuiRow.h"
 #include "CMemo.h"
 #include "CRuler.h"
+#include "ChartContext.h"
 #include "DateOffset.h"
 #include "DisplaySettings.h"
 #include "GuiDrawArgs.h"
-#include "GuiLayoutArgs.h"
 #include "IDrawContext.h"
 
 namespace qb {
@@ -42,26 +42,26 @@ int CGuiMemo::LeftX(const CRuler& ruler) const {
 }
 
 // Unlike a schedule, a memo may reach below its row.
-bool CGuiMemo::CanBePlaced(const GuiLayoutArgs& args) const {
-    if (row_ == nullptr || args.model == nullptr || !row_->IsVisible()) {
+bool CGuiMemo::CanBePlaced(const ChartContext& chart) const {
+    if (row_ == nullptr || chart.model == nullptr || !row_->IsVisible()) {
         return false;
     }
-    if (!row_->CanTakeObjects(args.model->IsIndentMode())) {
+    if (!row_->CanTakeObjects(chart.model->IsIndentMode())) {
         return false;
     }
-    return !args.summaryMode || !row_->IsFolded();
+    return !chart.summaryMode || !row_->IsFolded();
 }
 
-void CGuiMemo::CalcLayout(const GuiLayoutArgs& args) {
+void CGuiMemo::CalcLayout(const ChartContext& chart) {
     placed_ = false;
-    ruler_ = args.ruler;
+    ruler_ = chart.ruler;
     if (ruler_ == nullptr) {
         rect_ = GuiRect{0, 0, 0, 0};
         return;
     }
     const int left = LeftX(*ruler_);
     rect_ = GuiRect{left, 0, left + data_->GetWidth(), 0};
-    if (!CanBePlaced(args)) {
+    if (!CanBePlaced(chart)) {
         return;
     }
     placed_ = true;
@@ -73,8 +73,8 @@ void CGuiMemo::CalcLayout(const GuiLayoutArgs& args) {
 }
 
 void CGuiMemo::Draw(IDrawContext& dc, const GuiDrawArgs& args) {
-    if (!rect_.IsLaidOut() && args.model != nullptr) {
-        CalcLayout(args.model->GetLayoutArgs());
+    if (!rect_.IsLaidOut() && args.chart.model != nullptr) {
+        CalcLayout(args.chart.model->LayoutContext());
     }
     if (!IsVisible()) {
         return;
@@ -100,9 +100,7 @@ void CGuiMemo::DrawMemoText(IDrawContext& dc, const GuiDrawArgs& args) const {
     if (font.IsValid()) {
         dc.SetFont(DrawFont{font.GetFace(), font.GetSize(), font.GetStyleBits()});
     } else {
-        static const DisplaySettings defaults;
-        const DisplaySettings& settings = args.settings ? *args.settings : defaults;
-        dc.SetFont(DrawFont{settings.guiFont, CFontInfo::kDefaultSize, 0});
+        dc.SetFont(DrawFont{args.chart.Display().guiFont, CFontInfo::kDefaultSize, 0});
     }
     dc.SetTextColour(data_->GetTextColor());
     dc.SetBackgroundMode(BackgroundMode::transparent);

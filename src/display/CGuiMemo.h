@@ -23,7 +23,7 @@ public:
 
     void Draw(IDrawContext& dc, const GuiDrawArgs& args) override;
     void DrawSelection(IDrawContext& dc, const GuiDrawArgs& args) override;
-    void CalcLayout(const GuiLayoutArgs& args) override;
+    void CalcLayout(const ChartContext& chart) override;
     bool HitTest(DrawPoint point) const override;
     // A selected memo is grabbed by its edges and corners up to kGrab pixels
     // outside; an unselected one only as a whole.
@@ -41,7 +41,7 @@ public:
     CGuiRow* GetRow() const { return row_; }
 
 private:
-    bool CanBePlaced(const GuiLayoutArgs& args) const;
+    bool CanBePlaced(const ChartContext& chart) const;
     int LeftX(const CRuler& ruler) const;
     void DrawBox(IDrawContext& dc) const;
     void DrawMemoText(IDrawContext& dc, const GuiDrawArgs& args) const;

@@ -13,7 +13,7 @@ namespace qb {
 class CData;
 class IDrawContext;
 struct GuiDrawArgs;
-struct GuiLayoutArgs;
+struct ChartContext;
 
 // The base of every display object: the on-screen mirror of one data object,
 // laid out in chart pixels. Display objects are rebuilt from the data, never
@@ -45,7 +45,7 @@ public:
     virtual void DrawSelection(IDrawContext& dc, const GuiDrawArgs& args);
     virtual void SetRect(const GuiRect& rect) { rect_ = rect; }
     // The rectangle from the data.
-    virtual void CalcLayout(const GuiLayoutArgs& args) = 0;
+    virtual void CalcLayout(const ChartContext& chart) = 0;
     virtual void SetHidden(bool hidden) { hidden_ = hidden; }
     virtual bool IsHidden() const { return hidden_; }
     virtual bool HitTest(DrawPoint point) const;

@@ -6,8 +6,8 @@
 #include "CDisplayModel.h"
 #include "CRow.h"
 #include "CRowArray.h"
+#include "ChartContext.h"
 #include "GuiDrawArgs.h"
-#include "GuiLayoutArgs.h"
 #include "IDrawContext.h"
 #include "RowIcons.h"
 
@@ -191,11 +191,11 @@ int CGuiRow::LayoutTop(bool indentMode) const {
     return 0;
 }
 
-void CGuiRow::CalcLayout(const GuiLayoutArgs& args) {
-    const bool indentMode = args.model && args.model->IsIndentMode();
+void CGuiRow::CalcLayout(const ChartContext& chart) {
+    const bool indentMode = chart.model && chart.model->IsIndentMode();
     GuiRect rect;
     rect.left = indentMode ? 0 : LeftOffset();
-    rect.right = !indentMode && IsExpandedParent() ? rect.left + width_ : args.headerWidth;
+    rect.right = !indentMode && IsExpandedParent() ? rect.left + width_ : chart.headerWidth;
     rect.top = LayoutTop(indentMode);
     if (indentMode)
         rect.bottom = rect.top + height_;
@@ -204,23 +204,23 @@ void CGuiRow::CalcLayout(const GuiLayoutArgs& args) {
     else
         rect.bottom = IsVisible() ? rect.top + height_ : rect.top;
     rect_ = rect;
-    PlaceMarkers(args, indentMode);
+    PlaceMarkers(chart, indentMode);
 }
 
-void CGuiRow::PlaceMarkers(const GuiLayoutArgs& args, bool indentMode) {
+void CGuiRow::PlaceMarkers(const ChartContext& chart, bool indentMode) {
     int placed = 0;
-    hasFilterMarker_ = args.filterOnCaptions;
+    hasFilterMarker_ = chart.model != nullptr && chart.model->IsFilterOnCaptions();
     if (hasFilterMarker_) {
         filterMarker_ = DrawPoint{rect_.right - 9, rect_.bottom - 11};
         ++placed;
     }
     hasSummaryMarker_ =
-        args.summaryMode && IsVisible() && HasChildren() && (IsFolded() || indentMode);
+        chart.summaryMode && IsVisible() && HasChildren() && (IsFolded() || indentMode);
     if (hasSummaryMarker_) {
         summaryMarker_ = DrawPoint{rect_.right - 9 - kMarkerStep * placed, rect_.bottom - 11};
         ++placed;
     }
-    hasTotalBox_ = args.showTotal;
+    hasTotalBox_ = chart.ShowTotal();
     if (hasTotalBox_)
         totalBox_ = GuiRect{rect_.left, rect_.bottom - 12, rect_.right - 3 - kMarkerStep * placed,
                             rect_.bottom};
@@ -234,7 +234,7 @@ void CGuiRow::FillBackground(IDrawContext& dc, const DrawRect& rect) const {
 void CGuiRow::Draw(IDrawContext& dc, const GuiDrawArgs& args) {
     if (!IsVisible() || !rect_.IsLaidOut())
         return;
-    const CDisplayModel* model = args.model;
+    const CDisplayModel* model = args.chart.model;
     const bool indentMode = model && model->IsIndentMode();
     FillBackground(dc, rect_.ToDrawRect());
     int indent = model && model->GetRenban() != 3 ? level_ * model->GetIndent() : 0;
@@ -252,7 +252,7 @@ void CGuiRow::Draw(IDrawContext& dc, const GuiDrawArgs& args) {
         dc.DrawFocusRect(
             DrawRect{rect_.left + 2, rect_.top + 2, rect_.right - 2, rect_.bottom - 2});
     DrawHiddenNextMark(dc);
-    DrawBottomLine(dc, model ? model->GetLayoutArgs().headerWidth : rect_.right);
+    DrawBottomLine(dc, model ? args.chart.headerWidth : rect_.right);
     if (!indentMode && IsExpandedParent())
         DrawRightEdge(dc);
 }
@@ -267,7 +267,7 @@ std::string CGuiRow::DisplayText(int renban) const {
 }
 
 void CGuiRow::DrawCaption(IDrawContext& dc, const GuiDrawArgs& args, int indent) const {
-    const std::string text = DisplayText(args.model ? args.model->GetRenban() : 0);
+    const std::string text = DisplayText(args.chart.model ? args.chart.model->GetRenban() : 0);
     const DrawRect box{rect_.left + 5 + indent, rect_.top + 5, rect_.right, rect_.bottom};
     dc.SetFont(ToDrawFont(data_->GetTextFont()));
     dc.SetTextColour(data_->GetTextColor());

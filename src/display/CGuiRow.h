@@ -28,7 +28,7 @@ public:
     ~CGuiRow() override;
 
     void Draw(IDrawContext& dc, const GuiDrawArgs& args) override;
-    void CalcLayout(const GuiLayoutArgs& args) override;
+    void CalcLayout(const ChartContext& chart) override;
     bool HitTest(DrawPoint point) const override;
     bool IsVisible() const override { return visible_; }
     CData* GetData() const override;
@@ -108,7 +108,7 @@ public:
 
 private:
     int LayoutTop(bool indentMode) const;
-    void PlaceMarkers(const GuiLayoutArgs& args, bool indentMode);
+    void PlaceMarkers(const ChartContext& chart, bool indentMode);
     void DrawCaption(IDrawContext& dc, const GuiDrawArgs& args, int indent) const;
     void DrawMarkers(IDrawContext& dc) const;
     void DrawTotal(IDrawContext& dc) const;

@@ -5,25 +5,16 @@
 #include "CRuler.h"
 #include "CSchedule.h"
 #include "CaptionLayout.h"
+#include "ChartContext.h"
 #include "DateOffset.h"
 #include "DisplaySettings.h"
 #include "GuiDrawArgs.h"
-#include "GuiLayoutArgs.h"
 #include "IDrawContext.h"
 #include "ScheduleGeometry.h"
 #include "SchedulePainter.h"
 #include "ScheduleTooltip.h"
 
 namespace qb {
-
-namespace {
-
-const DisplaySettings& SettingsOf(const DisplaySettings* settings) {
-    static const DisplaySettings defaults;
-    return settings != nullptr ? *settings : defaults;
-}
-
-}  // namespace
 
 CGuiSchedule::CGuiSchedule(CSchedule& data, CGuiRow* row)
     : CGuiObject(data.GetObjectId()),
@@ -35,29 +26,29 @@ CData* CGuiSchedule::GetData() const {
     return data_;
 }
 
-bool CGuiSchedule::CanBePlaced(const GuiLayoutArgs& args) const {
-    if (row_ == nullptr || args.ruler == nullptr || args.model == nullptr) {
+bool CGuiSchedule::CanBePlaced(const ChartContext& chart) const {
+    if (row_ == nullptr || chart.ruler == nullptr || chart.model == nullptr) {
         return false;
     }
-    const bool indentMode = args.model->IsIndentMode();
+    const bool indentMode = chart.model->IsIndentMode();
     if (!row_->CanTakeObjects(indentMode)) {
         return false;
     }
     // In summary mode the row's summary bar stands for what lies under it.
-    if (args.summaryMode && (row_->IsFolded() || (indentMode && row_->HasChildren()))) {
+    if (chart.summaryMode && (row_->IsFolded() || (indentMode && row_->HasChildren()))) {
         return false;
     }
     return row_->GetHeight() >= fields_.yOffset;
 }
 
-void CGuiSchedule::CalcLayout(const GuiLayoutArgs& args) {
+void CGuiSchedule::CalcLayout(const ChartContext& chart) {
     layout_ = ScheduleLayout{};
     captionPlaced_ = false;
-    if (!CanBePlaced(args)) {
+    if (!CanBePlaced(chart)) {
         rect_ = GuiRect{0, 0, 0, 0};
         return;
     }
-    const ScheduleGeometry geometry(fields_, args.ruler->GetTimeScale());
+    const ScheduleGeometry geometry(fields_, chart.ruler->GetTimeScale());
     layout_.placed = true;
     layout_.bar = geometry.Bar(row_->GetRect().top);
     layout_.hit = geometry.Hit(layout_.bar);
@@ -72,8 +63,8 @@ void CGuiSchedule::CalcLayout(const GuiLayoutArgs& args) {
 }
 
 void CGuiSchedule::EnsureLayout(IDrawContext& dc, const GuiDrawArgs& args) {
-    if (!rect_.IsLaidOut() && args.model != nullptr) {
-        CalcLayout(args.model->GetLayoutArgs());
+    if (!rect_.IsLaidOut() && args.chart.model != nullptr) {
+        CalcLayout(args.chart.model->LayoutContext());
     }
     EnsureCaption(dc, args);
 }
@@ -83,7 +74,7 @@ void CGuiSchedule::EnsureCaption(IDrawContext& dc, const GuiDrawArgs& args) {
         return;
     }
     dc.SaveState();
-    dc.SetFont(SchedulePainter::FontOf(fields_, SettingsOf(args.settings)));
+    dc.SetFont(SchedulePainter::FontOf(fields_, args.chart.Display()));
     const DrawSize size = dc.MeasureText(fields_.caption);
     dc.RestoreState();
     layout_.caption = CaptionLayout::Place(fields_, layout_.bar, size);
@@ -99,7 +90,7 @@ void CGuiSchedule::Draw(IDrawContext& dc, const GuiDrawArgs& args) {
 void CGuiSchedule::DrawShoulder(IDrawContext& dc, const GuiDrawArgs& args) {
     EnsureLayout(dc, args);
     if (!IsHidden()) {
-        SchedulePainter(SettingsOf(args.settings), holidays_)
+        SchedulePainter(args.chart.Display(), holidays_)
             .DrawShoulder(dc, fields_, layout_, creating_);
     }
 }
@@ -107,14 +98,14 @@ void CGuiSchedule::DrawShoulder(IDrawContext& dc, const GuiDrawArgs& args) {
 void CGuiSchedule::DrawActual(IDrawContext& dc, const GuiDrawArgs& args) {
     EnsureLayout(dc, args);
     if (!IsHidden()) {
-        SchedulePainter(SettingsOf(args.settings), holidays_).DrawActual(dc, fields_, layout_);
+        SchedulePainter(args.chart.Display(), holidays_).DrawActual(dc, fields_, layout_);
     }
 }
 
 void CGuiSchedule::DrawBody(IDrawContext& dc, const GuiDrawArgs& args) {
     EnsureLayout(dc, args);
     if (!IsHidden()) {
-        SchedulePainter(SettingsOf(args.settings), holidays_).DrawBody(dc, fields_, layout_);
+        SchedulePainter(args.chart.Display(), holidays_).DrawBody(dc, fields_, layout_);
     }
 }
 

@@ -26,7 +26,7 @@ public:
 
     void Draw(IDrawContext& dc, const GuiDrawArgs& args) override;
     void DrawSelection(IDrawContext& dc, const GuiDrawArgs& args) override;
-    void CalcLayout(const GuiLayoutArgs& args) override;
+    void CalcLayout(const ChartContext& chart) override;
     bool HitTest(DrawPoint point) const override;
     int HitTestHandle(DrawPoint point) const override;
     bool IsVisible() const override { return layout_.placed && !IsHidden(); }
@@ -53,7 +53,7 @@ public:
     CGuiRow* GetRow() const { return row_; }
 
 private:
-    bool CanBePlaced(const GuiLayoutArgs& args) const;
+    bool CanBePlaced(const ChartContext& chart) const;
     // The caption needs the font's measure, so it is placed at the first draw.
     void EnsureCaption(IDrawContext& dc, const GuiDrawArgs& args);
     void EnsureLayout(IDrawContext& dc, const GuiDrawArgs& args);

@@ -32,14 +32,13 @@ void CGuiSummaryBar::Place(const GuiRect& row) {
 }
 
 // The model places the bar when it lays out the schedules below the row.
-void CGuiSummaryBar::CalcLayout(const GuiLayoutArgs& /*args*/) {}
+void CGuiSummaryBar::CalcLayout(const ChartContext& /*chart*/) {}
 
 void CGuiSummaryBar::Draw(IDrawContext& dc, const GuiDrawArgs& args) {
     if (!IsVisible()) {
         return;
     }
-    static const DisplaySettings defaults;
-    const DisplaySettings& settings = args.settings != nullptr ? *args.settings : defaults;
+    const DisplaySettings& settings = args.chart.Display();
     dc.SetPen(DrawPen{kPenSolid, 1, settings.summaryEdgeColor});
     dc.SetBrush(DrawBrush::Solid(settings.summaryBgColor));
     dc.Rectangle(rect_.ToDrawRect());

@@ -25,7 +25,7 @@ public:
     void Place(const GuiRect& row);
 
     void Draw(IDrawContext& dc, const GuiDrawArgs& args) override;
-    void CalcLayout(const GuiLayoutArgs& args) override;
+    void CalcLayout(const ChartContext& chart) override;
     bool IsVisible() const override { return spanned_ && rect_.IsLaidOut() && !IsHidden(); }
     CData* GetData() const override { return nullptr; }
     int GetObjectType() const override { return kSchedule; }

@@ -3,7 +3,7 @@
 #include "CDisplayModel.h"
 #include "CGuiRow.h"
 #include "CRuler.h"
-#include "DateText.h"
+#include "ChartContext.h"
 #include "GuiYIndex.h"
 
 namespace qb {
@@ -23,31 +23,53 @@ const CGuiObject* HitIn(const GuiYIndex& index, DrawPoint point) {
     return hit;
 }
 
+ChartHint OfKind(ChartHint::Kind kind) {
+    ChartHint hint;
+    hint.kind = kind;
+    return hint;
+}
+
 }  // namespace
 
-std::string ChartHint::Text(const Input& input) {
-    if (!input.inClient)
+ChartHint ChartHint::At(const ChartContext& chart, bool inClient, DrawPoint chartPoint,
+                        bool pointShape) {
+    if (!inClient)
         return {};
-    const CDisplayModel* model = input.model;
-    if (model && model->IsBuilt()) {
-        if (const CGuiObject* memo = HitIn(model->MemoIndex(), input.chartPoint))
-            return memo->TooltipText();
-        if (const CGuiObject* schedule = HitIn(model->ScheduleIndex(), input.chartPoint))
-            return schedule->TooltipText();
-    }
+    const CDisplayModel* model = chart.model;
     if (!model || !model->IsBuilt())
-        return kNoData;
-    if (input.chartPoint.y >= model->TotalHeight())
-        return kNoRow;
-    const CGuiRow* row = model->RowAt(input.chartPoint.y);
-    if (row && row->HasChildren() && input.summaryMode)
-        return kSummaryRow;
-    std::string text = kPosition;
-    if (input.ruler)
-        text += DateText::SlashDate(input.ruler->XToDate(input.chartPoint.x), true, true);
-    text += "\r\n";
-    text += input.pointShape ? kDoubleClick : kDrag;
-    return text;
+        return OfKind(Kind::kNoData);
+    const CGuiObject* object = HitIn(model->MemoIndex(), chartPoint);
+    if (object == nullptr)
+        object = HitIn(model->ScheduleIndex(), chartPoint);
+    if (object != nullptr) {
+        ChartHint hint = OfKind(Kind::kObject);
+        hint.objectText = object->TooltipText();
+        return hint;
+    }
+    if (chartPoint.y >= model->TotalHeight())
+        return OfKind(Kind::kNoRow);
+    const CGuiRow* row = model->RowAt(chartPoint.y);
+    if (row && row->HasChildren() && chart.summaryMode)
+        return OfKind(Kind::kSummaryRow);
+    ChartHint hint = OfKind(Kind::kPosition);
+    if (chart.ruler)
+        hint.day = chart.ruler->XToDate(chartPoint.x);
+    hint.pointShape = pointShape;
+    return hint;
+}
+
+std::string ChartHint::OneLine(std::string_view text) {
+    std::string line;
+    line.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            line += ' ';
+            ++i;
+        } else {
+            line += text[i];
+        }
+    }
+    return line;
 }
 
 }  // namespace qb

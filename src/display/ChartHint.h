@@ -1,38 +1,46 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
+#include "COleDateTime.h"
 #include "DrawTypes.h"
 
 namespace qb {
 
-class CDisplayModel;
-class CRuler;
+struct ChartContext;
 
-// The text the status bar and the chart's tip show for the mouse position.
-class ChartHint {
-public:
-    static constexpr const char* kNoData =
-        "表示するデータがありません。\r\n新規作成するか、既存のデータを開いて下さい。";
-    static constexpr const char* kNoRow = "段がないところには、スケジュールを作成できません。";
-    static constexpr const char* kSummaryRow =
-        "この段にスケジュールを作成するには、サマリー表示モードを解除して下さい。";
-    static constexpr const char* kPosition = "現在位置: ";
-    static constexpr const char* kDoubleClick = "ダブルクリックするとスケジュールを作成できます。";
-    static constexpr const char* kDrag = "マウスドラッグするとスケジュールを作成できます。";
-
-    struct Input {
-        // null: no project open.
-        const CDisplayModel* model = nullptr;
-        const CRuler* ruler = nullptr;
-        bool inClient = true;
-        DrawPoint chartPoint;
-        bool summaryMode = false;
-        // The palette's current shape is of the point type.
-        bool pointShape = false;
+// What the status bar and the chart's tip say about the mouse position, as
+// a kind for the application to word, with the facts the words need.
+struct ChartHint {
+    enum class Kind {
+        // Outside the chart's client area: nothing.
+        kNone,
+        // Over a memo or schedule: its own tip text.
+        kObject,
+        kNoData,
+        // Below the last row.
+        kNoRow,
+        // Over a parent row while the summary mode shows it as one bar.
+        kSummaryRow,
+        // Anywhere else: the day there and how to create a schedule.
+        kPosition,
     };
 
-    static std::string Text(const Input& input);
+    Kind kind = Kind::kNone;
+    // kObject: the object's tip text.
+    std::string objectText;
+    // kPosition: the day under the point.
+    COleDateTime day;
+    // kPosition: the palette's current shape is of the point type, so a
+    // double-click creates one rather than a drag.
+    bool pointShape = false;
+
+    // chartPoint is in chart coordinates.
+    static ChartHint At(const ChartContext& chart, bool inClient, DrawPoint chartPoint,
+                        bool pointShape = false);
+    // The status bar and tip show one line where a text breaks two.
+    static std::string OneLine(std::string_view text);
 };
 
 }  // namespace qb

@@ -11,6 +11,7 @@
 #include "CGuiRow.h"
 #include "CGuiSchedule.h"
 #include "CRuler.h"
+#include "CalendarSettings.h"
 #include "DateOffset.h"
 #include "DisplaySettings.h"
 #include "GuiDrawArgs.h"
@@ -86,9 +87,6 @@ void PaintNoRowsPicture(IDrawContext& dc) {
 // visible rows, as the line ignores points further away.
 std::vector<DrawPoint> LightningPoints(const CDisplayModel& model, const COleDateTime& reference,
                                        const DrawRect& visible) {
-    std::vector<DrawPoint> points = model.GetLightningPoints();
-    if (!points.empty())
-        return points;
     constexpr int kReach = 2 * LightningLine::kSpread + 2;
     const DrawRect near{std::numeric_limits<int>::min(), visible.top - kReach,
                         std::numeric_limits<int>::max(), visible.bottom + kReach};
@@ -105,6 +103,7 @@ std::vector<DrawPoint> LightningPoints(const CDisplayModel& model, const COleDat
     std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
         return a.first.y != b.first.y ? a.first.y < b.first.y : a.second < b.second;
     });
+    std::vector<DrawPoint> points;
     points.reserve(found.size());
     for (const auto& [point, index] : found)
         points.push_back(point);
@@ -113,8 +112,9 @@ std::vector<DrawPoint> LightningPoints(const CDisplayModel& model, const COleDat
 
 }  // namespace
 
-void ChartPainter::Paint(IDrawContext& dc, const CDisplayModel* model, const ChartView& view) {
+void ChartPainter::Paint(IDrawContext& dc, const ChartContext& chart, const ChartView& view) {
     dc.FillRect(DrawRect{0, 0, view.width, view.height}, kPaper);
+    const CDisplayModel* model = chart.model;
     if (!model || !model->IsBuilt()) {
         PaintMessageBox(dc, kNoDocumentText);
         return;
@@ -126,20 +126,15 @@ void ChartPainter::Paint(IDrawContext& dc, const CDisplayModel* model, const Cha
     }
     const DrawRect visible{view.scroll.x, view.scroll.y, view.scroll.x + view.width,
                            view.scroll.y + view.height};
-    OffsetDrawContext chart(dc, view.scroll);
-    GuiDrawArgs args;
-    args.model = model;
-    args.ruler = view.ruler;
-    args.settings = view.settings;
-    args.visible = visible;
-    args.summaryMode = view.summaryMode;
-    PaintBands(chart, *model, visible);
-    PaintToday(chart, view, visible);
-    PaintGrid(chart, view, visible);
-    PaintRowLines(chart, *model, visible);
-    PaintObjects(chart, *model, view, args);
-    PaintLightning(chart, *model, view, visible);
-    PaintLinks(chart, *model, args);
+    OffsetDrawContext offset(dc, view.scroll);
+    const GuiDrawArgs args{chart, visible};
+    PaintBands(offset, *model, visible);
+    PaintToday(offset, chart, visible);
+    PaintGrid(offset, chart, view, visible);
+    PaintRowLines(offset, *model, visible);
+    PaintObjects(offset, *model, args);
+    PaintLightning(offset, *model, chart, view, visible);
+    PaintLinks(offset, *model, args);
 }
 
 // A white box with a double frame and two lines of text.
@@ -184,24 +179,26 @@ void ChartPainter::PaintBands(IDrawContext& dc, const CDisplayModel& model,
     }
 }
 
-void ChartPainter::PaintToday(IDrawContext& dc, const ChartView& view, const DrawRect& visible) {
-    if (!view.ruler || !view.settings || !view.settings->paintToday || !view.today.IsValid())
+void ChartPainter::PaintToday(IDrawContext& dc, const ChartContext& chart,
+                              const DrawRect& visible) {
+    if (!chart.ruler || !chart.calendar || !chart.calendar->paintToday || !chart.today.IsValid())
         return;
-    const int left = view.ruler->DateToX(view.today);
-    const int right = std::max(view.ruler->DateToX(view.today.AddDays(1)), left + 1);
+    const int left = chart.ruler->DateToX(chart.today);
+    const int right = std::max(chart.ruler->DateToX(chart.today.AddDays(1)), left + 1);
     if (right <= visible.left || left >= visible.right)
         return;
     dc.FillRect(DrawRect{left, visible.top, right, visible.bottom}, DisplaySettings::kTodayColour);
 }
 
-void ChartPainter::PaintGrid(IDrawContext& dc, const ChartView& view, const DrawRect& visible) {
-    if (!view.ruler || !view.ruler->IsBuilt())
+void ChartPainter::PaintGrid(IDrawContext& dc, const ChartContext& chart, const ChartView& view,
+                             const DrawRect& visible) {
+    if (!chart.ruler || !chart.ruler->IsBuilt())
         return;
     // The lower tier first, so that the coarser lines of the upper tier stay whole.
     const std::pair<CRuler::Band, DrawPen> tiers[] = {{CRuler::Band::lower, view.lowerGridPen},
                                                       {CRuler::Band::upper, view.upperGridPen}};
     for (const auto& [band, pen] : tiers) {
-        const auto& xs = view.ruler->GetRow(band).boundaries;
+        const auto& xs = chart.ruler->GetRow(band).boundaries;
         dc.SetPen(pen);
         for (auto it = std::lower_bound(xs.begin(), xs.end(), visible.left);
              it != xs.end() && *it < visible.right; ++it)
@@ -223,22 +220,22 @@ void ChartPainter::PaintRowLines(IDrawContext& dc, const CDisplayModel& model,
 }
 
 void ChartPainter::PaintSchedules(IDrawContext& dc, const CDisplayModel& model,
-                                  const ChartView& view, const GuiDrawArgs& args) {
+                                  const GuiDrawArgs& args) {
     std::vector<CGuiSchedule*> schedules;
     // The schedule index holds schedules only.
     model.ScheduleIndex().ForEachOverlapping(args.visible, kObjectMargin, [&](CGuiObject& object) {
         auto& schedule = static_cast<CGuiSchedule&>(object);
-        schedule.SetHolidayCache(view.holidays);
+        schedule.SetHolidayCache(args.chart.holidays);
         schedules.push_back(&schedule);
     });
     ScheduleDrawPasses::Draw(dc, std::move(schedules), args);
 }
 
-void ChartPainter::PaintObjects(IDrawContext& dc, const CDisplayModel& model, const ChartView& view,
+void ChartPainter::PaintObjects(IDrawContext& dc, const CDisplayModel& model,
                                 const GuiDrawArgs& args) {
     const DrawRect& visible = args.visible;
-    PaintSchedules(dc, model, view, args);
-    if (view.summaryMode) {
+    PaintSchedules(dc, model, args);
+    if (args.chart.summaryMode) {
         const auto& rows = model.GetLineRows();
         for (std::size_t i = FirstLineRow(model, visible.top); i < rows.size(); ++i) {
             if (rows[i]->GetRect().top >= visible.bottom)
@@ -265,13 +262,13 @@ void ChartPainter::PaintLinks(IDrawContext& dc, const CDisplayModel& model,
 }
 
 void ChartPainter::PaintLightning(IDrawContext& dc, const CDisplayModel& model,
-                                  const ChartView& view, const DrawRect& visible) {
-    if (!view.showLightning || !view.ruler || !view.lightningDate.IsValid())
+                                  const ChartContext& chart, const ChartView& view,
+                                  const DrawRect& visible) {
+    if (!view.showLightning || !chart.ruler || !view.lightningDate.IsValid())
         return;
-    const int x = view.ruler->DateOffsetToX(DateOffset(view.lightningDate, 5000));
-    DrawPen pen{kPenSolid, 3, 0x0000FF};
-    if (view.settings)
-        pen = DrawPen{kPenSolid, view.settings->inazumasenWidth, view.settings->inazumasenColor};
+    const int x = chart.ruler->DateOffsetToX(DateOffset(view.lightningDate, 5000));
+    const DisplaySettings& settings = chart.Display();
+    const DrawPen pen{kPenSolid, settings.lightningWidth, settings.lightningColour};
     LightningLine::Draw(dc, x, LightningPoints(model, view.lightningDate, visible),
                         model.TotalHeight(), pen, visible.top, visible.bottom);
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "ChartContext.h"
 #include "ChartView.h"
 
 namespace qb {
@@ -27,25 +28,26 @@ public:
     // Link stubs and end decorations reach beyond the end points.
     static constexpr int kLinkMargin = 64;
 
-    // model null: no document open.
-    static void Paint(IDrawContext& dc, const CDisplayModel* model, const ChartView& view);
+    // A context without a model: no document open.
+    static void Paint(IDrawContext& dc, const ChartContext& chart, const ChartView& view);
 
 private:
     static void PaintMessageBox(IDrawContext& dc, const char* text);
     static void PaintBands(IDrawContext& dc, const CDisplayModel& model, const DrawRect& visible);
-    static void PaintToday(IDrawContext& dc, const ChartView& view, const DrawRect& visible);
-    static void PaintGrid(IDrawContext& dc, const ChartView& view, const DrawRect& visible);
+    static void PaintToday(IDrawContext& dc, const ChartContext& chart, const DrawRect& visible);
+    static void PaintGrid(IDrawContext& dc, const ChartContext& chart, const ChartView& view,
+                          const DrawRect& visible);
     static void PaintRowLines(IDrawContext& dc, const CDisplayModel& model,
                               const DrawRect& visible);
     // Every schedule in reach, in the three passes, so that no shoulder
     // label or actual line lies over another schedule's bar.
-    static void PaintSchedules(IDrawContext& dc, const CDisplayModel& model, const ChartView& view,
+    static void PaintSchedules(IDrawContext& dc, const CDisplayModel& model,
                                const GuiDrawArgs& args);
-    static void PaintObjects(IDrawContext& dc, const CDisplayModel& model, const ChartView& view,
-                             const GuiDrawArgs& args);
+    static void PaintObjects(IDrawContext& dc, const CDisplayModel& model, const GuiDrawArgs& args);
     static void PaintMemos(IDrawContext& dc, const CDisplayModel& model, const GuiDrawArgs& args);
     static void PaintLinks(IDrawContext& dc, const CDisplayModel& model, const GuiDrawArgs& args);
-    static void PaintLightning(IDrawContext& dc, const CDisplayModel& model, const ChartView& view,
+    static void PaintLightning(IDrawContext& dc, const CDisplayModel& model,
+                               const ChartContext& chart, const ChartView& view,
                                const DrawRect& visible);
     // The first line row whose bottom line can reach into visible.
     static std::size_t FirstLineRow(const CDisplayModel& model, int top);

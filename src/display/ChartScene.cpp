@@ -16,14 +16,13 @@
 #include "ChartView.h"
 #include "DisplaySettings.h"
 #include "GuiDrawArgs.h"
-#include "GuiLayoutArgs.h"
 #include "HolidayCache.h"
 #include "IDrawContext.h"
 #include "ISettingsStore.h"
+#include "JapaneseHolidaySet.h"
 #include "OffsetDrawContext.h"
 #include "RowIcons.h"
 #include "RowPanePainter.h"
-#include "JapaneseHolidaySet.h"
 
 namespace qb {
 
@@ -39,28 +38,24 @@ bool IsSet(const COleDateTime& day) {
     return day.IsValid() && day.GetDays() != 0.0;
 }
 
-// The status bar and tip show one line where the chart's text breaks two.
-std::string OneLine(std::string_view text) {
-    std::string line;
-    line.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            line += ' ';
-            ++i;
-        } else {
-            line += text[i];
-        }
-    }
-    return line;
-}
-
 }  // namespace
 
 ChartScene::ChartScene()
-    : calendar_(std::make_unique<CalendarSettings>()),
+    : ownCalendar_(std::make_unique<CalendarSettings>()),
+      ownDisplay_(std::make_unique<DisplaySettings>()),
+      calendar_(ownCalendar_.get()),
+      display_(ownDisplay_.get()),
       holidays_(std::make_unique<HolidayCache>(*calendar_)),
       ruler_(std::make_unique<CRuler>(*calendar_, holidays_.get())),
-      display_(std::make_unique<DisplaySettings>()),
+      model_(std::make_unique<CDisplayModel>()) {
+    holidays_->SetSystemRules(JapaneseHolidaySet::Build());
+}
+
+ChartScene::ChartScene(CalendarSettings& calendar, DisplaySettings& display)
+    : calendar_(&calendar),
+      display_(&display),
+      holidays_(std::make_unique<HolidayCache>(*calendar_)),
+      ruler_(std::make_unique<CRuler>(*calendar_, holidays_.get())),
       model_(std::make_unique<CDisplayModel>()) {
     holidays_->SetSystemRules(JapaneseHolidaySet::Build());
 }
@@ -73,13 +68,9 @@ void ChartScene::LoadSettings(const ISettingsStore& store) {
     SettingsChanged();
 }
 
-void ChartScene::UseSettings(const CalendarSettings& calendar, const DisplaySettings& display,
-                             std::unique_ptr<CHolidayArray> systemRules) {
-    *calendar_ = calendar;
-    *display_ = display;
+void ChartScene::UseSystemRules(std::unique_ptr<CHolidayArray> systemRules) {
     if (systemRules)
         holidays_->SetSystemRules(std::move(systemRules));
-    SettingsChanged();
 }
 
 // Holiday marks and ruler labels depend on the calendar settings.
@@ -225,17 +216,23 @@ HorizontalScroll ChartScene::HorizontalRange() const {
     return HorizontalScroll::Of(*ruler_);
 }
 
+ChartContext ChartScene::Context() const {
+    ChartContext chart;
+    chart.model = project_ != nullptr ? model_.get() : nullptr;
+    chart.ruler = ruler_.get();
+    chart.display = display_;
+    chart.calendar = calendar_;
+    chart.holidays = holidays_.get();
+    chart.headerWidth = HeaderWidth();
+    chart.summaryMode = display_->summary;
+    chart.today = today_;
+    return chart;
+}
+
 void ChartScene::Relayout() {
     if (project_ == nullptr)
         return;
-    GuiLayoutArgs args;
-    args.ruler = ruler_.get();
-    args.settings = display_.get();
-    args.headerWidth = HeaderWidth();
-    args.summaryMode = display_->summary;
-    args.showTotal = display_->showTotal;
-    args.holidays = holidays_.get();
-    model_->Layout(args);
+    model_->Layout(Context());
     SetTop(top_);
 }
 
@@ -244,12 +241,8 @@ void ChartScene::PaintRowHeader(IDrawContext& dc) {
     if (project_ == nullptr)
         return;
     OffsetDrawContext rows(dc, DrawPoint{0, top_});
-    GuiDrawArgs args;
-    args.model = model_.get();
-    args.ruler = ruler_.get();
-    args.settings = display_.get();
-    args.visible = DrawRect{0, top_, HeaderWidth(), top_ + ChartHeight()};
-    args.summaryMode = display_->summary;
+    const ChartContext chart = Context();
+    const GuiDrawArgs args{chart, DrawRect{0, top_, HeaderWidth(), top_ + ChartHeight()}};
     RowPanePainter::Paint(rows, *model_, args);
 }
 
@@ -261,21 +254,16 @@ void ChartScene::PaintRuler(IDrawContext& dc) {
 
 void ChartScene::PaintChart(IDrawContext& dc) {
     ChartView view;
-    view.ruler = ruler_.get();
-    view.settings = display_.get();
-    view.holidays = holidays_.get();
     view.scroll = DrawPoint{ruler_->GetScrollPosition(), top_};
     view.width = ChartWidth();
     view.height = ChartHeight();
-    view.today = today_;
-    view.summaryMode = display_->summary;
     view.showLightning = showLightning_;
     view.lightningDate = today_;
     if (project_ != nullptr) {
         view.upperGridPen = ToDrawPen(project_->GetVertLineLCode());
         view.lowerGridPen = ToDrawPen(project_->GetVertLineSCode());
     }
-    ChartPainter::Paint(dc, project_ != nullptr ? model_.get() : nullptr, view);
+    ChartPainter::Paint(dc, Context(), view);
 }
 
 void ChartScene::PaintAll(IDrawContext& dc) {
@@ -299,15 +287,11 @@ void ChartScene::PaintAll(IDrawContext& dc) {
     dc.DrawLine(DrawPoint{0, CRuler::kHeight - 1}, DrawPoint{width_, CRuler::kHeight - 1});
 }
 
-std::string ChartScene::HintAt(DrawPoint point) const {
-    ChartHint::Input input;
-    input.model = project_ != nullptr ? model_.get() : nullptr;
-    input.ruler = ruler_.get();
-    input.inClient =
+ChartHint ChartScene::HintAt(DrawPoint point, bool pointShape) const {
+    const bool inClient =
         point.x >= 0 && point.y >= 0 && point.x < ChartWidth() && point.y < ChartHeight();
-    input.chartPoint = DrawPoint{point.x + ruler_->GetScrollPosition(), point.y + top_};
-    input.summaryMode = display_->summary;
-    return OneLine(ChartHint::Text(input));
+    const DrawPoint chartPoint{point.x + ruler_->GetScrollPosition(), point.y + top_};
+    return ChartHint::At(Context(), inClient, chartPoint, pointShape);
 }
 
 std::string ChartScene::RowHeaderHintAt(DrawPoint point) const {
@@ -315,7 +299,7 @@ std::string ChartScene::RowHeaderHintAt(DrawPoint point) const {
         point.y >= ChartHeight())
         return std::string();
     const CGuiRow* row = model_->HitTestRow(DrawPoint{point.x, point.y + top_});
-    return row != nullptr ? OneLine(row->GetCaption()) : std::string();
+    return row != nullptr ? ChartHint::OneLine(row->GetCaption()) : std::string();
 }
 
 // The icon sits 3 pixels in and 5 down; the whole icon space before the

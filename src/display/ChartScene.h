@@ -4,6 +4,8 @@
 #include <string>
 
 #include "COleDateTime.h"
+#include "ChartContext.h"
+#include "ChartHint.h"
 #include "DrawTypes.h"
 #include "HorizontalScroll.h"
 #include "VerticalScroll.h"
@@ -33,17 +35,23 @@ public:
     static constexpr int kWheelPixels = 60;
     static constexpr DrawColour kPaneLineColour = 0x808080;
 
+    // With settings of its own, at their defaults until LoadSettings.
     ChartScene();
+    // Reading the settings the application holds, which must outlive the
+    // scene; call SettingsChanged after changing them.
+    ChartScene(CalendarSettings& calendar, DisplaySettings& display);
     ~ChartScene();
     ChartScene(const ChartScene&) = delete;
     ChartScene& operator=(const ChartScene&) = delete;
 
-    // The user's display and calendar settings; missing values keep their
-    // defaults.
+    // The user's display and calendar settings, read into the settings the
+    // scene reads; missing values keep their defaults.
     void LoadSettings(const ISettingsStore& store);
-    // The settings and system holiday rules the application already holds.
-    void UseSettings(const CalendarSettings& calendar, const DisplaySettings& display,
-                     std::unique_ptr<CHolidayArray> systemRules);
+    // The system holiday rules the application already holds (null: the
+    // built-in ones stay).
+    void UseSystemRules(std::unique_ptr<CHolidayArray> systemRules);
+    // Holiday marks, ruler labels and the layout follow the settings.
+    void SettingsChanged();
 
     // The project must outlive the scene or the next Open or Close.
     void Open(CProject& project);
@@ -90,8 +98,8 @@ public:
     // All panes in one picture of SetSize's size.
     void PaintAll(IDrawContext& dc);
 
-    // Status and tip text for a point of the chart pane.
-    std::string HintAt(DrawPoint point) const;
+    // What the status bar and tip say about a point of the chart pane.
+    ChartHint HintAt(DrawPoint point, bool pointShape = false) const;
     // The whole caption of the row under a point of the row-header pane,
     // which the pane's narrow cells often cut off; empty off the rows.
     std::string RowHeaderHintAt(DrawPoint point) const;
@@ -104,15 +112,19 @@ public:
     const CRuler& GetRuler() const { return *ruler_; }
     CDisplayModel& GetModel() { return *model_; }
     DisplaySettings& GetDisplaySettings() { return *display_; }
+    CalendarSettings& GetCalendarSettings() { return *calendar_; }
+    // What the chart's passes read now.
+    ChartContext Context() const;
 
 private:
-    void SettingsChanged();
     void Relayout();
 
-    std::unique_ptr<CalendarSettings> calendar_;
+    std::unique_ptr<CalendarSettings> ownCalendar_;
+    std::unique_ptr<DisplaySettings> ownDisplay_;
+    CalendarSettings* calendar_;
+    DisplaySettings* display_;
     std::unique_ptr<HolidayCache> holidays_;
     std::unique_ptr<CRuler> ruler_;
-    std::unique_ptr<DisplaySettings> display_;
     std::unique_ptr<CDisplayModel> model_;
     CProject* project_ = nullptr;
     int width_ = 0;

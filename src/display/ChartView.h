@@ -5,22 +5,12 @@
 
 namespace qb {
 
-class CRuler;
-class DisplaySettings;
-class HolidayCache;
-
-// What the chart window tells the painter about itself.
+// What the chart window adds to the chart's context for painting.
 struct ChartView {
-    const CRuler* ruler = nullptr;
-    const DisplaySettings* settings = nullptr;
-    // Schedules count working days with it; null counts calendar days.
-    HolidayCache* holidays = nullptr;
     // The chart point at the window's top-left corner.
     DrawPoint scroll;
     int width = 0;
     int height = 0;
-    COleDateTime today;
-    bool summaryMode = false;
     bool showLightning = false;
     // The lightning line stands at this date's middle.
     COleDateTime lightningDate;

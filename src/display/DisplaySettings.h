@@ -9,7 +9,9 @@ namespace qb {
 class ISettingsStore;
 
 // The user settings that decide what the chart shows and in which colours,
-// with their defaults. Colours are 0x00BBGGRR.
+// with their defaults. Colours are 0x00BBGGRR. The weekend colours, the day
+// count mode and the holiday and today marks belong to CalendarSettings,
+// which the chart reads through its context.
 class DisplaySettings {
 public:
     static constexpr const char* kSection = "Property";
@@ -18,33 +20,25 @@ public:
 
     // Missing values keep the defaults below.
     void Load(const ISettingsStore& store);
-    // Also writes the colour and paint values the calendar reads, which
-    // CalendarSettings therefore leaves alone.
     void Save(ISettingsStore& store) const;
 
-    bool paintHoliday = true;
     bool showSpan = false;
     bool showActual = true;
     bool showTotal = false;
     bool showTerm = true;
-    bool paintToday = true;
     bool paintProgress = true;
     bool summary = true;
     bool drawClipIcon = true;
     bool totalNobe = false;
     bool linkColor = false;
-    int totalMode = 0;
     DrawColour summaryBgColor = 0x0080FF;
     DrawColour summaryEdgeColor = 0x808080;
     DrawColour actual = 0x80FF80;
     DrawColour actualToBody = 0x808080;
-    DrawColour inazumasenColor = 0x0000FF;
-    int inazumasenWidth = 3;
+    // The progress line, stored as "InazumasenColor" and "InazumasenWidth".
+    DrawColour lightningColour = 0x0000FF;
+    int lightningWidth = 3;
     DrawColour graphColor = 0x800000;
-    DrawColour saturday = 0xFF0000;
-    DrawColour saturdayB = 0xFFC0C0;
-    DrawColour sunday = 0x0000FF;
-    DrawColour sundayB = 0xC0C0FF;
     std::string guiFont = "ＭＳ Ｐゴシック";
 };
 

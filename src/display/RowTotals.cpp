@@ -47,8 +47,8 @@ std::vector<Span> Merged(std::vector<Span> spans) {
 double RowTotals::Days(const COleDateTime& start, const COleDateTime& end) const {
     if (!IsSpan(start, end))
         return 0.0;
-    if (holidays_ != nullptr && (settings_.totalMode == 1 || settings_.totalMode == 2))
-        return holidays_->WorkingTime(start, end, settings_.totalMode).GetTotalDays();
+    if (holidays_ != nullptr)
+        return holidays_->CountedDays(start, end);
     return (end - start).GetTotalDays();
 }
 

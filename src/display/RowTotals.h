@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CDisplayModel.h"
+#include "DisplayTree.h"
 
 namespace qb {
 
@@ -20,7 +20,8 @@ public:
         : settings_(settings), holidays_(holidays) {}
 
     void Compute(CGuiRowArray& rows, const CGuiScheduleArray& schedules) const;
-    // Days between two moments in the counting mode of the settings.
+    // Days between two moments in the day count mode of the calendar
+    // settings the holiday cache reads; elapsed days without a cache.
     double Days(const COleDateTime& start, const COleDateTime& end) const;
 
 private:

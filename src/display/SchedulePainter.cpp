@@ -51,9 +51,8 @@ double SchedulePainter::Duration(const ScheduleFields& f) const {
     if (!start.IsValid() || !end.IsValid()) {
         return 0.0;
     }
-    if (holidays_ != nullptr && (settings_.totalMode == 1 || settings_.totalMode == 2)) {
-        return holidays_->WorkingTime(start, end, settings_.totalMode).GetTotalDays();
-    }
+    if (holidays_ != nullptr)
+        return holidays_->CountedDays(start, end);
     return (end - start).GetTotalDays();
 }
 

@@ -72,19 +72,17 @@ protected:
 
     CGuiLink& LaidOut() {
         model_.Rebuild(project_);
-        GuiLayoutArgs args;
-        args.ruler = &ruler_;
-        model_.Layout(args);
+        chart_.model = &model_;
+        chart_.ruler = &ruler_;
+        model_.Layout(chart_);
         return *model_.GetLinks().At(0);
     }
 
     GuiDrawArgs DrawArgs(int left, int right) const {
-        GuiDrawArgs args;
-        args.model = &model_;
-        args.ruler = &ruler_;
-        args.visible = DrawRect{left, 0, right, 200};
-        return args;
+        return GuiDrawArgs{chart_, DrawRect{left, 0, right, 200}};
     }
+
+    ChartContext chart_;
 
     CalendarSettings calendar_;
     CRuler ruler_;

@@ -51,14 +51,15 @@ protected:
 
     CGuiMemo& LaidOut(bool selected = false) {
         model_.Rebuild(project_);
-        GuiLayoutArgs args;
-        args.ruler = &ruler_;
-        model_.Layout(args);
+        chart_.model = &model_;
+        chart_.ruler = &ruler_;
+        model_.Layout(chart_);
         CGuiMemo& memo = *model_.GetMemos().At(0);
         memo.SetSelected(selected);
         return memo;
     }
 
+    ChartContext chart_;
     CalendarSettings calendar_;
     CRuler ruler_;
     CProject project_;
@@ -132,10 +133,7 @@ TEST_F(CGuiMemoTest, MemoWithoutBackgroundIsDrawnHollowWithItsTextBlockCentred) 
     memo_->SetBgPaint(false);
     CGuiMemo& memo = LaidOut();
     RecordingDrawContext dc;
-    GuiDrawArgs args;
-    args.model = &model_;
-    args.visible = DrawRect{0, 0, 310, 200};
-    memo.Draw(dc, args);
+    memo.Draw(dc, GuiDrawArgs{chart_, DrawRect{0, 0, 310, 200}});
     const auto boxes = dc.RecordsOf(Op::rectangle);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].rect, (DrawRect{25, 45, 85, 75}));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "CDisplayModel.h"
+#include "DisplaySettings.h"
 #include "RowTreeBuilder.h"
 
 namespace qb {
@@ -35,9 +36,9 @@ protected:
         LayoutAgain();
     }
     void LayoutAgain() {
-        GuiLayoutArgs args;
-        args.headerWidth = kPane;
-        model.Layout(args);
+        ChartContext chart;
+        chart.headerWidth = kPane;
+        model.Layout(chart);
     }
     GuiRect RectOf(std::int32_t id) { return model.FindRow(id)->GetRect(); }
     std::vector<std::int32_t> LineRowIds() {
@@ -168,12 +169,14 @@ TEST_F(RowLayoutTest, InactiveFilterKeepsEveryRow) {
 TEST_F(RowLayoutTest, MarkersArePlacedFromTheRightEdgeInwards) {
     Build(0);
     model.SetFolded(aId, true);
-    GuiLayoutArgs args;
-    args.headerWidth = kPane;
-    args.filterOnCaptions = true;
-    args.summaryMode = true;
-    args.showTotal = true;
-    model.Layout(args);
+    DisplaySettings display;
+    display.showTotal = true;
+    model.SetFilterOnCaptions(true);
+    ChartContext chart;
+    chart.display = &display;
+    chart.headerWidth = kPane;
+    chart.summaryMode = true;
+    model.Layout(chart);
     const CGuiRow& a = *model.FindRow(aId);
     EXPECT_EQ(a.GetFilterMarker(), (DrawPoint{kPane - 9, 30 - 11}));
     EXPECT_EQ(a.GetSummaryMarker(), (DrawPoint{kPane - 9 - 8, 30 - 11}));
@@ -240,7 +243,7 @@ TEST(CGuiRow, TreeQueriesAnswerFromTheBuiltTree) {
     tree.Child(a, "A2", 20);
     CDisplayModel model;
     model.Rebuild(tree.Project());
-    model.Layout(GuiLayoutArgs{});
+    model.Layout(ChartContext{});
     const CGuiRow& row = *model.FindRow(a.GetObjectId());
     EXPECT_EQ(row.SubtreeDepth(), 2);
     const CGuiRow& first = *row.GetChildren().At(0);

@@ -57,21 +57,16 @@ protected:
 
     CGuiSchedule& LaidOut(std::size_t index) {
         model_.Rebuild(project_);
-        GuiLayoutArgs args;
-        args.ruler = &ruler_;
-        args.settings = &settings_;
-        model_.Layout(args);
+        chart_.model = &model_;
+        chart_.ruler = &ruler_;
+        chart_.display = &settings_;
+        model_.Layout(chart_);
         return *model_.GetSchedules().At(index);
     }
 
-    GuiDrawArgs DrawArgs() const {
-        GuiDrawArgs args;
-        args.model = &model_;
-        args.ruler = &ruler_;
-        args.settings = &settings_;
-        args.visible = DrawRect{0, 0, 310, 200};
-        return args;
-    }
+    GuiDrawArgs DrawArgs() const { return GuiDrawArgs{chart_, DrawRect{0, 0, 310, 200}}; }
+
+    ChartContext chart_;
 
     CalendarSettings calendar_;
     CRuler ruler_;
@@ -260,12 +255,12 @@ protected:
     void Layout(bool summary) {
         model_.Rebuild(project_);
         model_.SetFolded(1, true);
-        GuiLayoutArgs args;
-        args.ruler = &ruler_;
-        args.summaryMode = summary;
-        model_.Layout(args);
+        chart_.ruler = &ruler_;
+        chart_.summaryMode = summary;
+        model_.Layout(chart_);
     }
 
+    ChartContext chart_;
     CalendarSettings calendar_;
     CRuler ruler_;
     CProject project_;
@@ -288,9 +283,9 @@ TEST_F(SummaryBarTest, SummaryBarIsDrawnInTheSummaryColours) {
     ASSERT_NE(bar, nullptr);
     RecordingDrawContext dc;
     DisplaySettings settings;
-    GuiDrawArgs args;
-    args.settings = &settings;
-    bar->Draw(dc, args);
+    ChartContext chart;
+    chart.display = &settings;
+    bar->Draw(dc, GuiDrawArgs{chart, DrawRect{}});
     const auto rects = dc.RecordsOf(Op::rectangle);
     ASSERT_EQ(rects.size(), 1u);
     EXPECT_EQ(rects[0].rect, (DrawRect{20, 7, 69, 23}));

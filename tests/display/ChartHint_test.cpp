@@ -10,60 +10,51 @@
 namespace qb {
 namespace {
 
+using Kind = ChartHint::Kind;
+
 class ChartHintTest : public ::testing::Test {
 protected:
     ChartHintTest() {
         CRow& p = tree.Add("P", 30);
         tree.Child(p, "P1", 20);
-        pId = p.GetObjectId();
         tree.Add("Q", 40);
         tree.Project().SetParamInt("_Indent", 10);
         model.Rebuild(tree.Project());
-        model.Layout(GuiLayoutArgs{});
+        model.Layout(ChartContext{});
         ruler.SetView(300, COleDateTime(2017, 3, 1, 0, 0, 0), COleDateTime(2017, 3, 30, 0, 0, 0));
-        input.model = &model;
-        input.ruler = &ruler;
+        chart.model = &model;
+        chart.ruler = &ruler;
+    }
+    Kind KindAt(DrawPoint point, bool inClient = true) const {
+        return ChartHint::At(chart, inClient, point).kind;
     }
 
     RowTreeBuilder tree;
     CDisplayModel model;
     CalendarSettings calendar;
     CRuler ruler{calendar};
-    ChartHint::Input input;
-    std::int32_t pId = 0;
+    ChartContext chart;
 };
 
-TEST_F(ChartHintTest, OutsideTheWindowThereIsNoHint) {
-    input.inClient = false;
-    EXPECT_EQ(ChartHint::Text(input), "");
+TEST_F(ChartHintTest, TheKindFollowsWhereThePointIs) {
+    EXPECT_EQ(KindAt(DrawPoint{10, 5}, false), Kind::kNone);
+    EXPECT_EQ(KindAt(DrawPoint{10, 90}), Kind::kNoRow) << "below the last row";
+    EXPECT_EQ(KindAt(DrawPoint{10, 5}), Kind::kPosition) << "a parent outside summary mode";
+    chart.summaryMode = true;
+    EXPECT_EQ(KindAt(DrawPoint{10, 5}), Kind::kSummaryRow);
+    EXPECT_EQ(KindAt(DrawPoint{10, 40}), Kind::kPosition) << "a leaf in summary mode";
+    chart.model = nullptr;
+    EXPECT_EQ(KindAt(DrawPoint{10, 5}), Kind::kNoData);
 }
 
-TEST_F(ChartHintTest, WithoutAProjectItAsksForData) {
-    input.model = nullptr;
-    EXPECT_EQ(ChartHint::Text(input),
-              "表示するデータがありません。\r\n新規作成するか、既存のデータを開いて下さい。");
+TEST_F(ChartHintTest, APositionCarriesTheDayUnderThePointAndTheShape) {
+    const ChartHint hint = ChartHint::At(chart, true, DrawPoint{25, 40}, true);
+    EXPECT_EQ(hint.day, COleDateTime(2017, 3, 3, 0, 0, 0));
+    EXPECT_TRUE(hint.pointShape);
 }
 
-TEST_F(ChartHintTest, BelowTheLastRowNoScheduleCanBeMade) {
-    input.chartPoint = DrawPoint{10, 90};
-    EXPECT_EQ(ChartHint::Text(input), "段がないところには、スケジュールを作成できません。");
-}
-
-TEST_F(ChartHintTest, SummaryModeAsksToLeaveItOnAParentRow) {
-    input.chartPoint = DrawPoint{10, 5};
-    input.summaryMode = true;
-    EXPECT_EQ(ChartHint::Text(input),
-              "この段にスケジュールを作成するには、サマリー表示モードを解除して下さい。");
-}
-
-TEST_F(ChartHintTest, OtherwiseItShowsTheDateAndHowToCreate) {
-    input.chartPoint = DrawPoint{25, 40};
-    EXPECT_EQ(ChartHint::Text(input),
-              "現在位置: 2017/3/3(金)\r\nマウスドラッグするとスケジュールを作成できます。");
-    input.pointShape = true;
-    input.summaryMode = true;
-    EXPECT_EQ(ChartHint::Text(input),
-              "現在位置: 2017/3/3(金)\r\nダブルクリックするとスケジュールを作成できます。");
+TEST(ChartHintLine, ALineBreakBecomesOneSpace) {
+    EXPECT_EQ(ChartHint::OneLine("a\r\nb\rc\n"), "a b\rc\n");
 }
 
 }  // namespace

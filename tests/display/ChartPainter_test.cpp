@@ -26,18 +26,19 @@ protected:
         tree.Add("B", 40).SetParamInt("_BackColor", 0x00FF00);
         tree.Add("C", 40).SetBottomLinePen(CPenInfo(0, 2, 0x0000FF));
         model.Rebuild(tree.Project());
-        GuiLayoutArgs args;
-        args.headerWidth = 100;
-        model.Layout(args);
+        chart.headerWidth = 100;
+        model.Layout(chart);
         ruler.SetView(300, Date(2017, 3, 1), Date(2017, 3, 30));
         ruler.SetUnits(CRuler::Band::upper, kRulerMonth, 0);
         ruler.SetUnits(CRuler::Band::lower, kRulerDay, 0);
         ruler.Rebuild();
-        view.ruler = &ruler;
-        view.settings = &settings;
+        chart.model = &model;
+        chart.ruler = &ruler;
+        chart.display = &settings;
+        chart.calendar = &calendar;
+        chart.today = Date(2017, 3, 5);
         view.width = 300;
         view.height = 200;
-        view.today = Date(2017, 3, 5);
         view.upperGridPen = DrawPen{kPenSolid, 1, 0x808080};
         view.lowerGridPen = DrawPen{kPenDot, 1, 0xC0C0C0};
     }
@@ -47,12 +48,13 @@ protected:
     CalendarSettings calendar;
     CRuler ruler{calendar};
     DisplaySettings settings;
+    ChartContext chart;
     ChartView view;
     RecordingDrawContext dc;
 };
 
 TEST_F(ChartPainterTest, PaintsBandsTodayGridThenRowLines) {
-    ChartPainter::Paint(dc, &model, view);
+    ChartPainter::Paint(dc, chart, view);
     const auto& records = dc.Records();
     ASSERT_GE(records.size(), 4u);
     EXPECT_EQ(records[0].op, Op::fillRect);
@@ -77,7 +79,7 @@ TEST_F(ChartPainterTest, PaintsBandsTodayGridThenRowLines) {
 TEST_F(ChartPainterTest, ScrollingMovesEverythingAndSkipsRowsOutOfView) {
     view.scroll = DrawPoint{20, 50};
     view.height = 40;
-    ChartPainter::Paint(dc, &model, view);
+    ChartPainter::Paint(dc, chart, view);
     // Band B (40..80) shows from window y -10; row lines at 80 only (40 and 120 are out).
     const auto fills = dc.RecordsOf(Op::fillRect);
     ASSERT_GE(fills.size(), 2u);
@@ -93,14 +95,14 @@ TEST_F(ChartPainterTest, ScrollingMovesEverythingAndSkipsRowsOutOfView) {
 }
 
 TEST_F(ChartPainterTest, TodayIsNotPaintedWhenTheOptionIsOff) {
-    settings.paintToday = false;
-    ChartPainter::Paint(dc, &model, view);
+    calendar.paintToday = false;
+    ChartPainter::Paint(dc, chart, view);
     for (const auto& fill : dc.RecordsOf(Op::fillRect))
         EXPECT_NE(fill.colour, DisplaySettings::kTodayColour);
 }
 
 TEST_F(ChartPainterTest, WithoutADocumentItAsksForAFile) {
-    ChartPainter::Paint(dc, nullptr, view);
+    ChartPainter::Paint(dc, ChartContext{}, view);
     const auto texts = dc.RecordsOf(Op::text);
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].text, "[ファイル]→[新規作成] で新しいファイルを作成します。");
@@ -117,7 +119,8 @@ TEST_F(ChartPainterTest, WithoutRowsItExplainsHowToMakeOne) {
     RowTreeBuilder empty;
     CDisplayModel emptyModel;
     emptyModel.Rebuild(empty.Project());
-    ChartPainter::Paint(dc, &emptyModel, view);
+    chart.model = &emptyModel;
+    ChartPainter::Paint(dc, chart, view);
     const auto texts = dc.RecordsOf(Op::text);
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].text, "まず最初に“段”を作成します。");
@@ -133,14 +136,15 @@ TEST_F(ChartPainterTest, OnlyTheNoRowsBoxHasAPictureBelowIt) {
         }
         return false;
     };
-    ChartPainter::Paint(dc, nullptr, view);
+    ChartPainter::Paint(dc, ChartContext{}, view);
     EXPECT_FALSE(drawsBelowTheBox());
 
     RowTreeBuilder empty;
     CDisplayModel emptyModel;
     emptyModel.Rebuild(empty.Project());
     dc.Clear();
-    ChartPainter::Paint(dc, &emptyModel, view);
+    chart.model = &emptyModel;
+    ChartPainter::Paint(dc, chart, view);
     const auto fills = dc.RecordsOf(Op::fillRect);
     ASSERT_GT(fills.size(), 2u);
     EXPECT_EQ(fills[2].rect.left, 35);
@@ -151,7 +155,7 @@ TEST_F(ChartPainterTest, OnlyTheNoRowsBoxHasAPictureBelowIt) {
 TEST_F(ChartPainterTest, LightningLineRunsFromTheTopToTheTotalHeight) {
     view.showLightning = true;
     view.lightningDate = Date(2017, 3, 3);
-    ChartPainter::Paint(dc, &model, view);
+    ChartPainter::Paint(dc, chart, view);
     const auto polylines = dc.RecordsOf(Op::polyline);
     ASSERT_EQ(polylines.size(), 1u);
     EXPECT_EQ(polylines[0].points.front(), (DrawPoint{25, 0}));

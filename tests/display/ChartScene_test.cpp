@@ -66,9 +66,10 @@ TEST_F(ChartSceneTest, TheVerticalPositionStopsWhereTheContentEndsAtThePageBotto
 }
 
 TEST_F(ChartSceneTest, TheHintAddsTheScrollPositionToThePanePoint) {
-    EXPECT_EQ(scene.HintAt(DrawPoint{10, scene.TotalHeight() + 5}), ChartHint::kNoRow);
-    EXPECT_EQ(scene.HintAt(DrawPoint{10, 5}).rfind(ChartHint::kPosition, 0), 0u);
-    EXPECT_TRUE(scene.HintAt(DrawPoint{-1, 5}).empty());
+    using Kind = ChartHint::Kind;
+    EXPECT_EQ(scene.HintAt(DrawPoint{10, scene.TotalHeight() + 5}).kind, Kind::kNoRow);
+    EXPECT_EQ(scene.HintAt(DrawPoint{10, 5}).kind, Kind::kPosition);
+    EXPECT_EQ(scene.HintAt(DrawPoint{-1, 5}).kind, Kind::kNone);
 }
 
 TEST_F(ChartSceneTest, TheRowHeaderTipIsTheCaptionOfTheRowUnderTheMouse) {
@@ -108,14 +109,8 @@ TEST(ChartScene, WithoutAProjectTheChartShowsTheNoDataBox) {
     RecordingDrawContext dc;
     scene.PaintChart(dc);
     EXPECT_FALSE(dc.RecordsOf(Op::text).empty());
-    EXPECT_EQ(scene.HintAt(DrawPoint{10, 10}).rfind("表示するデータがありません。", 0), 0u);
+    EXPECT_EQ(scene.HintAt(DrawPoint{10, 10}).kind, ChartHint::Kind::kNoData);
 }
-
-}  // namespace
-}  // namespace qb
-
-namespace qb {
-namespace {
 
 TEST_F(ChartSceneTest, TheApplicationsHolidayRulesAndSettingsReachTheChart) {
     const COleDateTime monday(2024, 4, 8, 0, 0, 0);
@@ -126,11 +121,16 @@ TEST_F(ChartSceneTest, TheApplicationsHolidayRulesAndSettingsReachTheChart) {
     rule->SetMonth(4);
     rule->SetDay(8);
     rules->Add(std::move(rule));
+    CalendarSettings calendar;
     DisplaySettings display;
+    ChartScene shared(calendar, display);
+    shared.UseSystemRules(std::move(rules));
+    EXPECT_EQ(shared.Holidays().DayMark(monday), 1);
+    // The scene reads the settings it was given, not a copy.
+    calendar.sunday = 0x123456;
+    EXPECT_EQ(shared.Holidays().TextColour(COleDateTime(2024, 4, 7, 0, 0, 0)), 0x123456u);
     display.showTotal = true;
-    scene.UseSettings(CalendarSettings{}, display, std::move(rules));
-    EXPECT_EQ(scene.Holidays().DayMark(monday), 1);
-    EXPECT_TRUE(scene.GetDisplaySettings().showTotal);
+    EXPECT_TRUE(shared.Context().ShowTotal());
 }
 
 }  // namespace

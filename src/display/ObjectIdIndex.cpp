@@ -1,0 +1,83 @@
+#include "ObjectIdIndex.h"
+
+#include <algorithm>
+
+namespace qb {
+
+namespace {
+
+// A table longer than this for the number of objects is mostly empty slots.
+bool WorthATable(std::int64_t span, std::size_t count) {
+    return span <= 4 * static_cast<std::int64_t>(count) + 1024;
+}
+
+}  // namespace
+
+void ObjectIdIndex::Clear() {
+    pending_.clear();
+    count_ = 0;
+    dense_.clear();
+    low_ = 0;
+    sparse_ = false;
+    byId_.clear();
+}
+
+void ObjectIdIndex::Seal() {
+    if (pending_.empty())
+        return;
+    const auto [first, last] =
+        std::minmax_element(pending_.begin(), pending_.end(),
+                            [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::int64_t low = first->first;
+    std::int64_t high = last->first;
+    if (!dense_.empty()) {
+        low = std::min(low, low_);
+        high = std::max(high, low_ + static_cast<std::int64_t>(dense_.size()) - 1);
+    }
+    count_ += pending_.size();
+    if (!sparse_ && WorthATable(high - low + 1, count_))
+        SealDense(low, high);
+    else
+        MoveToSparse();
+    pending_.clear();
+}
+
+void ObjectIdIndex::SealDense(std::int64_t low, std::int64_t high) {
+    if (!dense_.empty() && low < low_)
+        dense_.insert(dense_.begin(), static_cast<std::size_t>(low_ - low), nullptr);
+    low_ = low;
+    dense_.resize(static_cast<std::size_t>(high - low + 1), nullptr);
+    for (const auto& [id, object] : pending_) {
+        CGuiObject*& slot = dense_[static_cast<std::size_t>(std::int64_t{id} - low_)];
+        if (slot == nullptr)
+            slot = object;
+    }
+}
+
+void ObjectIdIndex::MoveToSparse() {
+    if (!sparse_) {
+        byId_.reserve(count_);
+        for (std::size_t i = 0; i < dense_.size(); ++i) {
+            if (dense_[i] != nullptr)
+                byId_.emplace(static_cast<std::int32_t>(low_ + static_cast<std::int64_t>(i)),
+                              dense_[i]);
+        }
+        dense_.clear();
+        sparse_ = true;
+    }
+    for (const auto& [id, object] : pending_)
+        byId_.emplace(id, object);
+}
+
+CGuiObject* ObjectIdIndex::Find(std::int32_t id) const {
+    if (sparse_) {
+        const auto found = byId_.find(id);
+        return found == byId_.end() ? nullptr : found->second;
+    }
+    const std::int64_t at = std::int64_t{id} - low_;
+    return at >= 0 && at < static_cast<std::int64_t>(dense_.size())
+               ? dense_[static_cast<std::size_t>(at)]
+               : nullptr;
+}
+
+}  // namespace qb

@@ -1,0 +1,37 @@
+#include "ChartHintText.h"
+
+#include <gtest/gtest.h>
+
+namespace qb {
+namespace {
+
+ChartHint Position(bool pointShape) {
+    ChartHint hint;
+    hint.kind = ChartHint::Kind::kPosition;
+    hint.day = COleDateTime(2017, 3, 3, 0, 0, 0);
+    hint.pointShape = pointShape;
+    return hint;
+}
+
+TEST(ChartHintText, APositionNamesTheDayAndHowTheShapeIsCreated) {
+    EXPECT_EQ(ChartHintText::Text(Position(false)),
+              "現在位置: 2017/3/3(金)\r\nマウスドラッグするとスケジュールを作成できます。");
+    EXPECT_EQ(ChartHintText::OneLine(Position(true)),
+              "現在位置: 2017/3/3(金) ダブルクリックするとスケジュールを作成できます。");
+}
+
+TEST(ChartHintText, EachKindHasItsOwnWords) {
+    ChartHint hint;
+    EXPECT_EQ(ChartHintText::Text(hint), "");
+    hint.kind = ChartHint::Kind::kObject;
+    hint.objectText = "tip";
+    EXPECT_EQ(ChartHintText::Text(hint), "tip");
+    hint.kind = ChartHint::Kind::kNoData;
+    EXPECT_EQ(ChartHintText::OneLine(hint),
+              "表示するデータがありません。 新規作成するか、既存のデータを開いて下さい。");
+    hint.kind = ChartHint::Kind::kSummaryRow;
+    EXPECT_EQ(ChartHintText::Text(hint), ChartHintText::kSummaryRow);
+}
+
+}  // namespace
+}  // namespace qb
