@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <limits>
+#include <vector>
 
 namespace qb {
 namespace {
@@ -78,9 +79,11 @@ TEST(COleDateTime, FieldQueriesOnValuesWithoutADateAnswerMinusOne) {
         for (int answer : answers)
             EXPECT_EQ(answer, -1) << value.GetDays();
     }
-    const COleDateTime valid(2017, 2, 24, 13, 5, 9);
-    EXPECT_EQ(valid.GetMinute(), 5);
-    EXPECT_EQ(valid.GetDayOfWeek(), 6);  // Friday
+    const COleDateTime valid(2017, 2, 24, 13, 5, 9);  // a Friday, the 55th day
+    const std::vector<int> answers = {valid.GetYear(),      valid.GetMonth(),    valid.GetDay(),
+                                      valid.GetHour(),      valid.GetMinute(),   valid.GetSecond(),
+                                      valid.GetDayOfWeek(), valid.GetDayOfYear()};
+    EXPECT_EQ(answers, (std::vector<int>{2017, 2, 24, 13, 5, 9, 6, 55}));
 }
 
 TEST(COleDateTime, TimeIsRoundedToTheNearestSecondWhenSplit) {
