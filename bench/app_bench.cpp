@@ -11,6 +11,7 @@
 
 #include "CProjectFile.h"
 #include "CStatus.h"
+#include "DocumentLoader.h"
 #include "InMemorySettingsStore.h"
 #include "ProjectArchive.h"
 #include "ProjectEdits.h"
@@ -58,14 +59,16 @@ void BM_SharedEditRoundTrip(benchmark::State& state) {
     RecordingShell shell;
     CStatus status(store, prompt, shell, AppEnvironment{});
     status.Settings().userName = "bench";
-    auto file = std::make_unique<CProjectFile>(path);
-    status.SetProject(file->Load(false));
-    status.SetAccessor(std::move(file));
-    status.path = path;
+    DocumentLoader::Result loaded = DocumentLoader::Load(path, OpenRetryPolicy{}, false);
+    if (!loaded.project) {
+        state.SkipWithError("cannot read the project");
+        return;
+    }
+    status.Doc().Open(std::move(loaded.project), std::move(loaded.accessor), path);
     const std::int32_t row = status.GetProject()->GetRows().At(0)->GetObjectId();
     const DateOffset start(COleDateTime(2026, 4, 1, 0, 0, 0), 0);
     const DateOffset end(COleDateTime(2026, 4, 5, 0, 0, 0), 9999);
-    ProjectEdits edits(status);
+    ProjectEdits edits(status.Doc(), status.Edit(), status.Services());
     for (auto _ : state) {
         if (!edits.AddSchedule(row, start, end, "bench").ok) {
             state.SkipWithError("edit failed");

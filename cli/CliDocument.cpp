@@ -1,8 +1,7 @@
 #include "CliDocument.h"
 
 #include "AppMessages.h"
-#include "CProjectFile.h"
-#include "DocumentCommands.h"
+#include "DocumentLoader.h"
 #include "EditSession.h"
 #include "PasswordCheck.h"
 
@@ -19,42 +18,37 @@ CliDocument::CliDocument()
     : status_(store_, prompt_, shell_, AppEnvironment::FromProcess("quellbrandiren-cli")) {}
 
 bool CliDocument::Open(const std::string& path) {
-    auto file = std::make_unique<CProjectFile>(path, status_.fileRetry);
-    CProjectFile& handle = *file;
-    std::unique_ptr<CProject> project = handle.Load(true);
-    status_.SetAccessor(std::move(file));
-    if (!project) {
-        prompt_.Show(DocumentCommands::LoadFailure(status_.GetAccessor()->GetError(), path));
+    // Still held, also in shared mode: the edit that follows finds the file
+    // taken and the project fresh, and its write lets the file go.
+    DocumentLoader::Result loaded =
+        DocumentLoader::Load(path, status_.Services().FileRetry(), true);
+    if (loaded.failure) {
+        prompt_.Show(*loaded.failure);
         return false;
     }
-    // Saving would drop what a newer program stored, and the passwords are
-    // asked by the window only.
-    if (const auto refusal = DocumentCommands::NewerVersionRefusal(*project)) {
-        prompt_.Show(*refusal);
-        return false;
-    }
-    if (PasswordCheck::IsProtected(*project)) {
+    // The passwords are asked by the window only.
+    if (PasswordCheck::IsProtected(*loaded.project)) {
         prompt_.Show(kProtected.Plain());
         return false;
     }
-    // Still held, also in shared mode: the edit that follows finds the file
-    // taken and the project fresh, and its write lets the file go.
-    status_.SetProject(std::move(project));
-    status_.path = path;
-    status_.readOnly = handle.IsReadOnly();
-    status_.Edit().ConsistencySweep();
+    const bool readOnly = loaded.accessor->IsReadOnly();
+    status_.Edit().Sweep(*loaded.project);
+    Document& document = status_.Doc();
+    document.Open(std::move(loaded.project), std::move(loaded.accessor), path);
+    document.SetReadOnly(readOnly);
     return true;
 }
 
 bool CliDocument::SaveIfSingle() {
-    CProject* project = status_.GetProject();
-    if (project == nullptr || project->IsShared() || !status_.modified)
+    Document& document = status_.Doc();
+    CProject* project = document.GetProject();
+    if (project == nullptr || project->IsShared() || !document.IsModified())
         return true;
-    if (!status_.GetAccessor()->Save(project, true)) {
+    if (!document.GetAccessor()->Save(project, true)) {
         status_.Edit().ReportAccessorError();
         return false;
     }
-    status_.modified = false;
+    document.MarkModified(false);
     return true;
 }
 

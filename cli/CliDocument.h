@@ -6,6 +6,7 @@
 #include "CStatus.h"
 #include "CliPrompt.h"
 #include "InMemorySettingsStore.h"
+#include "ProjectEdits.h"
 #include "RecordingShell.h"
 
 namespace qb::cli {
@@ -25,6 +26,8 @@ public:
     bool SaveIfSingle();
 
     CStatus& Status() { return status_; }
+    // The single-step changes of the open document.
+    ProjectEdits Edits() { return ProjectEdits(status_.Doc(), status_.Edit(), status_.Services()); }
     CliPrompt& Prompt() { return prompt_; }
 
 private:

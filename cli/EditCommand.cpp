@@ -69,7 +69,7 @@ int AddRow(CliDocument& document, const Args& args) {
          (!CliOptions::ParseNumber(options.Get("--index"), index) || index < 0))) {
         return CliOutput::Usage(kUsageText);
     }
-    ProjectEdits edits(document.Status());
+    ProjectEdits edits = document.Edits();
     return Finish(document, edits.AddRow(std::string(options.Get("--caption")), parent, index),
                   true);
 }
@@ -87,7 +87,7 @@ int AddSchedule(CliDocument& document, const Args& args) {
         !ParseEnd(endText, true, end)) {
         return CliOutput::Usage(kUsageText);
     }
-    ProjectEdits edits(document.Status());
+    ProjectEdits edits = document.Edits();
     return Finish(document,
                   edits.AddSchedule(row, start, end, std::string(options.Get("--caption"))), true);
 }
@@ -103,7 +103,7 @@ int Set(CliDocument& document, const Args& args) {
             return CliOutput::Usage(kUsageText);
         values.emplace_back(args[i].substr(0, equals), args[i].substr(equals + 1));
     }
-    ProjectEdits edits(document.Status());
+    ProjectEdits edits = document.Edits();
     return Finish(document, edits.SetProperties(id, values), false);
 }
 
@@ -111,7 +111,7 @@ int Delete(CliDocument& document, const Args& args) {
     std::int32_t id = 0;
     if (args.size() != 1 || !ParseId(args[0], id))
         return CliOutput::Usage(kUsageText);
-    ProjectEdits edits(document.Status());
+    ProjectEdits edits = document.Edits();
     return Finish(document, edits.DeleteObject(id), false);
 }
 

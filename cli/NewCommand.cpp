@@ -33,11 +33,9 @@ int RunNew(const Args& args) {
     CStatus& status = document.Status();
     auto project = std::make_unique<CProject>();
     NewProjectDefaults::Apply(*project, status.Settings());
-    auto file = std::make_unique<CProjectFile>(path, status.fileRetry);
+    auto file = std::make_unique<CProjectFile>(path, status.Services().FileRetry());
     CProjectFile& handle = *file;
-    status.SetAccessor(std::move(file));
-    status.SetProject(std::move(project));
-    status.path = path;
+    status.Doc().Open(std::move(project), std::move(file), path);
     if (!handle.Save(status.GetProject(), true)) {
         status.Edit().ReportAccessorError();
         return CliOutput::kFailure;

@@ -27,6 +27,7 @@
 #include "CHolidayArray.h"
 #include "CProject.h"
 #include "CStatus.h"
+#include "ChartHintText.h"
 #include "CommandIds.h"
 #include "DisplaySettings.h"
 #include "DocumentCommands.h"
@@ -85,7 +86,10 @@ QString FirstLocalFile(const QMimeData* data) {
 }  // namespace
 
 MainWindow::MainWindow(CStatus& status, QWidget* parent)
-    : QMainWindow(parent), status_(status), model_(&scene_.GetModel()) {
+    : QMainWindow(parent),
+      status_(status),
+      scene_(status.Settings().calendar, status.Settings().display),
+      model_(&scene_.GetModel()) {
     std::copy(std::begin(kDefaultScales), std::end(kDefaultScales), scales_);
     scene_.SetToday(COleDateTime::GetCurrentTime().DatePart());
     setWindowTitle(ProgramName());
@@ -107,15 +111,17 @@ MainWindow::MainWindow(CStatus& status, QWidget* parent)
 
     connect(tabs_, &ModeTabBar::TabChosen, this, &MainWindow::ChooseTab);
     connect(tabs_, &ModeTabBar::RightClicked, this, &MainWindow::ShowModeOnPage);
-    mode_ = ValidMode(status_.viewMode);
+    mode_ = ValidMode(status_.GetViewMode());
     tabs_->SelectTab(mode_);
     menus_->SetPageMode(mode_ == kProjectTab);
     resize(1024, 640);
     status_.SetView(this);
+    status_.Doc().AddObserver(this);
     DocumentChanged();
 }
 
 MainWindow::~MainWindow() {
+    status_.Doc().RemoveObserver(this);
     status_.SetView(nullptr);
 }
 
@@ -134,10 +140,8 @@ QWidget* MainWindow::BuildInformationPage() {
     information_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addLayout(modeRow);
     layout->addWidget(information_, 1);
-    connect(modeSwitch_, &QPushButton::clicked, this, [this] {
-        status_.Commands().Execute(cmd::kFileMode);
-        RefreshFrame();
-    });
+    connect(modeSwitch_, &QPushButton::clicked, this,
+            [this] { status_.Commands().Execute(cmd::kFileMode); });
     return page;
 }
 
@@ -164,14 +168,8 @@ QWidget* MainWindow::BuildChartPage() {
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(1, 1);
 
-    rulerPane_->SetPainter([this](IDrawContext& dc, const QRect&) {
-        SyncScene();
-        scene_.PaintRuler(dc);
-    });
-    rowHeader_->SetPainter([this](IDrawContext& dc, const QRect&) {
-        SyncScene();
-        scene_.PaintRowHeader(dc);
-    });
+    rulerPane_->SetPainter([this](IDrawContext& dc, const QRect&) { scene_.PaintRuler(dc); });
+    rowHeader_->SetPainter([this](IDrawContext& dc, const QRect&) { scene_.PaintRowHeader(dc); });
     rowHeader_->SetPressHandler([this](QPoint point) { PressRowHeader(point); });
     rowHeader_->SetHintSource([this](QPoint point) {
         return scene_.RowHeaderHintAt(DrawPoint{point.x(), point.y()});
@@ -179,7 +177,7 @@ QWidget* MainWindow::BuildChartPage() {
     chart_->SetPainter([this](IDrawContext& dc, const QRect& area) { PaintChart(dc, area); });
     chart_->installEventFilter(this);
     chart_->SetHintSource([this](QPoint point) {
-        return scene_.HintAt(DrawPoint{point.x(), point.y()});
+        return ChartHintText::OneLine(scene_.HintAt(DrawPoint{point.x(), point.y()}));
     });
     connect(chart_, &PaneWidget::HintChanged, this, &MainWindow::ShowHint);
     for (PaneWidget* pane : {rowHeader_, rulerPane_, chart_})
@@ -197,7 +195,8 @@ void MainWindow::LoadSettings() {
         rules = std::make_unique<CHolidayArray>();
         rules->AssignElements(*master);
     }
-    scene_.UseSettings(status_.Settings().calendar, status_.Settings().display, std::move(rules));
+    scene_.UseSystemRules(std::move(rules));
+    scene_.SettingsChanged();
     RepaintPanes();
 }
 
@@ -208,17 +207,16 @@ bool MainWindow::HasDocument() const {
 // The document view -----------------------------------------------------
 
 void MainWindow::DocumentChanged() {
-    // The display switches of the menu live in the state's settings.
-    scene_.GetDisplaySettings() = status_.Settings().display;
-    scene_.SetShowLightning(status_.showLightning);
+    // The scene reads the state's settings, where the menu's display
+    // switches live; showing the project again lays it out with them.
+    scene_.SetShowLightning(status_.IsShowingLightning());
     ShowProject();
     RefreshFrame();
 }
 
 void MainWindow::RefreshFrame() {
-    SyncScene();
     UpdateTitle();
-    tabs_->ShowMode(status_.HasDocument(), status_.IsShared(), status_.readOnly);
+    tabs_->ShowMode(status_.HasDocument(), status_.IsShared(), status_.Doc().IsReadOnly());
     menus_->UpdateAll();
     if (mode_ == kProjectTab)
         ShowProjectInformation();
@@ -230,8 +228,7 @@ void MainWindow::ViewModeChanged(int mode) {
     tabs_->SelectTab(mode_);
     menus_->SetPageMode(mode_ == kProjectTab);
     ApplyView();
-    UpdateTitle();
-    menus_->UpdateAll();
+    RefreshFrame();
 }
 
 void MainWindow::ScrollToDate(const COleDateTime& day) {
@@ -281,7 +278,6 @@ void MainWindow::ApplyViewStatus(const ViewStatus& status) {
         if (std::isfinite(scales[mode]) && scales[mode] > 0.0)
             scales_[mode] = std::clamp(scales[mode], kMinScale, kMaxScale);
     }
-    SyncScene();
     if (shown_ == nullptr)
         return;
     for (const std::int32_t id : status.folded)
@@ -303,13 +299,6 @@ void MainWindow::RequestClose() {
 }
 
 // The scene -----------------------------------------------------------------
-
-// The state may have replaced or dropped its project before the window
-// heard of it; the scene never paints one that is gone.
-void MainWindow::SyncScene() {
-    if (shown_ != status_.GetProject())
-        ShowProject();
-}
 
 void MainWindow::ShowProject() {
     CProject* project = status_.GetProject();
@@ -371,8 +360,8 @@ void MainWindow::ChooseTab(int index) {
     status_.Commands().Execute(cmd::kViewProject + index);
     // The command tells the window through ViewModeChanged; a refused switch
     // leaves the tab where it was.
-    if (ValidMode(status_.viewMode) != mode_)
-        ViewModeChanged(status_.viewMode);
+    if (ValidMode(status_.GetViewMode()) != mode_)
+        ViewModeChanged(status_.GetViewMode());
     else
         tabs_->SelectTab(mode_);
     menus_->UpdateAll();
@@ -432,7 +421,7 @@ void MainWindow::UpdateTitle() {
     if (const CProject* project = status_.GetProject())
         name = FromUtf8(project->GetTitle());
     if (name.isEmpty())
-        name = FromUtf8(status_.path);
+        name = FromUtf8(status_.Doc().Path());
     setWindowTitle(name.isEmpty() ? ProgramName() : name + QStringLiteral(" - ") + ProgramName());
 }
 
@@ -495,13 +484,12 @@ void MainWindow::ShowProjectInformation() {
         return;
     }
     information_->setText(
-        QString::fromUtf8("ファイル: ") + FromUtf8(status_.path) + QStringLiteral("\n") +
+        QString::fromUtf8("ファイル: ") + FromUtf8(status_.Doc().Path()) + QStringLiteral("\n") +
         QString::fromUtf8("タイトル: ") + FromUtf8(project->GetTitle()) + QStringLiteral("\n") +
         QString::fromUtf8("段の数: ") + QString::number(project->GetRows().GetCount(true)));
 }
 
 void MainWindow::PaintChart(IDrawContext& dc, const QRect& area) {
-    SyncScene();
     if (chartPainter_ && shown_ != nullptr && shown_->GetRows().GetCount(true) != 0) {
         chartPainter_(dc, area);
     } else {

@@ -6,6 +6,7 @@
 
 #include "CRuler.h"
 #include "ChartScene.h"
+#include "IDocumentObserver.h"
 #include "IDocumentView.h"
 #include "PaneWidget.h"
 
@@ -26,9 +27,9 @@ class ModeTabBar;
 // The main window: tabs for the project information page and the day, month
 // and year charts; under them the row header, the ruler and the chart with
 // their scroll bars. The document lives in the application state; the menus,
-// the tabs and dropped files go to its commands, which tell the window what
-// to show through the document view.
-class MainWindow : public QMainWindow, public IDocumentView {
+// the tabs and dropped files go to its commands. The window observes the
+// document and hears the rest through the document view.
+class MainWindow : public QMainWindow, public IDocumentView, public IDocumentObserver {
     Q_OBJECT
 
 public:
@@ -36,7 +37,8 @@ public:
     // the project's ruler settings 1 to 3.
     enum Tab { kProjectTab = 0, kDayTab = 1, kMonthTab = 2, kYearTab = 3 };
 
-    // Registers itself as the state's view for its lifetime.
+    // Registers itself as the state's view and the document's observer for
+    // its lifetime.
     explicit MainWindow(CStatus& status, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -45,9 +47,13 @@ public:
     void LoadSettings();
     bool HasDocument() const;
 
+    // The document's observer.
+    void DocumentReplaced() override { DocumentChanged(); }
+    void ContentChanged() override { DocumentChanged(); }
+    void FlagsChanged() override { RefreshFrame(); }
+
     // The document view.
-    void DocumentChanged() override;
-    void RefreshFrame() override;
+    void DisplaySettingsChanged() override { DocumentChanged(); }
     void ViewModeChanged(int mode) override;
     void ScrollToDate(const COleDateTime& day) override;
     void ClearSelection() override;
@@ -85,9 +91,12 @@ private:
     QWidget* BuildInformationPage();
     QWidget* BuildChartPage();
     void ChooseTab(int index);
+    // The settings' display switches, then the project, then the frame.
+    void DocumentChanged();
+    // Title, tab bar boxes, menus and panes.
+    void RefreshFrame();
     void ShowProject();
     void ForgetViewStates();
-    void SyncScene();
     void ShowModeOnPage();
     void ApplyView();
     void ShowChart();
@@ -112,8 +121,8 @@ private:
     ChartScene scene_;
     // The scene's model, reachable from the const view-status query.
     CDisplayModel* model_ = nullptr;
-    // The project the scene shows; it belongs to the state, which may
-    // replace it before the window hears of it.
+    // The project the scene shows; it belongs to the document, which tells
+    // the window when it replaces it.
     CProject* shown_ = nullptr;
     int mode_ = kMonthTab;
     // Pixels per day of each view mode, the project page's unused.

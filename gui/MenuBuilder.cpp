@@ -126,7 +126,7 @@ void MenuBuilder::RebuildRecentFiles() {
     recent_.clear();
     delete recentSeparator_;
     recentSeparator_ = nullptr;
-    const std::vector<std::string>& entries = status_.Recent().Entries();
+    const std::vector<std::string>& entries = status_.Services().Recent().Entries();
     if (entries.empty())
         return;
     recentSeparator_ = fileMenu_->addSeparator();

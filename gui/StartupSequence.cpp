@@ -53,7 +53,7 @@ QRect StartupSequence::WindowRectangle(const AppSettings& settings) {
 
 std::string StartupSequence::ChooseFile(CStatus& status, const CommandLine& line) {
     if (const std::optional<COleDateTime> date = line.Date())
-        status.initialDisplayDate = *date;
+        status.Commands().Documents().ScrollAfterNextOpen(*date);
     return line.File().empty() ? status.Settings().defFile : line.File();
 }
 
@@ -80,11 +80,11 @@ void StartupSequence::Run(CStatus& status, MainWindow& window, const CommandLine
                           bool firstInstance) {
     window.setGeometry(WindowRectangle(status.Settings()));
     window.show();
-    const int mode = std::clamp(status.viewMode, 0, 3);
+    const int mode = std::clamp(status.GetViewMode(), 0, 3);
     if (!status.Commands().Execute(cmd::kViewProject + mode))
         window.ViewModeChanged(mode);
     if (firstInstance)
-        status.Backups().RunCrashRecovery(status.Prompt(), status.Shell());
+        status.Services().Backups().RunCrashRecovery(status.Prompt(), status.Services().Shell());
     OpenStartFile(status, ChooseFile(status, line));
 }
 

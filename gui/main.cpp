@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     qb::QtPrompt prompt;
     qb::QtShell shell;
     qb::CStatus status(store, prompt, shell, qb::AppEnvironment::FromProcess(argv[0]));
-    const qb::FirstInstance instance(status.Environment().runtimeFolder);
+    const qb::FirstInstance instance(status.Services().Environment().runtimeFolder);
     int result = 0;
     {
         qb::MainWindow window(status);

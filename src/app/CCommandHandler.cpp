@@ -196,8 +196,9 @@ int ViewModeOf(int id) {
 
 CCommandHandler::CCommandHandler(CStatus& status)
     : status_(status),
-      documents_(std::make_unique<DocumentCommands>(status)),
-      tools_(std::make_unique<ToolCommands>(status)) {}
+      documents_(std::make_unique<DocumentCommands>(status.Doc(), status.Services(), status.Undo(),
+                                                    status.Edit(), status.Views())),
+      tools_(std::make_unique<ToolCommands>(status.Services())) {}
 
 CCommandHandler::~CCommandHandler() = default;
 
@@ -225,10 +226,10 @@ CommandState CCommandHandler::State(int id) const {
         return {};
     if (IsRecentFile(id)) {
         const auto index = static_cast<std::size_t>(id - RecentFiles::kFirstCommand);
-        return {index < status_.Recent().Entries().size(), false, {}};
+        return {index < status_.Services().Recent().Entries().size(), false, {}};
     }
     if (const int mode = ViewModeOf(id); mode >= 0)
-        return {true, status_.viewMode == mode, {}};
+        return {true, status_.GetViewMode() == mode, {}};
     if (id == cmd::kFileMode)
         return FileModeState();
     if (!WorksWithoutDocument(id) && !status_.HasDocument())
@@ -247,9 +248,9 @@ bool CCommandHandler::IsAvailable(int id) const {
         case cmd::kRefresh:
             return true;
         case cmd::kSave:
-            return !status_.readOnly && !status_.IsShared();
+            return !status_.Doc().IsReadOnly() && !status_.IsShared();
         case cmd::kProjectSetChange:
-            return status_.projectSetOpen;
+            return status_.Doc().IsProjectSet();
         case cmd::kUndo:
             return CanUndoOrRedo() && status_.Undo().CanUndo();
         case cmd::kRedo:
@@ -261,12 +262,12 @@ bool CCommandHandler::IsAvailable(int id) const {
 }
 
 bool CCommandHandler::CanUndoOrRedo() const {
-    return status_.HasDocument() && !status_.readOnly && !status_.IsShared() &&
-           status_.viewMode != CStatus::kProjectPage;
+    return status_.HasDocument() && !status_.Doc().IsReadOnly() && !status_.IsShared() &&
+           status_.GetViewMode() != CStatus::kProjectPage;
 }
 
 CommandState CCommandHandler::FileModeState() const {
-    if (!status_.HasDocument() || status_.readOnly)
+    if (!status_.HasDocument() || status_.Doc().IsReadOnly())
         return {false, false, "ファイルモードの変更(&G)"};
     if (status_.IsShared())
         return {true, false, "シングルモードに変更(&G)"};
@@ -274,10 +275,10 @@ CommandState CCommandHandler::FileModeState() const {
 }
 
 CommandState CCommandHandler::ToggleState(int id) const {
-    if (id == cmd::kShowTotal && status_.showingForeignData)
+    if (id == cmd::kShowTotal && status_.Doc().ShowsForeignData())
         return {false, false, {}};
     if (id == cmd::kLightningLine)
-        return {true, status_.showLightning, {}};
+        return {true, status_.IsShowingLightning(), {}};
     return {true, *DisplayFlag(id), {}};
 }
 
@@ -331,20 +332,14 @@ bool CCommandHandler::ExecuteOther(int id) {
             status_.View().RequestClose();
             return true;
         case cmd::kFileMode:
-            return SwitchFileMode();
-        case cmd::kViewCycle:
-            return SetViewMode(status_.viewMode >= 0 && status_.viewMode < 3 ? status_.viewMode + 1
-                                                                             : 0);
+            return status_.Edit().SwitchFileMode();
+        case cmd::kViewCycle: {
+            const int mode = status_.GetViewMode();
+            return SetViewMode(mode >= 0 && mode < 3 ? mode + 1 : 0);
+        }
         default:
             return tools_->Execute(id);
     }
-}
-
-bool CCommandHandler::SwitchFileMode() {
-    const bool switched = status_.Edit().SwitchFileMode();
-    status_.View().DocumentChanged();
-    status_.View().RefreshFrame();
-    return switched;
 }
 
 bool CCommandHandler::IsDisplayToggle(int id) const {
@@ -359,9 +354,9 @@ bool* CCommandHandler::DisplayFlag(int id) const {
         case cmd::kFitY:
             return &settings.fitY;
         case cmd::kPaintHoliday:
-            return &settings.display.paintHoliday;
+            return &settings.calendar.paintHoliday;
         case cmd::kPaintToday:
-            return &settings.display.paintToday;
+            return &settings.calendar.paintToday;
         case cmd::kShowTotal:
             return &settings.display.showTotal;
         case cmd::kSummary:
@@ -385,44 +380,31 @@ bool* CCommandHandler::DisplayFlag(int id) const {
 
 bool CCommandHandler::Toggle(int id) {
     if (id == cmd::kLightningLine) {
-        status_.showLightning = !status_.showLightning;
+        status_.SetShowLightning(!status_.IsShowingLightning());
     } else {
         bool& flag = *DisplayFlag(id);
         flag = !flag;
         if (id == cmd::kShowColumns && status_.HasDocument())
             status_.GetProject()->SetDisplayColumns(flag);
     }
+    // The snaps change no drawing; the menu shows their marks itself.
     if (id != cmd::kFitX && id != cmd::kFitY)
-        status_.View().DocumentChanged();
-    status_.View().RefreshFrame();
+        status_.View().DisplaySettingsChanged();
     return true;
 }
 
+// Leaving the project information page hands its typed values to a
+// single-mode project, which keeps them for the next save. A shared-mode
+// document keeps them on the page: they reach the file with the question
+// that protects unsaved changes.
 bool CCommandHandler::SetViewMode(int mode) {
-    if (status_.viewMode == CStatus::kProjectPage && mode != CStatus::kProjectPage)
-        ApplyPageInput();
-    status_.viewMode = mode;
+    if (status_.GetViewMode() == CStatus::kProjectPage && mode != CStatus::kProjectPage &&
+        !status_.IsShared())
+        documents_->CommitPageInput();
+    status_.SetViewMode(mode);
     status_.Settings().tabMode = mode;
     status_.View().ViewModeChanged(mode);
-    status_.View().RefreshFrame();
     return true;
-}
-
-// Leaving the project information page hands its typed values to the project
-// (written at once in shared mode; single mode keeps them for the next save).
-void CCommandHandler::ApplyPageInput() {
-    IDocumentView& view = status_.View();
-    CProject* project = status_.GetProject();
-    if (!project || status_.IsShared() || !view.HasUnappliedPageInput())
-        return;
-    CFileAccessor* accessor = status_.GetAccessor();
-    if (accessor)
-        accessor->Lock(project);
-    view.ApplyPageInput(*project);
-    if (accessor)
-        accessor->Save(project, false);
-    status_.modified = true;
-    view.DocumentChanged();
 }
 
 }  // namespace qb

@@ -40,12 +40,10 @@ private:
     CommandState ToggleState(int id) const;
     bool ExecuteDocumentCommand(int id);
     bool ExecuteOther(int id);
-    bool SwitchFileMode();
     bool IsDisplayToggle(int id) const;
     bool* DisplayFlag(int id) const;
     bool Toggle(int id);
     bool SetViewMode(int mode);
-    void ApplyPageInput();
 
     CStatus& status_;
     std::unique_ptr<DocumentCommands> documents_;

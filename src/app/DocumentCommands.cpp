@@ -3,15 +3,16 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 
 #include "AppMessages.h"
+#include "AppServices.h"
+#include "BusyCursor.h"
 #include "CProjectFile.h"
-#include "CStatus.h"
 #include "DateEntry.h"
+#include "Document.h"
+#include "DocumentLoader.h"
 #include "EditSession.h"
-#include "ErrorSlot.h"
 #include "HistoryCopy.h"
 #include "IDocumentView.h"
 #include "NewProjectDefaults.h"
@@ -19,7 +20,10 @@
 #include "ProjectArchive.h"
 #include "ProjectMerge.h"
 #include "ProjectSetFile.h"
+#include "SystemError.h"
 #include "TemplateShift.h"
+#include "UndoHistory.h"
+#include "ViewLink.h"
 #include "ViewStatusStore.h"
 
 namespace qb {
@@ -54,54 +58,62 @@ std::string WithoutSeparators(const std::string& text) {
 
 }  // namespace
 
-DocumentCommands::DocumentCommands(CStatus& status) : status_(status) {
+DocumentCommands::DocumentCommands(Document& document, AppServices& services, UndoHistory& undo,
+                                   EditSession& edit, ViewLink& view)
+    : document_(document), services_(services), undo_(undo), edit_(edit), view_(view) {
     // Switching an untitled document to shared mode names it first; a
     // refresh of imported data reads the file again.
-    status_.Edit().SetSaveAsHook([this] { return CommandSaveAs(); });
-    status_.Edit().SetReopenHook([this] {
-        const std::string path = status_.path;
+    edit_.SetSaveAsHook([this] { return CommandSaveAs(); });
+    edit_.SetReopenHook([this] {
+        const std::string path = document_.Path();
         CloseDocument(true);
         OpenDocument(path);
     });
 }
 
 DocumentCommands::Answer DocumentCommands::AskSaveChanges() {
-    if (!status_.HasDocument())
+    if (!document_.HasProject())
         return Answer::kProceed;
-    if (!status_.modified && !status_.View().HasUnappliedPageInput())
+    if (!document_.IsModified() && !view_.View().HasUnappliedPageInput())
         return Answer::kProceed;
-    const PromptAnswer answer = status_.Prompt().Show(messages::kSaveChanges.Plain());
+    const PromptAnswer answer = services_.Prompt().Show(messages::kSaveChanges.Plain());
     if (answer == PromptAnswer::kCancel)
         return Answer::kCancel;
     if (answer == PromptAnswer::kNo)
         return Answer::kProceed;
-    if (status_.IsShared()) {
+    if (document_.IsShared()) {
         // The file already holds every change but the page's typed values.
-        ApplySharedPageInput();
+        CommitPageInput();
         return Answer::kProceed;
     }
-    if (status_.projectSetOpen && !ConfirmProjectSetSave())
+    if (document_.IsProjectSet() && !ConfirmProjectSetSave())
         return Answer::kCancel;
     // A save that fails or is abandoned keeps the document: going on would
     // throw the changes away after the user asked to keep them.
     if (!SaveDocument()) {
-        if (status_.modified && !status_.path.empty())
-            status_.Prompt().Show(messages::kSaveFailed.Plain());
+        if (document_.IsModified() && !document_.Path().empty())
+            services_.Prompt().Show(messages::kSaveFailed.Plain());
         return Answer::kCancel;
     }
     return Answer::kProceed;
 }
 
-void DocumentCommands::ApplySharedPageInput() {
-    CProject* project = status_.GetProject();
-    CFileAccessor* accessor = status_.GetAccessor();
-    if (!accessor || !accessor->Lock(project)) {
-        status_.Edit().ReportAccessorError();
-        return;
+// Taking the file reloads a shared project before the values go in; the
+// commit then writes it at once, while single mode keeps the values for the
+// next save and counts as modified.
+bool DocumentCommands::CommitPageInput() {
+    CProject* project = document_.GetProject();
+    IDocumentView& view = view_.View();
+    if (project == nullptr || !view.HasUnappliedPageInput())
+        return true;
+    CFileAccessor* accessor = document_.GetAccessor();
+    if (accessor && !accessor->Lock(project)) {
+        document_.ContentChanged();
+        edit_.ReportAccessorError();
+        return false;
     }
-    status_.View().ApplyPageInput(*project);
-    if (!accessor->Save(project, false))
-        status_.Edit().ReportAccessorError();
+    view.ApplyPageInput(*project);
+    return edit_.Commit();
 }
 
 bool DocumentCommands::RefusePath(const std::string& path) {
@@ -120,50 +132,46 @@ bool DocumentCommands::OpenDocument(const std::string& path) {
     if (RefusePath(path))
         return false;
     CloseDocument(true);
-    status_.SetAccessor(nullptr);
-    scrollDate_ = status_.initialDisplayDate;
-    status_.initialDisplayDate = COleDateTime::Null();
+    scrollDate_ = initialDate_;
+    initialDate_ = COleDateTime::Null();
     if (IsGroupFile(path)) {
         // Reading the sibling product's files is not part of the program yet.
-        status_.Prompt().Show(messages::kNotYetAvailable.Plain());
-        status_.View().RefreshFrame();
+        services_.Prompt().Show(messages::kNotYetAvailable.Plain());
         return false;
     }
-    HistoryCopy history(status_.Folders());
-    const bool historyCopied = history.Prepare(path, status_.Settings().saveHistory);
+    HistoryCopy history(services_.Folders());
+    const bool historyCopied = history.Prepare(path, services_.Settings().saveHistory);
     if (!LoadFile(path))
         return false;
     FinishOpen(path, historyCopied);
-    return status_.HasDocument();
+    return document_.HasProject();
 }
 
+// The password is asked before the project becomes the document, so that
+// nothing of it is shown to a user who cannot give it.
 bool DocumentCommands::LoadFile(const std::string& path) {
-    status_.Backups().CopyToBackupFolder(path);
-    status_.showingForeignData = false;
-    auto accessor = std::make_unique<CProjectFile>(path, status_.fileRetry);
+    services_.Backups().CopyToBackupFolder(path);
     // Single-mode files stay held from here on; shared ones are let go.
-    std::unique_ptr<CProject> project = accessor->Load(false);
-    status_.SetAccessor(std::move(accessor));
-    if (!project) {
-        ReportLoadFailure(path);
+    DocumentLoader::Result loaded = DocumentLoader::Load(path, services_.FileRetry(), false);
+    bool readOnly = false;
+    if (loaded.failure)
+        services_.Prompt().Show(*loaded.failure);
+    if (!loaded.project || !AskPassword(*loaded.project, readOnly)) {
+        services_.Backups().RemoveFromBackupFolder(path);
         return false;
     }
-    if (RefuseNewerVersion(project, path))
-        return false;
-    status_.SetProject(std::move(project));
-    status_.modified = false;
-    status_.path = path;
-    if (!PasswordCheck::IsProtected(*status_.GetProject()))
-        return true;
-    status_.readOnly = true;
-    const PasswordCheck::Result result =
-        PasswordCheck::Ask(*status_.GetProject(), status_.Prompt());
-    if (result == PasswordCheck::Result::kRefused) {
-        CloseDocument(false);
-        return false;
-    }
-    status_.readOnly = result == PasswordCheck::Result::kReadOnly;
+    edit_.Sweep(*loaded.project);
+    document_.Open(std::move(loaded.project), std::move(loaded.accessor), path);
+    document_.SetReadOnly(readOnly || HasReadOnlyMark(path));
     return true;
+}
+
+bool DocumentCommands::AskPassword(CProject& project, bool& readOnly) {
+    if (!PasswordCheck::IsProtected(project))
+        return true;
+    const PasswordCheck::Result result = PasswordCheck::Ask(project, services_.Prompt());
+    readOnly = result == PasswordCheck::Result::kReadOnly;
+    return result != PasswordCheck::Result::kRefused;
 }
 
 bool DocumentCommands::IsGroupFile(const std::string& path) {
@@ -175,160 +183,108 @@ bool DocumentCommands::IsGroupFile(const std::string& path) {
     });
 }
 
-PromptMessage DocumentCommands::LoadFailure(const ErrorSlot& error, const std::string& path) {
-    PromptMessage message = EditSession::ErrorMessage(error).value_or(
-        PromptMessage{0, error.Describe(), PromptIcon::kWarning, PromptButtons::kOk});
-    message.text += "\r\n" + path;
-    return message;
-}
-
-std::optional<PromptMessage> DocumentCommands::NewerVersionRefusal(const CProject& project) {
-    const int required = project.GetAvailableVersion();
-    if (required <= kReadableVersion)
-        return std::nullopt;
-    char version[32];
-    std::snprintf(version, sizeof version, "%d.%d", required / 100, required % 100);
-    return messages::kVersionTooNew.Format(version);
-}
-
-void DocumentCommands::ReportLoadFailure(const std::string& path) {
-    status_.Prompt().Show(LoadFailure(status_.GetAccessor()->GetError(), path));
-    status_.SetAccessor(nullptr);
-    status_.Backups().RemoveFromBackupFolder(path);
-    status_.View().RefreshFrame();
-}
-
-bool DocumentCommands::RefuseNewerVersion(std::unique_ptr<CProject>& project,
-                                          const std::string& path) {
-    const std::optional<PromptMessage> refusal = NewerVersionRefusal(*project);
-    if (!refusal)
-        return false;
-    status_.Prompt().Show(*refusal);
-    status_.SetProject(std::move(project));
-    status_.path = path;
-    CloseDocument(false);
-    return true;
-}
-
 void DocumentCommands::FinishOpen(const std::string& path, bool historyCopied) {
-    CProject& project = *status_.GetProject();
-    if (HasReadOnlyMark(path))
-        status_.readOnly = true;
-    status_.Edit().ConsistencySweep();
-    status_.View().DocumentChanged();
+    CProject& project = *document_.GetProject();
     if (historyCopied)
-        HistoryCopy(status_.Folders()).Finish(path, project.GetRows().GetCount() > 0);
-    const ViewStatus view = ViewStatusStore(status_.Store()).Load(path);
-    status_.View().ApplyViewStatus(view);
-    status_.Recent().Add(path);
-    if (status_.GetAccessor()->IsReadOnly())
-        status_.readOnly = true;
-    status_.View().RefreshFrame();
+        HistoryCopy(services_.Folders()).Finish(path, project.GetRows().GetCount() > 0);
+    const ViewStatus view = ViewStatusStore(services_.Store()).Load(path);
+    view_.View().ApplyViewStatus(view);
+    services_.Recent().Add(path);
+    if (document_.GetAccessor()->IsReadOnly())
+        document_.SetReadOnly(true);
     ShowAfterOpen(view);
     if (project.GetDataVersion() < kOldDataVersion)
-        status_.Prompt().Show(messages::kOldVersion.Format("1.2.0"));
+        services_.Prompt().Show(messages::kOldVersion.Format("1.2.0"));
 }
 
 void DocumentCommands::ShowAfterOpen(const ViewStatus& view) {
     if (scrollDate_.GetStatus() == COleDateTime::valid)
-        status_.View().ScrollToDate(scrollDate_);
+        view_.View().ScrollToDate(scrollDate_);
     else if (view.leftPos.GetStatus() == COleDateTime::valid)
-        status_.View().ScrollToDate(view.leftPos);
+        view_.View().ScrollToDate(view.leftPos);
     scrollDate_ = COleDateTime::Null();
 }
 
 void DocumentCommands::CloseDocument(bool keepViewStatus) {
-    if (!status_.HasDocument())
+    if (!document_.HasProject())
         return;
-    if (status_.editOpen)
-        status_.Edit().EndEdit();
-    if (keepViewStatus && !status_.path.empty())
-        ViewStatusStore(status_.Store()).Save(status_.path, status_.View().CollectViewStatus());
-    status_.Backups().RemoveFromBackupFolder(status_.path);
-    status_.Undo().Clear();
-    status_.SetProject(nullptr);
-    status_.SetAccessor(nullptr);
-    status_.projectSetOpen = false;
-    status_.showingForeignData = false;
-    status_.readOnly = false;
-    status_.modified = false;
-    status_.View().ClearSelection();
-    status_.path.clear();
-    status_.View().DocumentChanged();
-    status_.View().RefreshFrame();
+    if (edit_.IsOpen())
+        edit_.EndEdit();
+    const std::string path = document_.Path();
+    if (keepViewStatus && !path.empty())
+        ViewStatusStore(services_.Store()).Save(path, view_.View().CollectViewStatus());
+    services_.Backups().RemoveFromBackupFolder(path);
+    undo_.Clear();
+    view_.View().ClearSelection();
+    document_.Close();
 }
 
 void DocumentCommands::NewDocument() {
     CloseDocument(true);
     auto project = std::make_unique<CProject>();
-    NewProjectDefaults::Apply(*project, status_.Settings());
-    status_.SetProject(std::move(project));
-    status_.SetAccessor(std::make_unique<CProjectFile>());
-    status_.modified = false;
-    status_.path.clear();
-    status_.View().DocumentChanged();
-    status_.View().ApplyViewStatus(ViewStatus{});
-    status_.View().RefreshFrame();
+    NewProjectDefaults::Apply(*project, services_.Settings());
+    document_.Open(std::move(project), std::make_unique<CProjectFile>(), {});
+    view_.View().ApplyViewStatus(ViewStatus{});
 }
 
 bool DocumentCommands::SaveDocument() {
-    CFileAccessor* accessor = status_.GetAccessor();
-    CProject* project = status_.GetProject();
+    CFileAccessor* accessor = document_.GetAccessor();
+    CProject* project = document_.GetProject();
     if (!accessor || !project || project->IsShared())
         return false;
-    if (status_.path.empty())
+    if (document_.Path().empty())
         return SaveDocumentAs();
-    IPrompt& prompt = status_.Prompt();
-    prompt.SetBusy(true);
-    accessor->Lock(project);
-    status_.View().ApplyPageInput(*project);
-    const bool saved = accessor->Save(project, true);
-    prompt.SetBusy(false);
+    bool saved = false;
+    {
+        BusyCursor busy(services_.Prompt(), true);
+        accessor->Lock(project);
+        view_.View().ApplyPageInput(*project);
+        saved = accessor->Save(project, true);
+    }
     if (!saved)
         return false;
     WriteCsvCopy();
-    status_.modified = false;
+    document_.MarkModified(false);
     return true;
 }
 
 // The hidden option asks for a CSV export beside every saved file; the CSV
 // writer is not part of the program yet, so say so rather than pretend.
 void DocumentCommands::WriteCsvCopy() {
-    if (status_.Settings().CsvCopyOnSave())
+    if (services_.Settings().CsvCopyOnSave())
         Warn(messages::kCsvCopyNotAvailable);
 }
 
 bool DocumentCommands::SaveDocumentAs() {
-    CProject* project = status_.GetProject();
+    CProject* project = document_.GetProject();
     if (!project)
         return false;
     const std::optional<std::string> chosen =
-        status_.Prompt().ChooseFile({true, kSaveFilter, "qbd", kNewFileName});
+        services_.Prompt().ChooseFile({true, kSaveFilter, "qbd", kNewFileName});
     if (!chosen)
         return false;
-    status_.Backups().RemoveFromBackupFolder(status_.path);
+    services_.Backups().RemoveFromBackupFolder(document_.Path());
     if (chosen->empty())
         return false;
-    status_.SetAccessor(nullptr);
-    auto accessor = std::make_unique<CProjectFile>(*chosen, status_.fileRetry);
-    CProjectFile& file = *accessor;
-    status_.Prompt().SetBusy(true);
-    std::error_code ignored;
-    std::filesystem::remove(*chosen, ignored);
-    status_.SetAccessor(std::move(accessor));
-    status_.View().ApplyPageInput(*project);
-    const bool saved = file.Save(project, true);
-    status_.Prompt().SetBusy(false);
+    bool saved = false;
+    {
+        BusyCursor busy(services_.Prompt(), true);
+        document_.UseAccessor(nullptr);
+        auto accessor = std::make_unique<CProjectFile>(*chosen, services_.FileRetry());
+        std::error_code ignored;
+        std::filesystem::remove(*chosen, ignored);
+        CProjectFile& file = *accessor;
+        document_.UseAccessor(std::move(accessor));
+        view_.View().ApplyPageInput(*project);
+        saved = file.Save(project, true);
+    }
     if (!saved) {
-        status_.Prompt().Show(messages::kSaveFailed.Plain());
+        services_.Prompt().Show(messages::kSaveFailed.Plain());
         return false;
     }
     WriteCsvCopy();
-    status_.modified = false;
-    status_.Recent().Add(*chosen);
-    status_.path = *chosen;
-    status_.projectSetOpen = false;
-    status_.View().RefreshFrame();
+    services_.Recent().Add(*chosen);
+    document_.SavedAs(*chosen);
     return true;
 }
 
@@ -343,7 +299,7 @@ bool DocumentCommands::CommandOpen() {
     if (AskSaveChanges() == Answer::kCancel)
         return false;
     const std::optional<std::string> chosen =
-        status_.Prompt().ChooseFile({false, kOpenFilter, "qbd", {}});
+        services_.Prompt().ChooseFile({false, kOpenFilter, "qbd", {}});
     if (!chosen)
         return false;
     if (!IsRegularFile(*chosen)) {
@@ -357,7 +313,7 @@ bool DocumentCommands::CommandOpenTemplate() {
     if (AskSaveChanges() == Answer::kCancel)
         return false;
     CloseDocument(true);
-    IPrompt& prompt = status_.Prompt();
+    IPrompt& prompt = services_.Prompt();
     const std::optional<std::string> chosen = prompt.ChooseFile({false, kSaveFilter, "qbd", {}});
     if (!chosen)
         return false;
@@ -383,28 +339,25 @@ bool DocumentCommands::CommandOpenTemplate() {
     return true;
 }
 
+std::unique_ptr<CFileAccessor> DocumentCommands::UntitledFile() const {
+    return std::make_unique<CProjectFile>(std::string(), services_.FileRetry());
+}
+
 void DocumentCommands::DetachFromFile() {
-    status_.Backups().RemoveFromBackupFolder(status_.path);
-    status_.SetAccessor(std::make_unique<CProjectFile>(std::string(), status_.fileRetry));
-    status_.path.clear();
-    status_.readOnly = false;
-    status_.GetProject()->SetShared(false);
-    status_.View().RefreshFrame();
+    services_.Backups().RemoveFromBackupFolder(document_.Path());
+    document_.Detach(UntitledFile());
 }
 
 void DocumentCommands::ShiftTemplate(const COleDateTime& start) {
-    EditSession& edit = status_.Edit();
-    if (!edit.BeginEdit())
+    if (!edit_.BeginEdit())
         return;
-    CProject& project = *status_.GetProject();
+    CProject& project = *document_.GetProject();
     TemplateShift::Apply(project, TemplateShift::DaysTo(project, start));
-    edit.EndEdit();
-    status_.View().DocumentChanged();
-    status_.View().RefreshFrame();
+    edit_.EndEdit();
 }
 
 bool DocumentCommands::CommandOpenRecent(int index) {
-    const std::vector<std::string>& entries = status_.Recent().Entries();
+    const std::vector<std::string>& entries = services_.Recent().Entries();
     if (index < 0 || static_cast<std::size_t>(index) >= entries.size())
         return false;
     const std::string path = entries[static_cast<std::size_t>(index)];
@@ -421,18 +374,18 @@ bool DocumentCommands::CommandClose() {
 }
 
 bool DocumentCommands::CommandSave() {
-    if (status_.projectSetOpen && !ConfirmProjectSetSave())
+    if (document_.IsProjectSet() && !ConfirmProjectSetSave())
         return false;
     if (SaveDocument())
         return true;
     // A cancelled save-as dialog is not a failure to report.
-    if (!status_.path.empty())
-        status_.Prompt().Show(messages::kSaveFailed.Plain());
+    if (!document_.Path().empty())
+        services_.Prompt().Show(messages::kSaveFailed.Plain());
     return false;
 }
 
 bool DocumentCommands::CommandSaveAs() {
-    if (status_.projectSetOpen && !ConfirmProjectSetSave())
+    if (document_.IsProjectSet() && !ConfirmProjectSetSave())
         return false;
     return SaveDocumentAs();
 }
@@ -444,10 +397,10 @@ bool DocumentCommands::CommandProjectSetCreate() {
     const std::optional<std::vector<std::string>> members = ChooseMembers();
     if (!members)
         return false;
-    const std::optional<std::string> setPath = status_.Prompt().ChooseFile(
+    const std::optional<std::string> setPath = services_.Prompt().ChooseFile(
         {true, ProjectSetFile::kFilter, "qbds", "新しいプロジェクトセット.qbds"});
     if (setPath && !ProjectSetFile::Write(*setPath, *members))
-        status_.Prompt().Show(messages::kSaveFailed.Plain());
+        services_.Prompt().Show(messages::kSaveFailed.Plain());
     return OpenProjectSet(*members);
 }
 
@@ -456,7 +409,7 @@ bool DocumentCommands::CommandProjectSetOpen() {
         return false;
     CloseDocument(true);
     const std::optional<std::string> setPath =
-        status_.Prompt().ChooseFile({false, ProjectSetFile::kFilter, "qbds", {}});
+        services_.Prompt().ChooseFile({false, ProjectSetFile::kFilter, "qbds", {}});
     if (!setPath)
         return false;
     const std::optional<std::vector<std::string>> members = ProjectSetFile::Read(*setPath);
@@ -479,7 +432,7 @@ bool DocumentCommands::CommandProjectSetChange() {
 
 std::optional<std::vector<std::string>> DocumentCommands::ChooseMembers() {
     std::optional<std::vector<std::string>> members =
-        status_.Prompt().ChooseFiles({false, kSaveFilter, "qbd", {}});
+        services_.Prompt().ChooseFiles({false, kSaveFilter, "qbd", {}});
     if (!members || members->empty())
         return std::nullopt;
     return members;
@@ -500,28 +453,23 @@ bool DocumentCommands::OpenProjectSet(const std::vector<std::string>& members) {
     if (!combined)
         return false;
     combined->SetShared(false);
-    status_.SetProject(std::move(combined));
-    status_.SetAccessor(std::make_unique<CProjectFile>(std::string(), status_.fileRetry));
-    status_.path.clear();
-    status_.modified = false;
-    status_.projectSetOpen = true;
-    status_.Edit().ConsistencySweep();
-    status_.View().DocumentChanged();
-    status_.View().ApplyViewStatus(ViewStatus{});
-    status_.View().RefreshFrame();
+    edit_.Sweep(*combined);
+    document_.Open(std::move(combined), UntitledFile(), {});
+    document_.SetProjectSet(true);
+    view_.View().ApplyViewStatus(ViewStatus{});
     return true;
 }
 
 std::unique_ptr<CProject> DocumentCommands::LoadMember(const std::string& path) {
-    CProjectFile file(path, status_.fileRetry);
+    CProjectFile file(path, services_.FileRetry());
     std::unique_ptr<CProject> project = IsRegularFile(path) ? file.Load(false) : nullptr;
     file.Lock(nullptr);
     if (project)
         return project;
-    if (file.GetErrorCode() == 32)
-        status_.Prompt().Show(messages::kSetMemberLocked.Format(path));
+    if (file.GetErrorCode() == SystemError::kSharingViolation)
+        services_.Prompt().Show(messages::kSetMemberLocked.Format(path));
     else
-        status_.Prompt().Show(messages::kProjectSetMemberFailed.Format(path));
+        services_.Prompt().Show(messages::kProjectSetMemberFailed.Format(path));
     return nullptr;
 }
 
@@ -537,7 +485,7 @@ bool DocumentCommands::DropFile(const std::string& path) {
 
 bool DocumentCommands::Undo() {
     auto fresh = std::make_unique<CProject>();
-    if (!status_.Undo().Undo(*status_.GetProject(), *fresh, status_.Prompt()))
+    if (!undo_.Undo(*document_.GetProject(), *fresh, services_.Prompt()))
         return false;
     RestoreFrom(std::move(fresh));
     return true;
@@ -545,30 +493,27 @@ bool DocumentCommands::Undo() {
 
 bool DocumentCommands::Redo() {
     auto fresh = std::make_unique<CProject>();
-    if (!status_.Undo().Redo(*status_.GetProject(), *fresh, status_.Prompt()))
+    if (!undo_.Redo(*document_.GetProject(), *fresh, services_.Prompt()))
         return false;
     RestoreFrom(std::move(fresh));
     return true;
 }
 
 void DocumentCommands::RestoreFrom(std::unique_ptr<CProject> project) {
-    status_.Settings().showColumns = project->IsDisplayColumns();
-    status_.SetProject(std::move(project));
-    status_.View().ViewModeChanged(status_.viewMode);
-    status_.View().DocumentChanged();
-    status_.View().RefreshFrame();
+    services_.Settings().showColumns = project->IsDisplayColumns();
+    document_.ReplaceProject(std::move(project));
 }
 
 void DocumentCommands::Refresh() {
-    status_.Edit().RefreshFromFile();
+    edit_.RefreshFromFile();
 }
 
 bool DocumentCommands::ConfirmProjectSetSave() {
-    return status_.Prompt().Show(messages::kProjectSetNotice.Plain()) == PromptAnswer::kOk;
+    return services_.Prompt().Show(messages::kProjectSetNotice.Plain()) == PromptAnswer::kOk;
 }
 
 void DocumentCommands::Warn(const AppMessage& message) {
-    status_.Prompt().Show(message.Plain());
+    services_.Prompt().Show(message.Plain());
 }
 
 }  // namespace qb

@@ -5,15 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "CFileAccessor.h"
 #include "COleDateTime.h"
 #include "IPrompt.h"
 
 namespace qb {
 
-class CStatus;
+class AppServices;
 class CProject;
+class Document;
+class EditSession;
+class UndoHistory;
+class ViewLink;
 struct AppMessage;
-class ErrorSlot;
 struct ViewStatus;
 
 // Creating, opening, saving and closing the one document, with the question
@@ -22,8 +26,6 @@ class DocumentCommands {
 public:
     enum class Answer { kProceed, kCancel };
 
-    // Newer data than this program reads is refused.
-    static constexpr int kReadableVersion = 290;
     // Files written before this data version are flagged on open.
     static constexpr int kOldDataVersion = 120;
     // Longest path, in characters, that can be opened.
@@ -35,16 +37,20 @@ public:
         "Quellbrandiren ファイル (*.qbd)|*.qbd|全てのファイル (*.*)|*.*||";
     static constexpr const char* kNewFileName = "新しいファイル.qbd";
 
-    explicit DocumentCommands(CStatus& status);
+    DocumentCommands(Document& document, AppServices& services, UndoHistory& undo,
+                     EditSession& edit, ViewLink& view);
 
     // A file of the sibling product, by its name.
     static bool IsGroupFile(const std::string& path);
-    // What to say when a file could not be read: the reason, then the path.
-    static PromptMessage LoadFailure(const ErrorSlot& error, const std::string& path);
-    // The refusal of data that needs a newer program; nothing when it is readable.
-    static std::optional<PromptMessage> NewerVersionRefusal(const CProject& project);
 
     Answer AskSaveChanges();
+    // The project information page's typed values reach the project and the
+    // project is committed. False after a failure has been shown.
+    bool CommitPageInput();
+    // Where the chart scrolls after the next open, instead of the file's own
+    // left position (the start-up command line's date).
+    void ScrollAfterNextOpen(const COleDateTime& day) { initialDate_ = day; }
+    const COleDateTime& ScrollDateOfNextOpen() const { return initialDate_; }
     // The whole open sequence; true when a document was opened.
     bool OpenDocument(const std::string& path);
     void CloseDocument(bool keepViewStatus);
@@ -73,22 +79,27 @@ public:
 private:
     bool RefusePath(const std::string& path);
     bool LoadFile(const std::string& path);
-    void ReportLoadFailure(const std::string& path);
-    bool RefuseNewerVersion(std::unique_ptr<CProject>& project, const std::string& path);
+    bool AskPassword(CProject& project, bool& readOnly);
     void FinishOpen(const std::string& path, bool historyCopied);
     void ShowAfterOpen(const ViewStatus& view);
     void Warn(const AppMessage& message);
     void RestoreFrom(std::unique_ptr<CProject> project);
     bool ConfirmProjectSetSave();
-    void ApplySharedPageInput();
     void WriteCsvCopy();
+    std::unique_ptr<CFileAccessor> UntitledFile() const;
     void DetachFromFile();
     void ShiftTemplate(const COleDateTime& start);
     std::optional<std::vector<std::string>> ChooseMembers();
     bool OpenProjectSet(const std::vector<std::string>& members);
     std::unique_ptr<CProject> LoadMember(const std::string& path);
 
-    CStatus& status_;
+    Document& document_;
+    AppServices& services_;
+    UndoHistory& undo_;
+    EditSession& edit_;
+    ViewLink& view_;
+    // Set for the next open only.
+    COleDateTime initialDate_ = COleDateTime::Null();
     // The initial display date taken at the start of an open.
     COleDateTime scrollDate_ = COleDateTime::Null();
 };

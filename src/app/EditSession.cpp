@@ -4,16 +4,19 @@
 #include <unordered_set>
 
 #include "AppMessages.h"
+#include "AppServices.h"
 #include "BusyCursor.h"
 #include "CFileAccessor.h"
 #include "CMemo.h"
 #include "CProject.h"
-#include "CStatus.h"
 #include "DiagnosticLog.h"
+#include "Document.h"
 #include "EditStamp.h"
 #include "IDocumentView.h"
 #include "IPrompt.h"
 #include "SystemError.h"
+#include "UndoHistory.h"
+#include "ViewLink.h"
 
 namespace qb {
 namespace {
@@ -46,111 +49,116 @@ PromptMessage WarningText(std::string text) {
 }  // namespace
 
 EditStamp EditSession::Stamp() const {
-    return EditStamp(status_.Settings().userName, COleDateTime::GetCurrentTime());
+    return EditStamp(services_.Settings().userName, COleDateTime::GetCurrentTime());
 }
 
 bool EditSession::LockProject() {
-    CFileAccessor* accessor = status_.GetAccessor();
-    return accessor == nullptr || accessor->Lock(status_.GetProject());
+    CFileAccessor* accessor = document_.GetAccessor();
+    if (accessor == nullptr || accessor->Lock(document_.GetProject()))
+        return true;
+    // A reload that failed half-way leaves the project emptied or partly
+    // read: nothing may keep showing what it held before.
+    document_.ContentChanged();
+    return false;
 }
 
 // In single mode this process keeps the file for the whole session; letting
 // it go there would let another process take a document we still edit.
 void EditSession::ReleaseIfShared() {
-    CFileAccessor* accessor = status_.GetAccessor();
-    if (accessor && status_.IsShared())
+    CFileAccessor* accessor = document_.GetAccessor();
+    if (accessor && document_.IsShared())
         accessor->Lock(nullptr);
 }
 
-void EditSession::DocumentChanged() {
-    status_.View().DocumentChanged();
-    status_.View().RefreshFrame();
-}
-
 bool EditSession::BeginEdit() {
-    CProject* project = status_.GetProject();
+    CProject* project = document_.GetProject();
     if (project == nullptr)
         return false;
     const bool single = !project->IsShared();
     bool locked = false;
     {
-        BusyCursor busy(status_.Prompt(), true);
+        BusyCursor busy(services_.Prompt(), true);
         if (single)
-            status_.Undo().RecordProvisional(*project);
+            undo_.RecordProvisional(*project);
         locked = LockProject();
     }
     if (!locked) {
         if (single)
-            status_.Undo().DropNewest();
+            undo_.DropNewest();
         ReportAccessorError();
         return false;
     }
     if (!single)
         ConsistencySweep();
-    status_.View().ClearSelection();
-    status_.editOpen = true;
+    view_.View().ClearSelection();
+    open_ = true;
     return true;
 }
 
 bool EditSession::Commit() {
-    if (status_.editOpen)
-        return true;
-    CProject* project = status_.GetProject();
+    CProject* project = document_.GetProject();
     if (project == nullptr)
         return false;
-    CFileAccessor* accessor = status_.GetAccessor();
-    if (accessor && !accessor->Save(project, false)) {
-        ReportAccessorError();
-        return false;
+    bool saved = true;
+    if (!open_) {
+        CFileAccessor* accessor = document_.GetAccessor();
+        saved = accessor == nullptr || accessor->Save(project, false);
+        if (saved)
+            document_.MarkModified(!project->IsShared());
+        else
+            ReportAccessorError();
     }
-    status_.modified = !project->IsShared();
-    return true;
+    // The project changed in memory whether or not the file took it.
+    document_.ContentChanged();
+    return saved;
 }
 
 void EditSession::EndEdit() {
-    if (!status_.editOpen)
+    if (!open_)
         return;
-    status_.editOpen = false;
+    open_ = false;
     Commit();
-    status_.Undo().ClearProvisionalMark();
+    undo_.ClearProvisionalMark();
 }
 
 void EditSession::CancelEdit() {
-    status_.editOpen = false;
+    open_ = false;
     ReleaseIfShared();
-    if (status_.Undo().IsProvisional())
-        status_.Undo().DropNewest();
+    if (undo_.IsProvisional())
+        undo_.DropNewest();
 }
 
 bool EditSession::BeginStep() {
     stepRecorded_ = false;
-    CProject* project = status_.GetProject();
+    CProject* project = document_.GetProject();
     if (project == nullptr)
         return false;
-    if (status_.editOpen)
+    if (open_)
         return true;
-    status_.Undo().Record(*project);
+    undo_.Record(*project);
     stepRecorded_ = true;
     const bool locked = LockProject();
     if (!locked)
         ReportAccessorError();
-    status_.View().ClearSelection();
+    view_.View().ClearSelection();
     ConsistencySweep();
     if (!locked) {
         // Nothing was changed, so there is nothing to undo either.
-        status_.Undo().DropNewest();
+        undo_.DropNewest();
         stepRecorded_ = false;
     }
     return locked;
 }
 
 void EditSession::AbandonStep() {
-    if (status_.editOpen)
-        return;
-    ReleaseIfShared();
-    if (stepRecorded_)
-        status_.Undo().DropNewest();
-    stepRecorded_ = false;
+    if (!open_) {
+        ReleaseIfShared();
+        if (stepRecorded_)
+            undo_.DropNewest();
+        stepRecorded_ = false;
+    }
+    // The step reloaded the project before it found its target gone.
+    document_.ContentChanged();
 }
 
 std::optional<PromptMessage> EditSession::ErrorMessage(const ErrorSlot& error) {
@@ -167,7 +175,7 @@ std::optional<PromptMessage> EditSession::ErrorMessage(const ErrorSlot& error) {
 }
 
 void EditSession::ReportAccessorError() {
-    const CFileAccessor* accessor = status_.GetAccessor();
+    const CFileAccessor* accessor = document_.GetAccessor();
     if (accessor == nullptr)
         return;
     const std::optional<PromptMessage> message = ErrorMessage(accessor->GetError());
@@ -176,22 +184,24 @@ void EditSession::ReportAccessorError() {
     const std::uint32_t code = accessor->GetErrorCode();
     if (code != SystemError::kSharingViolation && code != ErrorSlot::kOwnError &&
         code != ErrorSlot::kXmlError)
-        status_.Log().Append(message->text);
-    status_.Prompt().Show(*message);
+        services_.Log().Append(message->text);
+    services_.Prompt().Show(*message);
 }
 
 void EditSession::ConsistencySweep() {
-    CProject* project = status_.GetProject();
-    if (project == nullptr)
-        return;
+    if (CProject* project = document_.GetProject())
+        Sweep(*project);
+}
+
+void EditSession::Sweep(CProject& project) const {
     const EditStamp stamp = Stamp();
     IdSet rows;
-    CollectLiveRows(project->GetRows(), rows);
-    project->GetSchedules().ForEach([&](CSchedule& schedule) {
+    CollectLiveRows(project.GetRows(), rows);
+    project.GetSchedules().ForEach([&](CSchedule& schedule) {
         if (!schedule.IsDeleted() && !rows.contains(schedule.GetRowObjectId()))
             stamp.Deleted(schedule);
     });
-    project->GetDrawParts().ForEach([&](CDrawPart& part) {
+    project.GetDrawParts().ForEach([&](CDrawPart& part) {
         auto* memo = dynamic_cast<CMemo*>(&part);
         if (memo && !memo->IsDeleted() && memo->GetYRowId() != CData::kNoObject &&
             !rows.contains(memo->GetYRowId())) {
@@ -199,10 +209,10 @@ void EditSession::ConsistencySweep() {
         }
     });
     IdSet ends = rows;
-    CollectLive(project->GetSchedules(), ends);
-    CollectLive(project->GetDrawParts(), ends);
-    CollectLive(project->GetColumns(), ends);
-    project->GetLinks().ForEach([&](CLink& link) {
+    CollectLive(project.GetSchedules(), ends);
+    CollectLive(project.GetDrawParts(), ends);
+    CollectLive(project.GetColumns(), ends);
+    project.GetLinks().ForEach([&](CLink& link) {
         if (!link.IsDeleted() &&
             (!ends.contains(link.GetFromId()) || !ends.contains(link.GetToId()))) {
             stamp.Deleted(link);
@@ -211,11 +221,10 @@ void EditSession::ConsistencySweep() {
 }
 
 bool EditSession::SwitchFileMode() {
-    if (!status_.HasDocument())
+    if (!document_.HasProject())
         return false;
-    const bool changed = status_.IsShared() ? ToSingleMode() : ToSharedMode();
-    if (changed)
-        DocumentChanged();
+    const bool changed = document_.IsShared() ? ToSingleMode() : ToSharedMode();
+    document_.ContentChanged();
     return changed;
 }
 
@@ -223,78 +232,78 @@ bool EditSession::SwitchFileMode() {
 // new mode reaches the file with the next explicit save, so the document
 // counts as modified until then.
 bool EditSession::ToSingleMode() {
-    if (status_.Prompt().Show(messages::kToSingleMode.Plain()) != PromptAnswer::kOk)
+    if (services_.Prompt().Show(messages::kToSingleMode.Plain()) != PromptAnswer::kOk)
         return false;
-    BusyCursor busy(status_.Prompt(), true);
+    BusyCursor busy(services_.Prompt(), true);
     if (!LockProject()) {
         ReportAccessorError();
         return false;
     }
-    CProject& project = *status_.GetProject();
+    CProject& project = *document_.GetProject();
     project.SetShared(false);
     Stamp().Changed(project);
-    CFileAccessor* accessor = status_.GetAccessor();
+    CFileAccessor* accessor = document_.GetAccessor();
     if (accessor && !accessor->Save(&project, false)) {
         ReportAccessorError();
         return false;
     }
-    status_.modified = true;
+    document_.MarkModified(true);
     return true;
 }
 
 bool EditSession::ToSharedMode() {
-    if (status_.path.empty()) {
-        if (status_.Prompt().Show(messages::kSaveBeforeShared.Plain()) != PromptAnswer::kOk)
+    if (document_.Path().empty()) {
+        if (services_.Prompt().Show(messages::kSaveBeforeShared.Plain()) != PromptAnswer::kOk)
             return false;
         if (saveAs_)
             saveAs_();
-        if (status_.path.empty() || status_.GetAccessor() == nullptr)
+        if (document_.Path().empty() || document_.GetAccessor() == nullptr)
             return false;
     }
-    if (status_.Prompt().Show(messages::kToSharedMode.Plain()) != PromptAnswer::kOk)
+    if (services_.Prompt().Show(messages::kToSharedMode.Plain()) != PromptAnswer::kOk)
         return false;
-    BusyCursor busy(status_.Prompt(), true);
+    BusyCursor busy(services_.Prompt(), true);
     // Single mode holds the file already, so this reads nothing.
     LockProject();
-    CProject& project = *status_.GetProject();
-    if (status_.View().HasUnappliedPageInput())
-        status_.View().ApplyPageInput(project);
+    CProject& project = *document_.GetProject();
+    if (view_.View().HasUnappliedPageInput())
+        view_.View().ApplyPageInput(project);
     project.SetShared(true);
     Stamp().Changed(project);
-    if (!status_.GetAccessor()->Save(&project, false)) {
+    if (!document_.GetAccessor()->Save(&project, false)) {
         // The file does not say shared, so neither may the document.
         project.SetShared(false);
         ReportAccessorError();
         return false;
     }
-    status_.modified = false;
-    status_.Undo().Clear();
+    document_.MarkModified(false);
+    undo_.Clear();
     return true;
 }
 
 void EditSession::RefreshFromFile() {
-    if (!status_.HasDocument())
+    if (!document_.HasProject())
         return;
-    if (status_.showingForeignData) {
+    if (document_.ShowsForeignData()) {
         if (reopen_)
             reopen_();
         return;
     }
-    if (!status_.IsShared())
+    if (!document_.IsShared())
         return;
-    const bool showColumns = status_.Settings().showColumns;
+    const bool showColumns = services_.Settings().showColumns;
     {
-        BusyCursor busy(status_.Prompt(), true);
+        BusyCursor busy(services_.Prompt(), true);
         if (LockProject()) {
-            if (CFileAccessor* accessor = status_.GetAccessor())
+            if (CFileAccessor* accessor = document_.GetAccessor())
                 accessor->Lock(nullptr);
         } else {
             ReportAccessorError();
         }
     }
     ConsistencySweep();
-    status_.GetProject()->SetDisplayColumns(showColumns);
-    DocumentChanged();
+    document_.GetProject()->SetDisplayColumns(showColumns);
+    document_.ContentChanged();
 }
 
 }  // namespace qb

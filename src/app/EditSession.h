@@ -8,8 +8,12 @@
 
 namespace qb {
 
-class CStatus;
+class AppServices;
+class CProject;
+class Document;
 class EditStamp;
+class UndoHistory;
+class ViewLink;
 
 // The edit transaction every change runs through. In single mode the file
 // stays held and a change marks the document modified; in shared mode each
@@ -22,30 +26,37 @@ public:
     // Closes the document and opens the same path again.
     using ReopenHook = std::function<void()>;
 
-    explicit EditSession(CStatus& status) : status_(status) {}
+    EditSession(Document& document, AppServices& services, UndoHistory& undo, ViewLink& view)
+        : document_(document), services_(services), undo_(undo), view_(view) {}
 
     // A change made of several steps.
     bool BeginEdit();
     void EndEdit();
     void CancelEdit();
+    bool IsOpen() const { return open_; }
     // Writes the project unless a transaction is open (only shared mode
-    // writes). A failed write is shown to the user before false comes back.
+    // writes) and announces the changed content. A failed write is shown to
+    // the user before false comes back.
     bool Commit();
 
     // The start of a single-step change outside a transaction: undo snapshot,
     // take and reload the file, sweep. False when the file could not be taken.
     bool BeginStep();
-    // A single-step change whose target is gone: let the file go unwritten.
+    // A single-step change whose target is gone: let the file go unwritten
+    // and show the project as reloaded.
     void AbandonStep();
 
     // Shows the file accessor's error (message 191 for a locked file).
     void ReportAccessorError();
     // What a file accessor's error says to the user; nothing for no error.
     static std::optional<PromptMessage> ErrorMessage(const ErrorSlot& error);
-    // Marks as deleted what refers to rows or ends that no longer exist.
+    // Marks as deleted what refers to rows or ends that no longer exist, in
+    // the document's project or in one about to become it.
     void ConsistencySweep();
+    void Sweep(CProject& project) const;
     // Single to shared or back, with the user's confirmation. True when the
-    // mode changed.
+    // mode changed; the content is announced as changed once the file was
+    // taken (it may have been reloaded even when the switch failed).
     bool SwitchFileMode();
     // Shared mode: reload what other processes wrote.
     void RefreshFromFile();
@@ -63,9 +74,13 @@ private:
     bool ToSharedMode();
     bool LockProject();
     void ReleaseIfShared();
-    void DocumentChanged();
 
-    CStatus& status_;
+    Document& document_;
+    AppServices& services_;
+    UndoHistory& undo_;
+    ViewLink& view_;
+    // A transaction begun by BeginEdit has not ended yet.
+    bool open_ = false;
     SaveAsHook saveAs_;
     ReopenHook reopen_;
     // The step begun by BeginStep recorded an undo snapshot.

@@ -7,18 +7,15 @@ namespace qb {
 
 class CProject;
 
-// What the document commands ask of the window: rebuild the display model
-// after the project changed, refresh title and panes, scroll, and hand over
-// the view state that is kept per file.
+// What the commands ask of the window beyond the document's own changes,
+// which it hears as the document's observer: show the display switches and
+// the view mode, scroll, and hand over the view state that is kept per file.
 class IDocumentView {
 public:
     virtual ~IDocumentView() = default;
 
-    // The current project was replaced or its content changed: rebuild the
-    // display model, restore the selection by id and repaint.
-    virtual void DocumentChanged() = 0;
-    // Title, tab bar boxes, menus and panes.
-    virtual void RefreshFrame() = 0;
+    // The display switches of the settings changed: redraw with them.
+    virtual void DisplaySettingsChanged() = 0;
     virtual void ViewModeChanged(int mode) = 0;
     virtual void ScrollToDate(const COleDateTime& day) = 0;
     virtual void ClearSelection() = 0;

@@ -7,8 +7,7 @@ namespace qb {
 // The command-line tool and the tests: a view that shows nothing.
 class NullDocumentView : public IDocumentView {
 public:
-    void DocumentChanged() override {}
-    void RefreshFrame() override {}
+    void DisplaySettingsChanged() override {}
     void ViewModeChanged(int /*mode*/) override {}
     void ScrollToDate(const COleDateTime& /*day*/) override {}
     void ClearSelection() override {}

@@ -4,10 +4,11 @@
 
 #include "AppMessage.h"
 #include "AppMessages.h"
+#include "AppServices.h"
 #include "BusyCursor.h"
 #include "CMemo.h"
 #include "CProject.h"
-#include "CStatus.h"
+#include "Document.h"
 #include "EditSession.h"
 #include "EditStamp.h"
 #include "IDocumentView.h"
@@ -160,7 +161,7 @@ std::int32_t OwningRow(const CData* object) {
 
 // Looked up before the reload: what the user acted on, as the user saw it.
 std::int32_t ProjectEdits::RowBeforeReload(std::int32_t id) const {
-    const CProject* project = status_.GetProject();
+    const CProject* project = document_.GetProject();
     return project ? OwningRow(project->FindObject(id)) : CData::kNoObject;
 }
 
@@ -168,7 +169,7 @@ std::int32_t ProjectEdits::RowBeforeReload(std::int32_t id) const {
 // itself being gone.
 std::optional<PromptMessage> ProjectEdits::TargetGone(std::int32_t id, std::int32_t rowBefore,
                                                       const CData* object) const {
-    const CProject& project = *status_.GetProject();
+    const CProject& project = *document_.GetProject();
     if (rowBefore != CData::kNoObject && !IsLiveRow(project, rowBefore))
         return messages::kRowGone.Plain();
     if (object && !object->IsDeleted()) {
@@ -191,13 +192,13 @@ bool ProjectEdits::IsLiveRow(const CProject& project, std::int32_t id) {
 }
 
 EditResult ProjectEdits::AddRow(std::string caption, std::int32_t parentId, int index) {
-    if (index < -1 || !status_.HasDocument())
+    if (index < -1 || !document_.HasProject())
         return EditResult::Refused(kBadIndex.Plain());
-    BusyCursor busy(status_.Prompt(), status_.IsShared());
-    EditSession& session = status_.Edit();
+    BusyCursor busy(services_.Prompt(), document_.IsShared());
+    EditSession& session = edit_;
     if (!session.BeginStep())
         return EditResult::Failed();
-    CProject& project = *status_.GetProject();
+    CProject& project = *document_.GetProject();
     CRowArray* siblings = &project.GetRows();
     if (parentId != CData::kNoObject) {
         if (!IsLiveRow(project, parentId)) {
@@ -211,7 +212,7 @@ EditResult ProjectEdits::AddRow(std::string caption, std::int32_t parentId, int 
     }
     auto row = std::make_unique<CRow>(project.NewObjectId());
     row->SetCaption(std::move(caption));
-    row->SetHeight(project.GetParamInt("_DefRowHeight", status_.Settings().defRowHeight));
+    row->SetHeight(project.GetParamInt("_DefRowHeight", services_.Settings().defRowHeight));
     row->SetTextColor(static_cast<ColorRef>(project.GetParamInt("_DefRowTextColor", 0)));
     if (project.HasParam("_DefRowBackColor"))
         row->SetParam("_BackColor", project.GetParam("_DefRowBackColor"));
@@ -223,13 +224,13 @@ EditResult ProjectEdits::AddRow(std::string caption, std::int32_t parentId, int 
 
 EditResult ProjectEdits::AddSchedule(std::int32_t rowId, const DateOffset& start,
                                      const DateOffset& end, std::string caption) {
-    if (!start.date.IsValid() || !end.date.IsValid() || end < start || !status_.HasDocument())
+    if (!start.date.IsValid() || !end.date.IsValid() || end < start || !document_.HasProject())
         return EditResult::Refused(kBadDates.Plain());
-    BusyCursor busy(status_.Prompt(), status_.IsShared());
-    EditSession& session = status_.Edit();
+    BusyCursor busy(services_.Prompt(), document_.IsShared());
+    EditSession& session = edit_;
     if (!session.BeginStep())
         return EditResult::Failed();
-    CProject& project = *status_.GetProject();
+    CProject& project = *document_.GetProject();
     if (!IsLiveRow(project, rowId)) {
         return Abandon(session, messages::kRowGone.Plain());
     }
@@ -247,14 +248,14 @@ EditResult ProjectEdits::AddSchedule(std::int32_t rowId, const DateOffset& start
 }
 
 EditResult ProjectEdits::SetProperties(std::int32_t id, const PropertyValues& values) {
-    if (values.empty() || !status_.HasDocument())
+    if (values.empty() || !document_.HasProject())
         return EditResult::Refused(kNothingToSet.Plain());
     const std::int32_t rowBefore = RowBeforeReload(id);
-    BusyCursor busy(status_.Prompt(), status_.IsShared());
-    EditSession& session = status_.Edit();
+    BusyCursor busy(services_.Prompt(), document_.IsShared());
+    EditSession& session = edit_;
     if (!session.BeginStep())
         return EditResult::Failed();
-    CProject& project = *status_.GetProject();
+    CProject& project = *document_.GetProject();
     CData* object = project.FindObject(id);
     std::optional<PromptMessage> refusal = TargetGone(id, rowBefore, object);
     if (!refusal)
@@ -282,14 +283,14 @@ EditResult ProjectEdits::SetProperties(std::int32_t id, const PropertyValues& va
 }
 
 EditResult ProjectEdits::DeleteObject(std::int32_t id) {
-    if (!status_.HasDocument())
+    if (!document_.HasProject())
         return EditResult::Refused(kNoSuchObject.Format(id));
     const std::int32_t rowBefore = RowBeforeReload(id);
-    BusyCursor busy(status_.Prompt(), status_.IsShared());
-    EditSession& session = status_.Edit();
+    BusyCursor busy(services_.Prompt(), document_.IsShared());
+    EditSession& session = edit_;
     if (!session.BeginStep())
         return EditResult::Failed();
-    CProject& project = *status_.GetProject();
+    CProject& project = *document_.GetProject();
     CData* object = project.FindObject(id);
     if (auto gone = TargetGone(id, rowBefore, object)) {
         return Abandon(session, *gone);
@@ -302,13 +303,11 @@ EditResult ProjectEdits::DeleteObject(std::int32_t id) {
 // display shows the project as reloaded.
 EditResult ProjectEdits::Abandon(EditSession& session, const PromptMessage& refusal) {
     session.AbandonStep();
-    status_.View().DocumentChanged();
     return EditResult::Refused(refusal);
 }
 
 EditResult ProjectEdits::Finish(EditSession& session, std::int32_t newId) {
     const bool committed = session.Commit();
-    status_.View().DocumentChanged();
     return committed ? EditResult::Done(newId) : EditResult::Failed();
 }
 

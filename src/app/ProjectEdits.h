@@ -12,11 +12,11 @@
 
 namespace qb {
 
-class EditSession;
-
+class AppServices;
 class CProject;
 class CRow;
-class CStatus;
+class Document;
+class EditSession;
 
 // The single-step changes of a document: each one takes the file (and in
 // shared mode reloads the project), finds its targets again by id, applies
@@ -27,7 +27,8 @@ class ProjectEdits {
 public:
     using PropertyValues = std::vector<std::pair<std::string, std::string>>;
 
-    explicit ProjectEdits(CStatus& status) : status_(status) {}
+    ProjectEdits(Document& document, EditSession& edit, AppServices& services)
+        : document_(document), edit_(edit), services_(services) {}
 
     // A new row in the children of parentId (kNoObject: the top level), at
     // index among the rows shown there (-1: at the end).
@@ -54,7 +55,9 @@ private:
     std::optional<PromptMessage> TargetGone(std::int32_t id, std::int32_t rowBefore,
                                             const CData* object) const;
 
-    CStatus& status_;
+    Document& document_;
+    EditSession& edit_;
+    AppServices& services_;
 };
 
 }  // namespace qb

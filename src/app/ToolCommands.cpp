@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "AppMessages.h"
-#include "CStatus.h"
+#include "AppServices.h"
 #include "CommandIds.h"
 #include "ISettingsStore.h"
 #include "IShell.h"
@@ -58,48 +58,48 @@ bool ToolCommands::Execute(int id) {
 }
 
 void ToolCommands::CleanupViewStatus() {
-    IPrompt& prompt = status_.Prompt();
+    IPrompt& prompt = services_.Prompt();
     if (prompt.Show(messages::kCleanupQuestion.Plain()) != PromptAnswer::kYes)
         return;
     prompt.SetBusy(true);
-    const int removed = ViewStatusStore(status_.Store()).Cleanup(COleDateTime::GetCurrentTime());
+    const int removed = ViewStatusStore(services_.Store()).Cleanup(COleDateTime::GetCurrentTime());
     prompt.SetBusy(false);
     prompt.Show(messages::kCleanupDone.Format(removed));
 }
 
 void ToolCommands::OpenManual() {
-    ISettingsStore& store = status_.Store();
+    ISettingsStore& store = services_.Store();
     const bool ask = store.ReadInt(kOnceSection, kOpenManualKey).value_or(1) != 0;
     if (ask) {
         bool dontAskAgain = false;
         const PromptAnswer answer =
-            status_.Prompt().ShowWithDontAsk(messages::kOpenManual.Plain(), dontAskAgain);
+            services_.Prompt().ShowWithDontAsk(messages::kOpenManual.Plain(), dontAskAgain);
         if (answer != PromptAnswer::kYes)
             return;
         if (dontAskAgain)
             store.WriteInt(kOnceSection, kOpenManualKey, 0);
     }
-    status_.Shell().Open(status_.Environment().programFolder + kManualName);
+    services_.Shell().Open(services_.Environment().programFolder + kManualName);
 }
 
 std::string ToolCommands::HomePageAddress() const {
-    const bool package = PackageNumber(status_.Environment().programFolder + "QBRANDIR.INI") > 0;
+    const bool package = PackageNumber(services_.Environment().programFolder + "QBRANDIR.INI") > 0;
     return package ? kPackageHomePage : kHomePage;
 }
 
 void ToolCommands::OpenHomePage() {
-    status_.Shell().Open(HomePageAddress());
+    services_.Shell().Open(HomePageAddress());
 }
 
 void ToolCommands::ShowAbout() {
     PromptMessage about{0, "Quellbrandiren for Linux\nバージョン 1.2.0", PromptIcon::kInformation,
                         PromptButtons::kOk};
-    status_.Prompt().Show(about);
+    services_.Prompt().Show(about);
 }
 
 void ToolCommands::Associate() {
-    FileAssociation::ForEnvironment(status_.Environment(), runner_)
-        .Register(status_.Prompt(), true);
+    FileAssociation::ForEnvironment(services_.Environment(), runner_)
+        .Register(services_.Prompt(), true);
 }
 
 }  // namespace qb

@@ -6,7 +6,7 @@
 
 namespace qb {
 
-class CStatus;
+class AppServices;
 
 // The Tools and Help menu commands that need no document: file association,
 // the per-file settings cleanup, the manual, the home page and the about box.
@@ -19,7 +19,7 @@ public:
     static constexpr const char* kOnceSection = "Property/Once";
     static constexpr const char* kOpenManualKey = "OpenManual";
 
-    explicit ToolCommands(CStatus& status) : status_(status) {}
+    explicit ToolCommands(AppServices& services) : services_(services) {}
 
     // False when id is not one of these commands.
     bool Execute(int id);
@@ -36,7 +36,7 @@ public:
     void SetAssociationRunner(FileAssociation::Runner runner) { runner_ = std::move(runner); }
 
 private:
-    CStatus& status_;
+    AppServices& services_;
     FileAssociation::Runner runner_ = FileAssociation::RunProgram;
 };
 

@@ -10,6 +10,7 @@
 #include "CProjectFile.h"
 #include "CRow.h"
 #include "CStatus.h"
+#include "IDocumentObserver.h"
 #include "IDocumentView.h"
 #include "InMemorySettingsStore.h"
 #include "RecordingShell.h"
@@ -18,11 +19,13 @@
 
 namespace qb {
 
-// A window stand-in that counts what the commands asked of it.
-class RecordingView : public IDocumentView {
+// A window stand-in that counts what the document and the commands told it.
+class RecordingView : public IDocumentView, public IDocumentObserver {
 public:
-    void DocumentChanged() override { ++changes; }
-    void RefreshFrame() override { ++refreshes; }
+    void DocumentReplaced() override { ++replaced; }
+    void ContentChanged() override { ++contentChanges; }
+    void FlagsChanged() override { ++flagChanges; }
+    void DisplaySettingsChanged() override { ++displayChanges; }
     void ViewModeChanged(int mode) override { lastMode = mode; }
     void ScrollToDate(const COleDateTime& day) override { scrolledTo = day; }
     void ClearSelection() override {}
@@ -36,8 +39,10 @@ public:
     }
     void RequestClose() override { closeRequested = true; }
 
-    int changes = 0;
-    int refreshes = 0;
+    int replaced = 0;
+    int contentChanges = 0;
+    int flagChanges = 0;
+    int displayChanges = 0;
     int lastMode = -1;
     COleDateTime scrolledTo = COleDateTime::Null();
     ViewStatus collected;
@@ -58,10 +63,11 @@ protected:
         environment_.userName = "tester";
         status_ = std::make_unique<CStatus>(store_, prompt_, shell_, environment_);
         status_->SetView(&view_);
+        status_->Doc().AddObserver(&view_);
     }
     ~AppTestBase() override {
-        if (status_)
-            status_->SetView(nullptr);
+        status_->Doc().RemoveObserver(&view_);
+        status_->SetView(nullptr);
     }
 
     // Writes a single-mode project with the given rows to a file of the folder.

@@ -45,19 +45,20 @@ TEST_F(CrashRecoveryTest, ACopyLeftByAKilledProcessIsOfferedAtTheNextStart) {
     ::waitpid(child, nullptr, 0);
     ASSERT_EQ(byte, 'y');
 
-    const std::string backup = status_->Folders().Backup() + "plan.qbd";
+    const std::string backup = status_->Services().Folders().Backup() + "plan.qbd";
     ASSERT_TRUE(fs::exists(backup));
 
     fs::create_directories(environment_.runtimeFolder);
     FirstInstance first(environment_.runtimeFolder);
     ASSERT_TRUE(first.IsFirst());
-    EXPECT_TRUE(status_->Backups().RunCrashRecovery(prompt_, shell_));
+    EXPECT_TRUE(status_->Services().Backups().RunCrashRecovery(prompt_, shell_));
     EXPECT_TRUE(prompt_.WasShown(196));
     ASSERT_EQ(shell_.Opened().size(), 1u);
-    EXPECT_EQ(fs::path(shell_.Opened()[0]), fs::path(status_->Folders().Recovery()));
+    EXPECT_EQ(fs::path(shell_.Opened()[0]), fs::path(status_->Services().Folders().Recovery()));
     EXPECT_FALSE(fs::exists(backup));
-    EXPECT_TRUE(fs::exists(status_->Folders().Recovery() + "plan.qbd"));
-    EXPECT_EQ(TestFolder::Read(status_->Folders().Recovery() + "plan.qbd"), TestFolder::Read(path));
+    EXPECT_TRUE(fs::exists(status_->Services().Folders().Recovery() + "plan.qbd"));
+    EXPECT_EQ(TestFolder::Read(status_->Services().Folders().Recovery() + "plan.qbd"),
+              TestFolder::Read(path));
 }
 
 }  // namespace

@@ -22,11 +22,13 @@ protected:
         OpenRetryPolicy quick;
         quick.attempts = 2;
         quick.nextWait = [] { return OpenRetryPolicy::Milliseconds(1); };
-        status_->fileRetry = quick;
+        status_->Services().FileRetry() = quick;
     }
     DocumentCommands& Docs() { return status_->Commands().Documents(); }
     bool Enabled(int id) { return status_->Commands().State(id).enabled; }
-    std::string BackupOf(const std::string& name) { return status_->Folders().Backup() + name; }
+    std::string BackupOf(const std::string& name) {
+        return status_->Services().Folders().Backup() + name;
+    }
 };
 
 TEST_F(DocumentCommandsTest, OpensAFileAndClosesItKeepingItsViewStatus) {
@@ -34,18 +36,18 @@ TEST_F(DocumentCommandsTest, OpensAFileAndClosesItKeepingItsViewStatus) {
     view_.collected.scale2 = 7.5;
     ASSERT_TRUE(Docs().OpenDocument(path));
     EXPECT_TRUE(status_->HasDocument());
-    EXPECT_EQ(status_->path, path);
-    EXPECT_FALSE(status_->modified);
-    EXPECT_FALSE(status_->readOnly);
+    EXPECT_EQ(status_->Doc().Path(), path);
+    EXPECT_FALSE(status_->Doc().IsModified());
+    EXPECT_FALSE(status_->Doc().IsReadOnly());
     EXPECT_EQ(status_->GetProject()->GetRows().GetCount(), 3);
-    ASSERT_FALSE(status_->Recent().Entries().empty());
-    EXPECT_EQ(status_->Recent().Entries().front(), path);
-    EXPECT_GT(view_.changes, 0);
+    ASSERT_FALSE(status_->Services().Recent().Entries().empty());
+    EXPECT_EQ(status_->Services().Recent().Entries().front(), path);
+    EXPECT_EQ(view_.replaced, 1);
     EXPECT_TRUE(fs::exists(BackupOf("plan.qbd")));
 
     Docs().CloseDocument(true);
     EXPECT_FALSE(status_->HasDocument());
-    EXPECT_TRUE(status_->path.empty());
+    EXPECT_TRUE(status_->Doc().Path().empty());
     EXPECT_FALSE(fs::exists(BackupOf("plan.qbd")));
     EXPECT_EQ(ViewStatusStore(store_).Load(path).scale2, 7.5);
 }
@@ -70,7 +72,7 @@ TEST_F(DocumentCommandsTest, AMissingFileOrAnOverlongPathLeavesTheOpenDocument) 
     EXPECT_EQ(prompt_.Shown().back().text, messages::kPathTooLong.text);
 
     EXPECT_TRUE(status_->HasDocument());
-    EXPECT_EQ(status_->path, path);
+    EXPECT_EQ(status_->Doc().Path(), path);
 }
 
 TEST_F(DocumentCommandsTest, AFileHeldByAnotherOpenerIsReportedWithItsPath) {
@@ -82,7 +84,7 @@ TEST_F(DocumentCommandsTest, AFileHeldByAnotherOpenerIsReportedWithItsPath) {
     EXPECT_EQ(prompt_.LastId(), 191);
     EXPECT_NE(prompt_.Shown().back().text.find("\r\n" + path), std::string::npos);
     EXPECT_FALSE(status_->HasDocument());
-    EXPECT_EQ(status_->GetAccessor(), nullptr);
+    EXPECT_EQ(status_->Doc().GetAccessor(), nullptr);
     EXPECT_FALSE(fs::exists(BackupOf("held.qbd")));
 }
 
@@ -115,11 +117,11 @@ TEST_F(DocumentCommandsTest, PasswordsDecideBetweenEditingReadingAndRefusing) {
     });
     prompt_.QueueText("edit");
     ASSERT_TRUE(Docs().OpenDocument(both));
-    EXPECT_FALSE(status_->readOnly);
+    EXPECT_FALSE(status_->Doc().IsReadOnly());
 
     prompt_.QueueText("見る");
     ASSERT_TRUE(Docs().OpenDocument(both));
-    EXPECT_TRUE(status_->readOnly);
+    EXPECT_TRUE(status_->Doc().IsReadOnly());
     EXPECT_FALSE(Enabled(cmd::kSave));
 
     prompt_.QueueText("wrong");  // then the chooser is cancelled
@@ -131,7 +133,7 @@ TEST_F(DocumentCommandsTest, PasswordsDecideBetweenEditingReadingAndRefusing) {
     const std::string editOnly =
         WriteProject("edit.qbd", 1, [](CProject& p) { p.SetEditPassword(kEdit); });
     ASSERT_TRUE(Docs().OpenDocument(editOnly));  // cancelled: read-only
-    EXPECT_TRUE(status_->readOnly);
+    EXPECT_TRUE(status_->Doc().IsReadOnly());
     EXPECT_FALSE(Enabled(cmd::kSave));
 
     const std::string viewOnly =
@@ -141,7 +143,7 @@ TEST_F(DocumentCommandsTest, PasswordsDecideBetweenEditingReadingAndRefusing) {
     EXPECT_EQ(prompt_.Shown().back().text, messages::kPasswordWrong.text);
     prompt_.QueueText("見る");
     ASSERT_TRUE(Docs().OpenDocument(viewOnly));
-    EXPECT_FALSE(status_->readOnly);
+    EXPECT_FALSE(status_->Doc().IsReadOnly());
 }
 
 TEST_F(DocumentCommandsTest, TheDigestIsMd5OfTheCp932Bytes) {
@@ -155,7 +157,7 @@ TEST_F(DocumentCommandsTest, AFileWithoutWritePermissionOpensReadOnly) {
     const std::string path = WriteProject("locked.qbd");
     ::chmod(path.c_str(), 0444);
     ASSERT_TRUE(Docs().OpenDocument(path));
-    EXPECT_TRUE(status_->readOnly);
+    EXPECT_TRUE(status_->Doc().IsReadOnly());
     EXPECT_FALSE(Enabled(cmd::kSave));
     EXPECT_FALSE(Enabled(cmd::kFileMode));
 }
@@ -166,18 +168,18 @@ TEST_F(DocumentCommandsTest, UnsavedChangesAreAskedAbout) {
     EXPECT_EQ(Docs().AskSaveChanges(), DocumentCommands::Answer::kProceed);
     EXPECT_TRUE(prompt_.Shown().empty());
 
-    status_->modified = true;
+    status_->Doc().MarkModified(true);
     prompt_.QueueAnswer(PromptAnswer::kCancel);
     EXPECT_EQ(Docs().AskSaveChanges(), DocumentCommands::Answer::kCancel);
     EXPECT_EQ(prompt_.LastId(), 147);
     prompt_.QueueAnswer(PromptAnswer::kNo);
     EXPECT_EQ(Docs().AskSaveChanges(), DocumentCommands::Answer::kProceed);
-    EXPECT_TRUE(status_->modified);
+    EXPECT_TRUE(status_->Doc().IsModified());
 
     status_->GetProject()->SetTitle("saved title");
     prompt_.QueueAnswer(PromptAnswer::kYes);
     EXPECT_EQ(Docs().AskSaveChanges(), DocumentCommands::Answer::kProceed);
-    EXPECT_FALSE(status_->modified);
+    EXPECT_FALSE(status_->Doc().IsModified());
     Docs().CloseDocument(false);
     CProjectFile file(path);
     EXPECT_EQ(file.Load(false)->GetTitle(), "saved title");
@@ -185,34 +187,32 @@ TEST_F(DocumentCommandsTest, UnsavedChangesAreAskedAbout) {
 
 TEST_F(DocumentCommandsTest, AnUntitledDocumentWhoseSaveIsCancelledIsKept) {
     ASSERT_TRUE(status_->Commands().Execute(cmd::kNew));
-    status_->modified = true;
+    status_->Doc().MarkModified(true);
     prompt_.QueueAnswer(PromptAnswer::kYes);  // save? yes; then the chooser is cancelled
     EXPECT_EQ(Docs().AskSaveChanges(), DocumentCommands::Answer::kCancel);
     EXPECT_TRUE(status_->HasDocument());
 }
 
 TEST_F(DocumentCommandsTest, NewGivesAnUntitledSingleModeProject) {
-    status_->Settings().indentDef = true;
-    status_->Settings().defRowHeight = 33;
     ASSERT_TRUE(status_->Commands().Execute(cmd::kNew));
     ASSERT_TRUE(status_->HasDocument());
-    EXPECT_TRUE(status_->path.empty());
+    EXPECT_TRUE(status_->Doc().Path().empty());
     EXPECT_FALSE(status_->IsShared());
-    EXPECT_FALSE(status_->modified);
+    EXPECT_FALSE(status_->Doc().IsModified());
     EXPECT_EQ(view_.applied.pageAlign, ViewStatus{}.pageAlign);
 }
 
 TEST_F(DocumentCommandsTest, SaveAsWritesTheNewFileAndForgetsTheOldBackup) {
     const std::string path = WriteProject("first.qbd", 2);
     ASSERT_TRUE(Docs().OpenDocument(path));
-    status_->modified = true;
+    status_->Doc().MarkModified(true);
     const std::string target = folder_.File("second.qbd");
     TestFolder::Write(target, "not a project");
     prompt_.QueueFile(target);
     ASSERT_TRUE(status_->Commands().Execute(cmd::kSaveAs));
-    EXPECT_EQ(status_->path, target);
-    EXPECT_FALSE(status_->modified);
-    EXPECT_EQ(status_->Recent().Entries().front(), target);
+    EXPECT_EQ(status_->Doc().Path(), target);
+    EXPECT_FALSE(status_->Doc().IsModified());
+    EXPECT_EQ(status_->Services().Recent().Entries().front(), target);
     EXPECT_FALSE(fs::exists(BackupOf("first.qbd")));
     Docs().CloseDocument(false);
     CProjectFile file(target);
@@ -224,12 +224,12 @@ TEST_F(DocumentCommandsTest, SaveAsWritesTheNewFileAndForgetsTheOldBackup) {
 TEST_F(DocumentCommandsTest, ASaveThatCannotWriteSaysSoAndKeepsTheChanges) {
     const std::string target = folder_.File("nofolder/x.qbd");
     ASSERT_TRUE(status_->Commands().Execute(cmd::kNew));
-    status_->modified = true;
+    status_->Doc().MarkModified(true);
     prompt_.QueueFile(target);
     EXPECT_FALSE(status_->Commands().Execute(cmd::kSaveAs));
     EXPECT_EQ(prompt_.LastId(), 243);
-    EXPECT_TRUE(status_->modified);
-    EXPECT_TRUE(status_->path.empty());
+    EXPECT_TRUE(status_->Doc().IsModified());
+    EXPECT_TRUE(status_->Doc().Path().empty());
 }
 
 TEST_F(DocumentCommandsTest, DroppedFilesMustBeProjectFiles) {
@@ -247,10 +247,10 @@ TEST_F(DocumentCommandsTest, ARecentFileThatIsGoneLeavesTheCurrentDocument) {
     ASSERT_TRUE(Docs().OpenDocument(gone));
     ASSERT_TRUE(Docs().OpenDocument(kept));
     fs::remove(gone);
-    ASSERT_EQ(status_->Recent().Entries().at(1), gone);
+    ASSERT_EQ(status_->Services().Recent().Entries().at(1), gone);
     EXPECT_FALSE(status_->Commands().Execute(RecentFiles::kFirstCommand + 1));
     EXPECT_EQ(prompt_.LastId(), 198);
-    EXPECT_EQ(status_->path, kept);
+    EXPECT_EQ(status_->Doc().Path(), kept);
 }
 
 TEST_F(DocumentCommandsTest, TheInitialDisplayDateWinsOverTheStoredPosition) {
@@ -258,29 +258,26 @@ TEST_F(DocumentCommandsTest, TheInitialDisplayDateWinsOverTheStoredPosition) {
     ViewStatus stored;
     stored.leftPos = COleDateTime(2011, 3, 5, 0, 0, 0);
     ViewStatusStore(store_).Save(path, stored);
+    view_.collected = stored;  // what each close keeps again
     ASSERT_TRUE(Docs().OpenDocument(path));
     EXPECT_EQ(view_.scrolledTo, stored.leftPos);
 
-    status_->initialDisplayDate = COleDateTime(2010, 4, 1, 0, 0, 0);
+    Docs().ScrollAfterNextOpen(COleDateTime(2010, 4, 1, 0, 0, 0));
     ASSERT_TRUE(Docs().OpenDocument(path));
     EXPECT_EQ(view_.scrolledTo, COleDateTime(2010, 4, 1, 0, 0, 0));
-    EXPECT_EQ(status_->initialDisplayDate.GetStatus(), COleDateTime::null);
+    // Only the next open.
+    ASSERT_TRUE(Docs().OpenDocument(path));
+    EXPECT_EQ(view_.scrolledTo, stored.leftPos);
 }
-
-}  // namespace
-}  // namespace qb
-
-namespace qb {
-namespace {
 
 TEST_F(DocumentCommandsTest, TheCsvCopyOptionSaysItCannotBeWrittenYet) {
     const std::string path = WriteProject("csv.qbd");
     ASSERT_TRUE(Docs().OpenDocument(path));
     status_->Settings().customized = AppSettings::kCustomizedOn;
-    status_->modified = true;
+    status_->Doc().MarkModified(true);
     ASSERT_TRUE(status_->Commands().Execute(cmd::kSave));
     EXPECT_EQ(prompt_.Shown().back().text, messages::kCsvCopyNotAvailable.text);
-    EXPECT_FALSE(status_->modified);
+    EXPECT_FALSE(status_->Doc().IsModified());
 }
 
 }  // namespace

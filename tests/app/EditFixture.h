@@ -7,9 +7,11 @@
 #include "CProject.h"
 #include "CProjectFile.h"
 #include "CStatus.h"
+#include "DocumentLoader.h"
 #include "InMemorySettingsStore.h"
 #include "NewProjectDefaults.h"
 #include "ProjectArchive.h"
+#include "ProjectEdits.h"
 #include "RecordingShell.h"
 #include "ScriptedPrompt.h"
 #include "TestFolder.h"
@@ -31,27 +33,30 @@ public:
     explicit Instance(const std::string& user = "tester")
         : status(store, prompt, shell, AppEnvironment{}) {
         status.Settings().userName = user;
-        status.fileRetry = QuickRetry();
+        status.Services().FileRetry() = QuickRetry();
     }
 
     // Opens the file as the document; single mode keeps it held.
     bool Open(const std::string& path) {
-        auto file = std::make_unique<CProjectFile>(path, status.fileRetry);
-        std::unique_ptr<CProject> project = file->Load(false);
-        if (!project)
+        DocumentLoader::Result loaded =
+            DocumentLoader::Load(path, status.Services().FileRetry(), false);
+        if (!loaded.project)
             return false;
-        status.SetAccessor(std::move(file));
-        status.SetProject(std::move(project));
-        status.path = path;
+        status.Doc().Open(std::move(loaded.project), std::move(loaded.accessor), path);
         return true;
     }
-    // An untitled new document.
-    void New() {
-        auto project = std::make_unique<CProject>();
-        NewProjectDefaults::Apply(*project, status.Settings());
-        status.SetProject(std::move(project));
+    // An untitled new document without a file accessor.
+    void New() { Adopt(nullptr); }
+    // project as the untitled document, or a new one with the defaults.
+    void Adopt(std::unique_ptr<CProject> project) {
+        if (!project) {
+            project = std::make_unique<CProject>();
+            NewProjectDefaults::Apply(*project, status.Settings());
+        }
+        status.Doc().Open(std::move(project), nullptr, {});
     }
     CProject& Project() { return *status.GetProject(); }
+    ProjectEdits Edits() { return ProjectEdits(status.Doc(), status.Edit(), status.Services()); }
 
     InMemorySettingsStore store;
     ScriptedPrompt prompt;

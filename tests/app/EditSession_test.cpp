@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "AppMessages.h"
 #include "EditFixture.h"
+#include "IDocumentObserver.h"
 #include "ProjectEdits.h"
 
 namespace qb {
@@ -28,7 +31,7 @@ TEST_F(EditSessionTest, SingleModeCommitMarksModifiedAndLeavesTheFileAlone) {
     ASSERT_TRUE(me.status.Edit().BeginStep());
     me.Project().FindRow(0)->SetCaption("changed");
     EXPECT_TRUE(me.status.Edit().Commit());
-    EXPECT_TRUE(me.status.modified);
+    EXPECT_TRUE(me.status.Doc().IsModified());
     EXPECT_EQ(me.status.Undo().UndoCount(), 1u);
     EXPECT_EQ(TestFolder::Read(Path()), before);
 }
@@ -40,7 +43,7 @@ TEST_F(EditSessionTest, SharedModeCommitWritesAndReleasesTheFile) {
     ASSERT_TRUE(me.status.Edit().BeginStep());
     me.Project().FindRow(0)->SetCaption("changed");
     ASSERT_TRUE(me.status.Edit().Commit());
-    EXPECT_FALSE(me.status.modified);
+    EXPECT_FALSE(me.status.Doc().IsModified());
     EXPECT_EQ(test::ReadProject(Path())->FindRow(0)->GetCaption(), "changed");
     Instance other;
     EXPECT_TRUE(other.Open(Path()));
@@ -52,14 +55,14 @@ TEST_F(EditSessionTest, ARefusedMultiStepChangeLeavesNoUndoStepAndNothingWritten
     ASSERT_TRUE(me.Open(Path()));
     EditSession& edit = me.status.Edit();
     ASSERT_TRUE(edit.BeginEdit());
-    EXPECT_TRUE(me.status.editOpen);
+    EXPECT_TRUE(me.status.Edit().IsOpen());
     EXPECT_EQ(me.status.Undo().UndoCount(), 1u);
     // Inside the transaction single steps neither record nor write.
     ASSERT_TRUE(edit.BeginStep());
     EXPECT_TRUE(edit.Commit());
     EXPECT_EQ(me.status.Undo().UndoCount(), 1u);
     edit.CancelEdit();
-    EXPECT_FALSE(me.status.editOpen);
+    EXPECT_FALSE(me.status.Edit().IsOpen());
     EXPECT_EQ(me.status.Undo().UndoCount(), 0u);
     // Single mode keeps its hold on the file after a cancel.
     Instance other;
@@ -75,7 +78,7 @@ TEST_F(EditSessionTest, EndEditCommitsOnceAndKeepsTheStep) {
     me.Project().FindRow(2)->SetCaption("first");
     me.Project().FindRow(0)->SetCaption("second");
     edit.EndEdit();
-    EXPECT_FALSE(me.status.editOpen);
+    EXPECT_FALSE(me.status.Edit().IsOpen());
     const auto written = test::ReadProject(Path());
     EXPECT_EQ(written->FindRow(2)->GetCaption(), "first");
     EXPECT_EQ(written->FindRow(0)->GetCaption(), "second");
@@ -89,7 +92,7 @@ TEST_F(EditSessionTest, ALockedFileReports191AndChangesNothing) {
     ASSERT_NE(holder.Load(true), nullptr);
     EXPECT_FALSE(me.status.Edit().BeginEdit());
     EXPECT_EQ(me.prompt.LastId(), messages::kLocked.id);
-    EXPECT_FALSE(me.status.editOpen);
+    EXPECT_FALSE(me.status.Edit().IsOpen());
     EXPECT_EQ(me.status.Undo().UndoCount(), 0u);
     EXPECT_EQ(me.prompt.Shown().back().icon, PromptIcon::kWarning);
 
@@ -99,14 +102,34 @@ TEST_F(EditSessionTest, ALockedFileReports191AndChangesNothing) {
     EXPECT_EQ(me.status.Undo().UndoCount(), 0u);
 }
 
+// The reader empties the project before it meets the damage, so the window
+// must hear of it or it would paint objects that are gone.
+TEST_F(EditSessionTest, AReloadThatFailsHalfWayIsAnnounced) {
+    struct : IDocumentObserver {
+        void DocumentReplaced() override {}
+        void ContentChanged() override { ++changes; }
+        void FlagsChanged() override {}
+        int changes = 0;
+    } seen;
+    WriteFile(true);
+    Instance me;
+    ASSERT_TRUE(me.Open(Path()));
+    me.status.Doc().AddObserver(&seen);
+    const std::string bytes = TestFolder::Read(Path());
+    TestFolder::Write(Path(), bytes.substr(0, bytes.size() / 2));
+    EXPECT_FALSE(me.status.Edit().BeginStep());
+    EXPECT_EQ(seen.changes, 1);
+    me.status.Doc().RemoveObserver(&seen);
+}
+
 TEST_F(EditSessionTest, AccessorErrorsShowSystemTextOrTheirOwnTextAndNothingForNone) {
     Instance me;
     me.New();
-    me.status.SetAccessor(std::make_unique<CProjectFile>(folder.File("missing.qbd")));
+    me.status.Doc().UseAccessor(std::make_unique<CProjectFile>(folder.File("missing.qbd")));
     me.status.Edit().ReportAccessorError();
     EXPECT_TRUE(me.prompt.Shown().empty());
 
-    auto* file = static_cast<CProjectFile*>(me.status.GetAccessor());
+    auto* file = static_cast<CProjectFile*>(me.status.Doc().GetAccessor());
     EXPECT_EQ(file->Load(false), nullptr);
     me.status.Edit().ReportAccessorError();
     ASSERT_EQ(me.prompt.Shown().size(), 1u);
@@ -123,7 +146,7 @@ TEST_F(EditSessionTest, AccessorErrorsShowSystemTextOrTheirOwnTextAndNothingForN
 
 TEST_F(EditSessionTest, TheSweepDeletesWhatHangsFromMissingRowsAndLinksWithoutEnds) {
     Instance me;
-    me.status.SetProject(test::SmallProject(false));
+    me.Adopt(test::SmallProject(false));
     CProject& project = me.Project();
     project.FindSchedule(4)->SetRowObjectId(99);
     static_cast<CMemo*>(project.FindDrawPart(5))->SetYRowId(98);
@@ -146,13 +169,13 @@ TEST_F(EditSessionTest, SwitchingToSharedClearsHistoryAndBackKeepsIt) {
     WriteFile(false);
     Instance me;
     ASSERT_TRUE(me.Open(Path()));
-    ProjectEdits edits(me.status);
+    ProjectEdits edits = me.Edits();
     ASSERT_TRUE(edits.AddRow("x").ok);
     EXPECT_EQ(me.status.Undo().UndoCount(), 1u);
 
     ASSERT_TRUE(me.status.Edit().SwitchFileMode());
     EXPECT_TRUE(me.status.IsShared());
-    EXPECT_FALSE(me.status.modified);
+    EXPECT_FALSE(me.status.Doc().IsModified());
     EXPECT_FALSE(me.status.Undo().CanUndo());
     EXPECT_TRUE(me.prompt.WasShown(messages::kToSharedMode.id));
     EXPECT_TRUE(test::ReadProject(Path())->IsShared());
@@ -168,6 +191,28 @@ TEST_F(EditSessionTest, SwitchingToSharedClearsHistoryAndBackKeepsIt) {
     EXPECT_FALSE(other.Open(Path()));
 }
 
+// The write that would make the file shared cannot land (its folder moved
+// away while the document holds it): neither the document nor the file may
+// say shared afterwards.
+TEST_F(EditSessionTest, ASharedSwitchWhoseWriteFailsLeavesDocumentAndFileSingle) {
+    const std::filesystem::path dir = folder.Path() / "held";
+    std::filesystem::create_directory(dir);
+    const std::string path = (dir / "plan.qbd").string();
+    test::WriteProject(path, *test::SmallProject(false));
+    Instance me;
+    ASSERT_TRUE(me.Open(path));
+    me.status.Doc().MarkModified(true);
+    std::filesystem::rename(dir, folder.Path() / "moved");
+    EXPECT_FALSE(me.status.Edit().SwitchFileMode());
+    std::filesystem::rename(folder.Path() / "moved", dir);
+    EXPECT_FALSE(me.status.IsShared());
+    EXPECT_TRUE(me.status.Doc().IsModified());
+    EXPECT_EQ(me.prompt.Shown().back().icon, PromptIcon::kWarning);
+    const auto onDisk = test::ReadProject(path);
+    ASSERT_NE(onDisk, nullptr);
+    EXPECT_FALSE(onDisk->IsShared());
+}
+
 TEST_F(EditSessionTest, DecliningTheModeQuestionsChangesNothing) {
     WriteFile(true);
     Instance me;
@@ -177,9 +222,9 @@ TEST_F(EditSessionTest, DecliningTheModeQuestionsChangesNothing) {
     EXPECT_TRUE(me.status.IsShared());
 
     Instance single;
-    single.New();
-    single.status.path = Path() + ".other";
-    single.status.SetAccessor(std::make_unique<CProjectFile>(single.status.path));
+    const std::string other = Path() + ".other";
+    single.status.Doc().Open(test::SmallProject(false), std::make_unique<CProjectFile>(other),
+                             other);
     single.prompt.QueueAnswer(PromptAnswer::kCancel);
     EXPECT_FALSE(single.status.Edit().SwitchFileMode());
     EXPECT_EQ(single.prompt.LastId(), messages::kToSharedMode.id);
@@ -202,9 +247,10 @@ TEST_F(EditSessionTest, AnUntitledDocumentGoesThroughSaveAsBeforeSharing) {
 
     me.status.Edit().SetSaveAsHook([&] {
         ++saveAsRuns;
-        me.status.path = Path();
-        me.status.SetAccessor(std::make_unique<CProjectFile>(Path()));
-        return me.status.GetAccessor()->Save(me.status.GetProject(), true);
+        me.status.Doc().UseAccessor(std::make_unique<CProjectFile>(Path()));
+        const bool saved = me.status.Doc().GetAccessor()->Save(me.status.GetProject(), true);
+        me.status.Doc().SavedAs(Path());
+        return saved;
     });
     ASSERT_TRUE(me.status.Edit().SwitchFileMode());
     EXPECT_EQ(saveAsRuns, 2);
@@ -219,7 +265,7 @@ TEST_F(EditSessionTest, RefreshSeesOtherWritersAndKeepsTheLocalColumnChoice) {
     ASSERT_TRUE(me.Open(Path()));
     ASSERT_TRUE(other.Open(Path()));
     me.status.Settings().showColumns = false;
-    ProjectEdits theirs(other.status);
+    ProjectEdits theirs = other.Edits();
     const EditResult added = theirs.AddRow("from the other");
     ASSERT_TRUE(added.ok);
 
@@ -240,7 +286,7 @@ TEST_F(EditSessionTest, RefreshInSingleModeChangesNothingAndForeignDataReopens) 
 
     int reopened = 0;
     me.status.Edit().SetReopenHook([&] { ++reopened; });
-    me.status.showingForeignData = true;
+    me.status.Doc().SetForeignData(true);
     me.status.Edit().RefreshFromFile();
     EXPECT_EQ(reopened, 1);
 }

@@ -1,18 +1,13 @@
 #include "ProjectEdits.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <random>
 #include <set>
 #include <vector>
 
 #include "AppMessages.h"
 #include "EditFixture.h"
 #include "EditSession.h"
-#include "LockedFile.h"
 
 namespace qb {
 namespace {
@@ -35,7 +30,7 @@ TEST_F(ProjectEditsTest, NewObjectsTakeTheNextIdsAndTheCreatorsStamp) {
     WriteFile(false);
     Instance me("山田");
     ASSERT_TRUE(me.Open(Path()));
-    ProjectEdits edits(me.status);
+    ProjectEdits edits = me.Edits();
     const EditResult row = edits.AddRow("新しい段", 0, 0);
     ASSERT_TRUE(row.ok);
     EXPECT_EQ(row.id, 7);
@@ -54,7 +49,7 @@ TEST_F(ProjectEditsTest, NewObjectsTakeTheNextIdsAndTheCreatorsStamp) {
     EXPECT_EQ(schedule->GetEndOffset(), 9999);
     EXPECT_EQ(schedule->GetCaption(), "作業");
     EXPECT_EQ(me.Project().GetLastObjectId(), 9);
-    EXPECT_TRUE(me.status.modified);
+    EXPECT_TRUE(me.status.Doc().IsModified());
     EXPECT_EQ(me.status.Undo().UndoCount(), 2u);
 }
 
@@ -63,7 +58,7 @@ TEST_F(ProjectEditsTest, RowIndexesCountTheRowsShownAndRejectPositionsBeyond) {
     Instance me;
     ASSERT_TRUE(me.Open(Path()));
     me.Project().FindRow(0)->SetDeleted(true);  // a tombstone before row B
-    ProjectEdits edits(me.status);
+    ProjectEdits edits = me.Edits();
     const EditResult first = edits.AddRow("first", CData::kNoObject, 0);
     ASSERT_TRUE(first.ok);
     EXPECT_EQ(me.Project().FindRow(first.id)->GetIndex(), 1);  // before B, after the tombstone
@@ -81,7 +76,7 @@ TEST_F(ProjectEditsTest, PropertiesAreSetByNameAndStampTheModifier) {
     WriteFile(false);
     Instance me;
     ASSERT_TRUE(me.Open(Path()));
-    ProjectEdits edits(me.status);
+    ProjectEdits edits = me.Edits();
     const EditResult result = edits.SetProperties(3, {{"caption", "設計"},
                                                       {"bgColor", "255"},
                                                       {"captionHAlign", "2"},
@@ -106,7 +101,7 @@ TEST_F(ProjectEditsTest, BadNamesValuesAndReferencesChangeNothing) {
     Instance me;
     ASSERT_TRUE(me.Open(Path()));
     const std::string before = TestFolder::Read(Path());
-    ProjectEdits edits(me.status);
+    ProjectEdits edits = me.Edits();
     const std::vector<ProjectEdits::PropertyValues> refused = {
         {{"caption", "ok"}, {"colour", "1"}},
         {{"caption", "ok"}, {"weight", "12x"}},
@@ -137,7 +132,7 @@ TEST_F(ProjectEditsTest, LinkEndsMustBeLiveObjects) {
     WriteFile(false);
     Instance me;
     ASSERT_TRUE(me.Open(Path()));
-    ProjectEdits edits(me.status);
+    ProjectEdits edits = me.Edits();
     EXPECT_TRUE(edits.SetProperties(6, {{"toId", "5"}}).ok);   // the memo
     EXPECT_FALSE(edits.SetProperties(6, {{"toId", "1"}}).ok);  // a row
     EXPECT_FALSE(edits.SetProperties(6, {{"toId", "6"}}).ok);  // itself
@@ -148,7 +143,7 @@ TEST_F(ProjectEditsTest, DeletingARowTakesItsBranchAndEverythingOnIt) {
     WriteFile(false);
     Instance me;
     ASSERT_TRUE(me.Open(Path()));
-    ProjectEdits edits(me.status);
+    ProjectEdits edits = me.Edits();
     ASSERT_TRUE(edits.DeleteObject(0).ok);
     CProject& project = me.Project();
     EXPECT_FALSE(IsLive(project.FindRow(0)));
@@ -172,7 +167,7 @@ TEST_F(ProjectEditsTest, AddingUnderAGoneParentOrRowIsRefused) {
     WriteFile(false);
     Instance me;
     ASSERT_TRUE(me.Open(Path()));
-    ProjectEdits edits(me.status);
+    ProjectEdits edits = me.Edits();
     ASSERT_TRUE(edits.DeleteObject(0).ok);
     EXPECT_EQ(edits.AddRow("x", 1).message->id, messages::kParentRowGone.id);
     EXPECT_EQ(edits.AddSchedule(1, kStart, kEnd).message->id, messages::kRowGone.id);
@@ -186,8 +181,8 @@ TEST_F(ProjectEditsTest, AnEditOnARowAnotherProcessDeletedIsRefusedWith195) {
     Instance second("second");
     ASSERT_TRUE(first.Open(Path()));
     ASSERT_TRUE(second.Open(Path()));
-    ProjectEdits firstEdits(first.status);
-    ProjectEdits secondEdits(second.status);
+    ProjectEdits firstEdits = first.Edits();
+    ProjectEdits secondEdits = second.Edits();
     ASSERT_TRUE(firstEdits.DeleteObject(0).ok);
 
     const EditResult refused = secondEdits.SetProperties(3, {{"caption", "late"}});
@@ -209,7 +204,7 @@ TEST_F(ProjectEditsTest, ASchedulesWhoseRowVanishedIsSweptOnRefresh) {
     project->GetRows().At(0)->GetChildren().DeleteAll();
     test::WriteProject(Path(), *project);
 
-    EXPECT_EQ(ProjectEdits(second.status).SetProperties(3, {{"caption", "x"}}).message->id,
+    EXPECT_EQ(second.Edits().SetProperties(3, {{"caption", "x"}}).message->id,
               messages::kRowGone.id);
     second.status.Edit().RefreshFromFile();
     ASSERT_NE(second.Project().FindSchedule(3), nullptr);
@@ -222,8 +217,8 @@ TEST_F(ProjectEditsTest, IdsStayUniqueAcrossReloadsOfTwoWriters) {
     Instance second;
     ASSERT_TRUE(first.Open(Path()));
     ASSERT_TRUE(second.Open(Path()));
-    ProjectEdits a(first.status);
-    ProjectEdits b(second.status);
+    ProjectEdits a = first.Edits();
+    ProjectEdits b = second.Edits();
     std::set<std::int32_t> ids;
     for (int i = 0; i < 5; ++i) {
         ids.insert(a.AddSchedule(2, kStart, kEnd).id);
@@ -231,88 +226,6 @@ TEST_F(ProjectEditsTest, IdsStayUniqueAcrossReloadsOfTwoWriters) {
     }
     EXPECT_EQ(ids.size(), 10u);
     EXPECT_EQ(test::ReadProject(Path())->GetSchedules().GetCount(), 12);
-}
-
-// Each child is a separate program adding its share through the same code.
-TEST_F(ProjectEditsTest, EightProcessesAddingTogetherLoseNothing) {
-    constexpr int kProcesses = 8;
-    constexpr int kEach = 200;
-    WriteFile(true);
-    std::vector<pid_t> children;
-    for (int p = 0; p < kProcesses; ++p) {
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            int failures = 0;
-            {
-                Instance me("p" + std::to_string(p));
-                me.status.fileRetry = test::QuickRetry(1000000);
-                if (!me.Open(Path()))
-                    ::_exit(2);
-                ProjectEdits edits(me.status);
-                for (int i = 0; i < kEach; ++i) {
-                    const std::string caption = std::to_string(p) + "/" + std::to_string(i);
-                    if (!edits.AddSchedule(2, kStart, kEnd, caption).ok)
-                        ++failures;
-                }
-            }
-            ::_exit(failures == 0 ? 0 : 1);
-        }
-        children.push_back(pid);
-    }
-    for (pid_t pid : children) {
-        int status = 0;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-    const auto project = test::ReadProject(Path());
-    ASSERT_NE(project, nullptr);
-    std::set<std::int32_t> ids;
-    std::set<std::string> captions;
-    project->GetSchedules().ForEach([&](const CSchedule& schedule) {
-        ids.insert(schedule.GetObjectId());
-        captions.insert(schedule.GetCaption());
-    });
-    EXPECT_EQ(project->GetSchedules().GetCount(), 2 + kProcesses * kEach);
-    EXPECT_EQ(ids.size(), static_cast<std::size_t>(2 + kProcesses * kEach));
-    EXPECT_EQ(captions.size(), static_cast<std::size_t>(1 + kProcesses * kEach));
-    EXPECT_EQ(project->GetLastObjectId(), 7 + kProcesses * kEach);
-}
-
-TEST_F(ProjectEditsTest, AWriterKilledAtAnyMomentNeverLeavesAFileReadersRefuse) {
-    test::WriteProject(Path(), *test::SmallProject(true));
-    std::mt19937 random(20261207);
-    for (int round = 0; round < 20; ++round) {
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
-            Instance me;
-            me.status.fileRetry = test::QuickRetry(1000000);
-            if (me.Open(Path())) {
-                ProjectEdits edits(me.status);
-                for (;;)
-                    edits.AddSchedule(2, kStart, kEnd, std::string(200, 'x'));
-            }
-            ::_exit(2);
-        }
-        ::usleep(std::uniform_int_distribution<useconds_t>(2000, 40000)(random));
-        ::kill(pid, SIGKILL);
-        int status = 0;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        ASSERT_TRUE(WIFSIGNALED(status));
-
-        CProjectFile reader(Path(), test::QuickRetry());
-        std::unique_ptr<CProject> project = reader.Load(false);
-        ASSERT_NE(project, nullptr) << "round " << round << ": " << reader.GetErrorMessage();
-        EXPECT_TRUE(project->IsShared());
-    }
-    // The next save clears what the killed writers left half-written.
-    Instance last;
-    ASSERT_TRUE(last.Open(Path()));
-    ASSERT_TRUE(ProjectEdits(last.status).AddRow("after").ok);
-    const std::string prefix = LockedFile::TempPrefixFor(Path());
-    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
-        EXPECT_FALSE(entry.path().string().starts_with(prefix)) << entry.path();
 }
 
 }  // namespace

@@ -112,8 +112,8 @@ TEST_F(ProjectSetCommandsTest, ASetOpensAsOneUntitledDocumentAndSavingWarnsFirst
 
     prompt_.QueueFile(setPath);
     ASSERT_TRUE(status_->Commands().Execute(cmd::kProjectSetOpen));
-    EXPECT_TRUE(status_->projectSetOpen);
-    EXPECT_TRUE(status_->path.empty());
+    EXPECT_TRUE(status_->Doc().IsProjectSet());
+    EXPECT_TRUE(status_->Doc().Path().empty());
     EXPECT_EQ(status_->GetProject()->GetRows().GetCount(), 5);
     EXPECT_NE(prompt_.Shown().back().text.find("missing.qbd"), std::string::npos);
     EXPECT_TRUE(status_->Commands().State(cmd::kProjectSetChange).enabled);
@@ -121,12 +121,12 @@ TEST_F(ProjectSetCommandsTest, ASetOpensAsOneUntitledDocumentAndSavingWarnsFirst
     prompt_.QueueAnswer(PromptAnswer::kCancel);
     EXPECT_FALSE(status_->Commands().Execute(cmd::kSave));
     EXPECT_EQ(prompt_.LastId(), 259);
-    EXPECT_TRUE(status_->projectSetOpen);
+    EXPECT_TRUE(status_->Doc().IsProjectSet());
 
     const std::string snapshot = folder_.File("snapshot.qbd");
     prompt_.QueueFile(snapshot);
     ASSERT_TRUE(status_->Commands().Execute(cmd::kSaveAs));
-    EXPECT_FALSE(status_->projectSetOpen);
+    EXPECT_FALSE(status_->Doc().IsProjectSet());
     EXPECT_TRUE(std::filesystem::exists(snapshot));
 }
 
@@ -155,11 +155,11 @@ TEST_F(ProjectSetCommandsTest, ATemplateOpensUntitledWithItsDatesMoved) {
     prompt_.QueueFile(path);
     prompt_.QueueText("2027/04/01");
     ASSERT_TRUE(status_->Commands().Execute(cmd::kOpenTemplate));
-    EXPECT_TRUE(status_->path.empty());
-    EXPECT_TRUE(status_->modified);
+    EXPECT_TRUE(status_->Doc().Path().empty());
+    EXPECT_TRUE(status_->Doc().IsModified());
     EXPECT_EQ(TemplateShift::EarliestStart(*status_->GetProject()),
               COleDateTime(2027, 4, 1, 0, 0, 0));
-    EXPECT_FALSE(std::filesystem::exists(status_->Folders().Backup() + "template.qbd"));
+    EXPECT_FALSE(std::filesystem::exists(status_->Services().Folders().Backup() + "template.qbd"));
     // The template itself is untouched.
     CProjectFile file(path);
     EXPECT_EQ(TemplateShift::EarliestStart(*file.Load(false)), COleDateTime(2011, 3, 5, 0, 0, 0));

@@ -12,6 +12,7 @@
 #include "CProject.h"
 #include "CProjectFile.h"
 #include "CStatus.h"
+#include "DocumentLoader.h"
 #include "InMemorySettingsStore.h"
 #include "RecordingShell.h"
 #include "ScriptedPrompt.h"
@@ -41,17 +42,15 @@ protected:
         return path;
     }
 
-    // Puts the sample into the state directly, as the open command does
-    // before it tells the window.
+    // Makes a fresh copy of the sample the document, which tells the window.
+    // Each copy is a file of its own: the document before holds its file.
     CProject& LoadSample() {
-        const std::string path = SampleCopy();
-        CProjectFile file(path);
-        std::unique_ptr<CProject> project = file.Load(false);
-        EXPECT_NE(project, nullptr);
-        if (project == nullptr)
-            project = std::make_unique<CProject>();
-        status.SetProject(std::move(project));
-        status.path = path;
+        const std::string path = SampleCopy("sample" + std::to_string(++samples_) + ".qbd");
+        DocumentLoader::Result loaded = DocumentLoader::Load(path, OpenRetryPolicy{}, false);
+        EXPECT_NE(loaded.project, nullptr);
+        if (loaded.project == nullptr)
+            loaded.project = std::make_unique<CProject>();
+        status.Doc().Open(std::move(loaded.project), std::move(loaded.accessor), path);
         return *status.GetProject();
     }
 
@@ -62,6 +61,9 @@ protected:
     ScriptedPrompt prompt;
     RecordingShell shell;
     CStatus status{store, prompt, shell, EnvironmentIn(folder)};
+
+private:
+    int samples_ = 0;
 };
 
 }  // namespace qb

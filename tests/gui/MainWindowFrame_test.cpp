@@ -53,21 +53,17 @@ TEST_F(MainWindowFrameTest, TheTabBarBoxesShowTheFileMode) {
     EXPECT_FALSE(Shown(tabs->ReadOnlyBox()));
 
     LoadSample();
-    window.DocumentChanged();
     EXPECT_TRUE(Shown(tabs->ModeBox()));
     EXPECT_EQ(tabs->ModeBox()->text(), QString::fromUtf8("シングルモード"));
     EXPECT_FALSE(Shown(tabs->ReadOnlyBox()));
 
-    status.readOnly = true;
     status.GetProject()->SetShared(true);
-    window.RefreshFrame();
+    status.Doc().SetReadOnly(true);
     EXPECT_EQ(tabs->ModeBox()->text(), QString::fromUtf8("共有モード"));
     EXPECT_TRUE(Shown(tabs->ReadOnlyBox()));
     EXPECT_EQ(tabs->ReadOnlyBox()->text(), QString::fromUtf8("読み取り専用"));
 
-    status.SetProject(nullptr);
-    status.readOnly = false;
-    window.RefreshFrame();
+    status.Doc().Close();
     EXPECT_FALSE(Shown(tabs->ModeBox()));
     EXPECT_FALSE(Shown(tabs->ReadOnlyBox()));
 }
@@ -80,7 +76,7 @@ TEST_F(MainWindowFrameTest, TheProjectPageShowsTheModeAndItsSwitch) {
     EXPECT_FALSE(window.ModeSwitch()->isEnabled());
     LoadSample();
     status.GetProject()->SetShared(true);
-    window.DocumentChanged();
+    status.Doc().ContentChanged();
     EXPECT_EQ(window.ModeStatus()->text(), QString::fromUtf8("現在：共有モード"));
     EXPECT_EQ(window.ModeSwitch()->text(), QString::fromUtf8("シングルモードに変更"));
 }
@@ -92,7 +88,6 @@ TEST_F(MainWindowFrameTest, ARightClickOnTheTabsPointsToTheProjectPageOnlyWithAD
     EXPECT_TRUE(prompt.Shown().empty());
 
     LoadSample();
-    window.DocumentChanged();
     QApplication::sendEvent(window.TabBar(), &click);
     ASSERT_EQ(prompt.Shown().size(), 1u);
     EXPECT_EQ(prompt.LastId(), messages::kModeOnPage.id);
@@ -102,12 +97,12 @@ TEST_F(MainWindowFrameTest, ARightClickOnTheTabsPointsToTheProjectPageOnlyWithAD
 TEST_F(MainWindowFrameTest, ChoosingATabRunsTheViewModeCommand) {
     MainWindow window(status);
     window.TabBar()->Tabs()->setCurrentIndex(MainWindow::kYearTab);
-    EXPECT_EQ(status.viewMode, CStatus::kYearView);
+    EXPECT_EQ(status.GetViewMode(), CStatus::kYearView);
     EXPECT_EQ(window.ShownMode(), MainWindow::kYearTab);
     EXPECT_TRUE(window.Menus()->Action(cmd::kViewYear)->isChecked());
 
     window.TabBar()->Tabs()->setCurrentIndex(MainWindow::kProjectTab);
-    EXPECT_EQ(status.viewMode, CStatus::kProjectPage);
+    EXPECT_EQ(status.GetViewMode(), CStatus::kProjectPage);
     EXPECT_EQ(window.ShownMode(), MainWindow::kProjectTab);
 }
 
@@ -142,7 +137,7 @@ TEST_F(MainWindowFrameTest, TheFirstLocalDroppedFileIsOpened) {
                       QUrl::fromLocalFile(QString::fromStdString(sample)),
                       QUrl::fromLocalFile(QString::fromStdString(folder.File("other.txt")))}));
     EXPECT_TRUE(window.HasDocument()) << prompt.LastId();
-    EXPECT_EQ(status.path, sample);
+    EXPECT_EQ(status.Doc().Path(), sample);
     EXPECT_NE(window.windowTitle(), QStringLiteral("Quellbrandiren"));
 }
 
@@ -157,12 +152,12 @@ TEST_F(MainWindowFrameTest, CancelOnCloseKeepsTheWindowAndTheChanges) {
     MainWindow window(status);
     window.show();
     ASSERT_TRUE(status.Commands().Documents().OpenDocument(SampleCopy()));
-    status.modified = true;
+    status.Doc().MarkModified(true);
     prompt.QueueAnswer(PromptAnswer::kCancel);
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(window.HasDocument());
-    EXPECT_TRUE(status.modified);
+    EXPECT_TRUE(status.Doc().IsModified());
 }
 
 TEST_F(MainWindowFrameTest, ClosingClosesTheDocumentAndKeepsTheWindowRectangle) {
@@ -170,7 +165,7 @@ TEST_F(MainWindowFrameTest, ClosingClosesTheDocumentAndKeepsTheWindowRectangle) 
     window.setGeometry(120, 80, 700, 500);
     window.show();
     ASSERT_TRUE(status.Commands().Documents().OpenDocument(SampleCopy()));
-    status.modified = true;
+    status.Doc().MarkModified(true);
     prompt.QueueAnswer(PromptAnswer::kNo);
     const QRect area = window.geometry();
     EXPECT_TRUE(window.close());

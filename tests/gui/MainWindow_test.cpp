@@ -86,7 +86,6 @@ TEST_F(MainWindowTest, TheChartPaintsThroughTheGivenPainterOnceADocumentIsOpen) 
         dc.FillRect(DrawRect{0, 0, 10, 10}, 0x000000);
     });
     LoadSample();
-    window.DocumentChanged();
     const QImage chart = window.ChartPane()->grab().toImage();
     EXPECT_GT(paints, 0);
     EXPECT_EQ(chart.pixel(5, 5) & 0xFFFFFF, 0u);
@@ -98,7 +97,6 @@ TEST_F(MainWindowTest, AFoldIconClickFoldsTheRowAndTheScrollBarFollowsTheRule) {
     window.resize(900, 300);
     window.show();
     LoadSample();
-    window.DocumentChanged();
     ChartScene& scene = window.Scene();
     const int expanded = scene.TotalHeight();
     const int page = window.ChartPane()->height();
@@ -117,7 +115,6 @@ TEST_F(MainWindowTest, TheScrollBarArrowAndTheShiftWheelScrollPastTheBuiltPeriod
     window.resize(900, 300);
     window.show();
     LoadSample();
-    window.DocumentChanged();
     QScrollBar* bar = window.HorizontalScrollBar();
     bar->setValue(bar->maximum());
     const int start = bar->value();
@@ -143,32 +140,26 @@ TEST_F(MainWindowTest, TheTitleNamesTheProjectElseThePathElseOnlyTheProgram) {
 
     auto project = std::make_unique<CProject>();
     project->SetTitle("工程表");
-    status.SetProject(std::move(project));
-    status.path = "/data/plan.qbd";
-    window.RefreshFrame();
+    status.Doc().Open(std::move(project), nullptr, "/data/plan.qbd");
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("工程表 - Quellbrandiren"));
 
     status.GetProject()->SetTitle("");
-    window.RefreshFrame();
+    status.Doc().ContentChanged();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("/data/plan.qbd - Quellbrandiren"));
 
-    status.path.clear();
-    window.RefreshFrame();
+    status.Doc().Detach(nullptr);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Quellbrandiren"));
 }
 
-TEST_F(MainWindowTest, AProjectReplacedBehindTheWindowsBackIsNeverPaintedFromFreedMemory) {
+TEST_F(MainWindowTest, AReplacedOrClosedProjectIsNeverPaintedFromFreedMemory) {
     MainWindow window(status);
     window.ViewModeChanged(MainWindow::kDayTab);
     window.show();
     LoadSample();
-    window.DocumentChanged();
-    // The state drops its project and takes another before the window
-    // hears of it; painting must show the new one.
-    status.SetProject(std::make_unique<CProject>());
+    status.Doc().ReplaceProject(std::make_unique<CProject>());
     EXPECT_FALSE(window.grab().toImage().isNull());
     EXPECT_EQ(window.Scene().GetModel().GetProject(), status.GetProject());
-    status.SetProject(nullptr);
+    status.Doc().Close();
     EXPECT_FALSE(window.grab().toImage().isNull());
     EXPECT_FALSE(window.Scene().IsOpen());
 }
@@ -182,7 +173,6 @@ TEST_F(MainWindowTest, ViewStatusCarriesScalesLeftDayAndFoldsToTheNextOpen) {
         window.resize(900, 300);
         window.show();
         LoadSample();
-        window.DocumentChanged();
         const CGuiRow* row = FoldableRow(window.Scene().GetModel().GetRows());
         ASSERT_NE(row, nullptr);
         foldedId = row->GetObjectId();
@@ -205,7 +195,6 @@ TEST_F(MainWindowTest, ViewStatusCarriesScalesLeftDayAndFoldsToTheNextOpen) {
     window.ViewModeChanged(MainWindow::kMonthTab);
     window.resize(900, 300);
     window.show();
-    window.DocumentChanged();
     window.ApplyViewStatus(kept);
     EXPECT_EQ(window.GetRuler().GetScale(), 6.0);
     EXPECT_TRUE(window.Scene().GetModel().IsFoldedId(foldedId));
@@ -217,7 +206,6 @@ TEST_F(MainWindowTest, ADamagedViewStatusKeepsUsableScales) {
     window.ViewModeChanged(MainWindow::kYearTab);
     window.show();
     LoadSample();
-    window.DocumentChanged();
     ViewStatus damaged;
     damaged.scale1 = std::numeric_limits<double>::quiet_NaN();
     damaged.scale2 = -1;
@@ -238,14 +226,12 @@ TEST_F(MainWindowTest, FoldsOfOneDocumentDoNotCarryOverToTheNext) {
     window.ViewModeChanged(MainWindow::kDayTab);
     window.show();
     LoadSample();
-    window.DocumentChanged();
     const CGuiRow* row = FoldableRow(window.Scene().GetModel().GetRows());
     ASSERT_NE(row, nullptr);
     const std::int32_t id = row->GetObjectId();
     window.Scene().GetModel().SetFolded(id, true);
     // The same file again is another document whose rows carry the same ids.
     LoadSample();
-    window.DocumentChanged();
     EXPECT_FALSE(window.Scene().GetModel().IsFoldedId(id));
 }
 
@@ -254,7 +240,6 @@ TEST_F(MainWindowTest, ScrollingToADayBeforeTheChartHasAPeriodWaitsForIt) {
     window.ViewModeChanged(MainWindow::kProjectTab);
     window.show();
     LoadSample();
-    window.DocumentChanged();
     const COleDateTime day(2012, 1, 16, 0, 0, 0);
     window.ScrollToDate(day);
     window.ViewModeChanged(MainWindow::kDayTab);

@@ -89,7 +89,7 @@ TEST_F(MenuBuilderTest, ItemsTakeTheHandlersStateWhenTheirMenuOpens) {
 
 TEST_F(MenuBuilderTest, TheViewModesAreOneRadioGroupThatRunsTheCommands) {
     menus.Action(cmd::kViewDay)->trigger();
-    EXPECT_EQ(status.viewMode, CStatus::kDayView);
+    EXPECT_EQ(status.GetViewMode(), CStatus::kDayView);
     EXPECT_EQ(window.ShownMode(), MainWindow::kDayTab);
     EXPECT_TRUE(menus.Action(cmd::kViewDay)->isChecked());
     menus.Action(cmd::kViewYear)->trigger();
@@ -100,7 +100,6 @@ TEST_F(MenuBuilderTest, TheViewModesAreOneRadioGroupThatRunsTheCommands) {
 
 TEST_F(MenuBuilderTest, AToggleRunsItsCommandAndShowsTheNewState) {
     LoadSample();
-    window.DocumentChanged();
     const bool before = status.Settings().fitX;
     menus.Action(cmd::kFitX)->trigger();
     EXPECT_NE(status.Settings().fitX, before);
@@ -117,8 +116,8 @@ TEST_F(MenuBuilderTest, CommandsThatBecomeAvailableAnswerTheirShortcutsAtOnce) {
 }
 
 TEST_F(MenuBuilderTest, RecentFilesFollowExitAndAreRebuiltEachTime) {
-    status.Recent().Add("/work/b.qbd");
-    status.Recent().Add("/work/R&D.qbd");
+    status.Services().Recent().Add("/work/b.qbd");
+    status.Services().Recent().Add("/work/R&D.qbd");
     emit menus.FileMenu()->aboutToShow();
     emit menus.FileMenu()->aboutToShow();
     const QList<QAction*> items = menus.FileMenu()->actions();
@@ -133,8 +132,7 @@ TEST_F(MenuBuilderTest, RecentFilesFollowExitAndAreRebuiltEachTime) {
 
 TEST_F(MenuBuilderTest, ARecentFileThatIsGoneSaysSoAndKeepsTheDocument) {
     LoadSample();
-    window.DocumentChanged();
-    status.Recent().Add(folder.File("gone.qbd"));
+    status.Services().Recent().Add(folder.File("gone.qbd"));
     emit menus.FileMenu()->aboutToShow();
     ASSERT_EQ(menus.RecentActions().size(), 1);
     menus.RecentActions().first()->trigger();

@@ -5,7 +5,9 @@
 #include <filesystem>
 
 #include "AppMessages.h"
+#include "CCommandHandler.h"
 #include "CommandLine.h"
+#include "DocumentCommands.h"
 #include "GuiFixture.h"
 #include "MainWindow.h"
 
@@ -29,7 +31,7 @@ TEST_F(StartupSequenceTest, AQuotedProjectFileOpensWithoutItsQuotes) {
     const std::string sample = SampleCopy("with blank.qbd");
     EXPECT_TRUE(StartupSequence::OpenStartFile(status, "\"" + sample + "\""));
     EXPECT_TRUE(window.HasDocument()) << prompt.LastId();
-    EXPECT_EQ(status.path, sample);
+    EXPECT_EQ(status.Doc().Path(), sample);
 }
 
 TEST_F(StartupSequenceTest, ARelativeNameOpensTheFileItNamesNow) {
@@ -40,7 +42,7 @@ TEST_F(StartupSequenceTest, ARelativeNameOpensTheFileItNamesNow) {
     const bool opened = StartupSequence::OpenStartFile(status, "./sample.qbd");
     std::filesystem::current_path(before);
     EXPECT_TRUE(opened) << prompt.LastId();
-    EXPECT_EQ(status.path, sample);
+    EXPECT_EQ(status.Doc().Path(), sample);
 }
 
 TEST_F(StartupSequenceTest, NoFileOpensNothingAndSaysNothing) {
@@ -62,18 +64,19 @@ TEST_F(StartupSequenceTest, TheCommandLineFileReplacesTheDefaultAndItsDateIsKept
     status.Settings().defFile = "/data/default.qbd";
     EXPECT_EQ(StartupSequence::ChooseFile(status, CommandLine::FromArguments({})),
               "/data/default.qbd");
-    EXPECT_TRUE(status.initialDisplayDate.IsNull());
+    EXPECT_TRUE(status.Commands().Documents().ScrollDateOfNextOpen().IsNull());
 
     const CommandLine line =
         CommandLine::FromArguments({"/date", "20100401", "/data/my", "plan.qbd"});
     EXPECT_EQ(StartupSequence::ChooseFile(status, line), "/data/my plan.qbd");
-    EXPECT_EQ(status.initialDisplayDate, COleDateTime(2010, 4, 1, 0, 0, 0));
+    EXPECT_EQ(status.Commands().Documents().ScrollDateOfNextOpen(),
+              COleDateTime(2010, 4, 1, 0, 0, 0));
 }
 
 TEST_F(StartupSequenceTest, ADateThatIsNoDateLeavesTheDisplayDateUnset) {
     const CommandLine line = CommandLine::FromArguments({"/date", "20101399", "/data/a.qbd"});
     EXPECT_EQ(StartupSequence::ChooseFile(status, line), "/data/a.qbd");
-    EXPECT_TRUE(status.initialDisplayDate.IsNull());
+    EXPECT_TRUE(status.Commands().Documents().ScrollDateOfNextOpen().IsNull());
 }
 
 TEST_F(StartupSequenceTest, TheStoredRectangleIsUsedOnlyOnAScreen) {
@@ -97,7 +100,7 @@ TEST_F(StartupSequenceTest, TheStoredRectangleIsUsedOnlyOnAScreen) {
 }
 
 TEST_F(StartupSequenceTest, StartingShowsTheStoredModeAndOpensTheDefaultFile) {
-    status.viewMode = CStatus::kYearView;
+    status.SetViewMode(CStatus::kYearView);
     status.Settings().defFile = SampleCopy();
     MainWindow window(status);
     StartupSequence::Run(status, window, CommandLine::FromArguments({}), false);
