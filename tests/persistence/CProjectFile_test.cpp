@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "CSchedule.h"
@@ -125,19 +126,18 @@ TEST_F(CProjectFileTest, AHeldFileIsRefusedWithError32AfterTenAttempts) {
 
     CountedWaits waits;
     CProjectFile other(PathOf("p.qbd"), waits.Policy());
+    test::FileOperationsSpy files;
+    other.SetFileOperations(files);
     EXPECT_EQ(other.Load(false), nullptr);
     EXPECT_EQ(other.GetErrorCode(), SystemError::kSharingViolation);
     EXPECT_EQ(other.GetErrorMessage(), "");
-    EXPECT_EQ(waits.count, 9) << "ten attempts, with a pause between each two";
+    EXPECT_EQ(std::count(files.log.begin(), files.log.end(), "lock"), 10) << "ten attempts";
+    EXPECT_EQ(waits.count, 9) << "with a pause between each two";
     EXPECT_FALSE(other.IsOpen());
 
-    auto project = MakeProject("p", true);
-    EXPECT_FALSE(other.Save(project.get(), true));
+    // A save onto the held file fails and leaves its content as it was.
+    EXPECT_FALSE(other.Save(MakeProject("other", true).get(), true));
     EXPECT_EQ(other.GetErrorCode(), SystemError::kSharingViolation);
-
-    // A save-as onto the held file leaves it untouched.
-    other.SetPath(PathOf("p.qbd"));
-    EXPECT_FALSE(other.Save(MakeProject("other", false).get(), true));
     EXPECT_EQ(ReadBack("p.qbd")->GetTitle(), "p");
 
     holder.Lock(nullptr);
