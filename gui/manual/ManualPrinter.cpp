@@ -10,14 +10,13 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
-#include <QTextFrame>
 #include <QTextImageFormat>
-#include <QTextLayout>
 #include <QUrl>
 #include <utility>
+
+#include "ManualPagination.h"
 
 namespace qb {
 
@@ -32,34 +31,11 @@ const QMarginsF kMarginsMm(20.0, 18.0, 20.0, 18.0);
 constexpr double kBodyPoints = 10.5;
 constexpr double kFooterPoints = 8.5;
 constexpr double kFooterGapMm = 6.0;
-// Blank space kept at the top and bottom of every page's body, so that a
-// line pushed to the next page leaves nothing of itself behind.
+// Blank space kept at the top and bottom of every page's body.
 constexpr double kPageEdgeMm = 2.0;
 
 double MmToDots(double mm) {
     return mm / 25.4 * kResolution;
-}
-
-// The page on which the first line of a laid-out block stands.
-int PageOf(const QTextDocument& document, const QTextBlock& block) {
-    double top = document.documentLayout()->blockBoundingRect(block).top();
-    if (block.layout() != nullptr && block.layout()->lineCount() > 0)
-        top += block.layout()->lineAt(0).y();
-    return static_cast<int>(top / document.pageSize().height());
-}
-
-// The first heading whose following text starts on a later page; a heading
-// that already starts a page is left as it is.
-QTextBlock FirstLoneHeading(const QTextDocument& document) {
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QTextBlockFormat format = block.blockFormat();
-        if (format.headingLevel() == 0 || !block.next().isValid() ||
-            (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) != 0)
-            continue;
-        if (PageOf(document, block.next()) > PageOf(document, block))
-            return block;
-    }
-    return {};
 }
 
 }  // namespace
@@ -143,33 +119,13 @@ bool ManualPrinter::CheckPictures(const QTextDocument& document) {
     return true;
 }
 
-// A heading left alone at the foot of a page starts the next page instead.
-// One at a time: moving a heading moves everything after it.
-void ManualPrinter::KeepHeadingsWithText(QTextDocument& document) {
-    for (QTextBlock heading = FirstLoneHeading(document); heading.isValid();
-         heading = FirstLoneHeading(document)) {
-        QTextBlockFormat format;
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        QTextCursor(heading).mergeBlockFormat(format);
-        // The layout only redoes the changed block by itself; the pages after
-        // it need the whole document laid out again.
-        document.markContentsDirty(0, document.characterCount());
-    }
-}
-
 // The body of each page shows one page-high slice of the laid-out document;
 // the layout keeps lines whole and honours page breaks of the HTML.
 void ManualPrinter::PaintPages(QTextDocument& document, QPdfWriter& writer) const {
     const QRectF area = writer.pageLayout().paintRectPixels(kResolution);
     const double footer = MmToDots(kFooterGapMm);
     const QSizeF page(area.width(), area.height() - footer);
-    QTextFrameFormat frame = document.rootFrame()->frameFormat();
-    frame.setTopMargin(MmToDots(kPageEdgeMm));
-    frame.setBottomMargin(MmToDots(kPageEdgeMm));
-    document.rootFrame()->setFrameFormat(frame);
-    document.setPageSize(page);
-    KeepHeadingsWithText(document);
-    const int count = document.pageCount();
+    const int count = ManualPagination::Paginate(document, page, MmToDots(kPageEdgeMm));
 
     QFont footerFont(bodyFamily_);
     footerFont.setPointSizeF(kFooterPoints);

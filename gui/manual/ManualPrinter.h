@@ -27,7 +27,6 @@ private:
     bool CheckFonts();
     bool LoadDocument(const QString& htmlPath, QTextDocument& document);
     bool CheckPictures(const QTextDocument& document);
-    static void KeepHeadingsWithText(QTextDocument& document);
     void PaintPages(QTextDocument& document, QPdfWriter& writer) const;
 
     QString bodyFamily_;
