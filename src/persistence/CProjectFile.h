@@ -36,8 +36,8 @@ public:
     // the file on success.
     bool ReadInto(CProject& project);
     bool IsOpen() const { return file_ != nullptr; }
-    // The file operations later opens and saves go through; the system's
-    // own unless set.
+    // The file operations later opens and saves go through (the system's own
+    // unless set); they must outlive this handle.
     void SetFileOperations(IFileOperations& files) { files_ = &files; }
 
 private:

@@ -30,7 +30,7 @@ public:
 
     // One attempt to open and lock path. Null with error set on failure;
     // kSharingViolation when another holder has the file. The object makes
-    // its later saves through files as well.
+    // its later saves through files as well, which must outlive it.
     static std::unique_ptr<LockedFile> Open(
         const std::string& path, Mode mode, std::uint32_t& error,
         IFileOperations& files = PosixFileOperations::Instance());
