@@ -113,11 +113,11 @@ struct ChartRuler {
     CRuler ruler{calendar};
 };
 
-GuiLayoutArgs LayoutArgs(const CRuler& ruler) {
-    GuiLayoutArgs args;
-    args.ruler = &ruler;
-    args.headerWidth = 240;
-    return args;
+ChartContext ChartOf(const CRuler& ruler) {
+    ChartContext chart;
+    chart.ruler = &ruler;
+    chart.headerWidth = 240;
+    return chart;
 }
 
 // The row tree alone: rows = schedules / 10, no other objects.
@@ -130,7 +130,7 @@ void BM_RebuildAndLayoutRowsOnly(benchmark::State& state) {
     CDisplayModel model;
     for (auto _ : state) {
         model.Rebuild(*project);
-        model.Layout(LayoutArgs(chart.ruler));
+        model.Layout(ChartOf(chart.ruler));
         benchmark::DoNotOptimize(model.TotalHeight());
     }
 }
@@ -142,7 +142,7 @@ void BM_RebuildAndLayout(benchmark::State& state) {
     CDisplayModel model;
     for (auto _ : state) {
         model.Rebuild(project);
-        model.Layout(LayoutArgs(chart.ruler));
+        model.Layout(ChartOf(chart.ruler));
         benchmark::DoNotOptimize(model.TotalHeight());
     }
     state.counters["rows"] = static_cast<double>(model.GetLineRows().size());
@@ -166,7 +166,7 @@ void BM_LayoutOnly(benchmark::State& state) {
     CDisplayModel model;
     model.Rebuild(project);
     for (auto _ : state) {
-        model.Layout(LayoutArgs(chart.ruler));
+        model.Layout(ChartOf(chart.ruler));
         benchmark::DoNotOptimize(model.TotalHeight());
     }
 }
@@ -180,22 +180,23 @@ void BM_PaintView(benchmark::State& state) {
     ChartRuler chart(COleDateTime(2024, 10, 1, 0, 0, 0));
     CDisplayModel model;
     model.Rebuild(project);
-    model.Layout(LayoutArgs(chart.ruler));
+    model.Layout(ChartOf(chart.ruler));
     DisplaySettings settings;
+    ChartContext context = ChartOf(chart.ruler);
+    context.model = &model;
+    context.display = &settings;
+    context.calendar = &chart.calendar;
+    context.today = COleDateTime(2024, 2, 1, 0, 0, 0);
     ChartView view;
-    view.ruler = &chart.ruler;
-    view.settings = &settings;
     view.width = 1920;
     view.height = 1080;
     view.scroll = DrawPoint{0, model.TotalHeight() / 2};
-    view.today = COleDateTime(2024, 2, 1, 0, 0, 0);
     NullDrawContext dc;
-    GuiDrawArgs rowArgs;
-    rowArgs.model = &model;
-    rowArgs.visible = DrawRect{0, view.scroll.y, 240, view.scroll.y + view.height};
+    const GuiDrawArgs rowArgs{context,
+                              DrawRect{0, view.scroll.y, 240, view.scroll.y + view.height}};
     const DrawRect chartArea{0, view.scroll.y, view.width, view.scroll.y + view.height};
     for (auto _ : state) {
-        ChartPainter::Paint(dc, &model, view);
+        ChartPainter::Paint(dc, context, view);
         RowPanePainter::Paint(dc, model, rowArgs);
     }
     // Like with like: the views of both sizes should hold about as many objects.

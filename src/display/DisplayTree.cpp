@@ -35,9 +35,9 @@ std::string NumberText(int renban, const CGuiRow* parent, int position) {
 }
 
 template <class Array>
-void AddToIndex(const Array& array, ObjectIdIndex& index) {
+void AddToIndex(const Array& array, int type, ObjectIdIndex& index) {
     for (std::size_t i = 0; i < array.Size(); ++i)
-        index.Add(array.Base(i)->GetObjectId(), array.Base(i));
+        index.Add(array.Base(i)->GetObjectId(), array.Base(i), type);
 }
 
 }  // namespace
@@ -68,17 +68,18 @@ void DisplayTree::Build(CProject& project) {
     renban_ = project.GetParamInt("_Renban", 0);
     BuildColumns(project);
     BuildRows(project);
-    ForEachRow(rows_, [this](CGuiRow& row) { byId_.Add(row.GetObjectId(), &row); });
-    AddToIndex(columns_, byId_);
+    ForEachRow(rows_,
+               [this](CGuiRow& row) { byId_.Add(row.GetObjectId(), &row, CGuiObject::kRow); });
+    AddToIndex(columns_, CGuiObject::kColumn, byId_);
     byId_.Seal();
     BuildSchedules(project);
     BuildMemos(project);
     byId_.Reserve(schedules_.Size() + memos_.Size());
-    AddToIndex(schedules_, byId_);
-    AddToIndex(memos_, byId_);
+    AddToIndex(schedules_, CGuiObject::kSchedule, byId_);
+    AddToIndex(memos_, CGuiObject::kMemo, byId_);
     byId_.Seal();
     BuildLinks(project);
-    AddToIndex(links_, byId_);
+    AddToIndex(links_, CGuiObject::kLink, byId_);
     byId_.Seal();
     project_ = &project;
 }
@@ -147,18 +148,13 @@ void DisplayTree::BuildLinks(CProject& project) {
 }
 
 CGuiRow* DisplayTree::FindRow(std::int32_t id) const {
-    CGuiObject* object = byId_.Find(id);
-    return object != nullptr && object->GetObjectType() == CGuiObject::kRow
-               ? static_cast<CGuiRow*>(object)
-               : nullptr;
+    return static_cast<CGuiRow*>(byId_.Find(id, CGuiObject::kRow));
 }
 
 CGuiObject* DisplayTree::FindLinkEnd(std::int32_t id) const {
-    CGuiObject* object = byId_.Find(id);
-    if (object == nullptr)
-        return nullptr;
-    const int type = object->GetObjectType();
-    return type == CGuiObject::kSchedule || type == CGuiObject::kMemo ? object : nullptr;
+    if (CGuiObject* schedule = byId_.Find(id, CGuiObject::kSchedule))
+        return schedule;
+    return byId_.Find(id, CGuiObject::kMemo);
 }
 
 }  // namespace qb

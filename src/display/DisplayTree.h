@@ -52,6 +52,8 @@ public:
     CGuiRow* FindRow(std::int32_t id) const;
     // Rows, columns, schedules, links, memos; null when none has the id.
     CGuiObject* FindObject(std::int32_t id) const { return byId_.Find(id); }
+    // Null also when the object with the id is of another type.
+    CGuiObject* FindObject(std::int32_t id, int type) const { return byId_.Find(id, type); }
 
     // Every row of the tree, parents before their children.
     template <class F>

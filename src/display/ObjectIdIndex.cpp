@@ -27,9 +27,9 @@ void ObjectIdIndex::Seal() {
         return;
     const auto [first, last] =
         std::minmax_element(pending_.begin(), pending_.end(),
-                            [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::int64_t low = first->first;
-    std::int64_t high = last->first;
+                            [](const Pending& a, const Pending& b) { return a.id < b.id; });
+    std::int64_t low = first->id;
+    std::int64_t high = last->id;
     if (!dense_.empty()) {
         low = std::min(low, low_);
         high = std::max(high, low_ + static_cast<std::int64_t>(dense_.size()) - 1);
@@ -44,13 +44,13 @@ void ObjectIdIndex::Seal() {
 
 void ObjectIdIndex::SealDense(std::int64_t low, std::int64_t high) {
     if (!dense_.empty() && low < low_)
-        dense_.insert(dense_.begin(), static_cast<std::size_t>(low_ - low), nullptr);
+        dense_.insert(dense_.begin(), static_cast<std::size_t>(low_ - low), Entry{});
     low_ = low;
-    dense_.resize(static_cast<std::size_t>(high - low + 1), nullptr);
-    for (const auto& [id, object] : pending_) {
-        CGuiObject*& slot = dense_[static_cast<std::size_t>(std::int64_t{id} - low_)];
-        if (slot == nullptr)
-            slot = object;
+    dense_.resize(static_cast<std::size_t>(high - low + 1));
+    for (const Pending& pending : pending_) {
+        Entry& slot = dense_[static_cast<std::size_t>(std::int64_t{pending.id} - low_)];
+        if (slot.object == nullptr)
+            slot = pending.entry;
     }
 }
 
@@ -58,26 +58,26 @@ void ObjectIdIndex::MoveToSparse() {
     if (!sparse_) {
         byId_.reserve(count_);
         for (std::size_t i = 0; i < dense_.size(); ++i) {
-            if (dense_[i] != nullptr)
+            if (dense_[i].object != nullptr)
                 byId_.emplace(static_cast<std::int32_t>(low_ + static_cast<std::int64_t>(i)),
                               dense_[i]);
         }
         dense_.clear();
         sparse_ = true;
     }
-    for (const auto& [id, object] : pending_)
-        byId_.emplace(id, object);
+    for (const Pending& pending : pending_)
+        byId_.emplace(pending.id, pending.entry);
 }
 
-CGuiObject* ObjectIdIndex::Find(std::int32_t id) const {
+ObjectIdIndex::Entry ObjectIdIndex::Lookup(std::int32_t id) const {
     if (sparse_) {
         const auto found = byId_.find(id);
-        return found == byId_.end() ? nullptr : found->second;
+        return found == byId_.end() ? Entry{} : found->second;
     }
     const std::int64_t at = std::int64_t{id} - low_;
     return at >= 0 && at < static_cast<std::int64_t>(dense_.size())
                ? dense_[static_cast<std::size_t>(at)]
-               : nullptr;
+               : Entry{};
 }
 
 }  // namespace qb

@@ -189,8 +189,7 @@ void RowViewState::ShowAll(DisplayTree& tree) {
 }
 
 void RowViewState::SetColumnHidden(DisplayTree& tree, std::int32_t columnId, bool hidden) {
-    CGuiObject* column = tree.FindObject(columnId);
-    if (column != nullptr && column->GetObjectType() == CGuiObject::kColumn)
+    if (CGuiObject* column = tree.FindObject(columnId, CGuiObject::kColumn))
         column->SetHidden(hidden);
     if (hidden)
         hiddenColumns_.insert(columnId);

@@ -219,6 +219,20 @@ TEST(ScheduleGeometry, FinishedPastWorkAndUntouchedFutureWorkGiveNoPoint) {
     EXPECT_TRUE(ScheduleGeometry::LightningPoint(untouched, bar, Day(7)));
 }
 
+// Work counted by quantities is finished once its results reach the plan,
+// even past it; ending exactly on the reference day counts as past.
+TEST(ScheduleGeometry, OverdoneWorkEndingOnTheReferenceDayGivesNoPoint) {
+    const DrawRect bar{10, 100, 110, 110};
+    ScheduleFields overdone = BarFrom(2, 3);
+    overdone.plan = 4;
+    overdone.results = 5;
+    const COleDateTime end =
+        ScheduleFields::Moment(overdone.endDate, overdone.endOffset, overdone.byDay);
+    EXPECT_FALSE(ScheduleGeometry::LightningPoint(overdone, bar, end));
+    EXPECT_TRUE(
+        ScheduleGeometry::LightningPoint(overdone, bar, end - COleDateTimeSpan(0, 0, 1, 0)));
+}
+
 TEST(ScheduleGeometry, ShapeSizeComesFromThePenForLinesAndIsTenForTypeOne) {
     CSchedule s;
     s.SetHeight(12);
