@@ -2,13 +2,13 @@
 // them out.
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <random>
 #include <set>
 #include <vector>
 
+#include "ChildProcess.h"
 #include "EditFixture.h"
 #include "LockedFile.h"
 #include "ProjectEdits.h"
@@ -35,31 +35,22 @@ TEST_F(SharedWritersTest, EightProcessesAddingTogetherLoseNothing) {
     test::WriteProject(Path(), *test::SmallProject(true));
     std::vector<pid_t> children;
     for (int p = 0; p < kProcesses; ++p) {
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
+        children.push_back(test::StartChild([&] {
+            Instance me("p" + std::to_string(p));
+            me.status.Services().FileRetry() = test::QuickRetry(1000000);
+            if (!me.Open(Path()))
+                return 2;
+            ProjectEdits edits = me.Edits();
             int failures = 0;
-            {
-                Instance me("p" + std::to_string(p));
-                me.status.Services().FileRetry() = test::QuickRetry(1000000);
-                if (!me.Open(Path()))
-                    ::_exit(2);
-                ProjectEdits edits = me.Edits();
-                for (int i = 0; i < kEach; ++i) {
-                    const std::string caption = std::to_string(p) + "/" + std::to_string(i);
-                    if (!edits.AddSchedule(2, kStart, kEnd, caption).ok)
-                        ++failures;
-                }
+            for (int i = 0; i < kEach; ++i) {
+                const std::string caption = std::to_string(p) + "/" + std::to_string(i);
+                failures += edits.AddSchedule(2, kStart, kEnd, caption).ok ? 0 : 1;
             }
-            ::_exit(failures == 0 ? 0 : 1);
-        }
-        children.push_back(pid);
+            return failures == 0 ? 0 : 1;
+        }));
     }
-    for (pid_t pid : children) {
-        int status = 0;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
+    for (pid_t pid : children)
+        EXPECT_EQ(test::WaitForChild(pid), 0);
     const auto project = test::ReadProject(Path());
     ASSERT_NE(project, nullptr);
     std::set<std::int32_t> ids;
@@ -78,9 +69,7 @@ TEST_F(SharedWritersTest, AWriterKilledAtAnyMomentNeverLeavesAFileReadersRefuse)
     test::WriteProject(Path(), *test::SmallProject(true));
     std::mt19937 random(20261207);
     for (int round = 0; round < 20; ++round) {
-        const pid_t pid = ::fork();
-        ASSERT_GE(pid, 0);
-        if (pid == 0) {
+        const pid_t pid = test::StartChild([&] {
             Instance me;
             me.status.Services().FileRetry() = test::QuickRetry(1000000);
             if (me.Open(Path())) {
@@ -88,13 +77,11 @@ TEST_F(SharedWritersTest, AWriterKilledAtAnyMomentNeverLeavesAFileReadersRefuse)
                 for (;;)
                     edits.AddSchedule(2, kStart, kEnd, std::string(200, 'x'));
             }
-            ::_exit(2);
-        }
+            return 2;
+        });
         ::usleep(std::uniform_int_distribution<useconds_t>(2000, 40000)(random));
         ::kill(pid, SIGKILL);
-        int status = 0;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        ASSERT_TRUE(WIFSIGNALED(status));
+        ASSERT_EQ(test::WaitForChild(pid), 128 + SIGKILL);
 
         CProjectFile reader(Path(), test::QuickRetry());
         std::unique_ptr<CProject> project = reader.Load(false);

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <pwd.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <functional>
+
+#include "ChildProcess.h"
 
 namespace qb {
 
@@ -23,14 +24,7 @@ inline bool RunUnprivileged(const std::filesystem::path& folder,
     ::lchown(folder.c_str(), nobody->pw_uid, nobody->pw_gid);
     for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, error))
         ::lchown(entry.path().c_str(), nobody->pw_uid, nobody->pw_gid);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const bool dropped = ::setgid(nobody->pw_gid) == 0 && ::setuid(nobody->pw_uid) == 0;
-        ::_exit(dropped && check() ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return test::RunChild([&] { return test::BecomeUnprivileged() && check() ? 0 : 1; }) == 0;
 }
 
 }  // namespace qb

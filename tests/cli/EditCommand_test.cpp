@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "CProjectFile.h"
 #include "CliTestBase.h"
 #include "ProjectArchive.h"
@@ -151,28 +149,6 @@ TEST_F(EditCommandTest, TheModeTravelsWithTheFile) {
     ASSERT_EQ(single.status, 0) << single.err;
     EXPECT_FALSE(Read()->IsShared());
     EXPECT_EQ(Read()->GetSchedules().GetCount(), 1);
-}
-
-TEST_F(EditCommandTest, SeveralProgramsEditingASharedFileTogetherLoseNothing) {
-    MakePlan(true);
-    std::string script;
-    for (int p = 0; p < 4; ++p) {
-        script += "( for i in 1 2 3 4 5 6 7 8; do " + Quote(QB_CLI_PATH) + " edit " + File() +
-                  " add-schedule --row 0 --start 20260401 --caption " + std::to_string(p) +
-                  "-$i || echo failed; done ) & ";
-    }
-    script += "wait";
-    const std::string log = Quote(PathOf("together.log"));
-    ASSERT_EQ(std::system(("sh -c " + Quote(script) + " >" + log + " 2>&1").c_str()), 0);
-    EXPECT_EQ(Slurp(PathOf("together.log")).find("failed"), std::string::npos)
-        << Slurp(PathOf("together.log"));
-    auto project = Read();
-    ASSERT_NE(project, nullptr);
-    std::set<std::int32_t> ids;
-    project->GetSchedules().ForEach(
-        [&](const CSchedule& schedule) { ids.insert(schedule.GetObjectId()); });
-    EXPECT_EQ(ids.size(), 33u);
-    EXPECT_EQ(project->GetSchedules().GetCount(), 33);
 }
 
 }  // namespace

@@ -120,60 +120,45 @@ TEST_F(MainWindowFrameTest, TheProjectPageKeepsTheKeysItsFieldsNeed) {
     EXPECT_EQ(menus.Action(cmd::kDelete)->shortcut(), QKeySequence(QStringLiteral("Delete")));
 }
 
-TEST_F(MainWindowFrameTest, ADroppedFileThatIsNotOursIsRefusedWithMessage202) {
-    MainWindow window(status);
-    const std::string text = folder.File("notes.txt");
-    TestFolder::Write(text, "just some notes\n");
-    ASSERT_TRUE(Drop(window, {QUrl::fromLocalFile(QString::fromStdString(text))}));
-    EXPECT_EQ(prompt.LastId(), messages::kNotOurFile.id);
-    EXPECT_FALSE(window.HasDocument());
-}
-
-TEST_F(MainWindowFrameTest, TheFirstLocalDroppedFileIsOpened) {
-    MainWindow window(status);
-    const std::string sample = SampleCopy("dropped.qbd");
-    ASSERT_TRUE(
-        Drop(window, {QUrl(QStringLiteral("https://example.org/x.qbd")),
-                      QUrl::fromLocalFile(QString::fromStdString(sample)),
-                      QUrl::fromLocalFile(QString::fromStdString(folder.File("other.txt")))}));
-    EXPECT_TRUE(window.HasDocument()) << prompt.LastId();
-    EXPECT_EQ(status.Doc().Path(), sample);
-    EXPECT_NE(window.windowTitle(), QStringLiteral("Quellbrandiren"));
-}
-
-TEST_F(MainWindowFrameTest, ADragWithoutALocalFileIsNotTaken) {
+TEST_F(MainWindowFrameTest, OnlyTheFirstLocalDroppedFileCountsAndItMustBeOurs) {
     MainWindow window(status);
     EXPECT_FALSE(Drop(window, {QUrl(QStringLiteral("https://example.org/plan.qbd"))}));
     EXPECT_FALSE(Drop(window, {}));
     EXPECT_TRUE(prompt.Shown().empty());
+
+    const std::string text = folder.File("notes.txt");
+    TestFolder::Write(text, "just some notes\n");
+    const std::string sample = SampleCopy("dropped.qbd");
+    const QUrl local[] = {QUrl::fromLocalFile(QString::fromStdString(text)),
+                          QUrl::fromLocalFile(QString::fromStdString(sample))};
+    ASSERT_TRUE(Drop(window, {local[0], local[1]}));
+    EXPECT_EQ(prompt.LastId(), messages::kNotOurFile.id);
+    EXPECT_FALSE(window.HasDocument());
+
+    ASSERT_TRUE(Drop(window, {QUrl(QStringLiteral("https://example.org/x.qbd")), local[1]}));
+    EXPECT_TRUE(window.HasDocument()) << prompt.LastId();
+    EXPECT_EQ(status.Doc().Path(), sample);
 }
 
-TEST_F(MainWindowFrameTest, CancelOnCloseKeepsTheWindowAndTheChanges) {
+TEST_F(MainWindowFrameTest, ClosingAsksFirstThenClosesTheDocumentAndKeepsTheRectangle) {
     MainWindow window(status);
+    window.setGeometry(120, 80, 700, 500);
     window.show();
     ASSERT_TRUE(status.Commands().Documents().OpenDocument(SampleCopy()));
     status.Doc().MarkModified(true);
     prompt.QueueAnswer(PromptAnswer::kCancel);
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(window.HasDocument());
     EXPECT_TRUE(status.Doc().IsModified());
-}
 
-TEST_F(MainWindowFrameTest, ClosingClosesTheDocumentAndKeepsTheWindowRectangle) {
-    MainWindow window(status);
-    window.setGeometry(120, 80, 700, 500);
-    window.show();
-    ASSERT_TRUE(status.Commands().Documents().OpenDocument(SampleCopy()));
-    status.Doc().MarkModified(true);
     prompt.QueueAnswer(PromptAnswer::kNo);
     const QRect area = window.geometry();
     EXPECT_TRUE(window.close());
     EXPECT_FALSE(window.HasDocument());
-    EXPECT_EQ(status.Settings().wndLeft, area.x());
-    EXPECT_EQ(status.Settings().wndTop, area.y());
-    EXPECT_EQ(status.Settings().wndRight, area.x() + area.width());
-    EXPECT_EQ(status.Settings().wndBottom, area.y() + area.height());
+    const AppSettings& settings = status.Settings();
+    EXPECT_EQ(QRect(QPoint(settings.wndLeft, settings.wndTop),
+                    QPoint(settings.wndRight - 1, settings.wndBottom - 1)),
+              area);
 }
 
 TEST_F(MainWindowFrameTest, TheExitCommandClosesTheWindowOnceTheCommandHasEnded) {
