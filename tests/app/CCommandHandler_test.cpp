@@ -186,24 +186,18 @@ TEST_F(CommandHandlerTest, TheHomePageDependsOnThePackageNumber) {
     EXPECT_EQ(shell_.Opened().back(), ToolCommands::kPackageHomePage);
 }
 
-TEST_F(CommandHandlerTest, CleanupRemovesOnlyLongUnopenedEntries) {
-    ViewStatusStore statuses(store_);
-    ViewStatus recent;
-    recent.last = COleDateTime::GetCurrentTime();
-    statuses.Save("/a/recent.qbd", recent);
+// Which entries go is the store's rule; the command asks first and reports.
+TEST_F(CommandHandlerTest, CleanupAsksFirstAndSaysHowManyEntriesWent) {
     ViewStatus old;
     old.last = COleDateTime::GetCurrentTime().AddDays(-11);
-    statuses.Save("/b/old.qbd", old);
-
+    ViewStatusStore(store_).Save("/b/old.qbd", old);
     prompt_.QueueAnswer(PromptAnswer::kNo);
     ASSERT_TRUE(Handler().Execute(cmd::kCleanupViewStatus));
     EXPECT_EQ(prompt_.LastId(), 221);
-    EXPECT_EQ(store_.SectionNames(ViewStatusStore::kPrefix).size(), 2u);
-
-    ASSERT_TRUE(Handler().Execute(cmd::kCleanupViewStatus));
-    EXPECT_EQ(prompt_.LastId(), 222);
-    EXPECT_EQ(prompt_.Shown().back().text, "1件処理しました。");
     EXPECT_EQ(store_.SectionNames(ViewStatusStore::kPrefix).size(), 1u);
+    ASSERT_TRUE(Handler().Execute(cmd::kCleanupViewStatus));
+    EXPECT_EQ(prompt_.Shown().back().text, "1件処理しました。");
+    EXPECT_TRUE(store_.SectionNames(ViewStatusStore::kPrefix).empty());
 }
 
 TEST_F(CommandHandlerTest, AnUntitledDocumentIsNamedBeforeItBecomesShared) {
@@ -219,24 +213,6 @@ TEST_F(CommandHandlerTest, AnUntitledDocumentIsNamedBeforeItBecomesShared) {
     EXPECT_EQ(status_->Doc().Path(), path);
     EXPECT_TRUE(prompt_.WasShown(142));
     EXPECT_EQ(State(cmd::kFileMode).label, "シングルモードに変更(&G)");
-}
-
-TEST_F(CommandHandlerTest, TheAssociationIsWrittenAfterTheQuestion) {
-    std::vector<std::string> ran;
-    Handler().Tools().SetAssociationRunner([&ran](const std::vector<std::string>& argv) {
-        ran.push_back(argv.front());
-        return 0;
-    });
-    prompt_.QueueAnswer(PromptAnswer::kCancel);
-    ASSERT_TRUE(Handler().Execute(cmd::kAssociate));
-    EXPECT_EQ(prompt_.LastId(), 165);
-    EXPECT_TRUE(ran.empty());
-
-    ASSERT_TRUE(Handler().Execute(cmd::kAssociate));
-    EXPECT_EQ(prompt_.LastId(), 166);
-    EXPECT_FALSE(ran.empty());
-    EXPECT_TRUE(
-        std::filesystem::exists(*environment_.dataHome + "/applications/quellbrandiren.desktop"));
 }
 
 }  // namespace

@@ -19,15 +19,19 @@ class EditSessionTest : public ::testing::Test {
 protected:
     std::string Path() const { return folder.File("plan.qbd"); }
     void WriteFile(bool shared) { test::WriteProject(Path(), *test::SmallProject(shared)); }
+    // The small project written in the given mode and opened by me.
+    void OpenMine(bool shared) {
+        WriteFile(shared);
+        ASSERT_TRUE(me.Open(Path()));
+    }
 
     TestFolder folder;
+    Instance me;
 };
 
 TEST_F(EditSessionTest, SingleModeCommitMarksModifiedAndLeavesTheFileAlone) {
-    WriteFile(false);
+    OpenMine(false);
     const std::string before = TestFolder::Read(Path());
-    Instance me;
-    ASSERT_TRUE(me.Open(Path()));
     ASSERT_TRUE(me.status.Edit().BeginStep());
     me.Project().FindRow(0)->SetCaption("changed");
     EXPECT_TRUE(me.status.Edit().Commit());
@@ -37,9 +41,7 @@ TEST_F(EditSessionTest, SingleModeCommitMarksModifiedAndLeavesTheFileAlone) {
 }
 
 TEST_F(EditSessionTest, SharedModeCommitWritesAndReleasesTheFile) {
-    WriteFile(true);
-    Instance me;
-    ASSERT_TRUE(me.Open(Path()));
+    OpenMine(true);
     ASSERT_TRUE(me.status.Edit().BeginStep());
     me.Project().FindRow(0)->SetCaption("changed");
     ASSERT_TRUE(me.status.Edit().Commit());
@@ -50,9 +52,7 @@ TEST_F(EditSessionTest, SharedModeCommitWritesAndReleasesTheFile) {
 }
 
 TEST_F(EditSessionTest, ARefusedMultiStepChangeLeavesNoUndoStepAndNothingWritten) {
-    WriteFile(false);
-    Instance me;
-    ASSERT_TRUE(me.Open(Path()));
+    OpenMine(false);
     EditSession& edit = me.status.Edit();
     ASSERT_TRUE(edit.BeginEdit());
     EXPECT_TRUE(me.status.Edit().IsOpen());
@@ -70,9 +70,7 @@ TEST_F(EditSessionTest, ARefusedMultiStepChangeLeavesNoUndoStepAndNothingWritten
 }
 
 TEST_F(EditSessionTest, EndEditCommitsOnceAndKeepsTheStep) {
-    WriteFile(true);
-    Instance me;
-    ASSERT_TRUE(me.Open(Path()));
+    OpenMine(true);
     EditSession& edit = me.status.Edit();
     ASSERT_TRUE(edit.BeginEdit());
     me.Project().FindRow(2)->SetCaption("first");
@@ -85,9 +83,7 @@ TEST_F(EditSessionTest, EndEditCommitsOnceAndKeepsTheStep) {
 }
 
 TEST_F(EditSessionTest, ALockedFileReports191AndChangesNothing) {
-    WriteFile(true);
-    Instance me;
-    ASSERT_TRUE(me.Open(Path()));
+    OpenMine(true);
     CProjectFile holder(Path());
     ASSERT_NE(holder.Load(true), nullptr);
     EXPECT_FALSE(me.status.Edit().BeginEdit());
@@ -111,9 +107,7 @@ TEST_F(EditSessionTest, AReloadThatFailsHalfWayIsAnnounced) {
         void FlagsChanged() override {}
         int changes = 0;
     } seen;
-    WriteFile(true);
-    Instance me;
-    ASSERT_TRUE(me.Open(Path()));
+    OpenMine(true);
     me.status.Doc().AddObserver(&seen);
     const std::string bytes = TestFolder::Read(Path());
     TestFolder::Write(Path(), bytes.substr(0, bytes.size() / 2));
@@ -123,7 +117,6 @@ TEST_F(EditSessionTest, AReloadThatFailsHalfWayIsAnnounced) {
 }
 
 TEST_F(EditSessionTest, AccessorErrorsShowSystemTextOrTheirOwnTextAndNothingForNone) {
-    Instance me;
     me.New();
     me.status.Doc().UseAccessor(std::make_unique<CProjectFile>(folder.File("missing.qbd")));
     me.status.Edit().ReportAccessorError();
@@ -145,7 +138,6 @@ TEST_F(EditSessionTest, AccessorErrorsShowSystemTextOrTheirOwnTextAndNothingForN
 }
 
 TEST_F(EditSessionTest, TheSweepDeletesWhatHangsFromMissingRowsAndLinksWithoutEnds) {
-    Instance me;
     me.Adopt(test::SmallProject(false));
     CProject& project = me.Project();
     project.FindSchedule(4)->SetRowObjectId(99);
@@ -166,9 +158,7 @@ TEST_F(EditSessionTest, TheSweepDeletesWhatHangsFromMissingRowsAndLinksWithoutEn
 }
 
 TEST_F(EditSessionTest, SwitchingToSharedClearsHistoryAndBackKeepsIt) {
-    WriteFile(false);
-    Instance me;
-    ASSERT_TRUE(me.Open(Path()));
+    OpenMine(false);
     ProjectEdits edits = me.Edits();
     ASSERT_TRUE(edits.AddRow("x").ok);
     EXPECT_EQ(me.status.Undo().UndoCount(), 1u);
@@ -199,7 +189,6 @@ TEST_F(EditSessionTest, ASharedSwitchWhoseWriteFailsLeavesDocumentAndFileSingle)
     std::filesystem::create_directory(dir);
     const std::string path = (dir / "plan.qbd").string();
     test::WriteProject(path, *test::SmallProject(false));
-    Instance me;
     ASSERT_TRUE(me.Open(path));
     me.status.Doc().MarkModified(true);
     std::filesystem::rename(dir, folder.Path() / "moved");
@@ -214,9 +203,7 @@ TEST_F(EditSessionTest, ASharedSwitchWhoseWriteFailsLeavesDocumentAndFileSingle)
 }
 
 TEST_F(EditSessionTest, DecliningTheModeQuestionsChangesNothing) {
-    WriteFile(true);
-    Instance me;
-    ASSERT_TRUE(me.Open(Path()));
+    OpenMine(true);
     me.prompt.QueueAnswer(PromptAnswer::kCancel);
     EXPECT_FALSE(me.status.Edit().SwitchFileMode());
     EXPECT_TRUE(me.status.IsShared());
@@ -232,7 +219,6 @@ TEST_F(EditSessionTest, DecliningTheModeQuestionsChangesNothing) {
 }
 
 TEST_F(EditSessionTest, AnUntitledDocumentGoesThroughSaveAsBeforeSharing) {
-    Instance me;
     me.New();
     int saveAsRuns = 0;
     me.status.Edit().SetSaveAsHook([&] {
@@ -259,10 +245,8 @@ TEST_F(EditSessionTest, AnUntitledDocumentGoesThroughSaveAsBeforeSharing) {
 }
 
 TEST_F(EditSessionTest, RefreshSeesOtherWritersAndKeepsTheLocalColumnChoice) {
-    WriteFile(true);
-    Instance me;
+    OpenMine(true);
     Instance other;
-    ASSERT_TRUE(me.Open(Path()));
     ASSERT_TRUE(other.Open(Path()));
     me.status.Settings().showColumns = false;
     ProjectEdits theirs = other.Edits();
@@ -277,9 +261,7 @@ TEST_F(EditSessionTest, RefreshSeesOtherWritersAndKeepsTheLocalColumnChoice) {
 }
 
 TEST_F(EditSessionTest, RefreshInSingleModeChangesNothingAndForeignDataReopens) {
-    WriteFile(false);
-    Instance me;
-    ASSERT_TRUE(me.Open(Path()));
+    OpenMine(false);
     me.Project().FindRow(0)->SetCaption("unsaved");
     me.status.Edit().RefreshFromFile();
     EXPECT_EQ(me.Project().FindRow(0)->GetCaption(), "unsaved");

@@ -45,21 +45,17 @@ TEST_F(FileAssociationTest, WritesEntryAndTypeThenAsksTheDesktopToUseThem) {
     EXPECT_TRUE(prompt_.Shown().empty());
 }
 
-TEST_F(FileAssociationTest, InteractiveAsksFirstAndConfirms) {
-    FileAssociation association = Association(temp_.Path().string());
-    prompt_.QueueAnswer(PromptAnswer::kOk);
-    ASSERT_TRUE(association.Register(prompt_, true));
-    ASSERT_EQ(prompt_.Shown().size(), 2u);
-    EXPECT_EQ(prompt_.Shown()[0].id, messages::kAssociateQuestion.id);
-    EXPECT_EQ(prompt_.Shown()[1].id, messages::kAssociated.id);
-}
-
-TEST_F(FileAssociationTest, CancelWritesNothing) {
+TEST_F(FileAssociationTest, InteractiveAsksFirstAndConfirmsAndCancelWritesNothing) {
     FileAssociation association = Association(temp_.Path().string());
     prompt_.QueueAnswer(PromptAnswer::kCancel);
     EXPECT_FALSE(association.Register(prompt_, true));
     EXPECT_FALSE(std::filesystem::exists(association.DesktopPath()));
     EXPECT_TRUE(calls_.empty());
+
+    ASSERT_TRUE(association.Register(prompt_, true));
+    ASSERT_EQ(prompt_.Shown().size(), 3u);
+    EXPECT_EQ(prompt_.Shown()[1].id, messages::kAssociateQuestion.id);
+    EXPECT_EQ(prompt_.Shown()[2].id, messages::kAssociated.id);
 }
 
 TEST_F(FileAssociationTest, UnwritableDataFolderIsReportedNotConfirmed) {

@@ -22,15 +22,20 @@ class ProjectEditsTest : public ::testing::Test {
 protected:
     std::string Path() const { return folder.File("plan.qbd"); }
     void WriteFile(bool shared) { test::WriteProject(Path(), *test::SmallProject(shared)); }
+    // The small project written in the given mode and opened by me.
+    void OpenMine(bool shared) {
+        WriteFile(shared);
+        ASSERT_TRUE(me.Open(Path()));
+    }
 
     TestFolder folder;
+    Instance me;
+    ProjectEdits edits = me.Edits();
 };
 
 TEST_F(ProjectEditsTest, NewObjectsTakeTheNextIdsAndTheCreatorsStamp) {
-    WriteFile(false);
-    Instance me("山田");
-    ASSERT_TRUE(me.Open(Path()));
-    ProjectEdits edits = me.Edits();
+    OpenMine(false);
+    me.status.Settings().userName = "山田";
     const EditResult row = edits.AddRow("新しい段", 0, 0);
     ASSERT_TRUE(row.ok);
     EXPECT_EQ(row.id, 7);
@@ -54,11 +59,8 @@ TEST_F(ProjectEditsTest, NewObjectsTakeTheNextIdsAndTheCreatorsStamp) {
 }
 
 TEST_F(ProjectEditsTest, RowIndexesCountTheRowsShownAndRejectPositionsBeyond) {
-    WriteFile(false);
-    Instance me;
-    ASSERT_TRUE(me.Open(Path()));
+    OpenMine(false);
     me.Project().FindRow(0)->SetDeleted(true);  // a tombstone before row B
-    ProjectEdits edits = me.Edits();
     const EditResult first = edits.AddRow("first", CData::kNoObject, 0);
     ASSERT_TRUE(first.ok);
     EXPECT_EQ(me.Project().FindRow(first.id)->GetIndex(), 1);  // before B, after the tombstone
@@ -73,10 +75,7 @@ TEST_F(ProjectEditsTest, RowIndexesCountTheRowsShownAndRejectPositionsBeyond) {
 }
 
 TEST_F(ProjectEditsTest, PropertiesAreSetByNameAndStampTheModifier) {
-    WriteFile(false);
-    Instance me;
-    ASSERT_TRUE(me.Open(Path()));
-    ProjectEdits edits = me.Edits();
+    OpenMine(false);
     const EditResult result = edits.SetProperties(3, {{"caption", "設計"},
                                                       {"bgColor", "255"},
                                                       {"captionHAlign", "2"},
@@ -97,11 +96,8 @@ TEST_F(ProjectEditsTest, PropertiesAreSetByNameAndStampTheModifier) {
 }
 
 TEST_F(ProjectEditsTest, BadNamesValuesAndReferencesChangeNothing) {
-    WriteFile(true);
-    Instance me;
-    ASSERT_TRUE(me.Open(Path()));
+    OpenMine(true);
     const std::string before = TestFolder::Read(Path());
-    ProjectEdits edits = me.Edits();
     const std::vector<ProjectEdits::PropertyValues> refused = {
         {{"caption", "ok"}, {"colour", "1"}},
         {{"caption", "ok"}, {"weight", "12x"}},
@@ -129,10 +125,7 @@ TEST_F(ProjectEditsTest, BadNamesValuesAndReferencesChangeNothing) {
 }
 
 TEST_F(ProjectEditsTest, LinkEndsMustBeLiveObjects) {
-    WriteFile(false);
-    Instance me;
-    ASSERT_TRUE(me.Open(Path()));
-    ProjectEdits edits = me.Edits();
+    OpenMine(false);
     EXPECT_TRUE(edits.SetProperties(6, {{"toId", "5"}}).ok);   // the memo
     EXPECT_FALSE(edits.SetProperties(6, {{"toId", "1"}}).ok);  // a row
     EXPECT_FALSE(edits.SetProperties(6, {{"toId", "6"}}).ok);  // itself
@@ -140,10 +133,7 @@ TEST_F(ProjectEditsTest, LinkEndsMustBeLiveObjects) {
 }
 
 TEST_F(ProjectEditsTest, DeletingARowTakesItsBranchAndEverythingOnIt) {
-    WriteFile(false);
-    Instance me;
-    ASSERT_TRUE(me.Open(Path()));
-    ProjectEdits edits = me.Edits();
+    OpenMine(false);
     ASSERT_TRUE(edits.DeleteObject(0).ok);
     CProject& project = me.Project();
     EXPECT_FALSE(IsLive(project.FindRow(0)));
@@ -164,10 +154,7 @@ TEST_F(ProjectEditsTest, DeletingARowTakesItsBranchAndEverythingOnIt) {
 }
 
 TEST_F(ProjectEditsTest, AddingUnderAGoneParentOrRowIsRefused) {
-    WriteFile(false);
-    Instance me;
-    ASSERT_TRUE(me.Open(Path()));
-    ProjectEdits edits = me.Edits();
+    OpenMine(false);
     ASSERT_TRUE(edits.DeleteObject(0).ok);
     EXPECT_EQ(edits.AddRow("x", 1).message->id, messages::kParentRowGone.id);
     EXPECT_EQ(edits.AddSchedule(1, kStart, kEnd).message->id, messages::kRowGone.id);

@@ -9,30 +9,18 @@ namespace {
 
 using Entries = std::vector<std::string>;
 
-TEST(RecentFilesTest, EleventhPathPushesTheOldestOut) {
-    RecentFiles recent;
-    for (int i = 1; i <= 11; ++i)
-        recent.Add("/p/" + std::to_string(i) + ".qbd");
-    ASSERT_EQ(recent.Entries().size(), 10u);
-    EXPECT_EQ(recent.Entries().front(), "/p/11.qbd");
-    EXPECT_EQ(recent.Entries().back(), "/p/2.qbd");
-}
-
-TEST(RecentFilesTest, AddingAKnownPathMovesItToTheFront) {
-    RecentFiles recent;
-    recent.Add("/a.qbd");
-    recent.Add("/b.qbd");
-    recent.Add("/c.qbd");
-    recent.Add("/a.qbd");
-    EXPECT_EQ(recent.Entries(), (Entries{"/a.qbd", "/c.qbd", "/b.qbd"}));
-}
-
-TEST(RecentFilesTest, EmptyPathIsIgnoredAndCaseCounts) {
+TEST(RecentFilesTest, NewestFirstKnownPathsMoveUpAndTheEleventhPushesTheOldestOut) {
     RecentFiles recent;
     recent.Add("/a.qbd");
     recent.Add("");
     recent.Add("/A.qbd");
-    EXPECT_EQ(recent.Entries(), (Entries{"/A.qbd", "/a.qbd"}));
+    recent.Add("/a.qbd");
+    EXPECT_EQ(recent.Entries(), (Entries{"/a.qbd", "/A.qbd"}));
+    for (int i = 1; i <= 10; ++i)
+        recent.Add("/p/" + std::to_string(i) + ".qbd");
+    ASSERT_EQ(recent.Entries().size(), 10u);
+    EXPECT_EQ(recent.Entries().front(), "/p/10.qbd");
+    EXPECT_EQ(recent.Entries().back(), "/p/1.qbd");
 }
 
 TEST(RecentFilesTest, SavedAsNumberedValuesAndReadBackSkippingEmptyOnes) {

@@ -51,20 +51,15 @@ TEST(WorkingFoldersTest, EmptyDataHomeKeepsEveryFolderEmptyAndIsRetried) {
     EXPECT_EQ(folders.Backup(), "/data/Torvane/Quellbrandiren/Backup/");
 }
 
-TEST(WorkingFoldersTest, CreateFoldersForMakesEveryMissingLevel) {
+TEST(WorkingFoldersTest, CreateFoldersForMakesEveryMissingLevelUnlessAFileIsInTheWay) {
     TestFolder temp;
     const std::string file = temp.File("a/b/c/copy.qbd");
     EXPECT_TRUE(WorkingFolders::CreateFoldersFor(file));
     EXPECT_TRUE(std::filesystem::is_directory(temp.File("a/b/c")));
     EXPECT_FALSE(std::filesystem::exists(file));
-    // Existing levels are fine.
     EXPECT_TRUE(WorkingFolders::CreateFoldersFor(file));
-}
-
-TEST(WorkingFoldersTest, CreateFoldersForFailsWhereAFileBlocksTheWay) {
-    TestFolder temp;
-    TestFolder::Write(temp.File("plain"), "x");
-    EXPECT_FALSE(WorkingFolders::CreateFoldersFor(temp.File("plain/sub/copy.qbd")));
+    TestFolder::Write(file, "x");
+    EXPECT_FALSE(WorkingFolders::CreateFoldersFor(file + "/sub/copy.qbd"));
 }
 
 }  // namespace
