@@ -10,6 +10,7 @@
 #include "CProject.h"
 #include "CRuler.h"
 #include "ChartScene.h"
+#include "ChartTexts.h"
 #include "CliOutput.h"
 #include "Commands.h"
 #include "DateEntry.h"
@@ -174,6 +175,7 @@ int RunRender(const Args& args) {
 
     const std::unique_ptr<QGuiApplication> qt = StartQt();
     ChartScene scene;
+    ChartTexts::Install(scene);
     scene.SetToday(COleDateTime::GetCurrentTime().DatePart());
     scene.Open(*project);
     if (!SetUpScene(options, scene, message))

@@ -116,11 +116,11 @@ void ChartPainter::Paint(IDrawContext& dc, const ChartContext& chart, const Char
     dc.FillRect(DrawRect{0, 0, view.width, view.height}, kPaper);
     const CDisplayModel* model = chart.model;
     if (!model || !model->IsBuilt()) {
-        PaintMessageBox(dc, kNoDocumentText);
+        PaintMessageBox(dc, view.noDocumentText);
         return;
     }
     if (model->GetRows().Empty()) {
-        PaintMessageBox(dc, kNoRowsText);
+        PaintMessageBox(dc, view.noRowsText);
         PaintNoRowsPicture(dc);
         return;
     }
@@ -138,18 +138,17 @@ void ChartPainter::Paint(IDrawContext& dc, const ChartContext& chart, const Char
 }
 
 // A white box with a double frame and two lines of text.
-void ChartPainter::PaintMessageBox(IDrawContext& dc, const char* text) {
+void ChartPainter::PaintMessageBox(IDrawContext& dc, std::string_view text) {
     dc.FillRect(kMessageBox, kPaper);
     DrawRect frame = kMessageBox;
     for (int i = 0; i < kFrameWidth; ++i) {
         dc.FrameRect(frame, 0x000000);
         frame = DrawRect{frame.left + 1, frame.top + 1, frame.right - 1, frame.bottom - 1};
     }
-    const std::string_view all(text);
-    const auto lineBreak = all.find("\r\n");
-    const std::string_view first = all.substr(0, lineBreak);
+    const auto lineBreak = text.find("\r\n");
+    const std::string_view first = text.substr(0, lineBreak);
     const std::string_view second =
-        lineBreak == std::string_view::npos ? std::string_view() : all.substr(lineBreak + 2);
+        lineBreak == std::string_view::npos ? std::string_view() : text.substr(lineBreak + 2);
     dc.SetTextColour(0x000000);
     dc.SetBackgroundMode(BackgroundMode::transparent);
     TextFormat format;

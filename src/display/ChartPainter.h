@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 #include "ChartContext.h"
 #include "ChartView.h"
@@ -17,12 +18,6 @@ struct GuiDrawArgs;
 // overlaps the window is touched.
 class ChartPainter {
 public:
-    static constexpr const char* kNoDocumentText =
-        "[ファイル]→[新規作成] で新しいファイルを作成します。\r\n"
-        "[ファイル]→[開く] で既存のファイルを開きます。";
-    static constexpr const char* kNoRowsText =
-        "まず最初に“段”を作成します。\r\n"
-        "F11キーを押すか、一番左のペインの余白をダブルクリックします。";
     // Schedules draw labels and captions beyond their bars.
     static constexpr int kObjectMargin = 64;
     // Link stubs and end decorations reach beyond the end points.
@@ -32,7 +27,7 @@ public:
     static void Paint(IDrawContext& dc, const ChartContext& chart, const ChartView& view);
 
 private:
-    static void PaintMessageBox(IDrawContext& dc, const char* text);
+    static void PaintMessageBox(IDrawContext& dc, std::string_view text);
     static void PaintBands(IDrawContext& dc, const CDisplayModel& model, const DrawRect& visible);
     static void PaintToday(IDrawContext& dc, const ChartContext& chart, const DrawRect& visible);
     static void PaintGrid(IDrawContext& dc, const ChartContext& chart, const ChartView& view,

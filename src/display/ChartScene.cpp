@@ -96,6 +96,11 @@ void ChartScene::Close() {
     top_ = 0;
 }
 
+void ChartScene::SetEmptyChartTexts(std::string noDocument, std::string noRows) {
+    noDocumentText_ = std::move(noDocument);
+    noRowsText_ = std::move(noRows);
+}
+
 void ChartScene::SetRulerSetting(int setting) {
     if (project_ == nullptr)
         return;
@@ -259,6 +264,8 @@ void ChartScene::PaintChart(IDrawContext& dc) {
     view.height = ChartHeight();
     view.showLightning = showLightning_;
     view.lightningDate = today_;
+    view.noDocumentText = noDocumentText_;
+    view.noRowsText = noRowsText_;
     if (project_ != nullptr) {
         view.upperGridPen = ToDrawPen(project_->GetVertLineLCode());
         view.lowerGridPen = ToDrawPen(project_->GetVertLineSCode());

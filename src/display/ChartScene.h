@@ -81,6 +81,9 @@ public:
     int GetTop() const { return top_; }
     void SetToday(const COleDateTime& today) { today_ = today; }
     void SetShowLightning(bool show) { showLightning_ = show; }
+    // The words of the boxes the chart shows without a document and without
+    // rows, two lines broken by "\r\n".
+    void SetEmptyChartTexts(std::string noDocument, std::string noRows);
 
     int HeaderWidth() const;
     int ChartWidth() const;
@@ -132,6 +135,8 @@ private:
     int top_ = 0;
     COleDateTime today_;
     bool showLightning_ = false;
+    std::string noDocumentText_;
+    std::string noRowsText_;
 };
 
 }  // namespace qb

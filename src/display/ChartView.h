@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "COleDateTime.h"
 #include "DrawTypes.h"
 
@@ -17,6 +19,10 @@ struct ChartView {
     // Pens of the vertical grid lines of the ruler's upper and lower tiers.
     DrawPen upperGridPen;
     DrawPen lowerGridPen;
+    // The two lines, broken by "\r\n", of the box the chart shows without
+    // a document and without rows.
+    std::string_view noDocumentText;
+    std::string_view noRowsText;
 };
 
 }  // namespace qb

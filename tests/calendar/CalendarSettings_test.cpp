@@ -7,31 +7,14 @@
 namespace qb {
 namespace {
 
-TEST(CalendarSettings, EmptyStoreGivesTheDefaults) {
-    CalendarSettings settings;
-    settings.Load(InMemorySettingsStore());
-    EXPECT_FALSE(settings.holidayOrder);
-    EXPECT_FALSE(settings.saturdayNH);
-    EXPECT_EQ(settings.masterHoliday, "`");
-    EXPECT_EQ(settings.saturday, 0xFF0000u);
-    EXPECT_EQ(settings.saturdayB, 0xFFC0C0u);
-    EXPECT_EQ(settings.sunday, 0x0000FFu);
-    EXPECT_EQ(settings.sundayB, 0xC0C0FFu);
-    EXPECT_EQ(settings.totalMode, 0);
-    EXPECT_EQ(settings.rulerFontSize1, 12);
-    EXPECT_EQ(settings.rulerFontSize2, 12);
-    EXPECT_TRUE(settings.paintHoliday);
-    EXPECT_TRUE(settings.paintToday);
-    EXPECT_EQ(settings.heisei3, "");
-    EXPECT_FALSE(settings.HasHeisei3Date());
-}
-
 TEST(CalendarSettings, StoredValuesReplaceTheDefaults) {
     InMemorySettingsStore store;
     store.WriteInt("Property", "HolidayOrder", 1);
     store.WriteInt("Property", "SaturdayNH", 5);  // any non-zero value is on
     store.WriteInt("Property", "PaintHoliday", 0);
     store.WriteInt("Property", "Sunday", 0x123456);
+    store.WriteInt("Property", "SaturdayB", -1);  // only 24 bits are a colour
+    store.WriteInt("Other", "HolidayOrder", 0);
     store.WriteInt("Property", "TotalMode", 2);
     store.WriteInt("Property", "RulerFontSize2", 9);
     store.WriteString("Property", "MasterHoliday", "/etc/holidays.xml");
@@ -41,25 +24,11 @@ TEST(CalendarSettings, StoredValuesReplaceTheDefaults) {
     EXPECT_TRUE(settings.saturdayNH);
     EXPECT_FALSE(settings.paintHoliday);
     EXPECT_EQ(settings.sunday, 0x123456u);
+    EXPECT_EQ(settings.saturdayB, 0xFFFFFFu);
+    EXPECT_TRUE(settings.paintToday) << "a missing value keeps its default";
     EXPECT_EQ(settings.totalMode, 2);
     EXPECT_EQ(settings.rulerFontSize2, 9);
     EXPECT_EQ(settings.masterHoliday, "/etc/holidays.xml");
-}
-
-TEST(CalendarSettings, ColoursKeepOnlyTheirTwentyFourBits) {
-    InMemorySettingsStore store;
-    store.WriteInt("Property", "SaturdayB", -1);
-    CalendarSettings settings;
-    settings.Load(store);
-    EXPECT_EQ(settings.saturdayB, 0xFFFFFFu);
-}
-
-TEST(CalendarSettings, SettingsOfOtherSectionsAreNotRead) {
-    InMemorySettingsStore store;
-    store.WriteInt("Other", "HolidayOrder", 1);
-    CalendarSettings settings;
-    settings.Load(store);
-    EXPECT_FALSE(settings.holidayOrder);
 }
 
 TEST(CalendarSettings, CustomEraSplitsAtTheFirstComma) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "CDisplayModel.h"
 #include "CRuler.h"
 #include "CalendarSettings.h"
@@ -53,29 +56,8 @@ protected:
     RecordingDrawContext dc;
 };
 
-TEST_F(ChartPainterTest, PaintsBandsTodayGridThenRowLines) {
-    ChartPainter::Paint(dc, chart, view);
-    const auto& records = dc.Records();
-    ASSERT_GE(records.size(), 4u);
-    EXPECT_EQ(records[0].op, Op::fillRect);
-    EXPECT_EQ(records[0].rect, (DrawRect{0, 0, 300, 200}));
-    // White bands are left as they are: only B is filled.
-    EXPECT_EQ(records[1].rect, (DrawRect{0, 40, 300, 80}));
-    EXPECT_EQ(records[1].colour, 0x00FF00u);
-    EXPECT_EQ(records[2].rect, (DrawRect{40, 0, 50, 200}));
-    EXPECT_EQ(records[2].colour, DisplaySettings::kTodayColour);
-    const auto lines = dc.RecordsOf(Op::line);
-    ASSERT_GE(lines.size(), 3u);
-    // Grid lines run top to bottom; the three row lines come last.
-    EXPECT_EQ(lines.front().points[0].y, 0);
-    EXPECT_EQ(lines.front().points[1].y, 200);
-    const auto& last = lines[lines.size() - 1];
-    EXPECT_EQ(last.points[0], (DrawPoint{0, 120}));
-    EXPECT_EQ(last.points[1], (DrawPoint{300, 120}));
-    EXPECT_EQ(last.state.pen, (DrawPen{0, 2, 0x0000FF}));
-    EXPECT_EQ(lines[lines.size() - 3].points[0].y, 40);
-}
-
+// The picture itself is pinned by the golden sample; these check what the
+// painter chooses to draw.
 TEST_F(ChartPainterTest, ScrollingMovesEverythingAndSkipsRowsOutOfView) {
     view.scroll = DrawPoint{20, 50};
     view.height = 40;
@@ -101,30 +83,24 @@ TEST_F(ChartPainterTest, TodayIsNotPaintedWhenTheOptionIsOff) {
         EXPECT_NE(fill.colour, DisplaySettings::kTodayColour);
 }
 
-TEST_F(ChartPainterTest, WithoutADocumentItAsksForAFile) {
+TEST_F(ChartPainterTest, WithoutADocumentOrRowsItSaysWhatToDoFirst) {
+    auto texts = [this] {
+        std::vector<std::string> found;
+        for (const auto& record : dc.RecordsOf(Op::text))
+            found.push_back(record.text);
+        dc.Clear();
+        return found;
+    };
+    view.noDocumentText = "open\r\nor make one";
+    view.noRowsText = "add\r\na row";
     ChartPainter::Paint(dc, ChartContext{}, view);
-    const auto texts = dc.RecordsOf(Op::text);
-    ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[0].text, "[ファイル]→[新規作成] で新しいファイルを作成します。");
-    EXPECT_EQ(texts[0].rect.left, 50);
-    EXPECT_EQ(texts[0].rect.top, 50);
-    EXPECT_EQ(texts[1].text, "[ファイル]→[開く] で既存のファイルを開きます。");
-    EXPECT_EQ(texts[1].rect.top, 68);
-    const auto frames = dc.RecordsOf(Op::frameRect);
-    ASSERT_EQ(frames.size(), 2u);
-    EXPECT_EQ(frames[0].rect, (DrawRect{35, 35, 450, 100}));
-}
-
-TEST_F(ChartPainterTest, WithoutRowsItExplainsHowToMakeOne) {
+    EXPECT_EQ(texts(), (std::vector<std::string>{"open", "or make one"}));
     RowTreeBuilder empty;
     CDisplayModel emptyModel;
     emptyModel.Rebuild(empty.Project());
     chart.model = &emptyModel;
     ChartPainter::Paint(dc, chart, view);
-    const auto texts = dc.RecordsOf(Op::text);
-    ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[0].text, "まず最初に“段”を作成します。");
-    EXPECT_EQ(texts[1].text, "F11キーを押すか、一番左のペインの余白をダブルクリックします。");
+    EXPECT_EQ(texts(), (std::vector<std::string>{"add", "a row"}));
 }
 
 TEST_F(ChartPainterTest, OnlyTheNoRowsBoxHasAPictureBelowIt) {
@@ -138,17 +114,12 @@ TEST_F(ChartPainterTest, OnlyTheNoRowsBoxHasAPictureBelowIt) {
     };
     ChartPainter::Paint(dc, ChartContext{}, view);
     EXPECT_FALSE(drawsBelowTheBox());
-
     RowTreeBuilder empty;
     CDisplayModel emptyModel;
     emptyModel.Rebuild(empty.Project());
-    dc.Clear();
     chart.model = &emptyModel;
+    dc.Clear();
     ChartPainter::Paint(dc, chart, view);
-    const auto fills = dc.RecordsOf(Op::fillRect);
-    ASSERT_GT(fills.size(), 2u);
-    EXPECT_EQ(fills[2].rect.left, 35);
-    EXPECT_EQ(fills[2].rect.top, 120);
     EXPECT_TRUE(drawsBelowTheBox());
 }
 

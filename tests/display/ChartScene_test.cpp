@@ -105,10 +105,12 @@ TEST_F(ChartSceneTest, ThePictureHoldsRowCaptionsAndRulerLabels) {
 
 TEST(ChartScene, WithoutAProjectTheChartShowsTheNoDataBox) {
     ChartScene scene;
+    scene.SetEmptyChartTexts("open\r\nor make one", "add a row");
     scene.SetSize(600, 200);
     RecordingDrawContext dc;
     scene.PaintChart(dc);
-    EXPECT_FALSE(dc.RecordsOf(Op::text).empty());
+    ASSERT_FALSE(dc.RecordsOf(Op::text).empty());
+    EXPECT_EQ(dc.RecordsOf(Op::text)[0].text, "open");
     EXPECT_EQ(scene.HintAt(DrawPoint{10, 10}).kind, ChartHint::Kind::kNoData);
 }
 

@@ -1,4 +1,4 @@
-#include "ChartHintText.h"
+#include "ChartTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -13,24 +13,24 @@ ChartHint Position(bool pointShape) {
     return hint;
 }
 
-TEST(ChartHintText, APositionNamesTheDayAndHowTheShapeIsCreated) {
-    EXPECT_EQ(ChartHintText::Text(Position(false)),
+TEST(ChartTexts, APositionNamesTheDayAndHowTheShapeIsCreated) {
+    EXPECT_EQ(ChartTexts::Text(Position(false)),
               "現在位置: 2017/3/3(金)\r\nマウスドラッグするとスケジュールを作成できます。");
-    EXPECT_EQ(ChartHintText::OneLine(Position(true)),
+    EXPECT_EQ(ChartTexts::OneLine(Position(true)),
               "現在位置: 2017/3/3(金) ダブルクリックするとスケジュールを作成できます。");
 }
 
-TEST(ChartHintText, EachKindHasItsOwnWords) {
+TEST(ChartTexts, EachKindHasItsOwnWords) {
     ChartHint hint;
-    EXPECT_EQ(ChartHintText::Text(hint), "");
+    EXPECT_EQ(ChartTexts::Text(hint), "");
     hint.kind = ChartHint::Kind::kObject;
     hint.objectText = "tip";
-    EXPECT_EQ(ChartHintText::Text(hint), "tip");
+    EXPECT_EQ(ChartTexts::Text(hint), "tip");
     hint.kind = ChartHint::Kind::kNoData;
-    EXPECT_EQ(ChartHintText::OneLine(hint),
+    EXPECT_EQ(ChartTexts::OneLine(hint),
               "表示するデータがありません。 新規作成するか、既存のデータを開いて下さい。");
     hint.kind = ChartHint::Kind::kSummaryRow;
-    EXPECT_EQ(ChartHintText::Text(hint), ChartHintText::kSummaryRow);
+    EXPECT_EQ(ChartTexts::Text(hint), ChartTexts::kSummaryRow);
 }
 
 }  // namespace

@@ -1,10 +1,15 @@
-#include "ChartHintText.h"
+#include "ChartTexts.h"
 
+#include "ChartScene.h"
 #include "DateText.h"
 
 namespace qb {
 
-std::string ChartHintText::Text(const ChartHint& hint) {
+void ChartTexts::Install(ChartScene& scene) {
+    scene.SetEmptyChartTexts(kNoDocument, kNoRows);
+}
+
+std::string ChartTexts::Text(const ChartHint& hint) {
     switch (hint.kind) {
         case ChartHint::Kind::kNone:
             return {};
@@ -28,7 +33,7 @@ std::string ChartHintText::Text(const ChartHint& hint) {
     return text;
 }
 
-std::string ChartHintText::OneLine(const ChartHint& hint) {
+std::string ChartTexts::OneLine(const ChartHint& hint) {
     return ChartHint::OneLine(Text(hint));
 }
 
