@@ -8,6 +8,7 @@
 
 #include "AppEnvironment.h"
 #include "AppMessages.h"
+#include "BusyCursor.h"
 #include "FileIo.h"
 #include "IPrompt.h"
 #include "SystemError.h"
@@ -119,21 +120,22 @@ bool FileAssociation::WriteFiles(std::string& failure) const {
 bool FileAssociation::Register(IPrompt& prompt, bool interactive) {
     if (interactive && prompt.Show(messages::kAssociateQuestion.Plain()) != PromptAnswer::kOk)
         return false;
-    prompt.SetBusy(true);
     std::string failure;
     bool written = !dataHome_.empty() && !programPath_.empty();
-    if (!written)
-        failure = "保存先のフォルダがありません。";
-    else
-        written = WriteFiles(failure);
-    if (written) {
-        // The files already hold the association; a desktop without these
-        // tools still reads them at its next start.
-        runner_({"update-mime-database", dataHome_ + "/mime"});
-        runner_({"update-desktop-database", dataHome_ + "/applications"});
-        runner_({"xdg-mime", "default", kDesktopName, kMimeType});
+    {
+        BusyCursor busy(prompt, true);
+        if (!written)
+            failure = "保存先のフォルダがありません。";
+        else
+            written = WriteFiles(failure);
+        if (written) {
+            // The files already hold the association; a desktop without these
+            // tools still reads them at its next start.
+            runner_({"update-mime-database", dataHome_ + "/mime"});
+            runner_({"update-desktop-database", dataHome_ + "/applications"});
+            runner_({"xdg-mime", "default", kDesktopName, kMimeType});
+        }
     }
-    prompt.SetBusy(false);
     if (!written)
         prompt.Show(kAssociationFailed.Format(failure));
     else if (interactive)

@@ -5,6 +5,7 @@
 
 #include "AppMessages.h"
 #include "AppServices.h"
+#include "BusyCursor.h"
 #include "CommandIds.h"
 #include "ISettingsStore.h"
 #include "IShell.h"
@@ -61,9 +62,11 @@ void ToolCommands::CleanupViewStatus() {
     IPrompt& prompt = services_.Prompt();
     if (prompt.Show(messages::kCleanupQuestion.Plain()) != PromptAnswer::kYes)
         return;
-    prompt.SetBusy(true);
-    const int removed = ViewStatusStore(services_.Store()).Cleanup(COleDateTime::GetCurrentTime());
-    prompt.SetBusy(false);
+    int removed = 0;
+    {
+        BusyCursor busy(prompt, true);
+        removed = ViewStatusStore(services_.Store()).Cleanup(COleDateTime::GetCurrentTime());
+    }
     prompt.Show(messages::kCleanupDone.Format(removed));
 }
 
