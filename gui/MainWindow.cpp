@@ -27,7 +27,7 @@
 #include "CHolidayArray.h"
 #include "CProject.h"
 #include "CStatus.h"
-#include "ChartHintText.h"
+#include "ChartTexts.h"
 #include "CommandIds.h"
 #include "DisplaySettings.h"
 #include "DocumentCommands.h"
@@ -92,6 +92,7 @@ MainWindow::MainWindow(CStatus& status, QWidget* parent)
       model_(&scene_.GetModel()) {
     std::copy(std::begin(kDefaultScales), std::end(kDefaultScales), scales_);
     scene_.SetToday(COleDateTime::GetCurrentTime().DatePart());
+    ChartTexts::Install(scene_);
     setWindowTitle(ProgramName());
     setAcceptDrops(true);
     menus_ = new MenuBuilder(*menuBar(), status_);
@@ -177,7 +178,7 @@ QWidget* MainWindow::BuildChartPage() {
     chart_->SetPainter([this](IDrawContext& dc, const QRect& area) { PaintChart(dc, area); });
     chart_->installEventFilter(this);
     chart_->SetHintSource([this](QPoint point) {
-        return ChartHintText::OneLine(scene_.HintAt(DrawPoint{point.x(), point.y()}));
+        return ChartTexts::OneLine(scene_.HintAt(DrawPoint{point.x(), point.y()}));
     });
     connect(chart_, &PaneWidget::HintChanged, this, &MainWindow::ShowHint);
     for (PaneWidget* pane : {rowHeader_, rulerPane_, chart_})

@@ -1,9 +1,22 @@
 #include "ChartTexts.h"
 
+#include "CGuiSchedule.h"
 #include "ChartScene.h"
 #include "DateText.h"
+#include "ScheduleTooltip.h"
 
 namespace qb {
+
+namespace {
+
+// A schedule tells its dates and progress; a memo shows its own text already.
+std::string ObjectText(const CGuiObject* object) {
+    if (object == nullptr || object->GetObjectType() != CGuiObject::kSchedule)
+        return {};
+    return ScheduleTooltip::Text(static_cast<const CGuiSchedule*>(object)->GetFields());
+}
+
+}  // namespace
 
 void ChartTexts::Install(ChartScene& scene) {
     scene.SetEmptyChartTexts(kNoDocument, kNoRows);
@@ -14,7 +27,7 @@ std::string ChartTexts::Text(const ChartHint& hint) {
         case ChartHint::Kind::kNone:
             return {};
         case ChartHint::Kind::kObject:
-            return hint.objectText;
+            return ObjectText(hint.object);
         case ChartHint::Kind::kNoData:
             return kNoData;
         case ChartHint::Kind::kNoRow:

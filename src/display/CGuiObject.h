@@ -59,7 +59,6 @@ public:
     virtual void CollectLinked(std::vector<std::int32_t>& ids) const;
     virtual bool InDateRange(const COleDateTime& from, const COleDateTime& to) const;
     virtual CData* GetData() const = 0;
-    virtual std::string TooltipText() const { return {}; }
     virtual int GetObjectType() const = 0;
     virtual bool IsSelected() const { return selected_ != 0; }
 

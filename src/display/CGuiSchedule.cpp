@@ -12,7 +12,6 @@
 #include "IDrawContext.h"
 #include "ScheduleGeometry.h"
 #include "SchedulePainter.h"
-#include "ScheduleTooltip.h"
 
 namespace qb {
 
@@ -138,10 +137,6 @@ bool CGuiSchedule::InDateRange(const COleDateTime& from, const COleDateTime& to)
             ? start
             : ScheduleFields::Moment(fields_.endDate, fields_.endOffset, fields_.byDay);
     return start <= to && end >= from;
-}
-
-std::string CGuiSchedule::TooltipText() const {
-    return ScheduleTooltip::Text(fields_);
 }
 
 std::optional<DrawPoint> CGuiSchedule::LightningPoint(const COleDateTime& reference) const {

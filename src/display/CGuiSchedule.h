@@ -33,7 +33,6 @@ public:
     DrawPoint AnchorPoint(int horz, int vert) const override;
     bool InDateRange(const COleDateTime& from, const COleDateTime& to) const override;
     CData* GetData() const override;
-    std::string TooltipText() const override;
     int GetObjectType() const override { return kSchedule; }
 
     // The three passes of the chart, in this order over all schedules.

@@ -43,7 +43,7 @@ ChartHint ChartHint::At(const ChartContext& chart, bool inClient, DrawPoint char
         object = HitIn(model->ScheduleIndex(), chartPoint);
     if (object != nullptr) {
         ChartHint hint = OfKind(Kind::kObject);
-        hint.objectText = object->TooltipText();
+        hint.object = object;
         return hint;
     }
     if (chartPoint.y >= model->TotalHeight())

@@ -8,6 +8,7 @@
 
 namespace qb {
 
+class CGuiObject;
 struct ChartContext;
 
 // What the status bar and the chart's tip say about the mouse position, as
@@ -16,7 +17,7 @@ struct ChartHint {
     enum class Kind {
         // Outside the chart's client area: nothing.
         kNone,
-        // Over a memo or schedule: its own tip text.
+        // Over a memo or schedule.
         kObject,
         kNoData,
         // Below the last row.
@@ -28,8 +29,8 @@ struct ChartHint {
     };
 
     Kind kind = Kind::kNone;
-    // kObject: the object's tip text.
-    std::string objectText;
+    // kObject: the memo or schedule under the point.
+    const CGuiObject* object = nullptr;
     // kPosition: the day under the point.
     COleDateTime day;
     // kPosition: the palette's current shape is of the point type, so a

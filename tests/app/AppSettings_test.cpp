@@ -129,7 +129,7 @@ TEST(AppSettingsTest, ChangedValuesOfEveryGroupRoundTrip) {
     settings.wndRight = 810;
     settings.wndBottom = 620;
     settings.display.showSpan = true;
-    settings.display.sundayB = 0x010203;
+    settings.calendar.sundayB = 0x010203;
     settings.display.guiFont = "IPAexGothic";
     settings.calendar.saturdayNH = true;
     settings.calendar.rulerFontSize2 = 9;
@@ -144,28 +144,12 @@ TEST(AppSettingsTest, ChangedValuesOfEveryGroupRoundTrip) {
     EXPECT_EQ(loaded.wndRight, 810);
     EXPECT_EQ(loaded.wndBottom, 620);
     EXPECT_TRUE(loaded.display.showSpan);
-    EXPECT_EQ(loaded.display.sundayB, 0x010203u);
     EXPECT_EQ(loaded.calendar.sundayB, 0x010203u);
     EXPECT_EQ(loaded.display.guiFont, "IPAexGothic");
     EXPECT_TRUE(loaded.calendar.saturdayNH);
     EXPECT_EQ(loaded.calendar.rulerFontSize2, 9);
     EXPECT_EQ(loaded.recycledSchedule.at("Height"), 18);
     EXPECT_EQ(store.ReadInt("RecycledSchedule", "Height"), 18);
-}
-
-TEST(AppSettingsTest, ChangeMadeToTheCalendarsCopyOfASharedValueIsSaved) {
-    InMemorySettingsStore store;
-    AppSettings settings = Loaded(store, Environment());
-    settings.calendar.saturdayB = 0x00EEDD;
-    settings.calendar.paintToday = false;
-    settings.display.sunday = 0x000011;
-    settings.calendar.sunday = 0x000022;
-    settings.Save(store);
-    const AppSettings loaded = Loaded(store, Environment());
-    EXPECT_EQ(loaded.display.saturdayB, 0x00EEDDu);
-    EXPECT_FALSE(loaded.calendar.paintToday);
-    // Where both changed, the chart's copy wins.
-    EXPECT_EQ(loaded.calendar.sunday, 0x000011u);
 }
 
 TEST(AppSettingsTest, ColoursKeepOnlyTheirLowTwentyFourBits) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "CGuiSchedule.h"
+#include "CSchedule.h"
+
 namespace qb {
 namespace {
 
@@ -23,9 +26,14 @@ TEST(ChartTexts, APositionNamesTheDayAndHowTheShapeIsCreated) {
 TEST(ChartTexts, EachKindHasItsOwnWords) {
     ChartHint hint;
     EXPECT_EQ(ChartTexts::Text(hint), "");
+    CSchedule data;
+    data.SetScheduleType(2);
+    data.SetStartDate(COleDateTime(2024, 1, 3, 0, 0, 0));
+    data.SetProgressRate(500);
+    const CGuiSchedule point(data, nullptr);
     hint.kind = ChartHint::Kind::kObject;
-    hint.objectText = "tip";
-    EXPECT_EQ(ChartTexts::Text(hint), "tip");
+    hint.object = &point;
+    EXPECT_EQ(ChartTexts::Text(hint), "2024/1/3(水)\r\n[進捗率] 50%");
     hint.kind = ChartHint::Kind::kNoData;
     EXPECT_EQ(ChartTexts::OneLine(hint),
               "表示するデータがありません。 新規作成するか、既存のデータを開いて下さい。");

@@ -207,15 +207,13 @@ TEST_F(CGuiScheduleTest, DeletedSchedulesGetNoDisplayObject) {
     EXPECT_EQ(model_.GetSchedules().At(0)->GetObjectId(), 11);
 }
 
-TEST_F(CGuiScheduleTest, PointScheduleAnchorsAndTooltip) {
+TEST_F(CGuiScheduleTest, PointScheduleAnchorsOnItsMarker) {
     CSchedule& data = AddBar(10, 1, 3, 3);
     data.SetScheduleType(2);
     data.SetStartOffset(5000);
-    data.SetProgressRate(500);
     CGuiSchedule& s = LaidOut(0);
     EXPECT_EQ(s.GetLayout().bar, (DrawRect{25, 15, 25, 15}));
     EXPECT_EQ(s.AnchorPoint(0, 0), (DrawPoint{20, 10}));
-    EXPECT_EQ(s.TooltipText(), "2024/1/3(水)\r\n[進捗率] 50%");
 }
 
 }  // namespace
