@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include "AppMessages.h"
 #include "CProjectFile.h"
 #include "CStatus.h"
+#include "DocumentLoader.h"
 #include "IDocumentObserver.h"
 #include "InMemorySettingsStore.h"
+#include "ProjectArchive.h"
 #include "RecordingShell.h"
 #include "ScriptedPrompt.h"
+#include "TestFolder.h"
 
 namespace qb {
 namespace {
@@ -80,6 +84,42 @@ TEST_F(DocumentTest, OpenSaveAsDetachAndCloseKeepPathAndFlagsTogether) {
     EXPECT_FALSE(document.HasProject());
     EXPECT_EQ(document.GetAccessor(), nullptr);
     EXPECT_TRUE(document.Path().empty());
+}
+
+TEST(DocumentLoaderTest, GivesTheProjectWithItsFileOrWhatToSayInstead) {
+    TestFolder folder;
+    OpenRetryPolicy once;
+    once.attempts = 1;
+    const std::string missing = folder.File("missing.qbd");
+    DocumentLoader::Result result = DocumentLoader::Load(missing, once, false);
+    ASSERT_TRUE(result.failure);
+    EXPECT_TRUE(result.failure->text.ends_with("\r\n" + missing));
+    EXPECT_EQ(result.accessor, nullptr);
+
+    CProject project;
+    project.SetAvailableVersion(291);
+    const std::string newer = folder.File("newer.qbd");
+    TestFolder::Write(newer, ProjectArchive::WriteProjectArchive(project));
+    result = DocumentLoader::Load(newer, once, false);
+    ASSERT_TRUE(result.failure);
+    EXPECT_EQ(result.project, nullptr);
+    EXPECT_NE(result.failure->text.find("2.91.0"), std::string::npos);
+    project.SetAvailableVersion(290);
+    TestFolder::Write(newer, ProjectArchive::WriteProjectArchive(project));
+    EXPECT_NE(DocumentLoader::Load(newer, once, false).project, nullptr);
+
+    // A shared file is let go after the read unless the caller edits at once.
+    project.SetAvailableVersion(0);
+    project.SetShared(true);
+    const std::string shared = folder.File("shared.qbd");
+    TestFolder::Write(shared, ProjectArchive::WriteProjectArchive(project));
+    const DocumentLoader::Result read = DocumentLoader::Load(shared, once, false);
+    ASSERT_NE(read.project, nullptr);
+    const DocumentLoader::Result held = DocumentLoader::Load(shared, once, true);
+    ASSERT_NE(held.project, nullptr);
+    result = DocumentLoader::Load(shared, once, false);
+    ASSERT_TRUE(result.failure);
+    EXPECT_EQ(result.failure->id, messages::kLocked.id);
 }
 
 TEST(CStatusTest, StartsWithoutDocumentAndWithMasterRules) {
