@@ -160,28 +160,19 @@ TEST_F(RulerTest, ChangesClearTheBuiltRows) {
     EXPECT_FALSE(ruler.IsBuilt());
 }
 
-TEST_F(RulerTest, CustomEraSettingReachesTheLabels) {
-    settings.heisei3Name = "新元号";
-    settings.heisei3Abbreviation = "N";
-    settings.heisei3Date = Date(2030, 1, 1);
+// The ruler reads the one settings object: a change shows once it is rebuilt.
+TEST_F(RulerTest, CustomEraSettingReachesTheLabelsAfterInvalidating) {
     ruler.SetView(100, Date(2029, 1, 1), Date(2031, 6, 30));
     ruler.SetUnits(Band::upper, kRulerYear, 3);
-    EXPECT_EQ(Labels(Band::upper),
-              (std::vector<std::string>{"令和11年", "新元号元年", "新元号2年"}));
-}
-
-TEST_F(RulerTest, InvalidatedRowsAreRebuiltByTheNextPaint) {
-    ruler.SetView(100, Date(2030, 1, 1), Date(2030, 12, 31));
-    ruler.SetUnits(Band::upper, kRulerYear, 4);
-    RecordingDrawContext dc;
-    ruler.Paint(dc, Date(2000, 1, 1));
-    EXPECT_EQ(ruler.GetRow(Band::upper).labels.front(), "R12");
+    EXPECT_EQ(Labels(Band::upper).back(), "令和13年");
     settings.heisei3Name = "新元号";
     settings.heisei3Abbreviation = "N";
     settings.heisei3Date = Date(2030, 1, 1);
     ruler.Invalidate();
+    RecordingDrawContext dc;
     ruler.Paint(dc, Date(2000, 1, 1));
-    EXPECT_EQ(ruler.GetRow(Band::upper).labels.front(), "N1");
+    EXPECT_EQ(ruler.GetRow(Band::upper).labels,
+              (std::vector<std::string>{"令和11年", "新元号元年", "新元号2年"}));
 }
 
 TEST_F(RulerTest, ProjectSuppliesUnitsLimitsAndFont) {
@@ -225,56 +216,48 @@ protected:
     int changes = 0;
 };
 
-TEST_F(RulerScrollTest, DayWellInsideTheBuiltSpanChangesNothing) {
-    ruler.SetEnd(Date(2017, 12, 31));
-    ruler.Rebuild();
-    ruler.ScrollTo(Date(2017, 6, 1), 0);
-    EXPECT_EQ(changes, 0);
-    EXPECT_EQ(ruler.GetOrigin(), Date(2017, 1, 1));
-    EXPECT_EQ(ruler.GetEnd(), Date(2017, 12, 31));
-}
-
-TEST_F(RulerScrollTest, LaterDayMovesTheEnd) {
-    ruler.ScrollTo(Date(2017, 3, 1), 0);
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(ruler.GetOrigin(), Date(2017, 1, 1));
-    EXPECT_EQ(ruler.GetEnd(), Date(2017, 6, 12));
-    EXPECT_EQ(ruler.GetScrollPosition(), 0);
-    EXPECT_TRUE(ruler.IsBuilt());
-}
-
-TEST_F(RulerScrollTest, LaterDayBeyond32000PixelsMovesTheOriginToo) {
-    ruler.ScrollTo(Date(2026, 1, 1), 5000);
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(ruler.GetEnd(), Date(2026, 4, 14));
-    EXPECT_EQ(ruler.GetOrigin(), Date(2026, 1, 1));
-    EXPECT_EQ(ruler.GetScrollPosition(), 5);
-    EXPECT_LT(ruler.SpanPixels(), CRuler::kMaxSpan);
-}
-
-TEST_F(RulerScrollTest, EarlierDayBecomesTheOrigin) {
-    ruler.ScrollTo(Date(2016, 12, 1), 2500);
-    EXPECT_EQ(changes, 1);
-    EXPECT_EQ(ruler.GetOrigin(), Date(2016, 12, 1));
-    EXPECT_EQ(ruler.GetEnd(), Date(2017, 4, 10));
-    EXPECT_EQ(ruler.GetScrollPosition(), 3);  // 2.5 rounds away from zero
-    EXPECT_EQ(ruler.DateToX(Date(2017, 1, 1)), 310);
-}
-
-TEST_F(RulerScrollTest, EarlierDayWithAFarEndPullsTheEndBack) {
-    ruler.SetEnd(Date(2026, 1, 1));
-    ruler.ScrollTo(Date(2016, 12, 1), 0);
-    EXPECT_EQ(ruler.GetOrigin(), Date(2016, 12, 1));
-    EXPECT_EQ(ruler.GetEnd(), Date(2017, 3, 14));
-}
-
-TEST_F(RulerScrollTest, LaterDayWithAFarEndStillStartsTheSpanAtTheDay) {
-    // The origin 103 days before so far an end would leave the day behind it.
-    ruler.SetEnd(Date(2026, 1, 1));
-    ruler.ScrollTo(Date(2017, 3, 1), 0);
-    EXPECT_EQ(ruler.GetOrigin(), Date(2017, 3, 1));
-    EXPECT_EQ(ruler.GetEnd(), Date(2017, 6, 12));
-    EXPECT_EQ(ruler.GetScrollPosition(), 0);
+// The day scrolled to, with its offset (per 10000 of a day) at the window's
+// left edge, and where the span and the scroll position end up.
+TEST_F(RulerScrollTest, TheSpanMovesOnlyAsFarAsTheDayNeeds) {
+    struct Case {
+        const char* what;
+        COleDateTime end;  // before scrolling; the zero date keeps the view's
+        COleDateTime day;
+        int offset;
+        COleDateTime origin;
+        COleDateTime newEnd;
+        int scroll;
+    };
+    const COleDateTime kNone;
+    const Case cases[] = {
+        {"inside the built span", Date(2017, 12, 31), Date(2017, 6, 1), 0, Date(2017, 1, 1),
+         Date(2017, 12, 31), 0},
+        {"later: the end moves", kNone, Date(2017, 3, 1), 0, Date(2017, 1, 1), Date(2017, 6, 12),
+         0},
+        {"beyond 32000 pixels: the origin too", kNone, Date(2026, 1, 1), 5000, Date(2026, 1, 1),
+         Date(2026, 4, 14), 5},
+        {"earlier: the origin, 2.5 rounding away from 0", kNone, Date(2016, 12, 1), 2500,
+         Date(2016, 12, 1), Date(2017, 4, 10), 3},
+        {"earlier with a far end: the end comes back", Date(2026, 1, 1), Date(2016, 12, 1), 0,
+         Date(2016, 12, 1), Date(2017, 3, 14), 0},
+        {"later with a far end: the span starts at the day", Date(2026, 1, 1), Date(2017, 3, 1), 0,
+         Date(2017, 3, 1), Date(2017, 6, 12), 0},
+    };
+    for (const Case& c : cases) {
+        ruler.SetView(1000, Date(2017, 1, 1), Date(2017, 4, 10));
+        if (c.end != kNone)
+            ruler.SetEnd(c.end);
+        // A built span keeps what it holds; an unbuilt one is built by the scroll.
+        if (c.newEnd == c.end)
+            ruler.Rebuild();
+        changes = 0;
+        ruler.ScrollTo(c.day, c.offset);
+        EXPECT_EQ(ruler.GetOrigin(), c.origin) << c.what;
+        EXPECT_EQ(ruler.GetEnd(), c.newEnd) << c.what;
+        EXPECT_EQ(ruler.GetScrollPosition(), c.scroll) << c.what;
+        EXPECT_EQ(changes, c.newEnd == c.end ? 0 : 1) << c.what;
+        EXPECT_TRUE(ruler.IsBuilt()) << c.what;
+    }
 }
 
 TEST_F(RulerScrollTest, AnyScrollKeepsTheDayInsideASpanBelow32000Pixels) {

@@ -8,89 +8,63 @@
 namespace qb {
 namespace {
 
-const EraYear kNoCustomEra;
-
-TEST(EraYear, YearsBeforeShowaAreWrittenAsTheyAre) {
-    EXPECT_EQ(kNoCustomEra.LongForm(1925, 12), "1925");
-    EXPECT_EQ(kNoCustomEra.ShortForm(1925, 12), "1925");
-    EXPECT_EQ(kNoCustomEra.LongForm(1900, 1), "1900");
+COleDateTime Day(int year, int month, int day) {
+    return COleDateTime(year, month, day, 0, 0, 0);
 }
 
-TEST(EraYear, ShowaCoversAllOf1926To1988) {
-    EXPECT_EQ(kNoCustomEra.LongForm(1926, 1), "昭和元");
-    EXPECT_EQ(kNoCustomEra.ShortForm(1926, 1), "S1");
-    EXPECT_EQ(kNoCustomEra.LongForm(1927, 6), "昭和2");
-    EXPECT_EQ(kNoCustomEra.LongForm(1988, 12), "昭和63");
-    EXPECT_EQ(kNoCustomEra.ShortForm(1988, 12), "S63");
+struct Form {
+    int year;
+    int month;
+    const char* longForm;
+    const char* shortForm;
+};
+
+void ExpectForms(const EraYear& eras, std::initializer_list<Form> forms) {
+    for (const Form& f : forms) {
+        EXPECT_EQ(eras.LongForm(f.year, f.month), f.longForm) << f.year << "/" << f.month;
+        EXPECT_EQ(eras.ShortForm(f.year, f.month), f.shortForm) << f.year << "/" << f.month;
+    }
 }
 
-TEST(EraYear, HeiseiBeginsWith1989AndEndsWithApril2019) {
-    EXPECT_EQ(kNoCustomEra.LongForm(1989, 1), "平成元");
-    EXPECT_EQ(kNoCustomEra.ShortForm(1989, 1), "H1");
-    EXPECT_EQ(kNoCustomEra.LongForm(2017, 2), "平成29");
-    EXPECT_EQ(kNoCustomEra.ShortForm(2017, 2), "H29");
-    EXPECT_EQ(kNoCustomEra.LongForm(2019, 4), "平成31");
-    EXPECT_EQ(kNoCustomEra.ShortForm(2019, 4), "H31");
+TEST(EraYear, EachEraRunsFromItsFirstMonthWithTheFirstYearCalledGan) {
+    ExpectForms(EraYear(), {{1900, 1, "1900", "1900"},
+                            {1925, 12, "1925", "1925"},
+                            {1926, 1, "昭和元", "S1"},
+                            {1988, 12, "昭和63", "S63"},
+                            {1989, 1, "平成元", "H1"},
+                            {2019, 4, "平成31", "H31"},
+                            {2019, 5, "令和元", "R1"},
+                            {2045, 12, "令和27", "R27"}});
 }
 
-TEST(EraYear, ReiwaBeginsWithMay2019) {
-    EXPECT_EQ(kNoCustomEra.LongForm(2019, 5), "令和元");
-    EXPECT_EQ(kNoCustomEra.ShortForm(2019, 5), "R1");
-    EXPECT_EQ(kNoCustomEra.LongForm(2020, 1), "令和2");
-    EXPECT_EQ(kNoCustomEra.ShortForm(2045, 12), "R27");
+TEST(EraYear, ACustomEraTakesOverFromItsStartMonthButNeverBeforeReiwa) {
+    ExpectForms(
+        EraYear("新元号", "N", Day(2030, 1, 1)),
+        {{2029, 12, "令和11", "R11"}, {2030, 1, "新元号元", "N1"}, {2031, 7, "新元号2", "N2"}});
+    // Starting mid-year it goes by month in its first year.
+    ExpectForms(EraYear("新元号", "N", Day(2030, 7, 15)),
+                {{2030, 6, "令和12", "R12"}, {2030, 7, "新元号元", "N1"}});
+    const EraYear early("新元号", "N", Day(2019, 1, 1));
+    ExpectForms(early, {{2019, 4, "平成31", "H31"}, {2019, 5, "新元号元", "N1"}});
+    EXPECT_FALSE(early.IsCustomEraInForce(2019, 4));
+    ExpectForms(EraYear("新元号", "", Day(2030, 1, 1)), {{2032, 1, "新元号3", "3"}});
 }
 
-TEST(EraYear, CustomEraTakesOverFromItsStartMonth) {
-    const EraYear eras("新元号", "N", COleDateTime(2030, 1, 1, 0, 0, 0));
-    EXPECT_EQ(eras.LongForm(2029, 12), "令和11");
-    EXPECT_EQ(eras.ShortForm(2029, 12), "R11");
-    EXPECT_EQ(eras.LongForm(2030, 1), "新元号元");
-    EXPECT_EQ(eras.ShortForm(2030, 1), "N1");
-    EXPECT_EQ(eras.LongForm(2031, 1), "新元号2");
-    EXPECT_EQ(eras.ShortForm(2031, 7), "N2");
+TEST(EraYear, ACustomEraNeedsANameAndAStartDay) {
+    for (const EraYear& eras :
+         {EraYear("", "N", Day(2030, 1, 1)), EraYear("新元号", "N", COleDateTime()),
+          EraYear("新元号", "N", COleDateTime::Invalid())})
+        EXPECT_EQ(eras.LongForm(2031, 1), "令和13");
 }
 
-TEST(EraYear, CustomEraStartingMidYearGoesByMonthInItsFirstYear) {
-    const EraYear eras("新元号", "N", COleDateTime(2030, 7, 15, 0, 0, 0));
-    EXPECT_EQ(eras.LongForm(2030, 6), "令和12");
-    EXPECT_EQ(eras.LongForm(2030, 7), "新元号元");
-    EXPECT_EQ(eras.LongForm(2031, 1), "新元号2");
-}
-
-TEST(EraYear, CustomEraNeverReachesBackBeforeReiwa) {
-    const EraYear eras("新元号", "N", COleDateTime(2019, 1, 1, 0, 0, 0));
-    EXPECT_EQ(eras.LongForm(2019, 4), "平成31");
-    EXPECT_EQ(eras.LongForm(2019, 5), "新元号元");
-    EXPECT_FALSE(eras.IsCustomEraInForce(2019, 4));
-}
-
-TEST(EraYear, CustomEraNeedsANameAndAStartDay) {
-    EXPECT_EQ(EraYear("", "N", COleDateTime(2030, 1, 1, 0, 0, 0)).LongForm(2031, 1), "令和13");
-    EXPECT_EQ(EraYear("新元号", "N", COleDateTime()).LongForm(2031, 1), "令和13");
-    EXPECT_EQ(EraYear("新元号", "N", COleDateTime::Invalid()).LongForm(2031, 1), "令和13");
-}
-
-TEST(EraYear, CustomEraWithoutShortNameShowsTheBareNumber) {
-    const EraYear eras("新元号", "", COleDateTime(2030, 1, 1, 0, 0, 0));
-    EXPECT_EQ(eras.ShortForm(2032, 1), "3");
-}
-
-TEST(EraYear, SettingsSplitTheNameAtTheFirstComma) {
+TEST(EraYear, SettingsSplitTheNameAtTheFirstCommaAndADamagedDayLeavesReiwa) {
     InMemorySettingsStore store;
     store.WriteString(CalendarSettings::kSection, "Heisei3", "新元号,N,X");
     store.WriteString(CalendarSettings::kSection, "Heisei3Date", "20300101");
     CalendarSettings settings;
     settings.Load(store);
-    const EraYear eras = EraYear::FromSettings(settings);
-    EXPECT_EQ(eras.LongForm(2030, 1), "新元号元");
-    EXPECT_EQ(eras.ShortForm(2031, 1), "N,X2");
-}
-
-TEST(EraYear, SettingsWithADamagedStartDayLeaveReiwaInForce) {
-    InMemorySettingsStore store;
-    store.WriteString(CalendarSettings::kSection, "Heisei3", "新元号,N");
+    ExpectForms(EraYear::FromSettings(settings), {{2031, 1, "新元号2", "N,X2"}});
     store.WriteString(CalendarSettings::kSection, "Heisei3Date", "20301301");
-    CalendarSettings settings;
     settings.Load(store);
     EXPECT_EQ(EraYear::FromSettings(settings).LongForm(2040, 1), "令和22");
 }

@@ -54,14 +54,22 @@ TEST_F(HolidayCacheTest, SundaysAreHolidaysAndSaturdaysOrdinaryWithoutRules) {
     EXPECT_EQ(cache.BackgroundColour(kMonday), kWhite);
 }
 
-TEST_F(HolidayCacheTest, TimeOfDayDoesNotChangeTheMark) {
+TEST_F(HolidayCacheTest, TheTimeOfDayDoesNotCountAndInvalidDaysHaveNoMark) {
     EXPECT_EQ(cache.DayMark(Day(2024, 6, 2, 23, 59)), 1);
-}
-
-TEST_F(HolidayCacheTest, DaysThatAreNotValidHaveNoMark) {
     EXPECT_EQ(cache.DayMark(COleDateTime::Null()), 0);
     EXPECT_EQ(cache.DayMark(COleDateTime::Invalid()), 0);
     EXPECT_EQ(cache.DayMark(COleDateTime(1e9, COleDateTime::valid)), 0);
+}
+
+// Friday noon to Monday noon: three days elapsed, one working day without
+// the Sunday and Saturday, two with the Saturday.
+TEST_F(HolidayCacheTest, CountedDaysFollowTheDayCountModeOfTheSettings) {
+    const COleDateTime friday = Day(2024, 5, 31, 12);
+    const COleDateTime monday = Day(2024, 6, 3, 12);
+    for (const auto& [mode, days] : {std::pair{0, 3.0}, {1, 2.0}, {2, 1.0}, {3, 3.0}}) {
+        settings.totalMode = mode;
+        EXPECT_DOUBLE_EQ(cache.CountedDays(friday, monday), days) << "mode " << mode;
+    }
 }
 
 TEST_F(HolidayCacheTest, ForcedWorkingSundayIsNeitherHolidayNorColoured) {

@@ -9,34 +9,34 @@ COleDateTime Date(int year, int month, int day) {
     return COleDateTime(year, month, day, 0, 0, 0);
 }
 
-TEST(WeekNumber, CalendarWeeksAroundTheNewYearOf2018) {
-    EXPECT_EQ(WeekNumber::Calendar(Date(2017, 12, 25)), 52);
-    // 1 January 2018 is a Monday: its week closes 2017.
-    EXPECT_EQ(WeekNumber::Calendar(Date(2018, 1, 1)), 53);
-    EXPECT_EQ(WeekNumber::Calendar(Date(2018, 1, 8)), 1);
-    EXPECT_EQ(WeekNumber::Calendar(Date(2018, 1, 15)), 2);
-}
-
-TEST(WeekNumber, CalendarWeeksAtTheStartOf2017) {
-    EXPECT_EQ(WeekNumber::Calendar(Date(2016, 12, 26)), 52);
-    EXPECT_EQ(WeekNumber::Calendar(Date(2017, 1, 2)), 1);
-    EXPECT_EQ(WeekNumber::Calendar(Date(2017, 1, 9)), 2);
-}
-
-TEST(WeekNumber, FiscalWeeksAroundApril2019) {
-    // 1 April 2019 is a Monday: its week closes fiscal 2018.
-    EXPECT_EQ(WeekNumber::Fiscal(Date(2019, 3, 25)), 52);
-    EXPECT_EQ(WeekNumber::Fiscal(Date(2019, 4, 1)), 53);
-    EXPECT_EQ(WeekNumber::Fiscal(Date(2019, 4, 8)), 1);
-    EXPECT_EQ(WeekNumber::Fiscal(Date(2019, 4, 15)), 2);
-}
-
-TEST(WeekNumber, AFiscalWeekStartingOnNewYearsDayCountsInTheFiscalYearBefore) {
-    // Monday 1 January 2018: fiscal 2017 began on 1 April 2017 and its week 1
-    // started on Monday 3 April.
-    EXPECT_EQ(WeekNumber::Fiscal(Date(2017, 4, 3)), 1);
-    EXPECT_EQ(WeekNumber::Fiscal(Date(2018, 1, 1)), 40);
-    EXPECT_EQ(WeekNumber::Fiscal(Date(2018, 1, 8)), 41);
+// 1 January 2018 and 1 April 2019 are Mondays: their weeks close the year
+// before. Fiscal 2017 began on 1 April 2017, its week 1 on Monday 3 April,
+// and a fiscal week starting on New Year's Day still counts in it.
+TEST(WeekNumber, WeeksAroundTheStartsOfCalendarAndFiscalYears) {
+    struct Case {
+        int (*number)(const COleDateTime&);
+        COleDateTime day;
+        int week;
+    };
+    const Case cases[] = {
+        {WeekNumber::Calendar, Date(2016, 12, 26), 52},
+        {WeekNumber::Calendar, Date(2017, 1, 2), 1},
+        {WeekNumber::Calendar, Date(2017, 1, 9), 2},
+        {WeekNumber::Calendar, Date(2017, 12, 25), 52},
+        {WeekNumber::Calendar, Date(2018, 1, 1), 53},
+        {WeekNumber::Calendar, Date(2018, 1, 8), 1},
+        {WeekNumber::Fiscal, Date(2019, 3, 25), 52},
+        {WeekNumber::Fiscal, Date(2019, 4, 1), 53},
+        {WeekNumber::Fiscal, Date(2019, 4, 8), 1},
+        {WeekNumber::Fiscal, Date(2019, 4, 15), 2},
+        {WeekNumber::Fiscal, Date(2017, 4, 3), 1},
+        {WeekNumber::Fiscal, Date(2018, 1, 1), 40},
+        {WeekNumber::Fiscal, Date(2018, 1, 8), 41},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.number(c.day), c.week)
+            << (c.number == WeekNumber::Fiscal ? "fiscal " : "") << c.day.GetYear() << "/"
+            << c.day.GetMonth() << "/" << c.day.GetDay();
 }
 
 // Walks every Monday from 1999 to 2036 and numbers the weeks by counting:
