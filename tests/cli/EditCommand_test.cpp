@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "CProjectFile.h"
 #include "CliTestBase.h"
 #include "ProjectArchive.h"
 
@@ -126,19 +125,6 @@ TEST_F(EditCommandTest, ProtectedOrNewerFilesAreNotEdited) {
     Write("plan.qbd", bytes);
     EXPECT_EQ(Cli("edit " + File() + " add-row --caption x").status, 1);
     EXPECT_EQ(Slurp(PathOf("plan.qbd")), bytes);
-}
-
-TEST_F(EditCommandTest, AFileHeldInSingleModeFailsWith191AndStaysUnchanged) {
-    MakePlan(false);
-    const std::string before = Slurp(PathOf("plan.qbd"));
-    CProjectFile holder(PathOf("plan.qbd"));
-    ASSERT_NE(holder.Load(true), nullptr);
-    const CliRun run = Cli("edit " + File() + " add-row --caption late");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("message 191: "), std::string::npos) << run.err;
-    EXPECT_EQ(run.out, "");
-    holder.Lock(nullptr);
-    EXPECT_EQ(Slurp(PathOf("plan.qbd")), before);
 }
 
 TEST_F(EditCommandTest, TheModeTravelsWithTheFile) {

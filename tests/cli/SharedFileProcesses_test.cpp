@@ -1,9 +1,10 @@
-// Several copies of the tool editing one shared file at once; slow, so a
-// quick run can leave it out.
+// Several copies of the tool editing one shared file at once, and a file
+// held by another process; slow, so a quick run can leave them out.
 #include <gtest/gtest.h>
 
 #include <set>
 
+#include "CProjectFile.h"
 #include "CliTestBase.h"
 #include "ProjectArchive.h"
 
@@ -37,6 +38,21 @@ TEST_F(SharedFileProcessesTest, SeveralProgramsEditingASharedFileTogetherLoseNot
         [&](const CSchedule& schedule) { ids.insert(schedule.GetObjectId()); });
     EXPECT_EQ(ids.size(), 33u);
     EXPECT_EQ(project->GetSchedules().GetCount(), 33);
+}
+
+// The tool waits out its whole retry policy before it gives up.
+TEST_F(SharedFileProcessesTest, AFileHeldInSingleModeFailsWith191AndStaysUnchanged) {
+    const std::string file = Quote(PathOf("plan.qbd"));
+    ASSERT_EQ(Cli("new " + file).status, 0);
+    const std::string before = Slurp(PathOf("plan.qbd"));
+    CProjectFile holder(PathOf("plan.qbd"));
+    ASSERT_NE(holder.Load(true), nullptr);
+    const CliRun run = Cli("edit " + file + " add-row --caption late");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("message 191: "), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+    holder.Lock(nullptr);
+    EXPECT_EQ(Slurp(PathOf("plan.qbd")), before);
 }
 
 }  // namespace
