@@ -16,18 +16,19 @@ namespace {
 
 using StartupSequenceTest = GuiFixture;
 
-TEST_F(StartupSequenceTest, AFileThatIsNotOursGivesMessage202AndNoDocument) {
+TEST_F(StartupSequenceTest, NothingOrAFileNotOursOpensNothingAndAQuotedOneOpens) {
     MainWindow window(status);
+    EXPECT_FALSE(StartupSequence::OpenStartFile(status, ""));
+    EXPECT_FALSE(StartupSequence::OpenStartFile(status, "\"\""));
+    EXPECT_TRUE(prompt.Shown().empty());
+
     const std::string text = folder.File("list.csv");
     TestFolder::Write(text, "a,b,c\r\n");
     EXPECT_FALSE(StartupSequence::OpenStartFile(status, text));
     EXPECT_EQ(prompt.LastId(), messages::kNotOurFile.id);
     EXPECT_EQ(prompt.Shown().back().icon, PromptIcon::kWarning);
     EXPECT_FALSE(status.HasDocument());
-}
 
-TEST_F(StartupSequenceTest, AQuotedProjectFileOpensWithoutItsQuotes) {
-    MainWindow window(status);
     const std::string sample = SampleCopy("with blank.qbd");
     EXPECT_TRUE(StartupSequence::OpenStartFile(status, "\"" + sample + "\""));
     EXPECT_TRUE(window.HasDocument()) << prompt.LastId();
@@ -43,12 +44,6 @@ TEST_F(StartupSequenceTest, ARelativeNameOpensTheFileItNamesNow) {
     std::filesystem::current_path(before);
     EXPECT_TRUE(opened) << prompt.LastId();
     EXPECT_EQ(status.Doc().Path(), sample);
-}
-
-TEST_F(StartupSequenceTest, NoFileOpensNothingAndSaysNothing) {
-    EXPECT_FALSE(StartupSequence::OpenStartFile(status, ""));
-    EXPECT_FALSE(StartupSequence::OpenStartFile(status, "\"\""));
-    EXPECT_TRUE(prompt.Shown().empty());
 }
 
 TEST_F(StartupSequenceTest, AGroupFileOrAMissingFileIsLeftToTheOpenToReport) {
