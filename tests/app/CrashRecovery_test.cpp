@@ -1,5 +1,4 @@
 #include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -7,6 +6,7 @@
 #include "AppTestBase.h"
 #include "BackupCopies.h"
 #include "CCommandHandler.h"
+#include "ChildProcess.h"
 #include "DocumentCommands.h"
 #include "FirstInstance.h"
 
@@ -23,26 +23,22 @@ TEST_F(CrashRecoveryTest, ACopyLeftByAKilledProcessIsOfferedAtTheNextStart) {
     const std::string path = WriteProject("plan.qbd", 2);
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::close(ready[0]);
+    const pid_t child = test::StartChild([&] {
         InMemorySettingsStore store;
         ScriptedPrompt prompt;
         RecordingShell shell;
         CStatus status(store, prompt, shell, environment_);
-        const bool opened = status.Commands().Documents().OpenDocument(path);
-        const char byte = opened ? 'y' : 'n';
+        const char byte = status.Commands().Documents().OpenDocument(path) ? 'y' : 'n';
         (void)!::write(ready[1], &byte, 1);
         ::pause();
-        ::_exit(0);
-    }
+        return 0;
+    });
     ::close(ready[1]);
     char byte = 0;
     ASSERT_EQ(::read(ready[0], &byte, 1), 1);
     ::close(ready[0]);
     ::kill(child, SIGKILL);
-    ::waitpid(child, nullptr, 0);
+    test::WaitForChild(child);
     ASSERT_EQ(byte, 'y');
 
     const std::string backup = status_->Services().Folders().Backup() + "plan.qbd";

@@ -24,13 +24,9 @@ namespace {
 // widget frame: the ruler's day colours or the box text.
 int InkPixels(const QImage& image) {
     int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) < 100) {
-                ++count;
-            }
-        }
-    }
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
     return count;
 }
 
