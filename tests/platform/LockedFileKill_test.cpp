@@ -7,7 +7,6 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
-#include <filesystem>
 #include <random>
 #include <thread>
 
@@ -28,13 +27,6 @@ bool IsWhole(const std::string& bytes) {
         return false;
     std::size_t length = std::stoul(bytes.substr(0, colon));
     return bytes.size() == colon + 1 + length + 4 && bytes.ends_with("#end");
-}
-
-int EntryCount(const std::filesystem::path& folder) {
-    int count = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
-        ++count;
-    return count;
 }
 
 // QB_KILL_ROUNDS sets the number of kills for a longer manual run.
@@ -64,13 +56,13 @@ TEST(LockedFileKill, ASaveKilledAtAnyMomentLeavesAWholeFile) {
         ::waitpid(pid, nullptr, 0);
         ASSERT_TRUE(IsWhole(TestFolder::Read(path))) << "after kill " << round;
         // At most the one temporary file of the save that was cut short.
-        ASSERT_LE(EntryCount(folder.Path()), 2) << "after kill " << round;
+        ASSERT_LE(folder.EntryCount(), 2) << "after kill " << round;
     }
     std::uint32_t error = 0;
     auto file = LockedFile::Open(path, LockedFile::Mode::kWrite, error);
     ASSERT_NE(file, nullptr);
     ASSERT_TRUE(file->Replace(Content(1, 'z'), error));
-    EXPECT_EQ(EntryCount(folder.Path()), 1);
+    EXPECT_EQ(folder.EntryCount(), 1);
 }
 
 }  // namespace

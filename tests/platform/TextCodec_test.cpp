@@ -5,27 +5,20 @@
 namespace qb {
 namespace {
 
-TEST(TextCodec, AsciiPassesThroughUnchanged) {
-    EXPECT_EQ(TextCodec::Utf8ToCp932("abc 123\\~"), "abc 123\\~");
-    EXPECT_EQ(TextCodec::Cp932ToUtf8("abc 123\\~"), "abc 123\\~");
-    EXPECT_EQ(TextCodec::Utf8ToCp932(""), "");
-}
-
-TEST(TextCodec, JapaneseTextRoundTripsThroughShiftJisBytes) {
-    // "ＭＳ ゴシック": full-width M and S, an ASCII space, katakana.
-    const std::string face =
-        "\xEF\xBC\xAD\xEF\xBC\xB3 \xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF";
-    auto cp932 = TextCodec::Utf8ToCp932(face);
-    ASSERT_TRUE(cp932);
-    EXPECT_EQ(*cp932, "\x82\x6C\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4E");
-    EXPECT_EQ(TextCodec::Cp932ToUtf8(*cp932), face);
-}
-
-TEST(TextCodec, WindowsExtensionsOfCp932AreKept) {
-    // ① (NEC special) and the full-width tilde exist in CP932 but not in plain Shift_JIS.
-    auto cp932 = TextCodec::Utf8ToCp932("\xE2\x91\xA0\xEF\xBD\x9E");
-    ASSERT_TRUE(cp932);
-    EXPECT_EQ(*cp932, "\x87\x40\x81\x60");
+TEST(TextCodec, TextRoundTripsThroughItsShiftJisBytes) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"abc 123\\~", "abc 123\\~"},
+        // "ＭＳ ゴシック": full-width M and S, an ASCII space, katakana.
+        {"\xEF\xBC\xAD\xEF\xBC\xB3 \xE3\x82\xB4\xE3\x82\xB7\xE3\x83\x83\xE3\x82\xAF",
+         "\x82\x6C\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4E"},
+        // ① (NEC special) and the full-width tilde exist in CP932 but not in plain Shift_JIS.
+        {"\xE2\x91\xA0\xEF\xBD\x9E", "\x87\x40\x81\x60"},
+    };
+    for (const auto& [utf8, cp932] : cases) {
+        EXPECT_EQ(TextCodec::Utf8ToCp932(utf8), cp932) << utf8;
+        EXPECT_EQ(TextCodec::Cp932ToUtf8(cp932), utf8) << utf8;
+    }
 }
 
 TEST(TextCodec, CharactersOutsideCp932AreDetected) {
@@ -38,24 +31,23 @@ TEST(TextCodec, CharactersOutsideCp932AreDetected) {
     EXPECT_EQ(TextCodec::Utf8ToCp932Lossy("\xE6\x97\xA5" + hangul), "\x93\xFA?");
 }
 
-TEST(TextCodec, InvalidUtf8IsRefused) {
+TEST(TextCodec, BrokenInputIsRefusedOrReplaced) {
     EXPECT_FALSE(TextCodec::Utf8ToCp932("\xC3"));
     EXPECT_FALSE(TextCodec::Utf8ToCp932("\xE6\x97"));
     EXPECT_FALSE(TextCodec::IsValidUtf8("\xC0\x80"));      // overlong
     EXPECT_FALSE(TextCodec::IsValidUtf8("\xED\xA0\x80"));  // surrogate
     EXPECT_TRUE(TextCodec::IsValidUtf8("\xF0\x9F\x98\x80"));
-}
-
-TEST(TextCodec, BrokenCp932BytesAreRefusedOrReplaced) {
     EXPECT_FALSE(TextCodec::Cp932ToUtf8("\x82"));  // lead byte at the end
-    EXPECT_FALSE(
-        TextCodec::Cp932ToUtf8("a\xFF"
-                               "b"));
-    EXPECT_EQ(TextCodec::Cp932ToUtf8Lossy("a\xFF"
-                                          "b"),
-              "a\xEF\xBF\xBD"
-              "b");
+    EXPECT_FALSE(TextCodec::Cp932ToUtf8(std::string("a\xFF") + "b"));
+    EXPECT_EQ(TextCodec::Cp932ToUtf8Lossy(std::string("a\xFF") + "b"),
+              std::string("a\xEF\xBF\xBD") + "b");
     EXPECT_EQ(TextCodec::Cp932ToUtf8Lossy("\x93\xFA\x82"), "\xE6\x97\xA5\xEF\xBF\xBD");
+    // A lone high surrogate and an odd trailing byte of UTF-16.
+    EXPECT_EQ(TextCodec::Utf16LeToUtf8Lossy(std::string("\x3D\xD8"
+                                                        "A\0"
+                                                        "x",
+                                                        5)),
+              std::string("\xEF\xBF\xBD") + "A\xEF\xBF\xBD");
 }
 
 TEST(TextCodec, LongTextsConvertAcrossBufferBoundaries) {
@@ -74,16 +66,6 @@ TEST(TextCodec, Utf16CarriesEveryCharacterIncludingSurrogatePairs) {
     ASSERT_TRUE(utf16);
     EXPECT_EQ(*utf16, std::string("A\0\xE5\x65\x3D\xD8\x00\xDE", 8));
     EXPECT_EQ(TextCodec::Utf16LeToUtf8Lossy(*utf16), text);
-}
-
-TEST(TextCodec, BrokenUtf16IsReplacedNotDropped) {
-    // A lone high surrogate and an odd trailing byte.
-    EXPECT_EQ(TextCodec::Utf16LeToUtf8Lossy(std::string("\x3D\xD8"
-                                                        "A\0"
-                                                        "x",
-                                                        5)),
-              "\xEF\xBF\xBD"
-              "A\xEF\xBF\xBD");
 }
 
 }  // namespace

@@ -26,6 +26,13 @@ public:
 
     const std::filesystem::path& Path() const { return path_; }
     std::string File(const std::string& name) const { return (path_ / name).string(); }
+    // How many files and folders the folder holds, temporary files included.
+    int EntryCount() const {
+        int count = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(path_))
+            ++count;
+        return count;
+    }
 
     static std::string Read(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
