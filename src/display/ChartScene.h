@@ -115,7 +115,6 @@ public:
     const CRuler& GetRuler() const { return *ruler_; }
     CDisplayModel& GetModel() { return *model_; }
     DisplaySettings& GetDisplaySettings() { return *display_; }
-    CalendarSettings& GetCalendarSettings() { return *calendar_; }
     // What the chart's passes read now.
     ChartContext Context() const;
 
