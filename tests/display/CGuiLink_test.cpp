@@ -2,19 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "CDisplayModel.h"
 #include "CLink.h"
 #include "CLinkArray.h"
-#include "CProject.h"
-#include "CRow.h"
-#include "CRowArray.h"
-#include "CRuler.h"
-#include "CSchedule.h"
-#include "CScheduleArray.h"
-#include "CalendarSettings.h"
-#include "GuiDrawArgs.h"
+#include "ChartFixture.h"
 #include "LinkRoute.h"
 #include "RecordingDrawContext.h"
 
@@ -23,38 +13,13 @@ namespace {
 
 using Op = RecordingDrawContext::Op;
 
-COleDateTime Day(int day) {
-    return COleDateTime(2024, 1, day, 0, 0, 0);
-}
-
-// Two rows of 40 pixels on 10 pixels a day from 1 January 2024. Bar 10 spans
-// x 20..49, y 15..25 on the first row; bar 11 spans x 90..119, y 55..65 on
-// the second.
-class CGuiLinkTest : public ::testing::Test {
+// Bar 10 spans x 20..49, y 15..25 on the first row; bar 11 spans x 90..119,
+// y 55..65 on the second.
+class CGuiLinkTest : public ChartFixture {
 protected:
-    CGuiLinkTest() : ruler_(calendar_) {
-        ruler_.SetView(310, Day(1), Day(31));
-        for (int id : {1, 2}) {
-            auto row = std::make_unique<CRow>(id);
-            row->SetHeight(40);
-            project_.GetRows().Add(std::move(row));
-        }
+    CGuiLinkTest() {
         AddBar(10, 1, 3, 5);
         AddBar(11, 2, 10, 12);
-    }
-
-    CSchedule& AddBar(std::int32_t id, std::int32_t rowId, int startDay, int endDay) {
-        auto schedule = std::make_unique<CSchedule>(id);
-        schedule->SetRowObjectId(rowId);
-        schedule->SetSubType(1);
-        schedule->SetHeight(10);
-        schedule->SetYOffset(15);
-        schedule->SetStartDate(Day(startDay));
-        schedule->SetEndDate(Day(endDay));
-        schedule->SetEndOffset(10000);
-        CSchedule& raw = *schedule;
-        project_.GetSchedules().Add(std::move(schedule));
-        return raw;
     }
 
     CLink& AddLink(int fromHorz, int toHorz, int toEndStyle = 0) {
@@ -71,23 +36,9 @@ protected:
     }
 
     CGuiLink& LaidOut() {
-        model_.Rebuild(project_);
-        chart_.model = &model_;
-        chart_.ruler = &ruler_;
-        model_.Layout(chart_);
+        RebuildAndLayOut();
         return *model_.GetLinks().At(0);
     }
-
-    GuiDrawArgs DrawArgs(int left, int right) const {
-        return GuiDrawArgs{chart_, DrawRect{left, 0, right, 200}};
-    }
-
-    ChartContext chart_;
-
-    CalendarSettings calendar_;
-    CRuler ruler_;
-    CProject project_;
-    CDisplayModel model_;
 };
 
 TEST_F(CGuiLinkTest, EndsAnchoredLeftOrRightGetTenPixelStubsAndGrabAreas) {

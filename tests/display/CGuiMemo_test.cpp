@@ -2,17 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "CDisplayModel.h"
 #include "CDrawPartArray.h"
 #include "CMemo.h"
-#include "CProject.h"
-#include "CRow.h"
-#include "CRowArray.h"
-#include "CRuler.h"
-#include "CalendarSettings.h"
-#include "GuiDrawArgs.h"
+#include "ChartFixture.h"
 #include "RecordingDrawContext.h"
 
 namespace qb {
@@ -20,22 +12,11 @@ namespace {
 
 using Op = RecordingDrawContext::Op;
 
-COleDateTime Day(int day) {
-    return COleDateTime(2024, 1, day, 0, 0, 0);
-}
-
-// Two rows of 40 pixels on 10 pixels a day from 1 January 2024, and one memo
-// on the second row at the middle of 3 January: x 25..85, y 45..75, with a
-// border 2 pixels wide.
-class CGuiMemoTest : public ::testing::Test {
+// One memo on the second row at the middle of 3 January: x 25..85, y 45..75,
+// with a border 2 pixels wide.
+class CGuiMemoTest : public ChartFixture {
 protected:
-    CGuiMemoTest() : ruler_(calendar_) {
-        ruler_.SetView(310, Day(1), Day(31));
-        for (int id : {1, 2}) {
-            auto row = std::make_unique<CRow>(id);
-            row->SetHeight(40);
-            project_.GetRows().Add(std::move(row));
-        }
+    CGuiMemoTest() {
         auto memo = std::make_unique<CMemo>(30);
         memo->SetXDate(Day(3));
         memo->SetXOffset(5000);
@@ -50,20 +31,12 @@ protected:
     }
 
     CGuiMemo& LaidOut(bool selected = false) {
-        model_.Rebuild(project_);
-        chart_.model = &model_;
-        chart_.ruler = &ruler_;
-        model_.Layout(chart_);
+        RebuildAndLayOut();
         CGuiMemo& memo = *model_.GetMemos().At(0);
         memo.SetSelected(selected);
         return memo;
     }
 
-    ChartContext chart_;
-    CalendarSettings calendar_;
-    CRuler ruler_;
-    CProject project_;
-    CDisplayModel model_;
     CMemo* memo_ = nullptr;
 };
 
@@ -133,7 +106,7 @@ TEST_F(CGuiMemoTest, MemoWithoutBackgroundIsDrawnHollowWithItsTextBlockCentred) 
     memo_->SetBgPaint(false);
     CGuiMemo& memo = LaidOut();
     RecordingDrawContext dc;
-    memo.Draw(dc, GuiDrawArgs{chart_, DrawRect{0, 0, 310, 200}});
+    memo.Draw(dc, DrawArgs());
     const auto boxes = dc.RecordsOf(Op::rectangle);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].rect, (DrawRect{25, 45, 85, 75}));

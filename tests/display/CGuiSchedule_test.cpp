@@ -2,19 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "CDisplayModel.h"
 #include "CGuiRow.h"
-#include "CProject.h"
-#include "CRow.h"
-#include "CRowArray.h"
-#include "CRuler.h"
-#include "CSchedule.h"
-#include "CScheduleArray.h"
-#include "CalendarSettings.h"
-#include "DisplaySettings.h"
-#include "GuiDrawArgs.h"
+#include "ChartFixture.h"
 #include "RecordingDrawContext.h"
 #include "ScheduleDrawPasses.h"
 #include "ScheduleHitTest.h"
@@ -24,55 +13,12 @@ namespace {
 
 using Op = RecordingDrawContext::Op;
 
-COleDateTime Day(int day) {
-    return COleDateTime(2024, 1, day, 0, 0, 0);
-}
-
-// One project of two rows, 40 pixels each, on a scale of 10 pixels a day
-// from 1 January 2024.
-class CGuiScheduleTest : public ::testing::Test {
+class CGuiScheduleTest : public ChartFixture {
 protected:
-    CGuiScheduleTest() : ruler_(calendar_) {
-        ruler_.SetView(310, Day(1), Day(31));
-        for (int id : {1, 2}) {
-            auto row = std::make_unique<CRow>(id);
-            row->SetHeight(40);
-            project_.GetRows().Add(std::move(row));
-        }
-    }
-
-    CSchedule& AddBar(std::int32_t id, std::int32_t rowId, int startDay, int endDay) {
-        auto schedule = std::make_unique<CSchedule>(id);
-        schedule->SetRowObjectId(rowId);
-        schedule->SetSubType(1);
-        schedule->SetHeight(10);
-        schedule->SetYOffset(15);
-        schedule->SetStartDate(Day(startDay));
-        schedule->SetEndDate(Day(endDay));
-        schedule->SetEndOffset(10000);
-        CSchedule& raw = *schedule;
-        project_.GetSchedules().Add(std::move(schedule));
-        return raw;
-    }
-
     CGuiSchedule& LaidOut(std::size_t index) {
-        model_.Rebuild(project_);
-        chart_.model = &model_;
-        chart_.ruler = &ruler_;
-        chart_.display = &settings_;
-        model_.Layout(chart_);
+        RebuildAndLayOut();
         return *model_.GetSchedules().At(index);
     }
-
-    GuiDrawArgs DrawArgs() const { return GuiDrawArgs{chart_, DrawRect{0, 0, 310, 200}}; }
-
-    ChartContext chart_;
-
-    CalendarSettings calendar_;
-    CRuler ruler_;
-    DisplaySettings settings_;
-    CProject project_;
-    CDisplayModel model_;
 };
 
 TEST_F(CGuiScheduleTest, BarIsPlacedOnItsRowByDatesAndOffset) {
@@ -149,8 +95,8 @@ TEST_F(CGuiScheduleTest, SelectionFrameSurroundsTheHitRectangle) {
 }
 
 TEST_F(CGuiScheduleTest, PassesDrawAllLabelsThenActualsThenBodiesInArrayOrder) {
-    settings_.showSpan = true;
-    settings_.showTerm = false;
+    display_.showSpan = true;
+    display_.showTerm = false;
     for (std::int32_t id : {10, 11}) {
         CSchedule& data = AddBar(id, 1, 3, 5);
         data.SetActualStartDate(Day(4));
