@@ -17,15 +17,17 @@ TEST(DateEntry, CompactDateMustExistBetween1900And2200) {
     }
 }
 
+// A time part shorter than four characters is ignored; anything unacceptable
+// gives an invalid value of day 0.
 TEST(DateEntry, CompactDateEntryReadsTheDateAndAnOptionalTime) {
-    EXPECT_EQ(DateEntry::ParseCompactDate("20170224"), COleDateTime(2017, 2, 24, 0, 0, 0));
-    EXPECT_EQ(DateEntry::ParseCompactDate("201702241330"), COleDateTime(2017, 2, 24, 13, 30, 0));
-    EXPECT_EQ(DateEntry::ParseCompactDate("2017022423595"), COleDateTime(2017, 2, 24, 23, 59, 0));
-    // A time part shorter than four characters is ignored.
-    EXPECT_EQ(DateEntry::ParseCompactDate("20170224133"), COleDateTime(2017, 2, 24, 0, 0, 0));
-}
-
-TEST(DateEntry, UnacceptableCompactEntryGivesAnInvalidValue) {
+    const std::pair<const char*, COleDateTime> cases[] = {
+        {"20170224", COleDateTime(2017, 2, 24, 0, 0, 0)},
+        {"201702241330", COleDateTime(2017, 2, 24, 13, 30, 0)},
+        {"2017022423595", COleDateTime(2017, 2, 24, 23, 59, 0)},
+        {"20170224133", COleDateTime(2017, 2, 24, 0, 0, 0)},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(DateEntry::ParseCompactDate(text), value) << text;
     for (const char* text :
          {"201702241260", "201702242400", "20170229", "18991231", "", "2017022", "220101010000"}) {
         const COleDateTime value = DateEntry::ParseCompactDate(text);
@@ -34,20 +36,15 @@ TEST(DateEntry, UnacceptableCompactEntryGivesAnInvalidValue) {
     }
 }
 
-TEST(DateEntry, TimeEntryAcceptsColonsAndThreeDigits) {
-    const COleDateTime halfPastNine(2000, 1, 1, 9, 30, 0);
-    EXPECT_EQ(DateEntry::ParseTime("9:30"), halfPastNine);
-    EXPECT_EQ(DateEntry::ParseTime("930"), halfPastNine);
-    EXPECT_EQ(DateEntry::ParseTime("0930"), halfPastNine);
-    EXPECT_EQ(DateEntry::ParseTime("09:30"), halfPastNine);
-    EXPECT_EQ(DateEntry::ParseTime("2359"), COleDateTime(2000, 1, 1, 23, 59, 0));
-    EXPECT_EQ(DateEntry::ParseTime("0000"), COleDateTime(2000, 1, 1, 0, 0, 0));
-    EXPECT_EQ(DateEntry::ParseTime("12:34:56"), COleDateTime(2000, 1, 1, 12, 34, 0));
-    EXPECT_TRUE(DateEntry::IsValidTime("9:30"));
-    EXPECT_TRUE(DateEntry::IsValidTime("0000"));
-}
-
-TEST(DateEntry, TimeEntryOutOfRangeOrTooShortIsNull) {
+TEST(DateEntry, TimeEntryAcceptsColonsAndThreeDigitsAndRefusesTheRest) {
+    const std::pair<const char*, int> valid[] = {{"9:30", 930},     {"930", 930},   {"0930", 930},
+                                                 {"09:30", 930},    {"2359", 2359}, {"0000", 0},
+                                                 {"12:34:56", 1234}};
+    for (const auto& [text, hhmm] : valid) {
+        EXPECT_EQ(DateEntry::ParseTime(text), COleDateTime(2000, 1, 1, hhmm / 100, hhmm % 100, 0))
+            << text;
+        EXPECT_TRUE(DateEntry::IsValidTime(text)) << text;
+    }
     for (const char* text : {"2400", "1260", "24:00", "12", "1:2", "", ":::", "99:99"}) {
         EXPECT_TRUE(DateEntry::ParseTime(text).IsNull()) << text;
         EXPECT_FALSE(DateEntry::IsValidTime(text)) << text;

@@ -17,13 +17,7 @@ namespace qb {
 namespace {
 
 bool Leap(int year) {
-    if (year % 400 == 0) {
-        return true;
-    }
-    if (year % 100 == 0) {
-        return false;
-    }
-    return year % 4 == 0;
+    return year % 400 == 0 || (year % 100 != 0 && year % 4 == 0);
 }
 
 int MonthLength(int year, int month) {
@@ -44,13 +38,11 @@ struct WalkDay {
         ++index;
         weekday = weekday % 7 + 1;
         ++dayOfYear;
-        if (++day <= MonthLength(year, month)) {
+        if (++day <= MonthLength(year, month))
             return;
-        }
         day = 1;
-        if (++month <= 12) {
+        if (++month <= 12)
             return;
-        }
         month = 1;
         ++year;
         dayOfYear = 1;
@@ -60,9 +52,8 @@ struct WalkDay {
 
 std::int64_t IndexOf(int year, int month, int day) {
     WalkDay walk;
-    while (!(walk.year == year && walk.month == month && walk.day == day)) {
+    while (!(walk.year == year && walk.month == month && walk.day == day))
         walk.Next();
-    }
     return walk.index;
 }
 
@@ -71,9 +62,8 @@ std::int64_t IndexOf(int year, int month, int day) {
 std::string CompareDay(const WalkDay& walk, std::int64_t dayNumber, const COleDateTime& previous) {
     std::ostringstream out;
     const COleDateTime built(walk.year, walk.month, walk.day, 0, 0, 0);
-    if (!built.IsValid() || built.GetDays() != static_cast<double>(dayNumber)) {
+    if (!built.IsValid() || built.GetDays() != static_cast<double>(dayNumber))
         out << "building gives " << built.GetDays();
-    }
     COleDateTime::Fields f;
     if (!COleDateTime(static_cast<double>(dayNumber), COleDateTime::valid).GetFields(f) ||
         f.year != walk.year || f.month != walk.month || f.day != walk.day || f.hour != 0 ||
@@ -82,17 +72,14 @@ std::string CompareDay(const WalkDay& walk, std::int64_t dayNumber, const COleDa
         out << " split gives " << f.year << "-" << f.month << "-" << f.day << " wd " << f.dayOfWeek
             << " yd " << f.dayOfYear;
     }
-    if (walk.index > 0 && !(previous.AddDays(1) == built)) {
+    if (walk.index > 0 && !(previous.AddDays(1) == built))
         out << " previous day plus one differs";
-    }
     if (walk.day == 1 &&
-        COleDateTime::DaysInMonth(walk.year, walk.month) != MonthLength(walk.year, walk.month)) {
+        COleDateTime::DaysInMonth(walk.year, walk.month) != MonthLength(walk.year, walk.month))
         out << " days in month " << COleDateTime::DaysInMonth(walk.year, walk.month);
-    }
     if (walk.day == MonthLength(walk.year, walk.month) &&
-        COleDateTime(walk.year, walk.month, walk.day + 1, 0, 0, 0).IsValid()) {
+        COleDateTime(walk.year, walk.month, walk.day + 1, 0, 0, 0).IsValid())
         out << " day after the month's last is accepted";
-    }
     return out.str();
 }
 
@@ -149,17 +136,15 @@ std::vector<OracleRow> ReadOracle() {
     std::ifstream in(QB_TEST_DATA_DIR "/dates_oracle.tsv");
     std::string line;
     while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') {
+        if (line.empty() || line[0] == '#')
             continue;
-        }
         std::istringstream fields(line);
         OracleRow row;
         fields >> row.days >> row.year >> row.month >> row.day >> row.hour >> row.minute >>
             row.second >> row.weekday >> row.dayOfYear >> row.exact;
         row.line = line;
-        if (fields) {
+        if (fields)
             rows.push_back(row);
-        }
     }
     return rows;
 }
@@ -167,14 +152,11 @@ std::vector<OracleRow> ReadOracle() {
 void ExpectRowFields(const COleDateTime& value, const OracleRow& row) {
     COleDateTime::Fields f;
     ASSERT_TRUE(value.GetFields(f)) << row.line;
-    EXPECT_EQ(f.year, row.year) << row.line;
-    EXPECT_EQ(f.month, row.month) << row.line;
-    EXPECT_EQ(f.day, row.day) << row.line;
-    EXPECT_EQ(f.hour, row.hour) << row.line;
-    EXPECT_EQ(f.minute, row.minute) << row.line;
-    EXPECT_EQ(f.second, row.second) << row.line;
-    EXPECT_EQ(f.dayOfWeek, row.weekday) << row.line;
-    EXPECT_EQ(f.dayOfYear, row.dayOfYear) << row.line;
+    EXPECT_EQ(std::vector<int>(
+                  {f.year, f.month, f.day, f.hour, f.minute, f.second, f.dayOfWeek, f.dayOfYear}),
+              std::vector<int>({row.year, row.month, row.day, row.hour, row.minute, row.second,
+                                row.weekday, row.dayOfYear}))
+        << row.line;
 }
 
 class DateOracleTable : public ::testing::Test {
@@ -191,9 +173,8 @@ std::vector<OracleRow>* DateOracleTable::rows_ = nullptr;
 
 TEST_F(DateOracleTable, SplittingGivesPythonsFieldsRoundedToTheSecond) {
     ASSERT_GT(rows_->size(), 3000u) << "the table is missing";
-    for (const OracleRow& row : *rows_) {
+    for (const OracleRow& row : *rows_)
         ExpectRowFields(COleDateTime(row.days, COleDateTime::valid), row);
-    }
 }
 
 TEST_F(DateOracleTable, BuildingWholeSecondsGivesExactlyPythonsValue) {
