@@ -277,6 +277,8 @@ bool DocumentCommands::SaveDocumentAs() {
         document_.UseAccessor(std::move(accessor));
         view_.View().ApplyPageInput(*project);
         saved = file.Save(project, true);
+        if (!saved && project->IsShared())
+            file.Lock(nullptr);
     }
     if (!saved) {
         services_.Prompt().Show(messages::kSaveFailed.Plain());

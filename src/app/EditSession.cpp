@@ -103,10 +103,12 @@ bool EditSession::Commit() {
     if (!open_) {
         CFileAccessor* accessor = document_.GetAccessor();
         saved = accessor == nullptr || accessor->Save(project, false);
-        if (saved)
+        if (saved) {
             document_.MarkModified(!project->IsShared());
-        else
+        } else {
             ReportAccessorError();
+            ReleaseIfShared();
+        }
     }
     // The project changed in memory whether or not the file took it.
     document_.ContentChanged();

@@ -130,7 +130,10 @@ bool CProjectFile::Save(const CProject* project, bool force) {
         if (!written)
             Error().Set(code);
     }
-    if (project->IsShared())
+    // A shared project's file is let go once the others may read the new
+    // state. After a failed write the caller decides: a document that was
+    // on its way to shared mode stays single and must keep its hold.
+    if (written && project->IsShared())
         Close();
     return written;
 }

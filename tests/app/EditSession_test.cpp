@@ -197,9 +197,30 @@ TEST_F(EditSessionTest, ASharedSwitchWhoseWriteFailsLeavesDocumentAndFileSingle)
     EXPECT_FALSE(me.status.IsShared());
     EXPECT_TRUE(me.status.Doc().IsModified());
     EXPECT_EQ(me.prompt.Shown().back().icon, PromptIcon::kWarning);
+    // Still single mode, so still held: nobody else may take the file.
+    Instance other;
+    EXPECT_FALSE(other.Open(path));
+    me.status.Doc().Close();
     const auto onDisk = test::ReadProject(path);
     ASSERT_NE(onDisk, nullptr);
     EXPECT_FALSE(onDisk->IsShared());
+}
+
+// A shared commit that cannot write still lets the file go, or this process
+// would lock the others out until its next successful edit.
+TEST_F(EditSessionTest, ASharedCommitWhoseWriteFailsStillLetsTheFileGo) {
+    const std::filesystem::path dir = folder.Path() / "held";
+    std::filesystem::create_directory(dir);
+    const std::string path = (dir / "plan.qbd").string();
+    test::WriteProject(path, *test::SmallProject(true));
+    ASSERT_TRUE(me.Open(path));
+    ASSERT_TRUE(me.status.Edit().BeginStep());
+    me.Project().FindRow(0)->SetCaption("changed");
+    std::filesystem::rename(dir, folder.Path() / "moved");
+    EXPECT_FALSE(me.status.Edit().Commit());
+    std::filesystem::rename(folder.Path() / "moved", dir);
+    Instance other;
+    EXPECT_TRUE(other.Open(path));
 }
 
 TEST_F(EditSessionTest, DecliningTheModeQuestionsChangesNothing) {
