@@ -2,6 +2,8 @@
 // that nothing crashes or survives half-read.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "ArchiveBytes.h"
 #include "ProjectArchive.h"
 #include "SampleProject.h"
@@ -30,78 +32,61 @@ ArchiveBytes EmptyFile(std::int32_t version) {
     return b;
 }
 
-TEST(ProjectArchiveFailure, VersionFiveOrMoreIsRefusedAsTooNew) {
+TEST(ProjectArchiveFailure, VersionFiveOrMoreIsRefusedAsTooNewAndLeavesATargetUntouched) {
     for (std::int32_t version : {5, 6, 1000}) {
         ExpectRefused(EmptyFile(version).Bytes(), kTooNew, std::to_string(version));
         ArchiveBytes headerOnly;
         headerOnly.Header(version);
         ExpectRefused(headerOnly.Bytes(), kTooNew, "header only");
     }
-}
-
-TEST(ProjectArchiveFailure, ATooNewFileLeavesATargetProjectUntouched) {
     auto target = SampleProject::Create();
     const std::string before = ProjectArchive::WriteProjectArchive(*target);
     ErrorSlot error;
     EXPECT_FALSE(ProjectArchive::ReadProjectArchive(EmptyFile(5).Bytes(), *target, error));
     EXPECT_EQ(error.GetMessage(), kTooNew);
-    EXPECT_EQ(ProjectArchive::WriteProjectArchive(*target), before);
     EXPECT_FALSE(ProjectArchive::ReadProjectArchive("not a project", *target, error));
     EXPECT_EQ(ProjectArchive::WriteProjectArchive(*target), before);
 }
 
-TEST(ProjectArchiveFailure, AHeaderMismatchIsAFormatError) {
-    std::string good = EmptyFile(4).Bytes();
-    std::string magic = good;
-    magic[15] = 0x11;  // 0x10101011
-    ExpectRefused(magic, kFormat, "magic");
-    std::string signature = good;
-    signature[1] = 'q';
-    ExpectRefused(signature, kFormat, "signature");
-    std::string word = good;
-    word[20] = 'a';
-    ExpectRefused(word, kFormat, "archive word");
-    ExpectRefused("", kFormat, "empty");
-    ArchiveBytes wide;
-    wide.Wide(u"Quellbrandiren").U32(0x10101010).Str("Archive").I32(4);
-    ExpectRefused(wide.Bytes(), kFormat, "signature in the wide form");
-}
-
-TEST(ProjectArchiveFailure, AnUnexpectedRecordTagIsAFormatError) {
-    ArchiveBytes projectTag;
-    projectTag.Header(4).I32(9);
-    ExpectRefused(projectTag.Bytes(), kFormat, "project");
-
-    ArchiveBytes arrayTag;
-    arrayTag.Header(4).Project(4, "", 0).ArrayStart(4, 4, 0).EmptyArraysFrom(4, 4);
-    ExpectRefused(arrayTag.Bytes(), kFormat, "column array where the rows belong");
-
-    ArchiveBytes commonTag;
-    commonTag.Header(4).Project(4, "", 0).ArrayStart(4, 12, 1).I32(11).I32(2);
-    ExpectRefused(commonTag.Bytes(), kFormat, "row without its common part");
-
-    ArchiveBytes rowTag;
-    rowTag.Header(4).Project(4, "", 0).ArrayStart(4, 12, 1).I32(13).Common(4, 1);
-    ExpectRefused(rowTag.Bytes(), kFormat, "schedule among the rows");
-}
-
-TEST(ProjectArchiveFailure, AnElementTagOutsideTheTableIsAFormatError) {
+// A header, record tag or element tag other than the layout expects.
+TEST(ProjectArchiveFailure, UnexpectedHeadersAndTagsAreFormatErrors) {
+    std::vector<std::pair<std::string, std::string>> cases;
+    const std::string good = EmptyFile(4).Bytes();
+    // The magic number, the signature and the archive word.
+    const std::pair<int, char> headerBytes[] = {{15, '\x11'}, {1, 'q'}, {20, 'a'}};
+    for (const auto& [at, byte] : headerBytes) {
+        std::string damaged = good;
+        damaged[at] = byte;
+        cases.push_back({damaged, "header byte " + std::to_string(at)});
+    }
+    cases.push_back({"", "empty"});
+    ArchiveBytes b;
+    cases.push_back({b.Wide(u"Quellbrandiren").U32(0x10101010).Str("Archive").I32(4).Bytes(),
+                     "signature in the wide form"});
+    cases.push_back({ArchiveBytes().Header(4).I32(9).Bytes(), "project tag"});
+    const auto project = [] { return ArchiveBytes().Header(4).Project(4, "", 0); };
+    cases.push_back({project().ArrayStart(4, 4, 0).EmptyArraysFrom(4, 4).Bytes(),
+                     "column array where the rows belong"});
+    cases.push_back(
+        {project().ArrayStart(4, 12, 1).I32(11).I32(2).Bytes(), "row without common part"});
+    cases.push_back(
+        {project().ArrayStart(4, 12, 1).I32(13).Common(4, 1).Bytes(), "schedule as row"});
     for (std::int32_t tag : {4, 7, 13, 0, -1}) {
-        ArchiveBytes parts;
-        parts.Header(4).Project(4, "", 0).EmptyArraysFrom(4, 12);
-        // Replace the empty draw part array at the end by one with a bad element.
-        std::string bytes = parts.Bytes();
+        // The empty draw part array at the end replaced by one with a bad element.
+        std::string bytes = project().EmptyArraysFrom(4, 12).Bytes();
         bytes.resize(bytes.size() - ArchiveBytes().ArrayStart(4, 7, 0).Size());
-        ArchiveBytes tail;
-        tail.ArrayStart(4, 7, 1).I32(tag).I32(6).Common(4, 1);
-        ExpectRefused(bytes + tail.Bytes(), kFormat, "draw part " + std::to_string(tag));
+        cases.push_back(
+            {bytes + ArchiveBytes().ArrayStart(4, 7, 1).I32(tag).I32(6).Common(4, 1).Bytes(),
+             "draw part " + std::to_string(tag)});
     }
     for (std::int32_t tag : {15, 16, 23, 0}) {
         ArchiveBytes rules;
         rules.Header(4).Project(4, "", 0, 1).I32(tag).I32(15).Common(4, 1).Str("").Bool(false);
         rules.NullDate().NullDate().I32(1).EmptyArraysFrom(4, 12);
-        ExpectRefused(rules.Bytes(), kFormat, "holiday " + std::to_string(tag));
+        cases.push_back({rules.Bytes(), "holiday " + std::to_string(tag)});
     }
+    for (const auto& [bytes, what] : cases)
+        ExpectRefused(bytes, kFormat, what);
 }
 
 TEST(ProjectArchiveFailure, EndOfDataAnywhereIsAFormatErrorAndNothingSurvives) {
@@ -146,14 +131,6 @@ TEST(ProjectArchiveFailure, RowsNestedBeyondAnyRealPlanAreRefusedWithoutExhausti
     ExpectRefused(b.Bytes(), kFormat);
 }
 
-TEST(ProjectArchiveFailure, ASuccessfulReadClearsAnEarlierError) {
-    ErrorSlot error;
-    error.Set(ErrorSlot::kOwnError, "old");
-    EXPECT_NE(ProjectArchive::ReadProjectArchive(EmptyFile(4).Bytes(), error), nullptr);
-    EXPECT_FALSE(error.Failed());
-    EXPECT_EQ(error.GetMessage(), "");
-}
-
 TEST(ProjectArchiveFailure, DamageAfterTheHeaderLeavesATargetPartlyFilledButUsable) {
     const std::string bytes = ProjectArchive::WriteProjectArchive(*SampleProject::Create());
     CProject target;
@@ -161,11 +138,12 @@ TEST(ProjectArchiveFailure, DamageAfterTheHeaderLeavesATargetPartlyFilledButUsab
     EXPECT_FALSE(
         ProjectArchive::ReadProjectArchive(bytes.substr(0, bytes.size() / 2), target, error));
     EXPECT_EQ(error.GetMessage(), kFormat);
-    // Whatever was read is a well-formed document that can be written again.
-    ErrorSlot again;
+    // Whatever was read is a well-formed document; reading it clears the error.
     EXPECT_NE(
-        ProjectArchive::ReadProjectArchive(ProjectArchive::WriteProjectArchive(target), again),
+        ProjectArchive::ReadProjectArchive(ProjectArchive::WriteProjectArchive(target), error),
         nullptr);
+    EXPECT_FALSE(error.Failed());
+    EXPECT_EQ(error.GetMessage(), "");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 #include "ArchiveBytes.h"
 #include "CMemo.h"
@@ -86,38 +87,34 @@ TEST(ProjectArchiveLegacy, VersionThreeOffsetsBecomeTenThousandthsAndActualEndMo
     EXPECT_TRUE(project->GetRows().At(0)->IsAllowedOverlap());
 }
 
-TEST(ProjectArchiveLegacy, OldPointScheduleWithAnActualStartGetsNoon) {
+// Only point schedules with a valid actual start get noon; old offsets are
+// truncated toward zero and a damaged huge fraction is clamped.
+TEST(ProjectArchiveLegacy, OldPointSchedulesWithAnActualStartGetNoon) {
     auto project = Read(OldFile(3, 1, -0.5, 1e300, true));
     ASSERT_TRUE(project);
     const CSchedule& s = *project->GetSchedules().At(0);
     EXPECT_EQ(s.GetActualStartOffset(), 5000);
-    EXPECT_EQ(s.GetStartOffset(), -5000) << "truncated toward zero";
-    EXPECT_EQ(s.GetEndOffset(), 2147483647) << "a damaged huge fraction is clamped";
+    EXPECT_EQ(s.GetStartOffset(), -5000);
+    EXPECT_EQ(s.GetEndOffset(), 2147483647);
+    auto invalid = Read(OldFile(3, 1, 0.0, 0.0, false));
+    ASSERT_TRUE(invalid);
+    EXPECT_TRUE(invalid->GetSchedules().At(0)->GetActualEndDate().IsNull());
+    EXPECT_EQ(invalid->GetSchedules().At(0)->GetActualStartOffset(), 0);
 }
 
-TEST(ProjectArchiveLegacy, InvalidActualDatesOfOldFilesStayAsTheyAre) {
-    auto project = Read(OldFile(3, 1, 0.0, 0.0, false));
-    ASSERT_TRUE(project);
-    const CSchedule& s = *project->GetSchedules().At(0);
-    EXPECT_TRUE(s.GetActualEndDate().IsNull());
-    EXPECT_EQ(s.GetActualStartOffset(), 0);
-}
-
-TEST(ProjectArchiveLegacy, VersionTwoHasReferencesButNoModificationTime) {
-    auto project = Read(OldFile(2, 0, 0.0, 0.0, true));
-    ASSERT_TRUE(project);
-    EXPECT_TRUE(project->GetSchedules().At(0)->GetLastModified().IsNull());
-    EXPECT_EQ(project->GetRows().At(0)->GetReference(), "row ref");
-}
-
-TEST(ProjectArchiveLegacy, VersionOneHasNeitherReferencesNorModificationTimes) {
-    auto project = Read(OldFile(1, 0, 0.25, 0.75, true));
-    ASSERT_TRUE(project);
-    EXPECT_EQ(project->GetRows().At(0)->GetReference(), "");
-    EXPECT_EQ(project->GetSchedules().At(0)->GetReference(), "");
-    EXPECT_EQ(project->GetSchedules().At(0)->GetStartOffset(), 2500);
-    EXPECT_EQ(project->GetSchedules().At(0)->GetEndOffset(), 7500);
-    EXPECT_EQ(project->GetRows().At(0)->GetHeight(), 40);
+// Version 2 added references, version 3 modification times.
+TEST(ProjectArchiveLegacy, VersionsOneAndTwoLackWhatCameLater) {
+    auto two = Read(OldFile(2, 0, 0.0, 0.0, true));
+    ASSERT_TRUE(two);
+    EXPECT_TRUE(two->GetSchedules().At(0)->GetLastModified().IsNull());
+    EXPECT_EQ(two->GetRows().At(0)->GetReference(), "row ref");
+    auto one = Read(OldFile(1, 0, 0.25, 0.75, true));
+    ASSERT_TRUE(one);
+    EXPECT_EQ(one->GetRows().At(0)->GetReference(), "");
+    EXPECT_EQ(one->GetSchedules().At(0)->GetReference(), "");
+    EXPECT_EQ(one->GetSchedules().At(0)->GetStartOffset(), 2500);
+    EXPECT_EQ(one->GetSchedules().At(0)->GetEndOffset(), 7500);
+    EXPECT_EQ(one->GetRows().At(0)->GetHeight(), 40);
 }
 
 // A version 4 file whose title is written by title (prefix and bytes).
@@ -129,52 +126,40 @@ ArchiveBytes FileWithTitle(const std::function<void(ArchiveBytes&)>& title) {
     return b;
 }
 
-TEST(ProjectArchiveLegacy, WideStringsAreReadInEveryLengthForm) {
-    auto emoji = Read(FileWithTitle([](ArchiveBytes& b) { b.Wide(u"予定🎉"); }));
-    ASSERT_TRUE(emoji);
-    EXPECT_EQ(emoji->GetTitle(), "予定🎉");
-
-    const std::u16string medium(300, u'あ');
-    auto mediumRead = Read(FileWithTitle([&](ArchiveBytes& b) { b.Wide(medium); }));
-    ASSERT_TRUE(mediumRead);
-    EXPECT_EQ(mediumRead->GetTitle().size(), 900u);
-
-    const std::u16string large(0x10000, u'x');
-    auto largeRead = Read(FileWithTitle([&](ArchiveBytes& b) { b.Wide(large); }));
-    ASSERT_TRUE(largeRead);
-    EXPECT_EQ(largeRead->GetTitle(), std::string(0x10000, 'x'));
-
-    // A lone surrogate cannot be kept; it reads as the replacement character.
-    auto lone =
-        Read(FileWithTitle([](ArchiveBytes& b) { b.Byte(0xFF).U16(0xFFFE).Byte(1).U16(0xD800); }));
-    ASSERT_TRUE(lone);
-    EXPECT_EQ(lone->GetTitle(), "\xEF\xBF\xBD");
-}
-
-TEST(ProjectArchiveLegacy, NarrowStringsAreReadInAllThreeLengthForms) {
+// Narrow strings in all three length forms (a u16 form for a short text is
+// unusual but valid), wide ones likewise; a lone surrogate and bytes that are
+// not CP932 read as replacement characters.
+TEST(ProjectArchiveLegacy, StringsAreReadInEveryForm) {
+    using Encode = std::function<void(ArchiveBytes&)>;
+    std::vector<std::pair<Encode, std::string>> cases = {
+        {[](ArchiveBytes& b) { b.Wide(u"予定🎉"); }, "予定🎉"},
+        {[](ArchiveBytes& b) { b.Wide(std::u16string(300, u'あ')); },
+         [] {
+             std::string text;
+             for (int i = 0; i < 300; ++i)
+                 text += "あ";
+             return text;
+         }()},
+        {[](ArchiveBytes& b) { b.Wide(std::u16string(0x10000, u'x')); }, std::string(0x10000, 'x')},
+        {[](ArchiveBytes& b) { b.Byte(0xFF).U16(0xFFFE).Byte(1).U16(0xD800); }, "\xEF\xBF\xBD"},
+        {[](ArchiveBytes& b) { b.Byte(0xFF).U16(2).Byte('o').Byte('k'); }, "ok"},
+        {[](ArchiveBytes& b) {
+             b.Str(
+                 "a\x80"
+                 "b\x82\xA0");
+         },
+         "a\xEF\xBF\xBD"
+         "b\xE3\x81\x82"},
+    };
     for (std::size_t length : {0u, 254u, 255u, 0xFFFDu, 0xFFFEu, 0x12345u}) {
         const std::string text(length, 'q');
-        auto project = Read(FileWithTitle([&](ArchiveBytes& b) { b.Str(text); }));
-        ASSERT_TRUE(project) << length;
-        EXPECT_EQ(project->GetTitle(), text) << length;
+        cases.push_back({[text](ArchiveBytes& b) { b.Str(text); }, text});
     }
-    // A u16 form for a short text is unusual but valid.
-    auto padded =
-        Read(FileWithTitle([](ArchiveBytes& b) { b.Byte(0xFF).U16(2).Byte('o').Byte('k'); }));
-    ASSERT_TRUE(padded);
-    EXPECT_EQ(padded->GetTitle(), "ok");
-}
-
-TEST(ProjectArchiveLegacy, BytesThatAreNotCp932ReadAsReplacementCharacters) {
-    auto project = Read(FileWithTitle([](ArchiveBytes& b) {
-        b.Str(
-            "a\x80"
-            "b\x82\xA0");
-    }));
-    ASSERT_TRUE(project);
-    EXPECT_EQ(project->GetTitle(),
-              "a\xEF\xBF\xBD"
-              "b\xE3\x81\x82");  // a U+FFFD b あ
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        auto project = Read(FileWithTitle(cases[i].first));
+        ASSERT_TRUE(project) << "row " << i;
+        EXPECT_EQ(project->GetTitle(), cases[i].second) << "row " << i;
+    }
 }
 
 }  // namespace
