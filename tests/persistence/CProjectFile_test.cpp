@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "CSchedule.h"
 #include "FileOperationsSpy.h"
@@ -80,7 +81,7 @@ TEST_F(CProjectFileTest, ASavedProjectLoadsBackWithItsContent) {
     EXPECT_EQ(loaded->GetSchedules().At(0)->GetCaption(), "first");
 }
 
-TEST_F(CProjectFileTest, MissingArgumentsAreReportedWithTheirMessages) {
+TEST_F(CProjectFileTest, MissingArgumentsAndAMissingFileAreReported) {
     CProjectFile file(PathOf("p.qbd"));
     EXPECT_TRUE(file.Save(MakeProject("p", false).get(), false));
     EXPECT_FALSE(fs::exists(PathOf("p.qbd"))) << "a single-mode save without force writes nothing";
@@ -100,22 +101,20 @@ TEST_F(CProjectFileTest, MissingArgumentsAreReportedWithTheirMessages) {
     EXPECT_TRUE(unnamed.Save(&project, true));
     EXPECT_EQ(unnamed.GetErrorCode(), 0u);
     EXPECT_FALSE(unnamed.IsOpen());
-}
 
-TEST_F(CProjectFileTest, LoadingAMissingFileFailsAtOnceWithNotFound) {
+    // A missing file fails at once, without retries, and is not created.
     CountedWaits waits;
-    CProjectFile file(PathOf("missing.qbd"), waits.Policy());
-    EXPECT_EQ(file.Load(false), nullptr);
-    EXPECT_EQ(file.GetErrorCode(), SystemError::kFileNotFound);
+    CProjectFile missing(PathOf("missing.qbd"), waits.Policy());
+    EXPECT_EQ(missing.Load(false), nullptr);
+    EXPECT_EQ(missing.GetErrorCode(), SystemError::kFileNotFound);
     EXPECT_EQ(waits.count, 0);
-    CProject project;
-    EXPECT_FALSE(file.Lock(&project));
-    EXPECT_EQ(file.GetErrorCode(), SystemError::kFileNotFound);
+    EXPECT_FALSE(missing.Lock(&project));
+    EXPECT_EQ(missing.GetErrorCode(), SystemError::kFileNotFound);
     EXPECT_FALSE(fs::exists(PathOf("missing.qbd")));
     // The next operation clears the error of the last one.
-    EXPECT_TRUE(file.Save(MakeProject("p", false).get(), false));
-    EXPECT_EQ(file.GetErrorCode(), 0u);
-    EXPECT_EQ(file.GetErrorMessage(), "");
+    EXPECT_TRUE(missing.Save(MakeProject("p", false).get(), false));
+    EXPECT_EQ(missing.GetErrorCode(), 0u);
+    EXPECT_EQ(missing.GetErrorMessage(), "");
 }
 
 TEST_F(CProjectFileTest, AHeldFileIsRefusedWithError32AfterTenAttempts) {
@@ -145,44 +144,34 @@ TEST_F(CProjectFileTest, AHeldFileIsRefusedWithError32AfterTenAttempts) {
     EXPECT_NE(other.Load(false), nullptr);
 }
 
-TEST_F(CProjectFileTest, ASingleModeFileStaysHeldFromLoadUntilReleased) {
-    Store("p.qbd", *MakeProject("p", false));
-    CProjectFile file(PathOf("p.qbd"));
-    auto project = file.Load(false);
+// A single-mode file is held from load until released, an explicit save
+// keeping it; a shared one only for one read or write, unless asked to keep it.
+TEST_F(CProjectFileTest, ASingleModeFileStaysHeldAndASharedOneOnlyForOneReadOrWrite) {
+    Store("single.qbd", *MakeProject("p", false));
+    CProjectFile single(PathOf("single.qbd"));
+    auto project = single.Load(false);
     ASSERT_NE(project, nullptr);
-    EXPECT_TRUE(file.IsOpen());
-    EXPECT_FALSE(IsFree("p.qbd"));
-
+    EXPECT_FALSE(IsFree("single.qbd"));
     project->SetTitle("changed");
-    EXPECT_TRUE(file.Lock(project.get()));
+    EXPECT_TRUE(single.Lock(project.get()));
     EXPECT_EQ(project->GetTitle(), "changed") << "locking a held file reads nothing";
-    ASSERT_TRUE(file.Save(project.get(), true));
-    EXPECT_TRUE(file.IsOpen()) << "an explicit save keeps the file";
-    EXPECT_FALSE(IsFree("p.qbd"));
-    EXPECT_EQ(ReadBack("p.qbd")->GetTitle(), "changed");
+    ASSERT_TRUE(single.Save(project.get(), true));
+    EXPECT_FALSE(IsFree("single.qbd"));
+    EXPECT_EQ(ReadBack("single.qbd")->GetTitle(), "changed");
+    ASSERT_TRUE(single.Lock(nullptr));
+    EXPECT_TRUE(IsFree("single.qbd"));
 
-    ASSERT_TRUE(file.Lock(nullptr));
-    EXPECT_TRUE(IsFree("p.qbd"));
-}
-
-TEST_F(CProjectFileTest, ASharedFileIsHeldOnlyForOneReadOrWrite) {
-    Store("p.qbd", *MakeProject("p", true));
-    CProjectFile file(PathOf("p.qbd"));
-    auto project = file.Load(false);
+    Store("shared.qbd", *MakeProject("p", true));
+    CProjectFile shared(PathOf("shared.qbd"));
+    project = shared.Load(false);
     ASSERT_NE(project, nullptr);
-    EXPECT_FALSE(file.IsOpen());
-    EXPECT_TRUE(IsFree("p.qbd"));
-
-    ASSERT_TRUE(file.Lock(project.get()));
-    EXPECT_TRUE(file.IsOpen());
-    EXPECT_FALSE(IsFree("p.qbd"));
-    ASSERT_TRUE(file.Save(project.get(), true));
-    EXPECT_FALSE(file.IsOpen());
-    EXPECT_TRUE(IsFree("p.qbd"));
-
-    auto kept = file.Load(true);
-    ASSERT_NE(kept, nullptr);
-    EXPECT_TRUE(file.IsOpen()) << "keepOpen holds even a shared file";
+    EXPECT_TRUE(IsFree("shared.qbd"));
+    ASSERT_TRUE(shared.Lock(project.get()));
+    EXPECT_FALSE(IsFree("shared.qbd"));
+    ASSERT_TRUE(shared.Save(project.get(), true));
+    EXPECT_TRUE(IsFree("shared.qbd"));
+    ASSERT_NE(shared.Load(true), nullptr);
+    EXPECT_FALSE(IsFree("shared.qbd")) << "keepOpen holds even a shared file";
 }
 
 TEST_F(CProjectFileTest, LockingASharedProjectReloadsWhatOthersSaved) {
@@ -238,36 +227,30 @@ TEST_F(CProjectFileTest, ADamagedFileIsRefusedAndLeftFree) {
     EXPECT_TRUE(IsFree("p.qbd"));
 }
 
-TEST_F(CProjectFileTest, SaveAsReplacesAnExistingTargetWithTheWholeDocument) {
+// Another path lets the old file go; the save then replaces an existing
+// target whole or creates a new one complete, leaving no temporary file.
+TEST_F(CProjectFileTest, SaveAsWritesTheWholeDocumentToTheNewPath) {
     Store("target.qbd", *MakeProject("old target", false));
     Store("source.qbd", *MakeProject("source", false));
     CProjectFile file(PathOf("source.qbd"));
     auto project = file.Load(false);
     ASSERT_NE(project, nullptr);
-
     file.SetPath(PathOf("target.qbd"));
-    EXPECT_FALSE(file.IsOpen()) << "another path lets the old file go";
+    EXPECT_FALSE(file.IsOpen());
     EXPECT_TRUE(IsFree("source.qbd"));
     ASSERT_TRUE(file.Save(project.get(), true));
     EXPECT_EQ(ReadBack("target.qbd")->GetTitle(), "source");
     EXPECT_EQ(ReadBack("source.qbd")->GetTitle(), "source");
     EXPECT_TRUE(file.IsOpen());
     EXPECT_EQ(file.GetPath(), PathOf("target.qbd"));
-}
 
-TEST_F(CProjectFileTest, SavingToANewPathCreatesTheFileComplete) {
-    auto project = MakeProject("new", false);
-    CProjectFile file(PathOf("sub/new.qbd"));
+    file.SetPath(PathOf("sub/new.qbd"));
     EXPECT_FALSE(file.Save(project.get(), true));
     EXPECT_EQ(file.GetErrorCode(), SystemError::kPathNotFound);
-
     file.SetPath(PathOf("new.qbd"));
     ASSERT_TRUE(file.Save(project.get(), true));
-    EXPECT_EQ(ReadBack("new.qbd")->GetTitle(), "new");
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder_.Path()))
-        ++entries;
-    EXPECT_EQ(entries, 1) << "no temporary file stays behind";
+    EXPECT_EQ(ReadBack("new.qbd")->GetTitle(), "source");
+    EXPECT_EQ(folder_.EntryCount(), 3);
 }
 
 }  // namespace
