@@ -34,10 +34,6 @@ using test::kCannotDropPrivileges;
 using test::RunChild;
 using test::StartChild;
 
-std::string ReadFile(const std::string& path) {
-    return TestFolder::Read(path);
-}
-
 // Retries at once, for processes that collide all the time: this keeps them
 // colliding in the short span between an open and its lock, too.
 OpenRetryPolicy Impatient() {
@@ -63,12 +59,7 @@ protected:
         CProjectFile file(path_);
         ASSERT_TRUE(file.Save(&project, true)) << file.GetErrorCode();
     }
-    int EntryCount() const {
-        int count = 0;
-        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder_.Path()))
-            ++count;
-        return count;
-    }
+    int EntryCount() const { return folder_.EntryCount(); }
 
     TestFolder folder_;
     std::string path_ = folder_.File("plan.qbd");
@@ -97,7 +88,7 @@ TEST_F(CProjectFileProcessesTest, AnotherProcessHoldingTheFileGivesError32AfterT
 TEST_F(CProjectFileProcessesTest, AFileWithoutWritePermissionOpensReadOnlyAndRefusesToSave) {
     Store(*SmallProject(false));
     ASSERT_EQ(::chmod(path_.c_str(), 0444), 0);
-    const std::string before = ReadFile(path_);
+    const std::string before = TestFolder::Read(path_);
     int child = RunChild([&] {
         if (!BecomeUnprivileged())
             return kCannotDropPrivileges;
@@ -121,12 +112,12 @@ TEST_F(CProjectFileProcessesTest, AFileWithoutWritePermissionOpensReadOnlyAndRef
     if (child == kCannotDropPrivileges)
         GTEST_SKIP() << "no user nobody to drop to";
     EXPECT_EQ(child, 0);
-    EXPECT_EQ(ReadFile(path_), before);
+    EXPECT_EQ(TestFolder::Read(path_), before);
 }
 
 TEST_F(CProjectFileProcessesTest, AFailedSaveLeavesTheOldFileWhole) {
     Store(*SmallProject(false));
-    const std::string before = ReadFile(path_);
+    const std::string before = TestFolder::Read(path_);
     ProjectGenerator::Options options;
     options.schedules = 5000;
     auto big = ProjectGenerator::Generate(options);
@@ -142,10 +133,10 @@ TEST_F(CProjectFileProcessesTest, AFailedSaveLeavesTheOldFileWhole) {
         big->SetShared(false);
         if (file.Save(big.get(), true) || file.GetErrorCode() == 0)
             return 2;
-        if (!file.IsOpen() || ReadFile(path_) != before)
+        if (!file.IsOpen() || TestFolder::Read(path_) != before)
             return 3;
         big->SetShared(true);
-        if (file.Save(big.get(), true) || file.IsOpen() || ReadFile(path_) != before)
+        if (file.Save(big.get(), true) || file.IsOpen() || TestFolder::Read(path_) != before)
             return 4;
         return 0;
     });
@@ -198,7 +189,7 @@ TEST_F(CProjectFileProcessesTest, EightProcessesEditingASharedFileLoseNoChange) 
         EXPECT_EQ(test::WaitForChild(pid), 0);
 
     ErrorSlot error;
-    auto project = ProjectArchive::ReadProjectArchive(ReadFile(path_), error);
+    auto project = ProjectArchive::ReadProjectArchive(TestFolder::Read(path_), error);
     ASSERT_NE(project, nullptr) << error.GetMessage();
     std::map<std::string, std::int32_t> captions;
     project->GetSchedules().ForEach(
@@ -262,7 +253,7 @@ TEST_F(CProjectFileProcessesTest, ASaveKilledAtAnyMomentNeverLeavesAFileTheReade
         ::waitpid(pid, nullptr, 0);
 
         ErrorSlot error;
-        ASSERT_NE(ProjectArchive::ReadProjectArchive(ReadFile(path_), error), nullptr)
+        ASSERT_NE(ProjectArchive::ReadProjectArchive(TestFolder::Read(path_), error), nullptr)
             << "after kill " << round << ": " << error.GetMessage();
         // The one save cut short may leave its temporary file; the next
         // save clears it.
