@@ -225,9 +225,12 @@ TEST_F(LockedFileTest, AFolderThatRefusesNewFilesGetsTheContentWrittenInPlace) {
         if (!BecomeUnprivileged())
             return kCannotDropPrivileges;
         std::uint32_t error = 0;
-        auto file = LockedFile::Open(PathOf("f"), Mode::kRead, error);
+        FileOperationsSpy files;
+        auto file = LockedFile::Open(PathOf("f"), Mode::kRead, error, files);
         if (file == nullptr || !file->Replace("short", error))
             return 1;
+        if (files.Trace({"sync", "rename"}) != "sync")
+            return 3;  // written over in place, and flushed
         std::string read;
         return file->ReadAll(read, error) && read == "short" ? 0 : 2;
     });
