@@ -103,9 +103,10 @@ TEST_F(CProjectFileProcessesTest, AFileWithoutWritePermissionOpensReadOnlyAndRef
             return 2;
         if (!file.IsOpen())
             return 3;
-        // A shared project lets the file go even after a refused save.
+        // After a refused save the file stays held, shared or not: the
+        // caller decides whether to let it go.
         project->SetShared(true);
-        if (file.Save(project.get(), true) || file.IsOpen())
+        if (file.Save(project.get(), true) || !file.IsOpen())
             return 4;
         return 0;
     });
@@ -136,7 +137,7 @@ TEST_F(CProjectFileProcessesTest, AFailedSaveLeavesTheOldFileWhole) {
         if (!file.IsOpen() || TestFolder::Read(path_) != before)
             return 3;
         big->SetShared(true);
-        if (file.Save(big.get(), true) || file.IsOpen() || TestFolder::Read(path_) != before)
+        if (file.Save(big.get(), true) || !file.IsOpen() || TestFolder::Read(path_) != before)
             return 4;
         return 0;
     });
