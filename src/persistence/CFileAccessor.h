@@ -20,7 +20,8 @@ public:
     // With a project: takes the file and, where the mode asks for it, reloads
     // project from it. With null: lets the file go.
     virtual bool Lock(CProject* project) = 0;
-    // Writes project; force writes a single-mode project too.
+    // Writes project; force writes a single-mode project too. A shared
+    // project's file is let go after a successful write only.
     virtual bool Save(const CProject* project, bool force) = 0;
     // A new project read from the file (the caller owns it), or null.
     virtual std::unique_ptr<CProject> Load(bool keepOpen) = 0;
