@@ -174,7 +174,7 @@ TEST_F(CProjectFileTest, ASingleModeFileStaysHeldAndASharedOneOnlyForOneReadOrWr
     EXPECT_FALSE(IsFree("shared.qbd")) << "keepOpen holds even a shared file";
 }
 
-TEST_F(CProjectFileTest, LockingASharedProjectReloadsWhatOthersSaved) {
+TEST_F(CProjectFileTest, LockingOrReadingASharedProjectReloadsWhatOthersSaved) {
     Store("p.qbd", *MakeProject("p", true));
     CProjectFile mine(PathOf("p.qbd"));
     auto project = mine.Load(false);
@@ -196,18 +196,16 @@ TEST_F(CProjectFileTest, LockingASharedProjectReloadsWhatOthersSaved) {
     ASSERT_NE(project->FindSchedule(addedId), nullptr);
     EXPECT_EQ(project->FindSchedule(addedId)->GetCaption(), "theirs");
     EXPECT_EQ(project->GetLastObjectId(), their->GetLastObjectId());
-}
 
-TEST_F(CProjectFileTest, ReadIntoReplacesTheProjectAndKeepsTheFile) {
-    Store("p.qbd", *MakeProject("from file", true));
-    CProjectFile file(PathOf("p.qbd"));
-    CProject project;
-    project.SetTitle("before");
-    project.GetSchedules().Add(std::make_unique<CSchedule>(77));
-    ASSERT_TRUE(file.ReadInto(project));
-    EXPECT_EQ(project.GetTitle(), "from file");
-    EXPECT_EQ(project.FindSchedule(77), nullptr);
-    EXPECT_TRUE(file.IsOpen());
+    // Reading into a project replaces it too, and keeps the file.
+    ASSERT_TRUE(mine.Lock(nullptr));
+    CProjectFile reader(PathOf("p.qbd"));
+    CProject other;
+    other.GetSchedules().Add(std::make_unique<CSchedule>(77));
+    ASSERT_TRUE(reader.ReadInto(other));
+    EXPECT_EQ(other.FindSchedule(77), nullptr);
+    EXPECT_NE(other.FindSchedule(addedId), nullptr);
+    EXPECT_TRUE(reader.IsOpen());
 }
 
 TEST_F(CProjectFileTest, ADamagedFileIsRefusedAndLeftFree) {

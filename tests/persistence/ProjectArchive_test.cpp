@@ -182,30 +182,27 @@ TEST(ProjectArchiveRoundTrip, DeletedObjectsAreDroppedButLastObjectIdSurvives) {
     EXPECT_EQ(read->NewObjectId(), 4);
 }
 
+// The writer adds the param only for a weight other than one (the layout
+// test shows its form); a stray one on a schedule of weight one never wins,
+// and the writer leaves the object alone.
 TEST(ProjectArchiveRoundTrip, WeightTravelsAsParamOnlyWhenItIsNotOne) {
     CProject project;
     AddSchedule(project).SetWeight(1);
     EXPECT_FALSE(Contains(ProjectArchive::WriteProjectArchive(project), std::string("\x02_w", 3)));
     AddSchedule(project).SetWeight(0);
     AddSchedule(project).SetWeight(-7);
-    EXPECT_TRUE(Contains(ProjectArchive::WriteProjectArchive(project), std::string("\x02_w\x01"
-                                                                                   "0",
-                                                                                   5)));
-    // A stray weight param of a schedule of weight one never overrides it.
     CSchedule& stray = AddSchedule(project);
     stray.SetParam("_w", "9");
     stray.SetParam("_tooltip", "x");
-
     auto read = RoundTrip(project);
     ASSERT_TRUE(read);
-    const CScheduleArray& schedules = read->GetSchedules();
     const int weights[] = {1, 0, -7, 1};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(schedules.At(i)->GetWeight(), weights[i]) << i;
-        EXPECT_FALSE(schedules.At(i)->HasParam("_w")) << i;
+        EXPECT_EQ(read->GetSchedules().At(i)->GetWeight(), weights[i]) << i;
+        EXPECT_FALSE(read->GetSchedules().At(i)->HasParam("_w")) << i;
     }
-    EXPECT_EQ(schedules.At(3)->GetParam("_tooltip"), "x");
-    EXPECT_TRUE(stray.HasParam("_w")) << "the writer leaves the object alone";
+    EXPECT_EQ(read->GetSchedules().At(3)->GetParam("_tooltip"), "x");
+    EXPECT_TRUE(stray.HasParam("_w"));
 }
 
 TEST(ProjectArchiveRoundTrip, ProgressPairKeepsSixteenBitsOfEachQuantity) {
