@@ -31,23 +31,6 @@ TEST(CalendarSettings, StoredValuesReplaceTheDefaults) {
     EXPECT_EQ(settings.masterHoliday, "/etc/holidays.xml");
 }
 
-TEST(CalendarSettings, CustomEraSplitsAtTheFirstComma) {
-    InMemorySettingsStore store;
-    store.WriteString("Property", "Heisei3", "新元号,N,x");
-    store.WriteString("Property", "Heisei3Date", "20300101");
-    CalendarSettings settings;
-    settings.Load(store);
-    EXPECT_EQ(settings.heisei3Name, "新元号");
-    EXPECT_EQ(settings.heisei3Abbreviation, "N,x");
-    ASSERT_TRUE(settings.HasHeisei3Date());
-    EXPECT_EQ(settings.heisei3Date, COleDateTime(2030, 1, 1, 0, 0, 0));
-
-    store.WriteString("Property", "Heisei3", "新元号");
-    settings.Load(store);
-    EXPECT_EQ(settings.heisei3Name, "新元号");
-    EXPECT_EQ(settings.heisei3Abbreviation, "");
-}
-
 TEST(CalendarSettings, CustomEraDateThatIsNotACompactDateStaysUnset) {
     InMemorySettingsStore store;
     for (const char* text : {"", "2030-01-01", "20300230", "abc", "18991230"}) {

@@ -104,28 +104,6 @@ TEST_F(HolidayCacheTest, ForcedWorkingSaturdayFollowsSaturdayNH) {
     EXPECT_DOUBLE_EQ(cache.WorkingTime(friday, sunday, 2).GetTotalDays(), 2.0);
 }
 
-TEST_F(HolidayCacheTest, ForcedWorkingSystemRuleBeatsProjectHolidayOnlyWhenSystemTakesPart) {
-    project.Add(Dated(kMonday));
-    auto system = std::make_unique<CHolidayArray>();
-    system->Add(Dated(kMonday, true));
-    SetSystem(std::move(system));
-    UseProject(true);
-    EXPECT_EQ(cache.DayMark(kMonday), -1);
-    UseProject(false);
-    EXPECT_EQ(cache.DayMark(kMonday), 1);
-}
-
-TEST_F(HolidayCacheTest, ForcedWorkingProjectRuleBeatsSystemHoliday) {
-    project.Add(Dated(kMonday, true));
-    auto system = std::make_unique<CHolidayArray>();
-    system->Add(Dated(kMonday));
-    SetSystem(std::move(system));
-    UseProject(true);
-    EXPECT_EQ(cache.DayMark(kMonday), -1);
-    UseProject(false);
-    EXPECT_EQ(cache.DayMark(kMonday), -1);
-}
-
 TEST_F(HolidayCacheTest, SystemRulesApplyWhenNoProjectIsActive) {
     auto system = std::make_unique<CHolidayArray>();
     system->Add(Dated(kMonday));
@@ -170,47 +148,49 @@ TEST_F(HolidayCacheTest, SundayTransferReachesIntoTheNextMonthAndYear) {
     EXPECT_EQ(cache.DayMark(Day(2017, 12, 31)), 1);
 }
 
-TEST_F(HolidayCacheTest, WorkingTimeLeavesOutSundayAndInModeTwoSaturday) {
-    const COleDateTime friday = Day(2024, 6, 7, 9, 30);
-    const COleDateTime monday = Day(2024, 6, 10, 17, 0);
-    EXPECT_DOUBLE_EQ(cache.WorkingTime(friday, monday, 1).GetTotalDays(), 2.3125);
-    EXPECT_DOUBLE_EQ(cache.WorkingTime(friday, monday, 2).GetTotalDays(), 1.3125);
+// A forced working rule on one side and a holiday on the other: the project's
+// forced rule always wins, the system's only while the system rules take part.
+TEST_F(HolidayCacheTest, ForcedWorkingRulesBeatHolidaysOfTheOtherSet) {
+    for (const bool projectForced : {true, false}) {
+        project.DeleteAll();
+        project.Add(Dated(kMonday, projectForced));
+        auto system = std::make_unique<CHolidayArray>();
+        system->Add(Dated(kMonday, !projectForced));
+        SetSystem(std::move(system));
+        UseProject(true);
+        EXPECT_EQ(cache.DayMark(kMonday), -1) << projectForced;
+        UseProject(false);
+        EXPECT_EQ(cache.DayMark(kMonday), projectForced ? -1 : 1) << projectForced;
+    }
 }
 
-TEST_F(HolidayCacheTest, WorkingTimeWithinOneDayIsTheDifferenceOrNothing) {
-    EXPECT_DOUBLE_EQ(
-        cache.WorkingTime(Day(2024, 6, 3, 9, 0), Day(2024, 6, 3, 15, 0), 1).GetTotalDays(), 0.25);
-    EXPECT_DOUBLE_EQ(
-        cache.WorkingTime(Day(2024, 6, 2, 9, 0), Day(2024, 6, 2, 15, 0), 1).GetTotalDays(), 0.0);
-    EXPECT_DOUBLE_EQ(
-        cache.WorkingTime(Day(2024, 6, 1, 9, 0), Day(2024, 6, 1, 15, 0), 2).GetTotalDays(), 0.0);
-}
-
-TEST_F(HolidayCacheTest, WorkingTimeSkipsHolidaysBetweenAndAtTheEnds) {
+// With Wednesday 5 June 2024 a project holiday.
+TEST_F(HolidayCacheTest, WorkingTimeLeavesOutHolidaysAndInModeTwoSaturdays) {
     project.Add(Dated(Day(2024, 6, 5)));
     UseProject();
-    // Tuesday 12:00 to Thursday 06:00 with the Wednesday off.
-    EXPECT_DOUBLE_EQ(
-        cache.WorkingTime(Day(2024, 6, 4, 12, 0), Day(2024, 6, 6, 6, 0), 1).GetTotalDays(), 0.75);
-    // Starting or ending on the holiday adds nothing for that day.
-    EXPECT_DOUBLE_EQ(
-        cache.WorkingTime(Day(2024, 6, 5, 12, 0), Day(2024, 6, 6, 6, 0), 1).GetTotalDays(), 0.25);
-    EXPECT_DOUBLE_EQ(
-        cache.WorkingTime(Day(2024, 6, 4, 12, 0), Day(2024, 6, 5, 6, 0), 1).GetTotalDays(), 0.5);
-}
-
-TEST_F(HolidayCacheTest, WorkingTimeAcrossMonthsCountsEveryWorkingDay) {
-    // June 2024: 30 days, 5 Sundays, 5 Saturdays.
-    const COleDateTime start = Day(2024, 6, 1);
-    const COleDateTime end = Day(2024, 7, 1);
-    EXPECT_DOUBLE_EQ(cache.WorkingTime(start, end, 1).GetTotalDays(), 25.0);
-    EXPECT_DOUBLE_EQ(cache.WorkingTime(start, end, 2).GetTotalDays(), 20.0);
-}
-
-TEST_F(HolidayCacheTest, WorkingTimeBackwardsIsNegative) {
-    const COleDateTime friday = Day(2024, 6, 7, 9, 30);
-    const COleDateTime monday = Day(2024, 6, 10, 17, 0);
-    EXPECT_DOUBLE_EQ(cache.WorkingTime(monday, friday, 1).GetTotalDays(), -2.3125);
+    struct Case {
+        COleDateTime from, to;
+        int mode;
+        double days;
+    };
+    const Case cases[] = {
+        {Day(2024, 6, 7, 9, 30), Day(2024, 6, 10, 17), 1, 2.3125},
+        {Day(2024, 6, 7, 9, 30), Day(2024, 6, 10, 17), 2, 1.3125},
+        {Day(2024, 6, 10, 17), Day(2024, 6, 7, 9, 30), 1, -2.3125},
+        {Day(2024, 6, 3, 9), Day(2024, 6, 3, 15), 1, 0.25},
+        {Day(2024, 6, 2, 9), Day(2024, 6, 2, 15), 1, 0.0},
+        {Day(2024, 6, 1, 9), Day(2024, 6, 1, 15), 2, 0.0},
+        {Day(2024, 6, 4, 12), Day(2024, 6, 6, 6), 1, 0.75},
+        {Day(2024, 6, 5, 12), Day(2024, 6, 6, 6), 1, 0.25},
+        {Day(2024, 6, 4, 12), Day(2024, 6, 5, 6), 1, 0.5},
+        // June 2024: 30 days, 5 Sundays, 5 Saturdays and the holiday.
+        {Day(2024, 6, 1), Day(2024, 7, 1), 1, 24.0},
+        {Day(2024, 6, 1), Day(2024, 7, 1), 2, 19.0},
+    };
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(cache.WorkingTime(c.from, c.to, c.mode).GetTotalDays(), c.days)
+            << c.from.GetDay() << " " << c.from.GetHour() << " to " << c.to.GetDay() << " "
+            << c.to.GetHour() << " mode " << c.mode;
 }
 
 TEST_F(HolidayCacheTest, WorkingTimeRefusesUnknownModesAndInvalidDates) {

@@ -36,15 +36,6 @@ TEST(RulerLabel, WeekFormatsCountCalendarAndFiscalWeeks) {
         (Texts{"24", "第24週", "24w", "24th", "24週", "11", "第11週", "11w", "11th", "11週"}));
 }
 
-TEST(RulerLabel, OrdinalsAreOnlySpecialForOneAndTwo) {
-    EXPECT_EQ(RulerLabel::Ordinal(1), "1st");
-    EXPECT_EQ(RulerLabel::Ordinal(2), "2nd");
-    EXPECT_EQ(RulerLabel::Ordinal(3), "3th");
-    EXPECT_EQ(RulerLabel::Ordinal(21), "21th");
-    EXPECT_EQ(RulerLabel().Text(kRulerWeek, 3, Date(2017, 1, 16)), "3th");
-    EXPECT_EQ(RulerLabel().Text(kRulerWeek, 8, Date(2017, 4, 3)), "1st");
-}
-
 TEST(RulerLabel, TenDayFormats) {
     const RulerLabel label;
     EXPECT_EQ(AllFormats(label, kRulerTenDays, Date(2017, 8, 11)),
@@ -59,16 +50,6 @@ TEST(RulerLabel, MonthFormats) {
     EXPECT_EQ(AllFormats(RulerLabel(), kRulerMonth, Date(2017, 2, 1)),
               (Texts{"2", "2月", "2017/2", "2017-2", "2017.2", "2017年2月", "Feb.", "February",
                      "2017 Feb.", "平成29年2月", "H29.2"}));
-}
-
-TEST(RulerLabel, MonthEraFormatsFollowTheMonthIn2019) {
-    const RulerLabel label;
-    EXPECT_EQ(label.Text(kRulerMonth, 9, Date(2019, 4, 1)), "平成31年4月");
-    EXPECT_EQ(label.Text(kRulerMonth, 10, Date(2019, 4, 1)), "H31.4");
-    EXPECT_EQ(label.Text(kRulerMonth, 9, Date(2019, 5, 1)), "令和元年5月");
-    EXPECT_EQ(label.Text(kRulerMonth, 10, Date(2019, 5, 1)), "R1.5");
-    EXPECT_EQ(label.Text(kRulerMonth, 9, Date(1925, 12, 1)), "1925年12月");
-    EXPECT_EQ(label.Text(kRulerMonth, 10, Date(1926, 1, 1)), "S1.1");
 }
 
 TEST(RulerLabel, YearFormats) {

@@ -15,18 +15,6 @@ COleDateTime Day(int index) {
 
 class TimeScaleAtScale : public ::testing::TestWithParam<double> {};
 
-TEST(TimeScale, FromOnePixelPerDayEveryDayMapsBackToItself) {
-    for (double value : {1.0, 7.3, 48.0}) {
-        const TimeScale scale(kOrigin, value);
-        for (int day = -400; day <= 400; ++day) {
-            const int x = scale.DateToX(Day(day));
-            const int nextX = scale.DateToX(Day(day + 1));
-            EXPECT_EQ(scale.XToDate(x), Day(day)) << "scale " << value << " day " << day;
-            EXPECT_EQ(scale.XToDate(nextX - 1), Day(day)) << "scale " << value << " day " << day;
-        }
-    }
-}
-
 TEST_P(TimeScaleAtScale, EveryPixelMapsToADayThatBeginsAtOrBeforeIt) {
     const TimeScale scale(kOrigin, GetParam());
     for (int x = -3000; x <= 3000; ++x) {
@@ -113,13 +101,6 @@ TEST(TimeScale, AnEndOffsetOfAWholeDayLandsOnTheLastPixelOfTheDay) {
     EXPECT_EQ(scale.DateOffsetToX(DateOffset(Day(2), 10000)), 29);
     EXPECT_EQ(scale.DateOffsetToX(DateOffset(Day(2), 9999)), 29);
     EXPECT_EQ(scale.DateOffsetToX(DateOffset(Day(2), -5)), 20);
-}
-
-TEST(TimeScale, ZeroWidthDaysPutEveryOffsetOnTheDayStart) {
-    const TimeScale scale(kOrigin, 0.1);
-    EXPECT_EQ(scale.DateOffsetToX(DateOffset(Day(3), 9999)), 0);
-    EXPECT_EQ(scale.DateOffsetToX(DateOffset(Day(9), 5000)), 0);
-    EXPECT_EQ(scale.DateOffsetToX(DateOffset(Day(10), 5000)), 1);
 }
 
 TEST(TimeScale, TimeOfDayCountsFromOnePixelPerDay) {

@@ -19,16 +19,11 @@ TEST(WeekNumber, WeeksAroundTheStartsOfCalendarAndFiscalYears) {
         int week;
     };
     const Case cases[] = {
-        {WeekNumber::Calendar, Date(2016, 12, 26), 52},
-        {WeekNumber::Calendar, Date(2017, 1, 2), 1},
-        {WeekNumber::Calendar, Date(2017, 1, 9), 2},
         {WeekNumber::Calendar, Date(2017, 12, 25), 52},
         {WeekNumber::Calendar, Date(2018, 1, 1), 53},
         {WeekNumber::Calendar, Date(2018, 1, 8), 1},
-        {WeekNumber::Fiscal, Date(2019, 3, 25), 52},
         {WeekNumber::Fiscal, Date(2019, 4, 1), 53},
         {WeekNumber::Fiscal, Date(2019, 4, 8), 1},
-        {WeekNumber::Fiscal, Date(2019, 4, 15), 2},
         {WeekNumber::Fiscal, Date(2017, 4, 3), 1},
         {WeekNumber::Fiscal, Date(2018, 1, 1), 40},
         {WeekNumber::Fiscal, Date(2018, 1, 8), 41},
@@ -65,18 +60,6 @@ TEST(WeekNumber, CalendarWeeksCountUpWithoutGapsFrom2000To2035) {
 
 TEST(WeekNumber, FiscalWeeksCountUpWithoutGapsFrom2000To2035) {
     ExpectCountedWeeks(&WeekNumber::Fiscal, 4);
-}
-
-TEST(WeekNumber, LastWeeksOfTheYearsAre52Or53) {
-    int fiftyThree = 0;
-    for (int year = 2000; year <= 2035; ++year) {
-        COleDateTime monday = Date(year + 1, 1, 8);
-        monday = monday.AddDays(-((monday.GetDayOfWeek() + 5) % 7));  // Monday on 2..8 January
-        const int last = WeekNumber::Calendar(monday.AddDays(-7));
-        EXPECT_TRUE(last == 52 || last == 53) << year;
-        fiftyThree += last == 53 ? 1 : 0;
-    }
-    EXPECT_GT(fiftyThree, 0);
 }
 
 TEST(WeekNumber, DaysThatAreNotValidHaveNoWeek) {

@@ -32,26 +32,21 @@ protected:
     std::int32_t c3Id = 0;
 };
 
-TEST_F(NumberingTest, HierarchicalNumbersSkipDeletedRows) {
-    tree.Project().SetParamInt("_Renban", 2);
-    model.Rebuild(tree.Project());
-    EXPECT_EQ(NumberOf(c3Id), "2-3");
-    EXPECT_EQ(NumberOf(g1), "2-3-1");
+TEST_F(NumberingTest, NumbersSkipDeletedRowsHierarchicallyOrAmongSiblings) {
+    const struct {
+        int mode;
+        const char* c3;
+        const char* g1;
+    } cases[] = {{0, "", ""}, {1, "3", "1"}, {2, "2-3", "2-3-1"}};
+    for (const auto& c : cases) {
+        tree.Project().SetParamInt("_Renban", c.mode);
+        model.Rebuild(tree.Project());
+        EXPECT_EQ(NumberOf(c3Id), c.c3) << c.mode;
+        EXPECT_EQ(NumberOf(g1), c.g1) << c.mode;
+    }
     EXPECT_EQ(model.GetRows().Size(), 2u);
     EXPECT_EQ(model.FindRow(c3Id)->GetIndex(), 2);
     EXPECT_EQ(model.FindRow(g1)->DisplayText(2), "2-3-1　g1");
-}
-
-TEST_F(NumberingTest, FlatNumbersCountAmongSiblingsOnly) {
-    tree.Project().SetParamInt("_Renban", 1);
-    model.Rebuild(tree.Project());
-    EXPECT_EQ(NumberOf(c3Id), "3");
-    EXPECT_EQ(NumberOf(g1), "1");
-}
-
-TEST_F(NumberingTest, NoNumbersWithoutNumbering) {
-    model.Rebuild(tree.Project());
-    EXPECT_EQ(NumberOf(g1), "");
     EXPECT_EQ(model.FindRow(g1)->DisplayText(0), "g1");
 }
 
@@ -81,14 +76,6 @@ TEST(CDisplayModel, RowsCarryTheirCellTextsAndBackgroundFromParams) {
     EXPECT_EQ(built.GetCellTexts(), std::vector<std::string>{"cell"});
     EXPECT_EQ(built.GetBackColour(), 0x00FF00u);
     EXPECT_EQ(model.GetColumns().Size(), 1u);
-}
-
-TEST(CDisplayModel, NegativeIndentIsTakenAsBoxMode) {
-    RowTreeBuilder tree;
-    tree.Project().SetParamInt("_Indent", -5);
-    CDisplayModel model;
-    model.Rebuild(tree.Project());
-    EXPECT_FALSE(model.IsIndentMode());
 }
 
 // P over P1, P2, P3; then Q.
@@ -131,7 +118,7 @@ TEST_F(RowStateTest, StatesOfVanishedRowsAreDropped) {
     EXPECT_EQ(model.GetSelection(), std::vector<std::uint32_t>{static_cast<std::uint32_t>(p1)});
 }
 
-TEST_F(RowStateTest, FoldIsKeptOnlyOnRowsWithChildren) {
+TEST_F(RowStateTest, FoldIsKeptOnlyOnRowsWithVisibleChildren) {
     model.SetFolded(qId, true);
     EXPECT_FALSE(model.IsFoldedId(qId));
     EXPECT_FALSE(model.CanFold(qId));
@@ -140,9 +127,6 @@ TEST_F(RowStateTest, FoldIsKeptOnlyOnRowsWithChildren) {
     EXPECT_TRUE(model.FindRow(pId)->IsFolded());
     model.ToggleFold(pId);
     EXPECT_FALSE(model.FindRow(pId)->IsFolded());
-}
-
-TEST_F(RowStateTest, FoldIsOffWhenAllChildrenAreHidden) {
     model.HideRow(p1);
     model.HideRow(p2);
     model.HideRow(p3);
@@ -193,12 +177,6 @@ TEST_F(RowStateTest, SelectionReplacesOrAddsByObjectId) {
     model.Deselect(qId);
     EXPECT_TRUE(model.GetSelection().empty());
     EXPECT_FALSE(model.FindRow(qId)->IsSelected());
-}
-
-TEST_F(RowStateTest, FindObjectFindsRowsAndAnswersNullForUnknownIds) {
-    EXPECT_EQ(model.FindObject(p3), model.FindRow(p3));
-    EXPECT_EQ(model.FindObject(9999), nullptr);
-    EXPECT_EQ(model.FindRow(p3)->GetObjectType(), CGuiObject::kRow);
 }
 
 }  // namespace

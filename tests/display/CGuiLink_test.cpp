@@ -74,20 +74,6 @@ TEST_F(CGuiLinkTest, CentredEndHasNoStubAndItsArrowFollowsTheMainSegment) {
     EXPECT_NEAR(baseX * 40 - baseY * 45, 0.0, 60.0);
 }
 
-TEST_F(CGuiLinkTest, AnchoredLeftEndDrawsItsArrowHorizontallyIntoTheAnchor) {
-    AddLink(2, 0, 2);
-    CGuiLink& link = LaidOut();
-    RecordingDrawContext dc;
-    link.Draw(dc, DrawArgs(0, 310));
-    const auto polygons = dc.RecordsOf(Op::polygon);
-    ASSERT_EQ(polygons.size(), 1u);
-    const auto& p = polygons[0].points;
-    EXPECT_EQ(p[1], (DrawPoint{90, 60}));
-    EXPECT_EQ(p[0].x, p[2].x);
-    EXPECT_LT(p[0].x, 90);
-    EXPECT_EQ(polygons[0].state.brush, DrawBrush::Solid(0x0000FF));
-}
-
 TEST_F(CGuiLinkTest, LinkToDeletedScheduleIsNeitherDrawnNorHit) {
     AddLink(2, 0);
     project_.GetSchedules().At(1)->SetDeleted(true);

@@ -58,12 +58,7 @@ TEST_F(CGuiMemoTest, MemoOnHiddenRowIsNotPlaced) {
     EXPECT_EQ(memo.HitTestHandle(DrawPoint{50, 60}), CGuiObject::kHandleNone);
 }
 
-TEST_F(CGuiMemoTest, SelectedMemoIsHitUpToThreePixelsOutside) {
-    const CGuiMemo& selected = LaidOut(true);
-    EXPECT_TRUE(selected.HitTest(DrawPoint{22, 60}));
-    EXPECT_FALSE(selected.HitTest(DrawPoint{21, 60}));
-    EXPECT_TRUE(selected.HitTest(DrawPoint{87, 77}));
-    EXPECT_FALSE(selected.HitTest(DrawPoint{88, 60}));
+TEST_F(CGuiMemoTest, UnselectedMemoIsHitOnlyInsideItsBox) {
     const CGuiMemo& plain = LaidOut(false);
     EXPECT_TRUE(plain.HitTest(DrawPoint{25, 45}));
     EXPECT_FALSE(plain.HitTest(DrawPoint{24, 60}));
@@ -83,14 +78,8 @@ TEST_F(CGuiMemoTest, SelectedMemoHandlesLieInThreePixelBandsAtItsEdges) {
     EXPECT_EQ(memo.HitTestHandle(DrawPoint{55, 76}), CGuiObject::kHandleBottom);
     EXPECT_EQ(memo.HitTestHandle(DrawPoint{25, 60}), CGuiObject::kHandleBody);
     EXPECT_EQ(memo.HitTestHandle(DrawPoint{21, 60}), CGuiObject::kHandleNone);
+    EXPECT_EQ(memo.HitTestHandle(DrawPoint{88, 60}), CGuiObject::kHandleNone);
     EXPECT_EQ(memo.HandleAt(DrawPoint{24, 60}, false), CGuiObject::kHandleNone);
-}
-
-TEST_F(CGuiMemoTest, UnselectedMemoIsGrabbedOnlyAsAWhole) {
-    const CGuiMemo& memo = LaidOut(false);
-    EXPECT_EQ(memo.HitTestHandle(DrawPoint{25, 45}), CGuiObject::kHandleBody);
-    EXPECT_EQ(memo.HitTestHandle(DrawPoint{84, 74}), CGuiObject::kHandleBody);
-    EXPECT_EQ(memo.HitTestHandle(DrawPoint{24, 45}), CGuiObject::kHandleNone);
 }
 
 TEST_F(CGuiMemoTest, DateRangeTakesAMemoReachingIntoItFromBefore) {

@@ -27,8 +27,6 @@ TEST_F(CGuiScheduleTest, BarIsPlacedOnItsRowByDatesAndOffset) {
     EXPECT_TRUE(s.IsVisible());
     EXPECT_EQ(s.GetLayout().bar, (DrawRect{20, 55, 49, 65}));
     EXPECT_EQ(s.GetRect(), (GuiRect{20, 55, 49, 65}));
-    EXPECT_EQ(s.GetLayout().hit, s.GetLayout().bar);
-    EXPECT_EQ(s.GetObjectType(), CGuiObject::kSchedule);
 }
 
 TEST_F(CGuiScheduleTest, ScheduleBelowItsRowsHeightIsNeitherPlacedNorDrawnNorHit) {
@@ -49,14 +47,6 @@ TEST_F(CGuiScheduleTest, ScheduleOfAMissingRowIsNotPlaced) {
     EXPECT_FALSE(s.IsVisible());
 }
 
-TEST_F(CGuiScheduleTest, HiddenSchedulesAreNotHit) {
-    AddBar(10, 1, 3, 5);
-    CGuiSchedule& s = LaidOut(0);
-    EXPECT_TRUE(s.HitTest(DrawPoint{25, 20}));
-    s.SetHidden(true);
-    EXPECT_FALSE(s.HitTest(DrawPoint{25, 20}));
-}
-
 TEST_F(CGuiScheduleTest, SelectedBarOffersEdgesAndIsHitJustOutsideIt) {
     AddBar(10, 1, 3, 5);
     CGuiSchedule& s = LaidOut(0);
@@ -66,6 +56,8 @@ TEST_F(CGuiScheduleTest, SelectedBarOffersEdgesAndIsHitJustOutsideIt) {
     EXPECT_EQ(s.HitTestHandle(DrawPoint{47, 20}), CGuiObject::kHandleEnd);
     EXPECT_EQ(s.HitTestHandle(DrawPoint{18, 20}), CGuiObject::kHandleStart);
     EXPECT_EQ(s.HitTestHandle(DrawPoint{30, 20}), CGuiObject::kHandleBody);
+    s.SetHidden(true);
+    EXPECT_FALSE(s.HitTest(DrawPoint{25, 20}));
 }
 
 TEST_F(CGuiScheduleTest, DrawingMeasuresTheCaptionAndPlacesItBesideTheBar) {
@@ -82,44 +74,6 @@ TEST_F(CGuiScheduleTest, DrawingMeasuresTheCaptionAndPlacesItBesideTheBar) {
     ASSERT_FALSE(texts.empty());
     EXPECT_EQ(texts.back().text, "abcd");
     EXPECT_EQ(texts.back().rect, s.GetLayout().caption);
-}
-
-TEST_F(CGuiScheduleTest, SelectionFrameSurroundsTheHitRectangle) {
-    AddBar(10, 1, 3, 5).SetHeight(2);
-    CGuiSchedule& s = LaidOut(0);
-    RecordingDrawContext dc;
-    s.DrawSelection(dc, DrawArgs());
-    const auto frames = dc.RecordsOf(Op::focusRect);
-    ASSERT_EQ(frames.size(), 1u);
-    EXPECT_EQ(frames[0].rect, (DrawRect{20, 13, 49, 19}));
-}
-
-TEST_F(CGuiScheduleTest, PassesDrawAllLabelsThenActualsThenBodiesInArrayOrder) {
-    display_.showSpan = true;
-    display_.showTerm = false;
-    for (std::int32_t id : {10, 11}) {
-        CSchedule& data = AddBar(id, 1, 3, 5);
-        data.SetActualStartDate(Day(4));
-        data.SetActualEndDate(Day(6));
-    }
-    LaidOut(0);
-    std::vector<CGuiSchedule*> schedules{model_.GetSchedules().At(1), model_.GetSchedules().At(0)};
-    RecordingDrawContext dc;
-    ScheduleDrawPasses::Draw(dc, schedules, DrawArgs());
-    std::vector<Op> kinds;
-    for (const auto& record : dc.Records()) {
-        if (kinds.empty() || kinds.back() != record.op)
-            kinds.push_back(record.op);
-    }
-    // Shoulder labels of both, then each actual line with its labels and
-    // connectors, then both bars.
-    ASSERT_GE(kinds.size(), 3u);
-    EXPECT_EQ(kinds.front(), Op::text);
-    EXPECT_EQ(dc.RecordsOf(Op::text).size(), 8u);
-    EXPECT_EQ(dc.RecordsOf(Op::fillRect).size(), 2u);
-    EXPECT_EQ(kinds.back(), Op::rectangle);
-    EXPECT_EQ(dc.Records()[0].text, "3");
-    EXPECT_EQ(dc.Records()[4].op, Op::fillRect);
 }
 
 TEST_F(CGuiScheduleTest, PassesSkipSchedulesOutsideTheDisplayedDays) {
@@ -153,93 +107,41 @@ TEST_F(CGuiScheduleTest, DeletedSchedulesGetNoDisplayObject) {
     EXPECT_EQ(model_.GetSchedules().At(0)->GetObjectId(), 11);
 }
 
-TEST_F(CGuiScheduleTest, PointScheduleAnchorsOnItsMarker) {
-    CSchedule& data = AddBar(10, 1, 3, 3);
-    data.SetScheduleType(2);
-    data.SetStartOffset(5000);
-    CGuiSchedule& s = LaidOut(0);
-    EXPECT_EQ(s.GetLayout().bar, (DrawRect{25, 15, 25, 15}));
-    EXPECT_EQ(s.AnchorPoint(0, 0), (DrawPoint{20, 10}));
-}
-
-}  // namespace
-}  // namespace qb
-
-namespace qb {
-namespace {
-
-// A parent row (id 1) with two children (2 and 3), 40 pixels each.
-class SummaryBarTest : public ::testing::Test {
+// The fixture's two rows as children of a folded parent (id 3, 30 pixels).
+class SummaryBarTest : public ChartFixture {
 protected:
-    SummaryBarTest() : ruler_(calendar_) {
-        ruler_.SetView(310, Day(1), Day(31));
-        auto parent = std::make_unique<CRow>(1);
+    SummaryBarTest() {
+        auto parent = std::make_unique<CRow>(3);
         parent->SetHeight(30);
-        for (int id : {2, 3}) {
+        for (int id : {1, 2}) {
             auto child = std::make_unique<CRow>(id);
             child->SetHeight(40);
             parent->GetChildren().Add(std::move(child));
         }
+        project_.GetRows().DeleteAll();
         project_.GetRows().Add(std::move(parent));
-        AddBar(10, 2, 5, 7);
-        AddBar(11, 3, 3, 4);
-    }
-
-    void AddBar(std::int32_t id, std::int32_t rowId, int startDay, int endDay) {
-        auto schedule = std::make_unique<CSchedule>(id);
-        schedule->SetRowObjectId(rowId);
-        schedule->SetSubType(1);
-        schedule->SetHeight(10);
-        schedule->SetStartDate(Day(startDay));
-        schedule->SetEndDate(Day(endDay));
-        schedule->SetEndOffset(10000);
-        project_.GetSchedules().Add(std::move(schedule));
+        AddBar(10, 1, 5, 7);
+        AddBar(11, 2, 3, 4);
     }
 
     void Layout(bool summary) {
         model_.Rebuild(project_);
-        model_.SetFolded(1, true);
-        chart_.ruler = &ruler_;
+        model_.SetFolded(3, true);
         chart_.summaryMode = summary;
         model_.Layout(chart_);
     }
-
-    ChartContext chart_;
-    CalendarSettings calendar_;
-    CRuler ruler_;
-    CProject project_;
-    CDisplayModel model_;
 };
 
 TEST_F(SummaryBarTest, FoldedRowInSummaryModeSpansItsDescendantsSchedules) {
     Layout(true);
-    const CGuiRow* parent = model_.FindRow(1);
+    const CGuiRow* parent = model_.FindRow(3);
     ASSERT_NE(parent->GetSummaryBar(), nullptr);
     // From the start of 3 January to the last pixel of 7 January, centred on
     // the 30-pixel row and 16 pixels tall.
     EXPECT_EQ(parent->GetSummaryBar()->GetRect(), (GuiRect{20, 7, 69, 23}));
     EXPECT_FALSE(model_.GetSchedules().At(0)->IsVisible());
-}
-
-TEST_F(SummaryBarTest, SummaryBarIsDrawnInTheSummaryColours) {
-    Layout(true);
-    CGuiObject* bar = model_.FindRow(1)->GetSummaryBar();
-    ASSERT_NE(bar, nullptr);
-    RecordingDrawContext dc;
-    DisplaySettings settings;
-    ChartContext chart;
-    chart.display = &settings;
-    bar->Draw(dc, GuiDrawArgs{chart, DrawRect{}});
-    const auto rects = dc.RecordsOf(Op::rectangle);
-    ASSERT_EQ(rects.size(), 1u);
-    EXPECT_EQ(rects[0].rect, (DrawRect{20, 7, 69, 23}));
-    EXPECT_EQ(rects[0].state.brush, DrawBrush::Solid(settings.summaryBgColor));
-    EXPECT_EQ(rects[0].state.pen.colour, settings.summaryEdgeColor);
-}
-
-TEST_F(SummaryBarTest, WithoutSummaryModeThereIsNoSummaryBar) {
     Layout(false);
-    EXPECT_EQ(model_.FindRow(1)->GetSummaryBar(), nullptr);
+    EXPECT_EQ(model_.FindRow(3)->GetSummaryBar(), nullptr);
 }
 
 }  // namespace

@@ -103,26 +103,6 @@ TEST_F(ChartPainterTest, WithoutADocumentOrRowsItSaysWhatToDoFirst) {
     EXPECT_EQ(texts(), (std::vector<std::string>{"add", "a row"}));
 }
 
-TEST_F(ChartPainterTest, OnlyTheNoRowsBoxHasAPictureBelowIt) {
-    auto drawsBelowTheBox = [this] {
-        for (const auto& record : dc.Records()) {
-            const int top = record.points.empty() ? record.rect.top : record.points.front().y;
-            if (top >= 120)
-                return true;
-        }
-        return false;
-    };
-    ChartPainter::Paint(dc, ChartContext{}, view);
-    EXPECT_FALSE(drawsBelowTheBox());
-    RowTreeBuilder empty;
-    CDisplayModel emptyModel;
-    emptyModel.Rebuild(empty.Project());
-    chart.model = &emptyModel;
-    dc.Clear();
-    ChartPainter::Paint(dc, chart, view);
-    EXPECT_TRUE(drawsBelowTheBox());
-}
-
 TEST_F(ChartPainterTest, LightningLineRunsFromTheTopToTheTotalHeight) {
     view.showLightning = true;
     view.lightningDate = Date(2017, 3, 3);
@@ -131,7 +111,6 @@ TEST_F(ChartPainterTest, LightningLineRunsFromTheTopToTheTotalHeight) {
     ASSERT_EQ(polylines.size(), 1u);
     EXPECT_EQ(polylines[0].points.front(), (DrawPoint{25, 0}));
     EXPECT_EQ(polylines[0].points.back(), (DrawPoint{25, 120}));
-    EXPECT_EQ(polylines[0].state.pen, (DrawPen{kPenSolid, 3, 0x0000FF}));
 }
 
 }  // namespace

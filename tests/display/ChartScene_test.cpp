@@ -40,13 +40,6 @@ protected:
     std::int32_t pId = 0;
 };
 
-TEST_F(ChartSceneTest, PanesShareTheProjectsRowHeaderWidthAndTheRulerHeight) {
-    EXPECT_EQ(scene.HeaderWidth(), 160);
-    EXPECT_EQ(scene.ChartWidth(), 440);
-    EXPECT_EQ(scene.ChartHeight(), 100);
-    EXPECT_EQ(scene.GetRuler().GetWidth(), 440);
-}
-
 TEST_F(ChartSceneTest, AClickOnAFoldIconFoldsAndUnfoldsTheRow) {
     const int expanded = scene.TotalHeight();
     EXPECT_FALSE(scene.ClickRowHeader(DrawPoint{40, 9})) << "beside the icon";
@@ -63,13 +56,6 @@ TEST_F(ChartSceneTest, TheVerticalPositionStopsWhereTheContentEndsAtThePageBotto
     const VerticalScroll range = scene.ScrollRange();
     EXPECT_EQ(range.maximum, scene.TotalHeight() + 100);
     EXPECT_EQ(range.page, 100);
-}
-
-TEST_F(ChartSceneTest, TheHintAddsTheScrollPositionToThePanePoint) {
-    using Kind = ChartHint::Kind;
-    EXPECT_EQ(scene.HintAt(DrawPoint{10, scene.TotalHeight() + 5}).kind, Kind::kNoRow);
-    EXPECT_EQ(scene.HintAt(DrawPoint{10, 5}).kind, Kind::kPosition);
-    EXPECT_EQ(scene.HintAt(DrawPoint{-1, 5}).kind, Kind::kNone);
 }
 
 TEST_F(ChartSceneTest, TheRowHeaderTipIsTheCaptionOfTheRowUnderTheMouse) {
@@ -91,27 +77,6 @@ TEST_F(ChartSceneTest, ThePlainWheelScrollsDownAndWithShiftIntoLaterDays) {
     EXPECT_GT(scene.HorizontalRange().maximum, ChartScene::kWheelPixels * 20 + 440)
         << "the period grows past April";
     EXPECT_GT(scene.GetRuler().XToDate(scene.GetRuler().GetScrollPosition()), left);
-}
-
-TEST_F(ChartSceneTest, ThePictureHoldsRowCaptionsAndRulerLabels) {
-    RecordingDrawContext dc;
-    scene.PaintAll(dc);
-    std::vector<std::string> texts;
-    for (const auto& record : dc.RecordsOf(Op::text))
-        texts.push_back(record.text);
-    EXPECT_NE(std::find(texts.begin(), texts.end(), "Q"), texts.end());
-    EXPECT_NE(std::find(texts.begin(), texts.end(), "15"), texts.end()) << "a day label";
-}
-
-TEST(ChartScene, WithoutAProjectTheChartShowsTheNoDataBox) {
-    ChartScene scene;
-    scene.SetEmptyChartTexts("open\r\nor make one", "add a row");
-    scene.SetSize(600, 200);
-    RecordingDrawContext dc;
-    scene.PaintChart(dc);
-    ASSERT_FALSE(dc.RecordsOf(Op::text).empty());
-    EXPECT_EQ(dc.RecordsOf(Op::text)[0].text, "open");
-    EXPECT_EQ(scene.HintAt(DrawPoint{10, 10}).kind, ChartHint::Kind::kNoData);
 }
 
 TEST_F(ChartSceneTest, TheApplicationsHolidayRulesAndSettingsReachTheChart) {

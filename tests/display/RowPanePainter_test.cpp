@@ -66,20 +66,6 @@ TEST_F(RowPanePainterTest, RowsDrawInTreeOrderWithCaptionsAfterTheFoldIcon) {
     EXPECT_FALSE(captions[0].format.singleLine);
 }
 
-TEST_F(RowPanePainterTest, ExpandedParentClosesItsBoxWithItsRightLine) {
-    tree.Project().GetRows().At(0)->SetRightLinePen(CPenInfo(0, 1, 0x123456));
-    Paint();
-    bool found = false;
-    for (const auto& line : dc.RecordsOf(Op::line)) {
-        if (line.state.pen.colour == 0x123456) {
-            found = true;
-            EXPECT_EQ(line.points[0], (DrawPoint{60, 40}));
-            EXPECT_EQ(line.points[1], (DrawPoint{60, 0}));
-        }
-    }
-    EXPECT_TRUE(found);
-}
-
 TEST_F(RowPanePainterTest, LastChildLineStartsAtTheParentsLeftEdge) {
     Paint();
     std::vector<DrawPoint> starts;

@@ -34,22 +34,23 @@ ScheduleFields PointAt(int day) {
     return f;
 }
 
-TEST(ScheduleGeometry, ByDayPositionsAddTheScaledOffsetInsideTheDay) {
+// By day the scaled offset is added and the end of a day is its last pixel;
+// by time the time of day counts, truncated, and the offset plays no part.
+TEST(ScheduleGeometry, PositionsByDayAndByTime) {
     const TimeScale scale(kOrigin, 10.0);
-    EXPECT_EQ(ScheduleGeometry::X(scale, Day(3), 0, true), 20);
-    EXPECT_EQ(ScheduleGeometry::X(scale, Day(3), 5000, true), 25);
-    // The end of a day is its last pixel, not the next day's first.
-    EXPECT_EQ(ScheduleGeometry::X(scale, Day(3), 10000, true), 29);
-    // By day, a time of day in the date plays no part.
-    EXPECT_EQ(ScheduleGeometry::X(scale, Day(3, 18), 0, true), 20);
-}
-
-TEST(ScheduleGeometry, ByTimePositionsUseTheTimeOfDayTruncated) {
-    const TimeScale scale(kOrigin, 10.0);
-    EXPECT_EQ(ScheduleGeometry::X(scale, Day(3, 12), 9999, false), 25);
-    EXPECT_EQ(ScheduleGeometry::X(scale, Day(3, 23, 59), 0, false), 29);
-    const TimeScale narrow(kOrigin, 0.5);
-    EXPECT_EQ(ScheduleGeometry::X(narrow, Day(5, 23), 0, false), 2);
+    const struct {
+        COleDateTime day;
+        int offset;
+        bool byDay;
+        int x;
+    } cases[] = {
+        {Day(3), 0, true, 20},     {Day(3), 5000, true, 25},      {Day(3), 10000, true, 29},
+        {Day(3, 18), 0, true, 20}, {Day(3, 12), 9999, false, 25}, {Day(3, 23, 59), 0, false, 29},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ScheduleGeometry::X(scale, c.day, c.offset, c.byDay), c.x)
+            << c.day.GetDay() << " " << c.day.GetHour() << " " << c.offset << " " << c.byDay;
+    EXPECT_EQ(ScheduleGeometry::X(TimeScale(kOrigin, 0.5), Day(5, 23), 0, false), 2);
 }
 
 TEST(ScheduleGeometry, BarSpansTheDatesBelowTheRowTopByItsOffset) {
@@ -72,14 +73,6 @@ TEST(ScheduleGeometry, ThinBarsAreHitInASixPixelBandAroundTheirMiddle) {
               (DrawRect{10, 115, 20, 125}));
 }
 
-TEST(ScheduleGeometry, SelectedSchedulesAreHitThreePixelsWider) {
-    const DrawRect hit{10, 0, 40, 10};
-    EXPECT_FALSE(ScheduleGeometry::HitTest(hit, false, DrawPoint{8, 5}));
-    EXPECT_TRUE(ScheduleGeometry::HitTest(hit, true, DrawPoint{8, 5}));
-    EXPECT_TRUE(ScheduleGeometry::HitTest(hit, true, DrawPoint{42, 5}));
-    EXPECT_FALSE(ScheduleGeometry::HitTest(hit, true, DrawPoint{20, 10}));
-}
-
 TEST(ScheduleGeometry, SelectedBarsOfferTheirEdgesWithinThreePixels) {
     const ScheduleFields f = BarFrom(2, 4);
     ScheduleLayout layout;
@@ -99,17 +92,6 @@ TEST(ScheduleGeometry, SelectedBarsOfferTheirEdgesWithinThreePixels) {
     layout.placed = false;
     EXPECT_EQ(ScheduleGeometry::HandleAt(f, layout, true, DrawPoint{20, 5}),
               ScheduleGeometry::kNone);
-}
-
-TEST(ScheduleGeometry, TypeOneSchedulesNeverOfferEdges) {
-    ScheduleFields f = PointAt(2);
-    f.shape.type = 1;
-    ScheduleLayout layout;
-    layout.placed = true;
-    layout.bar = DrawRect{15, 20, 15, 20};
-    layout.hit = DrawRect{10, 15, 20, 25};
-    EXPECT_EQ(ScheduleGeometry::HandleAt(f, layout, true, DrawPoint{11, 20}),
-              ScheduleGeometry::kBody);
 }
 
 TEST(ScheduleGeometry, AnchorsOfBarsAreEndsAndMiddlesHalvedTowardZero) {
@@ -171,12 +153,9 @@ TEST(ScheduleGeometry, ShoulderBandSitsAboveUnlessTheCaptionDoes) {
     EXPECT_EQ(layout.bandTop, 4);
 }
 
-TEST(ScheduleGeometry, SplitFallsAtTheProgressedShareOfTheBar) {
+TEST(ScheduleGeometry, ProgressPrefersQuantitiesThenTheRateAndSplitsTheBar) {
     EXPECT_EQ(ScheduleGeometry::SplitX(DrawRect{10, 0, 110, 5}, 333), 43);
     EXPECT_EQ(ScheduleGeometry::SplitX(DrawRect{10, 0, 110, 5}, 1000), 110);
-}
-
-TEST(ScheduleGeometry, EffectiveProgressPrefersQuantitiesThenTheRate) {
     ScheduleFields f;
     EXPECT_EQ(f.EffectiveProgress(), 1000);
     f.progressRate = 250;
@@ -231,19 +210,6 @@ TEST(ScheduleGeometry, OverdoneWorkEndingOnTheReferenceDayGivesNoPoint) {
     EXPECT_FALSE(ScheduleGeometry::LightningPoint(overdone, bar, end));
     EXPECT_TRUE(
         ScheduleGeometry::LightningPoint(overdone, bar, end - COleDateTimeSpan(0, 0, 1, 0)));
-}
-
-TEST(ScheduleGeometry, ShapeSizeComesFromThePenForLinesAndIsTenForTypeOne) {
-    CSchedule s;
-    s.SetHeight(12);
-    s.SetEdgePen(CPenInfo(0, 3, 0));
-    EXPECT_EQ(ScheduleShape::FromSchedule(s).size, 3);
-    s.SetSubType(1);
-    EXPECT_EQ(ScheduleShape::FromSchedule(s).size, 12);
-    s.SetScheduleType(1);
-    EXPECT_EQ(ScheduleShape::FromSchedule(s).size, 10);
-    s.SetScheduleType(3);
-    EXPECT_EQ(ScheduleShape::FromSchedule(s).size, 12);
 }
 
 }  // namespace
