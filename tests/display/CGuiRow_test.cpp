@@ -179,15 +179,12 @@ TEST_F(RowLayoutTest, HitTestIncludesTopLeftAndExcludesBottomRight) {
     EXPECT_FALSE(b.HitTest(DrawPoint{kPane, 50}));
     EXPECT_FALSE(b.HitTest(DrawPoint{10, 85}));
     EXPECT_FALSE(model.FindRow(c1)->HitTest(DrawPoint{60, 85}));
-    tree.Project().GetRows().At(1)->SetDeleted(true);
-    EXPECT_FALSE(b.HitTest(DrawPoint{0, 45}));
-}
-
-TEST_F(RowLayoutTest, HitTestRowFindsTheDeepestRow) {
-    Build(0);
+    // The deepest row under a point answers.
     EXPECT_EQ(model.HitTestRow(DrawPoint{10, 30})->GetObjectId(), aId);
     EXPECT_EQ(model.HitTestRow(DrawPoint{70, 30})->GetObjectId(), a2);
     EXPECT_EQ(model.HitTestRow(DrawPoint{10, 500}), nullptr);
+    tree.Project().GetRows().At(1)->SetDeleted(true);
+    EXPECT_FALSE(b.HitTest(DrawPoint{0, 45}));
     Build(10);
     EXPECT_EQ(model.HitTestRow(DrawPoint{10, 60})->GetObjectId(), a2);
 }
