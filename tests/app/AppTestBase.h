@@ -23,14 +23,14 @@ namespace qb {
 class RecordingView : public IDocumentView, public IDocumentObserver {
 public:
     void DocumentReplaced() override { ++replaced; }
-    void ContentChanged() override { ++contentChanges; }
-    void FlagsChanged() override { ++flagChanges; }
+    void ContentChanged() override {}
+    void FlagsChanged() override {}
     void DisplaySettingsChanged() override { ++displayChanges; }
     void ViewModeChanged(int mode) override { lastMode = mode; }
     void ScrollToDate(const COleDateTime& day) override { scrolledTo = day; }
     void ClearSelection() override {}
     ViewStatus CollectViewStatus() const override { return collected; }
-    void ApplyViewStatus(const ViewStatus& status) override { applied = status; }
+    void ApplyViewStatus(const ViewStatus&) override {}
     bool HasUnappliedPageInput() const override { return pageInput; }
     void ApplyPageInput(CProject& project) override {
         if (pageInput)
@@ -40,13 +40,10 @@ public:
     void RequestClose() override { closeRequested = true; }
 
     int replaced = 0;
-    int contentChanges = 0;
-    int flagChanges = 0;
     int displayChanges = 0;
     int lastMode = -1;
     COleDateTime scrolledTo = COleDateTime::Null();
     ViewStatus collected;
-    ViewStatus applied;
     bool pageInput = false;
     std::string pageTitle;
     bool closeRequested = false;

@@ -24,9 +24,6 @@ TEST_F(CommandHandlerTest, TheMenuNamesEveryCommandOnce) {
     std::set<int> ids;
     for (const CommandInfo& info : CCommandHandler::MenuTable())
         EXPECT_TRUE(info.id == 0 || ids.insert(info.id).second) << info.id;
-    EXPECT_TRUE(CCommandHandler::IsKnown(41009));
-    EXPECT_FALSE(CCommandHandler::IsKnown(41010));
-    EXPECT_FALSE(CCommandHandler::IsKnown(12345));
     EXPECT_FALSE(Handler().Execute(12345));
 }
 
@@ -38,15 +35,6 @@ TEST_F(CommandHandlerTest, WithoutADocumentOnlyFileAndHelpCommandsWork) {
         EXPECT_FALSE(State(id).enabled) << id;
     EXPECT_EQ(State(cmd::kFileMode).label, "ファイルモードの変更(&G)");
     EXPECT_FALSE(State(cmd::kFileMode).enabled);
-}
-
-TEST_F(CommandHandlerTest, WorkOfLaterFeaturesIsRoutedButDisabled) {
-    OpenNew();
-    for (int id : {cmd::kCut, cmd::kPaste, cmd::kPrint, cmd::kExport, cmd::kImport,
-                   cmd::kInsertSchedule, cmd::kOptions}) {
-        EXPECT_FALSE(State(id).enabled) << id;
-        EXPECT_FALSE(Handler().Execute(id)) << id;
-    }
 }
 
 TEST_F(CommandHandlerTest, SaveAndTheModeSwitchFollowTheDocument) {
@@ -153,11 +141,6 @@ TEST_F(CommandHandlerTest, UndoAndRedoSwapTheProjectContent) {
     EXPECT_EQ(status_->GetProject()->GetRows().GetCount(), 0);
     ASSERT_TRUE(Handler().Execute(cmd::kRedo));
     EXPECT_EQ(status_->GetProject()->GetRows().GetCount(), 1);
-}
-
-TEST_F(CommandHandlerTest, ExitAsksTheWindowToClose) {
-    ASSERT_TRUE(Handler().Execute(cmd::kExit));
-    EXPECT_TRUE(view_.closeRequested);
 }
 
 TEST_F(CommandHandlerTest, TheManualIsOpenedAfterAQuestionThatCanBeSilenced) {

@@ -8,6 +8,7 @@
 #include "AppTestBase.h"
 #include "CCommandHandler.h"
 #include "CommandIds.h"
+#include "EditFixture.h"
 #include "PasswordDigest.h"
 #include "ViewStatusStore.h"
 
@@ -18,12 +19,7 @@ namespace fs = std::filesystem;
 
 class DocumentCommandsTest : public AppTestBase {
 protected:
-    DocumentCommandsTest() {
-        OpenRetryPolicy quick;
-        quick.attempts = 2;
-        quick.nextWait = [] { return OpenRetryPolicy::Milliseconds(1); };
-        status_->Services().FileRetry() = quick;
-    }
+    DocumentCommandsTest() { status_->Services().FileRetry() = test::QuickRetry(2); }
     DocumentCommands& Docs() { return status_->Commands().Documents(); }
     bool Enabled(int id) { return status_->Commands().State(id).enabled; }
     std::string BackupOf(const std::string& name) {
@@ -190,15 +186,6 @@ TEST_F(DocumentCommandsTest, UnsavedChangesAreAskedAbout) {
     prompt_.QueueAnswer(PromptAnswer::kYes);
     EXPECT_EQ(Docs().AskSaveChanges(), DocumentCommands::Answer::kCancel);
     EXPECT_TRUE(status_->HasDocument());
-}
-
-TEST_F(DocumentCommandsTest, NewGivesAnUntitledSingleModeProject) {
-    ASSERT_TRUE(status_->Commands().Execute(cmd::kNew));
-    ASSERT_TRUE(status_->HasDocument());
-    EXPECT_TRUE(status_->Doc().Path().empty());
-    EXPECT_FALSE(status_->IsShared());
-    EXPECT_FALSE(status_->Doc().IsModified());
-    EXPECT_EQ(view_.applied.pageAlign, ViewStatus{}.pageAlign);
 }
 
 // The CSV copy the hidden option asks for is not written yet, and says so.

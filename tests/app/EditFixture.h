@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 
@@ -109,5 +111,20 @@ inline std::unique_ptr<CProject> ReadProject(const std::string& path) {
 inline bool IsLive(const CData* object) {
     return object != nullptr && !object->IsDeleted();
 }
+
+// One instance over a private folder holding the small project as plan.qbd.
+class EditTest : public ::testing::Test {
+protected:
+    std::string Path() const { return folder.File("plan.qbd"); }
+    void WriteFile(bool shared) { WriteProject(Path(), *SmallProject(shared)); }
+    // The small project written in the given mode and opened by me.
+    void OpenMine(bool shared) {
+        WriteFile(shared);
+        ASSERT_TRUE(me.Open(Path()));
+    }
+
+    TestFolder folder;
+    Instance me;
+};
 
 }  // namespace qb::test

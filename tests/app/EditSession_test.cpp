@@ -15,40 +15,45 @@ namespace {
 using test::Instance;
 using test::IsLive;
 
-class EditSessionTest : public ::testing::Test {
+class EditSessionTest : public test::EditTest {
 protected:
-    std::string Path() const { return folder.File("plan.qbd"); }
-    void WriteFile(bool shared) { test::WriteProject(Path(), *test::SmallProject(shared)); }
-    // The small project written in the given mode and opened by me.
-    void OpenMine(bool shared) {
-        WriteFile(shared);
-        ASSERT_TRUE(me.Open(Path()));
+    // Opens the small project from a folder of its own, which the test can
+    // move away so that every write fails while the document holds the file.
+    std::string OpenHeld(bool shared) {
+        std::filesystem::create_directory(held);
+        const std::string path = (held / "plan.qbd").string();
+        test::WriteProject(path, *test::SmallProject(shared));
+        EXPECT_TRUE(me.Open(path));
+        return path;
+    }
+    void MoveHeld(bool away) {
+        const std::filesystem::path moved = folder.Path() / "moved";
+        std::filesystem::rename(away ? held : moved, away ? moved : held);
     }
 
-    TestFolder folder;
-    Instance me;
+    const std::filesystem::path held = folder.Path() / "held";
 };
 
-TEST_F(EditSessionTest, SingleModeCommitMarksModifiedAndLeavesTheFileAlone) {
-    OpenMine(false);
-    const std::string before = TestFolder::Read(Path());
-    ASSERT_TRUE(me.status.Edit().BeginStep());
-    me.Project().FindRow(0)->SetCaption("changed");
-    EXPECT_TRUE(me.status.Edit().Commit());
-    EXPECT_TRUE(me.status.Doc().IsModified());
-    EXPECT_EQ(me.status.Undo().UndoCount(), 1u);
-    EXPECT_EQ(TestFolder::Read(Path()), before);
-}
-
-TEST_F(EditSessionTest, SharedModeCommitWritesAndReleasesTheFile) {
-    OpenMine(true);
-    ASSERT_TRUE(me.status.Edit().BeginStep());
-    me.Project().FindRow(0)->SetCaption("changed");
-    ASSERT_TRUE(me.status.Edit().Commit());
-    EXPECT_FALSE(me.status.Doc().IsModified());
-    EXPECT_EQ(test::ReadProject(Path())->FindRow(0)->GetCaption(), "changed");
-    Instance other;
-    EXPECT_TRUE(other.Open(Path()));
+// Single mode marks the document modified and leaves the file alone;
+// shared mode writes the change and lets the file go.
+TEST_F(EditSessionTest, ACommitMarksModifiedInSingleModeAndWritesInShared) {
+    for (const bool shared : {false, true}) {
+        SCOPED_TRACE(shared ? "shared" : "single");
+        me.status.Doc().Close();
+        OpenMine(shared);
+        const std::string before = TestFolder::Read(Path());
+        ASSERT_TRUE(me.status.Edit().BeginStep());
+        me.Project().FindRow(0)->SetCaption("changed");
+        EXPECT_TRUE(me.status.Edit().Commit());
+        EXPECT_EQ(me.status.Doc().IsModified(), !shared);
+        if (!shared) {
+            EXPECT_EQ(me.status.Undo().UndoCount(), 1u);
+        }
+        EXPECT_EQ(TestFolder::Read(Path()) == before, !shared);
+        EXPECT_EQ(test::ReadProject(Path())->FindRow(0)->GetCaption(), shared ? "changed" : "A");
+        Instance other;
+        EXPECT_EQ(other.Open(Path()), shared);
+    }
 }
 
 TEST_F(EditSessionTest, ARefusedMultiStepChangeLeavesNoUndoStepAndNothingWritten) {
@@ -185,15 +190,11 @@ TEST_F(EditSessionTest, SwitchingToSharedClearsHistoryAndBackKeepsIt) {
 // away while the document holds it): neither the document nor the file may
 // say shared afterwards.
 TEST_F(EditSessionTest, ASharedSwitchWhoseWriteFailsLeavesDocumentAndFileSingle) {
-    const std::filesystem::path dir = folder.Path() / "held";
-    std::filesystem::create_directory(dir);
-    const std::string path = (dir / "plan.qbd").string();
-    test::WriteProject(path, *test::SmallProject(false));
-    ASSERT_TRUE(me.Open(path));
+    const std::string path = OpenHeld(false);
     me.status.Doc().MarkModified(true);
-    std::filesystem::rename(dir, folder.Path() / "moved");
+    MoveHeld(true);
     EXPECT_FALSE(me.status.Edit().SwitchFileMode());
-    std::filesystem::rename(folder.Path() / "moved", dir);
+    MoveHeld(false);
     EXPECT_FALSE(me.status.IsShared());
     EXPECT_TRUE(me.status.Doc().IsModified());
     EXPECT_EQ(me.prompt.Shown().back().icon, PromptIcon::kWarning);
@@ -209,16 +210,12 @@ TEST_F(EditSessionTest, ASharedSwitchWhoseWriteFailsLeavesDocumentAndFileSingle)
 // A shared commit that cannot write still lets the file go, or this process
 // would lock the others out until its next successful edit.
 TEST_F(EditSessionTest, ASharedCommitWhoseWriteFailsStillLetsTheFileGo) {
-    const std::filesystem::path dir = folder.Path() / "held";
-    std::filesystem::create_directory(dir);
-    const std::string path = (dir / "plan.qbd").string();
-    test::WriteProject(path, *test::SmallProject(true));
-    ASSERT_TRUE(me.Open(path));
+    const std::string path = OpenHeld(true);
     ASSERT_TRUE(me.status.Edit().BeginStep());
     me.Project().FindRow(0)->SetCaption("changed");
-    std::filesystem::rename(dir, folder.Path() / "moved");
+    MoveHeld(true);
     EXPECT_FALSE(me.status.Edit().Commit());
-    std::filesystem::rename(folder.Path() / "moved", dir);
+    MoveHeld(false);
     Instance other;
     EXPECT_TRUE(other.Open(path));
 }
@@ -237,32 +234,6 @@ TEST_F(EditSessionTest, DecliningTheModeQuestionsChangesNothing) {
     EXPECT_FALSE(single.status.Edit().SwitchFileMode());
     EXPECT_EQ(single.prompt.LastId(), messages::kToSharedMode.id);
     EXPECT_FALSE(single.status.IsShared());
-}
-
-TEST_F(EditSessionTest, AnUntitledDocumentGoesThroughSaveAsBeforeSharing) {
-    me.New();
-    int saveAsRuns = 0;
-    me.status.Edit().SetSaveAsHook([&] {
-        ++saveAsRuns;
-        return false;  // the user cancels the file dialog
-    });
-    EXPECT_FALSE(me.status.Edit().SwitchFileMode());
-    EXPECT_EQ(saveAsRuns, 1);
-    EXPECT_TRUE(me.prompt.WasShown(messages::kSaveBeforeShared.id));
-    EXPECT_FALSE(me.prompt.WasShown(messages::kToSharedMode.id));
-    EXPECT_FALSE(me.status.IsShared());
-
-    me.status.Edit().SetSaveAsHook([&] {
-        ++saveAsRuns;
-        me.status.Doc().UseAccessor(std::make_unique<CProjectFile>(Path()));
-        const bool saved = me.status.Doc().GetAccessor()->Save(me.status.GetProject(), true);
-        me.status.Doc().SavedAs(Path());
-        return saved;
-    });
-    ASSERT_TRUE(me.status.Edit().SwitchFileMode());
-    EXPECT_EQ(saveAsRuns, 2);
-    EXPECT_TRUE(me.status.IsShared());
-    EXPECT_TRUE(test::ReadProject(Path())->IsShared());
 }
 
 TEST_F(EditSessionTest, RefreshSeesOtherWritersAndKeepsTheLocalColumnChoice) {

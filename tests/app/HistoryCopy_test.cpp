@@ -108,11 +108,13 @@ TEST_F(HistoryCopyTest, ReadOnlyCopyOfTheSameDateIsReplacedForAnOrdinaryUser) {
 
 TEST_F(HistoryCopyTest, HistoryCopiesThemselvesAreNeverCopied) {
     WriteFolderOptions("Quellbrandiren.ini", "savehistory=1\r\n");
-    EXPECT_FALSE(history_.Prepare(Project("plan.20110305.qbd", "x"), true));
-    EXPECT_TRUE(history_.Prepare(Project("plan.19800000.qbd", "x"), true));
-    EXPECT_TRUE(history_.Prepare(Project("plan.2011030.qbd", "x"), true));
-    EXPECT_TRUE(history_.Prepare(Project("plan.25000000.qbd", "x"), true));
-    EXPECT_FALSE(history_.Prepare(Project("a.24999999.b.qbd", "x"), true));
+    const std::pair<const char*, bool> names[] = {{"plan.20110305.qbd", false},
+                                                  {"plan.19800000.qbd", true},
+                                                  {"plan.2011030.qbd", true},
+                                                  {"plan.25000000.qbd", true},
+                                                  {"a.24999999.b.qbd", false}};
+    for (const auto& [name, copied] : names)
+        EXPECT_EQ(history_.Prepare(Project(name, "x"), true), copied) << name;
     EXPECT_TRUE(HistoryCopy::IsHistoryName("x.19800001.qbd"));
     EXPECT_FALSE(HistoryCopy::IsHistoryName("20110305.qbd"));
 }
@@ -168,11 +170,13 @@ TEST(HistoryCopyNameTest, TargetNameReplacesTheExtensionByTheDate) {
 }
 
 TEST(FolderOptionsTest, ParsesLinesOfAnyEndingAndIgnoresNoise) {
-    EXPECT_EQ(FolderOptions::Parse("").saveHistory, 0);
-    EXPECT_EQ(FolderOptions::Parse("\xEF\xBB\xBFsavehistory=1").saveHistory, 1);
-    EXPECT_EQ(FolderOptions::Parse("junk\nsavehistory=2\n").saveHistory, 2);
-    EXPECT_EQ(FolderOptions::Parse("savehistory=abc\r\n").saveHistory, 0);
-    EXPECT_EQ(FolderOptions::Parse("savehistoryx=1\r\n").saveHistory, 0);
+    const std::pair<const char*, int> cases[] = {{"", 0},
+                                                 {"\xEF\xBB\xBFsavehistory=1", 1},
+                                                 {"junk\nsavehistory=2\n", 2},
+                                                 {"savehistory=abc\r\n", 0},
+                                                 {"savehistoryx=1\r\n", 0}};
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(FolderOptions::Parse(text).saveHistory, expected) << text;
 }
 
 }  // namespace

@@ -28,9 +28,11 @@ std::unique_ptr<CProject> RichProject() {
     return project;
 }
 
-TEST(ProjectCopyTest, ContentCopiesTheRowTreeAndEveryObjectWithItsValues) {
+TEST(ProjectCopyTest, ContentCopiesTheRowTreeAndEveryObjectButNotTheProjectValues) {
     auto source = RichProject();
     CProject target;
+    target.SetTitle("mine");
+    target.SetLastObjectId(100);
     ProjectCopy::CopyContent(*source, target);
 
     ASSERT_EQ(target.GetRows().GetCount(), 2);
@@ -47,14 +49,7 @@ TEST(ProjectCopyTest, ContentCopiesTheRowTreeAndEveryObjectWithItsValues) {
     EXPECT_EQ(static_cast<const CMemo*>(target.FindDrawPart(5))->GetText(), "note");
     EXPECT_EQ(target.FindColumn(7)->GetCaption(), "担当");
     EXPECT_FALSE(target.IsDisplayColumns());
-}
-
-TEST(ProjectCopyTest, ContentLeavesTheProjectsOwnValuesAndHolidaysAlone) {
-    auto source = RichProject();
-    CProject target;
-    target.SetTitle("mine");
-    target.SetLastObjectId(100);
-    ProjectCopy::CopyContent(*source, target);
+    // The project's own values, options and holiday rules stay.
     EXPECT_EQ(target.GetTitle(), "mine");
     EXPECT_EQ(target.GetLastObjectId(), 100);
     EXPECT_FALSE(target.HasParam("_Indent"));

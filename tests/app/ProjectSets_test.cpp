@@ -9,6 +9,8 @@
 #include "CSchedule.h"
 #include "CommandIds.h"
 #include "DocumentCommands.h"
+#include "EditFixture.h"
+#include "ProjectCopy.h"
 #include "ProjectMerge.h"
 #include "ProjectSetFile.h"
 #include "TemplateShift.h"
@@ -16,74 +18,44 @@
 namespace qb {
 namespace {
 
-// A project with one row, two schedules on it linked together and a memo
-// hanging from the row.
-void Fill(CProject& project, const std::string& caption) {
-    auto row = std::make_unique<CRow>(project.NewObjectId());
-    row->SetCaption(caption);
-    const std::int32_t rowId = row->GetObjectId();
-    auto child = std::make_unique<CRow>(project.NewObjectId());
-    child->SetCaption(caption + " child");
-    row->GetChildren().Add(std::move(child));
-    project.GetRows().Add(std::move(row));
-    std::int32_t ids[2];
-    for (int i = 0; i < 2; ++i) {
-        auto schedule = std::make_unique<CSchedule>(project.NewObjectId());
-        schedule->SetRowObjectId(rowId);
-        schedule->SetStartDate(COleDateTime(2011, 3, 5 + i * 10, 0, 0, 0));
-        schedule->SetEndDate(COleDateTime(2011, 3, 8 + i * 10, 0, 0, 0));
-        schedule->SetProgressRate(50);
-        ids[i] = schedule->GetObjectId();
-        project.GetSchedules().Add(std::move(schedule));
-    }
-    auto link = std::make_unique<CLink>(project.NewObjectId());
-    link->SetFromId(ids[0]);
-    link->SetToId(ids[1]);
-    project.GetLinks().Add(std::move(link));
-    auto memo = std::make_unique<CMemo>(project.NewObjectId());
-    memo->SetYRowId(rowId);
-    memo->SetXDate(COleDateTime(2011, 3, 6, 0, 0, 0));
-    project.GetDrawParts().Add(std::move(memo));
-}
-
 TEST(ProjectMergeTest, MergedObjectsGetNewIdsAndKeepTheirReferences) {
-    CProject base;
-    Fill(base, "base");
-    CProject other;
-    Fill(other, "other");
-    ProjectMerge::Merge(base, other);
+    auto base = test::SmallProject(false);
+    const auto other = test::SmallProject(false);
+    ProjectMerge::Merge(*base, *other);
 
-    ASSERT_EQ(base.GetRows().GetCount(), 2);
-    const CRow* merged = base.GetRows().At(1);
-    EXPECT_EQ(merged->GetCaption(), "other");
-    EXPECT_EQ(merged->GetChildren().GetCount(), 1);
-    ASSERT_EQ(base.GetSchedules().GetCount(), 4);
-    const CSchedule* third = base.GetSchedules().At(2);
-    EXPECT_EQ(third->GetRowObjectId(), merged->GetObjectId());
-    ASSERT_EQ(base.GetLinks().GetCount(), 2);
-    const CLink* link = base.GetLinks().At(1);
+    ASSERT_EQ(base->GetRows().GetCount(), 4);
+    const CRow* mergedA = base->GetRows().At(2);
+    const CRow* mergedB = base->GetRows().At(3);
+    EXPECT_EQ(mergedA->GetCaption(), "A");
+    ASSERT_EQ(mergedA->GetChildren().GetCount(), 1);
+    ASSERT_EQ(base->GetSchedules().GetCount(), 4);
+    const CSchedule* third = base->GetSchedules().At(2);
+    EXPECT_EQ(third->GetRowObjectId(), mergedA->GetChildren().At(0)->GetObjectId());
+    ASSERT_EQ(base->GetLinks().GetCount(), 2);
+    const CLink* link = base->GetLinks().At(1);
     EXPECT_EQ(link->GetFromId(), third->GetObjectId());
-    EXPECT_EQ(link->GetToId(), base.GetSchedules().At(3)->GetObjectId());
-    const auto* memo = dynamic_cast<const CMemo*>(base.GetDrawParts().At(1));
+    EXPECT_EQ(link->GetToId(), base->GetSchedules().At(3)->GetObjectId());
+    const auto* memo = dynamic_cast<const CMemo*>(base->GetDrawParts().At(1));
     ASSERT_NE(memo, nullptr);
-    EXPECT_EQ(memo->GetYRowId(), merged->GetObjectId());
+    EXPECT_EQ(memo->GetYRowId(), mergedB->GetObjectId());
 
     std::set<std::int32_t> ids;
     for (int i = 0; i < 4; ++i)
-        EXPECT_TRUE(ids.insert(base.GetSchedules().At(i)->GetObjectId()).second);
-    EXPECT_GT(base.GetLastObjectId(), other.GetLastObjectId());
+        EXPECT_TRUE(ids.insert(base->GetSchedules().At(i)->GetObjectId()).second);
+    EXPECT_GT(base->GetLastObjectId(), other->GetLastObjectId());
 }
 
 TEST(TemplateShiftTest, MovesDatesAndClearsProgress) {
-    CProject project;
-    Fill(project, "t");
-    const int days = TemplateShift::DaysTo(project, COleDateTime(2027, 4, 1, 0, 0, 0));
-    TemplateShift::Apply(project, days);
-    const CSchedule* first = project.GetSchedules().At(0);
+    auto project = test::SmallProject(false);
+    project->FindSchedule(3)->SetProgressRate(50);
+    static_cast<CMemo*>(project->FindDrawPart(5))->SetXDate(COleDateTime(2026, 4, 2, 0, 0, 0));
+    const int days = TemplateShift::DaysTo(*project, COleDateTime(2027, 4, 1, 0, 0, 0));
+    TemplateShift::Apply(*project, days);
+    const CSchedule* first = project->FindSchedule(3);
     EXPECT_EQ(first->GetStartDate(), COleDateTime(2027, 4, 1, 0, 0, 0));
-    EXPECT_EQ(first->GetEndDate(), COleDateTime(2027, 4, 4, 0, 0, 0));
+    EXPECT_EQ(first->GetEndDate(), COleDateTime(2027, 4, 10, 0, 0, 0));
     EXPECT_EQ(first->GetProgressRate(), -1);
-    const auto* memo = dynamic_cast<const CMemo*>(project.GetDrawParts().At(0));
+    const auto* memo = static_cast<const CMemo*>(project->FindDrawPart(5));
     EXPECT_EQ(memo->GetXDate(), COleDateTime(2027, 4, 2, 0, 0, 0));
     EXPECT_EQ(TemplateShift::DaysTo(CProject(), COleDateTime(2027, 4, 1, 0, 0, 0)), 0);
 }
@@ -151,7 +123,9 @@ TEST_F(ProjectSetCommandsTest, CreatingASetWritesTheSetFile) {
 }
 
 TEST_F(ProjectSetCommandsTest, ATemplateOpensUntitledWithItsDatesMoved) {
-    const std::string path = WriteProject("template.qbd", 0, [](CProject& p) { Fill(p, "t"); });
+    const std::string path = WriteProject("template.qbd", 0, [](CProject& p) {
+        ProjectCopy::CopyFull(*test::SmallProject(false), p);
+    });
     prompt_.QueueFile(path);
     prompt_.QueueText("2027/04/01");
     ASSERT_TRUE(status_->Commands().Execute(cmd::kOpenTemplate));
@@ -162,7 +136,7 @@ TEST_F(ProjectSetCommandsTest, ATemplateOpensUntitledWithItsDatesMoved) {
     EXPECT_FALSE(std::filesystem::exists(status_->Services().Folders().Backup() + "template.qbd"));
     // The template itself is untouched.
     CProjectFile file(path);
-    EXPECT_EQ(TemplateShift::EarliestStart(*file.Load(false)), COleDateTime(2011, 3, 5, 0, 0, 0));
+    EXPECT_EQ(TemplateShift::EarliestStart(*file.Load(false)), COleDateTime(2026, 4, 1, 0, 0, 0));
 }
 
 }  // namespace

@@ -69,12 +69,6 @@ TEST(ScheduleTooltip, OwnTooltipReplacesEverything) {
     EXPECT_EQ(ScheduleTooltip::Text(ScheduleFields::FromSchedule(s)), "09:00 打合せ");
 }
 
-}  // namespace
-}  // namespace qb
-
-namespace qb {
-namespace {
-
 TEST(ScheduleTooltip, ZeroActualDatesOfANewScheduleCountAsUnset) {
     CSchedule s;
     s.SetScheduleType(1);

@@ -29,11 +29,7 @@ TEST(ViewStatusStoreTest, EveryKindOfValueRoundTrips) {
     status.scale2 = 2.75;
     status.folded = {3, 17, 250};
     status.columnHidden = {-1};
-    status.orientation = 1;
-    status.marginBottom = 150;
     status.pageAlign = 2;
-    status.split1 = 320;
-    status.showGraph = 0;
     statuses.Save("/a/plan.qbd", status);
 
     const ViewStatus loaded = statuses.Load("/a/plan.qbd");
@@ -44,11 +40,7 @@ TEST(ViewStatusStoreTest, EveryKindOfValueRoundTrips) {
     EXPECT_EQ(loaded.folded, (Ids{3, 17, 250}));
     EXPECT_TRUE(loaded.rowHidden.empty());
     EXPECT_EQ(loaded.columnHidden, (Ids{-1}));
-    EXPECT_EQ(loaded.orientation, 1);
-    EXPECT_EQ(loaded.marginBottom, 150);
     EXPECT_EQ(loaded.pageAlign, 2);
-    EXPECT_EQ(loaded.split1, 320);
-    EXPECT_EQ(loaded.showGraph, 0);
     EXPECT_EQ(store.ReadString("PrevStatus/plan.qbd", "Folded"), "3,17,250,");
 }
 

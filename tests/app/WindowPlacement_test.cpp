@@ -5,37 +5,31 @@
 namespace qb {
 namespace {
 
-const DrawRect kDesktop{0, 0, 3840, 1080};
-const DrawRect kLeftMonitor{0, 0, 1920, 1080};
-const DrawRect kRightMonitor{1920, 0, 3840, 1080};
-const DrawRect kShrunk{100, 100, 3740, 980};
-
-TEST(WindowPlacementTest, StoredRectangleOnAMonitorIsKept) {
-    const DrawRect stored{2000, 50, 3000, 900};
-    EXPECT_EQ(WindowPlacement::Choose(stored, {kLeftMonitor, kRightMonitor}, kDesktop), stored);
-}
-
-TEST(WindowPlacementTest, RectangleOnARemovedMonitorFallsBackToTheShrunkDesktop) {
-    const DrawRect stored{2000, 50, 3000, 900};
-    const DrawRect oneMonitor{0, 0, 1920, 1080};
-    EXPECT_EQ(WindowPlacement::Choose(stored, {kLeftMonitor}, oneMonitor),
-              (DrawRect{100, 100, 1820, 980}));
-}
-
-TEST(WindowPlacementTest, EmptyRectangleSelectsTheDefault) {
-    EXPECT_EQ(WindowPlacement::Choose(DrawRect{}, {kLeftMonitor, kRightMonitor}, kDesktop),
-              kShrunk);
-    EXPECT_EQ(WindowPlacement::Choose(DrawRect{50, 50, 50, 400}, {kLeftMonitor}, kDesktop),
-              kShrunk);
-}
-
-TEST(WindowPlacementTest, WithoutMonitorListTheDesktopDecides) {
-    EXPECT_EQ(WindowPlacement::Choose(DrawRect{10, 10, 500, 500}, {}, kDesktop),
-              (DrawRect{10, 10, 500, 500}));
-    EXPECT_EQ(WindowPlacement::Choose(DrawRect{-900, 10, -100, 500}, {}, kDesktop), kShrunk);
-}
-
-TEST(WindowPlacementTest, TinyDesktopIsUsedWhole) {
+TEST(WindowPlacementTest, KeepsAStoredRectangleOnlyWhileAMonitorShowsIt) {
+    const DrawRect desktop{0, 0, 3840, 1080};
+    const DrawRect left{0, 0, 1920, 1080};
+    const DrawRect right{1920, 0, 3840, 1080};
+    const DrawRect shrunk{100, 100, 3740, 980};
+    const DrawRect onRight{2000, 50, 3000, 900};
+    struct Case {
+        DrawRect stored;
+        std::vector<DrawRect> monitors;
+        DrawRect desktop;
+        DrawRect expected;
+    };
+    const Case cases[] = {
+        {onRight, {left, right}, desktop, onRight},
+        {onRight, {left}, left, {100, 100, 1820, 980}},  // its monitor was removed
+        {DrawRect{}, {left, right}, desktop, shrunk},
+        {DrawRect{50, 50, 50, 400}, {left}, desktop, shrunk},  // empty
+        {DrawRect{10, 10, 500, 500}, {}, desktop, DrawRect{10, 10, 500, 500}},
+        {DrawRect{-900, 10, -100, 500}, {}, desktop, shrunk},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        EXPECT_EQ(WindowPlacement::Choose(c.stored, c.monitors, c.desktop), c.expected)
+            << "case " << i;
+    }
     const DrawRect tiny{0, 0, 150, 150};
     EXPECT_EQ(WindowPlacement::DefaultFor(tiny), tiny);
 }
