@@ -94,12 +94,6 @@ TEST_F(DocumentCommandsTest, DataNeedingANewerProgramIsRefused) {
 
 TEST_F(DocumentCommandsTest, OldDataIsOpenedWithAWarning) {
     const std::string path = WriteProject("old.qbd", 1, [](CProject& p) { p.SetDataVersion(110); });
-    CProjectFile file(path);
-    std::unique_ptr<CProject> reread = file.Load(false);
-    ASSERT_NE(reread, nullptr);
-    if (reread->GetDataVersion() >= 120)
-        GTEST_SKIP() << "the writer stamps its own version";
-    file.Lock(nullptr);
     EXPECT_TRUE(Docs().OpenDocument(path));
     EXPECT_EQ(prompt_.LastId(), 224);
 }
