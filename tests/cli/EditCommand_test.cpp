@@ -84,6 +84,13 @@ TEST_F(EditCommandTest, RefusalsExitOneWithTheMessageAndLeaveTheFile) {
     EXPECT_NE(bad.err.find("weight"), std::string::npos) << bad.err;
     EXPECT_EQ(Cli("edit " + File() + " delete 77").status, 1);
     EXPECT_EQ(Slurp(PathOf("plan.qbd")), before);
+
+    // The mode travels with the file.
+    EXPECT_TRUE(Read()->IsShared());
+    const CliRun single = Cli("edit " + File() + " mode single");
+    ASSERT_EQ(single.status, 0) << single.err;
+    EXPECT_FALSE(Read()->IsShared());
+    EXPECT_EQ(Read()->GetSchedules().GetCount(), 1);
 }
 
 TEST_F(EditCommandTest, WrongUsageExitsTwoAndTouchesNothing) {
@@ -99,7 +106,7 @@ TEST_F(EditCommandTest, WrongUsageExitsTwoAndTouchesNothing) {
     EXPECT_EQ(Slurp(PathOf("plan.qbd")), before);
 }
 
-TEST_F(EditCommandTest, DamagedOrMissingFilesAreReportedAndLeftAsTheyAre) {
+TEST_F(EditCommandTest, DamagedMissingProtectedOrNewerFilesAreLeftAsTheyAre) {
     Write("plan.qbd", std::string("QBRD\x01\x02garbage", 14));
     const CliRun damaged = Cli("edit " + File() + " add-row --caption x");
     EXPECT_EQ(damaged.status, 1);
@@ -109,9 +116,8 @@ TEST_F(EditCommandTest, DamagedOrMissingFilesAreReportedAndLeftAsTheyAre) {
     const CliRun missing = Cli("edit " + Quote(PathOf("none.qbd")) + " add-row --caption x");
     EXPECT_EQ(missing.status, 1);
     EXPECT_FALSE(std::filesystem::exists(PathOf("none.qbd")));
-}
 
-TEST_F(EditCommandTest, ProtectedOrNewerFilesAreNotEdited) {
+    // Protected or newer files are not edited.
     CProject newer;
     newer.SetAvailableVersion(300);
     Write("plan.qbd", ProjectArchive::WriteProjectArchive(newer));
@@ -125,16 +131,6 @@ TEST_F(EditCommandTest, ProtectedOrNewerFilesAreNotEdited) {
     Write("plan.qbd", bytes);
     EXPECT_EQ(Cli("edit " + File() + " add-row --caption x").status, 1);
     EXPECT_EQ(Slurp(PathOf("plan.qbd")), bytes);
-}
-
-TEST_F(EditCommandTest, TheModeTravelsWithTheFile) {
-    MakePlan(true);
-    EXPECT_TRUE(Read()->IsShared());
-    EXPECT_EQ(Cli("edit " + File() + " mode shared").status, 0);
-    const CliRun single = Cli("edit " + File() + " mode single");
-    ASSERT_EQ(single.status, 0) << single.err;
-    EXPECT_FALSE(Read()->IsShared());
-    EXPECT_EQ(Read()->GetSchedules().GetCount(), 1);
 }
 
 }  // namespace

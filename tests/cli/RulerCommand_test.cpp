@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "CliTestBase.h"
@@ -14,30 +12,25 @@ protected:
     CliRun Ruler(const std::string& arguments) const { return Cli("ruler " + arguments); }
 };
 
+// Each cell's first day and label: weeks start on Monday and number across
+// the new year, fiscal years begin on the April before the first day, and a
+// custom era follows Reiwa from its start.
 TEST_F(RulerCommandTest, PrintsEachCellsFirstDayAndLabel) {
-    const CliRun run = Ruler("--unit 0 --format 1 --from 20170303 --to 20170305");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "20170303\t3(金)\n20170304\t4(土)\n20170305\t5(日)\n");
-}
-
-TEST_F(RulerCommandTest, WeekRowsStartOnMondayAndNumberAcrossTheNewYear) {
-    const CliRun run = Ruler("--unit 1 --format 3 --from 20171227 --to 20180108");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "20171225\t52th\n20180101\t53th\n20180108\t1st\n");
-}
-
-TEST_F(RulerCommandTest, FiscalYearsBeginOnTheAprilBeforeTheFirstDay) {
-    const CliRun run = Ruler("--unit 5 --format 3 --from 20190201 --to 20200401");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "20180401\t平成30年度\n20190401\t平成31年度\n20200401\t令和2年度\n");
-}
-
-TEST_F(RulerCommandTest, CustomEraFollowsReiwaFromItsStart) {
-    const CliRun run = Ruler(
-        "--unit 3 --format 10 --from 20291201 --to 20300101 --era 新元号,N --era-start "
-        "20300101");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "20291201\tR11.12\n20300101\tN1.1\n");
+    const std::pair<const char*, const char*> cases[] = {
+        {"--unit 0 --format 1 --from 20170303 --to 20170305",
+         "20170303\t3(金)\n20170304\t4(土)\n20170305\t5(日)\n"},
+        {"--unit 1 --format 3 --from 20171227 --to 20180108",
+         "20171225\t52th\n20180101\t53th\n20180108\t1st\n"},
+        {"--unit 5 --format 3 --from 20190201 --to 20200401",
+         "20180401\t平成30年度\n20190401\t平成31年度\n20200401\t令和2年度\n"},
+        {"--unit 3 --format 10 --from 20291201 --to 20300101 --era 新元号,N --era-start 20300101",
+         "20291201\tR11.12\n20300101\tN1.1\n"},
+    };
+    for (const auto& [arguments, out] : cases) {
+        const CliRun run = Ruler(arguments);
+        EXPECT_EQ(run.status, 0) << arguments << run.err;
+        EXPECT_EQ(run.out, out) << arguments;
+    }
 }
 
 TEST_F(RulerCommandTest, UnitsAndFormatsOutOfRangeAreRefusedWithTheirRange) {

@@ -46,39 +46,32 @@ bool Drop(MainWindow& window, const QList<QUrl>& urls) {
     return true;
 }
 
-TEST_F(MainWindowFrameTest, TheTabBarBoxesShowTheFileMode) {
+// The tab bar's boxes and the project page show the file mode and its switch.
+TEST_F(MainWindowFrameTest, TheTabBarBoxesAndTheProjectPageShowTheFileMode) {
     MainWindow window(status);
+    window.ViewModeChanged(MainWindow::kProjectTab);
     ModeTabBar* tabs = window.TabBar();
     EXPECT_FALSE(Shown(tabs->ModeBox()));
     EXPECT_FALSE(Shown(tabs->ReadOnlyBox()));
+    EXPECT_EQ(window.ModeStatus()->text(), QString::fromUtf8("データがありません"));
+    EXPECT_FALSE(window.ModeSwitch()->isEnabled());
 
     LoadSample();
     EXPECT_TRUE(Shown(tabs->ModeBox()));
     EXPECT_EQ(tabs->ModeBox()->text(), QString::fromUtf8("シングルモード"));
     EXPECT_FALSE(Shown(tabs->ReadOnlyBox()));
+    EXPECT_EQ(window.ModeSwitch()->text(), QString::fromUtf8("共有モードに変更"));
 
     status.GetProject()->SetShared(true);
     status.Doc().SetReadOnly(true);
     EXPECT_EQ(tabs->ModeBox()->text(), QString::fromUtf8("共有モード"));
     EXPECT_TRUE(Shown(tabs->ReadOnlyBox()));
-    EXPECT_EQ(tabs->ReadOnlyBox()->text(), QString::fromUtf8("読み取り専用"));
+    EXPECT_EQ(window.ModeStatus()->text(), QString::fromUtf8("現在：共有モード"));
+    EXPECT_EQ(window.ModeSwitch()->text(), QString::fromUtf8("シングルモードに変更"));
 
     status.Doc().Close();
     EXPECT_FALSE(Shown(tabs->ModeBox()));
     EXPECT_FALSE(Shown(tabs->ReadOnlyBox()));
-}
-
-TEST_F(MainWindowFrameTest, TheProjectPageShowsTheModeAndItsSwitch) {
-    MainWindow window(status);
-    window.ViewModeChanged(MainWindow::kProjectTab);
-    EXPECT_EQ(window.ModeStatus()->text(), QString::fromUtf8("データがありません"));
-    EXPECT_EQ(window.ModeSwitch()->text(), QString::fromUtf8("共有モードに変更"));
-    EXPECT_FALSE(window.ModeSwitch()->isEnabled());
-    LoadSample();
-    status.GetProject()->SetShared(true);
-    status.Doc().ContentChanged();
-    EXPECT_EQ(window.ModeStatus()->text(), QString::fromUtf8("現在：共有モード"));
-    EXPECT_EQ(window.ModeSwitch()->text(), QString::fromUtf8("シングルモードに変更"));
 }
 
 TEST_F(MainWindowFrameTest, ARightClickOnTheTabsPointsToTheProjectPageOnlyWithADocument) {

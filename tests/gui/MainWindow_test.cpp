@@ -43,7 +43,7 @@ const CGuiRow* FoldableRow(const CGuiRowArray& rows) {
 
 using MainWindowTest = GuiFixture;
 
-TEST_F(MainWindowTest, WithoutADocumentTheChartShowsTheNoDataBox) {
+TEST_F(MainWindowTest, TheChartShowsTheNoDataBoxUntilADocumentIsPaintedByThePainter) {
     MainWindow window(status);
     window.ViewModeChanged(MainWindow::kMonthTab);
     window.show();
@@ -51,6 +51,15 @@ TEST_F(MainWindowTest, WithoutADocumentTheChartShowsTheNoDataBox) {
     const QImage chart = window.ChartPane()->grab().toImage();
     ASSERT_FALSE(chart.isNull());
     EXPECT_GT(InkPixels(chart.copy(35, 35, 415, 65)), 50);
+
+    int paints = 0;
+    window.SetChartPainter([&paints](IDrawContext& dc, const QRect&) {
+        ++paints;
+        dc.FillRect(DrawRect{0, 0, 10, 10}, 0x000000);
+    });
+    LoadSample();
+    EXPECT_EQ(window.ChartPane()->grab().toImage().pixel(5, 5) & 0xFFFFFF, 0u);
+    EXPECT_GT(paints, 0) << "an open document paints through the given painter";
 }
 
 TEST_F(MainWindowTest, OpensTheSampleThroughTheCommandsAndPaintsEveryMode) {
@@ -70,21 +79,6 @@ TEST_F(MainWindowTest, OpensTheSampleThroughTheCommandsAndPaintsEveryMode) {
     EXPECT_EQ(window.GetRuler().GetScale(), 4.0);
     status.Commands().Execute(cmd::kViewDay);
     EXPECT_GT(window.GetRuler().GetScale(), 4.0) << "the day chart is wider per day";
-}
-
-TEST_F(MainWindowTest, TheChartPaintsThroughTheGivenPainterOnceADocumentIsOpen) {
-    MainWindow window(status);
-    window.ViewModeChanged(MainWindow::kDayTab);
-    window.show();
-    int paints = 0;
-    window.SetChartPainter([&paints](IDrawContext& dc, const QRect&) {
-        ++paints;
-        dc.FillRect(DrawRect{0, 0, 10, 10}, 0x000000);
-    });
-    LoadSample();
-    const QImage chart = window.ChartPane()->grab().toImage();
-    EXPECT_GT(paints, 0);
-    EXPECT_EQ(chart.pixel(5, 5) & 0xFFFFFF, 0u);
 }
 
 TEST_F(MainWindowTest, AFoldIconClickFoldsTheRowAndTheScrollBarFollowsTheRule) {
@@ -147,11 +141,19 @@ TEST_F(MainWindowTest, TheTitleNamesTheProjectElseThePathElseOnlyTheProgram) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Quellbrandiren"));
 }
 
-TEST_F(MainWindowTest, AReplacedOrClosedProjectIsNeverPaintedFromFreedMemory) {
+// The same file again is another document whose rows carry the same ids:
+// its folds start afresh.
+TEST_F(MainWindowTest, AReplacedOrClosedProjectKeepsNoFoldsAndIsNeverPaintedFromFreedMemory) {
     MainWindow window(status);
     window.ViewModeChanged(MainWindow::kDayTab);
     window.show();
     LoadSample();
+    const CGuiRow* row = FoldableRow(window.Scene().GetModel().GetRows());
+    ASSERT_NE(row, nullptr);
+    const std::int32_t id = row->GetObjectId();
+    window.Scene().GetModel().SetFolded(id, true);
+    LoadSample();
+    EXPECT_FALSE(window.Scene().GetModel().IsFoldedId(id));
     status.Doc().ReplaceProject(std::make_unique<CProject>());
     EXPECT_FALSE(window.grab().toImage().isNull());
     EXPECT_EQ(window.Scene().GetModel().GetProject(), status.GetProject());
@@ -215,20 +217,6 @@ TEST_F(MainWindowTest, ADamagedViewStatusKeepsUsableScales) {
     EXPECT_EQ(window.GetRuler().GetScale(), now.scale3);
     EXPECT_TRUE(now.folded.empty());
     EXPECT_FALSE(window.grab().toImage().isNull());
-}
-
-TEST_F(MainWindowTest, FoldsOfOneDocumentDoNotCarryOverToTheNext) {
-    MainWindow window(status);
-    window.ViewModeChanged(MainWindow::kDayTab);
-    window.show();
-    LoadSample();
-    const CGuiRow* row = FoldableRow(window.Scene().GetModel().GetRows());
-    ASSERT_NE(row, nullptr);
-    const std::int32_t id = row->GetObjectId();
-    window.Scene().GetModel().SetFolded(id, true);
-    // The same file again is another document whose rows carry the same ids.
-    LoadSample();
-    EXPECT_FALSE(window.Scene().GetModel().IsFoldedId(id));
 }
 
 TEST_F(MainWindowTest, ScrollingToADayBeforeTheChartHasAPeriodWaitsForIt) {

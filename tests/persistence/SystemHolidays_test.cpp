@@ -40,11 +40,6 @@ int BuiltInCount() {
     return count;
 }
 
-TEST_F(SystemHolidaysTest, BuiltInSetIsTheJapaneseHolidays) {
-    EXPECT_EQ(BuiltInCount(), JapaneseHolidaySet::Build()->GetCount());
-    EXPECT_GT(BuiltInCount(), 300);
-}
-
 TEST_F(SystemHolidaysTest, NamedFileIsReadAndOneWithoutRulesTurnsTheSystemRulesOff) {
     const std::string path = Write(
         "mine.xml", "<holidayarray><weeklyholiday name=\"土曜\" dayOfWeek=\"7\"/></holidayarray>");
@@ -70,6 +65,7 @@ TEST_F(SystemHolidaysTest, WithoutAReadableFileTheBuiltInSetIsUsed) {
     EXPECT_FALSE(fs::exists(missing));
     EXPECT_EQ(Load("")->GetCount(), BuiltInCount());
     EXPECT_FALSE(error.Failed());
+    EXPECT_EQ(BuiltInCount(), JapaneseHolidaySet::Build()->GetCount());
 }
 
 TEST_F(SystemHolidaysTest, UnsetMarkerReadsHolidaysXmlBesideTheProgram) {

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <functional>
+#include <vector>
 
 #include "ImageRenderer.h"
 
@@ -45,67 +46,83 @@ int DarkPixels(const QImage& image, const QRect& rect) {
     return count;
 }
 
-TEST(QtDrawContextShapes, RectangleCoversItsLeftAndTopButNotItsRightAndBottom) {
-    const QImage image = Paint(12, 12, [](QtDrawContext& dc) {
-        dc.SetPen(DrawPen{kPenSolid, 1, 0x000000});
-        dc.SetBrush(DrawBrush::Solid(0x0000FF));
-        dc.Rectangle(DrawRect{2, 2, 8, 8});
-    });
-    EXPECT_EQ(At(image, 2, 2), kBlackPixel);
-    EXPECT_EQ(At(image, 7, 7), kBlackPixel);
-    EXPECT_EQ(At(image, 4, 4), 0xFF0000u) << "the brush fills the inside";
-    EXPECT_EQ(At(image, 8, 5), kWhitePixel);
-    EXPECT_EQ(At(image, 5, 8), kWhitePixel);
-    EXPECT_TRUE(OnlyInside(image, QRect(2, 2, 6, 6)));
-}
+struct Pixel {
+    int x, y;
+    QRgb rgb;
+};
 
-TEST(QtDrawContextShapes, RectangleWithTheNullPenIsFilledToItsEdgesAndHollowBrushLeavesTheInside) {
-    const QImage filled = Paint(12, 12, [](QtDrawContext& dc) {
-        dc.SetPen(DrawPen{kPenNull, 1, 0});
-        dc.SetBrush(DrawBrush::Solid(0xFF0000));
-        dc.Rectangle(DrawRect{2, 2, 8, 8});
-    });
-    EXPECT_EQ(At(filled, 2, 2), 0x0000FFu);
-    EXPECT_EQ(At(filled, 7, 7), 0x0000FFu);
-    EXPECT_TRUE(OnlyInside(filled, QRect(2, 2, 6, 6)));
-
-    const QImage hollow = Paint(12, 12, [](QtDrawContext& dc) {
-        dc.SetBrush(DrawBrush::Hollow());
-        dc.Rectangle(DrawRect{2, 2, 8, 8});
-    });
-    EXPECT_EQ(At(hollow, 2, 5), kBlackPixel);
-    EXPECT_EQ(At(hollow, 4, 4), kWhitePixel);
-}
-
-TEST(QtDrawContextShapes, FillAndFrameIgnorePenAndBrushAndKeepTheExclusiveEdges) {
-    const QImage image = Paint(20, 12, [](QtDrawContext& dc) {
-        dc.SetPen(DrawPen{kPenNull, 1, 0});
-        dc.SetBrush(DrawBrush::Hollow());
-        dc.FillRect(DrawRect{1, 1, 5, 5}, 0x00FF00);
-        dc.FrameRect(DrawRect{8, 1, 14, 7}, 0x000000);
-    });
-    EXPECT_EQ(At(image, 1, 1), 0x00FF00u);
-    EXPECT_EQ(At(image, 4, 4), 0x00FF00u);
-    EXPECT_EQ(At(image, 5, 4), kWhitePixel);
-    EXPECT_EQ(At(image, 8, 1), kBlackPixel);
-    EXPECT_EQ(At(image, 13, 6), kBlackPixel);
-    EXPECT_EQ(At(image, 10, 3), kWhitePixel) << "a frame leaves its inside alone";
-    EXPECT_EQ(At(image, 14, 6), kWhitePixel);
-    EXPECT_EQ(At(image, 13, 7), kWhitePixel);
-}
-
-TEST(QtDrawContextShapes, LinesLeaveOutTheirLastPointSoJoinedLinesTouchEveryPixelOnce) {
-    const QImage image = Paint(12, 12, [](QtDrawContext& dc) {
-        dc.DrawLine(DrawPoint{1, 1}, DrawPoint{6, 1});
-        const DrawPoint path[] = {{1, 4}, {6, 4}, {6, 9}};
-        dc.Polyline(path);
-    });
-    EXPECT_EQ(At(image, 1, 1), kBlackPixel);
-    EXPECT_EQ(At(image, 5, 1), kBlackPixel);
-    EXPECT_EQ(At(image, 6, 1), kWhitePixel);
-    EXPECT_EQ(At(image, 6, 4), kBlackPixel) << "the inner corner of a polyline is drawn";
-    EXPECT_EQ(At(image, 6, 8), kBlackPixel);
-    EXPECT_EQ(At(image, 6, 9), kWhitePixel);
+// Shapes cover their left and top edges but not their right and bottom ones
+// (the brush fills the inside, the null pen leaves it to the edges); fills
+// and frames ignore pen and brush; lines leave out their last point, so that
+// joined lines touch every pixel once.
+TEST(QtDrawContextShapes, ShapesCoverLeftAndTopButNotRightAndBottomEdges) {
+    struct Case {
+        const char* what;
+        std::function<void(QtDrawContext&)> paint;
+        std::vector<Pixel> pixels;
+        QRect inside;
+    };
+    const Case cases[] = {
+        {"rectangle",
+         [](QtDrawContext& dc) {
+             dc.SetPen(DrawPen{kPenSolid, 1, 0x000000});
+             dc.SetBrush(DrawBrush::Solid(0x0000FF));
+             dc.Rectangle(DrawRect{2, 2, 8, 8});
+         },
+         {{2, 2, kBlackPixel},
+          {7, 7, kBlackPixel},
+          {4, 4, 0xFF0000},
+          {8, 5, kWhitePixel},
+          {5, 8, kWhitePixel}},
+         QRect(2, 2, 6, 6)},
+        {"null pen",
+         [](QtDrawContext& dc) {
+             dc.SetPen(DrawPen{kPenNull, 1, 0});
+             dc.SetBrush(DrawBrush::Solid(0xFF0000));
+             dc.Rectangle(DrawRect{2, 2, 8, 8});
+         },
+         {{2, 2, 0x0000FF}, {7, 7, 0x0000FF}},
+         QRect(2, 2, 6, 6)},
+        {"hollow brush",
+         [](QtDrawContext& dc) {
+             dc.SetBrush(DrawBrush::Hollow());
+             dc.Rectangle(DrawRect{2, 2, 8, 8});
+         },
+         {{2, 5, kBlackPixel}, {4, 4, kWhitePixel}},
+         QRect(2, 2, 6, 6)},
+        {"fill and frame",
+         [](QtDrawContext& dc) {
+             dc.SetPen(DrawPen{kPenNull, 1, 0});
+             dc.SetBrush(DrawBrush::Hollow());
+             dc.FillRect(DrawRect{1, 1, 5, 5}, 0x00FF00);
+             dc.FrameRect(DrawRect{8, 1, 11, 7}, 0x000000);
+         },
+         {{1, 1, 0x00FF00},
+          {4, 4, 0x00FF00},
+          {5, 4, kWhitePixel},
+          {8, 1, kBlackPixel},
+          {10, 6, kBlackPixel},
+          {9, 3, kWhitePixel}},
+         QRect(1, 1, 10, 6)},
+        {"lines",
+         [](QtDrawContext& dc) {
+             dc.DrawLine(DrawPoint{1, 1}, DrawPoint{6, 1});
+             const DrawPoint path[] = {{1, 4}, {6, 4}, {6, 9}};
+             dc.Polyline(path);
+         },
+         {{1, 1, kBlackPixel},
+          {5, 1, kBlackPixel},
+          {6, 1, kWhitePixel},
+          {6, 4, kBlackPixel},
+          {6, 8, kBlackPixel}},
+         QRect(1, 1, 6, 8)},
+    };
+    for (const Case& c : cases) {
+        const QImage image = Paint(12, 12, c.paint);
+        for (const Pixel& p : c.pixels)
+            EXPECT_EQ(At(image, p.x, p.y), p.rgb) << c.what << " at " << p.x << "," << p.y;
+        EXPECT_TRUE(OnlyInside(image, c.inside)) << c.what;
+    }
 }
 
 TEST(QtDrawContextShapes, TheNullPenDrawsNoLineAndWidePensDrawWide) {
@@ -212,25 +229,6 @@ TEST(QtDrawContextText, OpaqueTextFillsItsCellWithTheBackgroundColour) {
     EXPECT_EQ(At(transparent, 59, 19), kWhitePixel);
 }
 
-TEST(QtDrawContextText, WordWrapBreaksLongTextIntoLines) {
-    const auto inkRows = [](bool wrap) {
-        const QImage image = Paint(60, 80, [wrap](QtDrawContext& dc) {
-            TextFormat format;
-            format.singleLine = false;
-            format.wordWrap = wrap;
-            dc.DrawText("word word word word word", DrawRect{0, 0, 60, 80}, format);
-        });
-        int lowest = -1;
-        for (int y = 0; y < image.height(); ++y) {
-            if (DarkPixels(image, QRect(0, y, 60, 1)) > 0) {
-                lowest = y;
-            }
-        }
-        return lowest;
-    };
-    EXPECT_GT(inkRows(true), inkRows(false) + 10);
-}
-
 TEST(QtDrawContextFocus, AFocusRectangleIsDottedAndDrawingItTwiceRemovesIt) {
     const QImage once = Paint(20, 20, [](QtDrawContext& dc) {
         dc.DrawFocusRect(DrawRect{2, 2, 12, 12});
@@ -247,33 +245,28 @@ TEST(QtDrawContextFocus, AFocusRectangleIsDottedAndDrawingItTwiceRemovesIt) {
     EXPECT_TRUE(OnlyInside(twice, QRect()));
 }
 
+// A restore with nothing saved is harmless; one save is left open for the
+// context's end to restore.
 TEST(QtDrawContextState, TranslateMovesLaterDrawingAndRestoreTakesItBack) {
     const QImage image = Paint(20, 20, [](QtDrawContext& dc) {
+        dc.RestoreState();
+        dc.SetPen(DrawPen{kPenSolid, 1, 0x0000FF});
         dc.SaveState();
+        dc.SetPen(DrawPen{kPenSolid, 1, 0x00FF00});
         dc.Translate(10, 5);
         dc.IntersectClip(DrawRect{0, 0, 2, 2});
         dc.FillRect(DrawRect{0, 0, 5, 5}, 0x000000);
         dc.RestoreState();
         dc.FillRect(DrawRect{0, 0, 1, 1}, 0x000000);
+        dc.DrawLine(DrawPoint{0, 15}, DrawPoint{4, 15});
+        dc.SaveState();
     });
+    EXPECT_EQ(At(image, 3, 15), 0xFF0000u) << "the pen saved comes back";
     EXPECT_EQ(At(image, 10, 5), kBlackPixel);
     EXPECT_EQ(At(image, 11, 6), kBlackPixel);
     EXPECT_EQ(At(image, 12, 5), kWhitePixel) << "the clip moved with the origin";
     EXPECT_EQ(At(image, 0, 0), kBlackPixel);
-    EXPECT_TRUE(OnlyInside(image, QRect(0, 0, 12, 7)));
-}
-
-TEST(QtDrawContextState, RestoreWithNothingSavedIsHarmlessAndStateComesBack) {
-    const QImage image = Paint(20, 10, [](QtDrawContext& dc) {
-        dc.RestoreState();
-        dc.SetPen(DrawPen{kPenSolid, 1, 0x0000FF});
-        dc.SaveState();
-        dc.SetPen(DrawPen{kPenSolid, 1, 0x00FF00});
-        dc.RestoreState();
-        dc.DrawLine(DrawPoint{0, 5}, DrawPoint{20, 5});
-        dc.SaveState();  // left open: the context's end restores the painter
-    });
-    EXPECT_EQ(At(image, 3, 5), 0xFF0000u);
+    EXPECT_TRUE(OnlyInside(image, QRect(0, 0, 12, 16)));
 }
 
 }  // namespace

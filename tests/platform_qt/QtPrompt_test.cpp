@@ -41,23 +41,19 @@ PromptMessage Question() {
     return PromptMessage{147, "保存しますか？", PromptIcon::kQuestion, PromptButtons::kYesNoCancel};
 }
 
-TEST(QtPromptFilters, PairsBecomeQtFiltersWithWindowsAllFilesAsAll) {
-    EXPECT_EQ(QtPrompt::ToQtFilters("Quellbrandiren ファイル (*.qbd)|*.qbd|Tallyframe ファイル "
-                                    "(*.group)|*.group|全てのファイル (*.*)|*.*||"),
-              QStringList({QString::fromUtf8("Quellbrandiren ファイル (*.qbd)"),
-                           QString::fromUtf8("Tallyframe ファイル (*.group)"),
-                           QString::fromUtf8("全てのファイル (*)")}));
-    EXPECT_EQ(QtPrompt::ToQtFilters("HTML|*.htm;*.html||"),
-              QStringList({QStringLiteral("HTML (*.htm *.html)")}));
-}
-
-TEST(QtPromptFilters, EmptyOrCutShortFiltersGiveWhatIsComplete) {
-    EXPECT_TRUE(QtPrompt::ToQtFilters("").isEmpty());
-    EXPECT_TRUE(QtPrompt::ToQtFilters("||").isEmpty());
-    EXPECT_EQ(QtPrompt::ToQtFilters("CSV|*.csv|Broken").size(), 1);
-}
-
-TEST(QtPromptFilters, TheDefaultExtensionIsAddedOnlyToANameWithout) {
+// Pairs become Qt filters, the Windows all-files pattern Qt's; a filter cut
+// short gives what is complete.
+TEST(QtPromptFilters, PairsBecomeQtFiltersAndNamesGetTheDefaultExtension) {
+    const std::pair<const char*, QStringList> cases[] = {
+        {"Q (*.qbd)|*.qbd|全て (*.*)|*.*||",
+         {QStringLiteral("Q (*.qbd)"), QString::fromUtf8("全て (*)")}},
+        {"HTML|*.htm;*.html||", {QStringLiteral("HTML (*.htm *.html)")}},
+        {"CSV|*.csv|Broken", {QStringLiteral("CSV (*.csv)")}},
+        {"", {}},
+        {"||", {}},
+    };
+    for (const auto& [filter, wanted] : cases)
+        EXPECT_EQ(QtPrompt::ToQtFilters(filter), wanted) << filter;
     EXPECT_EQ(QtPrompt::WithExtension(QStringLiteral("/a/plan"), "qbd"),
               QStringLiteral("/a/plan.qbd"));
     EXPECT_EQ(QtPrompt::WithExtension(QStringLiteral("/a/plan.csv"), "qbd"),
@@ -78,13 +74,10 @@ TEST(QtPromptBoxes, TheBoxShowsTheMessageAndAnswersWithTheButtonPressed) {
 
     WhenShown<QMessageBox>([](QMessageBox& box) { Click(box, QMessageBox::Yes); });
     EXPECT_EQ(prompt.Show(Question()), PromptAnswer::kYes);
-}
 
-TEST(QtPromptBoxes, EscapeCancelsWhereThereIsACancel) {
-    QtPrompt prompt;
+    // Escape cancels where there is a cancel, else it answers the one button.
     WhenShown<QMessageBox>([](QMessageBox& box) { box.reject(); });
     EXPECT_EQ(prompt.Show(Question()), PromptAnswer::kCancel);
-
     WhenShown<QMessageBox>([](QMessageBox& box) {
         EXPECT_EQ(box.icon(), QMessageBox::Warning);
         box.reject();
