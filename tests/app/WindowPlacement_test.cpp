@@ -19,7 +19,8 @@ TEST(WindowPlacementTest, KeepsAStoredRectangleOnlyWhileAMonitorShowsIt) {
     };
     const Case cases[] = {
         {onRight, {left, right}, desktop, onRight},
-        {onRight, {left}, left, {100, 100, 1820, 980}},  // its monitor was removed
+        {onRight, {left}, left, {100, 100, 1820, 980}},               // its monitor was removed
+        {{1920, 0, 2500, 500}, {left}, left, {100, 100, 1820, 980}},  // just past the edge
         {DrawRect{}, {left, right}, desktop, shrunk},
         {DrawRect{50, 50, 50, 400}, {left}, desktop, shrunk},  // empty
         {DrawRect{10, 10, 500, 500}, {}, desktop, DrawRect{10, 10, 500, 500}},
