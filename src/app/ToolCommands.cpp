@@ -1,5 +1,8 @@
 #include "ToolCommands.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 
@@ -9,10 +12,14 @@
 #include "CommandIds.h"
 #include "ISettingsStore.h"
 #include "IShell.h"
+#include "SystemError.h"
 #include "ViewStatusStore.h"
 
 namespace qb {
 namespace {
+
+constexpr AppMessage kManualNotOpened{0, "マニュアルを開けませんでした。\r\n%s",
+                                      PromptIcon::kWarning, PromptButtons::kOk};
 
 // The "Package" value of the "Version" section of QBRANDIR.INI; 0 when the
 // file or the value is missing.
@@ -82,7 +89,16 @@ void ToolCommands::OpenManual() {
         if (dontAskAgain)
             store.WriteInt(kOnceSection, kOpenManualKey, 0);
     }
-    services_.Shell().Open(services_.Environment().programFolder + kManualName);
+    const std::string path = services_.Environment().programFolder + kManualName;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        services_.Prompt().Show(
+            kManualNotOpened.Format(path + "\r\n" + SystemError::Describe(errno)));
+        return;
+    }
+    // The desktop gives no reason when no program takes the file.
+    if (!services_.Shell().Open(path))
+        services_.Prompt().Show(kManualNotOpened.Format(path));
 }
 
 std::string ToolCommands::HomePageAddress() const {

@@ -1,5 +1,6 @@
 #include "CCommandHandler.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <set>
 
@@ -7,6 +8,7 @@
 #include "AppTestBase.h"
 #include "CommandIds.h"
 #include "DocumentCommands.h"
+#include "SystemError.h"
 #include "ToolCommands.h"
 #include "ViewStatusStore.h"
 
@@ -143,6 +145,8 @@ TEST_F(CommandHandlerTest, UndoAndRedoSwapTheProjectContent) {
 }
 
 TEST_F(CommandHandlerTest, TheManualIsOpenedAfterAQuestionThatCanBeSilenced) {
+    std::filesystem::create_directories(environment_.programFolder);
+    TestFolder::Write(environment_.programFolder + "ユーザーズマニュアル.pdf", "%PDF-");
     prompt_.QueueAnswer(PromptAnswer::kNo);
     ASSERT_TRUE(Handler().Execute(cmd::kManual));
     EXPECT_EQ(prompt_.LastId(), 205);
@@ -157,6 +161,21 @@ TEST_F(CommandHandlerTest, TheManualIsOpenedAfterAQuestionThatCanBeSilenced) {
     ASSERT_TRUE(Handler().Execute(cmd::kManual));
     EXPECT_TRUE(prompt_.Shown().empty());
     EXPECT_EQ(shell_.Opened().size(), 2u);
+}
+
+TEST_F(CommandHandlerTest, AManualThatCannotBeOpenedIsReportedWithTheReason) {
+    prompt_.TickDontAsk();
+    ASSERT_TRUE(Handler().Execute(cmd::kManual));
+    EXPECT_TRUE(shell_.Opened().empty());
+    const std::string missing = prompt_.Shown().back().text;
+    EXPECT_NE(missing.find("ユーザーズマニュアル.pdf"), std::string::npos) << missing;
+    EXPECT_NE(missing.find(SystemError::Describe(ENOENT)), std::string::npos) << missing;
+
+    std::filesystem::create_directories(environment_.programFolder);
+    TestFolder::Write(environment_.programFolder + "ユーザーズマニュアル.pdf", "%PDF-");
+    shell_.FailOpens();
+    ASSERT_TRUE(Handler().Execute(cmd::kManual));
+    EXPECT_EQ(prompt_.Shown().back().icon, PromptIcon::kWarning);
 }
 
 TEST_F(CommandHandlerTest, TheHomePageDependsOnThePackageNumber) {
