@@ -58,7 +58,7 @@ void BM_SharedEditRoundTrip(benchmark::State& state) {
     ScriptedPrompt prompt;
     RecordingShell shell;
     CStatus status(store, prompt, shell, AppEnvironment{});
-    status.Settings().userName = "bench";
+    status.Services().Settings().userName = "bench";
     DocumentLoader::Result loaded = DocumentLoader::Load(path, OpenRetryPolicy{}, false);
     if (!loaded.project) {
         state.SkipWithError("cannot read the project");

@@ -32,7 +32,7 @@ int RunNew(const Args& args) {
     CliDocument document;
     CStatus& status = document.Status();
     auto project = std::make_unique<CProject>();
-    NewProjectDefaults::Apply(*project, status.Settings());
+    NewProjectDefaults::Apply(*project, status.Services().Settings());
     auto file = std::make_unique<CProjectFile>(path, status.Services().FileRetry());
     CProjectFile& handle = *file;
     status.Doc().Open(std::move(project), std::move(file), path);

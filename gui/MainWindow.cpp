@@ -88,7 +88,7 @@ QString FirstLocalFile(const QMimeData* data) {
 MainWindow::MainWindow(CStatus& status, QWidget* parent)
     : QMainWindow(parent),
       status_(status),
-      scene_(status.Settings().calendar, status.Settings().display),
+      scene_(status.Services().Settings().calendar, status.Services().Settings().display),
       model_(&scene_.GetModel()) {
     std::copy(std::begin(kDefaultScales), std::end(kDefaultScales), scales_);
     scene_.SetToday(COleDateTime::GetCurrentTime().DatePart());
@@ -192,7 +192,7 @@ QWidget* MainWindow::BuildChartPage() {
 
 void MainWindow::LoadSettings() {
     std::unique_ptr<CHolidayArray> rules;
-    if (const CHolidayArray* master = status_.MasterHolidays()) {
+    if (const CHolidayArray* master = status_.Services().MasterHolidays()) {
         rules = std::make_unique<CHolidayArray>();
         rules->AssignElements(*master);
     }
@@ -370,7 +370,7 @@ void MainWindow::ChooseTab(int index) {
 
 void MainWindow::ShowModeOnPage() {
     if (status_.HasDocument())
-        status_.Prompt().Show(messages::kModeOnPage.Plain());
+        status_.Services().Prompt().Show(messages::kModeOnPage.Plain());
 }
 
 void MainWindow::ApplyView() {
@@ -588,7 +588,7 @@ void MainWindow::StoreWindowRectangle() {
     if (isMaximized() || isMinimized())
         return;
     const QRect area = geometry();
-    AppSettings& settings = status_.Settings();
+    AppSettings& settings = status_.Services().Settings();
     settings.wndLeft = area.x();
     settings.wndTop = area.y();
     settings.wndRight = area.x() + area.width();

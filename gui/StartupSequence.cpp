@@ -54,7 +54,7 @@ QRect StartupSequence::WindowRectangle(const AppSettings& settings) {
 std::string StartupSequence::ChooseFile(CStatus& status, const CommandLine& line) {
     if (const std::optional<COleDateTime> date = line.Date())
         status.Commands().Documents().ScrollAfterNextOpen(*date);
-    return line.File().empty() ? status.Settings().defFile : line.File();
+    return line.File().empty() ? status.Services().Settings().defFile : line.File();
 }
 
 bool StartupSequence::OpenStartFile(CStatus& status, const std::string& file) {
@@ -70,7 +70,7 @@ bool StartupSequence::OpenStartFile(CStatus& status, const std::string& file) {
         path = absolute.lexically_normal().string();
     // A file that cannot be read passes the check and the open says why.
     if (!DocumentCommands::IsGroupFile(path) && !ProjectArchive::IsArchiveFile(path)) {
-        status.Prompt().Show(messages::kNotOurFile.Plain());
+        status.Services().Prompt().Show(messages::kNotOurFile.Plain());
         return false;
     }
     return status.Commands().Documents().OpenDocument(path);
@@ -78,13 +78,14 @@ bool StartupSequence::OpenStartFile(CStatus& status, const std::string& file) {
 
 void StartupSequence::Run(CStatus& status, MainWindow& window, const CommandLine& line,
                           bool firstInstance) {
-    window.setGeometry(WindowRectangle(status.Settings()));
+    window.setGeometry(WindowRectangle(status.Services().Settings()));
     window.show();
     const int mode = std::clamp(status.GetViewMode(), 0, 3);
     if (!status.Commands().Execute(cmd::kViewProject + mode))
         window.ViewModeChanged(mode);
     if (firstInstance)
-        status.Services().Backups().RunCrashRecovery(status.Prompt(), status.Services().Shell());
+        status.Services().Backups().RunCrashRecovery(status.Services().Prompt(),
+                                                     status.Services().Shell());
     OpenStartFile(status, ChooseFile(status, line));
 }
 

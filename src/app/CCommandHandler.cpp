@@ -347,7 +347,7 @@ bool CCommandHandler::IsDisplayToggle(int id) const {
 }
 
 bool* CCommandHandler::DisplayFlag(int id) const {
-    AppSettings& settings = status_.Settings();
+    AppSettings& settings = status_.Services().Settings();
     switch (id) {
         case cmd::kFitX:
             return &settings.fitX;
@@ -402,7 +402,7 @@ bool CCommandHandler::SetViewMode(int mode) {
         !status_.IsShared())
         documents_->CommitPageInput();
     status_.SetViewMode(mode);
-    status_.Settings().tabMode = mode;
+    status_.Services().Settings().tabMode = mode;
     status_.View().ViewModeChanged(mode);
     return true;
 }

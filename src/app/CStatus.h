@@ -35,6 +35,7 @@ public:
     Document& Doc() { return document_; }
     const Document& Doc() const { return document_; }
     AppServices& Services() { return services_; }
+    const AppServices& Services() const { return services_; }
     UndoHistory& Undo() { return undo_; }
     EditSession& Edit() { return *edit_; }
     CCommandHandler& Commands() { return *commands_; }
@@ -47,10 +48,6 @@ public:
     CProject* GetProject() const { return document_.GetProject(); }
     bool HasDocument() const { return document_.HasProject(); }
     bool IsShared() const { return document_.IsShared(); }
-    AppSettings& Settings() { return services_.Settings(); }
-    const AppSettings& Settings() const { return services_.Settings(); }
-    IPrompt& Prompt() { return services_.Prompt(); }
-    const CHolidayArray* MasterHolidays() const { return services_.MasterHolidays(); }
 
     // The tab shown: project page, day, month or year chart.
     int GetViewMode() const { return viewMode_; }

@@ -73,31 +73,26 @@ void Document::Detach(std::unique_ptr<CFileAccessor> untitled) {
 }
 
 void Document::MarkModified(bool modified) {
-    if (modified_ == modified)
+    SetFlag(modified_, modified);
+}
+
+void Document::SetFlag(bool& flag, bool value) {
+    if (flag == value)
         return;
-    modified_ = modified;
+    flag = value;
     NotifyFlags();
 }
 
 void Document::SetReadOnly(bool readOnly) {
-    if (readOnly_ == readOnly)
-        return;
-    readOnly_ = readOnly;
-    NotifyFlags();
+    SetFlag(readOnly_, readOnly);
 }
 
 void Document::SetProjectSet(bool projectSet) {
-    if (projectSet_ == projectSet)
-        return;
-    projectSet_ = projectSet;
-    NotifyFlags();
+    SetFlag(projectSet_, projectSet);
 }
 
 void Document::SetForeignData(bool foreignData) {
-    if (foreignData_ == foreignData)
-        return;
-    foreignData_ = foreignData;
-    NotifyFlags();
+    SetFlag(foreignData_, foreignData);
 }
 
 void Document::ContentChanged() {

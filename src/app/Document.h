@@ -64,6 +64,8 @@ public:
 
 private:
     void ResetFlags();
+    // Announces the change only when there is one.
+    void SetFlag(bool& flag, bool value);
     template <class Call>
     void Notify(Call call);
     void NotifyFlags();

@@ -53,15 +53,16 @@ TEST_F(CommandHandlerTest, SaveAndTheModeSwitchFollowTheDocument) {
 
 TEST_F(CommandHandlerTest, DisplayTogglesFlipTheirSettingAndCheckMark) {
     OpenNew();
-    const bool before = status_->Settings().calendar.paintHoliday;
+    const bool before = status_->Services().Settings().calendar.paintHoliday;
     EXPECT_EQ(State(cmd::kPaintHoliday).checked, before);
     ASSERT_TRUE(Handler().Execute(cmd::kPaintHoliday));
-    EXPECT_EQ(status_->Settings().calendar.paintHoliday, !before);
+    EXPECT_EQ(status_->Services().Settings().calendar.paintHoliday, !before);
     EXPECT_EQ(State(cmd::kPaintHoliday).checked, !before);
     EXPECT_EQ(view_.displayChanges, 1);
 
     ASSERT_TRUE(Handler().Execute(cmd::kShowColumns));
-    EXPECT_EQ(status_->GetProject()->IsDisplayColumns(), status_->Settings().showColumns);
+    EXPECT_EQ(status_->GetProject()->IsDisplayColumns(),
+              status_->Services().Settings().showColumns);
     ASSERT_TRUE(Handler().Execute(cmd::kLightningLine));
     EXPECT_TRUE(State(cmd::kLightningLine).checked);
 
@@ -82,7 +83,7 @@ TEST_F(CommandHandlerTest, ViewModesAreOneGroupAndCycle) {
     status_->SetViewMode(7);
     ASSERT_TRUE(Handler().Execute(cmd::kViewCycle));
     EXPECT_EQ(status_->GetViewMode(), 0);
-    EXPECT_EQ(status_->Settings().tabMode, 0);
+    EXPECT_EQ(status_->Services().Settings().tabMode, 0);
 }
 
 TEST_F(CommandHandlerTest, LeavingTheProjectPageHandsItsInputToTheProject) {

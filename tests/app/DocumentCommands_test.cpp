@@ -186,7 +186,7 @@ TEST_F(DocumentCommandsTest, UnsavedChangesAreAskedAbout) {
 TEST_F(DocumentCommandsTest, SaveAsWritesTheNewFileAndForgetsTheOldBackup) {
     const std::string path = WriteProject("first.qbd", 2);
     ASSERT_TRUE(Docs().OpenDocument(path));
-    status_->Settings().customized = AppSettings::kCustomizedOn;
+    status_->Services().Settings().customized = AppSettings::kCustomizedOn;
     status_->Doc().MarkModified(true);
     const std::string target = folder_.File("second.qbd");
     TestFolder::Write(target, "not a project");

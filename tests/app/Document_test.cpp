@@ -128,8 +128,8 @@ TEST(CStatusTest, StartsWithoutDocumentAndWithMasterRules) {
     RecordingShell shell;
     CStatus status(store, prompt, shell, AppEnvironment{});
     EXPECT_FALSE(status.HasDocument());
-    ASSERT_NE(status.MasterHolidays(), nullptr);
-    EXPECT_GT(status.MasterHolidays()->GetCount(), 0);
+    ASSERT_NE(status.Services().MasterHolidays(), nullptr);
+    EXPECT_GT(status.Services().MasterHolidays()->GetCount(), 0);
 }
 
 }  // namespace

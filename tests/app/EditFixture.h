@@ -34,7 +34,7 @@ class Instance {
 public:
     explicit Instance(const std::string& user = "tester")
         : status(store, prompt, shell, AppEnvironment{}) {
-        status.Settings().userName = user;
+        status.Services().Settings().userName = user;
         status.Services().FileRetry() = QuickRetry();
     }
 
@@ -53,7 +53,7 @@ public:
     void Adopt(std::unique_ptr<CProject> project) {
         if (!project) {
             project = std::make_unique<CProject>();
-            NewProjectDefaults::Apply(*project, status.Settings());
+            NewProjectDefaults::Apply(*project, status.Services().Settings());
         }
         status.Doc().Open(std::move(project), nullptr, {});
     }

@@ -240,7 +240,7 @@ TEST_F(EditSessionTest, RefreshSeesOtherWritersAndKeepsTheLocalColumnChoice) {
     OpenMine(true);
     Instance other;
     ASSERT_TRUE(other.Open(Path()));
-    me.status.Settings().showColumns = false;
+    me.status.Services().Settings().showColumns = false;
     ProjectEdits theirs = other.Edits();
     const EditResult added = theirs.AddRow("from the other");
     ASSERT_TRUE(added.ok);

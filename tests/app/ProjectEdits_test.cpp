@@ -25,7 +25,7 @@ protected:
 
 TEST_F(ProjectEditsTest, NewObjectsTakeTheNextIdsAndTheCreatorsStamp) {
     OpenMine(false);
-    me.status.Settings().userName = "山田";
+    me.status.Services().Settings().userName = "山田";
     const EditResult row = edits.AddRow("新しい段", 0, 0);
     ASSERT_TRUE(row.ok);
     EXPECT_EQ(row.id, 7);

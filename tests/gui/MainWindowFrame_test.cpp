@@ -148,7 +148,7 @@ TEST_F(MainWindowFrameTest, ClosingAsksFirstThenClosesTheDocumentAndKeepsTheRect
     const QRect area = window.geometry();
     EXPECT_TRUE(window.close());
     EXPECT_FALSE(window.HasDocument());
-    const AppSettings& settings = status.Settings();
+    const AppSettings& settings = status.Services().Settings();
     EXPECT_EQ(QRect(QPoint(settings.wndLeft, settings.wndTop),
                     QPoint(settings.wndRight - 1, settings.wndBottom - 1)),
               area);

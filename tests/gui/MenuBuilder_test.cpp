@@ -75,10 +75,10 @@ TEST_F(MenuBuilderTest, TheViewModesAreOneRadioGroupThatRunsTheCommands) {
 
 TEST_F(MenuBuilderTest, AToggleRunsItsCommandAndShowsTheNewState) {
     LoadSample();
-    const bool before = status.Settings().fitX;
+    const bool before = status.Services().Settings().fitX;
     menus.Action(cmd::kFitX)->trigger();
-    EXPECT_NE(status.Settings().fitX, before);
-    EXPECT_EQ(menus.Action(cmd::kFitX)->isChecked(), status.Settings().fitX);
+    EXPECT_NE(status.Services().Settings().fitX, before);
+    EXPECT_EQ(menus.Action(cmd::kFitX)->isChecked(), status.Services().Settings().fitX);
 }
 
 TEST_F(MenuBuilderTest, RecentFilesFollowExitAndAreRebuiltEachTime) {

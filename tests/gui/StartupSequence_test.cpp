@@ -57,7 +57,7 @@ TEST_F(StartupSequenceTest, AGroupFileOrAMissingFileIsLeftToTheOpenToReport) {
 
 // A date that is no date leaves the display date unset.
 TEST_F(StartupSequenceTest, TheCommandLineFileReplacesTheDefaultAndItsDateIsKept) {
-    status.Settings().defFile = "/data/default.qbd";
+    status.Services().Settings().defFile = "/data/default.qbd";
     EXPECT_EQ(StartupSequence::ChooseFile(status, CommandLine::FromArguments({})),
               "/data/default.qbd");
     const CommandLine noDate = CommandLine::FromArguments({"/date", "20101399", "/data/a.qbd"});
@@ -74,7 +74,7 @@ TEST_F(StartupSequenceTest, TheCommandLineFileReplacesTheDefaultAndItsDateIsKept
 TEST_F(StartupSequenceTest, TheStoredRectangleIsUsedOnlyOnAScreen) {
     const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
     const QRect desktop(0, 0, 1920, 1040);
-    AppSettings& settings = status.Settings();
+    AppSettings& settings = status.Services().Settings();
     settings.wndLeft = 2000;
     settings.wndTop = 100;
     settings.wndRight = 2800;
@@ -93,7 +93,7 @@ TEST_F(StartupSequenceTest, TheStoredRectangleIsUsedOnlyOnAScreen) {
 
 TEST_F(StartupSequenceTest, StartingShowsTheStoredModeAndOpensTheDefaultFile) {
     status.SetViewMode(CStatus::kYearView);
-    status.Settings().defFile = SampleCopy();
+    status.Services().Settings().defFile = SampleCopy();
     MainWindow window(status);
     StartupSequence::Run(status, window, CommandLine::FromArguments({}), false);
     EXPECT_TRUE(window.isVisible());
