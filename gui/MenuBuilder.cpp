@@ -9,6 +9,7 @@
 #include "CCommandHandler.h"
 #include "CStatus.h"
 #include "CommandIds.h"
+#include "MenuTable.h"
 
 namespace qb {
 
@@ -28,7 +29,7 @@ QString EscapeMnemonics(QString text) {
 MenuBuilder::MenuBuilder(QMenuBar& bar, CStatus& status)
     : QObject(&bar), bar_(bar), status_(status), viewModes_(new QActionGroup(this)) {
     viewModes_->setExclusive(true);
-    for (const CommandInfo& info : CCommandHandler::MenuTable())
+    for (const CommandInfo& info : MenuTable::Items())
         AddItem(info.id, QString::fromUtf8(info.menu), info.label, info.shortcut);
     if (fileMenu_ != nullptr)
         connect(fileMenu_, &QMenu::aboutToShow, this, &MenuBuilder::RebuildRecentFiles);

@@ -1,9 +1,7 @@
 #pragma once
 
 #include <memory>
-#include <span>
 
-#include "CommandInfo.h"
 #include "CommandState.h"
 
 namespace qb {
@@ -20,8 +18,6 @@ public:
     explicit CCommandHandler(CStatus& status);
     ~CCommandHandler();
 
-    // The main menu, in menu order; an id of 0 is a separator.
-    static std::span<const CommandInfo> MenuTable();
     // A menu command or a recent-file item.
     static bool IsKnown(int id);
     static bool IsRecentFile(int id);

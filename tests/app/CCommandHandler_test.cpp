@@ -2,12 +2,12 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <set>
 
 #include "AppMessages.h"
 #include "AppTestBase.h"
 #include "CommandIds.h"
 #include "DocumentCommands.h"
+#include "MenuTable.h"
 #include "SystemError.h"
 #include "ToolCommands.h"
 #include "ViewStatusStore.h"
@@ -22,10 +22,10 @@ protected:
     void OpenNew() { ASSERT_TRUE(Handler().Execute(cmd::kNew)); }
 };
 
-TEST_F(CommandHandlerTest, TheMenuNamesEveryCommandOnce) {
-    std::set<int> ids;
-    for (const CommandInfo& info : CCommandHandler::MenuTable())
-        EXPECT_TRUE(info.id == 0 || ids.insert(info.id).second) << info.id;
+TEST_F(CommandHandlerTest, EveryMenuCommandIsKnownAndNoOtherIs) {
+    for (const CommandInfo& info : MenuTable::Items())
+        EXPECT_TRUE(info.id == 0 || CCommandHandler::IsKnown(info.id)) << info.id;
+    EXPECT_FALSE(CCommandHandler::IsKnown(12345));
     EXPECT_FALSE(Handler().Execute(12345));
 }
 

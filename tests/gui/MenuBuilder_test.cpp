@@ -11,6 +11,7 @@
 #include "DocumentCommands.h"
 #include "GuiFixture.h"
 #include "MainWindow.h"
+#include "MenuTable.h"
 #include "ModeTabBar.h"
 
 namespace qb {
@@ -24,7 +25,7 @@ protected:
             emit menu->aboutToShow();
     }
     void ExpectItemsFollowTheHandler() {
-        for (const CommandInfo& info : CCommandHandler::MenuTable()) {
+        for (const CommandInfo& info : MenuTable::Items()) {
             if (info.id == 0)
                 continue;
             const CommandState state = status.Commands().State(info.id);

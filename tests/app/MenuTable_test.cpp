@@ -1,0 +1,138 @@
+#include "MenuTable.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "CommandIds.h"
+
+namespace qb {
+namespace {
+
+// The menu names of a path; only a "/" after ")" separates two names, since a
+// name may hold "/" itself ("表示オン/オフ(&G)").
+std::vector<std::string> SplitPath(const std::string& path) {
+    std::vector<std::string> names;
+    std::string name;
+    for (char c : path) {
+        if (c == '/' && !name.empty() && name.back() == ')') {
+            names.push_back(name);
+            name.clear();
+        } else {
+            name += c;
+        }
+    }
+    names.push_back(name);
+    return names;
+}
+
+// The letter after "&", upper-cased; 0 when the label has none.
+char Mnemonic(const std::string& label) {
+    const auto at = label.find('&');
+    if (at == std::string::npos || at + 1 >= label.size())
+        return 0;
+    const char c = label[at + 1];
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Every menu level (the bar is "") with the labels of its items and sub-menus.
+std::map<std::string, std::vector<std::string>> LabelsByMenu() {
+    std::map<std::string, std::vector<std::string>> menus;
+    std::set<std::string> seen;
+    for (const CommandInfo& info : MenuTable::Items()) {
+        std::string parent;
+        for (const std::string& name : SplitPath(info.menu)) {
+            const std::string key = parent.empty() ? name : parent + "/" + name;
+            if (seen.insert(key).second)
+                menus[parent].push_back(name);
+            parent = key;
+        }
+        if (info.id != 0)
+            menus[parent].push_back(info.label);
+    }
+    return menus;
+}
+
+TEST(MenuTableTest, EveryCommandAppearsOnceAndCanBeFound) {
+    std::set<int> ids;
+    for (const CommandInfo& info : MenuTable::Items()) {
+        if (info.id == 0)
+            continue;
+        EXPECT_TRUE(ids.insert(info.id).second) << info.id;
+        EXPECT_EQ(MenuTable::Find(info.id), &info);
+    }
+    EXPECT_EQ(MenuTable::Find(0), nullptr);
+    EXPECT_EQ(MenuTable::Find(12345), nullptr);
+}
+
+TEST(MenuTableTest, LabelsAndShortcutsReadAsTheUserIsTold) {
+    const struct {
+        int id;
+        const char* label;
+        const char* shortcut;
+    } expected[] = {
+        {cmd::kNew, "新規作成(&N)", ""},
+        {cmd::kOpen, "開く(&O)...", "Ctrl+O"},
+        {cmd::kPaintToday, "今日の背景色を塗る(&T)", ""},
+        {cmd::kShowSpan, "スケジュールの肩に日付を表示(&A)", ""},
+        {cmd::kShowTerm, "スケジュールに日数を表示(&E)", ""},
+        {cmd::kShowActual, "実績を表示(&U)", ""},
+        {cmd::kPaintProgress, "進捗率の位置まで背景を塗る(&P)", ""},
+        {cmd::kHide, "非表示(&H)", ""},
+        {cmd::kShowBefore, "この上の段を再表示(&U)", ""},
+        {cmd::kShowAfter, "この下の段を再表示(&D)", ""},
+        {cmd::kShowBelow, "この下の階層を再表示(&S)", ""},
+        {cmd::kShowAllRows, "全ての段を再表示(&A)", ""},
+        {cmd::kShowAllColumns, "全ての列を再表示(&A)", ""},
+        {cmd::kFoldBelow, "この下の階層を折りたたむ(&-)", ""},
+        {cmd::kFilterColumn, "この列でフィルタリング(&F)...", ""},
+        {cmd::kFilterColumnClear, "この列のフィルタを解除(&U)", ""},
+        {cmd::kFilterRow, "段のテキストでフィルタリング(&R)...", "F6"},
+        {cmd::kFilterRowClear, "段のテキストのフィルタを解除(&S)", ""},
+        {cmd::kFilterClear, "全てのフィルタを解除(&A)", ""},
+        {cmd::kToday, "今日へジャンプ(&O)", "F7"},
+        {cmd::kScrollRange, "スクロール範囲の再設定(&S)...", ""},
+        {cmd::kOpenRelated, "関連情報(URLまたはファイル)を開く(&O)", "F9"},
+    };
+    for (const auto& item : expected) {
+        const CommandInfo* info = MenuTable::Find(item.id);
+        ASSERT_NE(info, nullptr) << item.id;
+        EXPECT_STREQ(info->label, item.label) << item.id;
+        EXPECT_STREQ(info->shortcut, item.shortcut) << item.id;
+    }
+}
+
+TEST(MenuTableTest, NoTwoItemsShareAShortcut) {
+    std::set<std::string> keys;
+    for (const CommandInfo& info : MenuTable::Items()) {
+        if (*info.shortcut != '\0') {
+            EXPECT_TRUE(keys.insert(info.shortcut).second) << info.shortcut;
+        }
+    }
+}
+
+// Within one menu every mnemonic is unique, except where the labels the user
+// knows from elsewhere already share a letter.
+TEST(MenuTableTest, MnemonicsDoNotClashWithinAMenu) {
+    const std::set<std::pair<std::string, char>> allowed = {
+        {"編集(&E)", 'L'},   {"表示(&V)", 'O'},
+        {"表示(&V)", 'S'},   {"表示(&V)/非表示のオブジェクトを再表示(&S)", 'A'},
+        {"ツール(&T)", 'S'},
+    };
+    std::set<std::pair<std::string, char>> clashes;
+    for (const auto& [menu, labels] : LabelsByMenu()) {
+        std::map<char, int> uses;
+        for (const std::string& label : labels) {
+            const char letter = Mnemonic(label);
+            if (letter != 0 && ++uses[letter] == 2)
+                clashes.insert({menu, letter});
+        }
+    }
+    EXPECT_EQ(clashes, allowed);
+}
+
+}  // namespace
+}  // namespace qb
