@@ -7,6 +7,7 @@
 #include "BackupCopies.h"
 #include "CHolidayArray.h"
 #include "DiagnosticLog.h"
+#include "NullDialogs.h"
 #include "OpenRetryPolicy.h"
 #include "RecentFiles.h"
 #include "WorkingFolders.h"
@@ -44,6 +45,10 @@ public:
     ISettingsStore& Store() { return store_; }
     IPrompt& Prompt() { return prompt_; }
     IShell& Shell() { return shell_; }
+    // The window's dialogs once it has registered them; until then and after
+    // it has gone, dialogs that are always cancelled.
+    IDialogs& Dialogs() { return *dialogs_; }
+    void SetDialogs(IDialogs* dialogs) { dialogs_ = dialogs ? dialogs : &noDialogs_; }
     const AppEnvironment& Environment() const { return environment_; }
 
 private:
@@ -52,6 +57,8 @@ private:
     ISettingsStore& store_;
     IPrompt& prompt_;
     IShell& shell_;
+    NullDialogs noDialogs_;
+    IDialogs* dialogs_ = &noDialogs_;
     AppEnvironment environment_;
     AppSettings settings_;
     RecentFiles recent_;

@@ -111,9 +111,10 @@ void AppSettings::Save(ISettingsStore& store) const {
     WriteBool(store, "IndentDef", indentDef);
     WriteBool(store, "GraphShown", graphShown);
     WriteBool(store, "SaveHistory", saveHistory);
-    // Once switched on it stays on in the store: only 1 is ever written.
-    if (useGuiFontForPrint)
-        WriteBool(store, "UseGuiFontForPrint", true);
+    // Not written while it was never on; once stored, switching it off in
+    // the options must reach the store too, or it would come back on.
+    if (useGuiFontForPrint || store.ReadInt(kSection, "UseGuiFontForPrint"))
+        WriteBool(store, "UseGuiFontForPrint", useGuiFontForPrint);
     WriteInt(store, "TabMode", tabMode);
     WriteColour(store, "PaletteBackColor", paletteBackColor);
     WriteColour(store, "PalettePenColor", palettePenColor);

@@ -30,8 +30,8 @@ public:
 
     // Missing values keep their defaults; unset markers are resolved.
     void Load(const ISettingsStore& store, const AppEnvironment& environment);
-    // Writes every value (UseGuiFontForPrint only while on, Customized only
-    // while it holds one of its codes).
+    // Writes every value (UseGuiFontForPrint only once it has been on,
+    // Customized only while it holds one of its codes).
     void Save(ISettingsStore& store) const;
 
     bool CsvCopyOnSave() const { return customized == kCustomizedOn; }

@@ -3,6 +3,7 @@
 #include "AppMessages.h"
 #include "CStatus.h"
 #include "CommandIds.h"
+#include "DialogCommands.h"
 #include "DocumentCommands.h"
 #include "EditSession.h"
 #include "IDocumentView.h"
@@ -54,7 +55,8 @@ CCommandHandler::CCommandHandler(CStatus& status)
     : status_(status),
       documents_(std::make_unique<DocumentCommands>(status.Doc(), status.Services(), status.Undo(),
                                                     status.Edit(), status.Views())),
-      tools_(std::make_unique<ToolCommands>(status.Services())) {}
+      tools_(std::make_unique<ToolCommands>(status.Services())),
+      dialogs_(std::make_unique<DialogCommands>(status)) {}
 
 CCommandHandler::~CCommandHandler() = default;
 
@@ -101,6 +103,11 @@ bool CCommandHandler::IsAvailable(int id) const {
             return CanUndoOrRedo() && status_.Undo().CanUndo();
         case cmd::kRedo:
             return CanUndoOrRedo() && status_.Undo().CanRedo();
+        case cmd::kOptions:
+        case cmd::kRulerUpper:
+        case cmd::kRulerLower:
+        case cmd::kLightningSettings:
+            return dialogs_->IsAvailable(id);
         default:
             // Routed here, but their work is not part of the program yet.
             return false;
@@ -179,6 +186,11 @@ bool CCommandHandler::ExecuteOther(int id) {
             return true;
         case cmd::kFileMode:
             return status_.Edit().SwitchFileMode();
+        case cmd::kOptions:
+        case cmd::kRulerUpper:
+        case cmd::kRulerLower:
+        case cmd::kLightningSettings:
+            return dialogs_->Execute(id);
         case cmd::kViewCycle: {
             const int mode = status_.GetViewMode();
             return SetViewMode(mode >= 0 && mode < 3 ? mode + 1 : 0);

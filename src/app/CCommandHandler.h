@@ -7,6 +7,7 @@
 namespace qb {
 
 class CStatus;
+class DialogCommands;
 class DocumentCommands;
 class ToolCommands;
 
@@ -28,6 +29,7 @@ public:
 
     DocumentCommands& Documents() { return *documents_; }
     ToolCommands& Tools() { return *tools_; }
+    DialogCommands& Dialogs() { return *dialogs_; }
 
 private:
     bool IsAvailable(int id) const;
@@ -44,6 +46,7 @@ private:
     CStatus& status_;
     std::unique_ptr<DocumentCommands> documents_;
     std::unique_ptr<ToolCommands> tools_;
+    std::unique_ptr<DialogCommands> dialogs_;
 };
 
 }  // namespace qb

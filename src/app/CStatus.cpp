@@ -9,10 +9,14 @@ CStatus::CStatus(ISettingsStore& store, IPrompt& prompt, IShell& shell, AppEnvir
     : services_(store, prompt, shell, std::move(environment)),
       viewMode_(services_.Settings().tabMode) {
     edit_ = std::make_unique<EditSession>(document_, services_, undo_, view_);
+    // First among the observers, so the window sees the session's state for
+    // the new document.
+    document_.AddObserver(&session_);
     commands_ = std::make_unique<CCommandHandler>(*this);
 }
 
 CStatus::~CStatus() {
+    document_.RemoveObserver(&session_);
     SaveSettings();
     undo_.Clear();
 }

@@ -4,6 +4,7 @@
 
 #include "AppServices.h"
 #include "Document.h"
+#include "SessionChart.h"
 #include "UndoHistory.h"
 #include "ViewLink.h"
 
@@ -55,12 +56,16 @@ public:
     // The progress line is drawn (not kept between runs).
     bool IsShowingLightning() const { return showLightning_; }
     void SetShowLightning(bool show) { showLightning_ = show; }
+    // The progress line's reference date and temporary ruler bands.
+    SessionChart& Session() { return session_; }
+    const SessionChart& Session() const { return session_; }
 
 private:
     AppServices services_;
     UndoHistory undo_;
     ViewLink view_;
     Document document_;
+    SessionChart session_;
     std::unique_ptr<EditSession> edit_;
     std::unique_ptr<CCommandHandler> commands_;
     int viewMode_ = kMonthView;

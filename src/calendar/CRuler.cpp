@@ -9,6 +9,7 @@
 #include "CalendarSettings.h"
 #include "EraYear.h"
 #include "IDrawContext.h"
+#include "RulerBands.h"
 #include "RulerLabel.h"
 #include "RulerRowBuilder.h"
 
@@ -63,21 +64,14 @@ void CRuler::SetUnits(Band band, int unit, int format) {
 }
 
 void CRuler::ApplyProject(const CProject& project, int setting) {
-    const int upper = project.GetUpperRulerUnit(setting);
-    const int lower = project.GetLowerRulerUnit(setting);
-    // The upper band never counts days (the settings dialog does not offer
-    // it); a project that never chose its rulers stores zeros, and gets the
-    // months over the days of the day chart, the years over the months of
-    // the month and year charts.
-    if (upper == kRulerDay && lower == kRulerDay) {
-        SetUnits(Band::upper, setting == 1 ? kRulerMonth : kRulerYear, 0);
-        SetUnits(Band::lower, setting == 1 ? kRulerDay : kRulerMonth, 0);
-    } else {
-        SetUnits(Band::upper, upper, project.GetUpperRulerFormat(setting));
-        SetUnits(Band::lower, lower, project.GetLowerRulerFormat(setting));
-    }
+    ApplyBands(RulerBands::OfProject(project, setting));
     SetLimits(project.GetDisplayStartDate(), project.GetDisplayEndDate());
     SetFontFace(project.GetDefaultFont().GetFace());
+}
+
+void CRuler::ApplyBands(const RulerBands& bands) {
+    SetUnits(Band::upper, bands.upperUnit, bands.upperFormat);
+    SetUnits(Band::lower, bands.lowerUnit, bands.lowerFormat);
 }
 
 void CRuler::ScrollTo(const COleDateTime& day, int offset) {

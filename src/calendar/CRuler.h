@@ -12,6 +12,7 @@
 namespace qb {
 
 class CalendarSettings;
+struct RulerBands;
 class CProject;
 class HolidayCache;
 class IDrawContext;
@@ -54,6 +55,8 @@ public:
     // Units and formats of ruler setting 1..3 (day, month, year charts), the
     // display period and the default font of the project.
     void ApplyProject(const CProject& project, int setting);
+    // Units and formats of both bands, as a settings dialog chose them.
+    void ApplyBands(const RulerBands& bands);
     // Brings the day into the built span, moving the origin or the end while
     // keeping the span below kMaxSpan; when the origin moves, the scroll
     // position becomes the x of the day and offset (1/10000 day).

@@ -38,7 +38,8 @@ TEST(AppSettingsTest, UnsetUserNameBecomesTheLoggedOnUserButEmptyStaysEmpty) {
     EXPECT_EQ(Loaded(store, Environment()).userName, "山田");
 }
 
-TEST(AppSettingsTest, UseGuiFontForPrintIsOnlyEverWrittenAsOne) {
+// Never written while never on; switched off after being on, it stays off.
+TEST(AppSettingsTest, UseGuiFontForPrintIsWrittenOnceItHasBeenOn) {
     InMemorySettingsStore store;
     AppSettings settings = Loaded(store, Environment());
     settings.Save(store);
@@ -46,9 +47,10 @@ TEST(AppSettingsTest, UseGuiFontForPrintIsOnlyEverWrittenAsOne) {
 
     settings.useGuiFontForPrint = true;
     settings.Save(store);
+    EXPECT_TRUE(Loaded(store, Environment()).useGuiFontForPrint);
     settings.useGuiFontForPrint = false;
     settings.Save(store);
-    EXPECT_TRUE(Loaded(store, Environment()).useGuiFontForPrint);
+    EXPECT_FALSE(Loaded(store, Environment()).useGuiFontForPrint);
 }
 
 TEST(AppSettingsTest, CustomizedIsWrittenOnlyWhileItHoldsACode) {

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "IPrompt.h"
+
+namespace qb {
+
+class CStatus;
+struct RulerBands;
+struct RulerBandRequest;
+
+// The commands that open a settings dialog: the options, the ruler bands and
+// font sizes, and the progress line. Each takes the user's confirmed values
+// into the settings, the session or the project and has the panes repaint;
+// Cancel changes nothing.
+class DialogCommands {
+public:
+    explicit DialogCommands(CStatus& status) : status_(status) {}
+
+    // False when id is not one of these commands.
+    bool Execute(int id);
+    // Whether the command can run now (the menu's enable rule).
+    bool IsAvailable(int id) const;
+
+    bool EditOptions();
+    // The upper or the lower band of the current chart's ruler.
+    bool EditRulerBand(bool upper);
+    bool EditRulerFontSizes();
+    bool EditLightning();
+
+private:
+    bool InChartView() const;
+    // What the current chart's ruler shows: the session's temporary bands,
+    // else the project's.
+    RulerBands CurrentBands(int setting) const;
+    bool SaveBand(int setting, const RulerBandRequest& choice);
+    bool Refuse(const PromptMessage& message);
+
+    CStatus& status_;
+};
+
+}  // namespace qb

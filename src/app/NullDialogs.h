@@ -1,0 +1,17 @@
+#pragma once
+
+#include "IDialogs.h"
+
+namespace qb {
+
+// Where no window shows dialogs (the command-line tool): every dialog is
+// cancelled.
+class NullDialogs : public IDialogs {
+public:
+    std::optional<OptionValues> EditOptions(const OptionValues&) override { return {}; }
+    std::optional<RulerBandRequest> EditRulerBand(const RulerBandRequest&) override { return {}; }
+    std::optional<RulerFontSizes> EditRulerFontSizes(const RulerFontSizes&) override { return {}; }
+    std::optional<LightningValues> EditLightning(const LightningValues&) override { return {}; }
+};
+
+}  // namespace qb

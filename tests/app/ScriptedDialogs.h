@@ -1,0 +1,59 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+
+#include "IDialogs.h"
+
+namespace qb::test {
+
+// Dialogs that answer from a script: each queued edit receives the values
+// the dialog was opened with and changes them as the user would; with
+// nothing queued the dialog is cancelled. The values each dialog was opened
+// with are kept.
+class ScriptedDialogs : public IDialogs {
+public:
+    template <class T>
+    using Edit = std::function<void(T&)>;
+
+    std::optional<OptionValues> EditOptions(const OptionValues& values) override {
+        shownOptions = values;
+        return Answer(options, values);
+    }
+    std::optional<RulerBandRequest> EditRulerBand(const RulerBandRequest& request) override {
+        shownBand = request;
+        return Answer(bands, request);
+    }
+    std::optional<RulerFontSizes> EditRulerFontSizes(const RulerFontSizes& sizes) override {
+        shownFonts = sizes;
+        return Answer(fonts, sizes);
+    }
+    std::optional<LightningValues> EditLightning(const LightningValues& values) override {
+        shownLightning = values;
+        return Answer(lightning, values);
+    }
+
+    std::deque<Edit<OptionValues>> options;
+    std::deque<Edit<RulerBandRequest>> bands;
+    std::deque<Edit<RulerFontSizes>> fonts;
+    std::deque<Edit<LightningValues>> lightning;
+
+    std::optional<OptionValues> shownOptions;
+    std::optional<RulerBandRequest> shownBand;
+    std::optional<RulerFontSizes> shownFonts;
+    std::optional<LightningValues> shownLightning;
+
+private:
+    template <class T>
+    static std::optional<T> Answer(std::deque<Edit<T>>& script, const T& shown) {
+        if (script.empty())
+            return std::nullopt;
+        T values = shown;
+        script.front()(values);
+        script.pop_front();
+        return values;
+    }
+};
+
+}  // namespace qb::test
