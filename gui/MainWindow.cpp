@@ -34,6 +34,7 @@
 #include "HorizontalScroll.h"
 #include "MenuBuilder.h"
 #include "ModeTabBar.h"
+#include "RulerMenu.h"
 #include "VerticalScroll.h"
 
 namespace qb {
@@ -170,6 +171,7 @@ QWidget* MainWindow::BuildChartPage() {
     grid->setRowStretch(1, 1);
 
     rulerPane_->SetPainter([this](IDrawContext& dc, const QRect&) { scene_.PaintRuler(dc); });
+    new RulerMenu(*rulerPane_, status_);
     rowHeader_->SetPainter([this](IDrawContext& dc, const QRect&) { scene_.PaintRowHeader(dc); });
     rowHeader_->SetPressHandler([this](QPoint point) { PressRowHeader(point); });
     rowHeader_->SetHintSource([this](QPoint point) {
@@ -211,6 +213,9 @@ void MainWindow::DocumentChanged() {
     // The scene reads the state's settings, where the menu's display
     // switches live; showing the project again lays it out with them.
     scene_.SetShowLightning(status_.IsShowingLightning());
+    scene_.SetLightningDate(status_.Session().LightningDate());
+    for (int setting = kDayTab; setting <= kYearTab; ++setting)
+        scene_.SetRulerBands(setting, status_.Session().TemporaryBands(setting));
     ShowProject();
     RefreshFrame();
 }

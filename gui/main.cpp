@@ -10,6 +10,7 @@
 #include "CommandLine.h"
 #include "FirstInstance.h"
 #include "MainWindow.h"
+#include "QtDialogs.h"
 #include "QtPrompt.h"
 #include "QtSettingsStore.h"
 #include "QtShell.h"
@@ -28,15 +29,19 @@ int main(int argc, char** argv) {
     qb::QtSettingsStore store(qb::QtSettingsStore::DefaultPath());
     qb::QtPrompt prompt;
     qb::QtShell shell;
+    qb::QtDialogs dialogs(prompt);
     qb::CStatus status(store, prompt, shell, qb::AppEnvironment::FromProcess(argv[0]));
     const qb::FirstInstance instance(status.Services().Environment().runtimeFolder);
     int result = 0;
     {
         qb::MainWindow window(status);
         prompt.SetParent(&window);
+        dialogs.SetParent(&window);
+        status.Services().SetDialogs(&dialogs);
         window.LoadSettings();
         qb::StartupSequence::Run(status, window, line, instance.IsFirst());
         result = QApplication::exec();
+        status.Services().SetDialogs(nullptr);
         prompt.SetParent(nullptr);
     }
     return result;

@@ -105,6 +105,13 @@ void ChartScene::SetRulerSetting(int setting) {
     if (project_ == nullptr)
         return;
     ruler_->ApplyProject(*project_, setting);
+    if (setting >= 1 && setting <= 3 && rulerBands_[setting - 1])
+        ruler_->ApplyBands(*rulerBands_[setting - 1]);
+}
+
+void ChartScene::SetRulerBands(int setting, const std::optional<RulerBands>& bands) {
+    if (setting >= 1 && setting <= 3)
+        rulerBands_[setting - 1] = bands;
 }
 
 void ChartScene::SetSize(int width, int height) {
@@ -258,12 +265,16 @@ void ChartScene::PaintRuler(IDrawContext& dc) {
 }
 
 void ChartScene::PaintChart(IDrawContext& dc) {
+    // The grid follows the ruler's cells, and the chart may be painted before
+    // the ruler after a change of units or formats.
+    if (project_ != nullptr && !ruler_->IsBuilt())
+        ruler_->Rebuild();
     ChartView view;
     view.scroll = DrawPoint{ruler_->GetScrollPosition(), top_};
     view.width = ChartWidth();
     view.height = ChartHeight();
     view.showLightning = showLightning_;
-    view.lightningDate = today_;
+    view.lightningDate = lightningDate_.IsValid() ? lightningDate_ : today_;
     view.noDocumentText = noDocumentText_;
     view.noRowsText = noRowsText_;
     if (project_ != nullptr) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "COleDateTime.h"
@@ -8,6 +10,7 @@
 #include "ChartHint.h"
 #include "DrawTypes.h"
 #include "HorizontalScroll.h"
+#include "RulerBands.h"
 #include "VerticalScroll.h"
 
 namespace qb {
@@ -60,6 +63,9 @@ public:
 
     // Ruler setting 1 to 3: the day, month and year charts.
     void SetRulerSetting(int setting);
+    // Bands chosen for this session only, shown by ruler setting 1..3 instead
+    // of the project's; nothing: the project's again.
+    void SetRulerBands(int setting, const std::optional<RulerBands>& bands);
     // The whole view: row header and chart side by side, ruler over the chart.
     void SetSize(int width, int height);
     // The days from..to at scale pixels per day; a scale of 0 fits them into
@@ -81,6 +87,8 @@ public:
     int GetTop() const { return top_; }
     void SetToday(const COleDateTime& today) { today_ = today; }
     void SetShowLightning(bool show) { showLightning_ = show; }
+    // The progress line's reference date; null: today.
+    void SetLightningDate(const COleDateTime& day) { lightningDate_ = day; }
     // The words of the boxes the chart shows without a document and without
     // rows, two lines broken by "\r\n".
     void SetEmptyChartTexts(std::string noDocument, std::string noRows);
@@ -134,6 +142,8 @@ private:
     int top_ = 0;
     COleDateTime today_;
     bool showLightning_ = false;
+    COleDateTime lightningDate_ = COleDateTime::Null();
+    std::array<std::optional<RulerBands>, 3> rulerBands_;
     std::string noDocumentText_;
     std::string noRowsText_;
 };

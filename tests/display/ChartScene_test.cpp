@@ -100,5 +100,41 @@ TEST_F(ChartSceneTest, TheApplicationsHolidayRulesAndSettingsReachTheChart) {
     EXPECT_TRUE(shared.Context().ShowTotal());
 }
 
+// The session's reference date moves the progress line off today, and its
+// temporary bands stand in for the project's until they are taken away.
+TEST_F(ChartSceneTest, TheSessionsLineDateAndRulerBandsReachTheChart) {
+    scene.SetToday(COleDateTime(2024, 4, 20, 0, 0, 0));
+    scene.SetShowLightning(true);
+    const auto lineX = [this] {
+        RecordingDrawContext dc;
+        scene.PaintChart(dc);
+        const auto lines = dc.RecordsOf(Op::polyline);
+        return lines.empty() ? -1 : lines.back().points.front().x;
+    };
+    const CRuler& ruler = scene.GetRuler();
+    const auto middleOf = [&ruler](int day) {
+        return ruler.DateOffsetToX(DateOffset(COleDateTime(2024, 4, day, 0, 0, 0), 5000));
+    };
+    EXPECT_EQ(lineX(), middleOf(20));
+    scene.SetLightningDate(COleDateTime(2024, 4, 10, 0, 0, 0));
+    EXPECT_EQ(lineX(), middleOf(10));
+    scene.SetLightningDate(COleDateTime::Null());
+    EXPECT_EQ(lineX(), middleOf(20));
+
+    scene.SetRulerBands(1, RulerBands{kRulerWeek, 1, kRulerDay, 2});
+    scene.SetRulerSetting(1);
+    ASSERT_FALSE(ruler.IsBuilt());
+    RecordingDrawContext chartFirst;
+    scene.PaintChart(chartFirst);
+    EXPECT_GT(chartFirst.RecordsOf(Op::line).size(), 30u) << "the grid of every day";
+    EXPECT_EQ(ruler.GetUnit(CRuler::Band::upper), kRulerWeek);
+    EXPECT_EQ(ruler.GetFormat(CRuler::Band::lower), 2);
+    scene.SetRulerSetting(2);
+    EXPECT_EQ(ruler.GetUnit(CRuler::Band::upper), kRulerYear) << "only the day chart's";
+    scene.SetRulerBands(1, std::nullopt);
+    scene.SetRulerSetting(1);
+    EXPECT_EQ(ruler.GetUnit(CRuler::Band::upper), kRulerMonth);
+}
+
 }  // namespace
 }  // namespace qb

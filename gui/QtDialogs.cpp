@@ -1,0 +1,38 @@
+#include "QtDialogs.h"
+
+#include "dialogs/LightningDialog.h"
+#include "dialogs/OptionsDialog.h"
+#include "dialogs/RulerBandDialog.h"
+#include "dialogs/RulerFontSizeDialog.h"
+
+namespace qb {
+
+std::optional<OptionValues> QtDialogs::EditOptions(const OptionValues& values) {
+    OptionsDialog dialog(values, prompt_, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Values();
+}
+
+std::optional<RulerBandRequest> QtDialogs::EditRulerBand(const RulerBandRequest& request) {
+    RulerBandDialog dialog(request, prompt_, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Request();
+}
+
+std::optional<RulerFontSizes> QtDialogs::EditRulerFontSizes(const RulerFontSizes& sizes) {
+    RulerFontSizeDialog dialog(sizes, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Sizes();
+}
+
+std::optional<LightningValues> QtDialogs::EditLightning(const LightningValues& values) {
+    LightningDialog dialog(values, COleDateTime::GetCurrentTime().DatePart(), parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Values();
+}
+
+}  // namespace qb

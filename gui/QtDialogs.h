@@ -1,0 +1,30 @@
+#pragma once
+
+#include "IDialogs.h"
+
+class QWidget;
+
+namespace qb {
+
+class IPrompt;
+
+// The dialogs of the window, modal over it; refusals go through the prompt.
+class QtDialogs : public IDialogs {
+public:
+    explicit QtDialogs(IPrompt& prompt, QWidget* parent = nullptr)
+        : prompt_(prompt), parent_(parent) {}
+
+    // The parent may be set once the main window exists.
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+    std::optional<OptionValues> EditOptions(const OptionValues& values) override;
+    std::optional<RulerBandRequest> EditRulerBand(const RulerBandRequest& request) override;
+    std::optional<RulerFontSizes> EditRulerFontSizes(const RulerFontSizes& sizes) override;
+    std::optional<LightningValues> EditLightning(const LightningValues& values) override;
+
+private:
+    IPrompt& prompt_;
+    QWidget* parent_;
+};
+
+}  // namespace qb

@@ -1,0 +1,210 @@
+#include "OptionsDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "ColourButton.h"
+#include "IPrompt.h"
+#include "OptionsForm.h"
+
+namespace qb {
+namespace {
+
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QString FromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QSpinBox* SpinBox(int low, int high, int value, const char* suffix, QWidget* parent) {
+    auto* box = new QSpinBox(parent);
+    box->setRange(low, high);
+    box->setValue(value);
+    box->setSuffix(Text(suffix));
+    return box;
+}
+
+}  // namespace
+
+OptionsDialog::OptionsDialog(const OptionValues& values, IPrompt& prompt, QWidget* parent)
+    : QDialog(parent), prompt_(prompt), shown_(values) {
+    setWindowTitle(Text("オプション"));
+    auto* layout = new QVBoxLayout(this);
+    tabs_ = new QTabWidget(this);
+    tabs_->addTab(BuildGeneralTab(values), Text("全般"));
+    tabs_->addTab(BuildDisplayTab(values), Text("表示"));
+    tabs_->addTab(BuildColourTab(values), Text("色"));
+    tabs_->addTab(BuildCalendarTab(values), Text("暦"));
+    layout->addWidget(tabs_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &OptionsDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &OptionsDialog::reject);
+    layout->addWidget(buttons);
+}
+
+QCheckBox* OptionsDialog::AddCheck(const char* label, bool OptionValues::*value,
+                                   const OptionValues& values, QWidget* parent) {
+    auto* box = new QCheckBox(Text(label), parent);
+    box->setChecked(values.*value);
+    checks_.push_back({box, value});
+    return box;
+}
+
+QWidget* OptionsDialog::BuildGeneralTab(const OptionValues& values) {
+    auto* page = new QWidget(this);
+    auto* form = new QFormLayout(page);
+    userName_ = new QLineEdit(FromStd(values.userName), page);
+    form->addRow(Text("ユーザー名："), userName_);
+    auto* fileRow = new QHBoxLayout();
+    defFile_ = new QLineEdit(FromStd(values.defFile), page);
+    auto* browse = new QPushButton(Text("参照..."), page);
+    connect(browse, &QPushButton::clicked, this, &OptionsDialog::BrowseDefaultFile);
+    fileRow->addWidget(defFile_, 1);
+    fileRow->addWidget(browse);
+    form->addRow(Text("起動時に開くファイル："), fileRow);
+    rowHeight_ = SpinBox(OptionsForm::kMinRowHeight, OptionsForm::kMaxRowHeight,
+                         values.defRowHeight, " ピクセル", page);
+    form->addRow(Text("新しい段の高さ："), rowHeight_);
+    progressRate_ = SpinBox(0, 100, values.defProgressRate, " %", page);
+    form->addRow(Text("新しいスケジュールの進捗率："), progressRate_);
+    form->addRow(
+        AddCheck("開いたファイルの履歴を保存する", &OptionValues::saveHistory, values, page));
+    form->addRow(AddCheck("ドラッグ選択モードを1回ごとに解除する", &OptionValues::selectModeOneTime,
+                          values, page));
+    form->addRow(AddCheck("メモ入力モードを1回ごとに解除する", &OptionValues::memoModeOneTime,
+                          values, page));
+    form->addRow(AddCheck("リンクの色を接続元のスケジュールやメモに合わせる",
+                          &OptionValues::linkColor, values, page));
+    form->addRow(AddCheck("印刷時にシステムの印刷ダイアログを使う", &OptionValues::printComDlg,
+                          values, page));
+    customized_ =
+        AddCheck("保存するたびにCSVファイルも書き出す", &OptionValues::customizedOn, values, page);
+    customized_->setVisible(values.customizedShown);
+    form->addRow(customized_);
+    return page;
+}
+
+QWidget* OptionsDialog::BuildDisplayTab(const OptionValues& values) {
+    auto* page = new QWidget(this);
+    auto* form = new QFormLayout(page);
+    form->addRow(AddCheck("関連情報のあるスケジュールにクリップのアイコンを表示する",
+                          &OptionValues::drawClipIcon, values, page));
+    form->addRow(AddCheck("集計日数を延べ日数で数える（重なる期間も足す）",
+                          &OptionValues::totalNobe, values, page));
+    totalMode_ = new QComboBox(page);
+    totalMode_->addItems(
+        {Text("経過日数"), Text("休日を除く日数"), Text("休日と土曜日を除く日数")});
+    totalMode_->setCurrentIndex(values.totalMode);
+    form->addRow(Text("スケジュールの日数の数え方："), totalMode_);
+    todayOffset_ = SpinBox(0, OptionsForm::kMaxTodayOffset, values.todayOffset, " 日", page);
+    form->addRow(Text("今日へジャンプしたときの左端から今日までの日数："), todayOffset_);
+    guiFont_ = new QComboBox(page);
+    guiFont_->setEditable(true);
+    guiFont_->addItems(QFontDatabase::families());
+    // A face this machine lacks is kept as it is written.
+    guiFont_->setEditText(FromStd(values.guiFont));
+    form->addRow(Text("画面のフォント："), guiFont_);
+    form->addRow(
+        AddCheck("印刷にも画面のフォントを使う", &OptionValues::useGuiFontForPrint, values, page));
+    return page;
+}
+
+QWidget* OptionsDialog::BuildColourTab(const OptionValues& values) {
+    const struct {
+        const char* label;
+        std::uint32_t OptionValues::*value;
+    } kColours[] = {
+        {"サマリーの背景色", &OptionValues::summaryBgColor},
+        {"サマリーの枠線の色", &OptionValues::summaryEdgeColor},
+        {"実績", &OptionValues::actual},
+        {"スケジュールと実績を結ぶ線", &OptionValues::actualToBody},
+        {"土曜日の文字色", &OptionValues::saturday},
+        {"土曜日の背景色", &OptionValues::saturdayB},
+        {"日曜日・休日の文字色", &OptionValues::sunday},
+        {"日曜日・休日の背景色", &OptionValues::sundayB},
+        {"負荷グラフ", &OptionValues::graphColor},
+        {"イナズマ線", &OptionValues::lightningColour},
+    };
+    auto* page = new QWidget(this);
+    auto* grid = new QGridLayout(page);
+    int index = 0;
+    for (const auto& colour : kColours) {
+        auto* button = new ColourButton(values.*(colour.value), page);
+        colours_.push_back({button, colour.value});
+        const int row = index / 2;
+        const int column = (index % 2) * 2;
+        grid->addWidget(new QLabel(Text(colour.label), page), row, column);
+        grid->addWidget(button, row, column + 1);
+        ++index;
+    }
+    grid->setRowStretch(grid->rowCount(), 1);
+    return page;
+}
+
+QWidget* OptionsDialog::BuildCalendarTab(const OptionValues& values) {
+    auto* page = new QWidget(this);
+    auto* form = new QFormLayout(page);
+    form->addRow(new QLabel(Text("令和の次の元号"), page));
+    eraName_ = new QLineEdit(FromStd(values.eraName), page);
+    form->addRow(Text("名前："), eraName_);
+    eraAbbreviation_ = new QLineEdit(FromStd(values.eraAbbreviation), page);
+    form->addRow(Text("略称："), eraAbbreviation_);
+    eraStart_ = new QLineEdit(FromStd(values.eraStart), page);
+    eraStart_->setPlaceholderText(Text("YYYYMMDD"));
+    form->addRow(Text("開始日："), eraStart_);
+    form->addRow(AddCheck("出勤日に指定した土曜日を平日として扱う", &OptionValues::saturdayNH,
+                          values, page));
+    form->addRow(AddCheck("休日ルールを定義順に適用", &OptionValues::holidayOrder, values, page));
+    return page;
+}
+
+void OptionsDialog::BrowseDefaultFile() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, Text("起動時に開くファイル"), defFile_->text(),
+                                     Text("Quellbrandiren ファイル (*.qbd);;すべてのファイル (*)"));
+    if (!path.isEmpty())
+        defFile_->setText(path);
+}
+
+OptionValues OptionsDialog::Values() const {
+    OptionValues values = shown_;
+    for (const Check& check : checks_)
+        values.*(check.value) = check.box->isChecked();
+    for (const Colour& colour : colours_)
+        values.*(colour.value) = colour.button->Colour();
+    values.userName = userName_->text().toStdString();
+    values.defFile = defFile_->text().toStdString();
+    values.defRowHeight = rowHeight_->value();
+    values.defProgressRate = progressRate_->value();
+    values.totalMode = totalMode_->currentIndex();
+    values.todayOffset = todayOffset_->value();
+    values.guiFont = guiFont_->currentText().toStdString();
+    values.eraName = eraName_->text().trimmed().toStdString();
+    values.eraAbbreviation = eraAbbreviation_->text().trimmed().toStdString();
+    values.eraStart = eraStart_->text().trimmed().toStdString();
+    return values;
+}
+
+void OptionsDialog::accept() {
+    if (const auto refusal = OptionsForm::Validate(Values())) {
+        prompt_.Show(*refusal);
+        return;
+    }
+    QDialog::accept();
+}
+
+}  // namespace qb

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+#include "RulerFontSizes.h"
+
+class QSpinBox;
+
+namespace qb {
+
+// The ruler's font sizes, upper and lower band.
+class RulerFontSizeDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit RulerFontSizeDialog(const RulerFontSizes& sizes, QWidget* parent = nullptr);
+
+    RulerFontSizes Sizes() const;
+    QSpinBox* UpperBox() const { return upper_; }
+    QSpinBox* LowerBox() const { return lower_; }
+
+private:
+    QSpinBox* upper_ = nullptr;
+    QSpinBox* lower_ = nullptr;
+};
+
+}  // namespace qb
