@@ -11,8 +11,10 @@
 #include "../app/ScriptedDialogs.h"
 #include "CCommandHandler.h"
 #include "CRuler.h"
+#include "CYmdHoliday.h"
 #include "CommandIds.h"
 #include "GuiFixture.h"
+#include "HolidayCache.h"
 #include "MainWindow.h"
 #include "OptionsForm.h"
 #include "RulerMenu.h"
@@ -147,6 +149,34 @@ TEST_F(DialogsTest, TheRulerMenuOpensTheBandDialogAndTheRulerShowsTheChoice) {
     dialogs.fonts.push_back([](RulerFontSizes& s) { s.lower = 9; });
     inChart->actions().back()->trigger();
     EXPECT_EQ(status.Services().Settings().calendar.rulerFontSize2, 9);
+    status.Services().SetDialogs(nullptr);
+}
+
+// The holiday marks the window already worked out follow a changed rule order
+// at once: a forced working day listed before a holiday on the same date.
+TEST_F(DialogsTest, OptionsReachTheWindowsHolidayMarksAtOnce) {
+    test::ScriptedDialogs dialogs;
+    status.Services().SetDialogs(&dialogs);
+    MainWindow window(status);
+    CProject& project = LoadSample();
+    const COleDateTime day(2025, 6, 11, 0, 0, 0);
+    for (const bool forced : {true, false}) {
+        auto rule = std::make_unique<CYmdHoliday>(project.NewObjectId());
+        rule->SetYear(2025);
+        rule->SetMonth(6);
+        rule->SetDay(11);
+        rule->SetForceNotHoliday(forced);
+        project.GetHolidays().Add(std::move(rule));
+    }
+    status.Commands().Execute(cmd::kViewDay);
+    EXPECT_EQ(window.Scene().Holidays().DayMark(day), -1);
+    dialogs.options.push_back([](OptionValues& v) {
+        v.holidayOrder = true;
+        v.sundayB = 0x00FF00;
+    });
+    ASSERT_TRUE(status.Commands().Execute(cmd::kOptions));
+    EXPECT_EQ(window.Scene().Holidays().DayMark(day), 1);
+    EXPECT_EQ(window.Scene().Holidays().BackgroundColour(day), 0x00FF00u);
     status.Services().SetDialogs(nullptr);
 }
 
