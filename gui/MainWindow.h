@@ -60,6 +60,9 @@ public:
     ViewStatus CollectViewStatus() const override;
     void ApplyViewStatus(const ViewStatus& status) override;
     void RequestClose() override;
+    ChartScene* GetChartScene() override { return &scene_; }
+    void ChartViewChanged() override;
+    std::optional<DatePeriod> AskScrollRange(const DatePeriod& current) override;
 
     // The display model paints through these once it is there.
     void SetRowHeaderPainter(PaneWidget::Painter painter);

@@ -10,6 +10,7 @@
 #include "MenuTable.h"
 #include "RecentFiles.h"
 #include "ToolCommands.h"
+#include "ViewCommands.h"
 
 namespace qb {
 namespace {
@@ -56,7 +57,8 @@ CCommandHandler::CCommandHandler(CStatus& status)
       documents_(std::make_unique<DocumentCommands>(status.Doc(), status.Services(), status.Undo(),
                                                     status.Edit(), status.Views())),
       tools_(std::make_unique<ToolCommands>(status.Services())),
-      dialogs_(std::make_unique<DialogCommands>(status)) {}
+      dialogs_(std::make_unique<DialogCommands>(status)),
+      views_(std::make_unique<ViewCommands>(status)) {}
 
 CCommandHandler::~CCommandHandler() = default;
 
@@ -84,6 +86,8 @@ CommandState CCommandHandler::State(int id) const {
         return {};
     if (IsDisplayToggle(id))
         return ToggleState(id);
+    if (ViewCommands::Handles(id))
+        return views_->State(id);
     return {IsAvailable(id), false, {}};
 }
 
@@ -144,6 +148,8 @@ bool CCommandHandler::Execute(int id) {
         return SetViewMode(mode);
     if (IsDisplayToggle(id))
         return Toggle(id);
+    if (ViewCommands::Handles(id))
+        return views_->Execute(id);
     return ExecuteDocumentCommand(id) || ExecuteOther(id);
 }
 

@@ -10,6 +10,7 @@ class CStatus;
 class DialogCommands;
 class DocumentCommands;
 class ToolCommands;
+class ViewCommands;
 
 // Receives every menu command by id, and says before a menu opens whether
 // each item is enabled, checked, and what it reads. Commands whose work
@@ -47,6 +48,7 @@ private:
     std::unique_ptr<DocumentCommands> documents_;
     std::unique_ptr<ToolCommands> tools_;
     std::unique_ptr<DialogCommands> dialogs_;
+    std::unique_ptr<ViewCommands> views_;
 };
 
 }  // namespace qb

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <optional>
+
 #include "COleDateTime.h"
+#include "DatePeriod.h"
 #include "ViewStatus.h"
 
 namespace qb {
 
 class CProject;
+class ChartScene;
 
 // What the commands ask of the window beyond the document's own changes,
 // which it hears as the document's observer: show the display switches and
@@ -25,6 +29,16 @@ public:
     // The project information page's fields that have not reached the project.
     virtual bool HasUnappliedPageInput() const { return false; }
     virtual void ApplyPageInput(CProject& /*project*/) {}
+    // The chart the view commands fold, hide and scroll; none without a
+    // window.
+    virtual ChartScene* GetChartScene() { return nullptr; }
+    // The chart's rows or position changed: scroll bars and panes follow.
+    virtual void ChartViewChanged() {}
+    // The period the horizontal scroll bar is to cover, as the user
+    // confirmed it; nothing for Cancel.
+    virtual std::optional<DatePeriod> AskScrollRange(const DatePeriod& /*current*/) {
+        return std::nullopt;
+    }
     // Exit: the window's close request.
     virtual void RequestClose() {}
 };

@@ -66,6 +66,9 @@ public:
     void SetFolded(std::int32_t rowId, bool folded) { state_.SetFolded(tree_, rowId, folded); }
     void ToggleFold(std::int32_t rowId) { state_.ToggleFold(tree_, rowId); }
     bool IsFoldedId(std::int32_t id) const { return state_.IsFoldedId(id); }
+    bool CanFoldAny() const { return state_.CanFoldAny(tree_); }
+    bool HasFolded() const { return state_.HasFolded(); }
+    void SetAllFolded(bool folded) { state_.SetAllFolded(tree_, folded); }
 
     bool CanHide(std::int32_t rowId, bool editable) const {
         return state_.CanHide(tree_, rowId, editable);
@@ -84,6 +87,8 @@ public:
     void SetColumnHidden(std::int32_t columnId, bool hidden) {
         state_.SetColumnHidden(tree_, columnId, hidden);
     }
+    bool HasHiddenColumns() const { return state_.HasHiddenColumns(); }
+    void ShowAllColumns() { state_.ShowAllColumns(tree_); }
 
     bool IsFilterActive() const { return state_.IsFilterActive(); }
     void SetFilterActive(bool active) { state_.SetFilterActive(tree_, active); }

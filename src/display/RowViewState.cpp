@@ -132,6 +132,26 @@ void RowViewState::ToggleFold(DisplayTree& tree, std::int32_t rowId) {
         SetFolded(tree, rowId, !IsFoldedId(rowId));
 }
 
+bool RowViewState::CanFoldAny(const DisplayTree& tree) const {
+    bool any = false;
+    DisplayTree::ForEachRow(tree.GetRows(), [&](const CGuiRow& row) {
+        any = any || (CanFold(tree, row.GetObjectId()) && !IsFoldedId(row.GetObjectId()));
+    });
+    return any;
+}
+
+void RowViewState::SetAllFolded(DisplayTree& tree, bool folded) {
+    if (!folded) {
+        DisplayTree::ForEachRow(tree.GetRows(), [](CGuiRow& row) { row.SetFolded(false); });
+        folded_.clear();
+        return;
+    }
+    DisplayTree::ForEachRow(tree.GetRows(), [&](CGuiRow& row) {
+        if (CanFold(tree, row.GetObjectId()))
+            SetFolded(tree, row.GetObjectId(), true);
+    });
+}
+
 bool RowViewState::CanHide(const DisplayTree& tree, std::int32_t rowId, bool editable) const {
     const CGuiRow* row = tree.FindRow(rowId);
     return editable && row && !row->IsHidden();
@@ -195,6 +215,13 @@ void RowViewState::SetColumnHidden(DisplayTree& tree, std::int32_t columnId, boo
         hiddenColumns_.insert(columnId);
     else
         hiddenColumns_.erase(columnId);
+}
+
+void RowViewState::ShowAllColumns(DisplayTree& tree) {
+    const auto& columns = tree.GetColumns();
+    for (std::size_t i = 0; i < columns.Size(); ++i)
+        columns.Base(i)->SetHidden(false);
+    hiddenColumns_.clear();
 }
 
 void RowViewState::SetFilterActive(DisplayTree& tree, bool active) {

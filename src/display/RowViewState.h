@@ -30,6 +30,11 @@ public:
     void SetFolded(DisplayTree& tree, std::int32_t rowId, bool folded);
     void ToggleFold(DisplayTree& tree, std::int32_t rowId);
     bool IsFoldedId(std::int32_t id) const { return folded_.count(id) != 0; }
+    // Some row that could fold is open; some row is folded.
+    bool CanFoldAny(const DisplayTree& tree) const;
+    bool HasFolded() const { return !folded_.empty(); }
+    // Folds every row that can fold, or opens every folded row.
+    void SetAllFolded(DisplayTree& tree, bool folded);
 
     bool CanHide(const DisplayTree& tree, std::int32_t rowId, bool editable) const;
     bool CanShowNext(const DisplayTree& tree, std::int32_t rowId) const;
@@ -44,6 +49,8 @@ public:
     bool IsRowHiddenId(std::int32_t id) const { return hiddenRows_.count(id) != 0; }
 
     void SetColumnHidden(DisplayTree& tree, std::int32_t columnId, bool hidden);
+    bool HasHiddenColumns() const { return !hiddenColumns_.empty(); }
+    void ShowAllColumns(DisplayTree& tree);
 
     // The filter marks rows it drops; a filter that is not active keeps every row.
     bool IsFilterActive() const { return filterActive_; }
