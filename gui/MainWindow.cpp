@@ -36,6 +36,7 @@
 #include "ModeTabBar.h"
 #include "RulerMenu.h"
 #include "VerticalScroll.h"
+#include "dialogs/ScrollRangeDialog.h"
 
 namespace qb {
 
@@ -567,7 +568,21 @@ void MainWindow::PressRowHeader(QPoint point) {
         UpdateScrollRanges();
         rowHeader_->update();
         chart_->update();
+        // The selection decides which commands the shortcuts reach.
+        menus_->UpdateAll();
     }
+}
+
+void MainWindow::ChartViewChanged() {
+    UpdateScrollRanges();
+    RepaintPanes();
+}
+
+std::optional<DatePeriod> MainWindow::AskScrollRange(const DatePeriod& current) {
+    ScrollRangeDialog dialog(current, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Period();
 }
 
 void MainWindow::ShowHint(const QString& hint) {

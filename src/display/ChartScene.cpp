@@ -81,6 +81,10 @@ void ChartScene::SettingsChanged() {
 }
 
 void ChartScene::Open(CProject& project) {
+    if (&project != project_) {
+        scrollFrom_ = COleDateTime::Null();
+        scrollTo_ = COleDateTime::Null();
+    }
     project_ = &project;
     holidays_->SetProjectRules(&project.GetHolidays(), project.IsUseSystemHolidays());
     ruler_->Invalidate();
@@ -93,6 +97,8 @@ void ChartScene::Close() {
     model_->Clear();
     holidays_->SetProjectRules(nullptr, true);
     project_ = nullptr;
+    scrollFrom_ = COleDateTime::Null();
+    scrollTo_ = COleDateTime::Null();
     top_ = 0;
 }
 
@@ -144,21 +150,15 @@ void ChartScene::SetPeriod(const COleDateTime& from, const COleDateTime& to, dou
 bool ChartScene::DefaultPeriod(COleDateTime& from, COleDateTime& to) const {
     if (project_ == nullptr)
         return false;
+    if (scrollFrom_.IsValid() && scrollTo_.IsValid()) {
+        from = scrollFrom_;
+        to = scrollTo_;
+        return true;
+    }
     // The zero date stands for "not set" in the data.
     COleDateTime first;
     COleDateTime last;
-    const auto& schedules = model_->GetSchedules();
-    for (std::size_t i = 0; i < schedules.Size(); ++i) {
-        const ScheduleFields& fields = schedules.At(i)->GetFields();
-        for (const COleDateTime& day : {fields.startDate, fields.endDate}) {
-            if (!IsSet(day))
-                continue;
-            if (!IsSet(first) || day.DatePart() < first)
-                first = day.DatePart();
-            if (!IsSet(last) || day.DatePart() > last)
-                last = day.DatePart();
-        }
-    }
+    ScheduleSpan(first, last);
     const COleDateTime& start = project_->GetDisplayStartDate();
     const COleDateTime& end = project_->GetDisplayEndDate();
     from = IsSet(start) ? start.DatePart() : first;
@@ -172,6 +172,32 @@ bool ChartScene::DefaultPeriod(COleDateTime& from, COleDateTime& to) const {
     return true;
 }
 
+bool ChartScene::ScheduleSpan(COleDateTime& first, COleDateTime& last) const {
+    first = COleDateTime();
+    last = COleDateTime();
+    if (project_ == nullptr)
+        return false;
+    const auto& schedules = model_->GetSchedules();
+    for (std::size_t i = 0; i < schedules.Size(); ++i) {
+        const ScheduleFields& fields = schedules.At(i)->GetFields();
+        for (const COleDateTime& day : {fields.startDate, fields.endDate}) {
+            if (!IsSet(day))
+                continue;
+            if (!IsSet(first) || day.DatePart() < first)
+                first = day.DatePart();
+            if (!IsSet(last) || day.DatePart() > last)
+                last = day.DatePart();
+        }
+    }
+    return IsSet(first);
+}
+
+void ChartScene::SetScrollPeriod(const COleDateTime& from, const COleDateTime& to) {
+    scrollFrom_ = from.DatePart();
+    scrollTo_ = to.DatePart();
+    SetPeriod(scrollFrom_, scrollTo_, ruler_->GetScale());
+}
+
 void ChartScene::SetLeft(int left) {
     ruler_->SetScrollPosition(std::max(0, left));
 }
@@ -180,6 +206,14 @@ void ChartScene::ScrollHorizontally(int pixels) {
     // A new origin moves every day's x, so the objects are placed again.
     if (HorizontalScroll::ScrollBy(*ruler_, pixels))
         Relayout();
+}
+
+COleDateTime ChartScene::LeftDate() const {
+    return ruler_->XToDate(ruler_->GetScrollPosition());
+}
+
+void ChartScene::ScrollLeftTo(const COleDateTime& day) {
+    ScrollHorizontally(ruler_->DateToX(day.DatePart()) - ruler_->GetScrollPosition());
 }
 
 bool ChartScene::Wheel(int angleX, int angleY, bool shift) {
@@ -320,25 +354,31 @@ std::string ChartScene::RowHeaderHintAt(DrawPoint point) const {
     return row != nullptr ? ChartHint::OneLine(row->GetCaption()) : std::string();
 }
 
-// The icon sits 3 pixels in and 5 down; the whole icon space before the
-// caption takes the click, which is easier to hit than the 9-pixel box.
 bool ChartScene::ClickRowHeader(DrawPoint point) {
     if (project_ == nullptr)
         return false;
     const DrawPoint chart{point.x, point.y + top_};
     CGuiRow* row = model_->HitTestRow(chart);
-    if (row == nullptr || !model_->CanFold(row->GetObjectId()))
+    if (row == nullptr)
         return false;
-    const GuiRect rect = row->GetRect();
-    const int indent = model_->GetRenban() != 3 ? row->GetLevel() * model_->GetIndent() : 0;
-    const int left = rect.left + indent;
-    const int top = rect.top;
-    if (chart.x < left || chart.x >= left + CGuiRow::kIconSpace || chart.y < top ||
-        chart.y >= top + 5 + RowIcons::kFoldSize + 3)
-        return false;
-    model_->ToggleFold(row->GetObjectId());
-    Relayout();
+    const std::int32_t id = row->GetObjectId();
+    if (model_->CanFold(id) && IsOnFoldIcon(*row, chart)) {
+        model_->ToggleFold(id);
+        Relayout();
+        return true;
+    }
+    model_->Select(id, false);
     return true;
+}
+
+// The icon sits 3 pixels in and 5 down; the whole icon space before the
+// caption takes the click, which is easier to hit than the 9-pixel box.
+bool ChartScene::IsOnFoldIcon(const CGuiRow& row, DrawPoint chart) const {
+    const GuiRect rect = row.GetRect();
+    const int indent = model_->GetRenban() != 3 ? row.GetLevel() * model_->GetIndent() : 0;
+    const int left = rect.left + indent;
+    return chart.x >= left && chart.x < left + CGuiRow::kIconSpace && chart.y >= rect.top &&
+           chart.y < rect.top + 5 + RowIcons::kFoldSize + 3;
 }
 
 }  // namespace qb

@@ -16,6 +16,7 @@
 namespace qb {
 
 class CDisplayModel;
+class CGuiRow;
 class CProject;
 class CRuler;
 class CalendarSettings;
@@ -71,13 +72,22 @@ public:
     // The days from..to at scale pixels per day; a scale of 0 fits them into
     // the chart's width. The span stays within what the ruler can build.
     void SetPeriod(const COleDateTime& from, const COleDateTime& to, double scale);
-    // The project's display period, else the span of its schedules.
+    // The period chosen for the scroll bar in this session, else the
+    // project's display period, else the span of its schedules.
     bool DefaultPeriod(COleDateTime& from, COleDateTime& to) const;
+    // The first start and the last end of the schedules; false without any.
+    bool ScheduleSpan(COleDateTime& first, COleDateTime& last) const;
+    // The days the horizontal scroll bar covers, kept until another project
+    // opens; the chart shows them at its current scale.
+    void SetScrollPeriod(const COleDateTime& from, const COleDateTime& to);
     // Horizontal scroll: pixels from the ruler's origin to the chart's left edge.
     void SetLeft(int left);
     // Moves the chart's left edge by pixels, past either end of the built
     // period when needed: the ruler then builds the days it reaches.
     void ScrollHorizontally(int pixels);
+    // The day at the chart's left edge, and a scroll that puts a day there.
+    COleDateTime LeftDate() const;
+    void ScrollLeftTo(const COleDateTime& day);
     // The wheel's angle (kWheelNotch a notch, positive away from the user):
     // the plain wheel scrolls vertically, with Shift or tilted horizontally.
     // True when either position moved.
@@ -86,6 +96,7 @@ public:
     void SetTop(int top);
     int GetTop() const { return top_; }
     void SetToday(const COleDateTime& today) { today_ = today; }
+    const COleDateTime& GetToday() const { return today_; }
     void SetShowLightning(bool show) { showLightning_ = show; }
     // The progress line's reference date; null: today.
     void SetLightningDate(const COleDateTime& day) { lightningDate_ = day; }
@@ -114,8 +125,12 @@ public:
     // The whole caption of the row under a point of the row-header pane,
     // which the pane's narrow cells often cut off; empty off the rows.
     std::string RowHeaderHintAt(DrawPoint point) const;
-    // A press in the row-header pane; true when it folded or unfolded a row.
+    // A press in the row-header pane: on a fold icon it folds or unfolds the
+    // row, elsewhere on a row it selects the row alone. True when either
+    // happened.
     bool ClickRowHeader(DrawPoint point);
+    // Lays the model out again after its fold or hidden states changed.
+    void Relayout();
 
     // The holiday marks the chart and the ruler paint with.
     HolidayCache& Holidays() { return *holidays_; }
@@ -127,7 +142,7 @@ public:
     ChartContext Context() const;
 
 private:
-    void Relayout();
+    bool IsOnFoldIcon(const CGuiRow& row, DrawPoint chart) const;
 
     std::unique_ptr<CalendarSettings> ownCalendar_;
     std::unique_ptr<DisplaySettings> ownDisplay_;
@@ -141,6 +156,8 @@ private:
     int height_ = 0;
     int top_ = 0;
     COleDateTime today_;
+    COleDateTime scrollFrom_ = COleDateTime::Null();
+    COleDateTime scrollTo_ = COleDateTime::Null();
     bool showLightning_ = false;
     COleDateTime lightningDate_ = COleDateTime::Null();
     std::array<std::optional<RulerBands>, 3> rulerBands_;

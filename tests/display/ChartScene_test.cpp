@@ -40,9 +40,15 @@ protected:
     std::int32_t pId = 0;
 };
 
-TEST_F(ChartSceneTest, AClickOnAFoldIconFoldsAndUnfoldsTheRow) {
+TEST_F(ChartSceneTest, AClickOnAFoldIconFoldsTheRowAndElsewhereSelectsIt) {
     const int expanded = scene.TotalHeight();
-    EXPECT_FALSE(scene.ClickRowHeader(DrawPoint{40, 9})) << "beside the icon";
+    ASSERT_TRUE(scene.ClickRowHeader(DrawPoint{40, 9})) << "beside the icon";
+    EXPECT_FALSE(scene.GetModel().IsFoldedId(pId));
+    EXPECT_TRUE(scene.GetModel().IsSelectedId(pId));
+    ASSERT_TRUE(scene.ClickRowHeader(DrawPoint{100, 9})) << "a child";
+    EXPECT_FALSE(scene.GetModel().IsSelectedId(pId));
+    EXPECT_EQ(scene.GetModel().GetSelection().size(), 1u);
+    EXPECT_FALSE(scene.ClickRowHeader(DrawPoint{7, 99})) << "below the rows";
     ASSERT_TRUE(scene.ClickRowHeader(DrawPoint{7, 9}));
     EXPECT_TRUE(scene.GetModel().IsFoldedId(pId));
     EXPECT_LT(scene.TotalHeight(), expanded);
