@@ -23,8 +23,6 @@ public:
                     QWidget* parent = nullptr);
 
     LightningValues Values() const;
-    QDateEdit* DateEdit() const { return date_; }
-    QSpinBox* WidthBox() const { return width_; }
 
 private:
     QDateEdit* date_ = nullptr;

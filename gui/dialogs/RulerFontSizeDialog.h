@@ -16,8 +16,6 @@ public:
     explicit RulerFontSizeDialog(const RulerFontSizes& sizes, QWidget* parent = nullptr);
 
     RulerFontSizes Sizes() const;
-    QSpinBox* UpperBox() const { return upper_; }
-    QSpinBox* LowerBox() const { return lower_; }
 
 private:
     QSpinBox* upper_ = nullptr;
