@@ -34,13 +34,24 @@
 #include "HorizontalScroll.h"
 #include "MenuBuilder.h"
 #include "ModeTabBar.h"
+#include "PaneSplitter.h"
 #include "RulerMenu.h"
+#include "ToolBars.h"
 #include "VerticalScroll.h"
 #include "dialogs/ScrollRangeDialog.h"
 
 namespace qb {
 
 namespace {
+
+// A pane under its header, with room left at the bottom.
+void StackPanes(QWidget* column, QWidget* header, QWidget* body, int bottom) {
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, bottom);
+    layout->setSpacing(0);
+    layout->addWidget(header);
+    layout->addWidget(body, 1);
+}
 
 // Pixels per day of the day, month and year charts until a file's view
 // state says otherwise.
@@ -98,6 +109,9 @@ MainWindow::MainWindow(CStatus& status, QWidget* parent)
     setWindowTitle(ProgramName());
     setAcceptDrops(true);
     menus_ = new MenuBuilder(*menuBar(), status_);
+    toolBars_ = new ToolBars(*this, *menus_);
+    toolBars_->RestoreLayout(status_.Services().Store());
+    layout_ = PaneLayout::FromSettings(status_.Services().Settings());
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -148,28 +162,35 @@ QWidget* MainWindow::BuildInformationPage() {
     return page;
 }
 
+// Three columns a splitter divides: the corner over the row header, the
+// column area, and the ruler over the chart with the scroll bars. The first
+// two leave room at the bottom for the horizontal bar, so that their rows
+// line up with the chart's.
 QWidget* MainWindow::BuildChartPage() {
-    auto* page = new QWidget(pages_);
-    auto* grid = new QGridLayout(page);
+    panes_ = new PaneSplitter(layout_, pages_);
+    auto* rowColumn = new QWidget(panes_);
+    auto* chartColumn = new QWidget(panes_);
+    corner_ = new PaneWidget(rowColumn);
+    rowHeader_ = new PaneWidget(rowColumn);
+    rulerPane_ = new PaneWidget(chartColumn);
+    chart_ = new PaneWidget(chartColumn);
+    horizontal_ = new QScrollBar(Qt::Horizontal, chartColumn);
+    vertical_ = new QScrollBar(Qt::Vertical, chartColumn);
+    corner_->setFixedHeight(CRuler::kHeight);
+    rulerPane_->setFixedHeight(CRuler::kHeight);
+    StackPanes(rowColumn, corner_, rowHeader_, horizontal_->sizeHint().height());
+    auto* grid = new QGridLayout(chartColumn);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
-    corner_ = new PaneWidget(page);
-    rowHeader_ = new PaneWidget(page);
-    rulerPane_ = new PaneWidget(page);
-    chart_ = new PaneWidget(page);
-    horizontal_ = new QScrollBar(Qt::Horizontal, page);
-    vertical_ = new QScrollBar(Qt::Vertical, page);
-    corner_->setFixedSize(scene_.HeaderWidth(), CRuler::kHeight);
-    rowHeader_->setFixedWidth(scene_.HeaderWidth());
-    rulerPane_->setFixedHeight(CRuler::kHeight);
-    grid->addWidget(corner_, 0, 0);
-    grid->addWidget(rulerPane_, 0, 1);
-    grid->addWidget(rowHeader_, 1, 0);
-    grid->addWidget(chart_, 1, 1);
-    grid->addWidget(vertical_, 0, 2, 2, 1);
-    grid->addWidget(horizontal_, 2, 1);
-    grid->setColumnStretch(1, 1);
+    grid->addWidget(rulerPane_, 0, 0);
+    grid->addWidget(chart_, 1, 0);
+    grid->addWidget(vertical_, 0, 1, 2, 1);
+    grid->addWidget(horizontal_, 2, 0);
     grid->setRowStretch(1, 1);
+    panes_->SetColumns(rowColumn, BuildColumnArea(panes_), chartColumn);
+    scene_.SetHeaderWidth(layout_.RowHeaderWidth());
+    rowHeader_->installEventFilter(this);
+    connect(panes_, &PaneSplitter::PanesMoved, this, &MainWindow::FollowPanes);
 
     rulerPane_->SetPainter([this](IDrawContext& dc, const QRect&) { scene_.PaintRuler(dc); });
     new RulerMenu(*rulerPane_, status_);
@@ -190,7 +211,25 @@ QWidget* MainWindow::BuildChartPage() {
     connect(horizontal_, &QScrollBar::actionTriggered, this, &MainWindow::StepHorizontally);
     connect(horizontal_, &QScrollBar::valueChanged, this, &MainWindow::ScrollHorizontally);
     connect(vertical_, &QScrollBar::valueChanged, this, &MainWindow::ScrollVertically);
-    return page;
+    return panes_;
+}
+
+// The column area's header and cells; their content comes with the columns.
+QWidget* MainWindow::BuildColumnArea(QWidget* parent) {
+    auto* column = new QWidget(parent);
+    auto* header = new PaneWidget(column);
+    header->setFixedHeight(CRuler::kHeight);
+    StackPanes(column, header, new PaneWidget(column), horizontal_->sizeHint().height());
+    return column;
+}
+
+// The row header's width as the splitter left it: the scene draws and hit
+// tests the rows at it, and the chart takes the rest.
+void MainWindow::FollowPanes() {
+    scene_.SetHeaderWidth(rowHeader_->width());
+    scene_.SetSize(scene_.HeaderWidth() + chart_->width(), CRuler::kHeight + chart_->height());
+    UpdateScrollRanges();
+    RepaintPanes();
 }
 
 void MainWindow::LoadSettings() {
@@ -217,6 +256,7 @@ void MainWindow::DocumentChanged() {
     scene_.SetLightningDate(status_.Session().LightningDate());
     for (int setting = kDayTab; setting <= kYearTab; ++setting)
         scene_.SetRulerBands(setting, status_.Session().TemporaryBands(setting));
+    panes_->ShowColumnArea(status_.Services().Settings().showColumns);
     ShowProject();
     RefreshFrame();
 }
@@ -255,10 +295,13 @@ void MainWindow::ClearSelection() {
     rowHeader_->update();
 }
 
-ViewStatus MainWindow::CollectViewStatus() const {
-    ViewStatus view;
+void MainWindow::CollectViewStatus(ViewStatus& view) const {
     if (shown_ == nullptr || shown_ != status_.GetProject())
-        return view;
+        return;
+    layout_.StoreTo(view);
+    view.folded.clear();
+    view.rowHidden.clear();
+    view.columnHidden.clear();
     view.leftPos = periodSet_ ? LeftDate() : pendingLeft_;
     view.scale1 = scales_[kDayTab];
     view.scale2 = scales_[kMonthTab];
@@ -275,7 +318,6 @@ ViewStatus MainWindow::CollectViewStatus() const {
         if (columns.At(i)->IsHidden())
             view.columnHidden.push_back(columns.At(i)->GetObjectId());
     }
-    return view;
 }
 
 void MainWindow::ApplyViewStatus(const ViewStatus& status) {
@@ -285,6 +327,10 @@ void MainWindow::ApplyViewStatus(const ViewStatus& status) {
         if (std::isfinite(scales[mode]) && scales[mode] > 0.0)
             scales_[mode] = std::clamp(scales[mode], kMinScale, kMaxScale);
     }
+    layout_.ApplySplits(status.split1, status.split2);
+    panes_->ApplyLayout();
+    // A hidden splitter moves its handles when it is shown.
+    scene_.SetHeaderWidth(panes_->isVisible() ? rowHeader_->width() : layout_.RowHeaderWidth());
     if (shown_ == nullptr)
         return;
     for (const std::int32_t id : status.folded)
@@ -297,6 +343,14 @@ void MainWindow::ApplyViewStatus(const ViewStatus& status) {
     pendingLeft_ = status.leftPos.IsValid() ? status.leftPos : COleDateTime::Null();
     periodSet_ = false;
     ApplyView();
+}
+
+bool MainWindow::IsToolBarShown(int id) const {
+    return toolBars_->IsShown(id);
+}
+
+void MainWindow::ShowToolBar(int id, bool show) {
+    toolBars_->Show(id, show);
 }
 
 void MainWindow::RequestClose() {
@@ -324,7 +378,6 @@ void MainWindow::ShowProject() {
         if (mode_ != kProjectTab)
             scene_.SetRulerSetting(mode_);
         scene_.SetTop(top);
-        UpdatePaneWidths();
         UpdateScrollRanges();
         RepaintPanes();
         return;
@@ -334,7 +387,6 @@ void MainWindow::ShowProject() {
     ForgetViewStates();
     periodSet_ = false;
     pendingLeft_ = COleDateTime::Null();
-    UpdatePaneWidths();
     ApplyView();
 }
 
@@ -354,11 +406,6 @@ void MainWindow::ForgetViewStates() {
         model_->SetColumnHidden(columns.At(i)->GetObjectId(), false);
     model_->ClearSelection();
     model_->ClearFilter();
-}
-
-void MainWindow::UpdatePaneWidths() {
-    corner_->setFixedWidth(scene_.HeaderWidth());
-    rowHeader_->setFixedWidth(scene_.HeaderWidth());
 }
 
 void MainWindow::ChooseTab(int index) {
@@ -452,6 +499,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         scene_.SetSize(scene_.HeaderWidth() + chart_->width(), CRuler::kHeight + chart_->height());
         UpdateScrollRanges();
     }
+    if (watched == rowHeader_ && event->type() == QEvent::Resize)
+        FollowPanes();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -599,6 +648,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     documents.CloseDocument(true);
     StoreWindowRectangle();
+    layout_.StoreTo(status_.Services().Settings());
+    toolBars_->SaveLayout(status_.Services().Store());
     event->accept();
 }
 

@@ -8,6 +8,7 @@
 #include "ChartScene.h"
 #include "IDocumentObserver.h"
 #include "IDocumentView.h"
+#include "PaneLayout.h"
 #include "PaneWidget.h"
 
 class QLabel;
@@ -23,6 +24,8 @@ class CStatus;
 class ISettingsStore;
 class MenuBuilder;
 class ModeTabBar;
+class PaneSplitter;
+class ToolBars;
 
 // The main window: tabs for the project information page and the day, month
 // and year charts; under them the row header, the ruler and the chart with
@@ -57,9 +60,11 @@ public:
     void ViewModeChanged(int mode) override;
     void ScrollToDate(const COleDateTime& day) override;
     void ClearSelection() override;
-    ViewStatus CollectViewStatus() const override;
+    void CollectViewStatus(ViewStatus& status) const override;
     void ApplyViewStatus(const ViewStatus& status) override;
     void RequestClose() override;
+    bool IsToolBarShown(int id) const override;
+    void ShowToolBar(int id, bool show) override;
     ChartScene* GetChartScene() override { return &scene_; }
     void ChartViewChanged() override;
     std::optional<DatePeriod> AskScrollRange(const DatePeriod& current) override;
@@ -78,6 +83,9 @@ public:
     QScrollBar* VerticalScrollBar() const { return vertical_; }
     ModeTabBar* TabBar() const { return tabs_; }
     MenuBuilder* Menus() const { return menus_; }
+    ToolBars* Bars() const { return toolBars_; }
+    PaneSplitter* Panes() const { return panes_; }
+    const PaneLayout& Layout() const { return layout_; }
     QLabel* InformationPage() const { return information_; }
     QLabel* ModeStatus() const { return modeStatus_; }
     QPushButton* ModeSwitch() const { return modeSwitch_; }
@@ -106,7 +114,8 @@ private:
     void ScrollChartTo(const COleDateTime& day);
     COleDateTime LeftDate() const;
     void UpdateTitle();
-    void UpdatePaneWidths();
+    void FollowPanes();
+    QWidget* BuildColumnArea(QWidget* parent);
     void UpdateScrollRanges();
     void ShowProjectInformation();
     void PaintChart(IDrawContext& dc, const QRect& area);
@@ -137,6 +146,11 @@ private:
     PaneWidget::Painter chartPainter_;
 
     MenuBuilder* menus_ = nullptr;
+    ToolBars* toolBars_ = nullptr;
+    // Where the column area and the chart begin, from the settings; the
+    // splitter shows it.
+    PaneLayout layout_{0, 0};
+    PaneSplitter* panes_ = nullptr;
     ModeTabBar* tabs_ = nullptr;
     QStackedWidget* pages_ = nullptr;
     QLabel* information_ = nullptr;

@@ -112,7 +112,7 @@ inline constexpr AppMessage kModeOnPage{213,
                                         I::kInformation, B::kOk};
 inline constexpr AppMessage kDeleteRowsShared{
     214, "共有モードでは、「元に戻す」コマンドは利用できません。本当に段を削除してよろしいですか？",
-    I::kQuestion, B::kYesNo};
+    I::kQuestion, B::kOkCancel};
 inline constexpr AppMessage kApplyAllRowsShared{
     256,
     "共有モードなので、「元に戻す」コマンドは利用できません。全ての段に反映させてよろしいですか？",

@@ -82,6 +82,8 @@ CommandState CCommandHandler::State(int id) const {
         return {true, status_.GetViewMode() == mode, {}};
     if (id == cmd::kFileMode)
         return FileModeState();
+    if (id == cmd::kToolBar || id == cmd::kViewBar)
+        return {true, status_.View().IsToolBarShown(id), {}};
     if (!WorksWithoutDocument(id) && !status_.HasDocument())
         return {};
     if (IsDisplayToggle(id))
@@ -192,6 +194,10 @@ bool CCommandHandler::ExecuteOther(int id) {
             return true;
         case cmd::kFileMode:
             return status_.Edit().SwitchFileMode();
+        case cmd::kToolBar:
+        case cmd::kViewBar:
+            status_.View().ShowToolBar(id, !status_.View().IsToolBarShown(id));
+            return true;
         case cmd::kOptions:
         case cmd::kRulerUpper:
         case cmd::kRulerLower:

@@ -33,6 +33,7 @@ void Document::Open(std::unique_ptr<CProject> project, std::unique_ptr<CFileAcce
     accessor_ = std::move(accessor);
     project_ = std::move(project);
     path_ = std::move(path);
+    viewStatus_ = ViewStatus{};
     ResetFlags();
     Notify([](IDocumentObserver& observer) { observer.DocumentReplaced(); });
 }
@@ -46,6 +47,7 @@ void Document::Close() {
     project_.reset();
     accessor_.reset();
     path_.clear();
+    viewStatus_ = ViewStatus{};
     ResetFlags();
     Notify([](IDocumentObserver& observer) { observer.DocumentReplaced(); });
 }

@@ -6,6 +6,7 @@
 
 #include "CFileAccessor.h"
 #include "CProject.h"
+#include "ViewStatus.h"
 
 namespace qb {
 
@@ -55,6 +56,12 @@ public:
     void SetProjectSet(bool projectSet);
     void SetForeignData(bool foreignData);
 
+    // The per-file view state the document was opened with (defaults for a
+    // new one). Print settings and the load graph change it here; closing
+    // stores it back with what the window shows.
+    ViewStatus& GetViewStatus() { return viewStatus_; }
+    const ViewStatus& GetViewStatus() const { return viewStatus_; }
+
     // The project was changed in place (an edit, a reload from the file).
     void ContentChanged();
 
@@ -73,6 +80,7 @@ private:
     std::unique_ptr<CFileAccessor> accessor_;
     std::unique_ptr<CProject> project_;
     std::string path_;
+    ViewStatus viewStatus_;
     bool modified_ = false;
     bool readOnly_ = false;
     bool foreignData_ = false;

@@ -129,16 +129,11 @@ bool DocumentCommands::RefusePath(const std::string& path) {
 }
 
 bool DocumentCommands::OpenDocument(const std::string& path) {
-    if (RefusePath(path))
+    if (RefusePath(path) || RefuseGroupFile(path))
         return false;
     CloseDocument(true);
     scrollDate_ = initialDate_;
     initialDate_ = COleDateTime::Null();
-    if (IsGroupFile(path)) {
-        // Reading the sibling product's files is not part of the program yet.
-        services_.Prompt().Show(messages::kNotYetAvailable.Plain());
-        return false;
-    }
     HistoryCopy history(services_.Folders());
     const bool historyCopied = history.Prepare(path, services_.Settings().saveHistory);
     if (!LoadFile(path))
@@ -174,6 +169,15 @@ bool DocumentCommands::AskPassword(CProject& project, bool& readOnly) {
     return result != PasswordCheck::Result::kRefused;
 }
 
+// Reading the sibling product's files is not part of the program yet; the
+// refusal comes before anything is closed.
+bool DocumentCommands::RefuseGroupFile(const std::string& path) {
+    if (!IsGroupFile(path))
+        return false;
+    services_.Prompt().Show(messages::kNotYetAvailable.Plain());
+    return true;
+}
+
 bool DocumentCommands::IsGroupFile(const std::string& path) {
     constexpr std::string_view kGroup = ".group";
     if (path.size() < kGroup.size())
@@ -188,6 +192,7 @@ void DocumentCommands::FinishOpen(const std::string& path, bool historyCopied) {
     if (historyCopied)
         HistoryCopy(services_.Folders()).Finish(path, project.GetRows().GetCount() > 0);
     const ViewStatus view = ViewStatusStore(services_.Store()).Load(path);
+    document_.GetViewStatus() = view;
     view_.View().ApplyViewStatus(view);
     services_.Recent().Add(path);
     if (document_.GetAccessor()->IsReadOnly())
@@ -212,11 +217,20 @@ void DocumentCommands::CloseDocument(bool keepViewStatus) {
         edit_.EndEdit();
     const std::string path = document_.Path();
     if (keepViewStatus && !path.empty())
-        ViewStatusStore(services_.Store()).Save(path, view_.View().CollectViewStatus());
+        SaveViewStatus(path);
     services_.Backups().RemoveFromBackupFolder(path);
     undo_.Clear();
     view_.View().ClearSelection();
     document_.Close();
+}
+
+// What the document kept since it was opened, with the window's part as it
+// stands now and the time of closing.
+void DocumentCommands::SaveViewStatus(const std::string& path) {
+    ViewStatus status = document_.GetViewStatus();
+    view_.View().CollectViewStatus(status);
+    status.last = COleDateTime::GetCurrentTime();
+    ViewStatusStore(services_.Store()).Save(path, status);
 }
 
 void DocumentCommands::NewDocument() {
@@ -363,7 +377,7 @@ bool DocumentCommands::CommandOpenRecent(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= entries.size())
         return false;
     const std::string path = entries[static_cast<std::size_t>(index)];
-    if (AskSaveChanges() == Answer::kCancel)
+    if (RefuseGroupFile(path) || AskSaveChanges() == Answer::kCancel)
         return false;
     return OpenDocument(path);
 }

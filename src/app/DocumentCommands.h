@@ -78,10 +78,12 @@ public:
 
 private:
     bool RefusePath(const std::string& path);
+    bool RefuseGroupFile(const std::string& path);
     bool LoadFile(const std::string& path);
     bool AskPassword(CProject& project, bool& readOnly);
     void FinishOpen(const std::string& path, bool historyCopied);
     void ShowAfterOpen(const ViewStatus& view);
+    void SaveViewStatus(const std::string& path);
     void Warn(const AppMessage& message);
     void RestoreFrom(std::unique_ptr<CProject> project);
     bool ConfirmProjectSetSave();

@@ -23,12 +23,17 @@ public:
     virtual void ViewModeChanged(int mode) = 0;
     virtual void ScrollToDate(const COleDateTime& day) = 0;
     virtual void ClearSelection() = 0;
-    // The per-file view state: scales, left position, folded and hidden rows.
-    virtual ViewStatus CollectViewStatus() const = 0;
+    // The per-file view state. Collecting fills in what the window shows
+    // (scales, left position, folded and hidden rows and columns, splitter
+    // positions) and leaves the rest of status as it is.
+    virtual void CollectViewStatus(ViewStatus& status) const = 0;
     virtual void ApplyViewStatus(const ViewStatus& status) = 0;
     // The project information page's fields that have not reached the project.
     virtual bool HasUnappliedPageInput() const { return false; }
     virtual void ApplyPageInput(CProject& /*project*/) {}
+    // The window's tool bars by their command ids.
+    virtual bool IsToolBarShown(int /*id*/) const { return false; }
+    virtual void ShowToolBar(int /*id*/, bool /*show*/) {}
     // The chart the view commands fold, hide and scroll; none without a
     // window.
     virtual ChartScene* GetChartScene() { return nullptr; }

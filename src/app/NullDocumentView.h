@@ -11,7 +11,7 @@ public:
     void ViewModeChanged(int /*mode*/) override {}
     void ScrollToDate(const COleDateTime& /*day*/) override {}
     void ClearSelection() override {}
-    ViewStatus CollectViewStatus() const override { return ViewStatus{}; }
+    void CollectViewStatus(ViewStatus& /*status*/) const override {}
     void ApplyViewStatus(const ViewStatus& /*status*/) override {}
 };
 

@@ -236,7 +236,15 @@ void ChartScene::SetTop(int top) {
     top_ = VerticalScroll::Compute(TotalHeight(), ChartHeight(), std::max(0, top)).position;
 }
 
+void ChartScene::SetHeaderWidth(int width) {
+    headerWidth_ = std::max(0, width);
+    ruler_->SetWidth(ChartWidth());
+    Relayout();
+}
+
 int ChartScene::HeaderWidth() const {
+    if (headerWidth_ > 0)
+        return headerWidth_;
     if (project_ != nullptr && project_->GetRowViewWidth() > 0)
         return project_->GetRowViewWidth();
     return kDefaultHeaderWidth;

@@ -104,6 +104,9 @@ public:
     // rows, two lines broken by "\r\n".
     void SetEmptyChartTexts(std::string noDocument, std::string noRows);
 
+    // The row-header pane's width as the window has it, which wins over the
+    // project's own; 0 gives the width back to the project.
+    void SetHeaderWidth(int width);
     int HeaderWidth() const;
     int ChartWidth() const;
     int ChartHeight() const;
@@ -152,6 +155,7 @@ private:
     std::unique_ptr<CRuler> ruler_;
     std::unique_ptr<CDisplayModel> model_;
     CProject* project_ = nullptr;
+    int headerWidth_ = 0;
     int width_ = 0;
     int height_ = 0;
     int top_ = 0;

@@ -29,8 +29,14 @@ public:
     void ViewModeChanged(int mode) override { lastMode = mode; }
     void ScrollToDate(const COleDateTime& day) override { scrolledTo = day; }
     void ClearSelection() override {}
-    ViewStatus CollectViewStatus() const override { return collected; }
-    void ApplyViewStatus(const ViewStatus&) override {}
+    // Hands over the window's part of the view state only, as the window does.
+    void CollectViewStatus(ViewStatus& status) const override {
+        status.leftPos = collected.leftPos;
+        status.scale2 = collected.scale2;
+        status.split1 = collected.split1;
+        status.split2 = collected.split2;
+    }
+    void ApplyViewStatus(const ViewStatus& status) override { applied = status; }
     bool HasUnappliedPageInput() const override { return pageInput; }
     void ApplyPageInput(CProject& project) override {
         if (pageInput)
@@ -44,6 +50,7 @@ public:
     int lastMode = -1;
     COleDateTime scrolledTo = COleDateTime::Null();
     ViewStatus collected;
+    ViewStatus applied;
     bool pageInput = false;
     std::string pageTitle;
     bool closeRequested = false;

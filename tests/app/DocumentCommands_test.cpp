@@ -3,10 +3,12 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "AppMessages.h"
 #include "AppTestBase.h"
 #include "CCommandHandler.h"
+#include "COleDateTimeSpan.h"
 #include "CommandIds.h"
 #include "EditFixture.h"
 #include "PasswordDigest.h"
@@ -27,9 +29,8 @@ protected:
     }
 };
 
-TEST_F(DocumentCommandsTest, OpensAFileAndClosesItKeepingItsViewStatus) {
+TEST_F(DocumentCommandsTest, OpensAFileAndClosesIt) {
     const std::string path = WriteProject("plan.qbd", 3);
-    view_.collected.scale2 = 7.5;
     ASSERT_TRUE(Docs().OpenDocument(path));
     EXPECT_TRUE(status_->HasDocument());
     EXPECT_EQ(status_->Doc().Path(), path);
@@ -45,7 +46,81 @@ TEST_F(DocumentCommandsTest, OpensAFileAndClosesItKeepingItsViewStatus) {
     EXPECT_FALSE(status_->HasDocument());
     EXPECT_TRUE(status_->Doc().Path().empty());
     EXPECT_FALSE(fs::exists(BackupOf("plan.qbd")));
-    EXPECT_EQ(ViewStatusStore(store_).Load(path).scale2, 7.5);
+}
+
+// Closing keeps what the window does not show (print settings, load graph) as
+// it was read, takes the window's part, and dates the entry, so that a clean
+// up keeps it.
+TEST_F(DocumentCommandsTest, EveryNormalCloseDatesTheEntryAndKeepsWhatTheWindowDoesNotShow) {
+    const std::string path = WriteProject("kept.qbd");
+    const std::string other = WriteProject("other.qbd");
+    ViewStatus stored;
+    stored.paperSize = 8;
+    stored.orientation = 1;
+    stored.marginTop = 150;
+    stored.pageAlign = 2;
+    stored.printTitleSize = 3;
+    stored.graphMax = 55;
+    stored.showGraph = 0;
+    stored.split1 = 180;
+    const std::function<void()> closes[] = {
+        [this] { ASSERT_TRUE(status_->Commands().Execute(cmd::kClose)); },
+        [this] { ASSERT_TRUE(status_->Commands().Execute(cmd::kNew)); },
+        [this, other] { ASSERT_TRUE(Docs().OpenDocument(other)); },
+    };
+    for (const auto& close : closes) {
+        ViewStatusStore(store_).Save(path, stored);
+        view_.collected.scale2 = 7.5;
+        view_.collected.split1 = 260;
+        ASSERT_TRUE(Docs().OpenDocument(path));
+        EXPECT_EQ(view_.applied.split1, 180);
+        const COleDateTime before = COleDateTime::GetCurrentTime();
+        close();
+        const ViewStatus saved = ViewStatusStore(store_).Load(path);
+        ASSERT_TRUE(saved.last.IsValid());
+        EXPECT_GE(saved.last, before);
+        EXPECT_EQ(saved.paperSize, 8);
+        EXPECT_EQ(saved.orientation, 1);
+        EXPECT_EQ(saved.marginTop, 150);
+        EXPECT_EQ(saved.pageAlign, 2);
+        EXPECT_EQ(saved.printTitleSize, 3);
+        EXPECT_EQ(saved.graphMax, 55);
+        EXPECT_EQ(saved.showGraph, 0);
+        EXPECT_EQ(saved.scale2, 7.5);
+        EXPECT_EQ(saved.split1, 260);
+    }
+
+    ViewStatus old;
+    old.last = COleDateTime::GetCurrentTime() - COleDateTimeSpan(30.0);
+    ViewStatusStore(store_).Save(folder_.File("old.qbd"), old);
+    prompt_.QueueAnswer(PromptAnswer::kYes);
+    ASSERT_TRUE(status_->Commands().Execute(cmd::kCleanupViewStatus));
+    EXPECT_EQ(prompt_.Shown().back().text, "1件処理しました。");
+    EXPECT_EQ(store_.SectionNames(ViewStatusStore::kPrefix),
+              std::vector<std::string>{"PrevStatus/kept.qbd"});
+}
+
+// The sibling product's files cannot be read yet: the refusal leaves the
+// open document as it was, unsaved changes and all, without asking to save.
+TEST_F(DocumentCommandsTest, AGroupFileIsRefusedBeforeTheOpenDocumentIsClosed) {
+    const std::string path = WriteProject("plan.qbd");
+    const std::string group = folder_.File("team.group");
+    TestFolder::Write(group, "<xml/>");
+    status_->Services().Recent().Add(group);
+    ASSERT_TRUE(Docs().OpenDocument(path));
+    status_->Doc().MarkModified(true);
+    const int replaced = view_.replaced;
+
+    EXPECT_FALSE(Docs().OpenDocument(group));
+    EXPECT_EQ(prompt_.Shown().back().text, messages::kNotYetAvailable.text);
+    EXPECT_FALSE(status_->Commands().Execute(RecentFiles::kFirstCommand + 1));
+    EXPECT_FALSE(prompt_.WasShown(147));
+    EXPECT_EQ(prompt_.Shown().back().text, messages::kNotYetAvailable.text);
+
+    EXPECT_EQ(view_.replaced, replaced);
+    EXPECT_EQ(status_->Doc().Path(), path);
+    EXPECT_TRUE(status_->Doc().IsModified());
+    EXPECT_TRUE(fs::exists(BackupOf("plan.qbd")));
 }
 
 TEST_F(DocumentCommandsTest, AMissingFileOrAnOverlongPathLeavesTheOpenDocument) {

@@ -72,6 +72,19 @@ TEST_F(ChartSceneTest, TheRowHeaderTipIsTheCaptionOfTheRowUnderTheMouse) {
     EXPECT_TRUE(scene.RowHeaderHintAt(DrawPoint{10, scene.ChartHeight()}).empty());
 }
 
+// The window's splitter decides the row header's width, and the chart and
+// the hit tests follow it; without one the project's width applies.
+TEST_F(ChartSceneTest, TheWindowsRowHeaderWidthWinsOverTheProjects) {
+    EXPECT_TRUE(scene.RowHeaderHintAt(DrawPoint{200, 5}).empty());
+    scene.SetHeaderWidth(240);
+    EXPECT_EQ(scene.RowHeaderHintAt(DrawPoint{200, 5}), "P1");
+    EXPECT_EQ(scene.ChartWidth(), 600 - 240);
+    EXPECT_EQ(scene.GetRuler().GetWidth(), 600 - 240);
+    scene.SetHeaderWidth(0);
+    EXPECT_EQ(scene.HeaderWidth(), 160);
+    EXPECT_TRUE(scene.RowHeaderHintAt(DrawPoint{200, 5}).empty());
+}
+
 TEST_F(ChartSceneTest, ThePlainWheelScrollsDownAndWithShiftIntoLaterDays) {
     const COleDateTime left = scene.GetRuler().XToDate(0);
     ASSERT_TRUE(scene.Wheel(0, -ChartScene::kWheelNotch, false));

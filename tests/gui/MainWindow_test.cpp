@@ -180,7 +180,7 @@ TEST_F(MainWindowTest, ViewStatusCarriesScalesLeftDayAndFoldsToTheNextOpen) {
         wanted.leftPos = COleDateTime(2011, 5, 10, 0, 0, 0);
         wanted.folded = {foldedId};
         window.ApplyViewStatus(wanted);
-        kept = window.CollectViewStatus();
+        window.CollectViewStatus(kept);
     }
     EXPECT_EQ(kept.scale1, 20.0);
     EXPECT_EQ(kept.scale2, 6.0);
@@ -196,7 +196,9 @@ TEST_F(MainWindowTest, ViewStatusCarriesScalesLeftDayAndFoldsToTheNextOpen) {
     window.ApplyViewStatus(kept);
     EXPECT_EQ(window.GetRuler().GetScale(), 6.0);
     EXPECT_TRUE(window.Scene().GetModel().IsFoldedId(foldedId));
-    EXPECT_EQ(window.CollectViewStatus().leftPos, kept.leftPos);
+    ViewStatus again;
+    window.CollectViewStatus(again);
+    EXPECT_EQ(again.leftPos, kept.leftPos);
 }
 
 TEST_F(MainWindowTest, ADamagedViewStatusKeepsUsableScales) {
@@ -210,7 +212,8 @@ TEST_F(MainWindowTest, ADamagedViewStatusKeepsUsableScales) {
     damaged.scale3 = 1e-12;
     damaged.folded = {-5, 999999};
     window.ApplyViewStatus(damaged);
-    const ViewStatus now = window.CollectViewStatus();
+    ViewStatus now;
+    window.CollectViewStatus(now);
     EXPECT_EQ(now.scale1, 20.0);
     EXPECT_EQ(now.scale2, 4.0);
     EXPECT_GT(now.scale3, 0.0);
