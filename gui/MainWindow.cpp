@@ -5,7 +5,6 @@
 #include <QDropEvent>
 #include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -34,6 +33,7 @@
 #include "HorizontalScroll.h"
 #include "MenuBuilder.h"
 #include "ModeTabBar.h"
+#include "ProjectPage.h"
 #include "PaneSplitter.h"
 #include "RulerMenu.h"
 #include "ToolBars.h"
@@ -102,7 +102,8 @@ MainWindow::MainWindow(CStatus& status, QWidget* parent)
     : QMainWindow(parent),
       status_(status),
       scene_(status.Services().Settings().calendar, status.Services().Settings().display),
-      model_(&scene_.GetModel()) {
+      model_(&scene_.GetModel()),
+      pageInput_(status.Services()) {
     std::copy(std::begin(kDefaultScales), std::end(kDefaultScales), scales_);
     scene_.SetToday(COleDateTime::GetCurrentTime().DatePart());
     ChartTexts::Install(scene_);
@@ -134,6 +135,8 @@ MainWindow::MainWindow(CStatus& status, QWidget* parent)
     resize(1024, 640);
     status_.SetView(this);
     status_.Doc().AddObserver(this);
+    pageInput_.Fill(status_.GetProject());
+    projectPage_->ShowInput();
     DocumentChanged();
 }
 
@@ -143,23 +146,20 @@ MainWindow::~MainWindow() {
 }
 
 QWidget* MainWindow::BuildInformationPage() {
-    auto* page = new QWidget(pages_);
-    auto* layout = new QVBoxLayout(page);
-    auto* modeRow = new QHBoxLayout();
-    modeSwitch_ = new QPushButton(page);
-    modeStatus_ = new QLabel(page);
-    modeRow->addWidget(modeSwitch_);
-    modeRow->addWidget(modeStatus_);
-    modeRow->addStretch(1);
-    information_ = new QLabel(page);
-    information_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    information_->setMargin(12);
-    information_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    layout->addLayout(modeRow);
-    layout->addWidget(information_, 1);
-    connect(modeSwitch_, &QPushButton::clicked, this,
+    projectPage_ = new ProjectPage(pageInput_, pages_);
+    connect(projectPage_, &ProjectPage::ModeSwitchRequested, this,
             [this] { status_.Commands().Execute(cmd::kFileMode); });
-    return page;
+    connect(projectPage_, &ProjectPage::Edited, this, &MainWindow::PageEdited);
+    connect(projectPage_, &ProjectPage::ApplyRequested, this, &MainWindow::ApplyPage);
+    return projectPage_;
+}
+
+QLabel* MainWindow::ModeStatus() const {
+    return projectPage_->ModeStatus();
+}
+
+QPushButton* MainWindow::ModeSwitch() const {
+    return projectPage_->ModeSwitch();
 }
 
 // Three columns a splitter divides: the corner over the row header, the
@@ -248,6 +248,39 @@ bool MainWindow::HasDocument() const {
 }
 
 // The document view -----------------------------------------------------
+
+// Another document: the page shows its values, whatever was typed for the
+// one before (the question that protects unsaved changes has been asked).
+void MainWindow::DocumentReplaced() {
+    pageInput_.Fill(status_.GetProject());
+    projectPage_->ShowInput();
+    DocumentChanged();
+}
+
+// The same document changed, perhaps reloaded from its shared file: what the
+// user typed on the page stays.
+void MainWindow::ContentChanged() {
+    if (const CProject* project = status_.GetProject()) {
+        pageInput_.Refresh(*project);
+        projectPage_->ShowInput();
+    }
+    DocumentChanged();
+}
+
+void MainWindow::ApplyPageInput(CProject& project) {
+    pageInput_.Apply(project);
+    projectPage_->ShowInput();
+}
+
+void MainWindow::PageEdited() {
+    UpdateTitle();
+}
+
+void MainWindow::ApplyPage() {
+    if (status_.HasDocument() && !status_.Doc().IsReadOnly())
+        status_.Commands().Documents().CommitPageInput();
+    projectPage_->ShowInput();
+}
 
 void MainWindow::DocumentChanged() {
     // The scene reads the state's settings, where the menu's display
@@ -469,10 +502,13 @@ COleDateTime MainWindow::LeftDate() const {
 }
 
 // "name - Quellbrandiren" with the project's name, else the file's path;
-// the program's name alone without either.
+// the program's name alone without either. The project page shows the name
+// as it is being typed.
 void MainWindow::UpdateTitle() {
     QString name;
-    if (const CProject* project = status_.GetProject())
+    if (mode_ == kProjectTab && status_.HasDocument())
+        name = FromUtf8(pageInput_.Typed().title);
+    else if (const CProject* project = status_.GetProject())
         name = FromUtf8(project->GetTitle());
     if (name.isEmpty())
         name = FromUtf8(status_.Doc().Path());
@@ -525,24 +561,9 @@ void MainWindow::UpdateScrollRanges() {
 }
 
 void MainWindow::ShowProjectInformation() {
-    const bool shared = status_.IsShared();
-    if (!status_.HasDocument())
-        modeStatus_->setText(QString::fromUtf8("データがありません"));
-    else
-        modeStatus_->setText(
-            QString::fromUtf8(shared ? "現在：共有モード" : "現在：シングルモード"));
-    modeSwitch_->setText(QString::fromUtf8(status_.HasDocument() && shared ? "シングルモードに変更"
-                                                                           : "共有モードに変更"));
-    modeSwitch_->setEnabled(status_.Commands().State(cmd::kFileMode).enabled);
-    const CProject* project = status_.GetProject();
-    if (project == nullptr) {
-        information_->setText(QString());
-        return;
-    }
-    information_->setText(
-        QString::fromUtf8("ファイル: ") + FromUtf8(status_.Doc().Path()) + QStringLiteral("\n") +
-        QString::fromUtf8("タイトル: ") + FromUtf8(project->GetTitle()) + QStringLiteral("\n") +
-        QString::fromUtf8("段の数: ") + QString::number(project->GetRows().GetCount(true)));
+    projectPage_->ShowDocument(status_.HasDocument(), status_.IsShared(),
+                               status_.Doc().IsReadOnly(), FromUtf8(status_.Doc().Path()));
+    projectPage_->EnableModeSwitch(status_.Commands().State(cmd::kFileMode).enabled);
 }
 
 void MainWindow::PaintChart(IDrawContext& dc, const QRect& area) {

@@ -10,6 +10,7 @@
 #include "IDocumentView.h"
 #include "PaneLayout.h"
 #include "PaneWidget.h"
+#include "ProjectPageInput.h"
 
 class QLabel;
 class QPushButton;
@@ -24,6 +25,7 @@ class CStatus;
 class ISettingsStore;
 class MenuBuilder;
 class ModeTabBar;
+class ProjectPage;
 class PaneSplitter;
 class ToolBars;
 
@@ -51,8 +53,8 @@ public:
     bool HasDocument() const;
 
     // The document's observer.
-    void DocumentReplaced() override { DocumentChanged(); }
-    void ContentChanged() override { DocumentChanged(); }
+    void DocumentReplaced() override;
+    void ContentChanged() override;
     void FlagsChanged() override { RefreshFrame(); }
 
     // The document view.
@@ -63,6 +65,9 @@ public:
     void CollectViewStatus(ViewStatus& status) const override;
     void ApplyViewStatus(const ViewStatus& status) override;
     void RequestClose() override;
+    bool HasUnappliedPageInput() const override { return pageInput_.HasUnappliedInput(); }
+    void ApplyPageInput(CProject& project) override;
+    bool CheckPageInput() override { return pageInput_.Check(); }
     bool IsToolBarShown(int id) const override;
     void ShowToolBar(int id, bool show) override;
     ChartScene* GetChartScene() override { return &scene_; }
@@ -86,9 +91,9 @@ public:
     ToolBars* Bars() const { return toolBars_; }
     PaneSplitter* Panes() const { return panes_; }
     const PaneLayout& Layout() const { return layout_; }
-    QLabel* InformationPage() const { return information_; }
-    QLabel* ModeStatus() const { return modeStatus_; }
-    QPushButton* ModeSwitch() const { return modeSwitch_; }
+    ProjectPage* InformationPage() const { return projectPage_; }
+    QLabel* ModeStatus() const;
+    QPushButton* ModeSwitch() const;
 
 protected:
     // The chart pane's own resizes size the scene; the window's come before
@@ -118,6 +123,8 @@ private:
     QWidget* BuildColumnArea(QWidget* parent);
     void UpdateScrollRanges();
     void ShowProjectInformation();
+    void PageEdited();
+    void ApplyPage();
     void PaintChart(IDrawContext& dc, const QRect& area);
     void ScrollHorizontally(int position);
     void StepHorizontally(int action);
@@ -153,9 +160,9 @@ private:
     PaneSplitter* panes_ = nullptr;
     ModeTabBar* tabs_ = nullptr;
     QStackedWidget* pages_ = nullptr;
-    QLabel* information_ = nullptr;
-    QLabel* modeStatus_ = nullptr;
-    QPushButton* modeSwitch_ = nullptr;
+    // The project information page's typed values and the page that edits them.
+    ProjectPageInput pageInput_;
+    ProjectPage* projectPage_ = nullptr;
     PaneWidget* rowHeader_ = nullptr;
     PaneWidget* rulerPane_ = nullptr;
     PaneWidget* chart_ = nullptr;

@@ -264,13 +264,14 @@ bool CCommandHandler::Toggle(int id) {
 }
 
 // Leaving the project information page hands its typed values to a
-// single-mode project, which keeps them for the next save. A shared-mode
-// document keeps them on the page: they reach the file with the question
-// that protects unsaved changes.
+// single-mode project, which keeps them for the next save; input the page
+// refuses keeps it shown. A shared-mode document keeps them on the page:
+// they reach the file with the page's apply button or with the question that
+// protects unsaved changes.
 bool CCommandHandler::SetViewMode(int mode) {
     if (status_.GetViewMode() == CStatus::kProjectPage && mode != CStatus::kProjectPage &&
-        !status_.IsShared())
-        documents_->CommitPageInput();
+        !status_.IsShared() && !documents_->CommitPageInput())
+        return false;
     status_.SetViewMode(mode);
     status_.Services().Settings().tabMode = mode;
     status_.View().ViewModeChanged(mode);

@@ -13,6 +13,7 @@
 #include "Document.h"
 #include "DocumentLoader.h"
 #include "EditSession.h"
+#include "EditStamp.h"
 #include "HistoryCopy.h"
 #include "IDocumentView.h"
 #include "NewProjectDefaults.h"
@@ -83,8 +84,7 @@ DocumentCommands::Answer DocumentCommands::AskSaveChanges() {
         return Answer::kProceed;
     if (document_.IsShared()) {
         // The file already holds every change but the page's typed values.
-        CommitPageInput();
-        return Answer::kProceed;
+        return CommitPageInput() ? Answer::kProceed : Answer::kCancel;
     }
     if (document_.IsProjectSet() && !ConfirmProjectSetSave())
         return Answer::kCancel;
@@ -95,17 +95,23 @@ DocumentCommands::Answer DocumentCommands::AskSaveChanges() {
             services_.Prompt().Show(messages::kSaveFailed.Plain());
         return Answer::kCancel;
     }
+    // Input the page refused stays on it to be put right.
+    if (view_.View().HasUnappliedPageInput())
+        return Answer::kCancel;
     return Answer::kProceed;
 }
 
 // Taking the file reloads a shared project before the values go in; the
 // commit then writes it at once, while single mode keeps the values for the
-// next save and counts as modified.
+// next save and counts as modified. Input the page refuses is checked before
+// the file is taken, so that no other process waits on the message.
 bool DocumentCommands::CommitPageInput() {
     CProject* project = document_.GetProject();
     IDocumentView& view = view_.View();
     if (project == nullptr || !view.HasUnappliedPageInput())
         return true;
+    if (!view.CheckPageInput())
+        return false;
     CFileAccessor* accessor = document_.GetAccessor();
     if (accessor && !accessor->Lock(project)) {
         document_.ContentChanged();
@@ -113,6 +119,7 @@ bool DocumentCommands::CommitPageInput() {
         return false;
     }
     view.ApplyPageInput(*project);
+    edit_.Stamp().Changed(*project);
     return edit_.Commit();
 }
 

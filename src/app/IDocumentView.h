@@ -31,6 +31,9 @@ public:
     // The project information page's fields that have not reached the project.
     virtual bool HasUnappliedPageInput() const { return false; }
     virtual void ApplyPageInput(CProject& /*project*/) {}
+    // False, after telling the user why, when the page's input cannot be
+    // taken as it stands (a date that names no day).
+    virtual bool CheckPageInput() { return true; }
     // The window's tool bars by their command ids.
     virtual bool IsToolBarShown(int /*id*/) const { return false; }
     virtual void ShowToolBar(int /*id*/, bool /*show*/) {}
