@@ -200,6 +200,11 @@ OptionValues OptionsDialog::Values() const {
 }
 
 void OptionsDialog::accept() {
+    // The era fields sit on a tab of their own; show them with their refusal.
+    if (OptionsForm::ValidateEra(Values())) {
+        tabs_->setCurrentIndex(kCalendarTab);
+        eraStart_->setFocus();
+    }
     if (const auto refusal = OptionsForm::Validate(Values())) {
         prompt_.Show(*refusal);
         return;

@@ -23,6 +23,8 @@ class OptionsDialog : public QDialog {
     Q_OBJECT
 
 public:
+    static constexpr int kCalendarTab = 3;
+
     OptionsDialog(const OptionValues& values, IPrompt& prompt, QWidget* parent = nullptr);
 
     OptionValues Values() const;

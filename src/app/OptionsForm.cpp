@@ -17,7 +17,9 @@ bool InRange(int value, int low, int high) {
     return value >= low && value <= high;
 }
 
-std::optional<PromptMessage> ValidateEra(const OptionValues& values) {
+}  // namespace
+
+std::optional<PromptMessage> OptionsForm::ValidateEra(const OptionValues& values) {
     // The stored setting is "name,abbreviation", split at the first comma.
     if (values.eraName.find(',') != std::string::npos)
         return Refusal("元号の名前に「,」は使えません。");
@@ -30,6 +32,8 @@ std::optional<PromptMessage> ValidateEra(const OptionValues& values) {
         return Refusal("令和の次の元号の開始日は2018年より後に設定してください。");
     return std::nullopt;
 }
+
+namespace {
 
 void ApplyCalendar(const OptionValues& values, CalendarSettings& calendar) {
     calendar.saturday = values.saturday;

@@ -22,6 +22,8 @@ public:
     static OptionValues FromSettings(const AppSettings& settings);
     // The message that refuses the values, or nothing when they are fine.
     static std::optional<PromptMessage> Validate(const OptionValues& values);
+    // The same for the era fields alone.
+    static std::optional<PromptMessage> ValidateEra(const OptionValues& values);
     // Values that passed Validate.
     static void Apply(const OptionValues& values, AppSettings& settings);
 };

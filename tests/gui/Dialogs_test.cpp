@@ -71,6 +71,7 @@ TEST_F(DialogsTest, TheOptionsDialogStaysOpenOnABadEraDate) {
     dialog.EraStartEdit()->setText(QStringLiteral("2030131"));
     dialog.accept();
     EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Tabs()->currentIndex(), OptionsDialog::kCalendarTab);
     ASSERT_EQ(prompt.Shown().size(), 1u);
     EXPECT_EQ(prompt.Shown().back().text,
               "令和の次の元号の開始日が不正です。空欄にするか、YYYYMMDD形式で入力してください。");
