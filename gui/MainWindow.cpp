@@ -33,8 +33,9 @@
 #include "HorizontalScroll.h"
 #include "MenuBuilder.h"
 #include "ModeTabBar.h"
-#include "ProjectPage.h"
 #include "PaneSplitter.h"
+#include "ProjectPage.h"
+#include "RowHeaderMenu.h"
 #include "RulerMenu.h"
 #include "ToolBars.h"
 #include "VerticalScroll.h"
@@ -194,6 +195,7 @@ QWidget* MainWindow::BuildChartPage() {
 
     rulerPane_->SetPainter([this](IDrawContext& dc, const QRect&) { scene_.PaintRuler(dc); });
     new RulerMenu(*rulerPane_, status_);
+    new RowHeaderMenu(*rowHeader_, status_, scene_);
     rowHeader_->SetPainter([this](IDrawContext& dc, const QRect&) { scene_.PaintRowHeader(dc); });
     rowHeader_->SetPressHandler([this](QPoint point) { PressRowHeader(point); });
     rowHeader_->SetHintSource([this](QPoint point) {
@@ -646,6 +648,7 @@ void MainWindow::PressRowHeader(QPoint point) {
 void MainWindow::ChartViewChanged() {
     UpdateScrollRanges();
     RepaintPanes();
+    menus_->UpdateAll();
 }
 
 std::optional<DatePeriod> MainWindow::AskScrollRange(const DatePeriod& current) {

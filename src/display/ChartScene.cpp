@@ -111,6 +111,9 @@ void ChartScene::SetRulerSetting(int setting) {
     if (project_ == nullptr)
         return;
     ruler_->ApplyProject(*project_, setting);
+    // A period chosen for the scroll bar is labelled to its ends.
+    if (scrollFrom_.IsValid() && scrollTo_.IsValid())
+        ruler_->SetLimits(scrollFrom_, scrollTo_);
     if (setting >= 1 && setting <= 3 && rulerBands_[setting - 1])
         ruler_->ApplyBands(*rulerBands_[setting - 1]);
 }
@@ -195,6 +198,7 @@ bool ChartScene::ScheduleSpan(COleDateTime& first, COleDateTime& last) const {
 void ChartScene::SetScrollPeriod(const COleDateTime& from, const COleDateTime& to) {
     scrollFrom_ = from.DatePart();
     scrollTo_ = to.DatePart();
+    ruler_->SetLimits(scrollFrom_, scrollTo_);
     SetPeriod(scrollFrom_, scrollTo_, ruler_->GetScale());
 }
 
@@ -375,7 +379,16 @@ bool ChartScene::ClickRowHeader(DrawPoint point) {
         Relayout();
         return true;
     }
-    model_->Select(id, false);
+    return SelectRowAt(point);
+}
+
+bool ChartScene::SelectRowAt(DrawPoint point) {
+    if (project_ == nullptr)
+        return false;
+    const CGuiRow* row = model_->HitTestRow(DrawPoint{point.x, point.y + top_});
+    if (row == nullptr)
+        return false;
+    model_->Select(row->GetObjectId(), false);
     return true;
 }
 

@@ -132,6 +132,9 @@ public:
     // row, elsewhere on a row it selects the row alone. True when either
     // happened.
     bool ClickRowHeader(DrawPoint point);
+    // Selects the row under a point of the row-header pane alone; false off
+    // the rows.
+    bool SelectRowAt(DrawPoint point);
     // Lays the model out again after its fold or hidden states changed.
     void Relayout();
 

@@ -282,6 +282,9 @@ TEST_F(ViewCommandsTest, TheScrollRangeIsTheChosenPeriodOrAClearRefusal) {
     ASSERT_TRUE(Handler().Execute(cmd::kScrollRange));
     EXPECT_EQ(Scene().GetRuler().GetOrigin(), Date(2024, 1, 1));
     EXPECT_EQ(Scene().LeftDate(), Date(2024, 1, 1));
+    // The ruler labels the whole period, past the project's own.
+    Scene().SetRulerSetting(1);
+    EXPECT_EQ(Scene().GetRuler().GetDisplayEnd(), Date(2024, 12, 31));
     // The chart keeps it when it is shown again, at another scale too.
     COleDateTime from;
     COleDateTime to;

@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QDate>
 #include <QDateEdit>
+#include <QMenu>
 #include <QMouseEvent>
+#include <memory>
 
 #include "CDisplayModel.h"
 #include "CGuiRow.h"
@@ -12,6 +14,7 @@
 #include "GuiFixture.h"
 #include "MainWindow.h"
 #include "MenuBuilder.h"
+#include "RowHeaderMenu.h"
 #include "dialogs/ScrollRangeDialog.h"
 
 namespace qb {
@@ -59,6 +62,37 @@ TEST_F(ViewMenuTest, ARowClickedInTheHeaderIsWhatTheMenuHides) {
     showAll->trigger();
     EXPECT_FALSE(model.IsRowHiddenId(id));
     EXPECT_EQ(window.Scene().TotalHeight(), height);
+}
+
+// The right-click menu offers the View menu's row items with their rules
+// and labels.
+TEST_F(ViewMenuTest, TheRowHeadersMenuActsOnTheSelectedRow) {
+    MainWindow window(status);
+    window.ViewModeChanged(MainWindow::kMonthTab);
+    window.resize(900, 400);
+    window.show();
+    LoadSample();
+    CDisplayModel& model = window.Scene().GetModel();
+    ASSERT_TRUE(window.Scene().SelectRowAt(DrawPoint{40, 9}));
+    const auto parent = static_cast<std::int32_t>(model.GetSelection()[0]);
+    ASSERT_FALSE(model.FindRow(parent)->GetChildren().Empty());
+
+    RowHeaderMenu rowMenu(*window.RowHeaderPane(), status, window.Scene());
+    const std::unique_ptr<QMenu> menu(rowMenu.Build(nullptr));
+    QList<QAction*> items;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator())
+            items.append(action);
+    }
+    ASSERT_EQ(items.size(), 6);
+    EXPECT_EQ(items[0]->text(), QString::fromUtf8("非表示(&H)"));
+    EXPECT_TRUE(items[0]->isEnabled());
+    EXPECT_FALSE(items[1]->isEnabled()) << "nothing hidden before it";
+    EXPECT_EQ(items[5]->text(), QString::fromUtf8("この下の階層を折りたたむ(&-)"));
+    items[5]->trigger();
+    EXPECT_TRUE(model.IsFoldedId(parent));
+    const std::unique_ptr<QMenu> again(rowMenu.Build(nullptr));
+    EXPECT_EQ(again->actions().back()->text(), QString::fromUtf8("この下の階層を展開する(&+)"));
 }
 
 TEST_F(ViewMenuTest, F7PutsTheDayBeforeTodayAtTheLeftEdge) {
