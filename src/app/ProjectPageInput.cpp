@@ -89,8 +89,11 @@ int NumberingOf(int renban) {
     return std::clamp(renban, 0, static_cast<int>(ProjectPageInput::kTree));
 }
 
+// Files also mark an unset period end with the zero date.
 std::string PeriodText(const COleDateTime& day) {
-    return day.IsValid() ? DateText::SlashDate(day, true, false) : std::string();
+    if (!day.IsValid() || day.GetDays() == 0.0)
+        return {};
+    return DateText::SlashDate(day, true, false);
 }
 
 }  // namespace

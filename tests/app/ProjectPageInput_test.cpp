@@ -102,8 +102,11 @@ TEST_F(ProjectPageInputTest, TypedValuesReachTheProjectOnLeavingThePageAndTheSav
     EXPECT_EQ(saved->GetViewPassword(), PasswordDigest::Of("見る"));
     EXPECT_EQ(saved->GetEditPassword(), PasswordDigest::Of("edit"));
 
-    // The page filled from the file shows what was stored.
+    // The page filled from the file shows what was stored; the zero date
+    // marks an end as unset.
+    saved->SetDisplayEndDate(COleDateTime(0.0, COleDateTime::valid));
     page_.input.Fill(saved.get());
+    EXPECT_EQ(Typed().periodTo, "");
     EXPECT_EQ(Typed().periodFrom, "2027/4/1");
     EXPECT_EQ(Typed().headerPosition, ProjectPageInput::kRight);
     EXPECT_TRUE(page_.input.HasViewPassword());
