@@ -112,7 +112,7 @@ QWidget* ProjectPage::BuildRowGroup() {
     auto* group = new QGroupBox(Text("段の表示"));
     auto* form = Form(group);
     box_ = new QRadioButton(Text("親の段で子の段を囲む(&B)"));
-    indent_ = new QRadioButton(Text("子の段を字下げする(&I)"));
+    indent_ = new QRadioButton(Text("子の段を字下げする(&J)"));
     auto* choice = new QButtonGroup(group);
     choice->addButton(box_);
     choice->addButton(indent_);
@@ -146,13 +146,13 @@ QWidget* ProjectPage::BuildPrintGroup() {
     auto* header = new QHBoxLayout;
     header->addWidget(header_, 1);
     header->addWidget(headerPosition_);
-    form->addRow(Label("ヘッダー(&H)：", header_), header);
+    form->addRow(Label("ヘッダー(&K)：", header_), header);
     footer_ = AddLine(&typed.footer);
     footerPosition_ = AddPositionChoice(&typed.footerPosition);
     auto* footer = new QHBoxLayout;
     footer->addWidget(footer_, 1);
     footer->addWidget(footerPosition_);
-    form->addRow(Label("フッター(&F)：", footer_), footer);
+    form->addRow(Label("フッター(&O)：", footer_), footer);
     printSigns_ = AddCheck("検印欄を印刷する(&S)", &typed.printSigns);
     signsFirstPage_ = AddCheck("検印欄は1ページ目だけに印刷する(&1)", &typed.signsOnFirstPageOnly);
     form->addRow(QString(), printSigns_);

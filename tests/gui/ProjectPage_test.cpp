@@ -4,14 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <initializer_list>
 
 #include "CCommandHandler.h"
@@ -128,6 +132,29 @@ TEST_F(ProjectPageTest, TheApplyButtonAndEnterApplyAndTheRevertButtonForgets) {
     EXPECT_FALSE(project.GetViewPassword().empty());
     EXPECT_TRUE(Page().ViewPasswordField()->text().isEmpty());
     EXPECT_TRUE(Page().RemoveViewPassword()->isEnabled());
+}
+
+// Alt and a letter reaches one field of the page, never past a menu title.
+TEST_F(ProjectPageTest, ThePageMnemonicsAreUniqueAndLeaveTheMenusTheirs) {
+    const auto mnemonic = [](const QString& text) {
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        return at < 0 || at + 1 >= text.size() ? QChar() : text.at(at + 1).toUpper();
+    };
+    QSet<QChar> taken;
+    for (const QAction* menu : window.menuBar()->actions())
+        taken.insert(mnemonic(menu->text()));
+    QStringList texts;
+    for (const QLabel* label : Page().findChildren<QLabel*>())
+        texts << label->text();
+    for (const QAbstractButton* button : Page().findChildren<QAbstractButton*>())
+        texts << button->text();
+    for (const QString& text : texts) {
+        const QChar letter = mnemonic(text);
+        if (letter.isNull())
+            continue;
+        EXPECT_FALSE(taken.contains(letter)) << text.toStdString();
+        taken.insert(letter);
+    }
 }
 
 }  // namespace
