@@ -58,6 +58,7 @@ public:
     void FlagsChanged() override { RefreshFrame(); }
 
     // The document view.
+    void SystemHolidaysChanged() override { LoadSettings(); }
     void DisplaySettingsChanged() override { DocumentChanged(); }
     void ViewModeChanged(int mode) override;
     void ScrollToDate(const COleDateTime& day) override;

@@ -169,6 +169,14 @@ QWidget* OptionsDialog::BuildCalendarTab(const OptionValues& values) {
     form->addRow(AddCheck("出勤日に指定した土曜日を平日として扱う", &OptionValues::saturdayNH,
                           values, page));
     form->addRow(AddCheck("休日ルールを定義順に適用", &OptionValues::holidayOrder, values, page));
+    auto* fileRow = new QHBoxLayout();
+    masterHoliday_ = new QLineEdit(FromStd(values.masterHoliday), page);
+    masterHoliday_->setPlaceholderText(Text("（組み込みの休日）"));
+    auto* browse = new QPushButton(Text("参照..."), page);
+    connect(browse, &QPushButton::clicked, this, &OptionsDialog::BrowseHolidayFile);
+    fileRow->addWidget(masterHoliday_, 1);
+    fileRow->addWidget(browse);
+    form->addRow(Text("休日ファイル："), fileRow);
     return page;
 }
 
@@ -178,6 +186,14 @@ void OptionsDialog::BrowseDefaultFile() {
                                      Text("Quellbrandiren ファイル (*.qbd);;すべてのファイル (*)"));
     if (!path.isEmpty())
         defFile_->setText(path);
+}
+
+void OptionsDialog::BrowseHolidayFile() {
+    const QString path =
+        QFileDialog::getOpenFileName(this, Text("休日ファイル"), masterHoliday_->text(),
+                                     Text("休日ファイル (*.xml);;すべてのファイル (*)"));
+    if (!path.isEmpty())
+        masterHoliday_->setText(path);
 }
 
 OptionValues OptionsDialog::Values() const {
@@ -196,6 +212,7 @@ OptionValues OptionsDialog::Values() const {
     values.eraName = eraName_->text().trimmed().toStdString();
     values.eraAbbreviation = eraAbbreviation_->text().trimmed().toStdString();
     values.eraStart = eraStart_->text().trimmed().toStdString();
+    values.masterHoliday = masterHoliday_->text().toStdString();
     return values;
 }
 

@@ -52,6 +52,7 @@ private:
     QCheckBox* AddCheck(const char* label, bool OptionValues::*value, const OptionValues& values,
                         QWidget* parent);
     void BrowseDefaultFile();
+    void BrowseHolidayFile();
 
     IPrompt& prompt_;
     OptionValues shown_;
@@ -69,6 +70,7 @@ private:
     QLineEdit* eraName_ = nullptr;
     QLineEdit* eraAbbreviation_ = nullptr;
     QLineEdit* eraStart_ = nullptr;
+    QLineEdit* masterHoliday_ = nullptr;
 };
 
 }  // namespace qb

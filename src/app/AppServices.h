@@ -51,9 +51,10 @@ public:
     void SetDialogs(IDialogs* dialogs) { dialogs_ = dialogs ? dialogs : &noDialogs_; }
     const AppEnvironment& Environment() const { return environment_; }
 
-private:
+    // Reads the master holiday rules again from the file the settings name.
     void LoadMasterHolidays();
 
+private:
     ISettingsStore& store_;
     IPrompt& prompt_;
     IShell& shell_;

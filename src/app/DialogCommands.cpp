@@ -95,7 +95,12 @@ bool DialogCommands::EditOptions() {
         return false;
     if (const auto refusal = OptionsForm::Validate(*values))
         return Refuse(*refusal);
+    const bool newHolidayFile = values->masterHoliday != settings.calendar.masterHoliday;
     OptionsForm::Apply(*values, settings);
+    if (newHolidayFile) {
+        status_.Services().LoadMasterHolidays();
+        status_.View().SystemHolidaysChanged();
+    }
     status_.View().DisplaySettingsChanged();
     return true;
 }

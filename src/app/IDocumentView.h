@@ -20,6 +20,8 @@ public:
 
     // The display switches of the settings changed: redraw with them.
     virtual void DisplaySettingsChanged() = 0;
+    // The master holiday rules were read again: take them.
+    virtual void SystemHolidaysChanged() {}
     virtual void ViewModeChanged(int mode) = 0;
     virtual void ScrollToDate(const COleDateTime& day) = 0;
     virtual void ClearSelection() = 0;

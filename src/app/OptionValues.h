@@ -50,6 +50,8 @@ struct OptionValues {
     std::string eraStart;
     bool saturdayNH = false;
     bool holidayOrder = false;
+    // The system holiday file; empty for the built-in rules.
+    std::string masterHoliday;
 
     bool operator==(const OptionValues&) const = default;
 };

@@ -43,6 +43,7 @@ void ApplyCalendar(const OptionValues& values, CalendarSettings& calendar) {
     calendar.totalMode = values.totalMode;
     calendar.saturdayNH = values.saturdayNH;
     calendar.holidayOrder = values.holidayOrder;
+    calendar.masterHoliday = values.masterHoliday;
     calendar.heisei3Name = values.eraName;
     calendar.heisei3Abbreviation = values.eraAbbreviation;
     const bool hasEra = !values.eraName.empty() || !values.eraAbbreviation.empty();
@@ -103,6 +104,7 @@ OptionValues OptionsForm::FromSettings(const AppSettings& settings) {
     values.eraStart = calendar.HasHeisei3Date() ? DateText::CompactDate(calendar.heisei3Date) : "";
     values.saturdayNH = calendar.saturdayNH;
     values.holidayOrder = calendar.holidayOrder;
+    values.masterHoliday = calendar.masterHoliday;
     return values;
 }
 

@@ -4,8 +4,10 @@
 
 #include "AppTestBase.h"
 #include "CCommandHandler.h"
+#include "CYmdHoliday.h"
 #include "CommandIds.h"
 #include "EditFixture.h"
+#include "HolidayFile.h"
 #include "OptionsForm.h"
 #include "RulerBands.h"
 #include "ScriptedDialogs.h"
@@ -121,6 +123,28 @@ TEST_F(DialogCommandsTest, TheHiddenOptionAppearsOnlyWithItsCodes) {
     EXPECT_FALSE(dialogs.shownOptions->customizedOn);
     EXPECT_EQ(Settings().customized, AppSettings::kCustomizedOn);
     EXPECT_TRUE(Settings().CsvCopyOnSave());
+}
+
+// Naming another holiday file reads it at once and hands it to the window.
+TEST_F(DialogCommandsTest, AnotherHolidayFileIsReadAtOnce) {
+    struct HolidayView : RecordingView {
+        void SystemHolidaysChanged() override { ++reloads; }
+        int reloads = 0;
+    } window;
+    me.status.SetView(&window);
+    OpenMine(false);
+    CHolidayArray rules;
+    rules.Add(std::make_unique<CYmdHoliday>());
+    const std::string path = folder.File("mine.xml");
+    ASSERT_TRUE(HolidayFile().WriteHolidayFile(path, rules));
+    dialogs.options.push_back([](OptionValues&) {});
+    ASSERT_TRUE(Run(cmd::kOptions));
+    EXPECT_EQ(window.reloads, 0) << "the same file";
+    dialogs.options.push_back([&path](OptionValues& v) { v.masterHoliday = path; });
+    ASSERT_TRUE(Run(cmd::kOptions));
+    EXPECT_EQ(window.reloads, 1);
+    EXPECT_EQ(me.status.Services().MasterHolidays()->GetCount(), 1);
+    me.status.SetView(&view);
 }
 
 // A project that never chose its rulers shows months over days in the day

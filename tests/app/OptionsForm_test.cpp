@@ -86,6 +86,7 @@ TEST(OptionsForm, EveryValueGoesIntoTheSettingsAndComesBack) {
     values.eraStart = "20400501";
     values.saturdayNH = !values.saturdayNH;
     values.holidayOrder = !values.holidayOrder;
+    values.masterHoliday = "/h.xml";
     ASSERT_FALSE(OptionsForm::Validate(values));
     OptionsForm::Apply(values, settings);
     EXPECT_EQ(OptionsForm::FromSettings(settings), values);

@@ -15,6 +15,7 @@
 #include "CommandIds.h"
 #include "GuiFixture.h"
 #include "HolidayCache.h"
+#include "HolidayFile.h"
 #include "MainWindow.h"
 #include "OptionsForm.h"
 #include "RulerMenu.h"
@@ -165,14 +166,27 @@ TEST_F(DialogsTest, OptionsReachTheWindowsHolidayMarksAtOnce) {
         rule->SetForceNotHoliday(forced);
         project.GetHolidays().Add(std::move(rule));
     }
+    CHolidayArray system;
+    auto rule = std::make_unique<CYmdHoliday>();
+    rule->SetYear(2025);
+    rule->SetMonth(6);
+    rule->SetDay(12);
+    system.Add(std::move(rule));
+    const std::string holidayFile = folder.File("holidays.xml");
+    ASSERT_TRUE(HolidayFile().WriteHolidayFile(holidayFile, system));
+    const COleDateTime nextDay(2025, 6, 12, 0, 0, 0);
+    ASSERT_TRUE(project.IsUseSystemHolidays());
     status.Commands().Execute(cmd::kViewDay);
     EXPECT_EQ(window.Scene().Holidays().DayMark(day), -1);
-    dialogs.options.push_back([](OptionValues& v) {
+    EXPECT_EQ(window.Scene().Holidays().DayMark(nextDay), 0);
+    dialogs.options.push_back([&holidayFile](OptionValues& v) {
         v.holidayOrder = true;
         v.sundayB = 0x00FF00;
+        v.masterHoliday = holidayFile;
     });
     ASSERT_TRUE(status.Commands().Execute(cmd::kOptions));
     EXPECT_EQ(window.Scene().Holidays().DayMark(day), 1);
+    EXPECT_EQ(window.Scene().Holidays().DayMark(nextDay), 1) << "the new holiday file";
     EXPECT_EQ(window.Scene().Holidays().BackgroundColour(day), 0x00FF00u);
     status.Services().SetDialogs(nullptr);
 }
