@@ -207,9 +207,25 @@ void ChartScene::SetLeft(int left) {
 }
 
 void ChartScene::ScrollHorizontally(int pixels) {
+    pixels = WithinDisplayPeriod(pixels);
     // A new origin moves every day's x, so the objects are placed again.
     if (HorizontalScroll::ScrollBy(*ruler_, pixels))
         Relayout();
+}
+
+// The ruler labels nothing past the end of a display period, so the chart
+// stops with that day at its right edge, and never starts before the first.
+int ChartScene::WithinDisplayPeriod(int pixels) const {
+    const long long left = ruler_->GetScrollPosition();
+    long long wanted = left + pixels;
+    const COleDateTime& start = ruler_->GetDisplayStart();
+    const COleDateTime& end = ruler_->GetDisplayEnd();
+    if (IsSet(end))
+        wanted = std::min<long long>(wanted, ruler_->DateToX(end.DatePart().AddDays(1)) -
+                                                 static_cast<long long>(ChartWidth()));
+    if (IsSet(start))
+        wanted = std::max<long long>(wanted, ruler_->DateToX(start.DatePart()));
+    return static_cast<int>(wanted - left);
 }
 
 COleDateTime ChartScene::LeftDate() const {

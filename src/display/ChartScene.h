@@ -83,7 +83,8 @@ public:
     // Horizontal scroll: pixels from the ruler's origin to the chart's left edge.
     void SetLeft(int left);
     // Moves the chart's left edge by pixels, past either end of the built
-    // period when needed: the ruler then builds the days it reaches.
+    // period when needed: the ruler then builds the days it reaches. A
+    // display period, when there is one, bounds it.
     void ScrollHorizontally(int pixels);
     // The day at the chart's left edge, and a scroll that puts a day there.
     COleDateTime LeftDate() const;
@@ -149,6 +150,8 @@ public:
 
 private:
     bool IsOnFoldIcon(const CGuiRow& row, DrawPoint chart) const;
+    // The scroll by pixels that keeps the chart inside the display period.
+    int WithinDisplayPeriod(int pixels) const;
 
     std::unique_ptr<CalendarSettings> ownCalendar_;
     std::unique_ptr<DisplaySettings> ownDisplay_;

@@ -155,5 +155,24 @@ TEST_F(ChartSceneTest, TheSessionsLineDateAndRulerBandsReachTheChart) {
     EXPECT_EQ(ruler.GetUnit(CRuler::Band::upper), kRulerMonth);
 }
 
+// The ruler labels nothing past a display period's end, so no scroll or
+// jump leaves the chart there without labels or grid.
+TEST_F(ChartSceneTest, ADisplayPeriodBoundsEveryScroll) {
+    tree.Project().SetDisplayStartDate(COleDateTime(2024, 4, 1, 0, 0, 0));
+    tree.Project().SetDisplayEndDate(COleDateTime(2024, 10, 31, 0, 0, 0));
+    scene.Open(tree.Project());
+    scene.SetRulerSetting(2);
+    scene.SetPeriod(COleDateTime(2024, 4, 1, 0, 0, 0), COleDateTime(2024, 10, 31, 0, 0, 0), 4.0);
+    const CRuler& ruler = scene.GetRuler();
+    scene.ScrollLeftTo(COleDateTime(2026, 12, 6, 0, 0, 0));
+    EXPECT_EQ(ruler.GetScrollPosition() + scene.ChartWidth(),
+              ruler.DateToX(COleDateTime(2024, 11, 1, 0, 0, 0)));
+    RecordingDrawContext dc;
+    scene.PaintRuler(dc);
+    EXPECT_FALSE(dc.RecordsOf(Op::text).empty());
+    scene.ScrollHorizontally(-100000);
+    EXPECT_EQ(scene.LeftDate(), COleDateTime(2024, 4, 1, 0, 0, 0));
+}
+
 }  // namespace
 }  // namespace qb

@@ -44,12 +44,17 @@ protected:
 
     // Makes a fresh copy of the sample the document, which tells the window.
     // Each copy is a file of its own: the document before holds its file.
-    CProject& LoadSample() {
+    // Without its display period the chart scrolls to any day.
+    CProject& LoadSample(bool displayPeriod = true) {
         const std::string path = SampleCopy("sample" + std::to_string(++samples_) + ".qbd");
         DocumentLoader::Result loaded = DocumentLoader::Load(path, OpenRetryPolicy{}, false);
         EXPECT_NE(loaded.project, nullptr);
         if (loaded.project == nullptr)
             loaded.project = std::make_unique<CProject>();
+        if (!displayPeriod) {
+            loaded.project->SetDisplayStartDate(COleDateTime());
+            loaded.project->SetDisplayEndDate(COleDateTime());
+        }
         status.Doc().Open(std::move(loaded.project), std::move(loaded.accessor), path);
         return *status.GetProject();
     }

@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, TheScrollBarArrowAndTheShiftWheelScrollPastTheBuiltPeriod
     window.ViewModeChanged(MainWindow::kDayTab);
     window.resize(900, 300);
     window.show();
-    LoadSample();
+    LoadSample(false);
     QScrollBar* bar = window.HorizontalScrollBar();
     bar->setValue(bar->maximum());
     const int start = bar->value();
@@ -170,7 +170,7 @@ TEST_F(MainWindowTest, ViewStatusCarriesScalesLeftDayAndFoldsToTheNextOpen) {
         window.ViewModeChanged(MainWindow::kMonthTab);
         window.resize(900, 300);
         window.show();
-        LoadSample();
+        LoadSample(false);
         const CGuiRow* row = FoldableRow(window.Scene().GetModel().GetRows());
         ASSERT_NE(row, nullptr);
         foldedId = row->GetObjectId();
@@ -226,7 +226,7 @@ TEST_F(MainWindowTest, ScrollingToADayBeforeTheChartHasAPeriodWaitsForIt) {
     MainWindow window(status);
     window.ViewModeChanged(MainWindow::kProjectTab);
     window.show();
-    LoadSample();
+    LoadSample(false);
     const COleDateTime day(2012, 1, 16, 0, 0, 0);
     window.ScrollToDate(day);
     window.ViewModeChanged(MainWindow::kDayTab);

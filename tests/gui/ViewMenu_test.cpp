@@ -100,7 +100,7 @@ TEST_F(ViewMenuTest, F7PutsTheDayBeforeTodayAtTheLeftEdge) {
     window.ViewModeChanged(MainWindow::kDayTab);
     window.resize(900, 400);
     window.show();
-    LoadSample();
+    LoadSample(false);
     QAction* today = window.Menus()->Action(cmd::kToday);
     EXPECT_EQ(today->shortcut(), QKeySequence(Qt::Key_F7));
     ASSERT_TRUE(today->isEnabled());
