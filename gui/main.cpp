@@ -1,7 +1,9 @@
 // quellbrandiren: the main window, opening the default file or the one named
 // on the command line.
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QStringList>
+#include <QTranslator>
 #include <string>
 #include <vector>
 
@@ -16,8 +18,23 @@
 #include "QtShell.h"
 #include "StartupSequence.h"
 
+namespace {
+
+// Qt's own texts (the buttons of message boxes and dialogs, the file
+// chooser) in Japanese like the rest of the window, whatever the system's
+// language; without the translation they stay in English.
+void UseJapaneseQtTexts(QApplication& app, QTranslator& translator) {
+    if (translator.load(QStringLiteral("qtbase_ja"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&translator);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QTranslator translator;
+    UseJapaneseQtTexts(app, translator);
     std::vector<std::string> arguments;
     const QStringList args = QApplication::arguments();
     for (qsizetype i = 1; i < args.size(); ++i)

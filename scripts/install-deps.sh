@@ -7,7 +7,7 @@ packages=(
   g++ make cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libxerces-c-dev libssl-dev
-  qt6-base-dev qt6-svg-dev
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n
   fontconfig fonts-ipafont-gothic
   ccache
 )
