@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -112,16 +113,17 @@ TEST_F(RulerTest, UnitsAndFormatsOutOfRangeFallBack) {
 }
 
 TEST_F(RulerTest, ChangesClearTheBuiltRows) {
-    ruler.Rebuild();
-    EXPECT_TRUE(ruler.IsBuilt());
-    ruler.SetScale(5.0);
-    EXPECT_FALSE(ruler.IsBuilt());
-    ruler.Rebuild();
-    ruler.SetLimits(kMarch1, COleDateTime());
-    EXPECT_FALSE(ruler.IsBuilt());
-    ruler.Rebuild();
-    ruler.SetUnits(Band::lower, kRulerDay, 1);
-    EXPECT_FALSE(ruler.IsBuilt());
+    const std::function<void()> changes[] = {
+        [&] { ruler.SetScale(5.0); },
+        [&] { ruler.SetLimits(kMarch1, COleDateTime()); },
+        [&] { ruler.SetUnits(Band::lower, kRulerDay, 1); },
+    };
+    for (const auto& change : changes) {
+        ruler.Rebuild();
+        ASSERT_TRUE(ruler.IsBuilt());
+        change();
+        EXPECT_FALSE(ruler.IsBuilt());
+    }
 }
 
 // The ruler reads the one settings object: a change shows once it is rebuilt.
@@ -285,22 +287,21 @@ TEST_F(RulerPaintTest, TodayIsAtLeastOnePixelWide) {
     EXPECT_EQ(fills[0].rect, (DrawRect{0, 21, 1, 40}));
 }
 
+// Cells left of the window are skipped; one ending on its left edge still
+// draws its boundary.
 TEST_F(RulerPaintTest, ScrolledCellsLeftOfTheWindowAreSkipped) {
     ruler.SetScrollPosition(55);
     Paint();
-    const auto lower = TextsIn(20);
+    auto lower = TextsIn(20);
     ASSERT_FALSE(lower.empty());
     EXPECT_EQ(lower.front().text, "6");
     EXPECT_EQ(lower.front().rect, (DrawRect{-5, 20, 5, 40}));
     // The window ends at 155: the 16th, from 150, is drawn; the 17th, from 160, is not.
     EXPECT_EQ(lower.back().text, "16");
     EXPECT_EQ(lower.back().rect, (DrawRect{95, 20, 105, 40}));
-}
-
-TEST_F(RulerPaintTest, ACellEndingOnTheLeftEdgeStillDrawsItsBoundary) {
     ruler.SetScrollPosition(50);
     Paint();
-    const auto lower = TextsIn(20);
+    lower = TextsIn(20);
     EXPECT_EQ(lower.front().rect, (DrawRect{-10, 20, 0, 40}));
     EXPECT_EQ(lower.size(), 11u);
 }

@@ -42,6 +42,8 @@ protected:
     void SetSystem(std::unique_ptr<CHolidayArray> rules) { cache.SetSystemRules(std::move(rules)); }
 };
 
+// Without rules Sundays are holidays and Saturdays ordinary days with their
+// own colours; the time of day does not count and invalid days have no mark.
 TEST_F(HolidayCacheTest, SundaysAreHolidaysAndSaturdaysOrdinaryWithoutRules) {
     EXPECT_EQ(cache.DayMark(kSunday), 1);
     EXPECT_EQ(cache.DayMark(kSaturday), 0);
@@ -52,13 +54,10 @@ TEST_F(HolidayCacheTest, SundaysAreHolidaysAndSaturdaysOrdinaryWithoutRules) {
     EXPECT_EQ(cache.BackgroundColour(kSaturday), settings.saturdayB);
     EXPECT_EQ(cache.TextColour(kMonday), kBlack);
     EXPECT_EQ(cache.BackgroundColour(kMonday), kWhite);
-}
-
-TEST_F(HolidayCacheTest, TheTimeOfDayDoesNotCountAndInvalidDaysHaveNoMark) {
     EXPECT_EQ(cache.DayMark(Day(2024, 6, 2, 23, 59)), 1);
-    EXPECT_EQ(cache.DayMark(COleDateTime::Null()), 0);
-    EXPECT_EQ(cache.DayMark(COleDateTime::Invalid()), 0);
-    EXPECT_EQ(cache.DayMark(COleDateTime(1e9, COleDateTime::valid)), 0);
+    for (const COleDateTime& none :
+         {COleDateTime::Null(), COleDateTime::Invalid(), COleDateTime(1e9, COleDateTime::valid)})
+        EXPECT_EQ(cache.DayMark(none), 0);
 }
 
 // Friday noon to Monday noon: three days elapsed, one working day without
@@ -72,17 +71,13 @@ TEST_F(HolidayCacheTest, CountedDaysFollowTheDayCountModeOfTheSettings) {
     }
 }
 
-TEST_F(HolidayCacheTest, ForcedWorkingSundayIsNeitherHolidayNorColoured) {
+TEST_F(HolidayCacheTest, ForcedWorkingSundayIsPlainAndAHolidaySaturdayHasHolidayColours) {
     project.Add(Dated(kSunday, true));
+    project.Add(Dated(kSaturday));
     UseProject();
     EXPECT_EQ(cache.DayMark(kSunday), -1);
     EXPECT_EQ(cache.TextColour(kSunday), kBlack);
     EXPECT_EQ(cache.BackgroundColour(kSunday), kWhite);
-}
-
-TEST_F(HolidayCacheTest, HolidayOnASaturdayShowsHolidayColours) {
-    project.Add(Dated(kSaturday));
-    UseProject();
     EXPECT_EQ(cache.DayMark(kSaturday), 1);
     EXPECT_EQ(cache.TextColour(kSaturday), settings.sunday);
 }

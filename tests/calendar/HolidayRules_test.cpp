@@ -43,29 +43,22 @@ std::unique_ptr<CMwHoliday> NthWeekday(int month, int dayOfWeek, int weekNo) {
     return rule;
 }
 
-TEST(HolidayRulesEvaluate, MissingOrEmptyArrayMatchesNothing) {
-    EXPECT_EQ(HolidayRules::Evaluate(nullptr, Day(2024, 1, 1), false), 0);
+// Without order a forced working rule wins wherever it stands; with order the
+// last matching rule wins.
+TEST(HolidayRulesEvaluate, ForcedWorkingWinsWithoutOrderAndTheLastMatchWithIt) {
     CHolidayArray empty;
+    EXPECT_EQ(HolidayRules::Evaluate(nullptr, Day(2024, 1, 1), false), 0);
     EXPECT_EQ(HolidayRules::Evaluate(&empty, Day(2024, 1, 1), true), 0);
-}
-
-TEST(HolidayRulesEvaluate, ForcedWorkingRuleWinsWhateverItsPlaceWithoutOrder) {
-    CHolidayArray rules;
-    rules.Add(Dated(2024, 5, 3, true));
-    rules.Add(Dated(2024, 5, 3));
-    EXPECT_EQ(HolidayRules::Evaluate(&rules, Day(2024, 5, 3), false), -1);
-    EXPECT_EQ(HolidayRules::Evaluate(&rules, Day(2024, 5, 4), false), 0);
-}
-
-TEST(HolidayRulesEvaluate, WithOrderTheLastMatchingRuleWins) {
     CHolidayArray forcedFirst;
     forcedFirst.Add(Dated(2024, 5, 3, true));
     forcedFirst.Add(Yearly(5, 3));
+    EXPECT_EQ(HolidayRules::Evaluate(&forcedFirst, Day(2024, 5, 3), false), -1);
+    EXPECT_EQ(HolidayRules::Evaluate(&forcedFirst, Day(2024, 5, 4), false), 0);
     EXPECT_EQ(HolidayRules::Evaluate(&forcedFirst, Day(2024, 5, 3), true), 1);
-
     CHolidayArray forcedLast;
     forcedLast.Add(Yearly(5, 3));
     forcedLast.Add(Dated(2024, 5, 3, true));
+    EXPECT_EQ(HolidayRules::Evaluate(&forcedLast, Day(2024, 5, 3), false), -1);
     EXPECT_EQ(HolidayRules::Evaluate(&forcedLast, Day(2024, 5, 3), true), -1);
     EXPECT_EQ(HolidayRules::Evaluate(&forcedLast, Day(2025, 5, 3), true), 1);
 }

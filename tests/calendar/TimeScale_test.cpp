@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 namespace qb {
 namespace {
@@ -70,6 +71,11 @@ TEST(TimeScale, DayStartsAreTheTruncatedProductOfDaysAndScale) {
     EXPECT_EQ(scale.DateToX(Day(-3)), -21);
     // The time of day plays no part.
     EXPECT_EQ(scale.DateToX(COleDateTime(2017, 2, 4, 23, 0, 0)), 21);
+    // Pixels left of the origin map by the floor of the days.
+    EXPECT_EQ(scale.XToDate(-1), Day(-1));
+    EXPECT_EQ(scale.XToDate(-7), Day(-1));
+    EXPECT_EQ(scale.XToDate(-8), Day(-2));
+    EXPECT_EQ(TimeScale(kOrigin, 0.1).XToDate(-1), Day(-10));
 }
 
 TEST(TimeScale, OriginIsTheDayOfTheValueAndIgnoresValuesThatAreNotValid) {
@@ -88,19 +94,16 @@ TEST(TimeScale, ScaleZeroOrNegativeBecomesATenthOfAPixel) {
     EXPECT_DOUBLE_EQ(TimeScale(kOrigin, 0.05).GetScale(), 0.05);
 }
 
-TEST(TimeScale, OffsetsRoundHalvesAwayFromZero) {
+// Halves round away from zero; an end offset of a whole day lands on the
+// day's last pixel.
+TEST(TimeScale, OffsetsRoundHalvesAwayFromZeroAndStayInTheirDay) {
     const TimeScale scale(kOrigin, 10.0);
-    EXPECT_EQ(scale.DateOffsetToX(DateOffset(Day(1), 500)), 11);   // 0.5 rounds up
-    EXPECT_EQ(scale.DateOffsetToX(DateOffset(Day(1), 1499)), 11);  // 1.499
-    EXPECT_EQ(scale.DateOffsetToX(DateOffset(Day(1), 1500)), 12);
-    EXPECT_EQ(scale.DateOffsetToX(DateOffset(Day(-1), 500)), -9);
-}
-
-TEST(TimeScale, AnEndOffsetOfAWholeDayLandsOnTheLastPixelOfTheDay) {
-    const TimeScale scale(kOrigin, 10.0);
-    EXPECT_EQ(scale.DateOffsetToX(DateOffset(Day(2), 10000)), 29);
-    EXPECT_EQ(scale.DateOffsetToX(DateOffset(Day(2), 9999)), 29);
-    EXPECT_EQ(scale.DateOffsetToX(DateOffset(Day(2), -5)), 20);
+    const std::tuple<int, int, int> cases[] = {
+        {1, 500, 11},   {1, 1499, 11}, {1, 1500, 12}, {-1, 500, -9},
+        {2, 10000, 29}, {2, 9999, 29}, {2, -5, 20},
+    };
+    for (const auto& [day, offset, x] : cases)
+        EXPECT_EQ(scale.DateOffsetToX(DateOffset(Day(day), offset)), x) << day << " " << offset;
 }
 
 TEST(TimeScale, TimeOfDayCountsFromOnePixelPerDay) {
@@ -110,14 +113,6 @@ TEST(TimeScale, TimeOfDayCountsFromOnePixelPerDay) {
     EXPECT_EQ(TimeScale(kOrigin, 1.0).DateTimeToX(noon), 2);
     EXPECT_EQ(TimeScale(kOrigin, 0.99).DateTimeToX(COleDateTime(2017, 2, 3, 23, 59, 0)), 1);
     EXPECT_EQ(TimeScale(kOrigin, 1440.0).DateTimeToX(COleDateTime(2017, 2, 1, 13, 7, 0)), 787);
-}
-
-TEST(TimeScale, NegativePixelsMapByFloorOfTheDays) {
-    const TimeScale scale(kOrigin, 7.3);
-    EXPECT_EQ(scale.XToDate(-1), Day(-1));
-    EXPECT_EQ(scale.XToDate(-7), Day(-1));
-    EXPECT_EQ(scale.XToDate(-8), Day(-2));
-    EXPECT_EQ(TimeScale(kOrigin, 0.1).XToDate(-1), Day(-10));
 }
 
 TEST(TimeScale, HugeCoordinatesNeitherOverflowNorLoop) {

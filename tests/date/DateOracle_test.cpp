@@ -159,55 +159,31 @@ void ExpectRowFields(const COleDateTime& value, const OracleRow& row) {
         << row.line;
 }
 
-class DateOracleTable : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { rows_ = new std::vector<OracleRow>(ReadOracle()); }
-    static void TearDownTestSuite() {
-        delete rows_;
-        rows_ = nullptr;
-    }
-    static std::vector<OracleRow>* rows_;
-};
-
-std::vector<OracleRow>* DateOracleTable::rows_ = nullptr;
-
-TEST_F(DateOracleTable, SplittingGivesPythonsFieldsRoundedToTheSecond) {
-    ASSERT_GT(rows_->size(), 3000u) << "the table is missing";
-    for (const OracleRow& row : *rows_)
-        ExpectRowFields(COleDateTime(row.days, COleDateTime::valid), row);
-}
-
-TEST_F(DateOracleTable, BuildingWholeSecondsGivesExactlyPythonsValue) {
-    for (const OracleRow& row : *rows_) {
+// Each row: split, built back from whole seconds, and through the property
+// text. Spans between neighbouring rows jump across the whole calendar and
+// across day zero; adding the difference must land on the other row's fields.
+TEST(DateOracle, EveryRowOfPythonsTableSplitsBuildsAndRoundTrips) {
+    const std::vector<OracleRow> rows = ReadOracle();
+    ASSERT_GT(rows.size(), 3000u) << "the table is missing";
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const OracleRow& row = rows[i];
+        const COleDateTime value(row.days, COleDateTime::valid);
+        ExpectRowFields(value, row);
         if (row.exact == 1) {
             const COleDateTime built(row.year, row.month, row.day, row.hour, row.minute,
                                      row.second);
             EXPECT_EQ(built.GetDays(), row.days) << row.line;
         }
-    }
-}
-
-TEST_F(DateOracleTable, PropertyTextRoundTripsEveryRow) {
-    for (const OracleRow& row : *rows_) {
-        const COleDateTime value(row.days, COleDateTime::valid);
-        const COleDateTime read = DateText::ParsePropertyText(DateText::PropertyText(value));
-        ExpectRowFields(read, row);
-    }
-}
-
-// Spans between neighbouring rows jump across the whole calendar and across
-// day zero; adding the difference must land on the other row's fields.
-TEST_F(DateOracleTable, AddingTheDifferenceOfTwoRowsReachesTheOther) {
-    for (std::size_t i = 1; i < rows_->size(); ++i) {
-        const OracleRow& from = (*rows_)[i - 1];
-        const OracleRow& to = (*rows_)[i];
+        ExpectRowFields(DateText::ParsePropertyText(DateText::PropertyText(value)), row);
+        if (i == 0)
+            continue;
+        const OracleRow& from = rows[i - 1];
         const COleDateTime start(from.days, COleDateTime::valid);
-        const COleDateTime end(to.days, COleDateTime::valid);
-        const COleDateTimeSpan span = end - start;
-        ASSERT_TRUE(span.IsValid()) << from.line << " / " << to.line;
-        ExpectRowFields(start + span, to);
-        ExpectRowFields(end - span, from);
-        EXPECT_EQ(start<end, span.GetTotalDays()> 0) << from.line << " / " << to.line;
+        const COleDateTimeSpan span = value - start;
+        ASSERT_TRUE(span.IsValid()) << from.line << " / " << row.line;
+        ExpectRowFields(start + span, row);
+        ExpectRowFields(value - span, from);
+        EXPECT_EQ(start<value, span.GetTotalDays()> 0) << from.line << " / " << row.line;
     }
 }
 
