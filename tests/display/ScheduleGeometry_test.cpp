@@ -79,16 +79,18 @@ TEST(ScheduleGeometry, SelectedBarsOfferTheirEdgesWithinThreePixels) {
     layout.placed = true;
     layout.bar = DrawRect{10, 0, 40, 10};
     layout.hit = layout.bar;
-    EXPECT_EQ(ScheduleGeometry::HandleAt(f, layout, true, DrawPoint{12, 5}),
-              ScheduleGeometry::kStart);
-    EXPECT_EQ(ScheduleGeometry::HandleAt(f, layout, true, DrawPoint{13, 5}),
-              ScheduleGeometry::kBody);
-    EXPECT_EQ(ScheduleGeometry::HandleAt(f, layout, true, DrawPoint{38, 5}),
-              ScheduleGeometry::kEnd);
-    EXPECT_EQ(ScheduleGeometry::HandleAt(f, layout, false, DrawPoint{12, 5}),
-              ScheduleGeometry::kBody);
-    EXPECT_EQ(ScheduleGeometry::HandleAt(f, layout, true, DrawPoint{50, 5}),
-              ScheduleGeometry::kNone);
+    const struct {
+        bool selected;
+        int x;
+        int handle;
+    } cases[] = {{true, 12, ScheduleGeometry::kStart},
+                 {true, 13, ScheduleGeometry::kBody},
+                 {true, 38, ScheduleGeometry::kEnd},
+                 {false, 12, ScheduleGeometry::kBody},
+                 {true, 50, ScheduleGeometry::kNone}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ScheduleGeometry::HandleAt(f, layout, c.selected, DrawPoint{c.x, 5}), c.handle)
+            << c.x << " " << c.selected;
     layout.placed = false;
     EXPECT_EQ(ScheduleGeometry::HandleAt(f, layout, true, DrawPoint{20, 5}),
               ScheduleGeometry::kNone);
@@ -185,8 +187,10 @@ TEST(ScheduleGeometry, LightningPointsFollowTheRateOrTheQuantities) {
     EXPECT_EQ(*ScheduleGeometry::LightningPoint(f, bar, reference), (DrawPoint{160, 105}));
 }
 
+// Finished past work and untouched future work give no point. Work counted by
+// quantities is finished once its results reach the plan, even past it;
+// ending exactly on the reference day counts as past.
 TEST(ScheduleGeometry, FinishedPastWorkAndUntouchedFutureWorkGiveNoPoint) {
-    const TimeScale scale(kOrigin, 10.0);
     const DrawRect bar{10, 100, 110, 110};
     ScheduleFields done = BarFrom(2, 3);
     done.progressRate = 1000;
@@ -196,12 +200,6 @@ TEST(ScheduleGeometry, FinishedPastWorkAndUntouchedFutureWorkGiveNoPoint) {
     untouched.progressRate = 0;
     EXPECT_FALSE(ScheduleGeometry::LightningPoint(untouched, bar, Day(5)));
     EXPECT_TRUE(ScheduleGeometry::LightningPoint(untouched, bar, Day(7)));
-}
-
-// Work counted by quantities is finished once its results reach the plan,
-// even past it; ending exactly on the reference day counts as past.
-TEST(ScheduleGeometry, OverdoneWorkEndingOnTheReferenceDayGivesNoPoint) {
-    const DrawRect bar{10, 100, 110, 110};
     ScheduleFields overdone = BarFrom(2, 3);
     overdone.plan = 4;
     overdone.results = 5;
