@@ -49,20 +49,17 @@ TEST_F(CGuiMemoTest, LayoutPlacesTheBoxByDateAndRowAndInsetsTheText) {
     EXPECT_EQ(memo.AnchorPoint(2, 0), (DrawPoint{85, 45}));
 }
 
-TEST_F(CGuiMemoTest, MemoOnHiddenRowIsNotPlaced) {
-    LaidOut();
-    model_.HideRow(2);
-    const CGuiMemo& memo = LaidOut();
-    EXPECT_FALSE(memo.IsVisible());
-    EXPECT_FALSE(memo.HitTest(DrawPoint{50, 60}));
-    EXPECT_EQ(memo.HitTestHandle(DrawPoint{50, 60}), CGuiObject::kHandleNone);
-}
-
-TEST_F(CGuiMemoTest, UnselectedMemoIsHitOnlyInsideItsBox) {
+// Unselected, a memo is hit only inside its box; on a hidden row not at all.
+TEST_F(CGuiMemoTest, UnselectedMemoIsHitOnlyInsideItsBoxAndNotOnAHiddenRow) {
     const CGuiMemo& plain = LaidOut(false);
     EXPECT_TRUE(plain.HitTest(DrawPoint{25, 45}));
     EXPECT_FALSE(plain.HitTest(DrawPoint{24, 60}));
     EXPECT_FALSE(plain.HitTest(DrawPoint{85, 60}));
+    model_.HideRow(2);
+    const CGuiMemo& hidden = LaidOut();
+    EXPECT_FALSE(hidden.IsVisible());
+    EXPECT_FALSE(hidden.HitTest(DrawPoint{50, 60}));
+    EXPECT_EQ(hidden.HitTestHandle(DrawPoint{50, 60}), CGuiObject::kHandleNone);
 }
 
 TEST_F(CGuiMemoTest, SelectedMemoHandlesLieInThreePixelBandsAtItsEdges) {

@@ -81,8 +81,7 @@ TEST(ValueText, DatesThatAreNotValidWriteNothingAndNeverEqualEachOther) {
     EXPECT_EQ(ValueText::FromDate(COleDateTime::Null()), "");
     EXPECT_TRUE(ValueText::ToDate("", COleDateTime::Null()).IsNull());
     COleDateTime when(2017, 2, 24, 13, 5, 9);
-    EXPECT_EQ(ValueText::FromDate(when), "2017/02/24 13:05:09(0)");
-    EXPECT_EQ(ValueText::ToDate("2017/02/24 13:05:09(0)", COleDateTime::Null()), when);
+    EXPECT_EQ(ValueText::ToDate(ValueText::FromDate(when), COleDateTime::Null()), when);
 
     EXPECT_TRUE(ValueText::Same(COleDateTime::Null(), COleDateTime::Null()));
     EXPECT_FALSE(ValueText::Same(COleDateTime::Invalid(), COleDateTime::Invalid()));
