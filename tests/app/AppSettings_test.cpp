@@ -67,7 +67,7 @@ TEST(AppSettingsTest, CustomizedIsWrittenOnlyWhileItHoldsACode) {
     EXPECT_TRUE(loaded.CsvCopyOnSave());
 }
 
-TEST(AppSettingsTest, HeiseiSuccessorRoundTrips) {
+TEST(AppSettingsTest, HeiseiSuccessorRoundTripsAndAnUnparsableDateIsWrittenEmpty) {
     InMemorySettingsStore store;
     store.WriteString(kProperty, "Heisei3", "令和,R");
     store.WriteString(kProperty, "Heisei3Date", "20190501");
@@ -75,21 +75,17 @@ TEST(AppSettingsTest, HeiseiSuccessorRoundTrips) {
     EXPECT_EQ(settings.calendar.heisei3Name, "令和");
     EXPECT_EQ(settings.calendar.heisei3Abbreviation, "R");
     EXPECT_EQ(settings.calendar.heisei3Date, COleDateTime(2019, 5, 1, 0, 0, 0));
-
     InMemorySettingsStore saved;
     settings.Save(saved);
     EXPECT_EQ(saved.ReadString(kProperty, "Heisei3"), "令和,R");
     EXPECT_EQ(saved.ReadString(kProperty, "Heisei3Date"), "20190501");
-}
 
-TEST(AppSettingsTest, UnparsableHeiseiDateIsUnsetAndWrittenEmpty) {
-    InMemorySettingsStore store;
+    store.WriteString(kProperty, "Heisei3", "");
     store.WriteString(kProperty, "Heisei3Date", "2019/13/40");
-    AppSettings settings = Loaded(store, Environment());
+    settings = Loaded(store, Environment());
     EXPECT_FALSE(settings.calendar.HasHeisei3Date());
     settings.Save(store);
     EXPECT_EQ(store.ReadString(kProperty, "Heisei3Date"), "");
-    EXPECT_EQ(store.ReadString(kProperty, "Heisei3"), "");
 }
 
 TEST(AppSettingsTest, MasterHolidayMarkerSurvivesASaveButAChosenFileIsKept) {
@@ -121,10 +117,8 @@ TEST(AppSettingsTest, ChangedValuesOfEveryGroupRoundTrip) {
     EXPECT_EQ(loaded.calendar.sundayB, 0x010203u);
     EXPECT_EQ(loaded.recycledSchedule.at("Height"), 18);
     EXPECT_EQ(store.ReadInt("RecycledSchedule", "Height"), 18);
-}
 
-TEST(AppSettingsTest, ColoursKeepOnlyTheirLowTwentyFourBits) {
-    InMemorySettingsStore store;
+    // Colours keep only their low twenty-four bits.
     store.WriteInt(kProperty, "PaletteBackColor", static_cast<std::int32_t>(0xFF00FF00u));
     EXPECT_EQ(Loaded(store, Environment()).paletteBackColor, 0x00FF00u);
 }

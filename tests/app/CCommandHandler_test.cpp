@@ -6,7 +6,6 @@
 #include "AppMessages.h"
 #include "AppTestBase.h"
 #include "CommandIds.h"
-#include "DocumentCommands.h"
 #include "MenuTable.h"
 #include "SystemError.h"
 #include "ToolCommands.h"
@@ -33,9 +32,8 @@ TEST_F(CommandHandlerTest, WithoutADocumentOnlyFileAndHelpCommandsWork) {
     for (int id : {cmd::kNew, cmd::kOpen, cmd::kExit, cmd::kViewDay, cmd::kAbout, cmd::kManual})
         EXPECT_TRUE(State(id).enabled) << id;
     for (int id : {cmd::kSave, cmd::kSaveAs, cmd::kClose, cmd::kUndo, cmd::kRedo, cmd::kRefresh,
-                   cmd::kPaintHoliday, cmd::kProjectSetChange})
+                   cmd::kPaintHoliday, cmd::kProjectSetChange, cmd::kFileMode})
         EXPECT_FALSE(State(id).enabled) << id;
-    EXPECT_FALSE(State(cmd::kFileMode).enabled);
 }
 
 TEST_F(CommandHandlerTest, SaveAndTheModeSwitchFollowTheDocument) {
@@ -84,36 +82,6 @@ TEST_F(CommandHandlerTest, ViewModesAreOneGroupAndCycle) {
     ASSERT_TRUE(Handler().Execute(cmd::kViewCycle));
     EXPECT_EQ(status_->GetViewMode(), 0);
     EXPECT_EQ(status_->Services().Settings().tabMode, 0);
-}
-
-TEST_F(CommandHandlerTest, LeavingTheProjectPageHandsItsInputToTheProject) {
-    OpenNew();
-    ASSERT_TRUE(Handler().Execute(cmd::kViewProject));
-    view_.pageInput = true;
-    view_.pageTitle = "typed on the page";
-    ASSERT_TRUE(Handler().Execute(cmd::kViewMonth));
-    EXPECT_EQ(status_->GetProject()->GetTitle(), "typed on the page");
-    EXPECT_TRUE(status_->Doc().IsModified());
-}
-
-// Shared mode writes the page's values with the question that protects
-// unsaved changes, not when the page is left.
-TEST_F(CommandHandlerTest, ASharedDocumentKeepsPageInputUntilTheSaveQuestion) {
-    const std::string path =
-        WriteProject("shared.qbd", 1, [](CProject& project) { project.SetShared(true); });
-    ASSERT_TRUE(Handler().Documents().OpenDocument(path));
-    ASSERT_TRUE(Handler().Execute(cmd::kViewProject));
-    view_.pageInput = true;
-    view_.pageTitle = "typed on the page";
-    ASSERT_TRUE(Handler().Execute(cmd::kViewMonth));
-    EXPECT_TRUE(view_.pageInput);
-    EXPECT_NE(status_->GetProject()->GetTitle(), "typed on the page");
-
-    prompt_.QueueAnswer(PromptAnswer::kYes);
-    EXPECT_EQ(Handler().Documents().AskSaveChanges(), DocumentCommands::Answer::kProceed);
-    EXPECT_FALSE(view_.pageInput);
-    CProjectFile file(path);
-    EXPECT_EQ(file.Load(false)->GetTitle(), "typed on the page");
 }
 
 TEST_F(CommandHandlerTest, UndoIsOfferedOnlyInSingleModeChartViews) {

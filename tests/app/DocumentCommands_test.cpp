@@ -124,10 +124,13 @@ TEST_F(DocumentCommandsTest, AGroupFileIsRefusedBeforeTheOpenDocumentIsClosed) {
 }
 
 TEST_F(DocumentCommandsTest, AMissingFileOrAnOverlongPathLeavesTheOpenDocument) {
+    const std::string gone = WriteProject("gone.qbd");
     const std::string path = WriteProject("keep.qbd");
+    ASSERT_TRUE(Docs().OpenDocument(gone));
     ASSERT_TRUE(Docs().OpenDocument(path));
-
-    EXPECT_FALSE(Docs().OpenDocument(folder_.File("missing.qbd")));
+    fs::remove(gone);
+    ASSERT_EQ(status_->Services().Recent().Entries().at(1), gone);
+    EXPECT_FALSE(status_->Commands().Execute(RecentFiles::kFirstCommand + 1));
     EXPECT_EQ(prompt_.LastId(), 198);
     EXPECT_FALSE(Docs().OpenDocument(folder_.Path().string()));  // a folder is no file
     EXPECT_EQ(prompt_.LastId(), 198);
@@ -159,17 +162,14 @@ TEST_F(DocumentCommandsTest, AFileHeldByAnotherOpenerIsReportedWithItsPath) {
     EXPECT_FALSE(fs::exists(BackupOf("held.qbd")));
 }
 
-TEST_F(DocumentCommandsTest, DataNeedingANewerProgramIsRefused) {
+TEST_F(DocumentCommandsTest, NewerDataIsRefusedAndOldDataOpensWithAWarning) {
     const std::string path =
         WriteProject("new.qbd", 1, [](CProject& p) { p.SetAvailableVersion(291); });
     EXPECT_FALSE(Docs().OpenDocument(path));
     EXPECT_NE(prompt_.Shown().back().text.find("要求バージョン = 2.91.0 以上"), std::string::npos);
     EXPECT_FALSE(status_->HasDocument());
-}
-
-TEST_F(DocumentCommandsTest, OldDataIsOpenedWithAWarning) {
-    const std::string path = WriteProject("old.qbd", 1, [](CProject& p) { p.SetDataVersion(110); });
-    EXPECT_TRUE(Docs().OpenDocument(path));
+    EXPECT_TRUE(Docs().OpenDocument(
+        WriteProject("old.qbd", 1, [](CProject& p) { p.SetDataVersion(110); })));
     EXPECT_EQ(prompt_.LastId(), 224);
 }
 
@@ -297,18 +297,6 @@ TEST_F(DocumentCommandsTest, DroppedFilesMustBeProjectFiles) {
     EXPECT_EQ(prompt_.LastId(), 202);
     EXPECT_TRUE(Docs().DropFile(WriteProject("dropped.qbd")));
     EXPECT_TRUE(status_->HasDocument());
-}
-
-TEST_F(DocumentCommandsTest, ARecentFileThatIsGoneLeavesTheCurrentDocument) {
-    const std::string gone = WriteProject("gone.qbd");
-    const std::string kept = WriteProject("kept.qbd");
-    ASSERT_TRUE(Docs().OpenDocument(gone));
-    ASSERT_TRUE(Docs().OpenDocument(kept));
-    fs::remove(gone);
-    ASSERT_EQ(status_->Services().Recent().Entries().at(1), gone);
-    EXPECT_FALSE(status_->Commands().Execute(RecentFiles::kFirstCommand + 1));
-    EXPECT_EQ(prompt_.LastId(), 198);
-    EXPECT_EQ(status_->Doc().Path(), kept);
 }
 
 TEST_F(DocumentCommandsTest, TheInitialDisplayDateWinsOverTheStoredPosition) {
