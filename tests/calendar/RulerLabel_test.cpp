@@ -24,32 +24,27 @@ std::vector<std::string> AllFormats(const RulerLabel& label, int unit, const COl
 
 using Texts = std::vector<std::string>;
 
-TEST(RulerLabel, DayFormats) {
-    EXPECT_EQ(AllFormats(RulerLabel(), kRulerDay, Date(2017, 5, 12)),
-              (Texts{"12", "12(金)", "12(Fri)"}));
-}
-
-TEST(RulerLabel, WeekFormatsCountCalendarAndFiscalWeeks) {
-    // Monday 12 June 2017: calendar week 24, fiscal week 11.
-    EXPECT_EQ(
-        AllFormats(RulerLabel(), kRulerWeek, Date(2017, 6, 12)),
-        (Texts{"24", "第24週", "24w", "24th", "24週", "11", "第11週", "11w", "11th", "11週"}));
-}
-
-TEST(RulerLabel, TenDayFormats) {
-    const RulerLabel label;
-    EXPECT_EQ(AllFormats(label, kRulerTenDays, Date(2017, 8, 11)),
-              (Texts{"中", "中旬", "2", "2-P", "8中", "8月中旬"}));
-    EXPECT_EQ(AllFormats(label, kRulerTenDays, Date(2017, 8, 1)),
-              (Texts{"上", "上旬", "1", "1-P", "8上", "8月上旬"}));
-    EXPECT_EQ(AllFormats(label, kRulerTenDays, Date(2017, 12, 21)),
-              (Texts{"下", "下旬", "3", "3-P", "12下", "12月下旬"}));
-}
-
-TEST(RulerLabel, MonthFormats) {
-    EXPECT_EQ(AllFormats(RulerLabel(), kRulerMonth, Date(2017, 2, 1)),
-              (Texts{"2", "2月", "2017/2", "2017-2", "2017.2", "2017年2月", "Feb.", "February",
-                     "2017 Feb.", "平成29年2月", "H29.2"}));
+// Monday 12 June 2017 is calendar week 24 and fiscal week 11.
+TEST(RulerLabel, EveryFormatOfTheDayWeekTenDayAndMonthUnits) {
+    const struct {
+        int unit;
+        COleDateTime tick;
+        Texts texts;
+    } cases[] = {
+        {kRulerDay, Date(2017, 5, 12), {"12", "12(金)", "12(Fri)"}},
+        {kRulerWeek,
+         Date(2017, 6, 12),
+         {"24", "第24週", "24w", "24th", "24週", "11", "第11週", "11w", "11th", "11週"}},
+        {kRulerTenDays, Date(2017, 8, 11), {"中", "中旬", "2", "2-P", "8中", "8月中旬"}},
+        {kRulerTenDays, Date(2017, 8, 1), {"上", "上旬", "1", "1-P", "8上", "8月上旬"}},
+        {kRulerTenDays, Date(2017, 12, 21), {"下", "下旬", "3", "3-P", "12下", "12月下旬"}},
+        {kRulerMonth,
+         Date(2017, 2, 1),
+         {"2", "2月", "2017/2", "2017-2", "2017.2", "2017年2月", "Feb.", "February", "2017 Feb.",
+          "平成29年2月", "H29.2"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AllFormats(RulerLabel(), c.unit, c.tick), c.texts) << c.unit;
 }
 
 TEST(RulerLabel, YearFormats) {
