@@ -9,9 +9,7 @@ namespace {
 
 const COleDateTime kDay(2017, 2, 28, 0, 0, 0);
 
-DateOffset At(const COleDateTime& date, int offset) {
-    return DateOffset(date, offset);
-}
+using At = DateOffset;
 
 // A stored offset outside the day is brought into it as well; a negative
 // offset of whole days gives the day before with offset 0.

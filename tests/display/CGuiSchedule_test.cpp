@@ -21,12 +21,21 @@ protected:
     }
 };
 
+// A schedule of a missing row gets a display object but no place; a deleted
+// one gets none.
 TEST_F(CGuiScheduleTest, BarIsPlacedOnItsRowByDatesAndOffset) {
     AddBar(10, 2, 3, 5);
+    AddBar(11, 1, 3, 5).SetDeleted(true);
+    AddBar(12, 99, 3, 5);
     const CGuiSchedule& s = LaidOut(0);
     EXPECT_TRUE(s.IsVisible());
     EXPECT_EQ(s.GetLayout().bar, (DrawRect{20, 55, 49, 65}));
     EXPECT_EQ(s.GetRect(), (GuiRect{20, 55, 49, 65}));
+    ASSERT_EQ(model_.GetSchedules().Size(), 2u);
+    const CGuiSchedule& orphan = *model_.GetSchedules().At(1);
+    EXPECT_EQ(orphan.GetObjectId(), 12);
+    EXPECT_EQ(orphan.GetRow(), nullptr);
+    EXPECT_FALSE(orphan.IsVisible());
 }
 
 TEST_F(CGuiScheduleTest, ScheduleBelowItsRowsHeightIsNeitherPlacedNorDrawnNorHit) {
@@ -38,13 +47,6 @@ TEST_F(CGuiScheduleTest, ScheduleBelowItsRowsHeightIsNeitherPlacedNorDrawnNorHit
     RecordingDrawContext dc;
     s.Draw(dc, DrawArgs());
     EXPECT_TRUE(dc.Records().empty());
-}
-
-TEST_F(CGuiScheduleTest, ScheduleOfAMissingRowIsNotPlaced) {
-    AddBar(10, 99, 3, 5);
-    const CGuiSchedule& s = LaidOut(0);
-    EXPECT_EQ(s.GetRow(), nullptr);
-    EXPECT_FALSE(s.IsVisible());
 }
 
 TEST_F(CGuiScheduleTest, SelectedBarOffersEdgesAndIsHitJustOutsideIt) {
@@ -97,14 +99,6 @@ TEST_F(CGuiScheduleTest, LaterSchedulesWinTheHitTest) {
     EXPECT_EQ(hit->GetObjectId(), 11);
     EXPECT_EQ(ScheduleHitTest::Find(model_.GetSchedules(), DrawPoint{35, 20}, Day(10), Day(31)),
               nullptr);
-}
-
-TEST_F(CGuiScheduleTest, DeletedSchedulesGetNoDisplayObject) {
-    AddBar(10, 1, 3, 5).SetDeleted(true);
-    AddBar(11, 1, 3, 5);
-    LaidOut(0);
-    ASSERT_EQ(model_.GetSchedules().Size(), 1u);
-    EXPECT_EQ(model_.GetSchedules().At(0)->GetObjectId(), 11);
 }
 
 // The fixture's two rows as children of a folded parent (id 3, 30 pixels).

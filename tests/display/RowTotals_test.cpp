@@ -64,9 +64,7 @@ TEST_F(RowTotalsTest, OverlapsOfOneRowCountOnceAndRowsBelowAddUp) {
     EXPECT_DOUBLE_EQ(Total(parentId, RowTotals::kActual), 1.0);
     EXPECT_DOUBLE_EQ(Total(childId, RowTotals::kDone), 1.0);
     EXPECT_DOUBLE_EQ(model.GetRows().At(1)->GetTotal(RowTotals::kPlanned), 0.0);
-}
-
-TEST_F(RowTotalsTest, TheCumulativeCountAddsOverlapsToo) {
+    // The cumulative count adds the overlaps too.
     settings.totalNobe = true;
     Compute();
     EXPECT_DOUBLE_EQ(Total(parentId, RowTotals::kPlanned), 4.0 + 5.0 + 2.0);

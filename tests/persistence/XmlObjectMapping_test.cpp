@@ -41,13 +41,12 @@ TEST(XmlEscape, RoundTripsEveryShortMixOfSpecialCharacters) {
         std::string text;
         for (int c = code, i = 0; i < 4; ++i, c /= 5)
             text += pieces[c % 5];
-        std::string expected = text;
         // A lone LF reads back as CR LF; that is the format's rule.
         std::string normalised;
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            if (expected[i] == '\n' && (i == 0 || expected[i - 1] != '\r'))
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
                 normalised += '\r';
-            normalised += expected[i];
+            normalised += text[i];
         }
         EXPECT_EQ(XmlObjectMapping::Unescape(XmlObjectMapping::Escape(text)), normalised)
             << "code " << code;
