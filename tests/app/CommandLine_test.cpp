@@ -28,13 +28,11 @@ TEST(CommandLineTest, SplitsTheDateSwitchFromTheFile) {
     EXPECT_EQ(CommandLine::Parse("/x /date").Switch("x"), "/date");
 }
 
-TEST(CommandLineTest, QuotedPathLosesItsQuotes) {
-    const CommandLine line = CommandLine::Parse("\"/home/u/my  plans/a b.qbd\"");
-    EXPECT_EQ(line.File(), "\"/home/u/my plans/a b.qbd\"");
-    EXPECT_EQ(line.FileWithoutQuotes(), "/home/u/my plans/a b.qbd");
-}
-
-TEST(CommandLineTest, ArgumentsKeepBlanksInsideOnePath) {
+// A quoted line loses its quotes; separate arguments keep blanks inside a path.
+TEST(CommandLineTest, QuotedPathLosesItsQuotesAndArgumentsKeepTheirBlanks) {
+    const CommandLine quoted = CommandLine::Parse("\"/home/u/my  plans/a b.qbd\"");
+    EXPECT_EQ(quoted.File(), "\"/home/u/my plans/a b.qbd\"");
+    EXPECT_EQ(quoted.FileWithoutQuotes(), "/home/u/my plans/a b.qbd");
     const CommandLine line =
         CommandLine::FromArguments({"/date", "20100401", "/home/u/my  file.qbd"});
     EXPECT_EQ(line.File(), "/home/u/my  file.qbd");

@@ -134,30 +134,23 @@ TEST_F(HistoryCopyTest, FolderOptionOverridesTheUserSetting) {
     EXPECT_FALSE(history_.Prepare(path, true));
 }
 
-TEST_F(HistoryCopyTest, ProjectWithoutRowsGetsNoCopy) {
+// No rows, an intermediate copy older than a day, no file, no backup folder.
+TEST_F(HistoryCopyTest, NothingIsCopiedWhereThereIsNothingToKeepOrNowhereToKeepIt) {
     const std::string path = Project("plan.qbd", "x");
     ASSERT_TRUE(history_.Prepare(path, true));
     history_.Finish(path, false);
     EXPECT_FALSE(fs::exists(history_.IntermediateFor(path)));
-    EXPECT_FALSE(fs::exists(temp_.File("projects/History")));
-}
 
-TEST_F(HistoryCopyTest, IntermediateCopyOlderThanADayIsDropped) {
     HistoryCopy later(folders_, [] { return std::time(nullptr) + 2 * 24 * 3600; });
-    const std::string path = Project("plan.qbd", "x");
     ASSERT_TRUE(later.Prepare(path, true));
     later.Finish(path, true);
     EXPECT_FALSE(fs::exists(later.IntermediateFor(path)));
-    EXPECT_FALSE(fs::exists(History("plan.20110305.qbd")));
-}
 
-TEST_F(HistoryCopyTest, NothingWithoutABackupFolderOrAFile) {
     EXPECT_FALSE(history_.Prepare(temp_.File("projects/missing.qbd"), true));
     AppEnvironment noData;
     noData.dataHome = "";
     WorkingFolders noFolders(noData);
     HistoryCopy none(noFolders);
-    const std::string path = Project("plan.qbd", "x");
     EXPECT_FALSE(none.Prepare(path, true));
     none.Finish(path, true);
     EXPECT_FALSE(fs::exists(temp_.File("projects/History")));

@@ -83,6 +83,12 @@ TEST_F(ProjectEditsTest, PropertiesAreSetByNameAndStampTheModifier) {
     EXPECT_EQ(schedule->GetStartDate(), COleDateTime(2026, 6, 1, 0, 0, 0));
     EXPECT_EQ(schedule->GetRowObjectId(), 2);
     EXPECT_EQ(schedule->GetModifier(), "tester");
+
+    // Link ends must be live objects other than rows and the link itself.
+    EXPECT_TRUE(edits.SetProperties(6, {{"toId", "5"}}).ok);   // the memo
+    EXPECT_FALSE(edits.SetProperties(6, {{"toId", "1"}}).ok);  // a row
+    EXPECT_FALSE(edits.SetProperties(6, {{"toId", "6"}}).ok);  // itself
+    EXPECT_EQ(me.Project().FindLink(6)->GetToId(), 5);
 }
 
 TEST_F(ProjectEditsTest, BadNamesValuesAndReferencesChangeNothing) {
@@ -112,14 +118,6 @@ TEST_F(ProjectEditsTest, BadNamesValuesAndReferencesChangeNothing) {
     EXPECT_EQ(me.status.Undo().UndoCount(), 0u);
     Instance other;
     EXPECT_TRUE(other.Open(Path()));  // every refusal let the file go
-}
-
-TEST_F(ProjectEditsTest, LinkEndsMustBeLiveObjects) {
-    OpenMine(false);
-    EXPECT_TRUE(edits.SetProperties(6, {{"toId", "5"}}).ok);   // the memo
-    EXPECT_FALSE(edits.SetProperties(6, {{"toId", "1"}}).ok);  // a row
-    EXPECT_FALSE(edits.SetProperties(6, {{"toId", "6"}}).ok);  // itself
-    EXPECT_EQ(me.Project().FindLink(6)->GetToId(), 5);
 }
 
 TEST_F(ProjectEditsTest, DeletingARowTakesItsBranchAndEverythingOnIt) {

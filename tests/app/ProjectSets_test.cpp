@@ -102,16 +102,14 @@ TEST_F(ProjectSetCommandsTest, ASetOpensAsOneUntitledDocumentAndSavingWarnsFirst
     EXPECT_TRUE(std::filesystem::exists(snapshot));
 }
 
-TEST_F(ProjectSetCommandsTest, AWrongSetFileIsReported) {
-    const std::string setPath = folder_.File("bad.qbds");
-    TestFolder::Write(setPath, "something else\r\n");
-    prompt_.QueueFile(setPath);
+TEST_F(ProjectSetCommandsTest, CreatingASetWritesTheSetFileAndAWrongOneIsReported) {
+    const std::string bad = folder_.File("bad.qbds");
+    TestFolder::Write(bad, "something else\r\n");
+    prompt_.QueueFile(bad);
     EXPECT_FALSE(status_->Commands().Execute(cmd::kProjectSetOpen));
     EXPECT_EQ(prompt_.Shown().back().text, messages::kProjectSetFormat.text);
     EXPECT_FALSE(status_->HasDocument());
-}
 
-TEST_F(ProjectSetCommandsTest, CreatingASetWritesTheSetFile) {
     const std::string one = WriteProject("one.qbd", 1);
     const std::string two = WriteProject("two.qbd", 1);
     const std::string setPath = folder_.File("new.qbds");

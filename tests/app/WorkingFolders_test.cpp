@@ -17,24 +17,24 @@ AppEnvironment Environment(std::optional<std::string> dataHome, std::string user
     return environment;
 }
 
-TEST(WorkingFoldersTest, FoldersLieUnderTheDataHome) {
-    const AppEnvironment environment = Environment("/home/h/.local/share");
-    WorkingFolders folders(environment);
-    EXPECT_EQ(folders.Base(), "/home/h/.local/share/Torvane/Quellbrandiren/");
-    EXPECT_EQ(folders.Backup(), "/home/h/.local/share/Torvane/Quellbrandiren/Backup/");
-    EXPECT_EQ(folders.Recovery(), "/home/h/.local/share/Torvane/Quellbrandiren/Backup/Temp/");
-}
-
-TEST(WorkingFoldersTest, WithoutDataHomeCopiesGoBesideTheProgramPerUser) {
-    const AppEnvironment named = Environment(std::nullopt);
-    WorkingFolders folders(named);
-    EXPECT_EQ(folders.Backup(), "/opt/qb/Backups/hanako/");
-    EXPECT_EQ(folders.Recovery(), "/opt/qb/Backups/hanako/Temp/");
-    EXPECT_EQ(folders.Base(), "");
-
-    const AppEnvironment anonymous = Environment(std::nullopt, "");
-    WorkingFolders unnamed(anonymous);
-    EXPECT_EQ(unnamed.Backup(), "/opt/qb/Backups/");
+// Under the data home, else beside the program per user.
+TEST(WorkingFoldersTest, FoldersLieUnderTheDataHomeElseBesideTheProgram) {
+    const struct {
+        std::optional<std::string> dataHome;
+        std::string user, base, backup;
+    } cases[] = {
+        {"/home/h/.local/share", "hanako", "/home/h/.local/share/Torvane/Quellbrandiren/",
+         "/home/h/.local/share/Torvane/Quellbrandiren/Backup/"},
+        {std::nullopt, "hanako", "", "/opt/qb/Backups/hanako/"},
+        {std::nullopt, "", "", "/opt/qb/Backups/"},
+    };
+    for (const auto& c : cases) {
+        const AppEnvironment environment = Environment(c.dataHome, c.user);
+        WorkingFolders folders(environment);
+        EXPECT_EQ(folders.Base(), c.base) << c.backup;
+        EXPECT_EQ(folders.Backup(), c.backup);
+        EXPECT_EQ(folders.Recovery(), c.backup + "Temp/");
+    }
 }
 
 TEST(WorkingFoldersTest, EmptyDataHomeKeepsEveryFolderEmptyAndIsRetried) {
