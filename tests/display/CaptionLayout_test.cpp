@@ -28,9 +28,7 @@ TEST(CaptionLayout, BarCaptionsSitInsideOrBesideTheBar) {
     EXPECT_EQ(CaptionLayout::Place(Bar(2), kBar, kText), (DrawRect{203, 50, 243, 60}));
     EXPECT_EQ(CaptionLayout::Place(Bar(3), kBar, kText), (DrawRect{100, 62, 200, 72}));
     EXPECT_EQ(CaptionLayout::Place(Bar(4), kBar, kText), (DrawRect{57, 50, 100, 60}));
-}
-
-TEST(CaptionLayout, EdgeDecorationsPushCaptionsAboveAndBelowFiveFurther) {
+    // Edge decorations push captions above and below five pixels further.
     EXPECT_EQ(CaptionLayout::Place(Bar(1, 2), kBar, kText), (DrawRect{100, 31, 200, 43}));
     EXPECT_EQ(CaptionLayout::Place(Bar(3, 2), kBar, kText), (DrawRect{100, 67, 200, 77}));
     EXPECT_EQ(CaptionLayout::Place(Bar(2, 2), kBar, kText), (DrawRect{203, 50, 243, 60}));

@@ -43,14 +43,12 @@ TEST_F(ChartHintTest, TheKindFollowsWhereThePointIs) {
     chart.summaryMode = true;
     EXPECT_EQ(KindAt(DrawPoint{10, 5}), Kind::kSummaryRow);
     EXPECT_EQ(KindAt(DrawPoint{10, 40}), Kind::kPosition) << "a leaf in summary mode";
-    chart.model = nullptr;
-    EXPECT_EQ(KindAt(DrawPoint{10, 5}), Kind::kNoData);
-}
-
-TEST_F(ChartHintTest, APositionCarriesTheDayUnderThePointAndTheShape) {
+    // A position carries the day under the point and the shape.
     const ChartHint hint = ChartHint::At(chart, true, DrawPoint{25, 40}, true);
     EXPECT_EQ(hint.day, COleDateTime(2017, 3, 3, 0, 0, 0));
     EXPECT_TRUE(hint.pointShape);
+    chart.model = nullptr;
+    EXPECT_EQ(KindAt(DrawPoint{10, 5}), Kind::kNoData);
 }
 
 TEST(ChartHintLine, ALineBreakBecomesOneSpace) {

@@ -64,17 +64,15 @@ TEST_F(ChartSceneTest, TheVerticalPositionStopsWhereTheContentEndsAtThePageBotto
     EXPECT_EQ(range.page, 100);
 }
 
-TEST_F(ChartSceneTest, TheRowHeaderTipIsTheCaptionOfTheRowUnderTheMouse) {
+TEST_F(ChartSceneTest, TheRowHeaderTipIsTheCaptionUnderTheMouseInTheWindowsHeaderWidth) {
     EXPECT_EQ(scene.RowHeaderHintAt(DrawPoint{10, 5}), "P");
     scene.SetTop(scene.TotalHeight() - 50);
     ASSERT_GT(scene.GetTop(), 0);
     EXPECT_EQ(scene.RowHeaderHintAt(DrawPoint{10, scene.TotalHeight() - 5 - scene.GetTop()}), "Q");
     EXPECT_TRUE(scene.RowHeaderHintAt(DrawPoint{10, scene.ChartHeight()}).empty());
-}
-
-// The window's splitter decides the row header's width, and the chart and
-// the hit tests follow it; without one the project's width applies.
-TEST_F(ChartSceneTest, TheWindowsRowHeaderWidthWinsOverTheProjects) {
+    // The window's splitter decides the row header's width, and the chart and
+    // the hit tests follow it; without one the project's width applies.
+    scene.SetTop(0);
     EXPECT_TRUE(scene.RowHeaderHintAt(DrawPoint{200, 5}).empty());
     scene.SetHeaderWidth(240);
     EXPECT_EQ(scene.RowHeaderHintAt(DrawPoint{200, 5}), "P1");

@@ -24,7 +24,7 @@ TEST(LightningLine, BendsOutToEveryPointAndBack) {
     EXPECT_EQ(lines[0].state.pen, kPen);
 }
 
-TEST(LightningLine, OnlyPointsNearTheVisibleBandAreDrawn) {
+TEST(LightningLine, OnlyPointsNearTheVisibleBandAndAboveTheRowsEndAreDrawn) {
     RecordingDrawContext dc;
     std::vector<DrawPoint> points;
     for (int y = 10; y < 100000; y += 20)
@@ -35,12 +35,10 @@ TEST(LightningLine, OnlyPointsNearTheVisibleBandAreDrawn) {
     EXPECT_LE(lines[0].points.size(), 3u * 8 + 2);
     EXPECT_LE(lines[0].points.front().y, 5000);
     EXPECT_GE(lines[0].points.back().y, 5100);
-}
-
-TEST(LightningLine, NothingIsDrawnBelowTheRows) {
-    RecordingDrawContext dc;
-    LightningLine::Draw(dc, 50, {}, 100, kPen, 300, 400);
-    EXPECT_TRUE(dc.Records().empty());
+    // Nothing at all below the rows.
+    RecordingDrawContext below;
+    LightningLine::Draw(below, 50, {}, 100, kPen, 300, 400);
+    EXPECT_TRUE(below.Records().empty());
 }
 
 }  // namespace
