@@ -72,6 +72,12 @@ TEST_F(MainWindowFrameTest, TheTabBarBoxesAndTheProjectPageShowTheFileMode) {
     status.Doc().Close();
     EXPECT_FALSE(Shown(tabs->ModeBox()));
     EXPECT_FALSE(Shown(tabs->ReadOnlyBox()));
+
+    // Choosing a tab runs the view mode command.
+    tabs->Tabs()->setCurrentIndex(MainWindow::kYearTab);
+    EXPECT_EQ(status.GetViewMode(), CStatus::kYearView);
+    EXPECT_EQ(window.ShownMode(), MainWindow::kYearTab);
+    EXPECT_TRUE(window.Menus()->Action(cmd::kViewYear)->isChecked());
 }
 
 TEST_F(MainWindowFrameTest, ARightClickOnTheTabsPointsToTheProjectPageOnlyWithADocument) {
@@ -85,18 +91,6 @@ TEST_F(MainWindowFrameTest, ARightClickOnTheTabsPointsToTheProjectPageOnlyWithAD
     ASSERT_EQ(prompt.Shown().size(), 1u);
     EXPECT_EQ(prompt.LastId(), messages::kModeOnPage.id);
     EXPECT_EQ(prompt.Shown().back().icon, PromptIcon::kInformation);
-}
-
-TEST_F(MainWindowFrameTest, ChoosingATabRunsTheViewModeCommand) {
-    MainWindow window(status);
-    window.TabBar()->Tabs()->setCurrentIndex(MainWindow::kYearTab);
-    EXPECT_EQ(status.GetViewMode(), CStatus::kYearView);
-    EXPECT_EQ(window.ShownMode(), MainWindow::kYearTab);
-    EXPECT_TRUE(window.Menus()->Action(cmd::kViewYear)->isChecked());
-
-    window.TabBar()->Tabs()->setCurrentIndex(MainWindow::kProjectTab);
-    EXPECT_EQ(status.GetViewMode(), CStatus::kProjectPage);
-    EXPECT_EQ(window.ShownMode(), MainWindow::kProjectTab);
 }
 
 TEST_F(MainWindowFrameTest, TheProjectPageKeepsTheKeysItsFieldsNeed) {

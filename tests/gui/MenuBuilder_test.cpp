@@ -66,15 +66,13 @@ TEST_F(MenuBuilderTest, ItemsTakeTheHandlersStateWhenTheirMenuOpens) {
     EXPECT_TRUE(menus.Action(cmd::kPaintHoliday)->isCheckable());
 }
 
-TEST_F(MenuBuilderTest, TheViewModesAreOneRadioGroupThatRunsTheCommands) {
+// The view modes are one radio group; a toggle shows its new state.
+TEST_F(MenuBuilderTest, ModesAndTogglesRunTheirCommandsAndShowTheNewState) {
     menus.Action(cmd::kViewDay)->trigger();
     menus.Action(cmd::kViewYear)->trigger();
     EXPECT_EQ(status.GetViewMode(), CStatus::kYearView);
     EXPECT_FALSE(menus.Action(cmd::kViewDay)->isChecked());
     EXPECT_EQ(window.TabBar()->CurrentTab(), MainWindow::kYearTab);
-}
-
-TEST_F(MenuBuilderTest, AToggleRunsItsCommandAndShowsTheNewState) {
     LoadSample();
     const bool before = status.Services().Settings().fitX;
     menus.Action(cmd::kFitX)->trigger();
@@ -83,7 +81,9 @@ TEST_F(MenuBuilderTest, AToggleRunsItsCommandAndShowsTheNewState) {
 }
 
 TEST_F(MenuBuilderTest, RecentFilesFollowExitAndAreRebuiltEachTime) {
-    status.Services().Recent().Add("/work/b.qbd");
+    LoadSample();
+    status.Services().Recent().Add(folder.File("gone.qbd"));
+    status.Services().Recent().Add("/work/R&D.qbd");
     status.Services().Recent().Add("/work/R&D.qbd");
     emit menus.FileMenu()->aboutToShow();
     emit menus.FileMenu()->aboutToShow();
@@ -93,16 +93,11 @@ TEST_F(MenuBuilderTest, RecentFilesFollowExitAndAreRebuiltEachTime) {
     ASSERT_EQ(items.size(), exit + 4) << "exit, a separator and two files, once";
     EXPECT_TRUE(items.at(exit + 1)->isSeparator());
     EXPECT_EQ(items.at(exit + 2)->text(), QStringLiteral("&0 /work/R&&D.qbd"));
-    EXPECT_EQ(items.at(exit + 3)->text(), QStringLiteral("&1 /work/b.qbd"));
+    EXPECT_EQ(items.at(exit + 3)->text(), QString::fromStdString("&1 " + folder.File("gone.qbd")));
     ASSERT_EQ(menus.RecentActions().size(), 2);
-}
 
-TEST_F(MenuBuilderTest, ARecentFileThatIsGoneSaysSoAndKeepsTheDocument) {
-    LoadSample();
-    status.Services().Recent().Add(folder.File("gone.qbd"));
-    emit menus.FileMenu()->aboutToShow();
-    ASSERT_EQ(menus.RecentActions().size(), 1);
-    menus.RecentActions().first()->trigger();
+    // A file that is gone says so and keeps the document.
+    menus.RecentActions().last()->trigger();
     EXPECT_TRUE(status.HasDocument());
     EXPECT_EQ(prompt.LastId(), 198);
 }
