@@ -35,7 +35,7 @@ TEST_F(DiagnosticLogTest, OffWithoutTheSwitchFileAndNeverCreatesIt) {
     EXPECT_FALSE(DiagnosticLog("").Enabled());
 }
 
-TEST_F(DiagnosticLogTest, AppendsStampedLinesToTheSwitchFile) {
+TEST_F(DiagnosticLogTest, AppendsStampedLinesAndReportedErrorsToTheSwitchFile) {
     SwitchOn("earlier\n");
     DiagnosticLog log(base);
     ASSERT_TRUE(log.Append("first"));
@@ -46,6 +46,15 @@ TEST_F(DiagnosticLogTest, AppendsStampedLinesToTheSwitchFile) {
         "TorvaneApp\\(\\d{1,2}/\\d{1,2} \\d{1,2}:\\d\\d:\\d\\d\\):second\n");
     EXPECT_TRUE(std::regex_match(text, pattern)) << text;
     EXPECT_EQ(DiagnosticLog::LinePrefix(3, 5, 9, 7, 2), "TorvaneApp(3/5 9:07:02):");
+
+    // A system error is shown with its number and logged.
+    ScriptedPrompt prompt;
+    log.ReportSystemError(prompt, "保存できません。", EACCES);
+    ASSERT_EQ(prompt.Shown().size(), 1u);
+    EXPECT_EQ(prompt.Shown()[0].text,
+              "保存できません。\r\nLinux Error Code (errno) = " + std::to_string(EACCES));
+    EXPECT_EQ(prompt.Shown()[0].icon, PromptIcon::kWarning);
+    EXPECT_NE(TestFolder::Read(log.Path()).find("):保存できません。\n"), std::string::npos);
 }
 
 // flock belongs to the open file, so a second opening here stands for
@@ -61,18 +70,6 @@ TEST_F(DiagnosticLogTest, LineIsDroppedWhileAnotherOpenerHoldsTheLog) {
     const std::string text = TestFolder::Read(log.Path());
     EXPECT_EQ(text.find("blocked"), std::string::npos);
     EXPECT_NE(text.find("free"), std::string::npos);
-}
-
-TEST_F(DiagnosticLogTest, SystemErrorIsShownWithItsNumberAndLogged) {
-    SwitchOn();
-    DiagnosticLog log(base);
-    ScriptedPrompt prompt;
-    log.ReportSystemError(prompt, "保存できません。", EACCES);
-    ASSERT_EQ(prompt.Shown().size(), 1u);
-    EXPECT_EQ(prompt.Shown()[0].text,
-              "保存できません。\r\nLinux Error Code (errno) = " + std::to_string(EACCES));
-    EXPECT_EQ(prompt.Shown()[0].icon, PromptIcon::kWarning);
-    EXPECT_NE(TestFolder::Read(log.Path()).find("):保存できません。\n"), std::string::npos);
 }
 
 TEST(DiagnosticLogTextTest, SystemErrorTextNamesTheCause) {

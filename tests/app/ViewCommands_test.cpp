@@ -154,16 +154,6 @@ TEST_F(ViewCommandsTest, RowsBelowAndAllRowsAreShownAgain) {
     EXPECT_FALSE(Enabled(cmd::kShowAllRows));
 }
 
-TEST_F(ViewCommandsTest, HidingNeedsAnEditableDocumentAndAShownSelection) {
-    EXPECT_FALSE(Enabled(cmd::kHide)) << "nothing selected";
-    Select(q_);
-    EXPECT_TRUE(Enabled(cmd::kHide));
-    status_->Doc().SetReadOnly(true);
-    EXPECT_FALSE(Enabled(cmd::kHide));
-    EXPECT_FALSE(Handler().Execute(cmd::kHide));
-    EXPECT_FALSE(Hidden(q_));
-}
-
 TEST_F(ViewCommandsTest, ASelectedColumnIsHiddenAndShownAgain) {
     Select(column_);
     ASSERT_TRUE(Handler().Execute(cmd::kHide));
@@ -234,7 +224,8 @@ TEST_F(ViewCommandsTest, JumpsGoToTodayAndToTheOuterSchedules) {
     EXPECT_EQ(ruler.DateToX(Date(2025, 2, 8)) - ruler.GetScrollPosition(), Scene().ChartWidth());
 }
 
-TEST_F(ViewCommandsTest, ViewCommandsNeedAShownChart) {
+TEST_F(ViewCommandsTest, ViewCommandsNeedAShownChartAndHidingAnEditableSelection) {
+    EXPECT_FALSE(Enabled(cmd::kHide)) << "nothing selected";
     Select(q_);
     const int ids[] = {cmd::kHide, cmd::kFoldAll, cmd::kToday, cmd::kMonthForward,
                        cmd::kScrollRange};
@@ -248,6 +239,13 @@ TEST_F(ViewCommandsTest, ViewCommandsNeedAShownChart) {
     for (int id : ids)
         EXPECT_FALSE(Handler().Execute(id)) << id;
     status_->SetView(&window_);
+
+    status_->SetViewMode(CStatus::kMonthView);
+    ASSERT_TRUE(Enabled(cmd::kHide));
+    status_->Doc().SetReadOnly(true);
+    EXPECT_FALSE(Enabled(cmd::kHide));
+    EXPECT_FALSE(Handler().Execute(cmd::kHide));
+    EXPECT_FALSE(Hidden(q_));
 }
 
 TEST_F(ViewCommandsTest, TheScrollRangeIsTheChosenPeriodOrAClearRefusal) {
