@@ -12,6 +12,7 @@
 #include "CommandIds.h"
 #include "EditFixture.h"
 #include "PasswordDigest.h"
+#include "RecentFiles.h"
 #include "ViewStatusStore.h"
 
 namespace qb {
@@ -46,6 +47,12 @@ TEST_F(DocumentCommandsTest, OpensAFileAndClosesIt) {
     EXPECT_FALSE(status_->HasDocument());
     EXPECT_TRUE(status_->Doc().Path().empty());
     EXPECT_FALSE(fs::exists(BackupOf("plan.qbd")));
+
+    // Each recent-file item opens its own entry, counted from the newest.
+    ASSERT_TRUE(Docs().OpenDocument(WriteProject("later.qbd", 1)));
+    ASSERT_TRUE(status_->Commands().Execute(RecentFiles::kFirstCommand + 1));
+    EXPECT_EQ(status_->Doc().Path(), path);
+    EXPECT_EQ(status_->GetProject()->GetRows().GetCount(), 3);
 }
 
 // Closing keeps what the window does not show (print settings, load graph) as
