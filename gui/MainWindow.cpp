@@ -39,7 +39,6 @@
 #include "RulerMenu.h"
 #include "ToolBars.h"
 #include "VerticalScroll.h"
-#include "dialogs/ScrollRangeDialog.h"
 
 namespace qb {
 
@@ -649,13 +648,6 @@ void MainWindow::ChartViewChanged() {
     UpdateScrollRanges();
     RepaintPanes();
     menus_->UpdateAll();
-}
-
-std::optional<DatePeriod> MainWindow::AskScrollRange(const DatePeriod& current) {
-    ScrollRangeDialog dialog(current, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return dialog.Period();
 }
 
 void MainWindow::ShowHint(const QString& hint) {

@@ -73,7 +73,6 @@ public:
     void ShowToolBar(int id, bool show) override;
     ChartScene* GetChartScene() override { return &scene_; }
     void ChartViewChanged() override;
-    std::optional<DatePeriod> AskScrollRange(const DatePeriod& current) override;
 
     // The display model paints through these once it is there.
     void SetRowHeaderPainter(PaneWidget::Painter painter);

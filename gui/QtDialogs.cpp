@@ -4,6 +4,7 @@
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/RulerBandDialog.h"
 #include "dialogs/RulerFontSizeDialog.h"
+#include "dialogs/ScrollRangeDialog.h"
 
 namespace qb {
 
@@ -33,6 +34,13 @@ std::optional<LightningValues> QtDialogs::EditLightning(const LightningValues& v
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.Values();
+}
+
+std::optional<DatePeriod> QtDialogs::EditScrollRange(const DatePeriod& period) {
+    ScrollRangeDialog dialog(period, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Period();
 }
 
 }  // namespace qb

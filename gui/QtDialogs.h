@@ -21,6 +21,7 @@ public:
     std::optional<RulerBandRequest> EditRulerBand(const RulerBandRequest& request) override;
     std::optional<RulerFontSizes> EditRulerFontSizes(const RulerFontSizes& sizes) override;
     std::optional<LightningValues> EditLightning(const LightningValues& values) override;
+    std::optional<DatePeriod> EditScrollRange(const DatePeriod& period) override;
 
 private:
     IPrompt& prompt_;

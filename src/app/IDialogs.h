@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "DatePeriod.h"
 #include "LightningValues.h"
 #include "OptionValues.h"
 #include "RulerBandRequest.h"
@@ -24,6 +25,8 @@ public:
     virtual std::optional<RulerFontSizes> EditRulerFontSizes(const RulerFontSizes& sizes) = 0;
     // The progress line: reference date, colour, width.
     virtual std::optional<LightningValues> EditLightning(const LightningValues& values) = 0;
+    // The days the chart's horizontal scroll bar covers.
+    virtual std::optional<DatePeriod> EditScrollRange(const DatePeriod& period) = 0;
 };
 
 }  // namespace qb

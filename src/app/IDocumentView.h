@@ -1,9 +1,6 @@
 #pragma once
 
-#include <optional>
-
 #include "COleDateTime.h"
-#include "DatePeriod.h"
 #include "ViewStatus.h"
 
 namespace qb {
@@ -44,11 +41,6 @@ public:
     virtual ChartScene* GetChartScene() { return nullptr; }
     // The chart's rows or position changed: scroll bars and panes follow.
     virtual void ChartViewChanged() {}
-    // The period the horizontal scroll bar is to cover, as the user
-    // confirmed it; nothing for Cancel.
-    virtual std::optional<DatePeriod> AskScrollRange(const DatePeriod& /*current*/) {
-        return std::nullopt;
-    }
     // Exit: the window's close request.
     virtual void RequestClose() {}
 };

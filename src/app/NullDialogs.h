@@ -12,6 +12,7 @@ public:
     std::optional<RulerBandRequest> EditRulerBand(const RulerBandRequest&) override { return {}; }
     std::optional<RulerFontSizes> EditRulerFontSizes(const RulerFontSizes&) override { return {}; }
     std::optional<LightningValues> EditLightning(const LightningValues&) override { return {}; }
+    std::optional<DatePeriod> EditScrollRange(const DatePeriod&) override { return {}; }
 };
 
 }  // namespace qb

@@ -47,16 +47,6 @@ constexpr int kHandled[] = {cmd::kHide,         cmd::kShowBefore,  cmd::kShowAft
 constexpr const char* kFoldText = "この下の階層を折りたたむ(&-)";
 constexpr const char* kUnfoldText = "この下の階層を展開する(&+)";
 
-// The same day months later or earlier, or the month's last day when it is
-// shorter.
-COleDateTime ShiftMonths(const COleDateTime& day, int months) {
-    const int index = day.GetYear() * 12 + day.GetMonth() - 1 + months;
-    const int year = index / 12;
-    const int month = index % 12 + 1;
-    return COleDateTime(year, month, std::min(day.GetDay(), COleDateTime::DaysInMonth(year, month)),
-                        0, 0, 0);
-}
-
 int DaysBetween(const COleDateTime& from, const COleDateTime& to) {
     return static_cast<int>(std::lround(to.DatePart().GetDays() - from.DatePart().GetDays()));
 }
@@ -251,11 +241,15 @@ bool ViewCommands::Scroll(int id, ChartScene& chart) {
         case cmd::kMonthBack:
         case cmd::kMonthForward:
         case cmd::kYearForward: {
-            const int months = id == cmd::kYearBack       ? -12
-                               : id == cmd::kMonthBack    ? -1
-                               : id == cmd::kMonthForward ? 1
-                                                          : 12;
-            chart.ScrollLeftTo(ShiftMonths(left, months));
+            // The same day a month or a year away, or the month's last day
+            // when that month is shorter.
+            COleDateTime day = left.DatePart();
+            const bool forward = id == cmd::kMonthForward || id == cmd::kYearForward;
+            if (id == cmd::kMonthBack || id == cmd::kMonthForward)
+                day.StepMonth(forward);
+            else
+                day.StepYear(forward);
+            chart.ScrollLeftTo(day);
             break;
         }
         case cmd::kToday: {
@@ -296,7 +290,7 @@ bool ViewCommands::ResetScrollRange(ChartScene& chart) {
         current.from = chart.GetRuler().GetOrigin();
         current.to = chart.GetRuler().GetEnd();
     }
-    const std::optional<DatePeriod> chosen = status_.View().AskScrollRange(current);
+    const std::optional<DatePeriod> chosen = status_.Services().Dialogs().EditScrollRange(current);
     if (!chosen || !CheckScrollRange(chart, chosen->from, chosen->to))
         return false;
     chart.SetScrollPeriod(chosen->from, chosen->to);

@@ -9,7 +9,7 @@ namespace {
 
 TEST(RelatedTargetTest, AddressesAndExistingPathsAreTheOnlyTargets) {
     TestFolder folder;
-    TestFolder::Write(folder.File("spec sheet.pdf"), "%PDF-");
+    TestFolder::Write(folder.File("site drawing.pdf"), "%PDF-");
     const std::string base = folder.Path().string();
     const struct {
         std::string text;
@@ -26,11 +26,11 @@ TEST(RelatedTargetTest, AddressesAndExistingPathsAreTheOnlyTargets) {
         {"javascript:alert(1)", "", ""},
         {"www.example.com", "", ""},
         {"", base, ""},
-        {folder.File("spec sheet.pdf"), "", folder.File("spec sheet.pdf")},
-        {"\"" + folder.File("spec sheet.pdf") + "\"", "", folder.File("spec sheet.pdf")},
-        {"spec sheet.pdf", base, folder.File("spec sheet.pdf")},
-        {"./spec sheet.pdf", base, folder.File("spec sheet.pdf")},
-        {"spec sheet.pdf", "", ""},
+        {folder.File("site drawing.pdf"), "", folder.File("site drawing.pdf")},
+        {"\"" + folder.File("site drawing.pdf") + "\"", "", folder.File("site drawing.pdf")},
+        {"site drawing.pdf", base, folder.File("site drawing.pdf")},
+        {"./site drawing.pdf", base, folder.File("site drawing.pdf")},
+        {"site drawing.pdf", "", ""},
         {folder.File("missing.pdf"), "", ""},
         {"xdg-open; rm -rf ~", base, ""},
     };

@@ -34,15 +34,22 @@ public:
         return Answer(lightning, values);
     }
 
+    std::optional<DatePeriod> EditScrollRange(const DatePeriod& period) override {
+        shownPeriod = period;
+        return Answer(periods, period);
+    }
+
     std::deque<Edit<OptionValues>> options;
     std::deque<Edit<RulerBandRequest>> bands;
     std::deque<Edit<RulerFontSizes>> fonts;
     std::deque<Edit<LightningValues>> lightning;
+    std::deque<Edit<DatePeriod>> periods;
 
     std::optional<OptionValues> shownOptions;
     std::optional<RulerBandRequest> shownBand;
     std::optional<RulerFontSizes> shownFonts;
     std::optional<LightningValues> shownLightning;
+    std::optional<DatePeriod> shownPeriod;
 
 private:
     template <class T>

@@ -17,6 +17,7 @@
 #include "ChartScene.h"
 #include "CommandIds.h"
 #include "DocumentCommands.h"
+#include "ScriptedDialogs.h"
 
 namespace qb {
 namespace {
@@ -25,21 +26,14 @@ COleDateTime Date(int year, int month, int day) {
     return COleDateTime(year, month, day, 0, 0, 0);
 }
 
-// A window that shows its chart through a scene of the test's own and
-// answers the scroll range dialog from a script.
+// A window that shows its chart through a scene of the test's own.
 class ChartWindow : public RecordingView {
 public:
     ChartScene* GetChartScene() override { return &scene; }
     void ChartViewChanged() override { ++chartChanges; }
-    std::optional<DatePeriod> AskScrollRange(const DatePeriod& current) override {
-        offered = current;
-        return answer;
-    }
 
     ChartScene scene;
     int chartChanges = 0;
-    DatePeriod offered;
-    std::optional<DatePeriod> answer;
 };
 
 // A new document with P (children P1, P2, P3), Q and a column, shown as the
@@ -48,6 +42,7 @@ class ViewCommandsTest : public AppTestBase {
 protected:
     ViewCommandsTest() {
         status_->SetView(&window_);
+        status_->Services().SetDialogs(&dialogs_);
         EXPECT_TRUE(Handler().Execute(cmd::kNew));
         CProject& project = *status_->GetProject();
         CRow& p = AddRow(project.GetRows(), "P");
@@ -60,6 +55,7 @@ protected:
         status_->SetViewMode(CStatus::kMonthView);
         Show();
     }
+    ~ViewCommandsTest() override { status_->Services().SetDialogs(nullptr); }
 
     CRow& AddRow(CRowArray& rows, const std::string& caption) {
         auto row = std::make_unique<CRow>(status_->GetProject()->NewObjectId());
@@ -97,6 +93,7 @@ protected:
     std::vector<std::uint32_t> Selection() { return Model().GetSelection(); }
 
     ChartWindow window_;
+    test::ScriptedDialogs dialogs_;
     std::int32_t p_ = 0;
     std::int32_t q_ = 0;
     std::int32_t column_ = 0;
@@ -252,8 +249,9 @@ TEST_F(ViewCommandsTest, TheScrollRangeIsTheChosenPeriodOrAClearRefusal) {
     status_->GetProject()->SetDisplayStartDate(Date(2024, 3, 1));
     status_->GetProject()->SetDisplayEndDate(Date(2024, 9, 30));
     ASSERT_FALSE(Handler().Execute(cmd::kScrollRange)) << "cancelled";
-    EXPECT_EQ(window_.offered.from, Date(2024, 3, 1));
-    EXPECT_EQ(window_.offered.to, Date(2024, 9, 30));
+    ASSERT_TRUE(dialogs_.shownPeriod.has_value());
+    EXPECT_EQ(dialogs_.shownPeriod->from, Date(2024, 3, 1));
+    EXPECT_EQ(dialogs_.shownPeriod->to, Date(2024, 9, 30));
     EXPECT_TRUE(prompt_.Shown().empty());
 
     const struct {
@@ -266,7 +264,9 @@ TEST_F(ViewCommandsTest, TheScrollRangeIsTheChosenPeriodOrAClearRefusal) {
         {Date(2000, 1, 1), Date(2024, 6, 1), "期間が長すぎます。現在の表示単位では、3199日以内"},
     };
     for (const auto& period : refused) {
-        window_.answer = DatePeriod{period.from, period.to};
+        dialogs_.periods.push_back([&period](DatePeriod& chosen) {
+            chosen = DatePeriod{period.from, period.to};
+        });
         EXPECT_FALSE(Handler().Execute(cmd::kScrollRange));
         ASSERT_FALSE(prompt_.Shown().empty());
         EXPECT_EQ(prompt_.Shown().back().text.rfind(period.message, 0), 0u)
@@ -274,7 +274,9 @@ TEST_F(ViewCommandsTest, TheScrollRangeIsTheChosenPeriodOrAClearRefusal) {
         EXPECT_EQ(Scene().GetRuler().GetOrigin(), Date(2024, 4, 1));
     }
 
-    window_.answer = DatePeriod{Date(2024, 1, 1), Date(2024, 12, 31)};
+    dialogs_.periods.push_back([](DatePeriod& chosen) {
+        chosen = DatePeriod{Date(2024, 1, 1), Date(2024, 12, 31)};
+    });
     ASSERT_TRUE(Handler().Execute(cmd::kScrollRange));
     EXPECT_EQ(Scene().GetRuler().GetOrigin(), Date(2024, 1, 1));
     EXPECT_EQ(Scene().LeftDate(), Date(2024, 1, 1));
