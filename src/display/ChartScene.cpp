@@ -286,8 +286,15 @@ VerticalScroll ChartScene::ScrollRange() const {
     return VerticalScroll::Compute(TotalHeight(), ChartHeight(), top_);
 }
 
+// The bar ends where scrolling stops: at a display period's end.
 HorizontalScroll ChartScene::HorizontalRange() const {
-    return HorizontalScroll::Of(*ruler_);
+    HorizontalScroll range = HorizontalScroll::Of(*ruler_);
+    const COleDateTime& end = ruler_->GetDisplayEnd();
+    if (IsSet(end))
+        range.maximum =
+            std::max(std::min(range.maximum, ruler_->DateToX(end.DatePart().AddDays(1))),
+                     range.position + range.page);
+    return range;
 }
 
 ChartContext ChartScene::Context() const {

@@ -168,6 +168,8 @@ TEST_F(ChartSceneTest, ADisplayPeriodBoundsEveryScroll) {
     RecordingDrawContext dc;
     scene.PaintRuler(dc);
     EXPECT_FALSE(dc.RecordsOf(Op::text).empty());
+    EXPECT_EQ(scene.HorizontalRange().maximum, ruler.GetScrollPosition() + scene.ChartWidth())
+        << "the bar ends there too";
     scene.ScrollHorizontally(-100000);
     EXPECT_EQ(scene.LeftDate(), COleDateTime(2024, 4, 1, 0, 0, 0));
 }
