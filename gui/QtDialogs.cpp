@@ -1,5 +1,9 @@
 #include "QtDialogs.h"
 
+#include "CLink.h"
+#include "CMemo.h"
+#include "CSchedule.h"
+
 #include "dialogs/LightningDialog.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/RulerBandDialog.h"
@@ -42,5 +46,16 @@ std::optional<DatePeriod> QtDialogs::EditScrollRange(const DatePeriod& period) {
         return std::nullopt;
     return dialog.Period();
 }
+
+// Filled in by the property dialogs and the favourite-shape editor.
+std::unique_ptr<CSchedule> QtDialogs::EditSchedule(const CSchedule&, const ObjectPreview&) {
+    return nullptr;
+}
+
+std::unique_ptr<CLink> QtDialogs::EditLink(const CLink&, const ObjectPreview&) { return nullptr; }
+
+std::unique_ptr<CMemo> QtDialogs::EditMemo(const CMemo&, const ObjectPreview&) { return nullptr; }
+
+void QtDialogs::EditFavouriteShapes(FavouriteShapesForm&) {}
 
 }  // namespace qb

@@ -22,6 +22,11 @@ public:
     std::optional<RulerFontSizes> EditRulerFontSizes(const RulerFontSizes& sizes) override;
     std::optional<LightningValues> EditLightning(const LightningValues& values) override;
     std::optional<DatePeriod> EditScrollRange(const DatePeriod& period) override;
+    std::unique_ptr<CSchedule> EditSchedule(const CSchedule& values,
+                                            const ObjectPreview& preview) override;
+    std::unique_ptr<CLink> EditLink(const CLink& values, const ObjectPreview& preview) override;
+    std::unique_ptr<CMemo> EditMemo(const CMemo& values, const ObjectPreview& preview) override;
+    void EditFavouriteShapes(FavouriteShapesForm& form) override;
 
 private:
     IPrompt& prompt_;

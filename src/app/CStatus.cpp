@@ -7,6 +7,7 @@ namespace qb {
 
 CStatus::CStatus(ISettingsStore& store, IPrompt& prompt, IShell& shell, AppEnvironment environment)
     : services_(store, prompt, shell, std::move(environment)),
+      palette_(services_.Settings()),
       viewMode_(services_.Settings().tabMode) {
     edit_ = std::make_unique<EditSession>(document_, services_, undo_, view_);
     // First among the observers, so the window sees the session's state for

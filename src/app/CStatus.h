@@ -4,6 +4,7 @@
 
 #include "AppServices.h"
 #include "Document.h"
+#include "Palette.h"
 #include "SessionChart.h"
 #include "UndoHistory.h"
 #include "ViewLink.h"
@@ -24,6 +25,9 @@ class ISettingsStore;
 class CStatus {
 public:
     enum ViewMode { kProjectPage = 0, kDayView = 1, kMonthView = 2, kYearView = 3 };
+    // The chart's edit mode, one for the application: normal, memo input
+    // ("メモ入力モード") or drag selection ("ドラッグ選択モード").
+    enum EditMode { kNormalMode = 0, kMemoInputMode = 1, kDragSelectMode = 2 };
 
     CStatus(ISettingsStore& store, IPrompt& prompt, IShell& shell, AppEnvironment environment);
     ~CStatus();
@@ -59,6 +63,11 @@ public:
     // The progress line's reference date and temporary ruler bands.
     SessionChart& Session() { return session_; }
     const SessionChart& Session() const { return session_; }
+    // The shapes, lines and colours new chart objects take.
+    Palette& GetPalette() { return palette_; }
+    const Palette& GetPalette() const { return palette_; }
+    int GetEditMode() const { return editMode_; }
+    void SetEditMode(int mode) { editMode_ = mode; }
 
 private:
     AppServices services_;
@@ -66,10 +75,12 @@ private:
     ViewLink view_;
     Document document_;
     SessionChart session_;
+    Palette palette_;
     std::unique_ptr<EditSession> edit_;
     std::unique_ptr<CCommandHandler> commands_;
     int viewMode_ = kMonthView;
     bool showLightning_ = false;
+    int editMode_ = kNormalMode;
 };
 
 }  // namespace qb

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "CData.h"
 #include "IPrompt.h"
@@ -16,9 +17,11 @@ struct EditResult {
     // The object the change created, or kNoObject.
     std::int32_t id = CData::kNoObject;
     std::optional<PromptMessage> message;
+    // The objects a change of several created, in the order asked for.
+    std::vector<std::int32_t> ids;
 
-    static EditResult Done(std::int32_t newId = CData::kNoObject) { return {true, newId, {}}; }
-    static EditResult Refused(PromptMessage shown) { return {false, CData::kNoObject, shown}; }
+    static EditResult Done(std::int32_t newId = CData::kNoObject) { return {true, newId, {}, {}}; }
+    static EditResult Refused(PromptMessage shown) { return {false, CData::kNoObject, shown, {}}; }
     static EditResult Failed() { return {}; }
 };
 

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstdint>
+
 #include "COleDateTime.h"
 #include "ViewStatus.h"
 
 namespace qb {
 
+class CData;
 class CProject;
 class ChartScene;
 
@@ -41,6 +44,14 @@ public:
     virtual ChartScene* GetChartScene() { return nullptr; }
     // The chart's rows or position changed: scroll bars and panes follow.
     virtual void ChartViewChanged() {}
+    // The link command: the chart starts drawing a link from the one
+    // selected object. False when the chart cannot.
+    virtual bool BeginLink() { return false; }
+    // The text editing command: the chart opens its in-place editor on a memo.
+    virtual void EditMemoText(std::int32_t /*id*/) {}
+    // A property dialog's values shown on the chart in place of the object
+    // with their id while the dialog is open; null ends the preview.
+    virtual void PreviewObject(const CData* /*values*/) {}
     // Exit: the window's close request.
     virtual void RequestClose() {}
 };

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "CLink.h"
+#include "CMemo.h"
+#include "CSchedule.h"
 #include "IDialogs.h"
 
 namespace qb {
@@ -13,6 +16,12 @@ public:
     std::optional<RulerFontSizes> EditRulerFontSizes(const RulerFontSizes&) override { return {}; }
     std::optional<LightningValues> EditLightning(const LightningValues&) override { return {}; }
     std::optional<DatePeriod> EditScrollRange(const DatePeriod&) override { return {}; }
+    std::unique_ptr<CSchedule> EditSchedule(const CSchedule&, const ObjectPreview&) override {
+        return nullptr;
+    }
+    std::unique_ptr<CLink> EditLink(const CLink&, const ObjectPreview&) override { return nullptr; }
+    std::unique_ptr<CMemo> EditMemo(const CMemo&, const ObjectPreview&) override { return nullptr; }
+    void EditFavouriteShapes(FavouriteShapesForm&) override {}
 };
 
 }  // namespace qb

@@ -4,6 +4,9 @@
 #include <functional>
 #include <optional>
 
+#include "CLink.h"
+#include "CMemo.h"
+#include "CSchedule.h"
 #include "IDialogs.h"
 
 namespace qb::test {
@@ -39,6 +42,30 @@ public:
         return Answer(periods, period);
     }
 
+    std::unique_ptr<CSchedule> EditSchedule(const CSchedule& values,
+                                            const ObjectPreview& preview) override {
+        return AnswerObject(schedules, values, preview);
+    }
+    std::unique_ptr<CLink> EditLink(const CLink& values, const ObjectPreview& preview) override {
+        return AnswerObject(links, values, preview);
+    }
+    std::unique_ptr<CMemo> EditMemo(const CMemo& values, const ObjectPreview& preview) override {
+        return AnswerObject(memos, values, preview);
+    }
+    void EditFavouriteShapes(FavouriteShapesForm& form) override {
+        if (!favouriteShapes.empty()) {
+            favouriteShapes.front()(form);
+            favouriteShapes.pop_front();
+        }
+    }
+
+    std::deque<Edit<CSchedule>> schedules;
+    std::deque<Edit<CLink>> links;
+    std::deque<Edit<CMemo>> memos;
+    std::deque<Edit<FavouriteShapesForm>> favouriteShapes;
+    // How many object dialogs were opened.
+    int objectDialogs = 0;
+
     std::deque<Edit<OptionValues>> options;
     std::deque<Edit<RulerBandRequest>> bands;
     std::deque<Edit<RulerFontSizes>> fonts;
@@ -52,6 +79,24 @@ public:
     std::optional<DatePeriod> shownPeriod;
 
 private:
+    // The edit works on a copy, which is previewed and then confirmed.
+    template <class T>
+    std::unique_ptr<T> AnswerObject(std::deque<Edit<T>>& script, const T& shown,
+                                    const ObjectPreview& preview) {
+        ++objectDialogs;
+        if (script.empty())
+            return nullptr;
+        auto values = std::make_unique<T>();
+        values->CopyFrom(shown);
+        script.front()(*values);
+        script.pop_front();
+        if (preview) {
+            preview(values.get());
+            preview(nullptr);
+        }
+        return values;
+    }
+
     template <class T>
     static std::optional<T> Answer(std::deque<Edit<T>>& script, const T& shown) {
         if (script.empty())

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CLink.h"
+#include "CMemo.h"
+#include "CPenInfo.h"
+#include "CScheduleStyle.h"
+
+namespace qb {
+
+class AppSettings;
+class CStyleData;
+
+// The palette bar's choices: the shape new schedules take (built-in shapes,
+// then the favourite shapes of the style file in use), the line new links
+// take (the last entry, "線なし", draws none) and the fill and pen colours.
+// The current choices live in the settings, so they survive a restart.
+class Palette {
+public:
+    struct LineStyle {
+        std::string name;
+        CPenInfo pen;
+        std::int32_t fromEndStyle = 0;
+        std::int32_t toEndStyle = 0;
+    };
+
+    explicit Palette(AppSettings& settings);
+    ~Palette();
+
+    // Shapes: the built-in ones first, then the favourites.
+    int ShapeCount() const;
+    const CScheduleStyle& Shape(int index) const;
+    // The name the bar lists for a shape.
+    std::string ShapeName(int index) const;
+    int BuiltInShapeCount() const;
+    // The favourite shapes, replaced (null: none); the current choice stays
+    // on a built-in shape or falls back to the default one.
+    void SetFavourites(std::unique_ptr<CStyleData> styles);
+    const CStyleData* Favourites() const { return favourites_.get(); }
+
+    int CurrentShapeIndex() const;
+    void SetCurrentShape(int index);
+    // The current shape with the palette's colours; its key is its name.
+    CScheduleStyle CurrentShape() const;
+    // The current shape is of the point type (`type` other than 0).
+    bool IsPointShape() const;
+
+    int LineStyleCount() const;
+    const LineStyle& GetLineStyle(int index) const;
+    int CurrentLineIndex() const;
+    void SetCurrentLine(int index);
+    // "線なし" is chosen: no link can be drawn.
+    bool IsNoLine() const;
+
+    ColorRef FillColour() const;
+    void SetFillColour(ColorRef colour);
+    ColorRef PenColour() const;
+    void SetPenColour(ColorRef colour);
+
+    // A new schedule as the palette makes it: the current shape's values;
+    // dates, row and offset are the caller's.
+    void ApplyTo(CSchedule& schedule) const;
+    // A new memo's appearance and a new link's line and end styles.
+    void ApplyTo(CMemo& memo) const;
+    void ApplyTo(CLink& link) const;
+
+private:
+    AppSettings& settings_;
+    std::vector<CScheduleStyle> builtIn_;
+    std::vector<LineStyle> lines_;
+    std::unique_ptr<CStyleData> favourites_;
+};
+
+}  // namespace qb
