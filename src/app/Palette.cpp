@@ -166,6 +166,9 @@ void Palette::ApplyTo(CSchedule& schedule) const {
     schedule.SetHeight(style.GetHeight());
     schedule.SetStartEdgeType(style.GetStartEdgeType());
     schedule.SetEndEdgeType(style.GetEndEdgeType());
+    // The options' progress of new schedules, in percent; 0 leaves it unset.
+    if (settings_.defProgressRate > 0)
+        schedule.SetProgressRate(settings_.defProgressRate * 10);
 }
 
 void Palette::ApplyTo(CMemo& memo) const {
