@@ -51,8 +51,9 @@ const Palette::LineStyle kLines[] = {
     {"線なし", CPenInfo(0, 1, kBlack), 0, 0},
 };
 
-CScheduleStyle MakeShape(const ShapeDef& def) {
-    CScheduleStyle style;
+std::unique_ptr<CScheduleStyle> MakeShape(const ShapeDef& def) {
+    auto shape = std::make_unique<CScheduleStyle>();
+    CScheduleStyle& style = *shape;
     style.SetKey(def.name);
     style.SetScheduleType(def.type);
     style.SetSubType(def.subType);
@@ -60,7 +61,7 @@ CScheduleStyle MakeShape(const ShapeDef& def) {
     style.SetStartEdgeType(def.startEdge);
     style.SetEndEdgeType(def.endEdge);
     style.SetEdgePen(CPenInfo(0, def.type == 0 && def.subType == 0 ? def.height : 1, kBlack));
-    return style;
+    return shape;
 }
 
 }  // namespace
@@ -82,7 +83,7 @@ int Palette::ShapeCount() const {
 
 const CScheduleStyle& Palette::Shape(int index) const {
     if (index < BuiltInShapeCount())
-        return builtIn_.at(static_cast<std::size_t>(std::max(index, 0)));
+        return *builtIn_.at(static_cast<std::size_t>(std::max(index, 0)));
     const CScheduleStyle* style = favourites_->GetStyles().At(index - BuiltInShapeCount());
     return *style;
 }
@@ -113,8 +114,9 @@ void Palette::SetCurrentShape(int index) {
         settings_.paletteType = index;
 }
 
-CScheduleStyle Palette::CurrentShape() const {
-    CScheduleStyle style;
+std::unique_ptr<CScheduleStyle> Palette::CurrentShape() const {
+    auto shape = std::make_unique<CScheduleStyle>();
+    CScheduleStyle& style = *shape;
     style.CopyFrom(Shape(CurrentShapeIndex()));
     style.SetKey(ShapeName(CurrentShapeIndex()));
     // Built-in shapes take the palette's colours; favourites keep their own.
@@ -124,7 +126,7 @@ CScheduleStyle Palette::CurrentShape() const {
         pen.SetColour(PenColour());
         style.SetEdgePen(pen);
     }
-    return style;
+    return shape;
 }
 
 bool Palette::IsPointShape() const { return Shape(CurrentShapeIndex()).GetScheduleType() != 0; }
@@ -153,7 +155,8 @@ ColorRef Palette::PenColour() const { return static_cast<ColorRef>(settings_.pal
 void Palette::SetPenColour(ColorRef colour) { settings_.palettePenColor = colour; }
 
 void Palette::ApplyTo(CSchedule& schedule) const {
-    const CScheduleStyle style = CurrentShape();
+    const std::unique_ptr<CScheduleStyle> shape = CurrentShape();
+    const CScheduleStyle& style = *shape;
     schedule.SetTextFont(style.GetTextFont());
     schedule.SetTextColor(style.GetTextColor());
     schedule.SetBgColor(style.GetBgColor());

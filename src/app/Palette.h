@@ -7,6 +7,7 @@
 #include "CLink.h"
 #include "CMemo.h"
 #include "CPenInfo.h"
+#include "CSchedule.h"
 #include "CScheduleStyle.h"
 
 namespace qb {
@@ -44,7 +45,7 @@ public:
     int CurrentShapeIndex() const;
     void SetCurrentShape(int index);
     // The current shape with the palette's colours; its key is its name.
-    CScheduleStyle CurrentShape() const;
+    std::unique_ptr<CScheduleStyle> CurrentShape() const;
     // The current shape is of the point type (`type` other than 0).
     bool IsPointShape() const;
 
@@ -69,7 +70,7 @@ public:
 
 private:
     AppSettings& settings_;
-    std::vector<CScheduleStyle> builtIn_;
+    std::vector<std::unique_ptr<CScheduleStyle>> builtIn_;
     std::vector<LineStyle> lines_;
     std::unique_ptr<CStyleData> favourites_;
 };
