@@ -1,6 +1,7 @@
 #include "CStatus.h"
 
 #include "CCommandHandler.h"
+#include "ChartEdits.h"
 #include "EditSession.h"
 
 namespace qb {
@@ -10,6 +11,7 @@ CStatus::CStatus(ISettingsStore& store, IPrompt& prompt, IShell& shell, AppEnvir
       palette_(services_.Settings()),
       viewMode_(services_.Settings().tabMode) {
     edit_ = std::make_unique<EditSession>(document_, services_, undo_, view_);
+    chartEdits_ = std::make_unique<ChartEdits>(document_, *edit_, services_);
     // First among the observers, so the window sees the session's state for
     // the new document.
     document_.AddObserver(&session_);
@@ -20,6 +22,10 @@ CStatus::~CStatus() {
     document_.RemoveObserver(&session_);
     SaveSettings();
     undo_.Clear();
+}
+
+IChartEdits& CStatus::ChartEdit() {
+    return *chartEdits_;
 }
 
 void CStatus::SaveSettings() {

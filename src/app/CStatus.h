@@ -12,7 +12,9 @@
 namespace qb {
 
 class CCommandHandler;
+class ChartEdits;
 class EditSession;
+class IChartEdits;
 class IDocumentView;
 class IPrompt;
 class IShell;
@@ -43,6 +45,8 @@ public:
     const AppServices& Services() const { return services_; }
     UndoHistory& Undo() { return undo_; }
     EditSession& Edit() { return *edit_; }
+    // The chart's changes to schedules, memos and links.
+    IChartEdits& ChartEdit();
     CCommandHandler& Commands() { return *commands_; }
     ViewLink& Views() { return view_; }
     IDocumentView& View() { return view_.View(); }
@@ -77,6 +81,7 @@ private:
     SessionChart session_;
     Palette palette_;
     std::unique_ptr<EditSession> edit_;
+    std::unique_ptr<ChartEdits> chartEdits_;
     std::unique_ptr<CCommandHandler> commands_;
     int viewMode_ = kMonthView;
     bool showLightning_ = false;

@@ -1,13 +1,12 @@
 #include "ProjectEdits.h"
 
-#include <unordered_set>
-
 #include "AppMessage.h"
 #include "AppMessages.h"
 #include "AppServices.h"
 #include "BusyCursor.h"
 #include "CMemo.h"
 #include "CProject.h"
+#include "DataRemoval.h"
 #include "Document.h"
 #include "EditSession.h"
 #include "EditStamp.h"
@@ -19,7 +18,6 @@ namespace {
 
 using I = PromptIcon;
 using B = PromptButtons;
-using IdSet = std::unordered_set<std::int32_t>;
 
 constexpr AppMessage kNoSuchObject{0, "ID %d のオブジェクトはありません。", I::kWarning, B::kOk};
 constexpr AppMessage kNoSuchProperty{0, "「%s」というプロパティはありません。", I::kWarning,
@@ -33,15 +31,6 @@ constexpr AppMessage kNothingToSet{0, "変更するプロパティが指定さ�
 constexpr AppMessage kBadDates{0, "日付が正しくないか、終了が開始より前になっています。",
                                I::kWarning, B::kOk};
 constexpr AppMessage kBadIndex{0, "挿入位置が正しくありません。", I::kWarning, B::kOk};
-
-bool IsLiveEnd(const CProject& project, std::int32_t id, std::int32_t self) {
-    if (id == self)
-        return false;
-    const CData* end = project.FindSchedule(id);
-    if (end == nullptr)
-        end = project.FindDrawPart(id);
-    return end != nullptr && !end->IsDeleted();
-}
 
 // The array position of the index-th row shown in rows; the end for -1 or
 // for the index just past the last shown row; -1 when out of range.
@@ -59,58 +48,6 @@ int ArrayPosition(const CRowArray& rows, int index) {
     return index == shown ? rows.GetCount() : -1;
 }
 
-void CollectSubtree(CRow& row, const EditStamp& stamp, IdSet& gone) {
-    stamp.Deleted(row);
-    gone.insert(row.GetObjectId());
-    row.GetChildren().ForEach([&](CRow& child) { CollectSubtree(child, stamp, gone); });
-}
-
-// Everything that hangs from the gone rows or objects goes with them.
-void DeleteDependants(CProject& project, const EditStamp& stamp, IdSet& gone) {
-    project.GetSchedules().ForEach([&](CSchedule& schedule) {
-        if (gone.contains(schedule.GetRowObjectId()) && !schedule.IsDeleted()) {
-            stamp.Deleted(schedule);
-            gone.insert(schedule.GetObjectId());
-        }
-    });
-    project.GetDrawParts().ForEach([&](CDrawPart& part) {
-        auto* memo = dynamic_cast<CMemo*>(&part);
-        if (memo && gone.contains(memo->GetYRowId()) && !memo->IsDeleted()) {
-            stamp.Deleted(*memo);
-            gone.insert(memo->GetObjectId());
-        }
-    });
-    project.GetLinks().ForEach([&](CLink& link) {
-        if (gone.contains(link.GetFromId()) || gone.contains(link.GetToId()))
-            stamp.Deleted(link);
-    });
-}
-
-void StripColumnCells(CProject& project, std::int32_t columnId, const EditStamp& stamp) {
-    const std::string name = "_c" + std::to_string(columnId);
-    auto strip = [&](auto& self, CRowArray& rows) -> void {
-        rows.ForEach([&](CRow& row) {
-            if (row.HasParam(name)) {
-                row.RemoveParam(name);
-                stamp.Changed(row);
-            }
-            self(self, row.GetChildren());
-        });
-    };
-    strip(strip, project.GetRows());
-}
-
-void DeleteFound(CProject& project, CData& object, const EditStamp& stamp) {
-    IdSet gone{object.GetObjectId()};
-    if (auto* row = dynamic_cast<CRow*>(&object))
-        CollectSubtree(*row, stamp, gone);
-    else
-        stamp.Deleted(object);
-    if (object.GetType() == CData::kColumn)
-        StripColumnCells(project, object.GetObjectId(), stamp);
-    DeleteDependants(project, stamp, gone);
-}
-
 // References by id must name something the user can see.
 bool ReferenceHolds(const CProject& project, const CData& object, const std::string& name) {
     if (const auto* schedule = dynamic_cast<const CSchedule*>(&object); schedule) {
@@ -123,9 +60,9 @@ bool ReferenceHolds(const CProject& project, const CData& object, const std::str
     }
     if (const auto* link = dynamic_cast<const CLink*>(&object); link) {
         if (name == "fromId")
-            return IsLiveEnd(project, link->GetFromId(), link->GetObjectId());
+            return DataRemoval::IsLiveEnd(project, link->GetFromId(), link->GetObjectId());
         if (name == "toId")
-            return IsLiveEnd(project, link->GetToId(), link->GetObjectId());
+            return DataRemoval::IsLiveEnd(project, link->GetToId(), link->GetObjectId());
     }
     return true;
 }
@@ -148,21 +85,12 @@ std::optional<PromptMessage> CheckValues(CData& object,
     return std::nullopt;
 }
 
-// The row a schedule or memo hangs from; kNoObject for anything else.
-std::int32_t OwningRow(const CData* object) {
-    if (const auto* schedule = dynamic_cast<const CSchedule*>(object))
-        return schedule->GetRowObjectId();
-    if (const auto* memo = dynamic_cast<const CMemo*>(object))
-        return memo->GetYRowId();
-    return CData::kNoObject;
-}
-
 }  // namespace
 
 // Looked up before the reload: what the user acted on, as the user saw it.
 std::int32_t ProjectEdits::RowBeforeReload(std::int32_t id) const {
     const CProject* project = document_.GetProject();
-    return project ? OwningRow(project->FindObject(id)) : CData::kNoObject;
+    return project ? DataRemoval::OwningRow(project->FindObject(id)) : CData::kNoObject;
 }
 
 // After the reload: a gone row of the target says more than the target
@@ -182,13 +110,7 @@ std::optional<PromptMessage> ProjectEdits::TargetGone(std::int32_t id, std::int3
 }
 
 bool ProjectEdits::IsLiveRow(const CProject& project, std::int32_t id) {
-    for (const CRow* row = project.FindRow(id); row; row = row->GetParentRow()) {
-        if (row->IsDeleted())
-            return false;
-        if (row->GetParentRow() == nullptr)
-            return true;
-    }
-    return false;
+    return DataRemoval::IsLiveRow(project, id);
 }
 
 EditResult ProjectEdits::AddRow(std::string caption, std::int32_t parentId, int index) {
@@ -295,7 +217,7 @@ EditResult ProjectEdits::DeleteObject(std::int32_t id) {
     if (auto gone = TargetGone(id, rowBefore, object)) {
         return Abandon(session, *gone);
     }
-    DeleteFound(project, *object, session.Stamp());
+    DataRemoval::DeleteFound(project, *object, session.Stamp());
     return Finish(session);
 }
 

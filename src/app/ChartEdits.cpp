@@ -1,0 +1,265 @@
+#include "ChartEdits.h"
+
+#include <string>
+
+#include "AppMessage.h"
+#include "AppMessages.h"
+#include "AppServices.h"
+#include "BusyCursor.h"
+#include "CMemo.h"
+#include "CProject.h"
+#include "DataRemoval.h"
+#include "Document.h"
+#include "EditSession.h"
+#include "EditStamp.h"
+
+namespace qb {
+namespace {
+
+constexpr AppMessage kNotChartObject{
+    0, "チャートで編集できるのは、スケジュール、メモ、リンクだけです。", PromptIcon::kWarning,
+    PromptButtons::kOk};
+
+bool IsChartObject(const CData& object) {
+    const int type = object.GetType();
+    return type == CData::kSchedule || type == CData::kMemo || type == CData::kLink;
+}
+
+// Copies taken before the file is taken: a reload in shared mode replaces
+// the project the caller's values may have come from.
+std::optional<std::vector<std::unique_ptr<CData>>> OwnCopies(
+    const std::vector<const CData*>& values) {
+    std::vector<std::unique_ptr<CData>> copies;
+    copies.reserve(values.size());
+    for (const CData* value : values) {
+        if (value == nullptr || !IsChartObject(*value))
+            return std::nullopt;
+        copies.push_back(value->Clone());
+    }
+    return copies;
+}
+
+// The values an edit never takes from the caller: identity and audit.
+struct Bookkeeping {
+    explicit Bookkeeping(const CData& object)
+        : id(object.GetObjectId()),
+          registrant(object.GetRegistrant()),
+          modifier(object.GetModifier()),
+          lastModified(object.GetLastModified()),
+          deleted(object.IsDeleted()),
+          notify(object.IsNotifyEnabled()) {}
+
+    void RestoreTo(CData& object) const {
+        object.SetObjectId(id);
+        object.SetRegistrant(registrant);
+        object.SetModifier(modifier);
+        object.SetLastModified(lastModified);
+        object.SetDeleted(deleted);
+        object.SetNotifyEnabled(notify);
+    }
+
+    std::int32_t id;
+    std::string registrant;
+    std::string modifier;
+    COleDateTime lastModified;
+    bool deleted;
+    bool notify;
+};
+
+bool SameValues(const PropertyMap& beforeProperties, const PropertyMap& beforeParams,
+                const CData& after) {
+    PropertyMap afterParams;
+    after.GetParams(afterParams);
+    return beforeProperties == after.CollectProperties() && beforeParams == afterParams;
+}
+
+}  // namespace
+
+EditResult ChartEdits::AddObject(const CData& object) {
+    auto values = OwnCopies({&object});
+    if (!values)
+        return EditResult::Refused(kNotChartObject.Plain());
+    return Add(std::move(*values), false);
+}
+
+EditResult ChartEdits::CopyObjects(const std::vector<const CData*>& values) {
+    auto copies = OwnCopies(values);
+    if (!copies)
+        return EditResult::Refused(kNotChartObject.Plain());
+    return Add(std::move(*copies), true);
+}
+
+EditResult ChartEdits::Add(Values values, bool fromSources) {
+    if (values.empty() || !document_.HasProject())
+        return EditResult::Done();
+    BusyCursor busy(services_.Prompt(), document_.IsShared());
+    if (!edit_.BeginStep())
+        return EditResult::Failed();
+    CProject& project = *document_.GetProject();
+    std::optional<PromptMessage> refusal = RowsGone(project, values);
+    if (!refusal && fromSources)
+        refusal = SourcesGone(project, values);
+    if (!refusal)
+        refusal = EndsGone(project, values);
+    if (refusal)
+        return Abandon(*refusal);
+    const EditStamp stamp = edit_.Stamp();
+    EditResult result = EditResult::Done();
+    for (const auto& value : values)
+        result.ids.push_back(Insert(project, *value, stamp));
+    result.id = result.ids.front();
+    return Finish(std::move(result));
+}
+
+EditResult ChartEdits::ChangeObjects(const std::vector<const CData*>& values) {
+    auto owned = OwnCopies(values);
+    if (!owned)
+        return EditResult::Refused(kNotChartObject.Plain());
+    if (owned->empty() || !document_.HasProject())
+        return EditResult::Done();
+    BusyCursor busy(services_.Prompt(), document_.IsShared());
+    if (!edit_.BeginStep())
+        return EditResult::Failed();
+    CProject& project = *document_.GetProject();
+    std::optional<PromptMessage> refusal = RowsGone(project, *owned);
+    if (!refusal)
+        refusal = SourcesGone(project, *owned);
+    if (!refusal)
+        refusal = EndsGone(project, *owned);
+    if (refusal)
+        return Abandon(*refusal);
+    // Every check has passed before the first value goes in: all or none.
+    const EditStamp stamp = edit_.Stamp();
+    for (const auto& value : *owned)
+        AssignValues(*FindTarget(project, *value), *value, stamp);
+    return Finish(EditResult::Done());
+}
+
+EditResult ChartEdits::DeleteObjects(const std::vector<std::int32_t>& ids) {
+    if (ids.empty() || !document_.HasProject())
+        return EditResult::Done();
+    BusyCursor busy(services_.Prompt(), document_.IsShared());
+    if (!edit_.BeginStep())
+        return EditResult::Failed();
+    CProject& project = *document_.GetProject();
+    std::vector<CData*> found;
+    for (const std::int32_t id : ids) {
+        CData* object = project.FindObject(id);
+        const bool gone =
+            object == nullptr || object->IsDeleted() ||
+            (object->GetType() == CData::kRow && !DataRemoval::IsLiveRow(project, id));
+        if (!gone)
+            found.push_back(object);
+    }
+    if (found.empty())
+        return Abandon(messages::kTargetGone.Plain());
+    const EditStamp stamp = edit_.Stamp();
+    for (CData* object : found) {
+        // A row deleted before may have taken this one along already.
+        if (!object->IsDeleted())
+            DataRemoval::DeleteFound(project, *object, stamp);
+    }
+    EditResult result = Finish(EditResult::Done());
+    if (result.ok && found.size() < ids.size())
+        result.message = messages::kSomeTargetsGone.Plain();
+    return result;
+}
+
+CData* ChartEdits::FindTarget(const CProject& project, const CData& values) {
+    const std::int32_t id = values.GetObjectId();
+    CData* target = nullptr;
+    switch (values.GetType()) {
+        case CData::kSchedule:
+            target = project.FindSchedule(id);
+            break;
+        case CData::kLink:
+            target = project.FindLink(id);
+            break;
+        default:
+            target = project.FindDrawPart(id);
+            break;
+    }
+    if (target == nullptr || target->IsDeleted() || target->GetType() != values.GetType())
+        return nullptr;
+    return target;
+}
+
+std::optional<PromptMessage> ChartEdits::RowsGone(const CProject& project, const Values& values) {
+    for (const auto& value : values) {
+        const std::int32_t row = DataRemoval::OwningRow(value.get());
+        // A memo may hang from no row; a schedule always lies on one.
+        if (row == CData::kNoObject && value->GetType() == CData::kMemo)
+            continue;
+        if (value->GetType() != CData::kLink && !DataRemoval::IsLiveRow(project, row))
+            return messages::kRowGone.Plain();
+    }
+    return std::nullopt;
+}
+
+std::optional<PromptMessage> ChartEdits::SourcesGone(const CProject& project,
+                                                     const Values& values) {
+    for (const auto& value : values) {
+        if (FindTarget(project, *value) != nullptr)
+            continue;
+        // One object dragged or edited, or some of several.
+        return values.size() == 1 ? messages::kEditTargetGone.Plain()
+                                  : messages::kSomeDraggedGone.Plain();
+    }
+    return std::nullopt;
+}
+
+std::optional<PromptMessage> ChartEdits::EndsGone(const CProject& project, const Values& values) {
+    for (const auto& value : values) {
+        const auto* link = dynamic_cast<const CLink*>(value.get());
+        if (link == nullptr)
+            continue;
+        const std::int32_t self = link->GetObjectId();
+        if (!DataRemoval::IsLiveEnd(project, link->GetFromId(), self) ||
+            !DataRemoval::IsLiveEnd(project, link->GetToId(), self))
+            return messages::kTargetGone.Plain();
+    }
+    return std::nullopt;
+}
+
+std::int32_t ChartEdits::Insert(CProject& project, const CData& values, const EditStamp& stamp) {
+    std::unique_ptr<CData> object = values.Clone();
+    object->SetObjectId(project.NewObjectId());
+    object->SetModifier({});
+    stamp.Created(*object);
+    const std::int32_t id = object->GetObjectId();
+    switch (object->GetType()) {
+        case CData::kSchedule:
+            project.GetSchedules().Add(std::move(object));
+            break;
+        case CData::kLink:
+            project.GetLinks().Add(std::move(object));
+            break;
+        default:
+            project.GetDrawParts().Add(std::move(object));
+            break;
+    }
+    return id;
+}
+
+// Every value but identity and audit; the stamp only when something changed.
+void ChartEdits::AssignValues(CData& target, const CData& values, const EditStamp& stamp) {
+    const Bookkeeping kept(target);
+    const PropertyMap properties = target.CollectProperties();
+    PropertyMap params;
+    target.GetParams(params);
+    target.Assign(values);
+    kept.RestoreTo(target);
+    if (!SameValues(properties, params, target))
+        stamp.Changed(target);
+}
+
+EditResult ChartEdits::Abandon(const PromptMessage& refusal) {
+    edit_.AbandonStep();
+    return EditResult::Refused(refusal);
+}
+
+EditResult ChartEdits::Finish(EditResult result) {
+    return edit_.Commit() ? std::move(result) : EditResult::Failed();
+}
+
+}  // namespace qb
