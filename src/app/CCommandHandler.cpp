@@ -86,6 +86,8 @@ CommandState CCommandHandler::State(int id) const {
         return {true, status_.View().IsToolBarShown(id), {}};
     if (!WorksWithoutDocument(id) && !status_.HasDocument())
         return {};
+    if (id == cmd::kPaletteBar)
+        return {true, status_.View().IsToolBarShown(id), {}};
     if (IsDisplayToggle(id))
         return ToggleState(id);
     if (ViewCommands::Handles(id))
@@ -113,6 +115,7 @@ bool CCommandHandler::IsAvailable(int id) const {
         case cmd::kRulerUpper:
         case cmd::kRulerLower:
         case cmd::kLightningSettings:
+        case cmd::kStyleEditor:
             return dialogs_->IsAvailable(id);
         default:
             // Routed here, but their work is not part of the program yet.
@@ -196,12 +199,14 @@ bool CCommandHandler::ExecuteOther(int id) {
             return status_.Edit().SwitchFileMode();
         case cmd::kToolBar:
         case cmd::kViewBar:
+        case cmd::kPaletteBar:
             status_.View().ShowToolBar(id, !status_.View().IsToolBarShown(id));
             return true;
         case cmd::kOptions:
         case cmd::kRulerUpper:
         case cmd::kRulerLower:
         case cmd::kLightningSettings:
+        case cmd::kStyleEditor:
             return dialogs_->Execute(id);
         case cmd::kViewCycle: {
             const int mode = status_.GetViewMode();

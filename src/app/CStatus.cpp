@@ -10,6 +10,7 @@ CStatus::CStatus(ISettingsStore& store, IPrompt& prompt, IShell& shell, AppEnvir
     : services_(store, prompt, shell, std::move(environment)),
       palette_(services_.Settings()),
       viewMode_(services_.Settings().tabMode) {
+    palette_.LoadDefaultFavourites(services_.Prompt());
     edit_ = std::make_unique<EditSession>(document_, services_, undo_, view_);
     chartEdits_ = std::make_unique<ChartEdits>(document_, *edit_, services_);
     // First among the observers, so the window sees the session's state for

@@ -6,6 +6,7 @@
 #include "CommandIds.h"
 #include "EditSession.h"
 #include "EditStamp.h"
+#include "FavouriteShapesForm.h"
 #include "IDialogs.h"
 #include "IDocumentView.h"
 #include "OptionsForm.h"
@@ -55,6 +56,8 @@ bool DialogCommands::Execute(int id) {
             return EditRulerBand(false);
         case cmd::kLightningSettings:
             return EditLightning();
+        case cmd::kStyleEditor:
+            return EditFavouriteShapes();
         default:
             return false;
     }
@@ -69,10 +72,17 @@ bool DialogCommands::IsAvailable(int id) const {
             return InChartView();
         case cmd::kOptions:
         case cmd::kLightningSettings:
+        case cmd::kStyleEditor:
             return true;
         default:
             return false;
     }
+}
+
+bool DialogCommands::EditFavouriteShapes() {
+    FavouriteShapesForm form(status_);
+    status_.Services().Dialogs().EditFavouriteShapes(form);
+    return true;
 }
 
 bool DialogCommands::InChartView() const {

@@ -9,7 +9,7 @@ struct RulerBands;
 struct RulerBandRequest;
 
 // The commands that open a settings dialog: the options, the ruler bands and
-// font sizes, and the progress line. Each takes the user's confirmed values
+// font sizes, the progress line and the favourite shapes. Each takes the user's confirmed values
 // into the settings, the session or the project and has the panes repaint;
 // Cancel changes nothing.
 class DialogCommands {
@@ -26,6 +26,8 @@ public:
     bool EditRulerBand(bool upper);
     bool EditRulerFontSizes();
     bool EditLightning();
+    // "よく使う形状エディタ": the dialog works on the form until it closes.
+    bool EditFavouriteShapes();
 
 private:
     bool InChartView() const;

@@ -1,10 +1,14 @@
 #include "Palette.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "AppSettings.h"
 #include "CSchedule.h"
 #include "CStyleData.h"
+#include "EditSession.h"
+#include "IPrompt.h"
+#include "StyleFile.h"
 
 namespace qb {
 namespace {
@@ -82,13 +86,59 @@ int Palette::ShapeCount() const {
 }
 
 const CScheduleStyle& Palette::Shape(int index) const {
+    if (index < 0 || index >= ShapeCount())
+        throw std::out_of_range("palette shape index");
     if (index < BuiltInShapeCount())
-        return *builtIn_.at(static_cast<std::size_t>(std::max(index, 0)));
-    const CScheduleStyle* style = favourites_->GetStyles().At(index - BuiltInShapeCount());
-    return *style;
+        return *builtIn_[static_cast<std::size_t>(index)];
+    return *favourites_->GetStyles().At(index - BuiltInShapeCount());
 }
 
 std::string Palette::ShapeName(int index) const { return Shape(index).GetKey(); }
+
+std::unique_ptr<CScheduleStyle> Palette::ShapeLook(int index) const {
+    auto shape = std::make_unique<CScheduleStyle>();
+    CScheduleStyle& style = *shape;
+    style.CopyFrom(Shape(index));
+    style.SetKey(ShapeName(index));
+    if (index < BuiltInShapeCount()) {
+        style.SetBgColor(FillColour());
+        CPenInfo pen = style.GetEdgePen();
+        pen.SetColour(PenColour());
+        style.SetEdgePen(pen);
+    }
+    return shape;
+}
+
+bool Palette::LoadDefaultFavourites(IPrompt& prompt) {
+    if (settings_.defStyleFile.empty())
+        return false;
+    StyleFile file;
+    std::unique_ptr<CStyleData> styles = file.ReadStyleFile(settings_.defStyleFile);
+    if (!styles) {
+        if (const auto message = EditSession::ErrorMessage(file.GetError()))
+            prompt.Show(*message);
+        return false;
+    }
+    SetFavourites(std::move(styles));
+    return true;
+}
+
+int Palette::Subscribe(std::function<void()> listener) {
+    listeners_.emplace_back(nextSubscription_, std::move(listener));
+    return nextSubscription_++;
+}
+
+void Palette::Unsubscribe(int subscription) {
+    std::erase_if(listeners_,
+                  [subscription](const auto& entry) { return entry.first == subscription; });
+}
+
+void Palette::Changed() const {
+    // A copy: a listener may subscribe or unsubscribe while it runs.
+    const auto listeners = listeners_;
+    for (const auto& entry : listeners)
+        entry.second();
+}
 
 void Palette::SetFavourites(std::unique_ptr<CStyleData> styles) {
     favourites_ = std::move(styles);
@@ -102,6 +152,7 @@ void Palette::SetFavourites(std::unique_ptr<CStyleData> styles) {
     }
     if (settings_.paletteType >= ShapeCount())
         settings_.paletteType = kDefaultShape;
+    Changed();
 }
 
 int Palette::CurrentShapeIndex() const {
@@ -110,23 +161,14 @@ int Palette::CurrentShapeIndex() const {
 }
 
 void Palette::SetCurrentShape(int index) {
-    if (index >= 0 && index < ShapeCount())
+    if (index >= 0 && index < ShapeCount()) {
         settings_.paletteType = index;
+        Changed();
+    }
 }
 
 std::unique_ptr<CScheduleStyle> Palette::CurrentShape() const {
-    auto shape = std::make_unique<CScheduleStyle>();
-    CScheduleStyle& style = *shape;
-    style.CopyFrom(Shape(CurrentShapeIndex()));
-    style.SetKey(ShapeName(CurrentShapeIndex()));
-    // Built-in shapes take the palette's colours; favourites keep their own.
-    if (CurrentShapeIndex() < BuiltInShapeCount()) {
-        style.SetBgColor(FillColour());
-        CPenInfo pen = style.GetEdgePen();
-        pen.SetColour(PenColour());
-        style.SetEdgePen(pen);
-    }
-    return shape;
+    return ShapeLook(CurrentShapeIndex());
 }
 
 bool Palette::IsPointShape() const { return Shape(CurrentShapeIndex()).GetScheduleType() != 0; }
@@ -143,16 +185,24 @@ int Palette::CurrentLineIndex() const {
 }
 
 void Palette::SetCurrentLine(int index) {
-    if (index >= 0 && index < LineStyleCount())
+    if (index >= 0 && index < LineStyleCount()) {
         settings_.palettePen = index;
+        Changed();
+    }
 }
 
 bool Palette::IsNoLine() const { return CurrentLineIndex() == LineStyleCount() - 1; }
 
 ColorRef Palette::FillColour() const { return static_cast<ColorRef>(settings_.paletteBackColor); }
-void Palette::SetFillColour(ColorRef colour) { settings_.paletteBackColor = colour; }
+void Palette::SetFillColour(ColorRef colour) {
+    settings_.paletteBackColor = colour;
+    Changed();
+}
 ColorRef Palette::PenColour() const { return static_cast<ColorRef>(settings_.palettePenColor); }
-void Palette::SetPenColour(ColorRef colour) { settings_.palettePenColor = colour; }
+void Palette::SetPenColour(ColorRef colour) {
+    settings_.palettePenColor = colour;
+    Changed();
+}
 
 void Palette::ApplyTo(CSchedule& schedule) const {
     const std::unique_ptr<CScheduleStyle> shape = CurrentShape();

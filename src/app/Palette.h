@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CLink.h"
@@ -14,6 +16,7 @@ namespace qb {
 
 class AppSettings;
 class CStyleData;
+class IPrompt;
 
 // The palette bar's choices: the shape new schedules take (built-in shapes,
 // then the favourite shapes of the style file in use), the line new links
@@ -31,16 +34,29 @@ public:
     explicit Palette(AppSettings& settings);
     ~Palette();
 
-    // Shapes: the built-in ones first, then the favourites.
+    // Shapes: the built-in ones first, then the favourites. An index outside
+    // the list throws std::out_of_range.
     int ShapeCount() const;
     const CScheduleStyle& Shape(int index) const;
-    // The name the bar lists for a shape.
+    // The name the bar lists for a shape: a favourite's is its key.
     std::string ShapeName(int index) const;
+    // A shape as new schedules take it: built-in shapes in the palette's
+    // colours, favourites with their own.
+    std::unique_ptr<CScheduleStyle> ShapeLook(int index) const;
     int BuiltInShapeCount() const;
     // The favourite shapes, replaced (null: none); the current choice stays
     // on a built-in shape or falls back to the default one.
     void SetFavourites(std::unique_ptr<CStyleData> styles);
     const CStyleData* Favourites() const { return favourites_.get(); }
+    // Reads the favourites from the default favourite-shapes file of the
+    // settings, if one is named. A file that cannot be read is reported
+    // through the prompt and leaves the built-in shapes alone.
+    bool LoadDefaultFavourites(IPrompt& prompt);
+
+    // Called after every change of the shapes or of a choice (the bar
+    // follows it); the number unsubscribes.
+    int Subscribe(std::function<void()> listener);
+    void Unsubscribe(int subscription);
 
     int CurrentShapeIndex() const;
     void SetCurrentShape(int index);
@@ -69,10 +85,14 @@ public:
     void ApplyTo(CLink& link) const;
 
 private:
+    void Changed() const;
+
     AppSettings& settings_;
     std::vector<std::unique_ptr<CScheduleStyle>> builtIn_;
     std::vector<LineStyle> lines_;
     std::unique_ptr<CStyleData> favourites_;
+    std::vector<std::pair<int, std::function<void()>>> listeners_;
+    int nextSubscription_ = 1;
 };
 
 }  // namespace qb
