@@ -2,6 +2,7 @@
 
 #include "AppMessages.h"
 #include "CStatus.h"
+#include "ChartCommands.h"
 #include "CommandIds.h"
 #include "DialogCommands.h"
 #include "DocumentCommands.h"
@@ -58,7 +59,8 @@ CCommandHandler::CCommandHandler(CStatus& status)
                                                     status.Edit(), status.Views())),
       tools_(std::make_unique<ToolCommands>(status.Services())),
       dialogs_(std::make_unique<DialogCommands>(status)),
-      views_(std::make_unique<ViewCommands>(status)) {}
+      views_(std::make_unique<ViewCommands>(status)),
+      charts_(std::make_unique<ChartCommands>(status)) {}
 
 CCommandHandler::~CCommandHandler() = default;
 
@@ -92,6 +94,8 @@ CommandState CCommandHandler::State(int id) const {
         return ToggleState(id);
     if (ViewCommands::Handles(id))
         return views_->State(id);
+    if (ChartCommands::Handles(id))
+        return charts_->State(id);
     return {IsAvailable(id), false, {}};
 }
 
@@ -155,6 +159,8 @@ bool CCommandHandler::Execute(int id) {
         return Toggle(id);
     if (ViewCommands::Handles(id))
         return views_->Execute(id);
+    if (ChartCommands::Handles(id))
+        return charts_->Execute(id);
     return ExecuteDocumentCommand(id) || ExecuteOther(id);
 }
 

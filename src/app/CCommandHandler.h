@@ -7,6 +7,7 @@
 namespace qb {
 
 class CStatus;
+class ChartCommands;
 class DialogCommands;
 class DocumentCommands;
 class ToolCommands;
@@ -49,6 +50,7 @@ private:
     std::unique_ptr<ToolCommands> tools_;
     std::unique_ptr<DialogCommands> dialogs_;
     std::unique_ptr<ViewCommands> views_;
+    std::unique_ptr<ChartCommands> charts_;
 };
 
 }  // namespace qb
