@@ -64,8 +64,20 @@ void CGuiMemo::CalcLayout(const ChartContext& chart) {
     if (!CanBePlaced(chart)) {
         return;
     }
+    LayOut(chart, row_->GetRect().top);
+}
+
+void CGuiMemo::LayOut(const ChartContext& chart, int rowTop) {
+    ruler_ = chart.ruler;
+    if (ruler_ == nullptr) {
+        placed_ = false;
+        rect_ = GuiRect{0, 0, 0, 0};
+        return;
+    }
+    const int left = LeftX(*ruler_);
+    rect_ = GuiRect{left, 0, left + data_->GetWidth(), 0};
     placed_ = true;
-    rect_.top = row_->GetRect().top + data_->GetYOffset();
+    rect_.top = rowTop + data_->GetYOffset();
     rect_.bottom = rect_.top + data_->GetHeight();
     const int inset = kTextMargin + data_->GetBorderPen().GetWidth();
     textRect_ =

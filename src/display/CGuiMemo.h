@@ -40,6 +40,12 @@ public:
     const DrawRect& GetTextRect() const { return textRect_; }
     CGuiRow* GetRow() const { return row_; }
 
+protected:
+    // For a copy that a drag reshapes: placed with its row's top given, as
+    // it may lie beyond every row while the mouse moves.
+    void SetRow(CGuiRow* row) { row_ = row; }
+    void LayOut(const ChartContext& chart, int rowTop);
+
 private:
     bool CanBePlaced(const ChartContext& chart) const;
     int LeftX(const CRuler& ruler) const;

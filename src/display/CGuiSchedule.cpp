@@ -47,9 +47,19 @@ void CGuiSchedule::CalcLayout(const ChartContext& chart) {
         rect_ = GuiRect{0, 0, 0, 0};
         return;
     }
+    LayOut(chart, row_->GetRect().top);
+}
+
+void CGuiSchedule::LayOut(const ChartContext& chart, int rowTop) {
+    layout_ = ScheduleLayout{};
+    captionPlaced_ = false;
+    if (chart.ruler == nullptr) {
+        rect_ = GuiRect{0, 0, 0, 0};
+        return;
+    }
     const ScheduleGeometry geometry(fields_, chart.ruler->GetTimeScale());
     layout_.placed = true;
-    layout_.bar = geometry.Bar(row_->GetRect().top);
+    layout_.bar = geometry.Bar(rowTop);
     layout_.hit = geometry.Hit(layout_.bar);
     layout_.actual = geometry.Actual(layout_.bar, kActualGap);
     geometry.PlaceShoulder(layout_.bar, layout_);

@@ -51,6 +51,14 @@ public:
     const ScheduleLayout& GetLayout() const { return layout_; }
     CGuiRow* GetRow() const { return row_; }
 
+protected:
+    // For a copy that a drag reshapes: its values and its row change without
+    // a rebuild, and it is placed with its row's top given, as it may lie
+    // beyond every row while the mouse moves.
+    ScheduleFields& EditFields() { return fields_; }
+    void SetRow(CGuiRow* row) { row_ = row; }
+    void LayOut(const ChartContext& chart, int rowTop);
+
 private:
     bool CanBePlaced(const ChartContext& chart) const;
     // The caption needs the font's measure, so it is placed at the first draw.

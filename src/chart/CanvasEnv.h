@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+
+#include "ChartContext.h"
+#include "DrawTypes.h"
+#include "EditResult.h"
+#include "PointSnap.h"
+
+namespace qb {
+
+class CDisplayModel;
+class CGuiRow;
+class CRuler;
+class CStatus;
+class ChartScene;
+class IChartEdits;
+struct CanvasInput;
+
+// What the canvas and its gestures share: the application state, the scene
+// they draw on and the edits they write through, with the questions and
+// messages they put to the user.
+class CanvasEnv {
+public:
+    CanvasEnv(CStatus& status, ChartScene& scene, IChartEdits& edits)
+        : status_(status), scene_(scene), edits_(edits) {}
+
+    CStatus& Status() const { return status_; }
+    ChartScene& Scene() const { return scene_; }
+    IChartEdits& Edits() const { return edits_; }
+    CDisplayModel& Model() const;
+    const CRuler& Ruler() const;
+    ChartContext Context() const;
+
+    bool HasRows() const;
+    bool IsReadOnly() const;
+    // The window point in chart coordinates.
+    DrawPoint ToChart(DrawPoint window) const;
+    // The snapping in force for the modifiers of input.
+    PointSnap Snap(const CanvasInput& input) const;
+    // The row a new object at y goes to; null below the rows or on a row
+    // that the summary display shows as one bar.
+    CGuiRow* TargetRow(int y) const;
+    // The project's display period, when it has one, holds x.
+    bool InDisplayPeriod(int x) const;
+    bool HasDisplayPeriod() const;
+    bool InDisplayPeriod(const COleDateTime& from, const COleDateTime& to) const;
+
+    void Tell(const std::string& text) const;
+    // True for OK.
+    bool Confirm(const std::string& text) const;
+    // Shows the message a refused edit carries; true when the edit was done.
+    bool Check(const EditResult& result) const;
+    // The display model from the project again, laid out.
+    void Rebuild() const;
+
+private:
+    CStatus& status_;
+    ChartScene& scene_;
+    IChartEdits& edits_;
+};
+
+}  // namespace qb

@@ -1,0 +1,77 @@
+#include "ResizeScheduleGesture.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "CGuiSchedule.h"
+#include "CTempSchedule.h"
+#include "CanvasInput.h"
+#include "CanvasReply.h"
+#include "IChartEdits.h"
+
+namespace qb {
+
+std::unique_ptr<ResizeScheduleGesture> ResizeScheduleGesture::Start(const CanvasEnv& env,
+                                                                    CGuiSchedule& schedule,
+                                                                    int handle, DrawPoint press) {
+    if (handle != CGuiObject::kHandleStart && handle != CGuiObject::kHandleEnd)
+        return nullptr;
+    if (schedule.GetFields().IsPoint())
+        return nullptr;
+    const auto* data = static_cast<const CSchedule*>(schedule.GetData());
+    std::unique_ptr<CSchedule> copy(static_cast<CSchedule*>(data->Clone().release()));
+    auto temp = std::make_unique<CTempSchedule>(std::move(copy), &schedule, schedule.GetRow(),
+                                                CTempSchedule::Mode::kResize);
+    temp->SetGrabbedEdge(handle);
+    temp->Recalc(env.Context());
+    return std::unique_ptr<ResizeScheduleGesture>(
+        new ResizeScheduleGesture(env, schedule, handle, press, std::move(temp)));
+}
+
+ResizeScheduleGesture::ResizeScheduleGesture(const CanvasEnv& env, CGuiSchedule& source, int handle,
+                                             DrawPoint press, std::unique_ptr<CTempSchedule> temp)
+    : env_(env), source_(source), handle_(handle), press_(press), temp_(std::move(temp)) {}
+
+ResizeScheduleGesture::~ResizeScheduleGesture() = default;
+
+void ResizeScheduleGesture::Move(DrawPoint point, const CanvasInput& input) {
+    const GuiRect source = source_.GetRect();
+    if (!started_) {
+        const int edge = handle_ == CGuiObject::kHandleStart ? source.left : source.right;
+        if (std::abs(point.x - press_.x) < kReach || std::abs(point.x - edge) < kReach)
+            return;
+        started_ = true;
+        source_.SetHidden(true);
+        temp_->ShowTemp(true);
+    }
+    GuiRect rect = source;
+    if (handle_ == CGuiObject::kHandleStart)
+        rect.left = std::min(point.x, source.right - 1);
+    else
+        rect.right = std::max(point.x, source.left + 1);
+    temp_->RectToData(rect, env_.Context(), env_.Snap(input).SnapsX());
+}
+
+void ResizeScheduleGesture::Finish(DrawPoint /*point*/, const CanvasInput& /*input*/,
+                                   CanvasReply& reply) {
+    if (!started_)
+        return;
+    if (env_.Check(env_.Edits().ChangeObjects({&temp_->GetTempData()}))) {
+        env_.Rebuild();
+    } else {
+        source_.SetHidden(false);
+    }
+    reply.repaint = true;
+}
+
+void ResizeScheduleGesture::Cancel() {
+    if (started_)
+        source_.SetHidden(false);
+    temp_->ShowTemp(false);
+}
+
+void ResizeScheduleGesture::Draw(IDrawContext& dc, const GuiDrawArgs& args) {
+    temp_->DrawTemp(dc, args);
+}
+
+}  // namespace qb

@@ -1,0 +1,367 @@
+#include "CCanvas.h"
+
+#include <algorithm>
+
+#include "CLink.h"
+#include "CLinkArray.h"
+#include "CanvasFixture.h"
+#include "CommandIds.h"
+#include "Palette.h"
+
+namespace qb::test {
+namespace {
+
+bool Has(const std::vector<int>& ids, int id) {
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
+TEST_F(CanvasTest, DraggingOnEmptyRowCreatesABarOverTheDays) {
+    Settings().fitX = true;
+    const int y = RowTop(3) + 30;
+    Drag(DrawPoint{X(20) + 2, y}, DrawPoint{X(24) + 7, y});
+    ASSERT_EQ(edits.writes, 1);
+    ASSERT_EQ(Project().GetSchedules().GetCount(true), 3);
+    const CSchedule& made = *Project().GetSchedules().At(2);
+    EXPECT_EQ(made.GetRowObjectId(), 3);
+    EXPECT_EQ(made.GetStartDate(), Day(20));
+    EXPECT_EQ(made.GetStartOffset(), 0);
+    EXPECT_EQ(made.GetEndDate(), Day(25));
+    EXPECT_EQ(made.GetEndOffset(), 0);
+    EXPECT_FALSE(canvas.IsGestureRunning());
+}
+
+TEST_F(CanvasTest, APressWithinAHundredMillisecondsOfADoubleClickCreatesNothing) {
+    const DrawPoint from{X(20), RowTop(3) + 20};
+    const DrawPoint to{X(25), RowTop(3) + 20};
+    CanvasInput input = At(from);
+    canvas.LeftDoubleClick(input);
+    canvas.LeftUp(input);
+    input.timeMs += 99;
+    canvas.LeftDown(input);
+    EXPECT_FALSE(canvas.IsGestureRunning());
+    input.timeMs += 1;
+    input.point = to;
+    canvas.LeftUp(input);
+    EXPECT_EQ(edits.writes, 0);
+
+    input.point = from;
+    input.timeMs += 100;
+    canvas.LeftDown(input);
+    EXPECT_TRUE(canvas.IsGestureRunning());
+}
+
+TEST_F(CanvasTest, DoubleClickOnEmptyChartPlacesAPointShape) {
+    Palette& palette = status.GetPalette();
+    int point = -1;
+    for (int i = 0; i < palette.ShapeCount() && point < 0; ++i)
+        if (palette.Shape(i).GetScheduleType() != 0)
+            point = i;
+    ASSERT_GE(point, 0);
+    palette.SetCurrentShape(point);
+    const DrawPoint at{X(30) + 3, RowTop(2) + 20};
+    Click(at);
+    EXPECT_EQ(edits.writes, 0);
+    canvas.LeftDoubleClick(At(at));
+    Release(at);
+    ASSERT_EQ(edits.writes, 1);
+    const CSchedule& made = *Project().GetSchedules().At(2);
+    EXPECT_EQ(made.GetStartDate(), Day(30));
+    EXPECT_EQ(made.GetRowObjectId(), 2);
+}
+
+TEST_F(CanvasTest, DoubleClickOnASelectedObjectAsksForItsCommand) {
+    const DrawPoint bar = BarBody(1, 6);
+    const DrawPoint memo{X(3) + 20, RowTop(3) + 20};
+    Click(bar);
+    EXPECT_EQ(canvas.LeftDoubleClick(At(bar)).command, cmd::kProperties);
+    Release(bar);
+    Click(memo);
+    EXPECT_EQ(canvas.LeftDoubleClick(At(memo)).command, cmd::kEditText);
+    Release(memo);
+    EXPECT_EQ(edits.writes, 0);
+}
+
+TEST_F(CanvasTest, SelectionFollowsTheClickAndCtrlRules) {
+    const DrawPoint a = BarBody(1, 6);
+    const DrawPoint b = BarBody(2, 13);
+    const DrawPoint empty{X(40), RowTop(1) + 5};
+    using Ids = std::vector<std::uint32_t>;
+    Click(a);
+    EXPECT_EQ(Selection(), Ids{4});
+    Press(b, true);
+    Release(b, true);  // just selected by this press: stays
+    EXPECT_EQ(Selection(), (Ids{4, 5}));
+    Press(a, true);
+    EXPECT_EQ(Selection(), (Ids{4, 5}));  // a press on a selected object keeps all
+    Release(a, true);
+    EXPECT_EQ(Selection(), Ids{5});
+    Press(empty, true);
+    Release(empty, true);
+    EXPECT_EQ(Selection(), Ids{5});
+    Click(empty);
+    EXPECT_TRUE(Selection().empty());
+}
+
+TEST_F(CanvasTest, AJitterOfThreePixelsMovesNothing) {
+    const DrawPoint bar = BarBody(1, 6);
+    Click(bar);
+    const std::string before = Saved();
+    Press(bar);
+    MoveTo(DrawPoint{bar.x + 2, bar.y + 2});
+    Release(DrawPoint{bar.x + 2, bar.y + 2});
+    EXPECT_EQ(edits.writes, 0);
+    EXPECT_EQ(Saved(), before);
+}
+
+TEST_F(CanvasTest, MovingABarKeepsItsDurationAndSnapsToDays) {
+    struct Case {
+        bool fitX, alt;
+        int dx;
+        int startOffset;
+    };
+    const Case cases[] = {{true, false, 33, 0}, {true, true, 33, 3000}, {false, false, 33, 3000}};
+    for (const Case& c : cases) {
+        Settings().fitX = c.fitX;
+        const DrawPoint bar = BarBody(1, 6);
+        Click(bar);
+        CanvasInput input = At(bar);
+        input.alt = c.alt;
+        canvas.LeftDown(input);
+        input.point.x += c.dx;
+        canvas.MouseMove(input);
+        canvas.LeftUp(input);
+        const CSchedule& moved = Schedule(4);
+        EXPECT_EQ(moved.GetStartDate(), Day(8)) << c.fitX << c.alt;
+        EXPECT_EQ(moved.GetStartOffset(), c.startOffset) << c.fitX << c.alt;
+        EXPECT_EQ(moved.GetEndDate(), Day(14)) << c.fitX << c.alt;
+        EXPECT_EQ(moved.GetEndOffset(), c.startOffset) << c.fitX << c.alt;
+        // Back where the next case starts.
+        const int back = c.startOffset == 0 ? 30 : c.dx;
+        Click(BarBody(1, 9));
+        input = At(BarBody(1, 9));
+        input.alt = true;
+        canvas.LeftDown(input);
+        input.point.x -= back;
+        canvas.MouseMove(input);
+        canvas.LeftUp(input);
+        ASSERT_EQ(Schedule(4).GetStartDate(), Day(5));
+    }
+}
+
+TEST_F(CanvasTest, SnapYPutsTheBarOnTheRowsMiddleOrItsCell) {
+    Settings().fitY = true;
+    // Bar middles: 4 off row 2's middle, then 7 below its top.
+    const std::pair<int, int> cases[] = {{kRowHeight / 2 + 4, 15}, {7, 0}};
+    for (const auto& [middle, yOffset] : cases) {
+        const DrawPoint bar = BarBody(1, 6);
+        Click(bar);
+        const DrawPoint to{bar.x, RowTop(2) + middle};
+        Drag(bar, to);
+        EXPECT_EQ(Schedule(4).GetRowObjectId(), 2) << middle;
+        EXPECT_EQ(Schedule(4).GetYOffset(), yOffset) << middle;
+        // Back to row 1.
+        const DrawPoint back{X(6) + 5, RowTop(2) + yOffset + kBarHeight / 2};
+        Click(back);
+        Drag(back, BarBody(1, 6));
+        ASSERT_EQ(Schedule(4).GetRowObjectId(), 1);
+    }
+}
+
+TEST_F(CanvasTest, CtrlDragCopiesAndSelectsTheCopies) {
+    const DrawPoint a = BarBody(1, 6);
+    const DrawPoint b = BarBody(2, 13);
+    Click(a);
+    Press(b, true);
+    Release(b, true);
+    const std::string sourceA = ProjectArchive::WriteProjectArchive(Project());
+    Drag(a, DrawPoint{a.x + 50, a.y}, true);
+    ASSERT_EQ(Project().GetSchedules().GetCount(true), 4);
+    EXPECT_EQ(Schedule(4).GetStartDate(), Day(5));
+    EXPECT_EQ(Schedule(5).GetStartDate(), Day(12));
+    const auto selection = Selection();
+    ASSERT_EQ(selection.size(), 2u);
+    for (std::uint32_t id : selection) {
+        EXPECT_NE(id, 4u);
+        EXPECT_NE(id, 5u);
+    }
+    const CSchedule& copyA = *Project().GetSchedules().At(2);
+    EXPECT_EQ(copyA.GetStartDate(), Day(10));
+    EXPECT_EQ(Project().GetSchedules().At(3)->GetStartDate(), Day(17));
+}
+
+TEST_F(CanvasTest, CtrlDuringADragSwitchesBetweenCopyAndMove) {
+    const DrawPoint bar = BarBody(1, 6);
+    Click(bar);
+    Press(bar);
+    MoveTo(DrawPoint{bar.x + 30, bar.y});
+    CGuiObject* source = Model().FindObject(4);
+    EXPECT_TRUE(source->IsHidden());
+    canvas.KeyDown(CanvasKey::kControl, At(bar, true));
+    EXPECT_FALSE(source->IsHidden());
+    canvas.KeyUp(CanvasKey::kControl, At(bar));
+    EXPECT_TRUE(source->IsHidden());
+    Release(DrawPoint{bar.x + 30, bar.y});
+    EXPECT_EQ(Project().GetSchedules().GetCount(true), 2);
+    EXPECT_EQ(Schedule(4).GetStartDate(), Day(8));
+}
+
+TEST_F(CanvasTest, AResizedEdgeNeverPassesTheOtherOne) {
+    const DrawPoint bar = BarBody(1, 6);
+    Click(bar);
+    const int end = X(11) - 1;  // the end edge of days 5 to 10
+    const int y = bar.y;
+    ASSERT_EQ(canvas.CursorAt(At(DrawPoint{end, y})), CanvasCursor::kSizeHorizontal);
+    Press(DrawPoint{end, y});
+    MoveTo(DrawPoint{X(2), y});
+    MoveTo(DrawPoint{X(1), y});
+    Release(DrawPoint{X(1), y});
+    ASSERT_EQ(edits.writes, 1);
+    const CSchedule& resized = Schedule(4);
+    EXPECT_EQ(resized.GetStartDate(), Day(5));
+    EXPECT_TRUE(DateOffset(resized.GetStartDate(), resized.GetStartOffset()) <
+                DateOffset(resized.GetEndDate(), resized.GetEndOffset()));
+
+    // Bar 5 covers days 12 to 15: its start dragged past its end.
+    Click(BarBody(2, 13));
+    Press(DrawPoint{X(12), BarBody(2, 13).y});
+    MoveTo(DrawPoint{X(20), BarBody(2, 13).y});
+    Release(DrawPoint{X(20), BarBody(2, 13).y});
+    const CSchedule& other = Schedule(5);
+    EXPECT_EQ(other.GetEndDate(), Day(15));
+    EXPECT_EQ(other.GetStartDate(), Day(15));
+    EXPECT_TRUE(DateOffset(other.GetStartDate(), other.GetStartOffset()) <
+                DateOffset(other.GetEndDate(), other.GetEndOffset()));
+}
+
+TEST_F(CanvasTest, RubberBandSelectsOnlyWhatLiesWhollyInside) {
+    Settings().selectModeOneTime = true;
+    status.SetEditMode(CStatus::kDragSelectMode);
+    // Around bar 4 (days 5-10) and half of bar 5 (days 12-15).
+    Drag(DrawPoint{X(4), RowTop(1) + 2}, DrawPoint{X(14), RowTop(2) + 38});
+    EXPECT_EQ(Selection(), std::vector<std::uint32_t>{4});
+    EXPECT_EQ(status.GetEditMode(), CStatus::kNormalMode);
+    EXPECT_EQ(edits.writes, 0);
+}
+
+TEST_F(CanvasTest, MemoModePlacesAMemoSelectsItAndOpensItsText) {
+    Settings().memoModeOneTime = true;
+    status.SetEditMode(CStatus::kMemoInputMode);
+    EXPECT_EQ(canvas.CursorAt(At(DrawPoint{10, 10})), CanvasCursor::kMemo);
+    const DrawPoint from{X(30), RowTop(2) + 5};
+    Press(from);
+    MoveTo(DrawPoint{from.x + 60, from.y + 25});
+    const CanvasReply reply = Release(DrawPoint{from.x + 60, from.y + 25});
+    EXPECT_EQ(reply.command, cmd::kEditText);
+    ASSERT_EQ(Selection().size(), 1u);
+    const auto* memo = dynamic_cast<const CMemo*>(
+        Project().FindDrawPart(static_cast<std::int32_t>(Selection()[0])));
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(memo->GetWidth(), 60);
+    EXPECT_EQ(memo->GetHeight(), 25);
+    EXPECT_EQ(memo->GetYRowId(), 2);
+    EXPECT_EQ(memo->GetXDate(), Day(30));
+    EXPECT_EQ(status.GetEditMode(), CStatus::kNormalMode);
+}
+
+TEST_F(CanvasTest, AMemoCornerDragResizesIt) {
+    const DrawPoint inside{X(3) + 20, RowTop(3) + 20};
+    Click(inside);
+    // Corners lie just outside the box of a selected memo.
+    const DrawPoint corner{X(3) + 51, RowTop(3) + 31};
+    EXPECT_EQ(canvas.CursorAt(At(corner)), CanvasCursor::kSizeDiagonalDown);
+    Drag(corner, DrawPoint{corner.x + 30, corner.y + 5});
+    const auto& memo = static_cast<const CMemo&>(*Project().FindDrawPart(6));
+    EXPECT_EQ(memo.GetWidth(), 80);
+    EXPECT_EQ(memo.GetHeight(), 25);
+    EXPECT_EQ(memo.GetXDate(), Day(3));
+}
+
+TEST_F(CanvasTest, LinkCommandJoinsTheSelectionToTheClickedSchedule) {
+    Click(BarBody(1, 6));
+    canvas.BeginLink();
+    ASSERT_TRUE(canvas.IsGestureRunning());
+    MoveTo(DrawPoint{X(40), RowTop(2)});
+    // Empty chart: asked; OK waits for another click.
+    Press(DrawPoint{X(40), RowTop(2)});
+    EXPECT_EQ(prompt.Shown().back().text, ChartMessages::kClickLinkTarget);
+    EXPECT_TRUE(canvas.IsGestureRunning());
+    Press(BarBody(2, 13));
+    Release(BarBody(2, 13));
+    EXPECT_FALSE(canvas.IsGestureRunning());
+    ASSERT_EQ(Project().GetLinks().GetCount(true), 1);
+    EXPECT_EQ(Project().GetLinks().At(0)->GetFromId(), 4);
+    EXPECT_EQ(Project().GetLinks().At(0)->GetToId(), 5);
+}
+
+TEST_F(CanvasTest, CancelOnTheLinkQuestionEndsLinking) {
+    Click(BarBody(1, 6));
+    canvas.BeginLink();
+    prompt.QueueAnswer(PromptAnswer::kCancel);
+    Press(DrawPoint{X(40), RowTop(2)});
+    EXPECT_FALSE(canvas.IsGestureRunning());
+    EXPECT_EQ(Project().GetLinks().GetCount(true), 0);
+}
+
+TEST_F(CanvasTest, LeavingThePaneScrollsOnTheTimerUntilRelease) {
+    const int y = RowTop(3) + 20;
+    ASSERT_EQ(scene.ChartWidth(), 600);
+    Press(DrawPoint{X(20), y});
+    const CanvasReply out = MoveTo(DrawPoint{650, y});
+    EXPECT_TRUE(Has(out.startTimers, CCanvas::kHorizontalTimer));
+    const int before = scene.GetRuler().GetScrollPosition();
+    const CanvasReply tick = canvas.Timer(CCanvas::kHorizontalTimer, At(DrawPoint{650, y}));
+    EXPECT_TRUE(tick.scrolled);
+    EXPECT_GT(scene.GetRuler().GetScrollPosition(), before);
+    const CanvasReply up = Release(DrawPoint{650, y});
+    EXPECT_TRUE(Has(up.stopTimers, CCanvas::kHorizontalTimer));
+    EXPECT_EQ(up.capture, -1);
+}
+
+TEST_F(CanvasTest, CursorsFollowTheHandles) {
+    const std::pair<int, CanvasCursor> cases[] = {
+        {CGuiObject::kHandleNone, CanvasCursor::kArrow},
+        {CGuiObject::kHandleBody, CanvasCursor::kArrow},
+        {CGuiObject::kHandleStart, CanvasCursor::kSizeHorizontal},
+        {CGuiObject::kHandleEnd, CanvasCursor::kSizeHorizontal},
+        {CGuiObject::kHandleTop, CanvasCursor::kSizeVertical},
+        {CGuiObject::kHandleBottom, CanvasCursor::kSizeVertical},
+        {CGuiObject::kHandleTopLeft, CanvasCursor::kSizeDiagonalDown},
+        {CGuiObject::kHandleBottomRight, CanvasCursor::kSizeDiagonalDown},
+        {CGuiObject::kHandleTopRight, CanvasCursor::kSizeDiagonalUp},
+        {CGuiObject::kHandleBottomLeft, CanvasCursor::kSizeDiagonalUp},
+    };
+    for (const auto& [handle, cursor] : cases)
+        EXPECT_EQ(CanvasHint::ForHandle(handle), cursor) << handle;
+}
+
+TEST_F(CanvasTest, HintsComeInTheirOrder) {
+    EXPECT_EQ(canvas.HintAt(DrawPoint{-1, 5}), "");
+    EXPECT_NE(canvas.HintAt(BarBody(1, 6)).find("2024"), std::string::npos);
+    EXPECT_EQ(canvas.HintAt(DrawPoint{X(30), RowTop(3) + 45}), ChartTexts::kNoRow);
+    const std::string position = canvas.HintAt(DrawPoint{X(30), RowTop(2) + 5});
+    EXPECT_EQ(position.rfind(ChartTexts::kPosition, 0), 0u);
+    EXPECT_NE(position.find(ChartTexts::kDrag), std::string::npos);
+}
+
+TEST_F(CanvasTest, ContextMenuFitsTheObjectUnderTheMouse) {
+    canvas.RightDown(At(BarBody(1, 6)));
+    EXPECT_EQ(Selection(), std::vector<std::uint32_t>{4});
+    EXPECT_TRUE(Has(canvas.ContextCommands(), cmd::kProperties));
+    EXPECT_TRUE(Has(canvas.ContextCommands(), cmd::kInsertLink));
+    canvas.RightDown(At(DrawPoint{X(40), RowTop(1) + 2}));
+    EXPECT_TRUE(Has(canvas.ContextCommands(), cmd::kInsertSchedule));
+    EXPECT_FALSE(Has(canvas.ContextCommands(), cmd::kDelete));
+}
+
+TEST_F(CanvasTest, PreviewShowsTheValuesInPlaceUntilEnded) {
+    auto values = Schedule(5).Clone();
+    static_cast<CSchedule&>(*values).SetStartDate(Day(2));
+    canvas.Preview(values.get());
+    EXPECT_TRUE(Model().FindObject(5)->IsHidden());
+    canvas.Preview(nullptr);
+    EXPECT_FALSE(Model().FindObject(5)->IsHidden());
+    EXPECT_EQ(Schedule(5).GetStartDate(), Day(12));
+}
+
+}  // namespace
+}  // namespace qb::test
