@@ -156,7 +156,7 @@ CGuiObject* ChartCommands::SingleObject(ChartScene& chart) const {
 
 bool ChartCommands::IsSingle(ChartScene& chart, int type1, int type2) const {
     const CGuiObject* object = SingleObject(chart);
-    return object != nullptr &&
+    return object != nullptr && object->IsVisible() &&
            (object->GetObjectType() == type1 || object->GetObjectType() == type2);
 }
 

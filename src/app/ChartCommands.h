@@ -36,6 +36,8 @@ private:
     std::vector<std::int32_t> SelectedObjects(ChartScene& chart) const;
     // The one selected schedule, memo or link; null for none or several.
     CGuiObject* SingleObject(ChartScene& chart) const;
+    // The one selected object is of one of the types and shown, so that the
+    // chart can work on it.
     bool IsSingle(ChartScene& chart, int type1, int type2 = -1) const;
     // The row a new schedule goes on: a selected row, or the row of a
     // selected schedule or memo; -1 for none.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "AppMessages.h"
 #include "AppTestBase.h"
 #include "CCommandHandler.h"
 #include "CDisplayModel.h"
@@ -241,6 +242,7 @@ TEST_F(ChartCommandsTest, DeletingOneObjectAsksFirstAndTakesItsLinks) {
     Select({c_});
     prompt_.QueueAnswer(PromptAnswer::kCancel);
     EXPECT_FALSE(Handler().Execute(cmd::kDelete));
+    ASSERT_EQ(prompt_.Shown().size(), 1u);
     EXPECT_EQ(prompt_.Shown().back().text, "削除します。よろしいですか？");
     EXPECT_EQ(ProjectArchive::WriteProjectArchive(Project()), before);
     EXPECT_EQ(status_->Undo().UndoCount(), 0u);
@@ -301,6 +303,14 @@ TEST_F(ChartCommandsTest, CancelledPropertiesChangeNothing) {
     EXPECT_EQ(status_->Undo().UndoCount(), 0u);
     EXPECT_FALSE(status_->Doc().IsModified());
     EXPECT_EQ(window_.previews, std::vector<std::string>{"(end)"});
+
+    // Gone meanwhile: the refusal is shown and nothing is written.
+    Project().FindSchedule(b_)->SetDeleted(true);
+    dialogs_.schedules.push_back([](CSchedule& values) { values.SetCaption("late"); });
+    EXPECT_FALSE(Handler().Execute(cmd::kProperties));
+    EXPECT_EQ(prompt_.LastId(), messages::kEditTargetGone.id);
+    EXPECT_EQ(Project().FindSchedule(b_)->GetCaption(), "b");
+    EXPECT_EQ(status_->Undo().UndoCount(), 0u);
 }
 
 TEST_F(ChartCommandsTest, TextAndLinkCommandsHandOverToTheChart) {
@@ -310,11 +320,18 @@ TEST_F(ChartCommandsTest, TextAndLinkCommandsHandOverToTheChart) {
     ASSERT_TRUE(Handler().Execute(cmd::kInsertLink));
     EXPECT_EQ(window_.linksBegun, 1);
 
+    // Not on an object the chart does not show (a is on a folded row).
+    Select({a_});
+    EXPECT_FALSE(Enabled(cmd::kInsertLink));
+    EXPECT_TRUE(Enabled(cmd::kProperties));
+
+    Select({m_});
     Palette& palette = status_->GetPalette();
     palette.SetCurrentLine(palette.LineStyleCount() - 1);
     ASSERT_TRUE(palette.IsNoLine());
     EXPECT_FALSE(Handler().Execute(cmd::kInsertLink));
     EXPECT_EQ(window_.linksBegun, 1);
+    ASSERT_FALSE(prompt_.Shown().empty());
     EXPECT_EQ(prompt_.Shown().back().text,
               "パレットダイアログバーで「線なし」が選択されている場合、リンクを作成することが"
               "できません。");
