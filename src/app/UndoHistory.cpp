@@ -4,24 +4,23 @@
 #include "CProject.h"
 #include "IPrompt.h"
 #include "ProjectCopy.h"
+#include "ProjectSnapshot.h"
 
 namespace qb {
-namespace {
-
-std::unique_ptr<CProject> ContentOf(const CProject& project) {
-    auto snapshot = std::make_unique<CProject>();
-    ProjectCopy::CopyContent(project, *snapshot);
-    return snapshot;
-}
-
-}  // namespace
 
 UndoHistory::UndoHistory() = default;
 UndoHistory::~UndoHistory() = default;
 
+const ProjectSnapshot* UndoHistory::Newest() const {
+    if (!undo_.empty())
+        return undo_.back().snapshot.get();
+    return redo_.empty() ? nullptr : redo_.back().snapshot.get();
+}
+
 void UndoHistory::Record(const CProject& project, std::string name) {
+    auto snapshot = ProjectSnapshot::Take(project, Newest());
     redo_.clear();
-    undo_.push_back({ContentOf(project), std::move(name)});
+    undo_.push_back({std::move(snapshot), std::move(name)});
     while (undo_.size() > kMaxSteps)
         undo_.erase(undo_.begin());
 }
@@ -61,10 +60,12 @@ bool UndoHistory::Restore(std::vector<Step>& from, std::vector<Step>& to,
     Step& step = from.back();
     if (!step.name.empty() && prompt.Show(question.Format(step.name)) != PromptAnswer::kOk)
         return false;
-    std::unique_ptr<CProject> left = ContentOf(current);
+    // The current state was most likely built from, or recorded as, this step
+    // but for the last change: its copies serve again.
+    auto left = ProjectSnapshot::Take(current, step.snapshot.get());
     ProjectCopy::CopyProjectValues(current, fresh);
     ProjectCopy::CopyHolidays(current, fresh);
-    ProjectCopy::CopyContent(*step.snapshot, fresh);
+    step.snapshot->CopyTo(fresh);
     std::string name = std::move(step.name);
     from.pop_back();
     to.push_back({std::move(left), std::move(name)});

@@ -8,10 +8,12 @@ namespace qb {
 
 class CProject;
 class IPrompt;
+class ProjectSnapshot;
 struct AppMessage;
 
 // Undo and redo by whole-content snapshots of the project: at most ten undo
 // steps, each with an optional operation name that undoing asks about.
+// Snapshots share the copies of objects that did not change between them.
 class UndoHistory {
 public:
     static constexpr std::size_t kMaxSteps = 10;
@@ -39,9 +41,12 @@ public:
 
 private:
     struct Step {
-        std::unique_ptr<CProject> snapshot;
+        std::unique_ptr<const ProjectSnapshot> snapshot;
         std::string name;
     };
+
+    // The snapshot a new one most likely shares most objects with.
+    const ProjectSnapshot* Newest() const;
 
     static bool Restore(std::vector<Step>& from, std::vector<Step>& to, const AppMessage& question,
                         const CProject& current, CProject& fresh, IPrompt& prompt);

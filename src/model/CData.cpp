@@ -88,6 +88,7 @@ CData::CData(std::int32_t objectId) : objectId_(objectId) {}
 CData::~CData() = default;
 
 void CData::CopyFrom(const CData& source) {
+    RenewChangeStamp();
     notifyEnabled_ = source.notifyEnabled_;
     deleted_ = source.deleted_;
     registrant_ = source.registrant_;
@@ -197,6 +198,7 @@ void CData::SetParamBool(std::string_view name, bool value) {
 void CData::RemoveParam(std::string_view name) {
     if (!params_)
         return;
+    RenewChangeStamp();
     params_->Remove(name);
     if (params_->Empty())
         params_.reset();
@@ -211,6 +213,7 @@ void CData::GetParams(PropertyMap& out) const {
 }
 
 void CData::SetParams(const PropertyMap& map) {
+    RenewChangeStamp();
     if (map.Empty()) {
         params_.reset();
     } else {
@@ -219,12 +222,21 @@ void CData::SetParams(const PropertyMap& map) {
 }
 
 void CData::ClearParams() {
+    RenewChangeStamp();
     params_.reset();
 }
 
 void CData::NotifyListeners() {
+    RenewChangeStamp();
     if (notifyEnabled_)
         listeners_.NotifyAll();
+}
+
+void CData::SetNotifyEnabled(bool enabled) {
+    if (enabled == notifyEnabled_)
+        return;
+    notifyEnabled_ = enabled;
+    RenewChangeStamp();
 }
 
 PropertyMap& CData::Properties() {

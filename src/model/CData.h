@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -105,7 +106,15 @@ public:
     int GetListenerCount() const { return listeners_.Count(); }
     void NotifyListeners();
     bool IsNotifyEnabled() const { return notifyEnabled_; }
-    void SetNotifyEnabled(bool enabled) { notifyEnabled_ = enabled; }
+    void SetNotifyEnabled(bool enabled);
+
+    // A number that changes whenever any of this object's own values may have
+    // changed (typed fields, common fields, parameters; not the property map,
+    // not the elements or child rows it holds). The numbers come from one
+    // process-wide counter, so two objects share one only when one is a clone
+    // of the other that neither has changed since: the same number means the
+    // same values. Copies kept for undo are reused while it stays the same.
+    std::uint64_t GetChangeStamp() const { return changeStamp_; }
 
     // Common fields.
     std::int32_t GetObjectId() const { return objectId_; }
@@ -120,6 +129,10 @@ public:
     void SetLastModified(const COleDateTime& time) { SetField(lastModified_, time); }
 
 protected:
+    // For changes that tell no listener (array slots, parameters): a new
+    // change stamp. NotifyListeners renews it too.
+    void RenewChangeStamp() { changeStamp_ = NextChangeStamp(); }
+
     // The one way a typed field changes: nothing happens when the value is the
     // same; otherwise it is assigned and the listeners are told.
     template <class T, class V>
@@ -132,14 +145,21 @@ protected:
         return true;
     }
     // For Clone: a default object of the derived class T assigned from self.
+    // It holds the same values, so it keeps self's change stamp.
     template <class T>
     static std::unique_ptr<CData> CloneAs(const T& self) {
         auto copy = std::make_unique<T>();
         copy->Assign(self);
+        static_cast<CData&>(*copy).changeStamp_ = self.changeStamp_;
         return copy;
     }
 
 private:
+    static std::uint64_t NextChangeStamp() {
+        return nextChangeStamp_.fetch_add(1, std::memory_order_relaxed);
+    }
+    static inline std::atomic<std::uint64_t> nextChangeStamp_{1};
+
     PropertyMap& Properties();
     PropertyMap& Params();
 
@@ -147,6 +167,7 @@ private:
     // Both maps are created on first use: most objects never need them.
     std::unique_ptr<PropertyMap> properties_;
     std::unique_ptr<PropertyMap> params_;
+    std::uint64_t changeStamp_ = NextChangeStamp();
     COleDateTime lastModified_ = COleDateTime::Null();
     CompactText registrant_;
     CompactText modifier_;

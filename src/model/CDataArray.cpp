@@ -70,6 +70,7 @@ std::unique_ptr<CData> CDataArray::SetAt(int index, std::unique_ptr<CData> eleme
 void CDataArray::SetSize(int count) {
     if (count < 1)
         return;
+    RenewChangeStamp();
     while (GetCount() > count) {
         Take(elements_.back());
         elements_.pop_back();
@@ -149,6 +150,7 @@ bool CDataArray::AssignElements(const CDataArray& source) {
             Add(std::move(copy));
         } else {
             elements_.emplace_back();
+            RenewChangeStamp();
         }
     }
     while (GetCount() > sourceCount)
