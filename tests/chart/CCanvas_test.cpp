@@ -36,16 +36,17 @@ TEST_F(CanvasTest, APressWithinAHundredMillisecondsOfADoubleClickCreatesNothing)
     CanvasInput input = At(from);
     canvas.LeftDoubleClick(input);
     canvas.LeftUp(input);
-    input.timeMs += 99;
+    const std::int64_t doubleClick = input.timeMs;
+    input.timeMs = doubleClick + 99;
     canvas.LeftDown(input);
     EXPECT_FALSE(canvas.IsGestureRunning());
-    input.timeMs += 1;
     input.point = to;
+    canvas.MouseMove(input);
     canvas.LeftUp(input);
     EXPECT_EQ(edits.writes, 0);
 
     input.point = from;
-    input.timeMs += 100;
+    input.timeMs = doubleClick + 100;
     canvas.LeftDown(input);
     EXPECT_TRUE(canvas.IsGestureRunning());
 }
@@ -106,9 +107,13 @@ TEST_F(CanvasTest, AJitterOfThreePixelsMovesNothing) {
     const DrawPoint bar = BarBody(1, 6);
     Click(bar);
     const std::string before = Saved();
-    Press(bar);
-    MoveTo(DrawPoint{bar.x + 2, bar.y + 2});
-    Release(DrawPoint{bar.x + 2, bar.y + 2});
+    for (const DrawPoint jitter : {DrawPoint{3, 0}, DrawPoint{2, 2}, DrawPoint{0, -3}}) {
+        const DrawPoint to{bar.x + jitter.x, bar.y + jitter.y};
+        Press(bar);
+        MoveTo(to);
+        EXPECT_FALSE(Model().FindObject(4)->IsHidden());
+        Release(to);
+    }
     EXPECT_EQ(edits.writes, 0);
     EXPECT_EQ(Saved(), before);
 }
