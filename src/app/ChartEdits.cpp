@@ -242,13 +242,19 @@ std::int32_t ChartEdits::Insert(CProject& project, const CData& values, const Ed
 }
 
 // Every value but identity and audit; the stamp only when something changed.
+// Extension values the values carry are set, and those they lack stay: a
+// dialog's copy of the object may hold its typed values only.
 void ChartEdits::AssignValues(CData& target, const CData& values, const EditStamp& stamp) {
     const Bookkeeping kept(target);
     const PropertyMap properties = target.CollectProperties();
     PropertyMap params;
     target.GetParams(params);
-    target.Assign(values);
+    target.CopyFrom(values);
     kept.RestoreTo(target);
+    PropertyMap carried;
+    values.GetParams(carried);
+    for (const auto& [name, value] : carried)
+        target.SetParam(name, value);
     if (!SameValues(properties, params, target))
         stamp.Changed(target);
 }

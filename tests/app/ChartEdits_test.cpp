@@ -128,6 +128,7 @@ TEST_F(ChartEditsTest, ChangesTakeEveryValueButIdentityAndAudit) {
     OpenMine(false);
     me.status.Services().Settings().userName = "佐藤";
     Schedule(3)->SetRegistrant("作成者");
+    Schedule(3)->SetParam("_kept", "1");
     auto values = ValuesOf<CSchedule>(Schedule(3), [](CSchedule& s) {
         s.SetCaption("設計");
         s.SetRowObjectId(2);
@@ -135,7 +136,8 @@ TEST_F(ChartEditsTest, ChangesTakeEveryValueButIdentityAndAudit) {
         s.SetStartDate(kMay1);
         s.SetEndOffset(5000);
         s.SetBgColor(0x00FF00);
-        s.SetParam("_w", "3");
+        s.SetParam("_note", "3");
+        s.RemoveParam("_kept");  // as a dialog's copy of typed values has none
         s.SetRegistrant("偽");
         s.SetDeleted(true);
         s.SetLastModified(COleDateTime(2000, 1, 1, 0, 0, 0));
@@ -150,7 +152,8 @@ TEST_F(ChartEditsTest, ChangesTakeEveryValueButIdentityAndAudit) {
     EXPECT_EQ(changed->GetStartDate(), kMay1);
     EXPECT_EQ(changed->GetEndOffset(), 5000);
     EXPECT_EQ(changed->GetBgColor(), 0x00FF00u);
-    EXPECT_EQ(changed->GetParam("_w"), "3");
+    EXPECT_EQ(changed->GetParam("_note"), "3");
+    EXPECT_EQ(changed->GetParam("_kept"), "1");
     EXPECT_EQ(changed->GetObjectId(), 3);
     EXPECT_EQ(changed->GetRegistrant(), "作成者");
     EXPECT_FALSE(changed->IsDeleted());
