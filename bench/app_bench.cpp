@@ -1,6 +1,7 @@
 // The edit transaction and the undo history on large projects: one shared-
-// mode change end to end (take the file, reload, add, write, release), one
-// undo snapshot, and the memory ten snapshots hold.
+// mode change end to end (take the file, reload, add, write, release), undo
+// snapshots and restores, the memory ten snapshots hold, and a single-mode
+// edit from the change to the repainted chart.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <unistd.h>
@@ -9,11 +10,16 @@
 #include <fstream>
 #include <string>
 
+#include "CDisplayModel.h"
 #include "CProjectFile.h"
+#include "CSchedule.h"
 #include "CStatus.h"
+#include "ChartScene.h"
 #include "DocumentLoader.h"
+#include "IDrawContext.h"
 #include "InMemorySettingsStore.h"
 #include "ProjectArchive.h"
+#include "ProjectCopy.h"
 #include "ProjectEdits.h"
 #include "ProjectGenerator.h"
 #include "RecordingShell.h"
@@ -78,13 +84,157 @@ void BM_SharedEditRoundTrip(benchmark::State& state) {
 }
 BENCHMARK(BM_SharedEditRoundTrip)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// Draws nothing, so the figures show the painter's own cost.
+class NullDrawContext : public IDrawContext {
+public:
+    void SetPen(const DrawPen&) override {}
+    void SetBrush(const DrawBrush&) override {}
+    void SetFont(const DrawFont&) override {}
+    void SetTextColour(DrawColour) override {}
+    void SetBackgroundMode(BackgroundMode) override {}
+    void SetBackgroundColour(DrawColour) override {}
+    void SetMixMode(MixMode) override {}
+    void SaveState() override {}
+    void RestoreState() override {}
+    void IntersectClip(const DrawRect&) override {}
+    DrawSize MeasureText(std::string_view text) const override {
+        return DrawSize{static_cast<int>(text.size()) * 7, 14};
+    }
+    void DrawText(std::string_view, const DrawRect&, const TextFormat&) override {}
+    void DrawLine(DrawPoint, DrawPoint) override {}
+    void Polyline(std::span<const DrawPoint>) override {}
+    void Polygon(std::span<const DrawPoint>) override {}
+    void Rectangle(const DrawRect&) override {}
+    void Ellipse(const DrawRect&) override {}
+    void FillRect(const DrawRect&, DrawColour) override {}
+    void FrameRect(const DrawRect&, DrawColour) override {}
+    void DrawFocusRect(const DrawRect&) override {}
+};
+
+// A whole-content copy of every object, as each snapshot took it before
+// snapshots shared their unchanged objects, and as a restore still does.
+void BM_ContentCopy(benchmark::State& state) {
+    auto project = GenerateBenchProject(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        CProject copy;
+        ProjectCopy::CopyContent(*project, copy);
+        benchmark::DoNotOptimize(copy.GetSchedules().GetCount());
+    }
+}
+BENCHMARK(BM_ContentCopy)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The first snapshot after an open or a Clear has nothing to share.
+void BM_UndoRecordFirst(benchmark::State& state) {
+    auto project = GenerateBenchProject(static_cast<int>(state.range(0)));
+    UndoHistory history;
+    for (auto _ : state) {
+        history.Clear();
+        history.Record(*project);
+    }
+}
+BENCHMARK(BM_UndoRecordFirst)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The usual case: one schedule changed since the last snapshot. The history
+// is full after ten rounds, so the oldest snapshot is dropped each time too.
 void BM_UndoRecord(benchmark::State& state) {
     auto project = GenerateBenchProject(static_cast<int>(state.range(0)));
     UndoHistory history;
-    for (auto _ : state)
+    CSchedule& changed = *project->GetSchedules().At(project->GetSchedules().GetCount() / 2);
+    int round = 0;
+    for (auto _ : state) {
+        changed.SetProgressRate(++round % 100);
         history.Record(*project);
+    }
 }
 BENCHMARK(BM_UndoRecord)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// One undo and one redo, each building a new project from a snapshot.
+void BM_UndoAndRedo(benchmark::State& state) {
+    auto current = GenerateBenchProject(static_cast<int>(state.range(0)));
+    UndoHistory history;
+    ScriptedPrompt prompt;
+    history.Record(*current);
+    current->GetSchedules().At(0)->SetCaption("changed");
+    for (auto _ : state) {
+        for (bool undo : {true, false}) {
+            auto fresh = std::make_unique<CProject>();
+            if (!(undo ? history.Undo(*current, *fresh, prompt)
+                       : history.Redo(*current, *fresh, prompt))) {
+                state.SkipWithError("nothing to undo or redo");
+                return;
+            }
+            current = std::move(fresh);
+        }
+    }
+}
+BENCHMARK(BM_UndoAndRedo)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// What follows the release of the mouse after a single-mode edit: the change
+// through the edit transaction (with its undo snapshot), the display model
+// rebuilt and laid out, and one paint of a 1400x900 chart pane.
+void BM_EditToRepaint(benchmark::State& state) {
+    InMemorySettingsStore store;
+    ScriptedPrompt prompt;
+    RecordingShell shell;
+    CStatus status(store, prompt, shell, AppEnvironment{});
+    status.Doc().Open(GenerateBenchProject(static_cast<int>(state.range(0))), nullptr, {});
+    CProject& project = *status.GetProject();
+    ChartScene scene;
+    scene.Open(project);
+    scene.SetSize(ChartScene::kDefaultHeaderWidth + 1400, 900);
+    scene.SetPeriod(COleDateTime(2024, 10, 1, 0, 0, 0), COleDateTime(2025, 1, 1, 0, 0, 0), 0);
+    scene.SetTop(scene.TotalHeight() / 2);
+    NullDrawContext dc;
+    ProjectEdits edits(status.Doc(), status.Edit(), status.Services());
+    const std::int32_t target =
+        project.GetSchedules().At(project.GetSchedules().GetCount() / 2)->GetObjectId();
+    const bool repaint = state.range(1) != 0;
+    int round = 0;
+    for (auto _ : state) {
+        const std::string caption = "edit " + std::to_string(++round);
+        if (!edits.SetProperties(target, {{"caption", caption}}).ok) {
+            state.SkipWithError("edit failed");
+            return;
+        }
+        if (!repaint)
+            continue;
+        scene.GetModel().Rebuild(project);
+        scene.Relayout();
+        scene.PaintChart(dc);
+    }
+    state.SetLabel(repaint ? "edit and repaint" : "edit alone");
+    state.counters["undo_steps"] = static_cast<double>(status.Undo().UndoCount());
+}
+BENCHMARK(BM_EditToRepaint)
+    ->Args({100000, 1})
+    ->Args({100000, 0})
+    ->Unit(benchmark::kMillisecond);
+
+// The parts of the above after the change, to see where the time goes.
+void BM_RebuildLayoutPaint(benchmark::State& state) {
+    auto project = GenerateBenchProject(static_cast<int>(state.range(0)));
+    ChartScene scene;
+    scene.Open(*project);
+    scene.SetSize(ChartScene::kDefaultHeaderWidth + 1400, 900);
+    scene.SetPeriod(COleDateTime(2024, 10, 1, 0, 0, 0), COleDateTime(2025, 1, 1, 0, 0, 0), 0);
+    scene.SetTop(scene.TotalHeight() / 2);
+    NullDrawContext dc;
+    const int part = static_cast<int>(state.range(1));
+    for (auto _ : state) {
+        if (part == 0)
+            scene.GetModel().Rebuild(*project);
+        if (part == 1)
+            scene.Relayout();
+        if (part == 2)
+            scene.PaintChart(dc);
+    }
+    state.SetLabel(part == 0 ? "rebuild" : part == 1 ? "layout" : "paint");
+}
+BENCHMARK(BM_RebuildLayoutPaint)
+    ->Args({100000, 0})
+    ->Args({100000, 1})
+    ->Args({100000, 2})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_TenUndoStepsMemory(benchmark::State& state) {
     auto project = GenerateBenchProject(static_cast<int>(state.range(0)));
