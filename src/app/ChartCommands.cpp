@@ -178,11 +178,13 @@ std::int32_t ChartCommands::InsertionRow(ChartScene& chart) const {
 // Objects on folded or hidden rows too: the selection is by id.
 void ChartCommands::SelectAll(ChartScene& chart) {
     CDisplayModel& model = chart.GetModel();
+    std::vector<std::int32_t> ids;
+    auto collect = [&](const CGuiObject& object) { ids.push_back(object.GetObjectId()); };
+    ForEachIn(model.GetSchedules(), collect);
+    ForEachIn(model.GetMemos(), collect);
+    ForEachIn(model.GetLinks(), collect);
     model.ClearSelection();
-    auto select = [&](const CGuiObject& object) { model.Select(object.GetObjectId(), true); };
-    ForEachIn(model.GetSchedules(), select);
-    ForEachIn(model.GetMemos(), select);
-    ForEachIn(model.GetLinks(), select);
+    model.SelectMany(ids);
     status_.View().ChartViewChanged();
 }
 
@@ -215,8 +217,7 @@ void ChartCommands::SelectLinked(ChartScene& chart) {
         for (auto it = first; it != last; ++it)
             reach(it->second->GetObjectId());
     }
-    for (const std::int32_t id : reached)
-        model.Select(id, true);
+    model.SelectMany(std::vector<std::int32_t>(reached.begin(), reached.end()));
     status_.View().ChartViewChanged();
 }
 

@@ -59,6 +59,7 @@ public:
     const std::vector<std::uint32_t>& GetSelection() const { return state_.GetSelection(); }
     bool IsSelectedId(std::int32_t id) const { return state_.IsSelectedId(id); }
     void Select(std::int32_t id, bool add) { state_.Select(tree_, id, add); }
+    void SelectMany(const std::vector<std::int32_t>& ids) { state_.SelectMany(tree_, ids); }
     void Deselect(std::int32_t id) { state_.Deselect(tree_, id); }
     void ClearSelection() { state_.ClearSelection(tree_); }
 

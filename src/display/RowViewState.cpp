@@ -97,6 +97,18 @@ void RowViewState::Select(DisplayTree& tree, std::int32_t id, bool addToSelectio
         object->SetSelected(true);
 }
 
+void RowViewState::SelectMany(DisplayTree& tree, const std::vector<std::int32_t>& ids) {
+    std::unordered_set<std::uint32_t> known(selection_.begin(), selection_.end());
+    for (const std::int32_t id : ids) {
+        const auto key = static_cast<std::uint32_t>(id);
+        if (!known.insert(key).second)
+            continue;
+        selection_.push_back(key);
+        if (CGuiObject* object = tree.FindObject(id))
+            object->SetSelected(true);
+    }
+}
+
 void RowViewState::Deselect(DisplayTree& tree, std::int32_t id) {
     std::erase(selection_, static_cast<std::uint32_t>(id));
     if (CGuiObject* object = tree.FindObject(id))

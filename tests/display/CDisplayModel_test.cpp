@@ -167,6 +167,11 @@ TEST_F(RowStateTest, SelectionReplacesOrAddsByObjectId) {
     model.Select(p2, true);
     model.Select(p2, true);
     EXPECT_EQ(model.GetSelection().size(), 2u);
+    model.SelectMany({qId, p1, qId});  // each id once, after those selected
+    EXPECT_EQ(model.GetSelection(), (std::vector<std::uint32_t>{static_cast<std::uint32_t>(p1),
+                                                                static_cast<std::uint32_t>(p2),
+                                                                static_cast<std::uint32_t>(qId)}));
+    EXPECT_TRUE(model.FindRow(qId)->IsSelected());
     model.Select(qId, false);
     EXPECT_FALSE(model.FindRow(p1)->IsSelected());
     EXPECT_TRUE(model.FindRow(qId)->IsSelected());
