@@ -1,5 +1,7 @@
 #include "MoveObjectsGesture.h"
 
+#include <unordered_map>
+
 #include "CDisplayModel.h"
 #include "CGuiMemo.h"
 #include "CGuiRow.h"
@@ -73,6 +75,10 @@ std::unique_ptr<MoveObjectsGesture> MoveObjectsGesture::Start(const CanvasEnv& e
     }
     if (!hasPrimary)
         return nullptr;
+    std::unordered_map<const CGuiObject*, CGuiObject*> ends;
+    for (Moved& moved : gesture->temps_)
+        ends.emplace(moved.temp->GetSource(), dynamic_cast<CGuiObject*>(moved.temp.get()));
+    gesture->links_.Attach(model, ends);
     return gesture;
 }
 
@@ -108,6 +114,7 @@ void MoveObjectsGesture::Move(DrawPoint point, const CanvasInput& input) {
         if (i != primary_)
             temps_[i].temp->RectToData(Shifted(temps_[i].from, takenX, takenY), chart, false);
     }
+    links_.Update(chart);
 }
 
 void MoveObjectsGesture::CopyChanged(bool copy) {
@@ -119,6 +126,9 @@ void MoveObjectsGesture::CopyChanged(bool copy) {
 void MoveObjectsGesture::ShowSources(bool shown) {
     for (Moved& moved : temps_)
         moved.temp->GetSource()->SetHidden(!shown);
+    // Copies carry no links: the links stay with the sources.
+    links_.SetFollowing(!shown);
+    links_.Update(env_.Context());
 }
 
 void MoveObjectsGesture::Finish(DrawPoint /*point*/, const CanvasInput& input, CanvasReply& reply) {
@@ -193,6 +203,7 @@ void MoveObjectsGesture::Cancel() {
 void MoveObjectsGesture::Draw(IDrawContext& dc, const GuiDrawArgs& args) {
     for (Moved& moved : temps_)
         moved.temp->DrawTemp(dc, args);
+    links_.Draw(dc, args);
 }
 
 }  // namespace qb

@@ -6,6 +6,7 @@
 #include "CanvasEnv.h"
 #include "GuiRect.h"
 #include "ICanvasGesture.h"
+#include "LinkFollower.h"
 
 namespace qb {
 
@@ -37,6 +38,7 @@ public:
     bool IsStarted() const { return started_; }
     std::size_t Count() const { return temps_.size(); }
     const ITempGuiObject& Temp(std::size_t index) const { return *temps_[index].temp; }
+    const LinkFollower& Links() const { return links_; }
 
 private:
     struct Moved {
@@ -53,6 +55,7 @@ private:
     CanvasEnv env_;
     DrawPoint press_;
     std::vector<Moved> temps_;
+    LinkFollower links_;
     std::size_t primary_ = 0;
     bool started_ = false;
     bool copy_ = false;

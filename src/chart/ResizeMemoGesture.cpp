@@ -48,7 +48,9 @@ std::unique_ptr<ResizeMemoGesture> ResizeMemoGesture::Start(const CanvasEnv& env
 
 ResizeMemoGesture::ResizeMemoGesture(const CanvasEnv& env, CGuiMemo& source, int handle,
                                      DrawPoint press, std::unique_ptr<CTempMemo> temp)
-    : env_(env), source_(source), handle_(handle), press_(press), temp_(std::move(temp)) {}
+    : env_(env), source_(source), handle_(handle), press_(press), temp_(std::move(temp)) {
+    links_.Attach(env.Model(), {{&source, temp_.get()}});
+}
 
 ResizeMemoGesture::~ResizeMemoGesture() = default;
 
@@ -69,6 +71,7 @@ void ResizeMemoGesture::Move(DrawPoint point, const CanvasInput& /*input*/) {
         started_ = true;
         source_.SetHidden(true);
         temp_->ShowTemp(true);
+        links_.SetFollowing(true);
     }
     // The grabbed edges move as far as the pointer has moved, so that the
     // grab a few pixels outside the box does not jump.
@@ -87,6 +90,7 @@ void ResizeMemoGesture::Move(DrawPoint point, const CanvasInput& /*input*/) {
     // The grabbed edges follow the pointer as it lies; x snapping would
     // shift the whole box.
     temp_->RectToData(rect, env_.Context(), false);
+    links_.Update(env_.Context());
 }
 
 void ResizeMemoGesture::Finish(DrawPoint /*point*/, const CanvasInput& /*input*/,
@@ -104,10 +108,12 @@ void ResizeMemoGesture::Cancel() {
     if (started_)
         source_.SetHidden(false);
     temp_->ShowTemp(false);
+    links_.SetFollowing(false);
 }
 
 void ResizeMemoGesture::Draw(IDrawContext& dc, const GuiDrawArgs& args) {
     temp_->DrawTemp(dc, args);
+    links_.Draw(dc, args);
 }
 
 }  // namespace qb

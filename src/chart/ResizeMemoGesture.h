@@ -4,6 +4,7 @@
 
 #include "CanvasEnv.h"
 #include "ICanvasGesture.h"
+#include "LinkFollower.h"
 
 namespace qb {
 
@@ -42,6 +43,7 @@ private:
     DrawPoint press_;
     std::unique_ptr<CTempMemo> temp_;
     bool started_ = false;
+    LinkFollower links_;
 };
 
 }  // namespace qb

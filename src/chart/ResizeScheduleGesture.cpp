@@ -30,7 +30,9 @@ std::unique_ptr<ResizeScheduleGesture> ResizeScheduleGesture::Start(const Canvas
 
 ResizeScheduleGesture::ResizeScheduleGesture(const CanvasEnv& env, CGuiSchedule& source, int handle,
                                              DrawPoint press, std::unique_ptr<CTempSchedule> temp)
-    : env_(env), source_(source), handle_(handle), press_(press), temp_(std::move(temp)) {}
+    : env_(env), source_(source), handle_(handle), press_(press), temp_(std::move(temp)) {
+    links_.Attach(env.Model(), {{&source, temp_.get()}});
+}
 
 ResizeScheduleGesture::~ResizeScheduleGesture() = default;
 
@@ -43,6 +45,7 @@ void ResizeScheduleGesture::Move(DrawPoint point, const CanvasInput& input) {
         started_ = true;
         source_.SetHidden(true);
         temp_->ShowTemp(true);
+        links_.SetFollowing(true);
     }
     GuiRect rect = source;
     if (handle_ == CGuiObject::kHandleStart)
@@ -50,6 +53,7 @@ void ResizeScheduleGesture::Move(DrawPoint point, const CanvasInput& input) {
     else
         rect.right = std::max(point.x, source.left + 1);
     temp_->RectToData(rect, env_.Context(), env_.Snap(input).SnapsX());
+    links_.Update(env_.Context());
 }
 
 void ResizeScheduleGesture::Finish(DrawPoint /*point*/, const CanvasInput& /*input*/,
@@ -59,7 +63,7 @@ void ResizeScheduleGesture::Finish(DrawPoint /*point*/, const CanvasInput& /*inp
     if (env_.Check(env_.Edits().ChangeObjects({&temp_->GetTempData()}))) {
         env_.Rebuild();
     } else {
-        source_.SetHidden(false);
+        Cancel();
     }
     reply.repaint = true;
 }
@@ -68,10 +72,12 @@ void ResizeScheduleGesture::Cancel() {
     if (started_)
         source_.SetHidden(false);
     temp_->ShowTemp(false);
+    links_.SetFollowing(false);
 }
 
 void ResizeScheduleGesture::Draw(IDrawContext& dc, const GuiDrawArgs& args) {
     temp_->DrawTemp(dc, args);
+    links_.Draw(dc, args);
 }
 
 }  // namespace qb

@@ -4,6 +4,7 @@
 
 #include "CanvasEnv.h"
 #include "ICanvasGesture.h"
+#include "LinkFollower.h"
 
 namespace qb {
 
@@ -40,6 +41,7 @@ private:
     DrawPoint press_;
     std::unique_ptr<CTempSchedule> temp_;
     bool started_ = false;
+    LinkFollower links_;
 };
 
 }  // namespace qb

@@ -370,3 +370,30 @@ TEST_F(CanvasTest, PreviewShowsTheValuesInPlaceUntilEnded) {
 
 }  // namespace
 }  // namespace qb::test
+
+namespace qb::test {
+namespace {
+
+TEST_F(CanvasTest, AttachedLinksFollowADragAndComeBackWhenItIsCancelled) {
+    auto link = std::make_unique<CLink>(Project().NewObjectId());
+    const std::int32_t id = link->GetObjectId();
+    link->SetFromId(4);
+    link->SetToId(5);
+    Project().GetLinks().Add(std::move(link));
+    scene.Open(Project());
+    const DrawPoint bar = BarBody(1, 6);
+    Click(bar);
+    Press(bar);
+    MoveTo(DrawPoint{bar.x + 30, bar.y + 40});
+    EXPECT_TRUE(Model().FindObject(id)->IsHidden());
+    canvas.KeyDown(CanvasKey::kControl, At(bar, true));  // copies carry no links
+    EXPECT_FALSE(Model().FindObject(id)->IsHidden());
+    canvas.KeyUp(CanvasKey::kControl, At(bar));
+    EXPECT_TRUE(Model().FindObject(id)->IsHidden());
+    canvas.FocusLost();
+    EXPECT_FALSE(Model().FindObject(id)->IsHidden());
+    EXPECT_EQ(edits.writes, 0);
+}
+
+}  // namespace
+}  // namespace qb::test
