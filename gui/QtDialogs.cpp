@@ -5,9 +5,12 @@
 #include "CSchedule.h"
 
 #include "dialogs/LightningDialog.h"
+#include "dialogs/LinkDialog.h"
+#include "dialogs/MemoDialog.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/RulerBandDialog.h"
 #include "dialogs/RulerFontSizeDialog.h"
+#include "dialogs/ScheduleDialog.h"
 #include "dialogs/ScrollRangeDialog.h"
 
 namespace qb {
@@ -47,14 +50,28 @@ std::optional<DatePeriod> QtDialogs::EditScrollRange(const DatePeriod& period) {
     return dialog.Period();
 }
 
-// Filled in by the property dialogs and the favourite-shape editor.
-std::unique_ptr<CSchedule> QtDialogs::EditSchedule(const CSchedule&, const ObjectPreview&) {
-    return nullptr;
+std::unique_ptr<CSchedule> QtDialogs::EditSchedule(const CSchedule& values,
+                                                   const ObjectPreview& preview) {
+    ScheduleDialog dialog(values, prompt_, preview, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    return dialog.Values();
 }
 
-std::unique_ptr<CLink> QtDialogs::EditLink(const CLink&, const ObjectPreview&) { return nullptr; }
+std::unique_ptr<CLink> QtDialogs::EditLink(const CLink& values, const ObjectPreview& preview) {
+    LinkDialog dialog(values, prompt_, preview, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    return dialog.Values();
+}
 
-std::unique_ptr<CMemo> QtDialogs::EditMemo(const CMemo&, const ObjectPreview&) { return nullptr; }
+std::unique_ptr<CMemo> QtDialogs::EditMemo(const CMemo& values, const ObjectPreview& preview) {
+    MemoDialog dialog(values, prompt_, preview, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    return dialog.Values();
+}
+
 
 void QtDialogs::EditFavouriteShapes(FavouriteShapesForm&) {}
 
