@@ -110,7 +110,7 @@ MainWindow::MainWindow(CStatus& status, QWidget* parent)
     setWindowTitle(ProgramName());
     setAcceptDrops(true);
     menus_ = new MenuBuilder(*menuBar(), status_);
-    toolBars_ = new ToolBars(*this, *menus_);
+    toolBars_ = new ToolBars(*this, *menus_, status_.GetPalette());
     toolBars_->RestoreLayout(status_.Services().Store());
     layout_ = PaneLayout::FromSettings(status_.Services().Settings());
 

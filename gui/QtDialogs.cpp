@@ -4,6 +4,8 @@
 #include "CMemo.h"
 #include "CSchedule.h"
 
+#include "FavouriteShapesForm.h"
+#include "dialogs/FavouriteShapesDialog.h"
 #include "dialogs/LightningDialog.h"
 #include "dialogs/LinkDialog.h"
 #include "dialogs/MemoDialog.h"
@@ -73,6 +75,9 @@ std::unique_ptr<CMemo> QtDialogs::EditMemo(const CMemo& values, const ObjectPrev
 }
 
 
-void QtDialogs::EditFavouriteShapes(FavouriteShapesForm&) {}
+void QtDialogs::EditFavouriteShapes(FavouriteShapesForm& form) {
+    FavouriteShapesDialog dialog(form, form.GetPalette(), parent_);
+    dialog.exec();
+}
 
 }  // namespace qb

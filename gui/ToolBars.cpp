@@ -13,6 +13,7 @@
 #include "CommandIds.h"
 #include "ISettingsStore.h"
 #include "MenuBuilder.h"
+#include "PaletteBar.h"
 
 namespace qb {
 
@@ -92,12 +93,21 @@ QIcon IconOf(const ToolButton& button) {
 
 }  // namespace
 
-ToolBars::ToolBars(QMainWindow& window, MenuBuilder& menus)
+ToolBars::ToolBars(QMainWindow& window, MenuBuilder& menus, Palette& palette)
     : QObject(&window), window_(window), menus_(menus) {
     commandBar_ = AddBar("標準", "CommandBar", kCommandButtons);
     // Each bar on a row of its own: side by side the view bar's end is cut off.
     window_.addToolBarBreak();
     viewBar_ = AddBar("表示設定", "ViewSettingsBar", kViewButtons);
+    window_.addToolBarBreak();
+    paletteBar_ = new PaletteBar(palette, &window_);
+    if (QAction* editor = menus_.Action(cmd::kStyleEditor)) {
+        paletteBar_->addSeparator();
+        editor->setIconText(QStringLiteral("よく使う形状..."));
+        paletteBar_->addAction(editor);
+    }
+    window_.addToolBar(paletteBar_);
+    connect(paletteBar_, &QToolBar::visibilityChanged, &menus_, &MenuBuilder::UpdateAll);
 }
 
 // A button without an icon shows its short text instead.
@@ -128,6 +138,8 @@ QToolBar* ToolBars::Bar(int id) const {
             return commandBar_;
         case cmd::kViewBar:
             return viewBar_;
+        case cmd::kPaletteBar:
+            return paletteBar_;
         default:
             return nullptr;
     }

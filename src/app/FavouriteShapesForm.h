@@ -34,6 +34,9 @@ public:
     // The file the palette shows its favourites from.
     bool IsDefaultFile() const;
 
+    // The palette whose shapes can be copied in.
+    const Palette& GetPalette() const { return palette_; }
+
     int Count() const;
     // The style at index; an index outside the list throws std::out_of_range.
     const CScheduleStyle& Style(int index) const;
