@@ -130,8 +130,14 @@ EditResult ChartEdits::ChangeObjects(const std::vector<const CData*>& values) {
         return Abandon(*refusal);
     // Every check has passed before the first value goes in: all or none.
     const EditStamp stamp = edit_.Stamp();
+    bool changed = false;
     for (const auto& value : *owned)
-        AssignValues(*FindTarget(project, *value), *value, stamp);
+        changed |= AssignValues(*FindTarget(project, *value), *value, stamp);
+    if (!changed) {
+        // Nothing to write, and no step to undo.
+        edit_.AbandonStep();
+        return EditResult::Done();
+    }
     return Finish(EditResult::Done());
 }
 
@@ -244,7 +250,7 @@ std::int32_t ChartEdits::Insert(CProject& project, const CData& values, const Ed
 // Every value but identity and audit; the stamp only when something changed.
 // Extension values the values carry are set, and those they lack stay: a
 // dialog's copy of the object may hold its typed values only.
-void ChartEdits::AssignValues(CData& target, const CData& values, const EditStamp& stamp) {
+bool ChartEdits::AssignValues(CData& target, const CData& values, const EditStamp& stamp) {
     const Bookkeeping kept(target);
     const PropertyMap properties = target.CollectProperties();
     PropertyMap params;
@@ -255,8 +261,10 @@ void ChartEdits::AssignValues(CData& target, const CData& values, const EditStam
     values.GetParams(carried);
     for (const auto& [name, value] : carried)
         target.SetParam(name, value);
-    if (!SameValues(properties, params, target))
-        stamp.Changed(target);
+    if (SameValues(properties, params, target))
+        return false;
+    stamp.Changed(target);
+    return true;
 }
 
 EditResult ChartEdits::Abandon(const PromptMessage& refusal) {

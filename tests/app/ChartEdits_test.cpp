@@ -165,6 +165,17 @@ TEST_F(ChartEditsTest, ChangesTakeEveryValueButIdentityAndAudit) {
     EXPECT_EQ(Bytes(me.Project()), untouched);
 }
 
+TEST_F(ChartEditsTest, ValuesTheObjectsHoldAlreadyMakeNoStep) {
+    OpenMine(true);
+    const std::string before = TestFolder::Read(Path());
+    auto same = ValuesOf<CSchedule>(Schedule(4));
+    EXPECT_TRUE(Edits().ChangeObjects({same.get()}).ok);
+    EXPECT_EQ(TestFolder::Read(Path()), before);
+    EXPECT_EQ(me.status.Undo().UndoCount(), 0u);
+    Instance other;
+    EXPECT_TRUE(other.Open(Path()));  // the file was let go
+}
+
 TEST_F(ChartEditsTest, OneBadValueChangesNoneOfTheOthers) {
     OpenMine(false);
     auto bar = ValuesOf<CSchedule>(Schedule(3), [](CSchedule& s) { s.SetCaption("x"); });
