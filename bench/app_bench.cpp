@@ -16,6 +16,7 @@
 #include "CStatus.h"
 #include "ChartScene.h"
 #include "DocumentLoader.h"
+#include "EditSession.h"
 #include "IDrawContext.h"
 #include "InMemorySettingsStore.h"
 #include "ProjectArchive.h"
@@ -205,10 +206,20 @@ void BM_EditToRepaint(benchmark::State& state) {
     state.SetLabel(repaint ? "edit and repaint" : "edit alone");
     state.counters["undo_steps"] = static_cast<double>(status.Undo().UndoCount());
 }
-BENCHMARK(BM_EditToRepaint)
-    ->Args({100000, 1})
-    ->Args({100000, 0})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EditToRepaint)->Args({100000, 1})->Args({100000, 0})->Unit(benchmark::kMillisecond);
+
+// The sweep every single-step change runs after taking the file (in single
+// mode too, where nothing was reloaded).
+void BM_ConsistencySweep(benchmark::State& state) {
+    InMemorySettingsStore store;
+    ScriptedPrompt prompt;
+    RecordingShell shell;
+    CStatus status(store, prompt, shell, AppEnvironment{});
+    status.Doc().Open(GenerateBenchProject(static_cast<int>(state.range(0))), nullptr, {});
+    for (auto _ : state)
+        status.Edit().ConsistencySweep();
+}
+BENCHMARK(BM_ConsistencySweep)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // The parts of the above after the change, to see where the time goes.
 void BM_RebuildLayoutPaint(benchmark::State& state) {
@@ -243,9 +254,12 @@ void BM_TenUndoStepsMemory(benchmark::State& state) {
     for (auto _ : state) {
         const double rssBefore = ResidentBytes();
         const double heapBefore = HeapBytes();
+        // Each step after a change of one schedule, as edits make them.
         UndoHistory history;
-        for (std::size_t i = 0; i < UndoHistory::kMaxSteps; ++i)
+        for (std::size_t i = 0; i < UndoHistory::kMaxSteps; ++i) {
+            project->GetSchedules().At(static_cast<int>(i) * 1000)->SetProgressRate(50);
             history.Record(*project);
+        }
         rss = ResidentBytes() - rssBefore;
         heap = HeapBytes() - heapBefore;
         benchmark::DoNotOptimize(history.UndoCount());

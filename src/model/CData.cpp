@@ -1,5 +1,6 @@
 #include "CData.h"
 
+#include <atomic>
 #include <utility>
 
 namespace qb {
@@ -82,6 +83,20 @@ private:
 };
 
 }  // namespace
+
+// Each thread takes stamps from a run of its own, so that a stamp costs no
+// atomic operation; runs never overlap, so stamps stay unique.
+std::uint64_t CData::NextChangeStamp() {
+    constexpr std::uint64_t kRun = std::uint64_t{1} << 16;
+    static std::atomic<std::uint64_t> nextRun{1};
+    thread_local std::uint64_t next = 0;
+    thread_local std::uint64_t end = 0;
+    if (next == end) {
+        next = nextRun.fetch_add(kRun, std::memory_order_relaxed);
+        end = next + kRun;
+    }
+    return next++;
+}
 
 CData::CData(std::int32_t objectId) : objectId_(objectId) {}
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -110,10 +109,10 @@ public:
 
     // A number that changes whenever any of this object's own values may have
     // changed (typed fields, common fields, parameters; not the property map,
-    // not the elements or child rows it holds). The numbers come from one
-    // process-wide counter, so two objects share one only when one is a clone
-    // of the other that neither has changed since: the same number means the
-    // same values. Copies kept for undo are reused while it stays the same.
+    // not the elements or child rows it holds). No number is handed out twice
+    // in a process, so two objects share one only when one is a clone of the
+    // other that neither has changed since: the same number means the same
+    // values. Copies kept for undo are reused while it stays the same.
     std::uint64_t GetChangeStamp() const { return changeStamp_; }
 
     // Common fields.
@@ -155,10 +154,7 @@ protected:
     }
 
 private:
-    static std::uint64_t NextChangeStamp() {
-        return nextChangeStamp_.fetch_add(1, std::memory_order_relaxed);
-    }
-    static inline std::atomic<std::uint64_t> nextChangeStamp_{1};
+    static std::uint64_t NextChangeStamp();
 
     PropertyMap& Properties();
     PropertyMap& Params();
