@@ -19,6 +19,7 @@
 #include <cmath>
 
 #include "AppMessages.h"
+#include "CCanvas.h"
 #include "CCommandHandler.h"
 #include "CDisplayModel.h"
 #include "CGuiColumn.h"
@@ -26,6 +27,8 @@
 #include "CHolidayArray.h"
 #include "CProject.h"
 #include "CStatus.h"
+#include "CanvasReply.h"
+#include "ChartController.h"
 #include "ChartTexts.h"
 #include "CommandIds.h"
 #include "DisplaySettings.h"
@@ -200,11 +203,12 @@ QWidget* MainWindow::BuildChartPage() {
     rowHeader_->SetHintSource([this](QPoint point) {
         return scene_.RowHeaderHintAt(DrawPoint{point.x(), point.y()});
     });
+    chartController_ = new ChartController(
+        *chart_, status_, scene_, status_.ChartEdit(),
+        [this](const CanvasReply& reply, bool settled) { FollowChart(reply, settled); });
     chart_->SetPainter([this](IDrawContext& dc, const QRect& area) { PaintChart(dc, area); });
     chart_->installEventFilter(this);
-    chart_->SetHintSource([this](QPoint point) {
-        return ChartTexts::OneLine(scene_.HintAt(DrawPoint{point.x(), point.y()}));
-    });
+    chart_->SetHintSource([this](QPoint point) { return chartController_->HintAt(point); });
     connect(chart_, &PaneWidget::HintChanged, this, &MainWindow::ShowHint);
     for (PaneWidget* pane : {rowHeader_, rulerPane_, chart_})
         pane->SetWheelHandler([this](QPoint angle, bool shift) { Wheel(angle, shift); });
@@ -398,6 +402,7 @@ void MainWindow::RequestClose() {
 void MainWindow::ShowProject() {
     CProject* project = status_.GetProject();
     if (project == nullptr) {
+        chartController_->ModelRebuilt();
         scene_.Close();
         shown_ = nullptr;
         periodSet_ = false;
@@ -409,6 +414,7 @@ void MainWindow::ShowProject() {
         // The same document changed: keep where the chart stands.
         const int top = scene_.GetTop();
         scene_.Open(*project);
+        chartController_->ModelRebuilt();
         if (mode_ != kProjectTab)
             scene_.SetRulerSetting(mode_);
         scene_.SetTop(top);
@@ -417,6 +423,7 @@ void MainWindow::ShowProject() {
         return;
     }
     scene_.Open(*project);
+    chartController_->ModelRebuilt();
     shown_ = project;
     ForgetViewStates();
     periodSet_ = false;
@@ -571,7 +578,7 @@ void MainWindow::PaintChart(IDrawContext& dc, const QRect& area) {
     if (chartPainter_ && shown_ != nullptr && shown_->GetRows().GetCount(true) != 0) {
         chartPainter_(dc, area);
     } else {
-        scene_.PaintChart(dc);
+        chartController_->Paint(dc);
     }
 }
 
@@ -648,6 +655,41 @@ void MainWindow::ChartViewChanged() {
     UpdateScrollRanges();
     RepaintPanes();
     menus_->UpdateAll();
+}
+
+// What a gesture or key on the chart asks of the rest of the window.
+void MainWindow::FollowChart(const CanvasReply& reply, bool settled) {
+    if (reply.scrolled) {
+        UpdateScrollRanges();
+        RepaintPanes();
+    }
+    if (settled)
+        menus_->UpdateAll();
+    if (reply.command != 0) {
+        // After the event that asked for it has ended: the command may open a
+        // dialog.
+        QMetaObject::invokeMethod(
+            this,
+            [this, id = reply.command] {
+                status_.Commands().Execute(id);
+                menus_->UpdateAll();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+bool MainWindow::BeginLink() {
+    return chartController_ != nullptr && chartController_->BeginLink();
+}
+
+void MainWindow::EditMemoText(std::int32_t id) {
+    if (chartController_ != nullptr)
+        chartController_->EditMemoText(id);
+}
+
+void MainWindow::PreviewObject(const CData* values) {
+    if (chartController_ != nullptr)
+        chartController_->Preview(values);
 }
 
 void MainWindow::ShowHint(const QString& hint) {

@@ -20,6 +20,8 @@ class QStackedWidget;
 namespace qb {
 
 class CDisplayModel;
+class ChartController;
+struct CanvasReply;
 class CProject;
 class CStatus;
 class ISettingsStore;
@@ -73,6 +75,9 @@ public:
     void ShowToolBar(int id, bool show) override;
     ChartScene* GetChartScene() override { return &scene_; }
     void ChartViewChanged() override;
+    bool BeginLink() override;
+    void EditMemoText(std::int32_t id) override;
+    void PreviewObject(const CData* values) override;
 
     // The display model paints through these once it is there.
     void SetRowHeaderPainter(PaneWidget::Painter painter);
@@ -83,6 +88,7 @@ public:
     const CRuler& GetRuler() const { return scene_.GetRuler(); }
     ChartScene& Scene() { return scene_; }
     PaneWidget* ChartPane() const { return chart_; }
+    ChartController* Chart() const { return chartController_; }
     PaneWidget* RowHeaderPane() const { return rowHeader_; }
     QScrollBar* HorizontalScrollBar() const { return horizontal_; }
     QScrollBar* VerticalScrollBar() const { return vertical_; }
@@ -134,6 +140,7 @@ private:
     void ScrollVertically(int position);
     void PressRowHeader(QPoint point);
     void ShowHint(const QString& hint);
+    void FollowChart(const CanvasReply& reply, bool settled);
     void StoreWindowRectangle();
 
     CStatus& status_;
@@ -169,6 +176,7 @@ private:
     QScrollBar* horizontal_ = nullptr;
     QScrollBar* vertical_ = nullptr;
     PaneWidget* corner_ = nullptr;
+    ChartController* chartController_ = nullptr;
 };
 
 }  // namespace qb
