@@ -74,7 +74,6 @@ std::unique_ptr<CMemo> QtDialogs::EditMemo(const CMemo& values, const ObjectPrev
     return dialog.Values();
 }
 
-
 void QtDialogs::EditFavouriteShapes(FavouriteShapesForm& form) {
     FavouriteShapesDialog dialog(form, form.GetPalette(), parent_);
     dialog.exec();

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QToolButton>
 
 #include "DateEntry.h"
@@ -28,6 +29,9 @@ DateField::DateField(const QString& text, QWidget* parent) : QWidget(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     edit_ = new QLineEdit(text, this);
     edit_->setMaxLength(16);
+    // Room for a date with its time of day.
+    edit_->setMinimumWidth(edit_->fontMetrics().horizontalAdvance(QStringLiteral("000000000000")) +
+                           12);
     edit_->setPlaceholderText(QStringLiteral("YYYYMMDD"));
     drop_ = new QToolButton(this);
     drop_->setArrowType(Qt::DownArrow);
@@ -59,6 +63,8 @@ QCalendarWidget* DateField::Calendar() {
         calendar_ = new QCalendarWidget(this);
         calendar_->setWindowFlags(Qt::Popup);
         calendar_->setGridVisible(true);
+        calendar_->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+        calendar_->setFirstDayOfWeek(Qt::Sunday);
         connect(calendar_, &QCalendarWidget::clicked, this, &DateField::Pick);
         connect(calendar_, &QCalendarWidget::activated, this, &DateField::Pick);
     }
