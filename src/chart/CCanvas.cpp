@@ -215,7 +215,7 @@ CanvasReply CCanvas::Timer(int id, const CanvasInput& pointer) {
     if (id == kHorizontalTimer && scrollX_ == 2) {
         const int dx = Outside(pointer.point.x, scene.ChartWidth());
         if (dx != 0)
-            scene.ScrollHorizontally(dx);
+            ScrollTime(dx);
     } else if (id == kVerticalTimer && scrollY_ == 2) {
         const int dy = Outside(pointer.point.y, scene.ChartHeight());
         if (dy != 0)
@@ -228,6 +228,16 @@ CanvasReply CCanvas::Timer(int id, const CanvasInput& pointer) {
     if (gesture_)
         gesture_->Move(GesturePoint(pointer), pointer);
     return reply;
+}
+
+// Scrolling past the built days gives the ruler a new origin, which moves
+// every x; a running gesture moves what it keeps along.
+void CCanvas::ScrollTime(int pixels) {
+    const COleDateTime origin = env_.Ruler().GetTimeScale().GetOrigin();
+    env_.Scene().ScrollHorizontally(pixels);
+    const int moved = env_.Ruler().DateToX(origin);
+    if (moved != 0 && gesture_)
+        gesture_->OriginMoved(moved);
 }
 
 CanvasReply CCanvas::RightDown(const CanvasInput& input) {
@@ -296,7 +306,7 @@ CanvasReply CCanvas::KeyDown(CanvasKey key, const CanvasInput& modifiers) {
         case CanvasKey::kRight:
             if (!plain || !scene.IsOpen())
                 return reply;
-            scene.ScrollHorizontally(key == CanvasKey::kLeft ? -kArrowStep : kArrowStep);
+            ScrollTime(key == CanvasKey::kLeft ? -kArrowStep : kArrowStep);
             break;
     }
     reply.scrolled = true;

@@ -75,6 +75,7 @@ private:
     void EndGesture(CanvasReply& reply);
     void FollowPointer(const CanvasInput& input, CanvasReply& reply);
     void StopScrolling(CanvasReply& reply);
+    void ScrollTime(int pixels);
     void DrawSelection(IDrawContext& dc, const struct GuiDrawArgs& args) const;
 
     CanvasEnv env_;

@@ -26,6 +26,7 @@ public:
     void Finish(DrawPoint point, const CanvasInput& input, CanvasReply& reply) override;
     void Cancel() override;
     void Draw(IDrawContext& dc, const GuiDrawArgs& args) override;
+    void OriginMoved(int dx) override { press_.x += dx; }
     const CTempSchedule& Temp() const { return *temp_; }
 
 private:

@@ -23,6 +23,9 @@ public:
     virtual void Cancel() = 0;
     // The temporary objects, over the chart.
     virtual void Draw(IDrawContext& dc, const GuiDrawArgs& args) = 0;
+    // The time axis got a new origin while scrolling, and every chart x
+    // moved by dx: the points the gesture keeps move with them.
+    virtual void OriginMoved(int /*dx*/) {}
     // Ctrl pressed or released while the gesture runs.
     virtual void CopyChanged(bool /*copy*/) {}
     // Finishes on a button press rather than on its release (a link ends on

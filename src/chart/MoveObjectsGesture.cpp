@@ -117,6 +117,12 @@ void MoveObjectsGesture::Move(DrawPoint point, const CanvasInput& input) {
     links_.Update(chart);
 }
 
+void MoveObjectsGesture::OriginMoved(int dx) {
+    press_.x += dx;
+    for (Moved& moved : temps_)
+        moved.from = Shifted(moved.from, dx, 0);
+}
+
 void MoveObjectsGesture::CopyChanged(bool copy) {
     copy_ = copy;
     if (started_)

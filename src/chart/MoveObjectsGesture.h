@@ -32,6 +32,7 @@ public:
     void Cancel() override;
     void Draw(IDrawContext& dc, const GuiDrawArgs& args) override;
     void CopyChanged(bool copy) override;
+    void OriginMoved(int dx) override;
     bool IsDragging() const override { return started_; }
     bool SnapsPointer() const override { return false; }
 

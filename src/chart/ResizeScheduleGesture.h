@@ -28,6 +28,7 @@ public:
     void Finish(DrawPoint point, const CanvasInput& input, CanvasReply& reply) override;
     void Cancel() override;
     void Draw(IDrawContext& dc, const GuiDrawArgs& args) override;
+    void OriginMoved(int dx) override { press_.x += dx; }
     bool IsDragging() const override { return started_; }
     const CTempSchedule& Temp() const { return *temp_; }
 

@@ -397,3 +397,40 @@ TEST_F(CanvasTest, AttachedLinksFollowADragAndComeBackWhenItIsCancelled) {
 
 }  // namespace
 }  // namespace qb::test
+
+namespace qb::test {
+namespace {
+
+// Scrolling before the first built day moves the ruler's origin; a drag
+// keeps its grip on the dates.
+TEST_F(CanvasTest, ADragKeepsItsDatesWhileTheTimerScrollsBeforeTheFirstDay) {
+    const DrawPoint outside{-40, RowTop(3) + 20};
+    auto pointerDate = [&] {
+        return scene.GetRuler().XToDateOffset(outside.x + scene.GetRuler().GetScrollPosition());
+    };
+    // A new bar from day 8 to the left of the pane.
+    Press(DrawPoint{X(8), RowTop(3) + 20});
+    ASSERT_FALSE(MoveTo(outside).startTimers.empty());
+    canvas.Timer(CCanvas::kHorizontalTimer, At(outside));
+    const DateOffset first = pointerDate();
+    Release(outside);
+    ASSERT_EQ(Project().GetSchedules().GetCount(true), 3);
+    const CSchedule& made = *Project().GetSchedules().At(2);
+    EXPECT_EQ(DateOffset(made.GetStartDate(), made.GetStartOffset()), first);
+    EXPECT_EQ(DateOffset(made.GetEndDate(), made.GetEndOffset()), DateOffset(Day(8), 0));
+
+    // A bar moved as far as the pointer, from noon on day 6.
+    const DrawPoint bar = BarBody(1, 6);
+    Click(bar);
+    Press(bar);
+    MoveTo(DrawPoint{outside.x, bar.y});
+    canvas.Timer(CCanvas::kHorizontalTimer, At(DrawPoint{outside.x, bar.y}));
+    const DateOffset pointer = pointerDate();
+    Release(DrawPoint{outside.x, bar.y});
+    DateOffset expected(pointer.date.AddDays(-2), pointer.offset + 5000);
+    expected.Normalise();
+    EXPECT_EQ(DateOffset(Schedule(4).GetStartDate(), Schedule(4).GetStartOffset()), expected);
+}
+
+}  // namespace
+}  // namespace qb::test
