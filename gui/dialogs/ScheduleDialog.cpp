@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <QSpinBox>
 #include "ChoiceBox.h"
 #include "ColourButton.h"
 #include "DateField.h"
@@ -254,11 +255,66 @@ void ScheduleDialog::Changed() {
 }
 
 void ScheduleDialog::accept() {
-    if (const auto refusal = Form().Check()) {
+    ScheduleForm::Field field{};
+    if (const auto refusal = Form().Check(&field)) {
         prompt_.Show(*refusal);
+        GoTo(field);
         return;
     }
     QDialog::accept();
+}
+
+// Shows the tab of a refused field and puts the cursor in it.
+void ScheduleDialog::GoTo(ScheduleForm::Field field) {
+    using Field = ScheduleForm::Field;
+    QWidget* target = nullptr;
+    switch (field) {
+        case Field::kStartDate:
+            target = startDate_->Edit();
+            break;
+        case Field::kStartOffset:
+            target = startOffset_;
+            break;
+        case Field::kEndDate:
+            target = endDate_->Edit();
+            break;
+        case Field::kEndOffset:
+            target = endOffset_;
+            break;
+        case Field::kActualStartDate:
+            target = actualStart_->Edit();
+            break;
+        case Field::kActualEndDate:
+            target = actualEnd_->Edit();
+            break;
+        case Field::kProgress:
+            target = progress_;
+            break;
+        case Field::kPlan:
+            target = plan_;
+            break;
+        case Field::kResults:
+            target = results_;
+            break;
+        case Field::kWeight:
+            target = weight_;
+            break;
+        case Field::kHeight:
+            target = height_;
+            break;
+        case Field::kEdgePen:
+            target = edgePen_->WidthBox();
+            break;
+    }
+    if (target == nullptr)
+        return;
+    for (int tab = 0; tab < tabs_->count(); ++tab) {
+        if (tabs_->widget(tab)->isAncestorOf(target))
+            tabs_->setCurrentIndex(tab);
+    }
+    target->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(target))
+        edit->selectAll();
 }
 
 void ScheduleDialog::done(int result) {

@@ -56,6 +56,7 @@ private:
     void Changed();
     void UpdateEnabled();
     void EndPreview();
+    void GoTo(ScheduleForm::Field field);
 
     std::unique_ptr<CSchedule> original_;
     IPrompt& prompt_;

@@ -12,8 +12,10 @@
 namespace qb {
 namespace {
 
-PromptMessage Refusal(std::string text) {
-    return PromptMessage{0, std::move(text), PromptIcon::kWarning, PromptButtons::kOk};
+using Field = ScheduleForm::Field;
+
+std::pair<Field, PromptMessage> Refuse(Field field, std::string text) {
+    return {field, PromptMessage{0, std::move(text), PromptIcon::kWarning, PromptButtons::kOk}};
 }
 
 std::string RangeText(const char* what, int low, int high) {
@@ -89,62 +91,69 @@ ScheduleForm::ScheduleForm(const CSchedule& values)
       captionHAlign(values.GetCaptionHAlign()),
       captionVAlign(values.GetCaptionVAlign()) {}
 
-std::optional<PromptMessage> ScheduleForm::Check() const {
-    if (auto refusal = CheckDates())
-        return refusal;
-    if (auto refusal = CheckActual())
-        return refusal;
-    return CheckNumbers();
+std::optional<PromptMessage> ScheduleForm::Check(Field* field) const {
+    Refusal refusal = CheckDates();
+    if (!refusal)
+        refusal = CheckActual();
+    if (!refusal)
+        refusal = CheckNumbers();
+    if (!refusal)
+        return std::nullopt;
+    if (field != nullptr)
+        *field = refusal->first;
+    return refusal->second;
 }
 
-std::optional<PromptMessage> ScheduleForm::CheckDates() const {
+ScheduleForm::Refusal ScheduleForm::CheckDates() const {
     if (!IsDateText(FormNumber::Plain(startDate)))
-        return Refusal(DateRefusal("開始日"));
+        return Refuse(Field::kStartDate, DateRefusal("開始日"));
     if (!FormNumber::Parse(startOffset, 0, kMaxOffset))
-        return Refusal(RangeText("開始日の位置", 0, kMaxOffset));
+        return Refuse(Field::kStartOffset, RangeText("開始日の位置", 0, kMaxOffset));
     if (IsPoint())
         return std::nullopt;
     if (!IsDateText(FormNumber::Plain(endDate)))
-        return Refusal(DateRefusal("終了日"));
+        return Refuse(Field::kEndDate, DateRefusal("終了日"));
     if (!FormNumber::Parse(endOffset, 0, kMaxOffset))
-        return Refusal(RangeText("終了日の位置", 0, kMaxOffset));
+        return Refuse(Field::kEndOffset, RangeText("終了日の位置", 0, kMaxOffset));
     const int startAt = byDay ? Number(startOffset) : 0;
     const int endAt = byDay ? Number(endOffset) : 0;
     if (Position(Date(endDate), endAt) < Position(Date(startDate), startAt))
-        return Refusal("終了日が開始日より前になっています。");
+        return Refuse(Field::kEndDate, "終了日が開始日より前になっています。");
     return std::nullopt;
 }
 
-std::optional<PromptMessage> ScheduleForm::CheckActual() const {
+ScheduleForm::Refusal ScheduleForm::CheckActual() const {
     const std::string start = FormNumber::Plain(actualStartDate);
     const std::string end = FormNumber::Plain(actualEndDate);
     if (!start.empty() && !IsDateText(start))
-        return Refusal(DateRefusal("実績開始日"));
+        return Refuse(Field::kActualStartDate, DateRefusal("実績開始日"));
     if (end.empty() || IsPoint())
         return std::nullopt;
     if (!IsDateText(end))
-        return Refusal(DateRefusal("実績終了日"));
+        return Refuse(Field::kActualEndDate, DateRefusal("実績終了日"));
     if (start.empty())
-        return Refusal("実績終了日だけを指定することはできません。実績開始日も入力してください。");
+        return Refuse(Field::kActualStartDate,
+                      "実績終了日だけを指定することはできません。実績開始日も入力してください。");
     if (Date(end) < Date(start))
-        return Refusal("実績終了日が実績開始日より前になっています。");
+        return Refuse(Field::kActualEndDate, "実績終了日が実績開始日より前になっています。");
     return std::nullopt;
 }
 
-std::optional<PromptMessage> ScheduleForm::CheckNumbers() const {
+ScheduleForm::Refusal ScheduleForm::CheckNumbers() const {
     if (!FormNumber::Plain(progress).empty() && !FormNumber::ParseTenths(progress, 0, 1000))
-        return Refusal("進捗率は、0～100（小数点以下1桁まで）で指定してください。");
+        return Refuse(Field::kProgress,
+                      "進捗率は、0～100（小数点以下1桁まで）で指定してください。");
     if (!FormNumber::Parse(plan, 0, kMaxQuantity))
-        return Refusal(RangeText("予定数量", 0, kMaxQuantity));
+        return Refuse(Field::kPlan, RangeText("予定数量", 0, kMaxQuantity));
     if (!FormNumber::Parse(results, 0, kMaxQuantity))
-        return Refusal(RangeText("実績数量", 0, kMaxQuantity));
+        return Refuse(Field::kResults, RangeText("実績数量", 0, kMaxQuantity));
     if (!FormNumber::Parse(weight, 0, kMaxWeight))
-        return Refusal("負荷グラフの重みは、0～" + std::to_string(kMaxWeight) +
-                       "で指定してください。");
+        return Refuse(Field::kWeight, "負荷グラフの重みは、0～" + std::to_string(kMaxWeight) +
+                                          "で指定してください。");
     if (!FormNumber::Parse(height, 0, kMaxHeight))
-        return Refusal(RangeText("高さ", 0, kMaxHeight));
+        return Refuse(Field::kHeight, RangeText("高さ", 0, kMaxHeight));
     if (auto refusal = FormPen::Check(edgePen, "枠線"))
-        return refusal;
+        return std::make_pair(Field::kEdgePen, *refusal);
     return std::nullopt;
 }
 

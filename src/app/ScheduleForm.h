@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "CPenInfo.h"
 #include "ColorRef.h"
@@ -26,10 +27,27 @@ public:
     static constexpr int kMaxWeight = 9999;
     static constexpr int kMaxHeight = 500;
 
+    // The fields a refusal names, so that the dialog can take the user there.
+    enum class Field {
+        kStartDate,
+        kStartOffset,
+        kEndDate,
+        kEndOffset,
+        kActualStartDate,
+        kActualEndDate,
+        kProgress,
+        kPlan,
+        kResults,
+        kWeight,
+        kHeight,
+        kEdgePen
+    };
+
     explicit ScheduleForm(const CSchedule& values);
 
-    // The message that refuses the values, or nothing when they are fine.
-    std::optional<PromptMessage> Check() const;
+    // The message that refuses the values, or nothing when they are fine;
+    // field, when given, is set to the field the message is about.
+    std::optional<PromptMessage> Check(Field* field = nullptr) const;
     // Writes values that passed Check into the schedule; the row, position,
     // font and what the dialog does not show stay as they are.
     void Apply(CSchedule& values) const;
@@ -64,9 +82,10 @@ public:
     int captionVAlign = 1;
 
 private:
-    std::optional<PromptMessage> CheckDates() const;
-    std::optional<PromptMessage> CheckActual() const;
-    std::optional<PromptMessage> CheckNumbers() const;
+    using Refusal = std::optional<std::pair<Field, PromptMessage>>;
+    Refusal CheckDates() const;
+    Refusal CheckActual() const;
+    Refusal CheckNumbers() const;
     // The date of a date text: the day alone when placed by day.
     COleDateTime Date(const std::string& text) const;
 };

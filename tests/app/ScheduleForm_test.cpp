@@ -161,6 +161,27 @@ TEST(ScheduleForm, RefusesWhatNamesNoScheduleAndAcceptsItsLimits) {
     }
 }
 
+// The dialog takes the user to the field a refusal is about.
+TEST(ScheduleForm, NamesTheFieldItRefuses) {
+    using Field = ScheduleForm::Field;
+    const struct {
+        void (*edit)(ScheduleForm&);
+        Field field;
+    } cases[] = {
+        {[](ScheduleForm& f) { f.endDate = "20170223"; }, Field::kEndDate},
+        {[](ScheduleForm& f) { f.actualEndDate = "20170224"; }, Field::kActualStartDate},
+        {[](ScheduleForm& f) { f.weight = "-1"; }, Field::kWeight},
+        {[](ScheduleForm& f) { f.edgePen.SetWidth(99); }, Field::kEdgePen},
+    };
+    for (const auto& c : cases) {
+        ScheduleForm form(*Bar());
+        c.edit(form);
+        Field field = Field::kStartDate;
+        ASSERT_TRUE(form.Check(&field));
+        EXPECT_EQ(field, c.field);
+    }
+}
+
 // What the dialog does not show (row, position in the row, font, the
 // offsets of the actual dates) is left for the target to keep.
 void CopyHidden(const CSchedule& from, CSchedule& to) {

@@ -85,7 +85,9 @@ TEST(ObjectDialogs, ABadWeightIsRefusedAndTheDialogStaysOpen) {
     ScheduleDialog dialog(*schedule, prompt, nullptr);
     dialog.show();
     dialog.WeightEdit()->setText(QStringLiteral("10000"));
+    dialog.Tabs()->setCurrentIndex(2);
     dialog.accept();
+    EXPECT_EQ(dialog.Tabs()->currentIndex(), 0);  // where the weight is
     ASSERT_EQ(prompt.Shown().size(), 1u);
     EXPECT_EQ(prompt.Shown()[0].text, "負荷グラフの重みは、0～9999で指定してください。");
     EXPECT_TRUE(dialog.isVisible());
