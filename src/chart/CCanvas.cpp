@@ -47,7 +47,7 @@ std::unique_ptr<T> CopyOf(const CData& data) {
 }  // namespace
 
 CCanvas::CCanvas(CStatus& status, ChartScene& scene, IChartEdits& edits)
-    : env_(status, scene, edits) {}
+    : env_(status, scene, edits, &generation_) {}
 
 CCanvas::~CCanvas() = default;
 
@@ -56,8 +56,10 @@ CanvasReply CCanvas::LeftDown(const CanvasInput& input) {
     if (!env_.HasRows())
         return reply;
     const DrawPoint chart = env_.ToChart(input.point);
+    if (finishing_)
+        return reply;
     if (gesture_ && gesture_->FinishesOnPress()) {
-        gesture_->Finish(chart, input, reply);
+        FinishGesture(chart, input, reply);
         if (gesture_->IsDone())
             gesture_.reset();
         return reply;
@@ -117,8 +119,10 @@ DrawPoint CCanvas::GesturePoint(const CanvasInput& input) const {
 CanvasReply CCanvas::LeftUp(const CanvasInput& input) {
     CanvasReply reply;
     const bool clicked = !gesture_ || !gesture_->IsDragging();
+    if (finishing_)
+        return reply;
     if (gesture_ && !gesture_->FinishesOnPress()) {
-        gesture_->Finish(GesturePoint(input), input, reply);
+        FinishGesture(GesturePoint(input), input, reply);
         gesture_.reset();
     }
     if (clicked && env_.HasRows())
@@ -134,6 +138,8 @@ CanvasReply CCanvas::LeftUp(const CanvasInput& input) {
 
 CanvasReply CCanvas::LeftDoubleClick(const CanvasInput& input) {
     CanvasReply reply;
+    if (finishing_)
+        return reply;
     lastDoubleClick_ = input.timeMs;
     if (!env_.HasRows())
         return reply;
@@ -170,6 +176,8 @@ CanvasReply CCanvas::LeftDoubleClick(const CanvasInput& input) {
 
 CanvasReply CCanvas::MouseMove(const CanvasInput& input) {
     CanvasReply reply;
+    if (finishing_)
+        return reply;
     if (gesture_) {
         gesture_->Move(GesturePoint(input), input);
         reply.repaint = true;
@@ -211,6 +219,8 @@ void CCanvas::StopScrolling(CanvasReply& reply) {
 
 CanvasReply CCanvas::Timer(int id, const CanvasInput& pointer) {
     CanvasReply reply;
+    if (finishing_)
+        return reply;
     ChartScene& scene = env_.Scene();
     if (id == kHorizontalTimer && scrollX_ == 2) {
         const int dx = Outside(pointer.point.x, scene.ChartWidth());
@@ -242,6 +252,8 @@ void CCanvas::ScrollTime(int pixels) {
 
 CanvasReply CCanvas::RightDown(const CanvasInput& input) {
     CanvasReply reply;
+    if (finishing_)
+        return reply;
     contextType_ = -1;
     if (!env_.HasRows())
         return reply;
@@ -268,8 +280,14 @@ std::vector<int> CCanvas::ContextCommands() const {
     }
 }
 
+void CCanvas::FinishGesture(DrawPoint point, const CanvasInput& input, CanvasReply& reply) {
+    finishing_ = true;
+    gesture_->Finish(point, input, reply);
+    finishing_ = false;
+}
+
 void CCanvas::EndGesture(CanvasReply& reply) {
-    if (gesture_) {
+    if (gesture_ && !finishing_) {
         gesture_->Cancel();
         gesture_.reset();
         reply.repaint = true;
@@ -283,6 +301,8 @@ void CCanvas::EndGesture(CanvasReply& reply) {
 
 CanvasReply CCanvas::KeyDown(CanvasKey key, const CanvasInput& modifiers) {
     CanvasReply reply;
+    if (finishing_)
+        return reply;
     ChartScene& scene = env_.Scene();
     const bool plain = !modifiers.shift && !modifiers.ctrl;
     switch (key) {
@@ -316,6 +336,8 @@ CanvasReply CCanvas::KeyDown(CanvasKey key, const CanvasInput& modifiers) {
 
 CanvasReply CCanvas::KeyUp(CanvasKey key, const CanvasInput& /*modifiers*/) {
     CanvasReply reply;
+    if (finishing_)
+        return reply;
     if (key == CanvasKey::kControl && gesture_) {
         gesture_->CopyChanged(false);
         reply.repaint = true;
@@ -331,6 +353,8 @@ CanvasReply CCanvas::FocusLost() {
 
 CanvasReply CCanvas::BeginLink() {
     CanvasReply reply;
+    if (finishing_)
+        return reply;
     if (!env_.HasRows() || env_.IsReadOnly())
         return reply;
     EndGesture(reply);
@@ -340,6 +364,15 @@ CanvasReply CCanvas::BeginLink() {
 }
 
 void CCanvas::ModelRebuilt() {
+    ++generation_;
+    if (finishing_) {
+        // The gesture ends when its finish returns; it checks the generation
+        // before it touches what it took from the old model.
+        previewSource_ = nullptr;
+        preview_.reset();
+        previewData_.reset();
+        return;
+    }
     gesture_.reset();
     buttonDown_ = false;
     scrollX_ = scrollY_ = 0;

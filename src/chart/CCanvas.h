@@ -75,10 +75,16 @@ private:
     void EndGesture(CanvasReply& reply);
     void FollowPointer(const CanvasInput& input, CanvasReply& reply);
     void StopScrolling(CanvasReply& reply);
+    void FinishGesture(DrawPoint point, const CanvasInput& input, CanvasReply& reply);
     void ScrollTime(int pixels);
     void DrawSelection(IDrawContext& dc, const struct GuiDrawArgs& args) const;
 
+    // Counts model rebuilds; before env_, which points at it.
+    int generation_ = 0;
     CanvasEnv env_;
+    // A gesture is writing its result and may be asking the user: the
+    // window's reactions to the message box must not end it under itself.
+    bool finishing_ = false;
     CanvasSelection selection_;
     std::unique_ptr<ICanvasGesture> gesture_;
     bool buttonDown_ = false;

@@ -96,6 +96,8 @@ void CanvasEnv::Rebuild() const {
     if (CProject* project = Model().GetProject()) {
         Model().Rebuild(*project);
         scene_.Relayout();
+        if (generation_ != nullptr)
+            ++*generation_;
     }
 }
 

@@ -22,8 +22,9 @@ struct CanvasInput;
 // messages they put to the user.
 class CanvasEnv {
 public:
-    CanvasEnv(CStatus& status, ChartScene& scene, IChartEdits& edits)
-        : status_(status), scene_(scene), edits_(edits) {}
+    // generation: counts the rebuilds of the scene's model (may be null).
+    CanvasEnv(CStatus& status, ChartScene& scene, IChartEdits& edits, int* generation = nullptr)
+        : status_(status), scene_(scene), edits_(edits), generation_(generation) {}
 
     CStatus& Status() const { return status_; }
     ChartScene& Scene() const { return scene_; }
@@ -53,11 +54,16 @@ public:
     bool Check(const EditResult& result) const;
     // The display model from the project again, laid out.
     void Rebuild() const;
+    // Changes with every rebuild of the model: display objects taken under
+    // another generation are gone. A message box may let the window rebuild
+    // the model while a gesture waits for the answer.
+    int Generation() const { return generation_ != nullptr ? *generation_ : 0; }
 
 private:
     CStatus& status_;
     ChartScene& scene_;
     IChartEdits& edits_;
+    int* generation_;
 };
 
 }  // namespace qb

@@ -61,7 +61,7 @@ std::unique_ptr<CreateLinkGesture> CreateLinkGesture::Start(const CanvasEnv& env
 }
 
 CreateLinkGesture::CreateLinkGesture(const CanvasEnv& env, std::unique_ptr<CTempLink> temp)
-    : env_(env), temp_(std::move(temp)) {}
+    : env_(env), generation_(env.Generation()), temp_(std::move(temp)) {}
 
 CreateLinkGesture::~CreateLinkGesture() = default;
 

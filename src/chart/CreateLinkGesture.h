@@ -29,7 +29,8 @@ public:
     void Cancel() override {}
     void Draw(IDrawContext& dc, const GuiDrawArgs& args) override;
     bool FinishesOnPress() const override { return true; }
-    bool IsDone() const override { return done_; }
+    // Also when the model was rebuilt under it: its source is gone.
+    bool IsDone() const override { return done_ || env_.Generation() != generation_; }
     bool SnapsPointer() const override { return false; }
     const CTempLink& Temp() const { return *temp_; }
 
@@ -37,6 +38,7 @@ private:
     CreateLinkGesture(const CanvasEnv& env, std::unique_ptr<CTempLink> temp);
 
     CanvasEnv env_;
+    int generation_;
     std::unique_ptr<CTempLink> temp_;
     bool done_ = false;
 };

@@ -83,7 +83,7 @@ std::unique_ptr<MoveObjectsGesture> MoveObjectsGesture::Start(const CanvasEnv& e
 }
 
 MoveObjectsGesture::MoveObjectsGesture(const CanvasEnv& env, DrawPoint press)
-    : env_(env), press_(press) {}
+    : env_(env), generation_(env.Generation()), press_(press) {}
 
 MoveObjectsGesture::~MoveObjectsGesture() = default;
 
@@ -130,6 +130,8 @@ void MoveObjectsGesture::CopyChanged(bool copy) {
 }
 
 void MoveObjectsGesture::ShowSources(bool shown) {
+    if (env_.Generation() != generation_)
+        return;
     for (Moved& moved : temps_)
         moved.temp->GetSource()->SetHidden(!shown);
     // Copies carry no links: the links stay with the sources.

@@ -54,6 +54,8 @@ private:
     void Write(bool copy, CanvasReply& reply);
 
     CanvasEnv env_;
+    // The model generation the sources belong to.
+    int generation_;
     DrawPoint press_;
     std::vector<Moved> temps_;
     LinkFollower links_;

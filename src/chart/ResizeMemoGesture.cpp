@@ -48,7 +48,12 @@ std::unique_ptr<ResizeMemoGesture> ResizeMemoGesture::Start(const CanvasEnv& env
 
 ResizeMemoGesture::ResizeMemoGesture(const CanvasEnv& env, CGuiMemo& source, int handle,
                                      DrawPoint press, std::unique_ptr<CTempMemo> temp)
-    : env_(env), source_(source), handle_(handle), press_(press), temp_(std::move(temp)) {
+    : env_(env),
+      generation_(env.Generation()),
+      source_(source),
+      handle_(handle),
+      press_(press),
+      temp_(std::move(temp)) {
     links_.Attach(env.Model(), {{&source, temp_.get()}});
 }
 
@@ -105,6 +110,8 @@ void ResizeMemoGesture::Finish(DrawPoint /*point*/, const CanvasInput& /*input*/
 }
 
 void ResizeMemoGesture::Cancel() {
+    if (env_.Generation() != generation_)
+        return;
     if (started_)
         source_.SetHidden(false);
     temp_->ShowTemp(false);

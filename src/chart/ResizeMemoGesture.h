@@ -39,6 +39,8 @@ private:
     bool FarEnough(DrawPoint point) const;
 
     CanvasEnv env_;
+    // The model generation the sources belong to.
+    int generation_;
     CGuiMemo& source_;
     int handle_;
     DrawPoint press_;

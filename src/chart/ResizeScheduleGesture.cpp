@@ -30,7 +30,12 @@ std::unique_ptr<ResizeScheduleGesture> ResizeScheduleGesture::Start(const Canvas
 
 ResizeScheduleGesture::ResizeScheduleGesture(const CanvasEnv& env, CGuiSchedule& source, int handle,
                                              DrawPoint press, std::unique_ptr<CTempSchedule> temp)
-    : env_(env), source_(source), handle_(handle), press_(press), temp_(std::move(temp)) {
+    : env_(env),
+      generation_(env.Generation()),
+      source_(source),
+      handle_(handle),
+      press_(press),
+      temp_(std::move(temp)) {
     links_.Attach(env.Model(), {{&source, temp_.get()}});
 }
 
@@ -69,6 +74,8 @@ void ResizeScheduleGesture::Finish(DrawPoint /*point*/, const CanvasInput& /*inp
 }
 
 void ResizeScheduleGesture::Cancel() {
+    if (env_.Generation() != generation_)
+        return;
     if (started_)
         source_.SetHidden(false);
     temp_->ShowTemp(false);

@@ -37,6 +37,8 @@ private:
                           std::unique_ptr<CTempSchedule> temp);
 
     CanvasEnv env_;
+    // The model generation the sources belong to.
+    int generation_;
     CGuiSchedule& source_;
     int handle_;
     DrawPoint press_;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,6 +36,18 @@ namespace qb::test {
 inline COleDateTime Day(int day) {
     return COleDateTime(2024, 1, day, 0, 0, 0);
 }
+
+// Answers as scripted, after running what a test wants to happen while a
+// message box is open (the window losing focus, a rebuild).
+class ReentrantPrompt : public ScriptedPrompt {
+public:
+    PromptAnswer Show(const PromptMessage& message) override {
+        if (whileShown)
+            whileShown();
+        return ScriptedPrompt::Show(message);
+    }
+    std::function<void()> whileShown;
+};
 
 // The real chart edits, counted.
 class CountingEdits : public IChartEdits {
@@ -164,7 +177,7 @@ protected:
     }
 
     InMemorySettingsStore store;
-    ScriptedPrompt prompt;
+    ReentrantPrompt prompt;
     RecordingShell shell;
     CStatus status;
     ChartScene scene;

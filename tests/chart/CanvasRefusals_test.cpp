@@ -210,3 +210,32 @@ TEST_F(CanvasTest, GesturesAreUndoneAndRedoneOneStepEach) {
 
 }  // namespace
 }  // namespace qb::test
+
+namespace qb::test {
+namespace {
+
+// A message box takes the focus, and the window may rebuild the model while
+// it is open: the gesture asking ends after the answer, touching nothing of
+// the old model.
+TEST_F(CanvasTest, FocusLostAndARebuildWhileAskingAboutADropAreSafe) {
+    Project().SetDisplayEndDate(Day(20));
+    prompt.whileShown = [&] {
+        canvas.FocusLost();
+        Model().Rebuild(Project());
+        scene.Relayout();
+        canvas.ModelRebuilt();
+    };
+    for (PromptAnswer answer : {PromptAnswer::kCancel, PromptAnswer::kOk}) {
+        const DrawPoint bar = BarBody(1, 6);
+        Click(bar);
+        prompt.QueueAnswer(answer);
+        Drag(bar, DrawPoint{bar.x + 120, bar.y});
+        EXPECT_FALSE(canvas.IsGestureRunning());
+        EXPECT_FALSE(Model().FindObject(4)->IsHidden());
+    }
+    EXPECT_EQ(edits.writes, 1);
+    EXPECT_EQ(Schedule(4).GetStartDate(), Day(17));
+}
+
+}  // namespace
+}  // namespace qb::test
