@@ -101,28 +101,13 @@ MemoTextEditor* ChartController::Editor() const {
 }
 
 bool ChartController::BeginLink() {
-    const CanvasReply reply = Call([&] { return canvas_->BeginLink(); });
+    const CanvasReply reply = canvas_->BeginLink();
     Follow(reply);
     return canvas_->IsGestureRunning();
 }
 
-// An edit made by a gesture rebuilds the model while the gesture is still
-// finishing; the chart hears of it once the gesture has returned.
 void ChartController::ModelRebuilt() {
-    if (depth_ > 0)
-        rebuiltMeanwhile_ = true;
-    else
-        canvas_->ModelRebuilt();
-}
-
-CanvasReply ChartController::Call(const std::function<CanvasReply()>& event) {
-    ++depth_;
-    CanvasReply reply = event();
-    if (--depth_ == 0 && rebuiltMeanwhile_) {
-        rebuiltMeanwhile_ = false;
-        canvas_->ModelRebuilt();
-    }
-    return reply;
+    canvas_->ModelRebuilt();
 }
 
 void ChartController::Preview(const CData* values) {
@@ -155,7 +140,7 @@ bool ChartController::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusOut:
         case QEvent::UngrabMouse:
             if (canvas_->IsGestureRunning())
-                Follow(Call([&] { return canvas_->FocusLost(); }));
+                Follow(canvas_->FocusLost());
             horizontalTimer_.stop();
             verticalTimer_.stop();
             return false;
@@ -175,22 +160,22 @@ bool ChartController::MouseEvent(QEvent* event) {
         case QEvent::MouseButtonPress:
             pane_.setFocus(Qt::MouseFocusReason);
             if (left)
-                Follow(Call([&] { return canvas_->LeftDown(input); }));
+                Follow(canvas_->LeftDown(input));
             else if (mouse->button() == Qt::RightButton)
-                Follow(Call([&] { return canvas_->RightDown(input); }));
+                Follow(canvas_->RightDown(input));
             return left;
         case QEvent::MouseButtonRelease:
             if (!left)
                 return false;
-            Follow(Call([&] { return canvas_->LeftUp(input); }));
+            Follow(canvas_->LeftUp(input));
             return true;
         case QEvent::MouseButtonDblClick:
             if (!left)
                 return false;
-            Follow(Call([&] { return canvas_->LeftDoubleClick(input); }));
+            Follow(canvas_->LeftDoubleClick(input));
             return true;
         default:
-            Follow(Call([&] { return canvas_->MouseMove(input); }), false);
+            Follow(canvas_->MouseMove(input), false);
             ShowCursor(input);
             // The pane still shows the hint at the mouse.
             return false;
@@ -203,9 +188,8 @@ bool ChartController::KeyEvent(QEvent* event) {
     if (!key || (keyEvent->isAutoRepeat() && *key == CanvasKey::kControl))
         return false;
     const CanvasInput input = InputAt(pane_.mapFromGlobal(QCursor::pos()), keyEvent->modifiers());
-    const bool press = event->type() == QEvent::KeyPress;
-    const CanvasReply reply =
-        Call([&] { return press ? canvas_->KeyDown(*key, input) : canvas_->KeyUp(*key, input); });
+    const CanvasReply reply = event->type() == QEvent::KeyPress ? canvas_->KeyDown(*key, input)
+                                                                : canvas_->KeyUp(*key, input);
     Follow(reply);
     return reply.repaint || reply.scrolled;
 }
@@ -216,7 +200,7 @@ void ChartController::ShowCursor(const CanvasInput& input) {
 
 void ChartController::TimerFired(int id) {
     const CanvasInput input = InputAt(pane_.mapFromGlobal(QCursor::pos()), Qt::NoModifier);
-    Follow(Call([&] { return canvas_->Timer(id, input); }), false);
+    Follow(canvas_->Timer(id, input), false);
 }
 
 void ChartController::Follow(const CanvasReply& reply, bool settled) {

@@ -63,7 +63,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    CanvasReply Call(const std::function<CanvasReply()>& event);
     bool MouseEvent(QEvent* event);
     bool KeyEvent(QEvent* event);
     CanvasInput InputAt(QPoint point, Qt::KeyboardModifiers modifiers) const;
@@ -84,9 +83,6 @@ private:
     QTimer verticalTimer_;
     QElapsedTimer clock_;
     QPointer<MemoTextEditor> editor_;
-    // Canvas calls under way, and whether the model was rebuilt during them.
-    int depth_ = 0;
-    bool rebuiltMeanwhile_ = false;
 };
 
 }  // namespace qb

@@ -92,13 +92,16 @@ bool CanvasEnv::Check(const EditResult& result) const {
     return result.ok;
 }
 
-void CanvasEnv::Rebuild() const {
-    if (CProject* project = Model().GetProject()) {
+void CanvasEnv::Rebuild(const std::vector<std::int32_t>& select) const {
+    CProject* project = Model().GetProject();
+    if (project != nullptr && Generation() == editGeneration_) {
         Model().Rebuild(*project);
         scene_.Relayout();
         if (generation_ != nullptr)
             ++*generation_;
     }
+    for (const std::int32_t id : select)
+        Model().Select(id, true);
 }
 
 }  // namespace qb

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ChartContext.h"
 #include "DrawTypes.h"
@@ -28,7 +30,12 @@ public:
 
     CStatus& Status() const { return status_; }
     ChartScene& Scene() const { return scene_; }
-    IChartEdits& Edits() const { return edits_; }
+    // The edits, for one change now: Rebuild afterwards knows whether the
+    // window has rebuilt the model meanwhile.
+    IChartEdits& Edits() const {
+        editGeneration_ = Generation();
+        return edits_;
+    }
     CDisplayModel& Model() const;
     const CRuler& Ruler() const;
     ChartContext Context() const;
@@ -52,8 +59,10 @@ public:
     bool Confirm(const std::string& text) const;
     // Shows the message a refused edit carries; true when the edit was done.
     bool Check(const EditResult& result) const;
-    // The display model from the project again, laid out.
-    void Rebuild() const;
+    // The display model from the project again, laid out, unless the window
+    // rebuilt it already when the document announced the change; then the
+    // objects with the given ids are selected (an edit clears the selection).
+    void Rebuild(const std::vector<std::int32_t>& select = {}) const;
     // Changes with every rebuild of the model: display objects taken under
     // another generation are gone. A message box may let the window rebuild
     // the model while a gesture waits for the answer.
@@ -64,6 +73,7 @@ private:
     ChartScene& scene_;
     IChartEdits& edits_;
     int* generation_;
+    mutable int editGeneration_ = 0;
 };
 
 }  // namespace qb

@@ -191,9 +191,14 @@ void MoveObjectsGesture::Write(bool copy, CanvasReply& reply) {
         Cancel();
         return;
     }
+    std::vector<std::int32_t> moved;
+    if (!copy) {
+        for (const CData* value : values)
+            moved.push_back(value->GetObjectId());
+    }
     // The sources go with the old model.
     temps_.clear();
-    env_.Rebuild();
+    env_.Rebuild(moved);
     if (copy) {
         env_.Model().ClearSelection();
         for (std::int32_t id : result.ids)

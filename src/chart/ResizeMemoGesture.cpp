@@ -104,7 +104,7 @@ void ResizeMemoGesture::Finish(DrawPoint /*point*/, const CanvasInput& /*input*/
         return;
     reply.repaint = true;
     if (env_.Check(env_.Edits().ChangeObjects({&temp_->GetTempData()})))
-        env_.Rebuild();
+        env_.Rebuild({temp_->GetTempData().GetObjectId()});
     else
         Cancel();
 }

@@ -66,7 +66,7 @@ void ResizeScheduleGesture::Finish(DrawPoint /*point*/, const CanvasInput& /*inp
     if (!started_)
         return;
     if (env_.Check(env_.Edits().ChangeObjects({&temp_->GetTempData()}))) {
-        env_.Rebuild();
+        env_.Rebuild({temp_->GetTempData().GetObjectId()});
     } else {
         Cancel();
     }

@@ -140,6 +140,8 @@ TEST_F(CanvasTest, MovingABarKeepsItsDurationAndSnapsToDays) {
         EXPECT_EQ(moved.GetStartOffset(), c.startOffset) << c.fitX << c.alt;
         EXPECT_EQ(moved.GetEndDate(), Day(14)) << c.fitX << c.alt;
         EXPECT_EQ(moved.GetEndOffset(), c.startOffset) << c.fitX << c.alt;
+        // The edit cleared the selection; the moved bar is selected again.
+        EXPECT_TRUE(Model().IsSelectedId(4));
         // Back where the next case starts.
         const int back = c.startOffset == 0 ? 30 : c.dx;
         Click(BarBody(1, 9));
@@ -221,6 +223,7 @@ TEST_F(CanvasTest, AResizedEdgeNeverPassesTheOtherOne) {
     MoveTo(DrawPoint{X(1), y});
     Release(DrawPoint{X(1), y});
     ASSERT_EQ(edits.writes, 1);
+    EXPECT_TRUE(Model().IsSelectedId(4));
     const CSchedule& resized = Schedule(4);
     EXPECT_EQ(resized.GetStartDate(), Day(5));
     EXPECT_TRUE(DateOffset(resized.GetStartDate(), resized.GetStartOffset()) <

@@ -27,6 +27,7 @@
 #include "ChartTexts.h"
 #include "ICanvasGesture.h"
 #include "InMemorySettingsStore.h"
+#include "NullDocumentView.h"
 #include "ProjectArchive.h"
 #include "RecordingShell.h"
 #include "ScriptedPrompt.h"
@@ -79,6 +80,32 @@ private:
 // rows 1, 2 and 3 of 40 pixels each: bar 4 on row 1 (days 5 to 10, whole
 // days), bar 5 on row 2 (days 12 to 15), memo 6 on row 3 (day 3, 50 by 20
 // pixels, 10 below the row's top). Snapping is off unless a test turns it on.
+// What the window does around the chart's edits: an edit clears the
+// selection, and the announced change rebuilds the scene's model.
+class ChartWindowView : public NullDocumentView, public IDocumentObserver {
+public:
+    ChartWindowView(ChartScene& scene, CCanvas& canvas, Document& document)
+        : scene_(scene), canvas_(canvas), document_(document) {}
+
+    void ClearSelection() override { scene_.GetModel().ClearSelection(); }
+    void DocumentReplaced() override {}
+    void ContentChanged() override {
+        if (CProject* project = document_.GetProject()) {
+            scene_.Open(*project);
+            canvas_.ModelRebuilt();
+            ++rebuilds;
+        }
+    }
+    void FlagsChanged() override {}
+
+    int rebuilds = 0;
+
+private:
+    ChartScene& scene_;
+    CCanvas& canvas_;
+    Document& document_;
+};
+
 class CanvasTest : public ::testing::Test {
 protected:
     static constexpr int kRowHeight = 40;
@@ -116,6 +143,13 @@ protected:
         scene.Open(Project());
         scene.SetPeriod(Day(1), Day(60), 10.0);
         scene.Relayout();
+        status.SetView(&window);
+        status.Doc().AddObserver(&window);
+    }
+
+    ~CanvasTest() override {
+        status.Doc().RemoveObserver(&window);
+        status.SetView(nullptr);
     }
 
     static void AddBar(CProject& project, std::int32_t row, int startDay, int endDay) {
@@ -184,6 +218,7 @@ protected:
     ChartEdits realEdits;
     CountingEdits edits;
     CCanvas canvas;
+    ChartWindowView window{scene, canvas, status.Doc()};
     std::int64_t clock = 0;
 };
 
