@@ -1,7 +1,6 @@
 #include "EditSession.h"
 
 #include <string>
-#include <unordered_set>
 
 #include "AppMessages.h"
 #include "AppServices.h"
@@ -14,6 +13,7 @@
 #include "EditStamp.h"
 #include "IDocumentView.h"
 #include "IPrompt.h"
+#include "IdMask.h"
 #include "SystemError.h"
 #include "UndoHistory.h"
 #include "ViewLink.h"
@@ -21,7 +21,7 @@
 namespace qb {
 namespace {
 
-using IdSet = std::unordered_set<std::int32_t>;
+using IdSet = IdMask;
 
 // Rows reachable through live rows only: a row below a deleted row is gone
 // with it.
@@ -29,7 +29,7 @@ void CollectLiveRows(const CRowArray& rows, IdSet& ids) {
     rows.ForEach([&ids](const CRow& row) {
         if (row.IsDeleted())
             return;
-        ids.insert(row.GetObjectId());
+        ids.Insert(row.GetObjectId());
         CollectLiveRows(row.GetChildren(), ids);
     });
 }
@@ -38,7 +38,7 @@ template <class Array>
 void CollectLive(const Array& array, IdSet& ids) {
     array.ForEach([&ids](const CData& element) {
         if (!element.IsDeleted())
-            ids.insert(element.GetObjectId());
+            ids.Insert(element.GetObjectId());
     });
 }
 
@@ -197,26 +197,26 @@ void EditSession::ConsistencySweep() {
 
 void EditSession::Sweep(CProject& project) const {
     const EditStamp stamp = Stamp();
-    IdSet rows;
+    IdSet rows(project.GetLastObjectId());
     CollectLiveRows(project.GetRows(), rows);
     project.GetSchedules().ForEach([&](CSchedule& schedule) {
-        if (!schedule.IsDeleted() && !rows.contains(schedule.GetRowObjectId()))
+        if (!schedule.IsDeleted() && !rows.Contains(schedule.GetRowObjectId()))
             stamp.Deleted(schedule);
     });
     project.GetDrawParts().ForEach([&](CDrawPart& part) {
         auto* memo = dynamic_cast<CMemo*>(&part);
         if (memo && !memo->IsDeleted() && memo->GetYRowId() != CData::kNoObject &&
-            !rows.contains(memo->GetYRowId())) {
+            !rows.Contains(memo->GetYRowId())) {
             stamp.Deleted(*memo);
         }
     });
-    IdSet ends = rows;
+    IdSet ends = rows;  // rows are link ends too
     CollectLive(project.GetSchedules(), ends);
     CollectLive(project.GetDrawParts(), ends);
     CollectLive(project.GetColumns(), ends);
     project.GetLinks().ForEach([&](CLink& link) {
         if (!link.IsDeleted() &&
-            (!ends.contains(link.GetFromId()) || !ends.contains(link.GetToId()))) {
+            (!ends.Contains(link.GetFromId()) || !ends.Contains(link.GetToId()))) {
             stamp.Deleted(link);
         }
     });
