@@ -58,7 +58,7 @@ LinkDialog::LinkDialog(const CLink& values, IPrompt& prompt, IDialogs::ObjectPre
 }
 
 LinkDialog::~LinkDialog() {
-    EndPreview();
+    preview_.End();
 }
 
 ChoiceBox* LinkDialog::Choices(std::initializer_list<const char*> names, int value) {
@@ -90,10 +90,9 @@ std::unique_ptr<CLink> LinkDialog::Values() const {
 }
 
 void LinkDialog::Changed() {
-    if (!built_ || !preview_ || previewEnded_ || Form().Check())
+    if (!built_ || !preview_.IsOn() || Form().Check())
         return;
-    previewed_ = Values();
-    preview_(previewed_.get());
+    preview_.Show(Values());
 }
 
 void LinkDialog::accept() {
@@ -105,16 +104,8 @@ void LinkDialog::accept() {
 }
 
 void LinkDialog::done(int result) {
-    EndPreview();
+    preview_.End();
     QDialog::done(result);
-}
-
-void LinkDialog::EndPreview() {
-    if (previewEnded_)
-        return;
-    previewEnded_ = true;
-    if (preview_)
-        preview_(nullptr);
 }
 
 }  // namespace qb

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "CLink.h"
+#include "DialogPreview.h"
 #include "IDialogs.h"
 #include "LinkForm.h"
 
@@ -35,13 +36,10 @@ public:
 private:
     ChoiceBox* Choices(std::initializer_list<const char*> names, int value);
     void Changed();
-    void EndPreview();
 
     std::unique_ptr<CLink> original_;
     IPrompt& prompt_;
-    IDialogs::ObjectPreview preview_;
-    std::unique_ptr<CLink> previewed_;
-    bool previewEnded_ = false;
+    DialogPreview preview_;
     bool built_ = false;
     PenEditor* pen_ = nullptr;
     ChoiceBox* fromEnd_ = nullptr;

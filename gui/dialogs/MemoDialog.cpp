@@ -78,7 +78,7 @@ MemoDialog::MemoDialog(const CMemo& values, IPrompt& prompt, IDialogs::ObjectPre
 }
 
 MemoDialog::~MemoDialog() {
-    EndPreview();
+    preview_.End();
 }
 
 ChoiceBox* MemoDialog::Choices(std::initializer_list<const char*> names, int value) {
@@ -119,10 +119,9 @@ std::unique_ptr<CMemo> MemoDialog::Values() const {
 }
 
 void MemoDialog::Changed() {
-    if (!built_ || !preview_ || previewEnded_ || Form().Check())
+    if (!built_ || !preview_.IsOn() || Form().Check())
         return;
-    previewed_ = Values();
-    preview_(previewed_.get());
+    preview_.Show(Values());
 }
 
 void MemoDialog::accept() {
@@ -134,16 +133,8 @@ void MemoDialog::accept() {
 }
 
 void MemoDialog::done(int result) {
-    EndPreview();
+    preview_.End();
     QDialog::done(result);
-}
-
-void MemoDialog::EndPreview() {
-    if (previewEnded_)
-        return;
-    previewEnded_ = true;
-    if (preview_)
-        preview_(nullptr);
 }
 
 }  // namespace qb

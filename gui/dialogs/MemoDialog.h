@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "CMemo.h"
+#include "DialogPreview.h"
 #include "IDialogs.h"
 #include "MemoForm.h"
 
@@ -41,13 +42,10 @@ private:
     ChoiceBox* Choices(std::initializer_list<const char*> names, int value);
     QLineEdit* NumberEdit(const std::string& text);
     void Changed();
-    void EndPreview();
 
     std::unique_ptr<CMemo> original_;
     IPrompt& prompt_;
-    IDialogs::ObjectPreview preview_;
-    std::unique_ptr<CMemo> previewed_;
-    bool previewEnded_ = false;
+    DialogPreview preview_;
     bool built_ = false;
     QPlainTextEdit* text_ = nullptr;
     ColourButton* textColor_ = nullptr;

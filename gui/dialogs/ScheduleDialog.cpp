@@ -85,7 +85,7 @@ ScheduleDialog::ScheduleDialog(const CSchedule& values, IPrompt& prompt,
 }
 
 ScheduleDialog::~ScheduleDialog() {
-    EndPreview();
+    preview_.End();
 }
 
 QLineEdit* ScheduleDialog::NumberEdit(const std::string& text, QWidget* parent) {
@@ -248,10 +248,9 @@ void ScheduleDialog::Changed() {
     if (!built_)
         return;
     UpdateEnabled();
-    if (!preview_ || previewEnded_ || Form().Check())
+    if (!preview_.IsOn() || Form().Check())
         return;
-    previewed_ = Values();
-    preview_(previewed_.get());
+    preview_.Show(Values());
 }
 
 void ScheduleDialog::accept() {
@@ -318,16 +317,8 @@ void ScheduleDialog::GoTo(ScheduleForm::Field field) {
 }
 
 void ScheduleDialog::done(int result) {
-    EndPreview();
+    preview_.End();
     QDialog::done(result);
-}
-
-void ScheduleDialog::EndPreview() {
-    if (previewEnded_)
-        return;
-    previewEnded_ = true;
-    if (preview_)
-        preview_(nullptr);
 }
 
 }  // namespace qb

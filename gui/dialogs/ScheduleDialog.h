@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "CSchedule.h"
+#include "DialogPreview.h"
 #include "IDialogs.h"
 #include "ScheduleForm.h"
 
@@ -55,14 +56,11 @@ private:
     ChoiceBox* Choices(std::initializer_list<const char*> names, int value, QWidget* parent);
     void Changed();
     void UpdateEnabled();
-    void EndPreview();
     void GoTo(ScheduleForm::Field field);
 
     std::unique_ptr<CSchedule> original_;
     IPrompt& prompt_;
-    IDialogs::ObjectPreview preview_;
-    std::unique_ptr<CSchedule> previewed_;
-    bool previewEnded_ = false;
+    DialogPreview preview_;
     bool built_ = false;
     QTabWidget* tabs_ = nullptr;
     QPlainTextEdit* caption_ = nullptr;
