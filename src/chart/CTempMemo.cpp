@@ -47,12 +47,7 @@ void CTempMemo::Recalc(const ChartContext& chart) {
 }
 
 int CTempMemo::SnapVertically(const CDisplayModel& model) const {
-    const GuiRect rect = GetRect();
-    const int middle = rect.top + rect.Height() / 2;
-    const CGuiRow* row = model.RowAt(middle);
-    if (row == nullptr)
-        return 0;
-    return PointSnap::RowY(middle, row->GetRect()) - middle;
+    return PointSnap::MiddleShift(GetRect(), model);
 }
 
 }  // namespace qb

@@ -22,6 +22,14 @@ DrawPoint PointSnap::Snap(DrawPoint point, const CDisplayModel& model, const CRu
     return point;
 }
 
+int PointSnap::MiddleShift(const GuiRect& object, const CDisplayModel& model) {
+    const int middle = object.top + object.Height() / 2;
+    const CGuiRow* row = model.RowAt(middle);
+    if (row == nullptr)
+        return 0;
+    return RowY(middle, row->GetRect()) - middle;
+}
+
 int PointSnap::RowY(int y, const GuiRect& row) {
     const int middle = row.top + (row.bottom - row.top) / 2;
     if (y >= middle - kMiddleReach && y <= middle + kMiddleReach)

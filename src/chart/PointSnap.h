@@ -28,6 +28,9 @@ public:
     DrawPoint Snap(DrawPoint point, const CDisplayModel& model, const CRuler& ruler) const;
     // y on the row: the middle when within reach, else the middle of its cell.
     static int RowY(int y, const GuiRect& row);
+    // How far a dragged object moves so that its vertical middle lies where
+    // RowY puts it on the row there; 0 off the rows.
+    static int MiddleShift(const GuiRect& object, const CDisplayModel& model);
     // The x of the day boundary nearest x.
     static int DayX(int x, const CRuler& ruler);
     // The nearest day boundary: past half the day the next day, offset 0.
