@@ -27,6 +27,9 @@
 namespace qb {
 namespace {
 
+constexpr int kMinEditorWidth = 120;
+constexpr int kMinEditorHeight = 48;
+
 Qt::CursorShape ShapeOf(CanvasCursor cursor) {
     switch (cursor) {
         case CanvasCursor::kSizeHorizontal:
@@ -265,8 +268,10 @@ void ChartController::EditMemoText(std::int32_t id) {
         editor_->Commit();
     const GuiRect box = memo->GetRect();
     const int left = static_cast<int>(scene_.GetRuler().GetScrollPosition());
-    const QRect area(box.left - left, box.top - scene_.GetTop(), std::max(box.Width(), 40),
-                     std::max(box.Height(), 20));
+    // A small memo still gets room for a few lines while its text is typed.
+    const QRect area(box.left - left, box.top - scene_.GetTop(),
+                     std::max(box.Width(), kMinEditorWidth),
+                     std::max(box.Height(), kMinEditorHeight));
     const MemoTextEditor::Look look{data->GetTextFont(), data->GetTextColor(), data->GetBgColor(),
                                     data->IsBgPaint()};
     editor_ = new MemoTextEditor(

@@ -46,8 +46,10 @@ PlaceMemoGesture::~PlaceMemoGesture() = default;
 GuiRect PlaceMemoGesture::Span(DrawPoint point) const {
     if (std::abs(point.x - press_.x) < kClick && std::abs(point.y - press_.y) < kClick)
         return GuiRect{press_.x, press_.y, press_.x + width_, press_.y + height_};
-    return GuiRect{std::min(point.x, press_.x), std::min(point.y, press_.y),
-                   std::max(point.x, press_.x), std::max(point.y, press_.y)};
+    const int left = std::min(point.x, press_.x);
+    const int top = std::min(point.y, press_.y);
+    return GuiRect{left, top, std::max({point.x, press_.x, left + kMinWidth}),
+                   std::max({point.y, press_.y, top + kMinHeight})};
 }
 
 void PlaceMemoGesture::Move(DrawPoint point, const CanvasInput& /*input*/) {

@@ -16,6 +16,9 @@ public:
     // A span smaller than this either way is a click: the memo takes the
     // palette's size.
     static constexpr int kClick = 4;
+    // A dragged memo is at least this big, so one line of its text shows.
+    static constexpr int kMinWidth = 40;
+    static constexpr int kMinHeight = 24;
 
     // Null below the rows or on a row the summary display folds.
     static std::unique_ptr<PlaceMemoGesture> Start(const CanvasEnv& env, DrawPoint point);

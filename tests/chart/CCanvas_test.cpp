@@ -7,6 +7,7 @@
 #include "CanvasFixture.h"
 #include "CommandIds.h"
 #include "Palette.h"
+#include "PlaceMemoGesture.h"
 
 namespace qb::test {
 namespace {
@@ -269,6 +270,18 @@ TEST_F(CanvasTest, MemoModePlacesAMemoSelectsItAndOpensItsText) {
     EXPECT_EQ(memo->GetYRowId(), 2);
     EXPECT_EQ(memo->GetXDate(), Day(30));
     EXPECT_EQ(status.GetEditMode(), CStatus::kNormalMode);
+
+    // A flat drag still gives a memo one line of text fits in.
+    status.SetEditMode(CStatus::kMemoInputMode);
+    const DrawPoint flat{X(40), RowTop(2) + 5};
+    Press(flat);
+    MoveTo(DrawPoint{flat.x + 60, flat.y + 6});
+    Release(DrawPoint{flat.x + 60, flat.y + 6});
+    const auto* thin = dynamic_cast<const CMemo*>(
+        Project().FindDrawPart(static_cast<std::int32_t>(Selection()[0])));
+    ASSERT_NE(thin, nullptr);
+    EXPECT_EQ(thin->GetWidth(), 60);
+    EXPECT_EQ(thin->GetHeight(), PlaceMemoGesture::kMinHeight);
 }
 
 TEST_F(CanvasTest, AMemoCornerDragResizesIt) {
