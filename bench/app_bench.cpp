@@ -27,6 +27,7 @@
 #include "ScriptedPrompt.h"
 #include "UndoHistory.h"
 #include "support/BenchProjects.h"
+#include "support/NullDrawContext.h"
 
 namespace qb {
 namespace {
@@ -84,33 +85,6 @@ void BM_SharedEditRoundTrip(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SharedEditRoundTrip)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-
-// Draws nothing, so the figures show the painter's own cost.
-class NullDrawContext : public IDrawContext {
-public:
-    void SetPen(const DrawPen&) override {}
-    void SetBrush(const DrawBrush&) override {}
-    void SetFont(const DrawFont&) override {}
-    void SetTextColour(DrawColour) override {}
-    void SetBackgroundMode(BackgroundMode) override {}
-    void SetBackgroundColour(DrawColour) override {}
-    void SetMixMode(MixMode) override {}
-    void SaveState() override {}
-    void RestoreState() override {}
-    void IntersectClip(const DrawRect&) override {}
-    DrawSize MeasureText(std::string_view text) const override {
-        return DrawSize{static_cast<int>(text.size()) * 7, 14};
-    }
-    void DrawText(std::string_view, const DrawRect&, const TextFormat&) override {}
-    void DrawLine(DrawPoint, DrawPoint) override {}
-    void Polyline(std::span<const DrawPoint>) override {}
-    void Polygon(std::span<const DrawPoint>) override {}
-    void Rectangle(const DrawRect&) override {}
-    void Ellipse(const DrawRect&) override {}
-    void FillRect(const DrawRect&, DrawColour) override {}
-    void FrameRect(const DrawRect&, DrawColour) override {}
-    void DrawFocusRect(const DrawRect&) override {}
-};
 
 // A whole-content copy of every object, as each snapshot took it before
 // snapshots shared their unchanged objects, and as a restore still does.

@@ -20,38 +20,10 @@
 #include "ProjectGenerator.h"
 #include "RowPanePainter.h"
 #include "support/BenchProjects.h"
+#include "support/NullDrawContext.h"
 
 namespace qb {
 namespace {
-
-// Draws nothing, so the figures show the painter's own cost.
-class NullDrawContext : public IDrawContext {
-public:
-    void SetPen(const DrawPen&) override {}
-    void SetBrush(const DrawBrush&) override {}
-    void SetFont(const DrawFont&) override {}
-    void SetTextColour(DrawColour) override {}
-    void SetBackgroundMode(BackgroundMode) override {}
-    void SetBackgroundColour(DrawColour) override {}
-    void SetMixMode(MixMode) override {}
-    void SaveState() override {}
-    void RestoreState() override {}
-    void IntersectClip(const DrawRect&) override {}
-    DrawSize MeasureText(std::string_view text) const override {
-        return DrawSize{static_cast<int>(text.size()) * 7, 14};
-    }
-    void DrawText(std::string_view, const DrawRect&, const TextFormat&) override { ++calls; }
-    void DrawLine(DrawPoint, DrawPoint) override { ++calls; }
-    void Polyline(std::span<const DrawPoint>) override { ++calls; }
-    void Polygon(std::span<const DrawPoint>) override { ++calls; }
-    void Rectangle(const DrawRect&) override { ++calls; }
-    void Ellipse(const DrawRect&) override { ++calls; }
-    void FillRect(const DrawRect&, DrawColour) override { ++calls; }
-    void FrameRect(const DrawRect&, DrawColour) override { ++calls; }
-    void DrawFocusRect(const DrawRect&) override { ++calls; }
-
-    long long calls = 0;
-};
 
 // Generating a million schedules takes longer than the measurements.
 CProject& CachedProject(int schedules) {
