@@ -1,6 +1,5 @@
 #include "ChartController.h"
 
-#include <QAction>
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QKeyEvent>
@@ -19,9 +18,9 @@
 #include "CanvasInput.h"
 #include "ChartHint.h"
 #include "ChartScene.h"
+#include "CommandMenu.h"
 #include "IChartEdits.h"
 #include "MemoTextEditor.h"
-#include "MenuTable.h"
 #include "PaneWidget.h"
 
 namespace qb {
@@ -221,24 +220,8 @@ void ChartController::Follow(const CanvasReply& reply, bool settled) {
 }
 
 QMenu* ChartController::BuildMenu(QWidget* parent) {
-    auto* menu = new QMenu(parent);
-    for (const int id : canvas_->ContextCommands()) {
-        if (id == 0) {
-            menu->addSeparator();
-            continue;
-        }
-        const CommandInfo* item = MenuTable::Find(id);
-        if (item == nullptr)
-            continue;
-        const CommandState state = status_.Commands().State(id);
-        const char* label = state.label.empty() ? item->label : state.label.c_str();
-        QAction* action = menu->addAction(QString::fromUtf8(label));
-        action->setEnabled(state.enabled);
-        action->setCheckable(state.checked);
-        action->setChecked(state.checked);
-        connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
-    }
-    return menu;
+    return CommandMenu::Build(canvas_->ContextCommands(), status_, parent,
+                              [this](int id) { RunCommand(id); });
 }
 
 void ChartController::RunCommand(int id) {

@@ -1,6 +1,5 @@
 #include "RowHeaderMenu.h"
 
-#include <QAction>
 #include <QMenu>
 #include <QWidget>
 
@@ -8,8 +7,8 @@
 #include "CStatus.h"
 #include "ChartScene.h"
 #include "CommandIds.h"
+#include "CommandMenu.h"
 #include "IDocumentView.h"
-#include "MenuTable.h"
 
 namespace qb {
 namespace {
@@ -27,19 +26,8 @@ RowHeaderMenu::RowHeaderMenu(QWidget& pane, CStatus& status, ChartScene& scene)
 }
 
 QMenu* RowHeaderMenu::Build(QWidget* parent) const {
-    auto* menu = new QMenu(parent);
-    for (const int id : kItems) {
-        if (id == 0) {
-            menu->addSeparator();
-            continue;
-        }
-        const CommandState state = status_.Commands().State(id);
-        const char* label = state.label.empty() ? MenuTable::Find(id)->label : state.label.c_str();
-        QAction* action = menu->addAction(QString::fromUtf8(label));
-        action->setEnabled(state.enabled);
-        connect(action, &QAction::triggered, this, [this, id] { status_.Commands().Execute(id); });
-    }
-    return menu;
+    return CommandMenu::Build(kItems, status_, parent,
+                              [this](int id) { status_.Commands().Execute(id); });
 }
 
 void RowHeaderMenu::Show(const QPoint& at) {

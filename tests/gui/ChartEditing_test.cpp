@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QFocusEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <memory>
 
@@ -12,6 +14,7 @@
 #include "CGuiSchedule.h"
 #include "CRuler.h"
 #include "CSchedule.h"
+#include "ChartController.h"
 #include "CommandIds.h"
 #include "ErrorSlot.h"
 #include "GuiFixture.h"
@@ -145,6 +148,29 @@ TEST_F(ChartEditingTest, UndoTakesTheNewBarBackAndRedoBringsItAgain) {
     EXPECT_EQ(LiveSchedules(*status.GetProject()), before);
     ASSERT_TRUE(status.Commands().Execute(cmd::kRedo));
     EXPECT_EQ(LiveSchedules(*status.GetProject()), before + 1);
+}
+
+// A right press on the new bar selects it; the menu's delete item then takes
+// it away again.
+TEST_F(ChartEditingTest, TheContextMenuActsOnTheBarUnderTheMouse) {
+    const int before = LiveSchedules(*status.GetProject());
+    Drag(start, start + QPoint(120, 0));
+    const QPoint bar = start + QPoint(60, 0);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(bar), QPointF(Pane()->mapToGlobal(bar)),
+                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(Pane(), &press);
+    ASSERT_EQ(Model().GetSelection().size(), 1u);
+    const std::unique_ptr<QMenu> menu(window->Chart()->BuildMenu(nullptr));
+    QAction* remove = nullptr;
+    for (QAction* action : menu->actions()) {
+        if (action->text() == QString::fromUtf8("削除(&D)"))
+            remove = action;
+    }
+    ASSERT_NE(remove, nullptr);
+    ASSERT_TRUE(remove->isEnabled());
+    prompt.QueueAnswer(PromptAnswer::kOk);
+    remove->trigger();
+    EXPECT_EQ(LiveSchedules(*status.GetProject()), before);
 }
 
 // Another window taking the focus in the middle of a drag ends it with
