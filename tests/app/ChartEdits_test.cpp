@@ -9,7 +9,6 @@
 
 #include "AppMessages.h"
 #include "CCommandHandler.h"
-#include "ChildProcess.h"
 #include "DocumentCommands.h"
 #include "EditFixture.h"
 #include "EditSession.h"
@@ -305,23 +304,6 @@ TEST_F(ChartEditsTest, SharedModeRefusalsLeaveTheFileAsTheOtherProcessWroteIt) {
         EXPECT_FALSE(IsLive(mine.Project().FindObject(c.deletedByOther))) << c.what;
         EXPECT_TRUE(other.Open(Path())) << c.what;  // the file was let go
     }
-}
-
-// The other writer is a separate program here, as it is for the user.
-TEST_F(ChartEditsTest, AChangeAfterAnotherProgramDeletedTheTargetWritesNothing) {
-    OpenMine(true);
-    const std::string path = Path();
-    ASSERT_EQ(test::RunChild([&] {
-                  Instance other("other");
-                  return other.Open(path) && other.Edits().DeleteObject(3).ok ? 0 : 1;
-              }),
-              0);
-    const std::string written = TestFolder::Read(path);
-    auto values = ValuesOf<CSchedule>(Schedule(3), [](CSchedule& s) { s.SetCaption("late"); });
-    const EditResult result = Edits().ChangeObjects({values.get()});
-    ASSERT_TRUE(result.message);
-    EXPECT_EQ(result.message->id, messages::kEditTargetGone.id);
-    EXPECT_EQ(TestFolder::Read(path), written);
 }
 
 }  // namespace
