@@ -1,7 +1,9 @@
 #include "QtDialogs.h"
 
+#include "CColumn.h"
 #include "CLink.h"
 #include "CMemo.h"
+#include "CRow.h"
 #include "CSchedule.h"
 
 #include "FavouriteShapesForm.h"
@@ -77,6 +79,27 @@ std::unique_ptr<CMemo> QtDialogs::EditMemo(const CMemo& values, const ObjectPrev
 void QtDialogs::EditFavouriteShapes(FavouriteShapesForm& form) {
     FavouriteShapesDialog dialog(form, form.GetPalette(), parent_);
     dialog.exec();
+}
+
+// Placeholders until the row and column dialogs exist: every one cancelled.
+std::unique_ptr<CRow> QtDialogs::EditRow(const CRow&, bool, const ObjectPreview&) {
+    return nullptr;
+}
+
+std::unique_ptr<CColumn> QtDialogs::EditColumn(const CColumn&, bool, const ObjectPreview&) {
+    return nullptr;
+}
+
+void QtDialogs::InsertRowsText(const RowsTextApply&) {}
+
+std::optional<RowChanges> QtDialogs::ChangeRows(const RowChanges&) {
+    return std::nullopt;
+}
+
+void QtDialogs::FindRow(RowSearch&) {}
+
+std::optional<std::vector<std::string>> QtDialogs::EditFilter(const FilterRequest&) {
+    return std::nullopt;
 }
 
 }  // namespace qb

@@ -27,6 +27,14 @@ public:
     std::unique_ptr<CLink> EditLink(const CLink& values, const ObjectPreview& preview) override;
     std::unique_ptr<CMemo> EditMemo(const CMemo& values, const ObjectPreview& preview) override;
     void EditFavouriteShapes(FavouriteShapesForm& form) override;
+    std::unique_ptr<CRow> EditRow(const CRow& values, bool newRow,
+                                  const ObjectPreview& preview) override;
+    std::unique_ptr<CColumn> EditColumn(const CColumn& values, bool newColumn,
+                                        const ObjectPreview& preview) override;
+    void InsertRowsText(const RowsTextApply& apply) override;
+    std::optional<RowChanges> ChangeRows(const RowChanges& initial) override;
+    void FindRow(RowSearch& search) override;
+    std::optional<std::vector<std::string>> EditFilter(const FilterRequest& request) override;
 
 private:
     IPrompt& prompt_;

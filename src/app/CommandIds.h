@@ -81,6 +81,9 @@ inline constexpr int kShowAfter = 40180;
 inline constexpr int kShowBelow = 40182;
 inline constexpr int kShowAllRows = 40185;
 inline constexpr int kShowAllColumns = 40186;
+// The column header's menu: show the hidden column left or right of the selected one.
+inline constexpr int kShowLeftColumn = 40183;
+inline constexpr int kShowRightColumn = 40184;
 inline constexpr int kFoldAll = 40258;
 inline constexpr int kUnfoldAll = 40257;
 inline constexpr int kFoldBelow = 40134;

@@ -3,20 +3,27 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "DatePeriod.h"
+#include "FilterRequest.h"
 #include "LightningValues.h"
 #include "OptionValues.h"
 #include "RulerBandRequest.h"
+#include "RowChanges.h"
 #include "RulerFontSizes.h"
 
 namespace qb {
 
+class CColumn;
 class CData;
 class CLink;
 class CMemo;
+class CRow;
 class CSchedule;
 class FavouriteShapesForm;
+class RowSearch;
 
 // The dialogs the commands open: each shows the values it is given and
 // gives back what the user confirmed with OK, or nothing for Cancel. The
@@ -49,6 +56,27 @@ public:
     // "よく使う形状エディタ" over the form, which holds the style file being
     // edited and does the work.
     virtual void EditFavouriteShapes(FavouriteShapesForm& form) = 0;
+
+    // The row's properties (caption, font, colours, pens, height, width),
+    // for a row about to be inserted (newRow) or an existing one; the
+    // preview shows the dialog's values on the row while it is open.
+    virtual std::unique_ptr<CRow> EditRow(const CRow& values, bool newRow,
+                                          const ObjectPreview& preview) = 0;
+    // The column's properties (caption, width of at least 10, fonts, colours,
+    // right border pen, kind "_Auto"), for a new column or an existing one.
+    virtual std::unique_ptr<CColumn> EditColumn(const CColumn& values, bool newColumn,
+                                                const ObjectPreview& preview) = 0;
+    // "段の一括挿入": OK hands the text to apply, which inserts the rows; the
+    // dialog closes when apply returns true and keeps the text otherwise.
+    using RowsTextApply = std::function<bool(const std::string&)>;
+    virtual void InsertRowsText(const RowsTextApply& apply) = 0;
+    // "段の一括変更": which of the values to give every selected row.
+    virtual std::optional<RowChanges> ChangeRows(const RowChanges& initial) = 0;
+    // "段の検索": modeless in feel, each "次を検索" asks the search.
+    virtual void FindRow(RowSearch& search) = 0;
+    // "フィルタ": the values chosen in the four lists, in list order (empty:
+    // every list at "(設定なし)"); nothing for Cancel.
+    virtual std::optional<std::vector<std::string>> EditFilter(const FilterRequest& request) = 0;
 };
 
 }  // namespace qb

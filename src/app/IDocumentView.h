@@ -49,6 +49,10 @@ public:
     virtual bool BeginLink() { return false; }
     // The text editing command: the chart opens its in-place editor on a memo.
     virtual void EditMemoText(std::int32_t /*id*/) {}
+    // The text editing command on a row or a cell: the window opens its
+    // in-place editor on the row's caption (columnId kNoObject) or on the
+    // cell of the row in the column.
+    virtual void EditCellText(std::int32_t /*rowId*/, std::int32_t /*columnId*/) {}
     // A property dialog's values shown on the chart in place of the object
     // with their id while the dialog is open; null ends the preview.
     virtual void PreviewObject(const CData* /*values*/) {}

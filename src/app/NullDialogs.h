@@ -1,7 +1,9 @@
 #pragma once
 
+#include "CColumn.h"
 #include "CLink.h"
 #include "CMemo.h"
+#include "CRow.h"
 #include "CSchedule.h"
 #include "IDialogs.h"
 
@@ -22,6 +24,18 @@ public:
     std::unique_ptr<CLink> EditLink(const CLink&, const ObjectPreview&) override { return nullptr; }
     std::unique_ptr<CMemo> EditMemo(const CMemo&, const ObjectPreview&) override { return nullptr; }
     void EditFavouriteShapes(FavouriteShapesForm&) override {}
+    std::unique_ptr<CRow> EditRow(const CRow&, bool, const ObjectPreview&) override {
+        return nullptr;
+    }
+    std::unique_ptr<CColumn> EditColumn(const CColumn&, bool, const ObjectPreview&) override {
+        return nullptr;
+    }
+    void InsertRowsText(const RowsTextApply&) override {}
+    std::optional<RowChanges> ChangeRows(const RowChanges&) override { return {}; }
+    void FindRow(RowSearch&) override {}
+    std::optional<std::vector<std::string>> EditFilter(const FilterRequest&) override {
+        return {};
+    }
 };
 
 }  // namespace qb

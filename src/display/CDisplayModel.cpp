@@ -1,5 +1,7 @@
 #include "CDisplayModel.h"
 
+#include "CGuiColumnArray.h"
+
 namespace qb {
 
 void CDisplayModel::Clear() {
@@ -17,6 +19,23 @@ void CDisplayModel::Layout(const ChartContext& chart) {
     ChartContext own = chart;
     own.model = this;
     layout_.Run(tree_, state_, own);
+}
+
+// To be completed by the column area work.
+void CDisplayModel::ApplyFilters() {
+    filters_.Apply(tree_);
+}
+
+CGuiRow* CDisplayModel::InsertPreviewRow(const CRow& /*values*/, std::int32_t /*ownerId*/,
+                                         int /*index*/) {
+    return nullptr;
+}
+
+void CDisplayModel::PreviewRow(std::int32_t /*id*/, const CRow* /*values*/) {}
+
+void CDisplayModel::PreviewColumn(std::int32_t id, const CColumn* values) {
+    if (auto* column = dynamic_cast<CGuiColumn*>(tree_.FindObject(id, CGuiObject::kColumn)))
+        column->SetPreview(values);
 }
 
 }  // namespace qb

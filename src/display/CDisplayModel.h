@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "CFilters.h"
 #include "ChartContext.h"
 #include "DisplayLayout.h"
 #include "DisplayTree.h"
@@ -10,6 +11,9 @@
 #include "RowViewState.h"
 
 namespace qb {
+
+class CColumn;
+class CRow;
 
 // The display model of one open project: the tree of display objects, the
 // user's view of its rows, and their layout in chart pixels. It is rebuilt
@@ -98,10 +102,31 @@ public:
     bool IsFilterOnCaptions() const { return state_.IsFilterOnCaptions(); }
     void SetFilterOnCaptions(bool on) { state_.SetFilterOnCaptions(on); }
 
+    // The filter conditions, applied by every rebuild; after changing them
+    // call ApplyFilters (or Rebuild), then Layout.
+    CFilters& Filters() { return filters_; }
+    const CFilters& Filters() const { return filters_; }
+    void ApplyFilters();
+
+    // The cell pane's current column index; -1 for none.
+    int GetCurrentColumn() const { return currentColumn_; }
+    void SetCurrentColumn(int index) { currentColumn_ = index; }
+
+    // A row not yet in the project, made from values and shown in the
+    // children of ownerId (kNoObject: the top level) at index (-1: at the
+    // end) until the next rebuild; it is selected alone. Layout must follow.
+    CGuiRow* InsertPreviewRow(const CRow& values, std::int32_t ownerId, int index);
+    // A dialog's values drawn in place of the row's or column's own until
+    // null is given or the model is rebuilt. Layout must follow.
+    void PreviewRow(std::int32_t id, const CRow* values);
+    void PreviewColumn(std::int32_t id, const CColumn* values);
+
 private:
     DisplayTree tree_;
     RowViewState state_;
     DisplayLayout layout_;
+    CFilters filters_;
+    int currentColumn_ = -1;
 };
 
 }  // namespace qb

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "CDisplayModel.h"
+#include "CGuiColumnArray.h"
 #include "CGuiRow.h"
 #include "CGuiSchedule.h"
 #include "CProject.h"
@@ -423,6 +424,19 @@ bool ChartScene::IsOnFoldIcon(const CGuiRow& row, DrawPoint chart) const {
     const int left = rect.left + indent;
     return chart.x >= left && chart.x < left + CGuiRow::kIconSpace && chart.y >= rect.top &&
            chart.y < rect.top + 5 + RowIcons::kFoldSize + 3;
+}
+
+// To be completed by the column area work.
+void ChartScene::PaintColumnHeader(IDrawContext& /*dc*/, int /*width*/) {}
+
+void ChartScene::PaintColumnCells(IDrawContext& /*dc*/, int /*width*/, int /*height*/) {}
+
+CGuiColumn* ChartScene::ColumnAt(DrawPoint point) const {
+    return model_->GetColumns().ColumnAt(point.x);
+}
+
+CGuiRow* ChartScene::CellRowAt(DrawPoint point) const {
+    return model_->RowAt(point.y + top_);
 }
 
 }  // namespace qb

@@ -16,6 +16,7 @@
 namespace qb {
 
 class CDisplayModel;
+class CGuiColumn;
 class CGuiRow;
 class CProject;
 class CRuler;
@@ -121,6 +122,15 @@ public:
     void PaintRowHeader(IDrawContext& dc);
     void PaintRuler(IDrawContext& dc);
     void PaintChart(IDrawContext& dc);
+    // The column area between the row header and the chart: its header pane
+    // (the ruler's height) and its cell pane, scrolled vertically with the
+    // chart. Each paints at its own origin.
+    void PaintColumnHeader(IDrawContext& dc, int width);
+    void PaintColumnCells(IDrawContext& dc, int width, int height);
+    // The column whose header box holds a point of the header pane.
+    CGuiColumn* ColumnAt(DrawPoint point) const;
+    // The row beside a point of the cell pane; null off the rows.
+    CGuiRow* CellRowAt(DrawPoint point) const;
     // All panes in one picture of SetSize's size.
     void PaintAll(IDrawContext& dc);
 

@@ -87,7 +87,7 @@ void DisplayTree::Build(CProject& project) {
 void DisplayTree::BuildColumns(CProject& project) {
     project.GetColumns().ForEach([this](CColumn& column) {
         if (!column.IsDeleted())
-            columns_.Add(std::make_unique<CGuiColumn>(column));
+            columns_.Add(std::make_unique<CGuiColumn>(column, columns_));
     });
 }
 

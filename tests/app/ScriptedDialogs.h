@@ -3,11 +3,16 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
+#include "CColumn.h"
 #include "CLink.h"
 #include "CMemo.h"
+#include "CRow.h"
 #include "CSchedule.h"
 #include "IDialogs.h"
+#include "RowSearch.h"
 
 namespace qb::test {
 
@@ -58,6 +63,60 @@ public:
             favouriteShapes.pop_front();
         }
     }
+
+    std::unique_ptr<CRow> EditRow(const CRow& values, bool newRow,
+                                  const ObjectPreview& preview) override {
+        rowDialogNew = newRow;
+        return AnswerObject(rows, values, preview);
+    }
+    std::unique_ptr<CColumn> EditColumn(const CColumn& values, bool newColumn,
+                                        const ObjectPreview& preview) override {
+        columnDialogNew = newColumn;
+        return AnswerObject(columns, values, preview);
+    }
+    // Each queued text is offered in turn while apply refuses it; the
+    // answers apply gave are kept.
+    void InsertRowsText(const RowsTextApply& apply) override {
+        while (!rowsTexts.empty()) {
+            const std::string text = rowsTexts.front();
+            rowsTexts.pop_front();
+            const bool closed = apply(text);
+            rowsTextAnswers.push_back(closed);
+            if (closed)
+                return;
+        }
+    }
+    std::optional<RowChanges> ChangeRows(const RowChanges& initial) override {
+        shownRowChanges = initial;
+        return Answer(rowChanges, initial);
+    }
+    void FindRow(RowSearch& search) override {
+        if (!rowSearches.empty()) {
+            rowSearches.front()(search);
+            rowSearches.pop_front();
+        }
+    }
+    std::optional<std::vector<std::string>> EditFilter(const FilterRequest& request) override {
+        shownFilter = request;
+        if (filters.empty())
+            return std::nullopt;
+        auto answer = filters.front()(request);
+        filters.pop_front();
+        return answer;
+    }
+
+    std::deque<Edit<CRow>> rows;
+    std::deque<Edit<CColumn>> columns;
+    bool rowDialogNew = false;
+    bool columnDialogNew = false;
+    std::deque<std::string> rowsTexts;
+    std::vector<bool> rowsTextAnswers;
+    std::deque<Edit<RowChanges>> rowChanges;
+    std::optional<RowChanges> shownRowChanges;
+    std::deque<Edit<RowSearch>> rowSearches;
+    std::deque<std::function<std::optional<std::vector<std::string>>(const FilterRequest&)>>
+        filters;
+    std::optional<FilterRequest> shownFilter;
 
     std::deque<Edit<CSchedule>> schedules;
     std::deque<Edit<CLink>> links;
