@@ -3,13 +3,16 @@
 #include "AppMessages.h"
 #include "CStatus.h"
 #include "ChartCommands.h"
+#include "ColumnCommands.h"
 #include "CommandIds.h"
 #include "DialogCommands.h"
 #include "DocumentCommands.h"
 #include "EditSession.h"
+#include "FilterCommands.h"
 #include "IDocumentView.h"
 #include "MenuTable.h"
 #include "RecentFiles.h"
+#include "RowCommands.h"
 #include "ToolCommands.h"
 #include "ViewCommands.h"
 
@@ -60,7 +63,10 @@ CCommandHandler::CCommandHandler(CStatus& status)
       tools_(std::make_unique<ToolCommands>(status.Services())),
       dialogs_(std::make_unique<DialogCommands>(status)),
       views_(std::make_unique<ViewCommands>(status)),
-      charts_(std::make_unique<ChartCommands>(status)) {}
+      charts_(std::make_unique<ChartCommands>(status)),
+      rows_(std::make_unique<RowCommands>(status)),
+      columns_(std::make_unique<ColumnCommands>(status)),
+      filters_(std::make_unique<FilterCommands>(status)) {}
 
 CCommandHandler::~CCommandHandler() = default;
 
@@ -94,8 +100,14 @@ CommandState CCommandHandler::State(int id) const {
         return ToggleState(id);
     if (ViewCommands::Handles(id))
         return views_->State(id);
+    if (RowCommands::Handles(id))
+        return rows_->State(id);
+    if (ColumnCommands::Handles(id))
+        return columns_->State(id);
+    if (FilterCommands::Handles(id))
+        return filters_->State(id);
     if (ChartCommands::Handles(id))
-        return charts_->State(id);
+        return EditState(id);
     return {IsAvailable(id), false, {}};
 }
 
@@ -159,9 +171,31 @@ bool CCommandHandler::Execute(int id) {
         return Toggle(id);
     if (ViewCommands::Handles(id))
         return views_->Execute(id);
+    if (RowCommands::Handles(id))
+        return rows_->Execute(id);
+    if (ColumnCommands::Handles(id))
+        return columns_->Execute(id);
+    if (FilterCommands::Handles(id))
+        return filters_->Execute(id);
     if (ChartCommands::Handles(id))
-        return charts_->Execute(id);
+        return ExecuteEdit(id);
     return ExecuteDocumentCommand(id) || ExecuteOther(id);
+}
+
+CommandState CCommandHandler::EditState(int id) const {
+    if (columns_->Takes(id))
+        return columns_->State(id);
+    if (rows_->Takes(id))
+        return rows_->State(id);
+    return charts_->State(id);
+}
+
+bool CCommandHandler::ExecuteEdit(int id) {
+    if (columns_->Takes(id))
+        return columns_->Execute(id);
+    if (rows_->Takes(id))
+        return rows_->Execute(id);
+    return charts_->Execute(id);
 }
 
 bool CCommandHandler::ExecuteDocumentCommand(int id) {

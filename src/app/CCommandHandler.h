@@ -8,8 +8,11 @@ namespace qb {
 
 class CStatus;
 class ChartCommands;
+class ColumnCommands;
 class DialogCommands;
 class DocumentCommands;
+class FilterCommands;
+class RowCommands;
 class ToolCommands;
 class ViewCommands;
 
@@ -32,6 +35,8 @@ public:
     DocumentCommands& Documents() { return *documents_; }
     ToolCommands& Tools() { return *tools_; }
     DialogCommands& Dialogs() { return *dialogs_; }
+    RowCommands& Rows() { return *rows_; }
+    ColumnCommands& Columns() { return *columns_; }
 
 private:
     bool IsAvailable(int id) const;
@@ -44,6 +49,10 @@ private:
     bool* DisplayFlag(int id) const;
     bool Toggle(int id);
     bool SetViewMode(int mode);
+    // Delete, properties and text editing go to the rows or the columns
+    // while the selection is theirs, else to the chart's objects.
+    CommandState EditState(int id) const;
+    bool ExecuteEdit(int id);
 
     CStatus& status_;
     std::unique_ptr<DocumentCommands> documents_;
@@ -51,6 +60,9 @@ private:
     std::unique_ptr<DialogCommands> dialogs_;
     std::unique_ptr<ViewCommands> views_;
     std::unique_ptr<ChartCommands> charts_;
+    std::unique_ptr<RowCommands> rows_;
+    std::unique_ptr<ColumnCommands> columns_;
+    std::unique_ptr<FilterCommands> filters_;
 };
 
 }  // namespace qb

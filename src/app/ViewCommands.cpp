@@ -8,6 +8,7 @@
 
 #include "AppMessage.h"
 #include "CDisplayModel.h"
+#include "CGuiColumnArray.h"
 #include "CGuiRow.h"
 #include "CRow.h"
 #include "CRuler.h"
@@ -42,7 +43,8 @@ constexpr int kHandled[] = {cmd::kHide,         cmd::kShowBefore,  cmd::kShowAft
                             cmd::kFoldAll,      cmd::kUnfoldAll,   cmd::kFoldBelow,
                             cmd::kYearBack,     cmd::kMonthBack,   cmd::kToday,
                             cmd::kMonthForward, cmd::kYearForward, cmd::kLeftmost,
-                            cmd::kRightmost,    cmd::kScrollRange, cmd::kOpenRelated};
+                            cmd::kRightmost,    cmd::kScrollRange, cmd::kOpenRelated,
+                            cmd::kShowLeftColumn, cmd::kShowRightColumn};
 
 constexpr const char* kFoldText = "この下の階層を折りたたむ(&-)";
 constexpr const char* kUnfoldText = "この下の階層を展開する(&+)";
@@ -116,6 +118,10 @@ bool ViewCommands::IsEnabled(int id, ChartScene& chart) const {
             return model.CanShowAll();
         case cmd::kShowAllColumns:
             return model.HasHiddenColumns();
+        case cmd::kShowLeftColumn:
+            return HasHiddenNeighbour(chart, -1);
+        case cmd::kShowRightColumn:
+            return HasHiddenNeighbour(chart, 1);
         case cmd::kFoldAll:
             return model.CanFoldAny();
         case cmd::kUnfoldAll:
@@ -147,6 +153,26 @@ bool ViewCommands::CanHide(ChartScene& chart) const {
             return true;
     }
     return false;
+}
+
+int ViewCommands::SelectedColumn(ChartScene& chart) const {
+    const CDisplayModel& model = chart.GetModel();
+    const CGuiColumnArray& columns = model.GetColumns();
+    for (const std::uint32_t key : model.GetSelection()) {
+        for (std::size_t i = 0; i < columns.Size(); ++i) {
+            if (columns.At(i)->GetObjectId() == static_cast<std::int32_t>(key))
+                return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+bool ViewCommands::HasHiddenNeighbour(ChartScene& chart, int step) const {
+    const int index = SelectedColumn(chart);
+    const CGuiColumnArray& columns = chart.GetModel().GetColumns();
+    const int neighbour = index + step;
+    return index >= 0 && neighbour >= 0 && static_cast<std::size_t>(neighbour) < columns.Size() &&
+           columns.At(static_cast<std::size_t>(neighbour))->IsHidden();
 }
 
 std::string ViewCommands::FoldLabel(ChartScene& chart) const {
@@ -191,6 +217,11 @@ bool ViewCommands::ExecuteOnRows(int id, ChartScene& chart) {
             return true;
         case cmd::kShowAllColumns:
             model.ShowAllColumns();
+            return true;
+        case cmd::kShowLeftColumn:
+        case cmd::kShowRightColumn:
+            model.ShowNeighbourColumn(SelectedColumn(chart),
+                                      id == cmd::kShowLeftColumn ? -1 : 1);
             return true;
         case cmd::kFoldAll:
         case cmd::kUnfoldAll:

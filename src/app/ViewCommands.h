@@ -32,6 +32,10 @@ private:
     std::int32_t SelectedRow(ChartScene& chart) const;
     bool IsEnabled(int id, ChartScene& chart) const;
     bool CanHide(ChartScene& chart) const;
+    // The index of the first selected column; -1 for none.
+    int SelectedColumn(ChartScene& chart) const;
+    // The column beside the selected one (step -1 left, 1 right) is hidden.
+    bool HasHiddenNeighbour(ChartScene& chart, int step) const;
     std::string FoldLabel(ChartScene& chart) const;
     std::string RelatedText(ChartScene& chart) const;
 
