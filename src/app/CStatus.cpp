@@ -2,7 +2,9 @@
 
 #include "CCommandHandler.h"
 #include "ChartEdits.h"
+#include "ColumnEdits.h"
 #include "EditSession.h"
+#include "RowEdits.h"
 
 namespace qb {
 
@@ -13,6 +15,8 @@ CStatus::CStatus(ISettingsStore& store, IPrompt& prompt, IShell& shell, AppEnvir
     palette_.LoadDefaultFavourites(services_.Prompt());
     edit_ = std::make_unique<EditSession>(document_, services_, undo_, view_);
     chartEdits_ = std::make_unique<ChartEdits>(document_, *edit_, services_);
+    rowEdits_ = std::make_unique<RowEdits>(document_, *edit_, services_);
+    columnEdits_ = std::make_unique<ColumnEdits>(document_, *edit_, services_);
     // First among the observers, so the window sees the session's state for
     // the new document.
     document_.AddObserver(&session_);

@@ -13,12 +13,14 @@ namespace qb {
 
 class CCommandHandler;
 class ChartEdits;
+class ColumnEdits;
 class EditSession;
 class IChartEdits;
 class IDocumentView;
 class IPrompt;
 class IShell;
 class ISettingsStore;
+class RowEdits;
 
 // The application state for the life of the process: the open document, the
 // services around it (settings, folders, log, prompt), the undo history, the
@@ -47,6 +49,9 @@ public:
     EditSession& Edit() { return *edit_; }
     // The chart's changes to schedules, memos and links.
     IChartEdits& ChartEdit();
+    // The changes to the row tree and to the column area's data.
+    RowEdits& RowEdit() { return *rowEdits_; }
+    ColumnEdits& ColumnEdit() { return *columnEdits_; }
     CCommandHandler& Commands() { return *commands_; }
     ViewLink& Views() { return view_; }
     IDocumentView& View() { return view_.View(); }
@@ -82,6 +87,8 @@ private:
     Palette palette_;
     std::unique_ptr<EditSession> edit_;
     std::unique_ptr<ChartEdits> chartEdits_;
+    std::unique_ptr<RowEdits> rowEdits_;
+    std::unique_ptr<ColumnEdits> columnEdits_;
     std::unique_ptr<CCommandHandler> commands_;
     int viewMode_ = kMonthView;
     bool showLightning_ = false;
