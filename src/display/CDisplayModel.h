@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "CFilters.h"
@@ -95,18 +96,23 @@ public:
     bool HasHiddenColumns() const { return state_.HasHiddenColumns(); }
     void ShowAllColumns() { state_.ShowAllColumns(tree_); }
 
-    bool IsFilterActive() const { return state_.IsFilterActive(); }
-    void SetFilterActive(bool active) { state_.SetFilterActive(tree_, active); }
-    void SetFilteredOut(std::int32_t rowId, bool out) { state_.SetFilteredOut(tree_, rowId, out); }
-    void ClearFilter() { state_.ClearFilter(tree_); }
-    bool IsFilterOnCaptions() const { return state_.IsFilterOnCaptions(); }
-    void SetFilterOnCaptions(bool on) { state_.SetFilterOnCaptions(on); }
+    // Some filter condition holds: rows it drops are not shown.
+    bool IsFilterActive() const { return !filters_.Empty(); }
+    // Drops every condition and shows the rows again; Layout must follow.
+    void ClearFilter();
+    // A condition on the row captions holds: rows show the filter marker.
+    bool IsFilterOnCaptions() const;
 
     // The filter conditions, applied by every rebuild; after changing them
     // call ApplyFilters (or Rebuild), then Layout.
     CFilters& Filters() { return filters_; }
     const CFilters& Filters() const { return filters_; }
     void ApplyFilters();
+
+    // Shows the column before (step -1) or after (step 1) index again, and
+    // forgets that it was hidden; false when there is none or it was shown.
+    bool ShowNeighbourColumn(int index, int step);
+    bool IsColumnHiddenId(std::int32_t id) const { return state_.IsColumnHiddenId(id); }
 
     // The cell pane's current column index; -1 for none.
     int GetCurrentColumn() const { return currentColumn_; }
@@ -115,7 +121,10 @@ public:
     // A row not yet in the project, made from values and shown in the
     // children of ownerId (kNoObject: the top level) at index (-1: at the
     // end) until the next rebuild; it is selected alone. Layout must follow.
+    // Null when the owner is not in the tree or a preview row is shown already.
     CGuiRow* InsertPreviewRow(const CRow& values, std::int32_t ownerId, int index);
+    // The preview row, while there is one.
+    CGuiRow* GetPreviewRow() const;
     // A dialog's values drawn in place of the row's or column's own until
     // null is given or the model is rebuilt. Layout must follow.
     void PreviewRow(std::int32_t id, const CRow* values);
@@ -126,6 +135,8 @@ private:
     RowViewState state_;
     DisplayLayout layout_;
     CFilters filters_;
+    // The data of the preview row, which is not in the project.
+    std::unique_ptr<CRow> previewData_;
     int currentColumn_ = -1;
 };
 

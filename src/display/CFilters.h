@@ -8,6 +8,7 @@
 
 namespace qb {
 
+class CGuiRow;
 class DisplayTree;
 
 // The filter conditions of the open project, at most one per column, in
@@ -33,7 +34,14 @@ public:
     // tree order, each once, line breaks removed.
     static std::vector<std::string> Candidates(const DisplayTree& tree, std::int32_t columnId);
 
+    // The text with every CR LF taken out.
+    static std::string WithoutLineBreaks(std::string text);
+
 private:
+    static constexpr int kCaptionText = -2;
+    static int TextIndex(const DisplayTree& tree, const CFilter& filter);
+    static const std::string& RowText(const CGuiRow& row, int textIndex);
+
     std::vector<CFilter> filters_;
 };
 

@@ -3,11 +3,14 @@
 #include <cstdint>
 
 #include "CGuiObject.h"
+#include "DrawTypes.h"
 
 namespace qb {
 
 class CColumn;
+class CFontInfo;
 class CGuiColumnArray;
+class CPenInfo;
 
 // One column of the column area: its caption box in the header pane, and
 // the cells beside every row (the rows hold the cell texts). x is shared by
@@ -39,13 +42,19 @@ public:
     // The values drawn: the dialog's while previewed, else the data's.
     const CColumn& Shown() const;
     // The dialog's values shown in the header until null is given.
-    void SetPreview(const CColumn* values) { preview_ = values; }
+    // The dialog's width is laid out too.
+    void SetPreview(const CColumn* values);
     bool IsPreview() const { return preview_ != nullptr; }
     // The "_Auto" kind, 0 to 11.
     int GetKind() const { return kind_; }
     int GetWidth() const { return width_; }
     // A width dragged in the header, shown before it is written.
     void SetWidth(int width);
+    // The column after this one is hidden: a dotted line marks it.
+    bool IsNextHidden() const;
+
+    static DrawPen ToDrawPen(const CPenInfo& pen);
+    static DrawFont ToDrawFont(const CFontInfo& font);
 
 private:
     CGuiColumnArray* holder_;

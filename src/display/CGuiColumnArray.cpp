@@ -2,6 +2,12 @@
 
 namespace qb {
 
+void CGuiColumnArray::Layout(const ChartContext& chart) {
+    borders_.clear();
+    for (std::size_t i = 0; i < Size(); ++i)
+        At(i)->CalcLayout(chart);
+}
+
 int CGuiColumnArray::Right() const {
     return Empty() ? 0 : At(Size() - 1)->GetRect().right;
 }

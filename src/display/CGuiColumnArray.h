@@ -4,6 +4,7 @@
 
 #include "CGuiColumn.h"
 #include "CGuiObjectArrayOf.h"
+#include "ChartContext.h"
 #include "DrawTypes.h"
 
 namespace qb {
@@ -22,6 +23,8 @@ public:
     std::map<int, DrawPen>& Borders() { return borders_; }
     const std::map<int, DrawPen>& Borders() const { return borders_; }
 
+    // Places the columns side by side and notes their right borders.
+    void Layout(const ChartContext& chart);
     // The right of the last column: the width the columns take.
     int Right() const;
     // The visible column whose box holds x; null for none.

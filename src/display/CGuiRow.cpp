@@ -39,9 +39,26 @@ CGuiRow::CGuiRow(CRow& data, CGuiRowArray& holder, int level)
       caption_(data.GetCaption()),
       holder_(&holder),
       children_(std::make_unique<CGuiRowArray>(this)) {
-    backColour_ =
-        static_cast<DrawColour>(data.GetParamInt("_BackColor", static_cast<std::int32_t>(kWhite))) &
-        0xFFFFFFu;
+    CopyShownValues();
+}
+
+void CGuiRow::CopyShownValues() {
+    const CRow& shown = Shown();
+    height_ = shown.GetHeight();
+    width_ = shown.GetWidth();
+    caption_ = shown.GetCaption();
+    backColour_ = static_cast<DrawColour>(
+                      shown.GetParamInt("_BackColor", static_cast<std::int32_t>(kWhite))) &
+                  0xFFFFFFu;
+}
+
+const CRow& CGuiRow::Shown() const {
+    return preview_ != nullptr ? *preview_ : *data_;
+}
+
+void CGuiRow::SetPreview(const CRow* values) {
+    preview_ = values;
+    CopyShownValues();
 }
 
 CGuiRow::~CGuiRow() = default;
@@ -209,7 +226,7 @@ void CGuiRow::CalcLayout(const ChartContext& chart) {
 
 void CGuiRow::PlaceMarkers(const ChartContext& chart, bool indentMode) {
     int placed = 0;
-    hasFilterMarker_ = chart.model != nullptr && chart.model->IsFilterOnCaptions();
+    hasFilterMarker_ = chart.model != nullptr && chart.model->IsFilterOnCaptions() && !IsPreview();
     if (hasFilterMarker_) {
         filterMarker_ = DrawPoint{rect_.right - 9, rect_.bottom - 11};
         ++placed;
@@ -226,8 +243,9 @@ void CGuiRow::PlaceMarkers(const ChartContext& chart, bool indentMode) {
                             rect_.bottom};
 }
 
+// A previewed row shows the dialog's colour even when it is white.
 void CGuiRow::FillBackground(IDrawContext& dc, const DrawRect& rect) const {
-    if (backColour_ != kWhite)
+    if (backColour_ != kWhite || IsPreview())
         dc.FillRect(rect, backColour_);
 }
 
@@ -269,8 +287,8 @@ std::string CGuiRow::DisplayText(int renban) const {
 void CGuiRow::DrawCaption(IDrawContext& dc, const GuiDrawArgs& args, int indent) const {
     const std::string text = DisplayText(args.chart.model ? args.chart.model->GetRenban() : 0);
     const DrawRect box{rect_.left + 5 + indent, rect_.top + 5, rect_.right, rect_.bottom};
-    dc.SetFont(ToDrawFont(data_->GetTextFont()));
-    dc.SetTextColour(data_->GetTextColor());
+    dc.SetFont(ToDrawFont(Shown().GetTextFont()));
+    dc.SetTextColour(Shown().GetTextColor());
     dc.SetBackgroundMode(BackgroundMode::transparent);
     TextFormat format;
     format.singleLine = false;
@@ -299,7 +317,7 @@ void CGuiRow::DrawTotal(IDrawContext& dc) const {
         return;
     char text[64];
     std::snprintf(text, sizeof text, "%.1f", totals_[0]);
-    dc.SetTextColour(data_->GetTextColor());
+    dc.SetTextColour(Shown().GetTextColor());
     TextFormat format;
     format.horizontal = HorizontalAlign::right;
     dc.DrawText(text, totalBox_.ToDrawRect(), format);
@@ -334,21 +352,21 @@ const CGuiRow* CGuiRow::OutermostClosedAncestor() const {
 }
 
 void CGuiRow::DrawBottomLine(IDrawContext& dc, int paneRight) const {
-    dc.SetPen(ToDrawPen(data_->GetBottomLinePen()));
+    dc.SetPen(ToDrawPen(Shown().GetBottomLinePen()));
     dc.DrawLine(DrawPoint{BottomLineLeft(), rect_.bottom}, DrawPoint{paneRight, rect_.bottom});
 }
 
 void CGuiRow::DrawRightEdge(IDrawContext& dc) const {
-    dc.SetPen(ToDrawPen(data_->GetRightLinePen()));
+    dc.SetPen(ToDrawPen(Shown().GetRightLinePen()));
     dc.DrawLine(DrawPoint{rect_.right, rect_.bottom}, DrawPoint{rect_.right, rect_.top});
 }
 
 DrawPen CGuiRow::BandPen(bool indentMode) const {
     if (indentMode) {
         if (const CGuiRow* ancestor = OutermostClosedAncestor())
-            return ToDrawPen(ancestor->data_->GetBottomLinePen());
+            return ToDrawPen(ancestor->Shown().GetBottomLinePen());
     }
-    return ToDrawPen(data_->GetBottomLinePen());
+    return ToDrawPen(Shown().GetBottomLinePen());
 }
 
 }  // namespace qb

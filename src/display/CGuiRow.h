@@ -35,6 +35,13 @@ public:
     int GetObjectType() const override { return kRow; }
 
     CRow& GetRow() const { return *data_; }
+    // The values drawn and laid out: the dialog's while previewed, else the
+    // data's.
+    const CRow& Shown() const;
+    // The row property dialog's values take the place of the data's until
+    // null is given; a layout must follow.
+    void SetPreview(const CRow* values);
+    bool IsPreview() const { return preview_ != nullptr; }
     CGuiRowArray& GetHolder() const { return *holder_; }
     CGuiRowArray& GetChildren() { return *children_; }
     const CGuiRowArray& GetChildren() const { return *children_; }
@@ -47,6 +54,7 @@ public:
     void SetNumberText(std::string text) { numberText_ = std::move(text); }
     const std::vector<std::string>& GetCellTexts() const { return cellTexts_; }
     void SetCellTexts(std::vector<std::string> texts) { cellTexts_ = std::move(texts); }
+    std::vector<std::string>& EditCellTexts() { return cellTexts_; }
     DrawColour GetBackColour() const { return backColour_; }
     int GetHeight() const { return height_; }
     int GetWidth() const { return width_; }
@@ -119,7 +127,10 @@ private:
     // The outermost ancestor whose last visible row this is, or null.
     const CGuiRow* OutermostClosedAncestor() const;
 
+    void CopyShownValues();
+
     CRow* data_;
+    const CRow* preview_ = nullptr;
     GuiRect totalBox_;
     DrawPoint summaryMarker_;
     DrawPoint filterMarker_;

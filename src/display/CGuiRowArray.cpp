@@ -14,6 +14,14 @@ CGuiRow* CGuiRowArray::Add(std::unique_ptr<CGuiRow> row) {
     return rows_.back().get();
 }
 
+CGuiRow* CGuiRowArray::Insert(std::size_t index, std::unique_ptr<CGuiRow> row) {
+    CGuiRow* raw = row.get();
+    rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(index), std::move(row));
+    for (std::size_t i = index; i < rows_.size(); ++i)
+        rows_[i]->SetIndex(static_cast<std::int32_t>(i));
+    return raw;
+}
+
 void CGuiRowArray::Clear() {
     rows_.clear();
 }

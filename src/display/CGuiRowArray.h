@@ -23,6 +23,9 @@ public:
     bool Empty() const { return rows_.empty(); }
     CGuiRow* At(std::size_t index) const { return rows_[index].get(); }
     CGuiRow* Add(std::unique_ptr<CGuiRow> row);
+    // Places the row before index (Size(): at the end); the rows after it
+    // move up one place.
+    CGuiRow* Insert(std::size_t index, std::unique_ptr<CGuiRow> row);
     void Clear();
 
     auto begin() const { return rows_.begin(); }

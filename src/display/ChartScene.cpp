@@ -15,6 +15,7 @@
 #include "ChartHint.h"
 #include "ChartPainter.h"
 #include "ChartView.h"
+#include "ColumnPanePainter.h"
 #include "DisplaySettings.h"
 #include "GuiDrawArgs.h"
 #include "HolidayCache.h"
@@ -324,7 +325,8 @@ void ChartScene::PaintRowHeader(IDrawContext& dc) {
         return;
     OffsetDrawContext rows(dc, DrawPoint{0, top_});
     const ChartContext chart = Context();
-    const GuiDrawArgs args{chart, DrawRect{0, top_, HeaderWidth(), top_ + ChartHeight()}};
+    GuiDrawArgs args{chart, DrawRect{0, top_, HeaderWidth(), top_ + ChartHeight()}};
+    args.cellCurrent = model_->GetCurrentColumn() != -1;
     RowPanePainter::Paint(rows, *model_, args);
 }
 
@@ -426,10 +428,24 @@ bool ChartScene::IsOnFoldIcon(const CGuiRow& row, DrawPoint chart) const {
            chart.y < rect.top + 5 + RowIcons::kFoldSize + 3;
 }
 
-// To be completed by the column area work.
-void ChartScene::PaintColumnHeader(IDrawContext& /*dc*/, int /*width*/) {}
+void ChartScene::PaintColumnHeader(IDrawContext& dc, int width) {
+    const DrawRect pane{0, 0, width, CRuler::kHeight};
+    dc.FillRect(pane, kPaper);
+    if (project_ == nullptr)
+        return;
+    const ChartContext chart = Context();
+    ColumnPanePainter::PaintHeader(dc, *model_, GuiDrawArgs{chart, pane});
+}
 
-void ChartScene::PaintColumnCells(IDrawContext& /*dc*/, int /*width*/, int /*height*/) {}
+void ChartScene::PaintColumnCells(IDrawContext& dc, int width, int height) {
+    dc.FillRect(DrawRect{0, 0, width, height}, kPaper);
+    if (project_ == nullptr)
+        return;
+    OffsetDrawContext cells(dc, DrawPoint{0, top_});
+    const ChartContext chart = Context();
+    ColumnPanePainter::PaintCells(cells, *model_,
+                                  GuiDrawArgs{chart, DrawRect{0, top_, width, top_ + height}});
+}
 
 CGuiColumn* ChartScene::ColumnAt(DrawPoint point) const {
     return model_->GetColumns().ColumnAt(point.x);

@@ -10,10 +10,10 @@
 #include "CGuiSchedule.h"
 #include "CGuiSummaryBar.h"
 #include "CRuler.h"
+#include "ColumnCellText.h"
 #include "DisplaySettings.h"
 #include "DisplayTree.h"
 #include "RowTotals.h"
-#include "RowViewState.h"
 
 namespace qb {
 
@@ -59,21 +59,22 @@ void DisplayLayout::Clear() {
     linePens_.clear();
 }
 
-void DisplayLayout::Run(DisplayTree& tree, const RowViewState& state, const ChartContext& chart) {
+void DisplayLayout::Run(DisplayTree& tree, bool filterActive, const ChartContext& chart) {
     chart_ = chart;
     lineRows_.clear();
     linePens_.clear();
     const bool indentMode = tree.IsIndentMode();
-    UpdateVisibility(tree.GetRows(), true, state.IsFilterActive(), indentMode);
+    UpdateVisibility(tree.GetRows(), true, filterActive, indentMode);
     LayoutRowLevel(tree.GetRows(), indentMode);
-    const auto& columns = tree.GetColumns();
-    for (std::size_t i = 0; i < columns.Size(); ++i)
-        columns.Base(i)->CalcLayout(chart_);
+    CGuiColumnArray& columns = tree.GetColumns();
+    columns.Layout(chart_);
     LayoutSchedules(tree);
     LayoutMemos(tree);
     LayoutLinks(tree);
-    if (chart_.ShowTotal())
+    if (chart_.ShowTotal() || columns.HasKind10() || columns.HasKind11()) {
         RowTotals(chart_.Display(), chart_.holidays).Compute(tree.GetRows(), tree.GetSchedules());
+        ColumnCellText::FillTotals(tree.GetRows(), columns);
+    }
     FinishIndexes(tree);
 }
 

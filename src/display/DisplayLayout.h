@@ -11,14 +11,14 @@ namespace qb {
 class CGuiRow;
 class CGuiRowArray;
 class DisplayTree;
-class RowViewState;
 
 // Places the objects of a built tree in chart pixels: which rows show, the
 // rectangles of rows, columns, schedules, memos and links, the bands of the
 // chart, and the indexes by top that painting and hit-testing search.
 class DisplayLayout {
 public:
-    void Run(DisplayTree& tree, const RowViewState& state, const ChartContext& chart);
+    // With a filter active, the rows' filtered-out flags decide which show.
+    void Run(DisplayTree& tree, bool filterActive, const ChartContext& chart);
     void Clear();
 
     // The context of the last run; objects laid out late read it.

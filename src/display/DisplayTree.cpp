@@ -17,6 +17,7 @@
 #include "CRowArray.h"
 #include "CSchedule.h"
 #include "CScheduleArray.h"
+#include "ColumnCellText.h"
 
 namespace qb {
 
@@ -73,6 +74,7 @@ void DisplayTree::Build(CProject& project) {
     AddToIndex(columns_, CGuiObject::kColumn, byId_);
     byId_.Seal();
     BuildSchedules(project);
+    ColumnCellText::FillScheduleTexts(*this);
     BuildMemos(project);
     byId_.Reserve(schedules_.Size() + memos_.Size());
     AddToIndex(schedules_, CGuiObject::kSchedule, byId_);
@@ -85,10 +87,16 @@ void DisplayTree::Build(CProject& project) {
 }
 
 void DisplayTree::BuildColumns(CProject& project) {
-    project.GetColumns().ForEach([this](CColumn& column) {
-        if (!column.IsDeleted())
-            columns_.Add(std::make_unique<CGuiColumn>(column, columns_));
+    bool kind10 = false;
+    bool kind11 = false;
+    project.GetColumns().ForEach([&](CColumn& column) {
+        if (column.IsDeleted())
+            return;
+        const CGuiColumn* added = columns_.Add(std::make_unique<CGuiColumn>(column, columns_));
+        kind10 = kind10 || added->GetKind() == ColumnCellText::kTotal2;
+        kind11 = kind11 || added->GetKind() == ColumnCellText::kTotal3;
     });
+    columns_.SetKinds(kind10, kind11);
 }
 
 void DisplayTree::BuildRowLevel(const CRowArray& source, CGuiRowArray& target, int level,
@@ -101,20 +109,23 @@ void DisplayTree::BuildRowLevel(const CRowArray& source, CGuiRowArray& target, i
         std::vector<std::string> cells;
         cells.reserve(cellNames.size());
         for (const std::string& name : cellNames)
-            cells.push_back(data.GetParam(name));
+            cells.push_back(name.empty() ? std::string() : data.GetParam(name));
         row->SetCellTexts(std::move(cells));
         row->SetNumberText(NumberText(renban_, target.GetOwner(), ++position));
         BuildRowLevel(data.GetChildren(), row->GetChildren(), level + 1, cellNames);
     });
 }
 
+// A column that computes its cells keeps no text in the rows: its name is
+// left empty, and its cells are filled once the schedules are built.
 void DisplayTree::BuildRows(CProject& project) {
     std::vector<std::string> cellNames;
     cellNames.reserve(columns_.Size());
     for (std::size_t i = 0; i < columns_.Size(); ++i) {
-        std::string name = "_c";
-        name += std::to_string(columns_.Base(i)->GetObjectId());
-        cellNames.push_back(std::move(name));
+        const CGuiColumn* column = columns_.At(i);
+        cellNames.push_back(column->GetKind() == ColumnCellText::kFreeText
+                                ? ColumnCellText::CellName(column->GetObjectId())
+                                : std::string());
     }
     BuildRowLevel(project.GetRows(), rows_, 0, cellNames);
 }
@@ -145,6 +156,22 @@ void DisplayTree::BuildLinks(CProject& project) {
             links_.Add(std::make_unique<CGuiLink>(data, FindLinkEnd(data.GetFromId()),
                                                   FindLinkEnd(data.GetToId())));
     });
+}
+
+CGuiRow* DisplayTree::AddPreviewRow(CRow& data, std::int32_t ownerId, int index) {
+    CGuiRow* owner = ownerId == kNoOwner ? nullptr : FindRow(ownerId);
+    if (ownerId != kNoOwner && owner == nullptr)
+        return nullptr;
+    CGuiRowArray& holder = owner != nullptr ? owner->GetChildren() : rows_;
+    const int level = owner != nullptr ? owner->GetLevel() + 1 : 0;
+    const std::size_t at = index < 0 || static_cast<std::size_t>(index) > holder.Size()
+                               ? holder.Size()
+                               : static_cast<std::size_t>(index);
+    CGuiRow* row = holder.Insert(at, std::make_unique<CGuiRow>(data, holder, level));
+    row->SetCellTexts(std::vector<std::string>(columns_.Size()));
+    byId_.Add(row->GetObjectId(), row, CGuiObject::kRow);
+    byId_.Seal();
+    return row;
 }
 
 CGuiRow* DisplayTree::FindRow(std::int32_t id) const {

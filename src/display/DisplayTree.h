@@ -13,6 +13,7 @@
 namespace qb {
 
 class CProject;
+class CRow;
 class CRowArray;
 class CGuiSchedule;
 class CGuiLink;
@@ -44,10 +45,17 @@ public:
 
     CGuiRowArray& GetRows() { return rows_; }
     const CGuiRowArray& GetRows() const { return rows_; }
+    CGuiColumnArray& GetColumns() { return columns_; }
     const CGuiColumnArray& GetColumns() const { return columns_; }
     const CGuiScheduleArray& GetSchedules() const { return schedules_; }
     const CGuiLinkArray& GetLinks() const { return links_; }
     const CGuiMemoArray& GetMemos() const { return memos_; }
+
+    // A row made from data that is not in the project, placed among the
+    // children of ownerId (kNoOwner: the top level) at index (-1 or past the
+    // end: last). Null when the owner is not in the tree.
+    static constexpr std::int32_t kNoOwner = -1;
+    CGuiRow* AddPreviewRow(CRow& data, std::int32_t ownerId, int index);
 
     CGuiRow* FindRow(std::int32_t id) const;
     // Rows, columns, schedules, links, memos; null when none has the id.

@@ -33,24 +33,21 @@ void RowViewState::ApplyTo(DisplayTree& tree) {
 
 RowViewState::IdSet RowViewState::ApplyToRows(DisplayTree& tree, const IdSet& selected) {
     IdSet live;
-    if (!selected.empty() || !folded_.empty() || !hiddenRows_.empty() || !filteredOut_.empty()) {
+    if (!selected.empty() || !folded_.empty() || !hiddenRows_.empty()) {
         DisplayTree::ForEachRow(tree.GetRows(), [&](CGuiRow& row) {
             const std::int32_t id = row.GetObjectId();
             const bool isSelected = selected.count(id) != 0;
             const bool isFolded = folded_.count(id) != 0;
             const bool isHidden = hiddenRows_.count(id) != 0;
-            const bool isFilteredOut = filteredOut_.count(id) != 0;
-            if (isSelected || isFolded || isHidden || isFilteredOut)
+            if (isSelected || isFolded || isHidden)
                 live.insert(id);
             row.SetSelected(isSelected);
             row.SetFolded(row.HasChildren() && isFolded);
             row.SetHidden(isHidden);
-            row.SetFilteredOutFlag(filterActive_ && isFilteredOut);
         });
     }
     std::erase_if(folded_, IsStale(live));
     std::erase_if(hiddenRows_, IsStale(live));
-    std::erase_if(filteredOut_, IsStale(live));
     return live;
 }
 
@@ -234,27 +231,6 @@ void RowViewState::ShowAllColumns(DisplayTree& tree) {
     for (std::size_t i = 0; i < columns.Size(); ++i)
         columns.Base(i)->SetHidden(false);
     hiddenColumns_.clear();
-}
-
-void RowViewState::SetFilterActive(DisplayTree& tree, bool active) {
-    filterActive_ = active;
-    DisplayTree::ForEachRow(tree.GetRows(), [this](CGuiRow& row) {
-        row.SetFilteredOutFlag(filterActive_ && filteredOut_.count(row.GetObjectId()) != 0);
-    });
-}
-
-void RowViewState::SetFilteredOut(DisplayTree& tree, std::int32_t rowId, bool out) {
-    if (out)
-        filteredOut_.insert(rowId);
-    else
-        filteredOut_.erase(rowId);
-    if (CGuiRow* row = tree.FindRow(rowId))
-        row->SetFilteredOutFlag(filterActive_ && out);
-}
-
-void RowViewState::ClearFilter(DisplayTree& tree) {
-    filteredOut_.clear();
-    SetFilterActive(tree, false);
 }
 
 }  // namespace qb

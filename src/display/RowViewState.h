@@ -10,7 +10,7 @@ class CGuiRow;
 class DisplayTree;
 
 // What the user chose to see of the rows and objects: the selection, folded
-// and hidden rows, hidden columns and the rows the filter drops. Kept by
+// and hidden rows, and hidden columns. Kept by
 // object id so that it survives rebuilds of the tree, and applied to the
 // tree's objects at once; a layout must follow a change.
 class RowViewState {
@@ -53,16 +53,8 @@ public:
 
     void SetColumnHidden(DisplayTree& tree, std::int32_t columnId, bool hidden);
     bool HasHiddenColumns() const { return !hiddenColumns_.empty(); }
+    bool IsColumnHiddenId(std::int32_t id) const { return hiddenColumns_.count(id) != 0; }
     void ShowAllColumns(DisplayTree& tree);
-
-    // The filter marks rows it drops; a filter that is not active keeps every row.
-    bool IsFilterActive() const { return filterActive_; }
-    void SetFilterActive(DisplayTree& tree, bool active);
-    void SetFilteredOut(DisplayTree& tree, std::int32_t rowId, bool out);
-    void ClearFilter(DisplayTree& tree);
-    // The filter holds a condition on row captions: rows show the filter marker.
-    bool IsFilterOnCaptions() const { return filterOnCaptions_; }
-    void SetFilterOnCaptions(bool on) { filterOnCaptions_ = on; }
 
 private:
     using IdSet = std::unordered_set<std::int32_t>;
@@ -75,9 +67,6 @@ private:
     std::unordered_set<std::int32_t> folded_;
     std::unordered_set<std::int32_t> hiddenRows_;
     std::unordered_set<std::int32_t> hiddenColumns_;
-    std::unordered_set<std::int32_t> filteredOut_;
-    bool filterActive_ = false;
-    bool filterOnCaptions_ = false;
 };
 
 }  // namespace qb

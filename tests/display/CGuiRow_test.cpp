@@ -35,6 +35,11 @@ protected:
         model.HideRow(c1);
         LayoutAgain();
     }
+    void FilterCaptions(std::vector<std::string> values) {
+        model.Filters().Set(CFilter::kCaptions, std::move(values));
+        model.ApplyFilters();
+        LayoutAgain();
+    }
     void LayoutAgain() {
         ChartContext chart;
         chart.headerWidth = kPane;
@@ -113,14 +118,11 @@ TEST_F(RowLayoutTest, IndentModeDrawsTheLastRowOfABoxWithTheOutermostPen) {
 // In box mode a parent stays while one leaf passes; its own flag does not count.
 TEST_F(RowLayoutTest, BoxModeFilterDropsAParentOnlyWhenAllItsLeavesFail) {
     Build(0);
-    model.SetFilterActive(true);
-    model.SetFilteredOut(a1, true);
-    LayoutAgain();
+    FilterCaptions({"A", "A2", "B", "C", "C1"});
     EXPECT_FALSE(model.FindRow(a1)->IsVisible());
     EXPECT_TRUE(model.FindRow(aId)->IsVisible());
     EXPECT_EQ(RectOf(a2), Rect(60, 0, kPane, 25));
-    model.SetFilteredOut(a2, true);
-    LayoutAgain();
+    FilterCaptions({"A", "B", "C", "C1"});
     EXPECT_FALSE(model.FindRow(aId)->IsVisible());
     EXPECT_EQ(RectOf(aId).Height(), 0);
     EXPECT_EQ(RectOf(bId), Rect(0, 0, kPane, 40));
@@ -128,23 +130,18 @@ TEST_F(RowLayoutTest, BoxModeFilterDropsAParentOnlyWhenAllItsLeavesFail) {
 
 TEST_F(RowLayoutTest, IndentModeFilterKeepsAFlaggedParentOfAKeptChild) {
     Build(10);
-    model.SetFilterActive(true);
-    model.SetFilteredOut(aId, true);
-    model.SetFilteredOut(a1, true);
-    LayoutAgain();
+    FilterCaptions({"A2", "B", "C", "C1"});
     EXPECT_TRUE(model.FindRow(aId)->IsVisible());
     EXPECT_FALSE(model.FindRow(aId)->IsFilteredOut());
     EXPECT_FALSE(model.FindRow(a1)->IsVisible());
     EXPECT_EQ(RectOf(a2), Rect(0, 30, kPane, 55));
 }
 
-TEST_F(RowLayoutTest, InactiveFilterKeepsEveryRow) {
+TEST_F(RowLayoutTest, FilterHoldsThroughARebuildUntilCleared) {
     Build(0);
-    model.SetFilteredOut(bId, true);
-    LayoutAgain();
-    EXPECT_TRUE(model.FindRow(bId)->IsVisible());
-    model.SetFilterActive(true);
-    LayoutAgain();
+    FilterCaptions({"A", "A1", "A2", "C", "C1"});
+    EXPECT_FALSE(model.FindRow(bId)->IsVisible());
+    Build(0);
     EXPECT_FALSE(model.FindRow(bId)->IsVisible());
     model.ClearFilter();
     LayoutAgain();
@@ -156,7 +153,8 @@ TEST_F(RowLayoutTest, MarkersArePlacedFromTheRightEdgeInwards) {
     model.SetFolded(aId, true);
     DisplaySettings display;
     display.showTotal = true;
-    model.SetFilterOnCaptions(true);
+    model.Filters().Set(CFilter::kCaptions, {"A", "A1", "A2", "B", "C", "C1"});
+    model.ApplyFilters();
     ChartContext chart;
     chart.display = &display;
     chart.headerWidth = kPane;
