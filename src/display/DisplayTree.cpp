@@ -58,10 +58,9 @@ void DisplayTree::Clear() {
     project_ = nullptr;
 }
 
-// Rows and columns are indexed first, so that schedules and memos find
-// their rows, then schedules and memos, so that links find their ends. Where
-// two objects share an id, rows come before columns, schedules, links and
-// memos.
+// Rows are indexed first, so that schedules and memos find their rows, then
+// columns, schedules and memos, so that links find their ends. Where two
+// objects share an id, rows come before columns, schedules, links and memos.
 void DisplayTree::Build(CProject& project) {
     Clear();
     // A negative width has no meaning as an indent; it is taken as box mode.
@@ -71,12 +70,15 @@ void DisplayTree::Build(CProject& project) {
     BuildRows(project);
     ForEachRow(rows_,
                [this](CGuiRow& row) { byId_.Add(row.GetObjectId(), &row, CGuiObject::kRow); });
-    AddToIndex(columns_, CGuiObject::kColumn, byId_);
     byId_.Seal();
     BuildSchedules(project);
     ColumnCellText::FillScheduleTexts(*this);
     BuildMemos(project);
-    byId_.Reserve(schedules_.Size() + memos_.Size());
+    // Columns are often added long after the rows, so their ids lie far
+    // from the rows' ids; they go in with the schedules, whose ids fill the
+    // gap, which keeps the index a plain table.
+    byId_.Reserve(columns_.Size() + schedules_.Size() + memos_.Size());
+    AddToIndex(columns_, CGuiObject::kColumn, byId_);
     AddToIndex(schedules_, CGuiObject::kSchedule, byId_);
     AddToIndex(memos_, CGuiObject::kMemo, byId_);
     byId_.Seal();
