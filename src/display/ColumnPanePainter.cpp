@@ -17,15 +17,14 @@ namespace {
 // The bands in display order that reach into the rows in view.
 template <class F>
 void ForEachBandInView(const CDisplayModel& model, const DrawRect& visible, F&& f) {
+    // The line under a band lies on its bottom, which may be the top of the
+    // view.
     const auto& bands = model.GetLineRows();
-    auto it = std::upper_bound(bands.begin(), bands.end(), visible.top,
-                               [](int y, const CGuiRow* row) { return y < row->GetRect().bottom; });
-    // The line under a band lies on its bottom, which the band before the
-    // first one in view may share with the top of the view.
-    if (it != bands.begin())
-        --it;
+    auto it = std::partition_point(bands.begin(), bands.end(), [&](const CGuiRow* row) {
+        return row->GetRect().bottom < visible.top;
+    });
     for (; it != bands.end(); ++it) {
-        if ((*it)->GetRect().top > visible.bottom)
+        if ((*it)->GetRect().top >= visible.bottom)
             break;
         f(**it, static_cast<std::size_t>(it - bands.begin()));
     }

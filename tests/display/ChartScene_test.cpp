@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "CColumn.h"
+#include "CColumnArray.h"
 #include "CDisplayModel.h"
 #include "CHolidayArray.h"
 #include "CRuler.h"
@@ -172,6 +174,39 @@ TEST_F(ChartSceneTest, ADisplayPeriodBoundsEveryScroll) {
         << "the bar ends there too";
     scene.ScrollHorizontally(-100000);
     EXPECT_EQ(scene.LeftDate(), COleDateTime(2024, 4, 1, 0, 0, 0));
+}
+
+}  // namespace
+}  // namespace qb
+
+namespace qb {
+namespace {
+
+// The cells scroll with the chart; the header stays.
+TEST_F(ChartSceneTest, TheColumnCellsScrollWithTheChart) {
+    auto column = std::make_unique<CColumn>(tree.Project().NewObjectId());
+    column->SetWidth(50);
+    column->SetCaption("A");
+    const std::string cell = "_c" + std::to_string(column->GetObjectId());
+    tree.Project().GetColumns().Add(std::move(column));
+    for (int i = 0; i < 5; ++i)
+        tree.Add("R" + std::to_string(i), 40).SetParam(cell, "r" + std::to_string(i));
+    scene.Open(tree.Project());
+    scene.SetSize(600, 140);
+    scene.SetTop(100);
+    RecordingDrawContext dc;
+    scene.PaintColumnCells(dc, 50, 100);
+    const auto texts = dc.RecordsOf(Op::text);
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].text, "r0");
+    EXPECT_EQ(texts[0].rect, (DrawRect{5, 85 - 100, 50, 120 - 100}));
+    EXPECT_EQ(scene.CellRowAt(DrawPoint{10, 25})->GetCaption(), "R1");
+    dc.Clear();
+    scene.PaintColumnHeader(dc, 50);
+    ASSERT_EQ(dc.RecordsOf(Op::text).size(), 1u);
+    EXPECT_EQ(dc.RecordsOf(Op::text)[0].rect.top, 0);
+    ASSERT_NE(scene.ColumnAt(DrawPoint{20, 10}), nullptr);
+    EXPECT_EQ(scene.ColumnAt(DrawPoint{60, 10}), nullptr);
 }
 
 }  // namespace
