@@ -48,6 +48,10 @@ public:
     CGuiRow* GetParent() const { return holder_->GetOwner(); }
     bool HasChildren() const { return !children_->Empty(); }
     int GetLevel() const { return level_; }
+    // The row's place among all rows of the tree, parents before children;
+    // -1 for a row that is not in the project.
+    int GetSerial() const { return serial_; }
+    void SetSerial(int serial) { serial_ = serial; }
 
     const std::string& GetCaption() const { return caption_; }
     const std::string& GetNumberText() const { return numberText_; }
@@ -135,6 +139,7 @@ private:
     DrawPoint summaryMarker_;
     DrawPoint filterMarker_;
     int level_;
+    int serial_ = -1;
     DrawColour backColour_ = kWhite;
     std::vector<std::string> cellTexts_;
     std::string numberText_;

@@ -1,7 +1,6 @@
 #include "ColumnCellText.h"
 
 #include <cstdio>
-#include <unordered_map>
 #include <vector>
 
 #include "CGuiColumnArray.h"
@@ -120,14 +119,21 @@ void ColumnCellText::FillScheduleTexts(DisplayTree& tree) {
     }
     if (computed.empty())
         return;
-    std::unordered_map<CGuiRow*, RowSchedules> rows;
+    std::vector<RowSchedules> rows(static_cast<std::size_t>(tree.RowCount()));
+    std::vector<CGuiRow*> withSchedules;
     const CGuiScheduleArray& schedules = tree.GetSchedules();
     for (std::size_t i = 0; i < schedules.Size(); ++i) {
         const CGuiSchedule& schedule = *schedules.At(i);
-        if (CGuiRow* row = schedule.GetRow())
-            rows[row].Add(schedule);
+        CGuiRow* row = schedule.GetRow();
+        if (row == nullptr || row->GetSerial() < 0)
+            continue;
+        RowSchedules& found = rows[static_cast<std::size_t>(row->GetSerial())];
+        if (found.first == nullptr)
+            withSchedules.push_back(row);
+        found.Add(schedule);
     }
-    for (const auto& [row, found] : rows) {
+    for (CGuiRow* row : withSchedules) {
+        const RowSchedules& found = rows[static_cast<std::size_t>(row->GetSerial())];
         std::vector<std::string>& texts = row->EditCellTexts();
         for (const auto& [index, kind] : computed)
             texts[index] = ScheduleCell(kind, found);

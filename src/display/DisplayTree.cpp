@@ -55,6 +55,7 @@ void DisplayTree::Clear() {
     columns_.Clear();
     rows_.Clear();
     byId_.Clear();
+    rowCount_ = 0;
     project_ = nullptr;
 }
 
@@ -108,6 +109,7 @@ void DisplayTree::BuildRowLevel(const CRowArray& source, CGuiRowArray& target, i
         if (data.IsDeleted())
             return;
         CGuiRow* row = target.Add(std::make_unique<CGuiRow>(data, target, level));
+        row->SetSerial(rowCount_++);
         std::vector<std::string> cells;
         cells.reserve(cellNames.size());
         for (const std::string& name : cellNames)

@@ -58,6 +58,8 @@ public:
     CGuiRow* AddPreviewRow(CRow& data, std::int32_t ownerId, int index);
 
     CGuiRow* FindRow(std::int32_t id) const;
+    // The rows built from the project; each row's serial lies below it.
+    int RowCount() const { return rowCount_; }
     // Rows, columns, schedules, links, memos; null when none has the id.
     CGuiObject* FindObject(std::int32_t id) const { return byId_.Find(id); }
     // Null also when the object with the id is of another type.
@@ -89,6 +91,7 @@ private:
     CGuiLinkArray links_;
     CGuiMemoArray memos_;
     ObjectIdIndex byId_;
+    int rowCount_ = 0;
     int renban_ = 0;
     int indent_ = 0;
     CProject* project_ = nullptr;
