@@ -83,6 +83,18 @@ TEST_F(ColumnLayoutTest, HandlesAtTheEdgesAndAGripBeyondTheRightOne) {
             << test.x << "," << test.y << " grow " << test.grow;
 }
 
+// A width dragged past the left edge leaves the narrowest column.
+TEST_F(ColumnLayoutTest, ADraggedWidthIsLaidOutAndNeverBelowTheFloor) {
+    project.Build();
+    CGuiColumn& second = *project.model.GetColumns().At(1);
+    second.SetWidth(-20);
+    project.Layout();
+    EXPECT_EQ(second.GetRect().right, 50 + CGuiColumn::kMinWidth);
+    second.SetWidth(CGuiColumn::kMinWidth + 1);
+    project.Layout();
+    EXPECT_EQ(Gui(2).GetRect().left, 50 + CGuiColumn::kMinWidth + 1);
+}
+
 TEST_F(ColumnLayoutTest, PreviewedValuesAreLaidOutUntilDropped) {
     project.Build();
     CColumn values;
