@@ -7,11 +7,17 @@
 #include "CSchedule.h"
 
 #include "FavouriteShapesForm.h"
+#include "dialogs/ColumnDialog.h"
 #include "dialogs/FavouriteShapesDialog.h"
+#include "dialogs/FilterDialog.h"
+#include "dialogs/FindRowDialog.h"
 #include "dialogs/LightningDialog.h"
 #include "dialogs/LinkDialog.h"
 #include "dialogs/MemoDialog.h"
 #include "dialogs/OptionsDialog.h"
+#include "dialogs/RowChangeDialog.h"
+#include "dialogs/RowDialog.h"
+#include "dialogs/RowsTextDialog.h"
 #include "dialogs/RulerBandDialog.h"
 #include "dialogs/RulerFontSizeDialog.h"
 #include "dialogs/ScheduleDialog.h"
@@ -81,25 +87,44 @@ void QtDialogs::EditFavouriteShapes(FavouriteShapesForm& form) {
     dialog.exec();
 }
 
-// Placeholders until the row and column dialogs exist: every one cancelled.
-std::unique_ptr<CRow> QtDialogs::EditRow(const CRow&, bool, const ObjectPreview&) {
-    return nullptr;
+std::unique_ptr<CRow> QtDialogs::EditRow(const CRow& values, bool newRow,
+                                         const ObjectPreview& preview) {
+    RowDialog dialog(values, newRow, preview, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    return dialog.Values();
 }
 
-std::unique_ptr<CColumn> QtDialogs::EditColumn(const CColumn&, bool, const ObjectPreview&) {
-    return nullptr;
+std::unique_ptr<CColumn> QtDialogs::EditColumn(const CColumn& values, bool newColumn,
+                                               const ObjectPreview& preview) {
+    ColumnDialog dialog(values, newColumn, prompt_, preview, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    return dialog.Values();
 }
 
-void QtDialogs::InsertRowsText(const RowsTextApply&) {}
-
-std::optional<RowChanges> QtDialogs::ChangeRows(const RowChanges&) {
-    return std::nullopt;
+void QtDialogs::InsertRowsText(const RowsTextApply& apply) {
+    RowsTextDialog dialog(apply, parent_);
+    dialog.exec();
 }
 
-void QtDialogs::FindRow(RowSearch&) {}
+std::optional<RowChanges> QtDialogs::ChangeRows(const RowChanges& initial) {
+    RowChangeDialog dialog(initial, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Changes();
+}
 
-std::optional<std::vector<std::string>> QtDialogs::EditFilter(const FilterRequest&) {
-    return std::nullopt;
+void QtDialogs::FindRow(RowSearch& search) {
+    FindRowDialog dialog(search, parent_);
+    dialog.exec();
+}
+
+std::optional<std::vector<std::string>> QtDialogs::EditFilter(const FilterRequest& request) {
+    FilterDialog dialog(request, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Chosen();
 }
 
 }  // namespace qb

@@ -14,6 +14,9 @@ struct FilterRequest {
     std::string target;
     std::vector<std::string> candidates;
     std::vector<std::string> chosen;
+    // The caption filter in box mode judges only the rows without children;
+    // the dialog says so.
+    bool leafRowsOnly = false;
 };
 
 }  // namespace qb
