@@ -14,11 +14,14 @@ void CDisplayModel::Clear() {
     previewData_.reset();
 }
 
-// The preview row goes with the tree it was placed in.
+// The preview row goes with the tree it was placed in; a current column
+// that is gone leaves no cell current.
 void CDisplayModel::Rebuild(CProject& project) {
     layout_.Clear();
     tree_.Build(project);
     previewData_.reset();
+    if (currentColumn_ >= static_cast<int>(tree_.GetColumns().Size()))
+        currentColumn_ = -1;
     state_.ApplyTo(tree_);
     filters_.Apply(tree_);
 }
@@ -64,7 +67,7 @@ CGuiRow* CDisplayModel::InsertPreviewRow(const CRow& values, std::int32_t ownerI
     if (previewData_ != nullptr)
         return nullptr;
     auto data = std::unique_ptr<CRow>(static_cast<CRow*>(values.Clone().release()));
-    data->SetObjectId(project->GetLastObjectId() + 1);
+    data->SetObjectId(project->GetLastObjectId());
     CGuiRow* row = tree_.AddPreviewRow(*data, ownerId, index);
     if (row == nullptr)
         return nullptr;

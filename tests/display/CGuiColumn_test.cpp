@@ -58,6 +58,16 @@ TEST_F(ColumnLayoutTest, AHiddenColumnTakesNoWidth) {
     EXPECT_FALSE(project.model.HasHiddenColumns());
 }
 
+TEST_F(ColumnLayoutTest, ACurrentColumnThatIsGoneLeavesNoCellCurrent) {
+    project.Build();
+    project.model.SetCurrentColumn(2);
+    project.Build();
+    EXPECT_EQ(project.model.GetCurrentColumn(), 2);
+    c->SetDeleted(true);
+    project.Build();
+    EXPECT_EQ(project.model.GetCurrentColumn(), -1);
+}
+
 TEST_F(ColumnLayoutTest, HandlesAtTheEdgesAndAGripBeyondTheRightOne) {
     project.Build();
     const CGuiColumn& second = Gui(1);  // 50..80

@@ -32,7 +32,8 @@ protected:
 
 TEST_F(PreviewRowTest, PlacedSelectedAndGoneAtTheNextRebuild) {
     project.Build();
-    const std::int32_t next = project.Project().GetLastObjectId() + 1;
+    // The id the project hands out next, which the confirmed row will take.
+    const std::int32_t next = project.Project().GetLastObjectId();
     CGuiRow* preview = project.model.InsertPreviewRow(values, CData::kNoObject, 1);
     ASSERT_NE(preview, nullptr);
     project.Layout();
@@ -46,13 +47,26 @@ TEST_F(PreviewRowTest, PlacedSelectedAndGoneAtTheNextRebuild) {
     EXPECT_EQ(project.model.FindObject(next), preview);
     // The project itself never saw it.
     EXPECT_EQ(project.Project().GetRows().GetCount(), 2);
-    EXPECT_EQ(project.Project().GetLastObjectId(), next - 1);
+    EXPECT_EQ(project.Project().GetLastObjectId(), next);
 
     project.Build();
     EXPECT_EQ(TopCaptions(), (std::vector<std::string>{"R", "S"}));
     EXPECT_EQ(project.model.FindRow(next), nullptr);
     EXPECT_TRUE(project.model.GetSelection().empty());
     EXPECT_EQ(project.model.GetPreviewRow(), nullptr);
+}
+
+// Confirmed, the row takes the same id and stays selected after the rebuild.
+TEST_F(PreviewRowTest, TheConfirmedRowKeepsTheSelection) {
+    project.Build();
+    const CGuiRow* preview = project.model.InsertPreviewRow(values, CData::kNoObject, 0);
+    ASSERT_NE(preview, nullptr);
+    const std::int32_t id = preview->GetObjectId();
+    EXPECT_EQ(project.model.FindRow(id), preview);
+    ASSERT_EQ(project.tree.Add("confirmed", 30).GetObjectId(), id);
+    project.Build();
+    EXPECT_TRUE(project.model.FindRow(id)->IsSelected());
+    EXPECT_FALSE(project.model.FindRow(id)->IsPreview());
 }
 
 TEST_F(PreviewRowTest, PositionsAtTheEndAndUnderAParent) {
