@@ -18,9 +18,12 @@
 
 #include "CColumn.h"
 #include "CCommandHandler.h"
+#include "CDisplayModel.h"
 #include "CProject.h"
 #include "CRow.h"
 #include "CRowArray.h"
+#include "ChartAccess.h"
+#include "ChartScene.h"
 #include "ColumnKinds.h"
 #include "CommandIds.h"
 #include "GuiFixture.h"
@@ -325,6 +328,39 @@ TEST_F(RowDialogsWindowTest, F11OpensTheRowDialogAndOkAddsTheRow) {
     });
     below->trigger();
     EXPECT_EQ(CountCaption(status.GetProject()->GetRows(), "取り消す段"), 0);
+}
+
+// Each "次を検索" selects the next row holding the text; the dialog stays.
+TEST_F(RowDialogsWindowTest, FindNextSelectsTheRowsThatHoldTheTextInTurn) {
+    CProject& project = LoadSample();
+    std::vector<std::int32_t> ids;
+    project.GetRows().ForEach([&](const CRow& row) {
+        if (!row.IsDeleted() && ids.size() < 2) {
+            ids.push_back(row.GetObjectId());
+            const_cast<CRow&>(row).SetCaption(ids.size() == 1 ? "Alpha 検索" : "alpha 検索");
+        }
+    });
+    ChartAccess::Rebuild(status, window->Scene());
+    ASSERT_EQ(ids.size(), 2u);
+    RowSearch search(status);
+    FindRowDialog dialog(search, window.get());
+    dialog.show();
+    EXPECT_FALSE(dialog.FindButton()->isEnabled());
+    dialog.TextEdit()->setText(Q("ALPHA"));
+    dialog.FindButton()->click();
+    EXPECT_TRUE(dialog.isVisible());
+    CDisplayModel& model = window->Scene().GetModel();
+    const bool first = model.IsSelectedId(ids[0]);
+    EXPECT_NE(first, model.IsSelectedId(ids[1]));
+    dialog.FindButton()->click();
+    EXPECT_NE(first, model.IsSelectedId(ids[0])) << "the next one, not the same again";
+
+    dialog.MatchCaseBox()->setChecked(true);
+    dialog.TextEdit()->setText(Q("alpha"));
+    dialog.FindButton()->click();
+    dialog.FindButton()->click();
+    EXPECT_TRUE(model.IsSelectedId(ids[1]));
+    EXPECT_FALSE(model.IsSelectedId(ids[0])) << "case kept";
 }
 
 }  // namespace
