@@ -95,8 +95,11 @@ void ChartScene::Open(CProject& project) {
     Relayout();
 }
 
+// The filter and the current cell belong to the project being closed.
 void ChartScene::Close() {
     model_->Clear();
+    model_->ClearFilter();
+    model_->SetCurrentColumn(-1);
     holidays_->SetProjectRules(nullptr, true);
     project_ = nullptr;
     scrollFrom_ = COleDateTime::Null();

@@ -209,5 +209,15 @@ TEST_F(ChartSceneTest, TheColumnCellsScrollWithTheChart) {
     EXPECT_EQ(scene.ColumnAt(DrawPoint{60, 10}), nullptr);
 }
 
+TEST_F(ChartSceneTest, TheFilterAndTheCurrentCellCloseWithTheProject) {
+    scene.GetModel().Filters().Set(CFilter::kCaptions, {"Q"});
+    scene.GetModel().SetCurrentColumn(0);
+    scene.Open(tree.Project());
+    EXPECT_FALSE(scene.GetModel().Filters().Empty());
+    scene.Close();
+    EXPECT_TRUE(scene.GetModel().Filters().Empty());
+    EXPECT_EQ(scene.GetModel().GetCurrentColumn(), -1);
+}
+
 }  // namespace
 }  // namespace qb
