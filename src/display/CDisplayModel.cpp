@@ -5,6 +5,7 @@
 #include "CGuiColumnArray.h"
 #include "CProject.h"
 #include "CRow.h"
+#include "ColumnCellText.h"
 
 namespace qb {
 
@@ -26,10 +27,26 @@ void CDisplayModel::Rebuild(CProject& project) {
     filters_.Apply(tree_);
 }
 
+// Columns of the aggregated days get their texts from the layout: a
+// condition on one is judged again once they are known, and the rows laid
+// out anew.
 void CDisplayModel::Layout(const ChartContext& chart) {
     ChartContext own = chart;
     own.model = this;
     layout_.Run(tree_, IsFilterActive(), own);
+    if (FiltersReadTotals()) {
+        filters_.Apply(tree_);
+        layout_.Run(tree_, IsFilterActive(), own);
+    }
+}
+
+bool CDisplayModel::FiltersReadTotals() const {
+    return std::any_of(filters_.All().begin(), filters_.All().end(), [this](const CFilter& f) {
+        const auto* column =
+            static_cast<const CGuiColumn*>(tree_.FindObject(f.columnId, CGuiObject::kColumn));
+        return column != nullptr && (column->GetKind() == ColumnCellText::kTotal2 ||
+                                     column->GetKind() == ColumnCellText::kTotal3);
+    });
 }
 
 void CDisplayModel::ApplyFilters() {

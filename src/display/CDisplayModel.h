@@ -131,6 +131,9 @@ public:
     void PreviewColumn(std::int32_t id, const CColumn* values);
 
 private:
+    // Some condition is on a column that shows aggregated days.
+    bool FiltersReadTotals() const;
+
     DisplayTree tree_;
     RowViewState state_;
     DisplayLayout layout_;

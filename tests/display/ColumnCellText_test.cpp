@@ -102,6 +102,14 @@ TEST(ColumnTotalsTest, KindsTenAndElevenShowTheRowsSecondAndThirdFigures) {
     EXPECT_EQ(project.Cell(row, 0), expected[0]);
     EXPECT_EQ(project.Cell(row, 1), expected[1]);
     EXPECT_NE(project.Cell(row, 0), project.Cell(row, 1));
+
+    // A filter on such a column compares the counted figure, also right
+    // after a rebuild.
+    CRow& other = project.tree.Add("other", 40);
+    project.model.Filters().Set(project.model.GetColumns().At(0)->GetObjectId(), {expected[0]});
+    project.Build();
+    EXPECT_TRUE(project.model.FindRow(row.GetObjectId())->IsVisible());
+    EXPECT_FALSE(project.model.FindRow(other.GetObjectId())->IsVisible());
 }
 
 }  // namespace
