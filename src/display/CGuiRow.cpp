@@ -34,9 +34,8 @@ CGuiRow::CGuiRow(CRow& data, CGuiRowArray& holder, int level)
     : CGuiObject(data.GetObjectId()),
       data_(&data),
       level_(level),
-      height_(data.GetHeight()),
-      width_(data.GetWidth()),
-      caption_(data.GetCaption()),
+      height_(0),
+      width_(0),
       holder_(&holder),
       children_(std::make_unique<CGuiRowArray>(this)) {
     CopyShownValues();
