@@ -51,6 +51,7 @@ ColumnDialog::ColumnDialog(const CColumn& values, bool newColumn, IPrompt& promp
     width_->setRange(std::min(0, values.GetWidth()), std::max(kMaxWidth, values.GetWidth()));
     width_->setValue(values.GetWidth());
     width_->setSuffix(Text(" ピクセル"));
+    width_->setMaximumWidth(140);
     connect(width_, &QSpinBox::valueChanged, this, &ColumnDialog::Changed);
     form->addRow(Text("幅(&W)："), width_);
     kind_ = new ChoiceBox(this);

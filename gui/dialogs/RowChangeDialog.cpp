@@ -76,6 +76,7 @@ QSpinBox* RowChangeDialog::SizeBox(int value, int minimum, int maximum) {
     box->setRange(std::min(minimum, value), std::max(maximum, value));
     box->setValue(value);
     box->setSuffix(Text(" ピクセル"));
+    box->setMaximumWidth(140);
     return box;
 }
 

@@ -89,6 +89,7 @@ QSpinBox* RowDialog::SizeBox(int value, int minimum, int maximum) {
     box->setRange(std::min(minimum, value), std::max(maximum, value));
     box->setValue(value);
     box->setSuffix(Text(" ピクセル"));
+    box->setMaximumWidth(140);
     connect(box, &QSpinBox::valueChanged, this, &RowDialog::Changed);
     return box;
 }
