@@ -19,6 +19,7 @@
 #include "CColumn.h"
 #include "CCommandHandler.h"
 #include "CDisplayModel.h"
+#include "CGuiRow.h"
 #include "CProject.h"
 #include "CRow.h"
 #include "CRowArray.h"
@@ -26,6 +27,7 @@
 #include "ChartScene.h"
 #include "ColumnKinds.h"
 #include "CommandIds.h"
+#include "DisplayTree.h"
 #include "GuiFixture.h"
 #include "MainWindow.h"
 #include "MenuBuilder.h"
@@ -361,6 +363,38 @@ TEST_F(RowDialogsWindowTest, FindNextSelectsTheRowsThatHoldTheTextInTurn) {
     dialog.FindButton()->click();
     EXPECT_TRUE(model.IsSelectedId(ids[1]));
     EXPECT_FALSE(model.IsSelectedId(ids[0])) << "case kept";
+}
+
+// F6 filters by the rows' captions: the chosen caption's rows stay, every
+// other leaf row goes, and the dialog says only leaf rows are compared.
+TEST_F(RowDialogsWindowTest, TheCaptionFilterKeepsOnlyTheChosenRows) {
+    LoadSample();
+    QAction* filter = window->Menus()->Action(cmd::kFilterRow);
+    ASSERT_NE(filter, nullptr);
+    ASSERT_TRUE(filter->isEnabled());
+    QString chosen;
+    WhenOpen<FilterDialog>([&chosen](FilterDialog& dialog) {
+        EXPECT_TRUE(HasLabel(dialog, "※末端階層の段のみが条件比較対象です。"));
+        ASSERT_GT(dialog.List(0)->count(), 2);
+        dialog.List(1)->setCurrentIndex(2);
+        chosen = dialog.List(1)->currentText();
+        dialog.accept();
+    });
+    filter->trigger();
+    ASSERT_FALSE(chosen.isEmpty());
+    int kept = 0;
+    int dropped = 0;
+    DisplayTree::ForEachRow(window->Scene().GetModel().GetRows(), [&](const CGuiRow& row) {
+        if (row.HasChildren())
+            return;
+        if (row.GetFilteredOutFlag())
+            ++dropped;
+        else
+            ++kept;
+        EXPECT_EQ(row.GetFilteredOutFlag(), QString::fromStdString(row.GetCaption()) != chosen);
+    });
+    EXPECT_GE(kept, 1);
+    EXPECT_GT(dropped, 0);
 }
 
 }  // namespace
