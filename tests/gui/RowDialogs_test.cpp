@@ -397,5 +397,40 @@ TEST_F(RowDialogsWindowTest, TheCaptionFilterKeepsOnlyTheChosenRows) {
     EXPECT_GT(dropped, 0);
 }
 
+// Lines pasted into "段の一括挿入" become rows; a new column takes the
+// caption, width and kind given in its dialog.
+TEST_F(RowDialogsWindowTest, BulkRowsAndANewColumnComeFromTheirDialogs) {
+    LoadSample();
+    QAction* bulk = window->Menus()->Action(cmd::kInsertRowsText);
+    ASSERT_NE(bulk, nullptr);
+    WhenOpen<RowsTextDialog>([](RowsTextDialog& dialog) {
+        dialog.TextEdit()->setPlainText(Q("一括A\\n二行\n\n一括B\\\\"));
+        dialog.accept();
+    });
+    bulk->trigger();
+    const CRowArray& rows = status.GetProject()->GetRows();
+    EXPECT_EQ(CountCaption(rows, "一括A\r\n二行"), 1);
+    EXPECT_EQ(CountCaption(rows, "一括B\\"), 1);
+
+    QAction* column = window->Menus()->Action(cmd::kInsertColumn);
+    ASSERT_NE(column, nullptr);
+    WhenOpen<ColumnDialog>([](ColumnDialog& dialog) {
+        dialog.CaptionEdit()->setPlainText(Q("開始"));
+        dialog.WidthBox()->setValue(90);
+        dialog.KindBox()->Select(1);
+        dialog.accept();
+    });
+    column->trigger();
+    int found = 0;
+    status.GetProject()->GetColumns().ForEach([&](const CColumn& c) {
+        if (c.IsDeleted() || c.GetCaption() != "開始")
+            return;
+        ++found;
+        EXPECT_EQ(c.GetWidth(), 90);
+        EXPECT_EQ(c.GetParamInt("_Auto", 0), 1);
+    });
+    EXPECT_EQ(found, 1);
+}
+
 }  // namespace
 }  // namespace qb
