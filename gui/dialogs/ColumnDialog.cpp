@@ -82,6 +82,9 @@ ColumnDialog::ColumnDialog(const CColumn& values, bool newColumn, IPrompt& promp
     connect(buttons, &QDialogButtonBox::rejected, this, &ColumnDialog::reject);
     layout->addWidget(buttons);
     resize(sizeHint().expandedTo(QSize(480, 0)));
+    // The caption is what one usually types first: typing replaces it.
+    caption_->setFocus();
+    caption_->selectAll();
     built_ = true;
 }
 

@@ -72,6 +72,9 @@ RowDialog::RowDialog(const CRow& values, bool newRow, IDialogs::ObjectPreview pr
     connect(buttons, &QDialogButtonBox::rejected, this, &RowDialog::reject);
     layout->addWidget(buttons);
     resize(sizeHint().expandedTo(QSize(460, 0)));
+    // The caption is what one usually types first: typing replaces it.
+    caption_->setFocus();
+    caption_->selectAll();
     built_ = true;
     // The new row is on the chart from the start, with its defaults.
     if (newRow && preview_.IsOn())
