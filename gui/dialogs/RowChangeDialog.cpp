@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 #include "ColourButton.h"
 #include "FontButton.h"
@@ -37,10 +38,10 @@ RowChangeDialog::RowChangeDialog(const RowChanges& initial, QWidget* parent) : Q
     connect(width_, &QSpinBox::valueChanged, this, [this] { Tick(kWidth); });
     AddLine(grid, kWidth, "幅(&W)：", width_, initial.width);
     textColor_ = new ColourButton(v.textColor, this);
-    connect(textColor_, &QPushButton::clicked, this, [this] { Tick(kTextColor); });
+    TickOnNewColour(textColor_, kTextColor);
     AddLine(grid, kTextColor, "文字の色(&C)：", textColor_, initial.textColor);
     backColor_ = new ColourButton(v.backColor, this);
-    connect(backColor_, &QPushButton::clicked, this, [this] { Tick(kBackColor); });
+    TickOnNewColour(backColor_, kBackColor);
     AddLine(grid, kBackColor, "背景の色(&B)：", backColor_, initial.backColor);
     font_ = new FontButton(v.textFont, true, this);
     connect(font_, &FontButton::Changed, this, [this] { Tick(kTextFont); });
@@ -78,6 +79,18 @@ QSpinBox* RowChangeDialog::SizeBox(int value, int minimum, int maximum) {
     box->setSuffix(Text(" ピクセル"));
     box->setMaximumWidth(140);
     return box;
+}
+
+// The button has chosen by the time its click reaches here; a chooser
+// closed without a new colour ticks nothing.
+void RowChangeDialog::TickOnNewColour(ColourButton* button, Value value) {
+    auto before = std::make_shared<std::uint32_t>(button->Colour());
+    connect(button, &QPushButton::clicked, this, [this, button, value, before] {
+        if (button->Colour() == *before)
+            return;
+        *before = button->Colour();
+        Tick(value);
+    });
 }
 
 void RowChangeDialog::Tick(Value value) {

@@ -50,6 +50,7 @@ public:
 private:
     void AddLine(QGridLayout* grid, Value value, const char* label, QWidget* editor, bool checked);
     QSpinBox* SizeBox(int value, int minimum, int maximum);
+    void TickOnNewColour(ColourButton* button, Value value);
     void Tick(Value value);
 
     QCheckBox* checks_[kCount] = {};

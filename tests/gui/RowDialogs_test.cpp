@@ -224,6 +224,24 @@ TEST(RowDialogs, TheBulkChangeTicksWhatTheUserEditsAndNothingTickedIsACancel) {
     EXPECT_EQ(changes.values.backColor, 0x123456u);
 }
 
+// Fonts chosen in the font chooser come back in pixels, as the files keep
+// them, with their style bits.
+TEST(RowDialogs, AChosenFontIsStoredInPixelsWithItsStyle) {
+    QFont points(QStringLiteral("Sans"));
+    points.setPointSize(12);
+    points.setBold(true);
+    points.setUnderline(true);
+    EXPECT_EQ(FontButton::FromQFont(points),
+              CFontInfo("Sans", 16, CFontInfo::kBold | CFontInfo::kUnderline));
+    QFont pixels(QStringLiteral("Serif"));
+    pixels.setPixelSize(22);
+    pixels.setItalic(true);
+    pixels.setStrikeOut(true);
+    EXPECT_EQ(FontButton::FromQFont(pixels),
+              CFontInfo("Serif", 22, CFontInfo::kItalic | CFontInfo::kStrikeOut));
+    EXPECT_EQ(FontButton::Describe(CFontInfo()), Q("（既定のフォント）"));
+}
+
 // The filter lists: "(設定なし)" first, the empty text by name, the values
 // of the condition preselected, even one no row holds any more.
 TEST(RowDialogs, TheFilterDialogMapsItsListsToValues) {
