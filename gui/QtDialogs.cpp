@@ -1,5 +1,8 @@
 #include "QtDialogs.h"
 
+#include <QCheckBox>
+#include <QLineEdit>
+
 #include "CColumn.h"
 #include "CLink.h"
 #include "CMemo.h"
@@ -117,7 +120,12 @@ std::optional<RowChanges> QtDialogs::ChangeRows(const RowChanges& initial) {
 
 void QtDialogs::FindRow(RowSearch& search) {
     FindRowDialog dialog(search, parent_);
+    dialog.TextEdit()->setText(QString::fromStdString(lastRowSearch_));
+    dialog.TextEdit()->selectAll();
+    dialog.MatchCaseBox()->setChecked(lastMatchCase_);
     dialog.exec();
+    lastRowSearch_ = dialog.TextEdit()->text().toStdString();
+    lastMatchCase_ = dialog.MatchCaseBox()->isChecked();
 }
 
 std::optional<std::vector<std::string>> QtDialogs::EditFilter(const FilterRequest& request) {

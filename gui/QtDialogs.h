@@ -39,6 +39,9 @@ public:
 private:
     IPrompt& prompt_;
     QWidget* parent_;
+    // "段の検索" opens with what was searched for last.
+    std::string lastRowSearch_;
+    bool lastMatchCase_ = false;
 };
 
 }  // namespace qb

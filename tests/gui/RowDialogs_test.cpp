@@ -450,5 +450,24 @@ TEST_F(RowDialogsWindowTest, BulkRowsAndANewColumnComeFromTheirDialogs) {
     EXPECT_EQ(found, 1);
 }
 
+TEST_F(RowDialogsWindowTest, TheFindDialogOpensWithTheLastSearch) {
+    LoadSample();
+    RowSearch search(status);
+    WhenOpen<FindRowDialog>([](FindRowDialog& dialog) {
+        EXPECT_TRUE(dialog.TextEdit()->text().isEmpty());
+        dialog.TextEdit()->setText(Q("工事"));
+        dialog.MatchCaseBox()->setChecked(true);
+        dialog.reject();
+    });
+    dialogs.FindRow(search);
+    WhenOpen<FindRowDialog>([](FindRowDialog& dialog) {
+        EXPECT_EQ(dialog.TextEdit()->text(), Q("工事"));
+        EXPECT_TRUE(dialog.MatchCaseBox()->isChecked());
+        EXPECT_TRUE(dialog.FindButton()->isEnabled());
+        dialog.reject();
+    });
+    dialogs.FindRow(search);
+}
+
 }  // namespace
 }  // namespace qb
