@@ -1,7 +1,8 @@
 // The edit transaction and the undo history on large projects: one shared-
 // mode change end to end (take the file, reload, add, write, release), undo
-// snapshots and restores, the memory ten snapshots hold, and a single-mode
-// edit from the change to the repainted chart.
+// snapshots and restores, the memory ten snapshots hold, and single-mode
+// edits (a changed schedule, an inserted row) from the change to the
+// repainted chart.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <unistd.h>
@@ -24,6 +25,8 @@
 #include "ProjectEdits.h"
 #include "ProjectGenerator.h"
 #include "RecordingShell.h"
+#include "RowDefaults.h"
+#include "RowEdits.h"
 #include "ScriptedPrompt.h"
 #include "UndoHistory.h"
 #include "support/BenchProjects.h"
@@ -181,6 +184,44 @@ void BM_EditToRepaint(benchmark::State& state) {
     state.counters["undo_steps"] = static_cast<double>(status.Undo().UndoCount());
 }
 BENCHMARK(BM_EditToRepaint)->Args({100000, 1})->Args({100000, 0})->Unit(benchmark::kMillisecond);
+
+// A row dialog confirmed: the row with the project's defaults inserted above
+// a row in the middle of the tree (undo snapshot included), then the model
+// rebuilt, laid out and the chart painted.
+void BM_InsertRowToRepaint(benchmark::State& state) {
+    InMemorySettingsStore store;
+    ScriptedPrompt prompt;
+    RecordingShell shell;
+    CStatus status(store, prompt, shell, AppEnvironment{});
+    status.Doc().Open(GenerateBenchProject(static_cast<int>(state.range(0))), nullptr, {});
+    CProject& project = *status.GetProject();
+    ChartScene scene;
+    scene.Open(project);
+    scene.SetSize(ChartScene::kDefaultHeaderWidth + 1400, 900);
+    scene.SetPeriod(COleDateTime(2024, 10, 1, 0, 0, 0), COleDateTime(2025, 1, 1, 0, 0, 0), 0);
+    scene.SetTop(scene.TotalHeight() / 2);
+    NullDrawContext dc;
+    const int middle = project.GetRows().GetCount() / 2;
+    const bool repaint = state.range(1) != 0;
+    for (auto _ : state) {
+        const auto values = RowDefaults::Prepare(project, "新しい段", 40);
+        if (!status.RowEdit().InsertRow(*values, CData::kNoObject, middle).ok) {
+            state.SkipWithError("insertion failed");
+            return;
+        }
+        if (!repaint)
+            continue;
+        scene.GetModel().Rebuild(project);
+        scene.Relayout();
+        scene.PaintChart(dc);
+    }
+    state.SetLabel(repaint ? "insert and repaint" : "insert alone");
+    state.counters["rows"] = static_cast<double>(project.GetRows().GetCount());
+}
+BENCHMARK(BM_InsertRowToRepaint)
+    ->Args({100000, 1})
+    ->Args({100000, 0})
+    ->Unit(benchmark::kMillisecond);
 
 // The sweep every single-step change runs after taking the file (in single
 // mode too, where nothing was reloaded).

@@ -1,12 +1,24 @@
 #include <cstdio>
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "BulkRowText.h"
 #include "CliDocument.h"
 #include "CliOptions.h"
 #include "CliOutput.h"
+#include "ColumnEdits.h"
+#include "ColumnKinds.h"
 #include "Commands.h"
+#include "DataRemoval.h"
+#include "DiagnosticLog.h"
 #include "EditSession.h"
+#include "FileIo.h"
+#include "LiveIndex.h"
 #include "ProjectEdits.h"
+#include "RowDefaults.h"
+#include "RowEdits.h"
+#include "TextCodec.h"
 
 namespace qb::cli {
 namespace {
@@ -14,9 +26,14 @@ namespace {
 constexpr const char* kUsageText =
     "edit FILE.qbd add-row --caption TEXT [--parent ID] [--index N]\n"
     "   | add-schedule --row ID --start YYYYMMDD[hhmm] [--end YYYYMMDD[hhmm]] [--caption TEXT]\n"
-    "   | set ID NAME=VALUE ...\n"
+    "   | insert-rows --text-file F.txt [--above ID]\n"
+    "   | add-column --caption TEXT [--kind 0-11] [--width N>=10]\n"
+    "   | set-cell ROW COLUMN TEXT\n"
+    "   | set ID|project NAME=VALUE ...\n"
     "   | delete ID\n"
     "   | mode shared|single";
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // A day gives its start, or with isEnd its last moment; a time gives its
 // position inside the day.
@@ -58,6 +75,99 @@ int Finish(CliDocument& document, const EditResult& result, bool printId) {
     return CliOutput::kSuccess;
 }
 
+// Every new object's id, one per line.
+int FinishMany(CliDocument& document, const EditResult& result) {
+    const int status = Finish(document, result, false);
+    if (status == CliOutput::kSuccess) {
+        for (const std::int32_t id : result.ids)
+            std::printf("%d\n", id);
+    }
+    return status;
+}
+
+// The lines of a UTF-8 text file, as the bulk insertion dialog takes them.
+bool ReadCaptions(const std::string& path, std::vector<std::string>& captions) {
+    std::string text;
+    std::uint32_t error = 0;
+    if (!FileIo::ReadAll(path, text, error)) {
+        CliOutput::Fail(path + ": " + DiagnosticLog::SystemErrorText(error));
+        return false;
+    }
+    if (!TextCodec::IsValidUtf8(text)) {
+        CliOutput::Fail(path + ": UTF-8 のテキストではありません。");
+        return false;
+    }
+    std::string_view body = text;
+    if (body.starts_with(kUtf8Bom))
+        body.remove_prefix(kUtf8Bom.size());
+    captions = BulkRowText::Captions(body);
+    return true;
+}
+
+// The place above a live row: its sibling list and its index there.
+bool PlaceAbove(const CProject& project, std::int32_t rowId, std::int32_t& owner, int& index) {
+    if (!DataRemoval::IsLiveRow(project, rowId))
+        return false;
+    const CRow& row = *project.FindRow(rowId);
+    const CRow* parent = row.GetParentRow();
+    owner = parent ? parent->GetObjectId() : CData::kNoObject;
+    index = LiveIndex::Of(*row.GetHolder(), row);
+    return true;
+}
+
+int InsertRows(CliDocument& document, const Args& args) {
+    CliOptions options;
+    std::int32_t above = CData::kNoObject;
+    if (!options.Parse(args, {"--text-file", "--above"}, {"--text-file"}) ||
+        (options.Has("--above") && !ParseId(options.Get("--above"), above))) {
+        return CliOutput::Usage(kUsageText);
+    }
+    std::vector<std::string> captions;
+    if (!ReadCaptions(std::string(options.Get("--text-file")), captions))
+        return CliOutput::kFailure;
+    if (captions.empty())
+        return CliOutput::kSuccess;
+    CStatus& status = document.Status();
+    const CProject& project = *status.GetProject();
+    std::int32_t owner = CData::kNoObject;
+    int index = -1;
+    if (options.Has("--above") && !PlaceAbove(project, above, owner, index))
+        return CliOutput::Fail("ID " + std::to_string(above) + " の段はありません。");
+    std::vector<std::unique_ptr<CRow>> rows;
+    for (const std::string& caption : captions)
+        rows.push_back(
+            RowDefaults::Prepare(project, caption, status.Services().Settings().defRowHeight));
+    return FinishMany(document, status.RowEdit().InsertRows(rows, owner, index));
+}
+
+int AddColumn(CliDocument& document, const Args& args) {
+    CliOptions options;
+    int kind = ColumnKinds::kFreeText;
+    int width = CColumn().GetWidth();
+    if (!options.Parse(args, {"--caption", "--kind", "--width"}, {"--caption"}) ||
+        (options.Has("--kind") && (!CliOptions::ParseNumber(options.Get("--kind"), kind) ||
+                                   kind < 0 || kind >= ColumnKinds::kCount)) ||
+        (options.Has("--width") && (!CliOptions::ParseNumber(options.Get("--width"), width) ||
+                                    width < ColumnEdits::kMinWidth))) {
+        return CliOutput::Usage(kUsageText);
+    }
+    CColumn values(CData::kNoObject);
+    values.SetCaption(std::string(options.Get("--caption")));
+    values.SetWidth(width);
+    values.SetParamInt("_Auto", kind);
+    return Finish(document, document.Status().ColumnEdit().AddColumn(values), true);
+}
+
+int SetCell(CliDocument& document, const Args& args) {
+    std::int32_t row = 0;
+    std::int32_t column = 0;
+    if (args.size() != 3 || !ParseId(args[0], row) || !ParseId(args[1], column))
+        return CliOutput::Usage(kUsageText);
+    return Finish(document,
+                  document.Status().ColumnEdit().SetCellText(row, column, std::string(args[2])),
+                  false);
+}
+
 int AddRow(CliDocument& document, const Args& args) {
     CliOptions options;
     if (!options.Parse(args, {"--caption", "--parent", "--index"}, {"--caption"}))
@@ -94,7 +204,8 @@ int AddSchedule(CliDocument& document, const Args& args) {
 
 int Set(CliDocument& document, const Args& args) {
     std::int32_t id = 0;
-    if (args.size() < 2 || !ParseId(args[0], id))
+    const bool project = !args.empty() && args[0] == "project";
+    if (args.size() < 2 || (!project && !ParseId(args[0], id)))
         return CliOutput::Usage(kUsageText);
     ProjectEdits::PropertyValues values;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -104,7 +215,9 @@ int Set(CliDocument& document, const Args& args) {
         values.emplace_back(args[i].substr(0, equals), args[i].substr(equals + 1));
     }
     ProjectEdits edits = document.Edits();
-    return Finish(document, edits.SetProperties(id, values), false);
+    return Finish(document,
+                  project ? edits.SetProjectValues(values) : edits.SetProperties(id, values),
+                  false);
 }
 
 int Delete(CliDocument& document, const Args& args) {
@@ -139,6 +252,12 @@ int RunEdit(const Args& args) {
         run = AddRow;
     else if (verb == "add-schedule")
         run = AddSchedule;
+    else if (verb == "insert-rows")
+        run = InsertRows;
+    else if (verb == "add-column")
+        run = AddColumn;
+    else if (verb == "set-cell")
+        run = SetCell;
     else if (verb == "set")
         run = Set;
     else if (verb == "delete")

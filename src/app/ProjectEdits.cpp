@@ -85,6 +85,27 @@ std::optional<PromptMessage> CheckValues(CData& object,
     return std::nullopt;
 }
 
+bool IsParamName(std::string_view name) {
+    return name.size() > 1 && name.front() == '_';
+}
+
+// Kept by the machinery: the mode has its own switch, and ids only grow.
+bool IsFixedForProject(std::string_view name) {
+    return name == "shared" || name == "lastObjectId";
+}
+
+std::optional<PromptMessage> CheckProjectValues(CProject& project,
+                                                const ProjectEdits::PropertyValues& values) {
+    ProjectEdits::PropertyValues properties;
+    for (const auto& [name, text] : values) {
+        if (IsFixedForProject(name))
+            return kFixedProperty.Format(name);
+        if (!IsParamName(name))
+            properties.emplace_back(name, text);
+    }
+    return CheckValues(project, properties);
+}
+
 }  // namespace
 
 // Looked up before the reload: what the user acted on, as the user saw it.
@@ -202,6 +223,30 @@ EditResult ProjectEdits::SetProperties(std::int32_t id, const PropertyValues& va
     if (changed)
         session.Stamp().Changed(*object);
     return Finish(session);
+}
+
+EditResult ProjectEdits::SetProjectValues(const PropertyValues& values) {
+    if (values.empty() || !document_.HasProject())
+        return EditResult::Refused(kNothingToSet.Plain());
+    BusyCursor busy(services_.Prompt(), document_.IsShared());
+    if (!edit_.BeginStep())
+        return EditResult::Failed();
+    CProject& project = *document_.GetProject();
+    if (auto refusal = CheckProjectValues(project, values))
+        return Abandon(edit_, *refusal);
+    bool changed = false;
+    for (const auto& [name, text] : values) {
+        if (IsParamName(name)) {
+            changed |= !project.HasParam(name) || project.GetParam(name) != text;
+            project.SetParam(name, text);
+        } else {
+            changed |= PropertyAssigner::Assign(project, name, text, true) ==
+                       PropertyAssigner::Outcome::kChanged;
+        }
+    }
+    if (changed)
+        edit_.Stamp().Changed(project);
+    return Finish(edit_);
 }
 
 EditResult ProjectEdits::DeleteObject(std::int32_t id) {

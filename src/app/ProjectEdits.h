@@ -41,6 +41,11 @@ public:
     // map); all of them or, when one is unknown or its value does not read,
     // none.
     EditResult SetProperties(std::int32_t id, const PropertyValues& values);
+    // Sets properties of the project object itself by name, and its
+    // extension values (names beginning with "_", such as "_DefRowHeight");
+    // all of them or none. The mode, the id counter and the audit values
+    // are not set this way.
+    EditResult SetProjectValues(const PropertyValues& values);
     // Marks the object deleted; a row takes its sub-rows and everything on
     // them along, and links lose their ends with the objects they join.
     EditResult DeleteObject(std::int32_t id);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "CliTestBase.h"
 #include "ProjectArchive.h"
 
@@ -131,6 +134,89 @@ TEST_F(EditCommandTest, DamagedMissingProtectedOrNewerFilesAreLeftAsTheyAre) {
     Write("plan.qbd", bytes);
     EXPECT_EQ(Cli("edit " + File() + " add-row --caption x").status, 1);
     EXPECT_EQ(Slurp(PathOf("plan.qbd")), bytes);
+}
+
+// Rows and columns from a script: the lines of a text file, as the bulk
+// insertion dialog takes them, a new row height set on the project first.
+TEST_F(EditCommandTest, RowsColumnsAndCellsBuiltFromAScriptReachTheFile) {
+    MakePlan(false);
+    const CliRun height = Cli("edit " + File() + " set project _DefRowHeight=60 title=計画");
+    ASSERT_EQ(height.status, 0) << height.err;
+    Write("lines.txt",
+          "\xEF\xBB\xBF"
+          "設計\r\n\r\n製作\\n前半\n検査\\\\\r");
+    const std::string lines = Quote(PathOf("lines.txt"));
+    const CliRun above = Cli("edit " + File() + " insert-rows --text-file " + lines + " --above 0");
+    ASSERT_EQ(above.status, 0) << above.err;
+    EXPECT_EQ(above.out, "2\n3\n4\n");
+    const CliRun appended = Cli("edit " + File() + " insert-rows --text-file " + lines);
+    EXPECT_EQ(appended.out, "5\n6\n7\n");
+
+    const CliRun column = Cli("edit " + File() + " add-column --caption 担当 --width 90");
+    ASSERT_EQ(column.status, 0) << column.err;
+    EXPECT_EQ(column.out, "8\n");
+    EXPECT_EQ(Cli("edit " + File() + " add-column --caption 開始 --kind 1").out, "9\n");
+    const CliRun cell = Cli("edit " + File() + " set-cell 3 8 '佐藤 一郎'");
+    ASSERT_EQ(cell.status, 0) << cell.err;
+    const CliRun computed = Cli("edit " + File() + " set-cell 3 9 x");
+    EXPECT_EQ(computed.status, 1);
+    EXPECT_FALSE(computed.err.empty());
+
+    auto project = Read();
+    ASSERT_NE(project, nullptr);
+    EXPECT_EQ(project->GetTitle(), "計画");
+    EXPECT_EQ(project->GetParamInt("_DefRowHeight", 0), 60);
+    std::vector<std::string> captions;
+    project->GetRows().ForEach([&](const CRow& row) { captions.push_back(row.GetCaption()); });
+    EXPECT_EQ(captions, (std::vector<std::string>{"設計", "製作\r\n前半", "検査\\", "段", "設計",
+                                                  "製作\r\n前半", "検査\\"}));
+    EXPECT_EQ(project->FindRow(3)->GetHeight(), 60);
+    EXPECT_EQ(project->FindRow(3)->GetParam("_c8"), "佐藤 一郎");
+    EXPECT_FALSE(project->FindRow(3)->HasParam("_c9"));
+    EXPECT_EQ(project->GetColumns().At(0)->GetWidth(), 90);
+    EXPECT_EQ(project->GetColumns().At(1)->GetParamInt("_Auto", 0), 1);
+}
+
+TEST_F(EditCommandTest, RowAndColumnVerbsRefuseWhatTheyCannotDo) {
+    MakePlan(true);
+    const std::string before = Slurp(PathOf("plan.qbd"));
+    Write("lines.txt", "a\nb\n");
+    const std::string lines = Quote(PathOf("lines.txt"));
+    const struct {
+        const char* arguments;
+        int status;
+    } cases[] = {
+        {" insert-rows", 2},
+        {" insert-rows --text-file", 2},
+        {" insert-rows --above 0", 2},
+        {" add-column", 2},
+        {" add-column --caption x --kind 12", 2},
+        {" add-column --caption x --kind -1", 2},
+        {" add-column --caption x --width 9", 2},
+        {" set-cell 0 5", 2},
+        {" set-cell 0 x y", 2},
+        {" set project", 2},
+        {" set project shared=false", 1},
+        {" set project lastObjectId=0", 1},
+        {" set project nosuch=1", 1},
+        {" set-cell 0 77 x", 1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Cli("edit " + File() + c.arguments).status, c.status) << c.arguments;
+    EXPECT_EQ(Cli("edit " + File() + " insert-rows --text-file " + lines + " --above 9").status, 1);
+    EXPECT_EQ(
+        Cli("edit " + File() + " insert-rows --text-file " + Quote(PathOf("none.txt"))).status, 1);
+    Write("latin1.txt", "caf\xE9\n");
+    const CliRun latin1 =
+        Cli("edit " + File() + " insert-rows --text-file " + Quote(PathOf("latin1.txt")));
+    EXPECT_EQ(latin1.status, 1);
+    EXPECT_NE(latin1.err.find("UTF-8"), std::string::npos) << latin1.err;
+    EXPECT_EQ(Slurp(PathOf("plan.qbd")), before);
+
+    // A row gone: nothing inserted under it.
+    ASSERT_EQ(Cli("edit " + File() + " delete 0").status, 0);
+    EXPECT_EQ(Cli("edit " + File() + " insert-rows --text-file " + lines + " --above 0").status, 1);
+    EXPECT_EQ(Read()->GetRows().GetCount(true), 0);
 }
 
 }  // namespace
