@@ -223,7 +223,7 @@ bool RowCommands::InsertOne(int id, ChartScene& chart) {
     model.PreviewRow(previewId, nullptr);
     EditResult result = EditResult::Failed();
     if (confirmed)
-        result = status_.RowEdit().InsertRow(*confirmed, position.owner, position.dataIndex);
+        result = status_.RowEdit().InsertRow(*confirmed, position.owner, position.shownIndex);
     const bool done = ChartAccess::Report(status_, result);
     // The preview row leaves the selection with the rebuild.
     model.ClearSelection();
@@ -257,7 +257,7 @@ bool RowCommands::ApplyText(ChartScene& chart, const std::string& text, std::int
     for (const std::string& caption : captions)
         rows.push_back(RowDefaults::Prepare(project, caption, height));
     const EditResult result =
-        status_.RowEdit().InsertRows(rows, position.owner, above ? position.dataIndex : -1);
+        status_.RowEdit().InsertRows(rows, position.owner, above ? position.shownIndex : -1);
     ChartAccess::Report(status_, result);
     ChartAccess::Rebuild(status_, chart);
     if (!result.ok)
