@@ -20,6 +20,7 @@
 #include "CommandIds.h"
 #include "EditResult.h"
 #include "IDocumentView.h"
+#include "LiveIndex.h"
 
 namespace qb {
 namespace {
@@ -147,7 +148,7 @@ CGuiColumn* ColumnCommands::CurrentColumn(const CDisplayModel& model) {
 }
 
 int ColumnCommands::DataIndex(const CColumn& column) const {
-    return status_.GetProject()->GetColumns().Find(&column);
+    return LiveIndex::Of(status_.GetProject()->GetColumns(), column);
 }
 
 bool ColumnCommands::RefuseFiltered(const CDisplayModel& model, std::int32_t columnId) {
