@@ -113,6 +113,19 @@ TEST_F(ColumnEditsTest, MovesCountThePlacesWithoutTheMovedColumn) {
     EXPECT_EQ(Captions(Columns()), (std::vector<std::string>{"担当", "開始", "備考"}));
 }
 
+// A deleted column is still held until the file is written; places count
+// the columns shown.
+TEST_F(ColumnEditsTest, PlacesCountOnlyTheColumnsShown) {
+    OpenWithColumns();
+    ASSERT_TRUE(Edits().DeleteColumn(7).ok);
+    ASSERT_TRUE(Edits().MoveColumn(9, 0).ok);
+    EXPECT_EQ(Captions(Columns()), (std::vector<std::string>{"備考", "開始"}));
+    ASSERT_TRUE(Edits().AddColumn(*Column("中"), 1).ok);
+    EXPECT_EQ(Captions(Columns()), (std::vector<std::string>{"備考", "中", "開始"}));
+    ASSERT_TRUE(Edits().MoveColumn(9, 2).ok);
+    EXPECT_EQ(Captions(Columns()), (std::vector<std::string>{"中", "開始", "備考"}));
+}
+
 TEST_F(ColumnEditsTest, CellTextsAreTypedInFreeTextColumnsOnly) {
     OpenWithColumns();
     const std::size_t steps = Steps();
