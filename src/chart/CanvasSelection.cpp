@@ -47,27 +47,32 @@ CGuiObject* CanvasSelection::Hit(const CDisplayModel& model, DrawPoint point) {
 }
 
 CGuiObject* CanvasSelection::Down(CDisplayModel& model, DrawPoint point, bool ctrl) {
-    justSelected_ = -1;
     CGuiObject* hit = Hit(model, point);
+    Press(model, hit, ctrl);
+    return hit;
+}
+
+void CanvasSelection::Up(CDisplayModel& model, DrawPoint point, bool ctrl) {
+    Release(model, ctrl ? Hit(model, point) : nullptr, ctrl);
+}
+
+void CanvasSelection::Press(CDisplayModel& model, const CGuiObject* hit, bool ctrl) {
+    justSelected_ = -1;
     if (hit == nullptr) {
         if (!ctrl)
             model.ClearSelection();
-        return nullptr;
+        return;
     }
     if (!model.IsSelectedId(hit->GetObjectId())) {
         model.Select(hit->GetObjectId(), ctrl);
         justSelected_ = hit->GetObjectId();
     }
-    return hit;
 }
 
-void CanvasSelection::Up(CDisplayModel& model, DrawPoint point, bool ctrl) {
-    if (ctrl) {
-        CGuiObject* hit = Hit(model, point);
-        if (hit != nullptr && model.IsSelectedId(hit->GetObjectId()) &&
-            hit->GetObjectId() != justSelected_)
-            model.Deselect(hit->GetObjectId());
-    }
+void CanvasSelection::Release(CDisplayModel& model, const CGuiObject* hit, bool ctrl) {
+    if (ctrl && hit != nullptr && model.IsSelectedId(hit->GetObjectId()) &&
+        hit->GetObjectId() != justSelected_)
+        model.Deselect(hit->GetObjectId());
     justSelected_ = -1;
 }
 

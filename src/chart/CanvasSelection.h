@@ -25,6 +25,10 @@ public:
     // The press: gives the object hit, or null.
     CGuiObject* Down(CDisplayModel& model, DrawPoint point, bool ctrl);
     void Up(CDisplayModel& model, DrawPoint point, bool ctrl);
+    // The same rules for an object the caller found (null: nothing hit), so
+    // that the column header selects as the chart does.
+    void Press(CDisplayModel& model, const CGuiObject* hit, bool ctrl);
+    void Release(CDisplayModel& model, const CGuiObject* hit, bool ctrl);
     std::int32_t JustSelected() const { return justSelected_; }
 
     // Every visible object wholly inside band becomes the selection.
