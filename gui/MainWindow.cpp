@@ -5,9 +5,11 @@
 #include <QDropEvent>
 #include <QEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -26,18 +28,26 @@
 #include "CGuiRow.h"
 #include "CHolidayArray.h"
 #include "CProject.h"
+#include "CRow.h"
 #include "CStatus.h"
 #include "CanvasReply.h"
+#include "CellTextEditor.h"
 #include "ChartController.h"
 #include "ChartTexts.h"
+#include "ColumnAreaController.h"
 #include "CommandIds.h"
 #include "DisplaySettings.h"
 #include "DocumentCommands.h"
 #include "HorizontalScroll.h"
+#include "IDrawContext.h"
 #include "MenuBuilder.h"
 #include "ModeTabBar.h"
+#include "PaneEdits.h"
+#include "PaneReply.h"
 #include "PaneSplitter.h"
 #include "ProjectPage.h"
+#include "RowCommands.h"
+#include "RowHeaderDrag.h"
 #include "RowHeaderMenu.h"
 #include "RulerMenu.h"
 #include "ToolBars.h"
@@ -55,6 +65,10 @@ void StackPanes(QWidget* column, QWidget* header, QWidget* body, int bottom) {
     layout->addWidget(header);
     layout->addWidget(body, 1);
 }
+
+// The caption editor's least size, for narrow or low rows.
+constexpr int kMinCaptionEditorWidth = 120;
+constexpr int kMinCaptionEditorHeight = 28;
 
 // Pixels per day of the day, month and year charts until a file's view
 // state says otherwise.
@@ -171,6 +185,8 @@ QPushButton* MainWindow::ModeSwitch() const {
 // line up with the chart's.
 QWidget* MainWindow::BuildChartPage() {
     panes_ = new PaneSplitter(layout_, pages_);
+    paneEdits_ = std::make_unique<PaneEdits>(status_);
+    rowDrag_ = std::make_unique<RowHeaderDrag>(status_, scene_, *paneEdits_);
     auto* rowColumn = new QWidget(panes_);
     auto* chartColumn = new QWidget(panes_);
     corner_ = new PaneWidget(rowColumn);
@@ -198,7 +214,8 @@ QWidget* MainWindow::BuildChartPage() {
     rulerPane_->SetPainter([this](IDrawContext& dc, const QRect&) { scene_.PaintRuler(dc); });
     new RulerMenu(*rulerPane_, status_);
     new RowHeaderMenu(*rowHeader_, status_, scene_);
-    rowHeader_->SetPainter([this](IDrawContext& dc, const QRect&) { scene_.PaintRowHeader(dc); });
+    rowHeader_->SetPainter([this](IDrawContext& dc, const QRect&) { PaintRowHeader(dc); });
+    rowHeader_->setFocusPolicy(Qt::ClickFocus);
     rowHeader_->SetPressHandler([this](QPoint point) { PressRowHeader(point); });
     rowHeader_->SetHintSource([this](QPoint point) {
         return scene_.RowHeaderHintAt(DrawPoint{point.x(), point.y()});
@@ -210,7 +227,7 @@ QWidget* MainWindow::BuildChartPage() {
     chart_->installEventFilter(this);
     chart_->SetHintSource([this](QPoint point) { return chartController_->HintAt(point); });
     connect(chart_, &PaneWidget::HintChanged, this, &MainWindow::ShowHint);
-    for (PaneWidget* pane : {rowHeader_, rulerPane_, chart_})
+    for (PaneWidget* pane : {rowHeader_, rulerPane_, chart_, columnCells_})
         pane->SetWheelHandler([this](QPoint angle, bool shift) { Wheel(angle, shift); });
     horizontal_->setSingleStep(kHorizontalLineStep);
     connect(horizontal_, &QScrollBar::actionTriggered, this, &MainWindow::StepHorizontally);
@@ -219,12 +236,16 @@ QWidget* MainWindow::BuildChartPage() {
     return panes_;
 }
 
-// The column area's header and cells; their content comes with the columns.
+// The column area's header over its cells, which scroll with the chart.
 QWidget* MainWindow::BuildColumnArea(QWidget* parent) {
     auto* column = new QWidget(parent);
-    auto* header = new PaneWidget(column);
-    header->setFixedHeight(CRuler::kHeight);
-    StackPanes(column, header, new PaneWidget(column), horizontal_->sizeHint().height());
+    columnHeader_ = new PaneWidget(column);
+    columnCells_ = new PaneWidget(column);
+    columnHeader_->setFixedHeight(CRuler::kHeight);
+    StackPanes(column, columnHeader_, columnCells_, horizontal_->sizeHint().height());
+    columnArea_ =
+        new ColumnAreaController(*columnHeader_, *columnCells_, status_, scene_, *paneEdits_,
+                                 [this](const PaneReply& reply) { FollowColumns(reply); });
     return column;
 }
 
@@ -402,7 +423,7 @@ void MainWindow::RequestClose() {
 void MainWindow::ShowProject() {
     CProject* project = status_.GetProject();
     if (project == nullptr) {
-        chartController_->ModelRebuilt();
+        ModelRebuilt();
         scene_.Close();
         shown_ = nullptr;
         periodSet_ = false;
@@ -414,7 +435,7 @@ void MainWindow::ShowProject() {
         // The same document changed: keep where the chart stands.
         const int top = scene_.GetTop();
         scene_.Open(*project);
-        chartController_->ModelRebuilt();
+        ModelRebuilt();
         if (mode_ != kProjectTab)
             scene_.SetRulerSetting(mode_);
         scene_.SetTop(top);
@@ -423,7 +444,7 @@ void MainWindow::ShowProject() {
         return;
     }
     scene_.Open(*project);
-    chartController_->ModelRebuilt();
+    ModelRebuilt();
     shown_ = project;
     ForgetViewStates();
     periodSet_ = false;
@@ -545,6 +566,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == rowHeader_ && event->type() == QEvent::Resize)
         FollowPanes();
+    if (watched == rowHeader_ && RowHeaderEvent(event))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -619,6 +642,7 @@ void MainWindow::Wheel(QPoint angle, bool shift) {
     if (shown_ != nullptr && scene_.Wheel(angle.x(), angle.y(), shift)) {
         RepaintScrolled();
         rowHeader_->update();
+        columnArea_->Repaint();
     }
 }
 
@@ -627,6 +651,7 @@ void MainWindow::RepaintPanes() {
     chart_->update();
     rowHeader_->update();
     corner_->update();
+    columnArea_->Repaint();
 }
 
 void MainWindow::RepaintScrolled() {
@@ -639,13 +664,17 @@ void MainWindow::ScrollVertically(int position) {
     scene_.SetTop(position);
     rowHeader_->update();
     chart_->update();
+    columnArea_->Repaint();
 }
 
 void MainWindow::PressRowHeader(QPoint point) {
+    rowHeader_->setFocus(Qt::MouseFocusReason);
     if (scene_.ClickRowHeader(DrawPoint{point.x(), point.y()})) {
+        rowDrag_->Press(DrawPoint{point.x(), point.y()});
         UpdateScrollRanges();
         rowHeader_->update();
         chart_->update();
+        columnArea_->Repaint();
         // The selection decides which commands the shortcuts reach.
         menus_->UpdateAll();
     }
@@ -665,16 +694,108 @@ void MainWindow::FollowChart(const CanvasReply& reply, bool settled) {
     }
     if (settled)
         menus_->UpdateAll();
-    if (reply.command != 0) {
-        // After the event that asked for it has ended: the command may open a
-        // dialog.
-        QMetaObject::invokeMethod(
-            this,
-            [this, id = reply.command] {
-                status_.Commands().Execute(id);
+    if (reply.command != 0)
+        RunLater(reply.command);
+}
+
+// After the event that asked for it has ended: the command may open a
+// dialog.
+void MainWindow::RunLater(int command) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, command] {
+            status_.Commands().Execute(command);
+            menus_->UpdateAll();
+        },
+        Qt::QueuedConnection);
+}
+
+// What the column area asks of the rest of the window.
+void MainWindow::FollowColumns(const PaneReply& reply) {
+    if (reply.scrolled) {
+        UpdateScrollRanges();
+        RepaintPanes();
+    }
+    if (reply.selection) {
+        rowHeader_->update();
+        chart_->update();
+        menus_->UpdateAll();
+    }
+    if (reply.command != 0)
+        RunLater(reply.command);
+}
+
+void MainWindow::ModelRebuilt() {
+    chartController_->ModelRebuilt();
+    if (columnArea_ != nullptr)
+        columnArea_->ModelRebuilt();
+    if (rowDrag_ != nullptr && rowDrag_->Cancel())
+        rowHeader_->update();
+}
+
+// The row header: the scene's rows, and the place a dragged row would go.
+void MainWindow::PaintRowHeader(IDrawContext& dc) {
+    scene_.PaintRowHeader(dc);
+    if (const auto& drop = rowDrag_->CurrentDrop()) {
+        if (drop->onto) {
+            dc.FrameRect(drop->marker, 0x000000);
+            dc.FrameRect(DrawRect{drop->marker.left + 1, drop->marker.top + 1,
+                                  drop->marker.right - 1, drop->marker.bottom - 1},
+                         0x000000);
+        } else {
+            dc.FillRect(drop->marker, 0x000000);
+        }
+    }
+}
+
+// The press itself comes through the pane's press handler.
+bool MainWindow::RowHeaderEvent(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseMove: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            const QPoint at = mouse->position().toPoint();
+            if ((mouse->buttons() & Qt::LeftButton) && rowDrag_->Move(DrawPoint{at.x(), at.y()}))
+                rowHeader_->update();
+            return false;
+        }
+        case QEvent::MouseButtonRelease: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            const QPoint at = mouse->position().toPoint();
+            if (mouse->button() == Qt::LeftButton && rowDrag_->Release(DrawPoint{at.x(), at.y()})) {
+                rowHeader_->update();
                 menus_->UpdateAll();
-            },
-            Qt::QueuedConnection);
+            }
+            return false;
+        }
+        case QEvent::MouseButtonDblClick: {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            const QPoint at = mouse->position().toPoint();
+            rowDrag_->Cancel();
+            if (mouse->button() != Qt::LeftButton || !status_.HasDocument())
+                return true;
+            // On a row its properties; the margin below the rows makes a new
+            // row, as the empty chart tells.
+            if (scene_.SelectRowAt(DrawPoint{at.x(), at.y()})) {
+                RepaintPanes();
+                RunLater(cmd::kProperties);
+            } else if (at.y() + scene_.GetTop() >= scene_.TotalHeight()) {
+                RunLater(cmd::kInsertRowBelow);
+            }
+            return true;
+        }
+        case QEvent::KeyPress:
+            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && rowDrag_->Cancel()) {
+                rowHeader_->update();
+                return true;
+            }
+            return false;
+        case QEvent::FocusOut:
+        case QEvent::UngrabMouse:
+            if (rowDrag_->Cancel())
+                rowHeader_->update();
+            return false;
+        default:
+            return false;
     }
 }
 
@@ -690,6 +811,42 @@ void MainWindow::EditMemoText(std::int32_t id) {
 void MainWindow::PreviewObject(const CData* values) {
     if (chartController_ != nullptr)
         chartController_->Preview(values);
+}
+
+void MainWindow::EditCellText(std::int32_t rowId, std::int32_t columnId) {
+    if (columnId == CData::kNoObject)
+        EditCaption(rowId);
+    else if (columnArea_ != nullptr)
+        columnArea_->EditCellText(rowId, columnId);
+}
+
+CellTextEditor* MainWindow::TextEditor() const {
+    if (captionEditor_)
+        return captionEditor_.data();
+    return columnArea_ != nullptr ? columnArea_->Editor() : nullptr;
+}
+
+// The caption typed over the row's box in the row header.
+void MainWindow::EditCaption(std::int32_t rowId) {
+    const CGuiRow* row = scene_.GetModel().FindRow(rowId);
+    if (row == nullptr || !row->IsVisible() || status_.Doc().IsReadOnly())
+        return;
+    if (captionEditor_)
+        captionEditor_->Commit();
+    const GuiRect box = row->GetRect();
+    const QRect area(box.left, box.top - scene_.GetTop(),
+                     std::max(rowHeader_->width() - box.left, kMinCaptionEditorWidth),
+                     std::max(box.Height(), kMinCaptionEditorHeight));
+    captionEditor_ = new CellTextEditor(
+        rowHeader_, area, row->GetRow().GetCaption(), row->GetRow().GetTextFont(),
+        [this, rowId](std::optional<std::string> text) {
+            captionEditor_ = nullptr;
+            rowHeader_->setFocus(Qt::OtherFocusReason);
+            const CGuiRow* edited = scene_.GetModel().FindRow(rowId);
+            if (text && edited != nullptr && edited->GetRow().GetCaption() != *text)
+                status_.Commands().Rows().CommitCaption(rowId, *text);
+            RepaintPanes();
+        });
 }
 
 void MainWindow::ShowHint(const QString& hint) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
+#include <memory>
 #include <string>
 
 #include "CRuler.h"
@@ -12,6 +14,7 @@
 #include "PaneWidget.h"
 #include "ProjectPageInput.h"
 
+class QEvent;
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -20,7 +23,12 @@ class QStackedWidget;
 namespace qb {
 
 class CDisplayModel;
+class CellTextEditor;
 class ChartController;
+class ColumnAreaController;
+class PaneEdits;
+class RowHeaderDrag;
+struct PaneReply;
 struct CanvasReply;
 class CProject;
 class CStatus;
@@ -78,6 +86,7 @@ public:
     bool BeginLink() override;
     void EditMemoText(std::int32_t id) override;
     void PreviewObject(const CData* values) override;
+    void EditCellText(std::int32_t rowId, std::int32_t columnId) override;
 
     // The display model paints through these once it is there.
     void SetRowHeaderPainter(PaneWidget::Painter painter);
@@ -90,6 +99,11 @@ public:
     PaneWidget* ChartPane() const { return chart_; }
     ChartController* Chart() const { return chartController_; }
     PaneWidget* RowHeaderPane() const { return rowHeader_; }
+    PaneWidget* ColumnHeaderPane() const { return columnHeader_; }
+    PaneWidget* ColumnCellPane() const { return columnCells_; }
+    ColumnAreaController* ColumnArea() const { return columnArea_; }
+    // The in-place editor of a row's caption or a cell's text, while open.
+    CellTextEditor* TextEditor() const;
     QScrollBar* HorizontalScrollBar() const { return horizontal_; }
     QScrollBar* VerticalScrollBar() const { return vertical_; }
     ModeTabBar* TabBar() const { return tabs_; }
@@ -139,6 +153,13 @@ private:
     void RepaintScrolled();
     void ScrollVertically(int position);
     void PressRowHeader(QPoint point);
+    // A row dragged in the row header, and the double-click on its margin.
+    bool RowHeaderEvent(QEvent* event);
+    void PaintRowHeader(IDrawContext& dc);
+    void FollowColumns(const PaneReply& reply);
+    void RunLater(int command);
+    void ModelRebuilt();
+    void EditCaption(std::int32_t rowId);
     void ShowHint(const QString& hint);
     void FollowChart(const CanvasReply& reply, bool settled);
     void StoreWindowRectangle();
@@ -177,6 +198,12 @@ private:
     QScrollBar* vertical_ = nullptr;
     PaneWidget* corner_ = nullptr;
     ChartController* chartController_ = nullptr;
+    PaneWidget* columnHeader_ = nullptr;
+    PaneWidget* columnCells_ = nullptr;
+    ColumnAreaController* columnArea_ = nullptr;
+    std::unique_ptr<PaneEdits> paneEdits_;
+    std::unique_ptr<RowHeaderDrag> rowDrag_;
+    QPointer<CellTextEditor> captionEditor_;
 };
 
 }  // namespace qb
