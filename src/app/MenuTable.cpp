@@ -118,6 +118,8 @@ constexpr CommandInfo kItems[] = {
     {cmd::kShowAfter, kReshow, "この下の段を再表示(&D)", ""},
     {cmd::kShowBelow, kReshow, "この下の階層を再表示(&S)", ""},
     {cmd::kShowAllRows, kReshow, "全ての段を再表示(&A)", ""},
+    {cmd::kShowLeftColumn, kReshow, "左側を再表示(&L)", ""},
+    {cmd::kShowRightColumn, kReshow, "右側を再表示(&R)", ""},
     {cmd::kShowAllColumns, kReshow, "全ての列を再表示(&A)", ""},
     {cmd::kFoldAll, kFold, "全て折りたたむ(&C)", ""},
     {cmd::kUnfoldAll, kFold, "全て展開する(&E)", ""},

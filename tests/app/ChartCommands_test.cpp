@@ -167,7 +167,8 @@ TEST_F(ChartCommandsTest, WhatEachSelectionOffers) {
           cmd::kInsertSchedule}},
         {"a link", {2}, {cmd::kSelectLinked, cmd::kDelete, cmd::kProperties}},
         {"two schedules", {0, 3}, {cmd::kSelectLinked, cmd::kDelete, cmd::kInsertSchedule}},
-        {"a row", {4}, {cmd::kInsertSchedule}},
+        // A row is deleted, edited and renamed by the row commands.
+        {"a row", {4}, {cmd::kDelete, cmd::kProperties, cmd::kEditText, cmd::kInsertSchedule}},
     };
     const std::int32_t ids[] = {b_, m_, cb_, d_, q_};
     const std::vector<int> always = {cmd::kSelectAll, cmd::kDragSelect, cmd::kMemoMode};

@@ -146,7 +146,7 @@ private:
         if (script.empty())
             return nullptr;
         auto values = std::make_unique<T>();
-        values->CopyFrom(shown);
+        values->Assign(shown);
         script.front()(*values);
         script.pop_front();
         if (preview) {
