@@ -12,6 +12,9 @@ namespace {
 
 enum Column { kRowHeader = 0, kColumnArea = 1, kChart = 2 };
 
+// A column area dragged narrow keeps a strip wide enough to grab again.
+constexpr int kMinColumnArea = 16;
+
 }  // namespace
 
 PaneSplitter::PaneSplitter(PaneLayout& layout, QWidget* parent)
@@ -23,6 +26,7 @@ PaneSplitter::PaneSplitter(PaneLayout& layout, QWidget* parent)
 void PaneSplitter::SetColumns(QWidget* rowHeader, QWidget* columnArea, QWidget* chart) {
     rowHeader->setMinimumWidth(PaneLayout::kMinRowHeader);
     addWidget(rowHeader);
+    columnArea->setMinimumWidth(kMinColumnArea);
     addWidget(columnArea);
     addWidget(chart);
     columnArea_ = columnArea;
