@@ -73,4 +73,12 @@ bool ChartAccess::OnlySelected(const CDisplayModel& model, int type) {
     return any;
 }
 
+void ChartAccess::SelectAlone(CStatus& status, ChartScene& chart, std::int32_t id) {
+    CDisplayModel& model = chart.GetModel();
+    model.ClearSelection();
+    if (id != CData::kNoObject)
+        model.Select(id, false);
+    status.View().ChartViewChanged();
+}
+
 }  // namespace qb

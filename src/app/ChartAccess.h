@@ -23,6 +23,8 @@ public:
     static void Rebuild(CStatus& status, ChartScene& chart);
     // The model laid out again after its view state changed.
     static void Relayout(CStatus& status, ChartScene& chart);
+    // Selects the object alone (none for kNoObject) and tells the window.
+    static void SelectAlone(CStatus& status, ChartScene& chart, std::int32_t id);
     // Shows the message an edit came back with; true when it was done.
     static bool Report(CStatus& status, const EditResult& result);
     // The selected display objects of a type, in the order of selection.

@@ -102,13 +102,13 @@ EditResult ChartEdits::Add(Values values, bool fromSources) {
     if (!refusal)
         refusal = EndsGone(project, values);
     if (refusal)
-        return Abandon(*refusal);
+        return edit_.Refuse(*refusal);
     const EditStamp stamp = edit_.Stamp();
     EditResult result = EditResult::Done();
     for (const auto& value : values)
         result.ids.push_back(Insert(project, *value, stamp));
     result.id = result.ids.front();
-    return Finish(std::move(result));
+    return edit_.Finish(std::move(result));
 }
 
 EditResult ChartEdits::ChangeObjects(const std::vector<const CData*>& values) {
@@ -127,7 +127,7 @@ EditResult ChartEdits::ChangeObjects(const std::vector<const CData*>& values) {
     if (!refusal)
         refusal = EndsGone(project, *owned);
     if (refusal)
-        return Abandon(*refusal);
+        return edit_.Refuse(*refusal);
     // Every check has passed before the first value goes in: all or none.
     const EditStamp stamp = edit_.Stamp();
     bool changed = false;
@@ -138,7 +138,7 @@ EditResult ChartEdits::ChangeObjects(const std::vector<const CData*>& values) {
         edit_.AbandonStep();
         return EditResult::Done();
     }
-    return Finish(EditResult::Done());
+    return edit_.Finish(EditResult::Done());
 }
 
 EditResult ChartEdits::DeleteObjects(const std::vector<std::int32_t>& ids) {
@@ -158,14 +158,14 @@ EditResult ChartEdits::DeleteObjects(const std::vector<std::int32_t>& ids) {
             found.push_back(object);
     }
     if (found.empty())
-        return Abandon(messages::kTargetGone.Plain());
+        return edit_.Refuse(messages::kTargetGone.Plain());
     const EditStamp stamp = edit_.Stamp();
     for (CData* object : found) {
         // A row deleted before may have taken this one along already.
         if (!object->IsDeleted())
             DataRemoval::DeleteFound(project, *object, stamp);
     }
-    EditResult result = Finish(EditResult::Done());
+    EditResult result = edit_.Finish(EditResult::Done());
     if (result.ok && found.size() < ids.size())
         result.message = messages::kSomeTargetsGone.Plain();
     return result;
@@ -265,15 +265,6 @@ bool ChartEdits::AssignValues(CData& target, const CData& values, const EditStam
         return false;
     stamp.Changed(target);
     return true;
-}
-
-EditResult ChartEdits::Abandon(const PromptMessage& refusal) {
-    edit_.AbandonStep();
-    return EditResult::Refused(refusal);
-}
-
-EditResult ChartEdits::Finish(EditResult result) {
-    return edit_.Commit() ? std::move(result) : EditResult::Failed();
 }
 
 }  // namespace qb

@@ -44,8 +44,6 @@ private:
     // False when the target held these values already.
     static bool AssignValues(CData& target, const CData& values, const EditStamp& stamp);
     static std::int32_t Insert(CProject& project, const CData& values, const EditStamp& stamp);
-    EditResult Abandon(const PromptMessage& refusal);
-    EditResult Finish(EditResult result);
 
     Document& document_;
     EditSession& edit_;

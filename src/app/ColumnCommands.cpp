@@ -171,7 +171,7 @@ bool ColumnCommands::Insert(ChartScene& chart) {
     const bool done = ChartAccess::Report(status_, result);
     ChartAccess::Rebuild(status_, chart);
     if (done)
-        SelectAlone(chart, result.id);
+        ChartAccess::SelectAlone(status_, chart, result.id);
     return done;
 }
 
@@ -211,7 +211,7 @@ bool ColumnCommands::Delete(ChartScene& chart) {
         return false;
     if (model.GetCurrentColumn() >= 0)
         model.SetCurrentColumn(IndexOf(model.GetColumns(), nextId));
-    SelectAlone(chart, nextId);
+    ChartAccess::SelectAlone(status_, chart, nextId);
     return true;
 }
 
@@ -299,14 +299,6 @@ IDialogs::ObjectPreview ColumnCommands::Preview(ChartScene& chart, std::int32_t 
         chart.GetModel().PreviewColumn(columnId, dynamic_cast<const CColumn*>(values));
         ChartAccess::Relayout(status_, chart);
     };
-}
-
-void ColumnCommands::SelectAlone(ChartScene& chart, std::int32_t id) {
-    CDisplayModel& model = chart.GetModel();
-    model.ClearSelection();
-    if (id != CData::kNoObject)
-        model.Select(id, false);
-    status_.View().ChartViewChanged();
 }
 
 }  // namespace qb

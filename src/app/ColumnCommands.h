@@ -56,7 +56,6 @@ private:
     bool Delete(ChartScene& chart);
     bool EditCell(ChartScene& chart);
     IDialogs::ObjectPreview Preview(ChartScene& chart, std::int32_t columnId);
-    void SelectAlone(ChartScene& chart, std::int32_t id);
 
     CStatus& status_;
 };

@@ -60,7 +60,7 @@ EditResult ColumnEdits::AddColumn(const CColumn& values, int index) {
     columns.InsertAt(LiveIndex::Slot(columns, index), std::move(column));
     EditResult result = EditResult::Done(id);
     result.ids.push_back(id);
-    return Finish(std::move(result));
+    return edit_.Finish(std::move(result));
 }
 
 EditResult ColumnEdits::ChangeColumn(const CColumn& values) {
@@ -73,10 +73,10 @@ EditResult ColumnEdits::ChangeColumn(const CColumn& values) {
         return EditResult::Failed();
     CColumn* column = LiveColumn(*document_.GetProject(), copy->GetObjectId());
     if (column == nullptr)
-        return Abandon(messages::kTargetGone.Plain());
+        return edit_.Refuse(messages::kTargetGone.Plain());
     if (!EditValues::Assign(*column, *copy, edit_.Stamp()))
-        return Unchanged();
-    return Finish(EditResult::Done());
+        return edit_.Unchanged();
+    return edit_.Finish(EditResult::Done());
 }
 
 EditResult ColumnEdits::MoveColumn(std::int32_t columnId, int index) {
@@ -88,15 +88,15 @@ EditResult ColumnEdits::MoveColumn(std::int32_t columnId, int index) {
     CProject& project = *document_.GetProject();
     CColumn* column = LiveColumn(project, columnId);
     if (column == nullptr)
-        return Abandon(messages::kTargetGone.Plain());
+        return edit_.Refuse(messages::kTargetGone.Plain());
     CColumnArray& columns = project.GetColumns();
     const int shownBefore = LiveIndex::Of(columns, *column);
     std::unique_ptr<CData> taken = columns.RemoveAt(columns.Find(column));
     columns.InsertAt(LiveIndex::Slot(columns, index), std::move(taken));
     if (LiveIndex::Of(columns, *column) == shownBefore)
-        return Unchanged();
+        return edit_.Unchanged();
     edit_.Stamp().Changed(*column);
-    return Finish(EditResult::Done());
+    return edit_.Finish(EditResult::Done());
 }
 
 EditResult ColumnEdits::DeleteColumn(std::int32_t columnId) {
@@ -108,10 +108,10 @@ EditResult ColumnEdits::DeleteColumn(std::int32_t columnId) {
     CProject& project = *document_.GetProject();
     CColumn* column = LiveColumn(project, columnId);
     if (column == nullptr)
-        return Abandon(messages::kTargetGone.Plain());
+        return edit_.Refuse(messages::kTargetGone.Plain());
     // Takes the column's text out of every row as well.
     DataRemoval::DeleteFound(project, *column, edit_.Stamp());
-    return Finish(EditResult::Done());
+    return edit_.Finish(EditResult::Done());
 }
 
 EditResult ColumnEdits::SetCellText(std::int32_t rowId, std::int32_t columnId,
@@ -124,35 +124,21 @@ EditResult ColumnEdits::SetCellText(std::int32_t rowId, std::int32_t columnId,
     CProject& project = *document_.GetProject();
     const CColumn* column = LiveColumn(project, columnId);
     if (!DataRemoval::IsLiveRow(project, rowId) || column == nullptr)
-        return Abandon(messages::kEditTargetGone.Plain());
+        return edit_.Refuse(messages::kEditTargetGone.Plain());
     if (!ColumnKinds::IsFreeText(column->GetParamInt("_Auto", ColumnKinds::kFreeText)))
-        return Abandon(kComputedColumn.Plain());
+        return edit_.Refuse(kComputedColumn.Plain());
     CRow& row = *project.FindRow(rowId);
     const std::string name = CellName(columnId);
     const bool same =
         text.empty() ? !row.HasParam(name) : row.HasParam(name) && row.GetParam(name) == text;
     if (same)
-        return Unchanged();
+        return edit_.Unchanged();
     if (text.empty())
         row.RemoveParam(name);
     else
         row.SetParam(name, text);
     edit_.Stamp().Changed(row);
-    return Finish(EditResult::Done());
-}
-
-EditResult ColumnEdits::Abandon(const PromptMessage& refusal) {
-    edit_.AbandonStep();
-    return EditResult::Refused(refusal);
-}
-
-EditResult ColumnEdits::Unchanged() {
-    edit_.AbandonStep();
-    return EditResult::Done();
-}
-
-EditResult ColumnEdits::Finish(EditResult result) {
-    return edit_.Commit() ? std::move(result) : EditResult::Failed();
+    return edit_.Finish(EditResult::Done());
 }
 
 }  // namespace qb

@@ -45,10 +45,6 @@ public:
     static constexpr std::int32_t kMinWidth = 10;
 
 private:
-    EditResult Abandon(const PromptMessage& refusal);
-    EditResult Unchanged();
-    EditResult Finish(EditResult result);
-
     Document& document_;
     EditSession& edit_;
     AppServices& services_;

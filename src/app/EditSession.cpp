@@ -308,4 +308,18 @@ void EditSession::RefreshFromFile() {
     document_.ContentChanged();
 }
 
+EditResult EditSession::Refuse(const PromptMessage& refusal) {
+    AbandonStep();
+    return EditResult::Refused(refusal);
+}
+
+EditResult EditSession::Unchanged() {
+    AbandonStep();
+    return EditResult::Done();
+}
+
+EditResult EditSession::Finish(EditResult result) {
+    return Commit() ? std::move(result) : EditResult::Failed();
+}
+
 }  // namespace qb

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 
+#include "EditResult.h"
 #include "ErrorSlot.h"
 #include "IPrompt.h"
 
@@ -45,6 +46,12 @@ public:
     // A single-step change whose target is gone: let the file go unwritten
     // and show the project as reloaded.
     void AbandonStep();
+    // The endings of a step as a result: refused with the message (nothing
+    // written), unchanged (no step to undo), or committed (a failed write
+    // has been shown and fails the result).
+    EditResult Refuse(const PromptMessage& refusal);
+    EditResult Unchanged();
+    EditResult Finish(EditResult result);
 
     // Shows the file accessor's error (message 191 for a locked file).
     void ReportAccessorError();

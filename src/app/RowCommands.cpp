@@ -228,7 +228,7 @@ bool RowCommands::InsertOne(int id, ChartScene& chart) {
     // The preview row leaves the selection with the rebuild.
     model.ClearSelection();
     ChartAccess::Rebuild(status_, chart);
-    SelectAlone(chart, done ? result.id : remembered);
+    ChartAccess::SelectAlone(status_, chart, done ? result.id : remembered);
     return done;
 }
 
@@ -262,7 +262,7 @@ bool RowCommands::ApplyText(ChartScene& chart, const std::string& text, std::int
     ChartAccess::Rebuild(status_, chart);
     if (!result.ok)
         return false;
-    SelectAlone(chart, reselect);
+    ChartAccess::SelectAlone(status_, chart, reselect);
     status_.Services().Prompt().Show(kCompleted.Plain());
     return true;
 }
@@ -334,7 +334,7 @@ bool RowCommands::Delete(ChartScene& chart) {
         model.ClearSelection();
     ChartAccess::Rebuild(status_, chart);
     if (done)
-        SelectAlone(chart, neighbour);
+        ChartAccess::SelectAlone(status_, chart, neighbour);
     return done;
 }
 
@@ -364,14 +364,6 @@ IDialogs::ObjectPreview RowCommands::Preview(ChartScene& chart, std::int32_t row
         chart.GetModel().PreviewRow(rowId, dynamic_cast<const CRow*>(values));
         ChartAccess::Relayout(status_, chart);
     };
-}
-
-void RowCommands::SelectAlone(ChartScene& chart, std::int32_t id) {
-    CDisplayModel& model = chart.GetModel();
-    model.ClearSelection();
-    if (id != CData::kNoObject)
-        model.Select(id, false);
-    status_.View().ChartViewChanged();
 }
 
 }  // namespace qb

@@ -67,7 +67,6 @@ private:
     bool EditCaption(ChartScene& chart);
     IDialogs::ObjectPreview Preview(ChartScene& chart, std::int32_t rowId);
     // Selects one object alone (none for kNoObject) and shows the chart.
-    void SelectAlone(ChartScene& chart, std::int32_t id);
 
     CStatus& status_;
     std::unique_ptr<RowSearch> search_;

@@ -81,7 +81,7 @@ EditResult RowEdits::InsertRows(const std::vector<std::unique_ptr<CRow>>& values
     CProject& project = *document_.GetProject();
     CRowArray* siblings = Siblings(project, ownerId);
     if (siblings == nullptr)
-        return Abandon(messages::kParentRowGone.Plain());
+        return edit_.Refuse(messages::kParentRowGone.Plain());
     const EditStamp stamp = edit_.Stamp();
     const int position = LiveIndex::Slot(*siblings, index);
     EditResult result = EditResult::Done();
@@ -91,7 +91,7 @@ EditResult RowEdits::InsertRows(const std::vector<std::unique_ptr<CRow>>& values
         siblings->InsertAt(position + static_cast<int>(i), std::move(row));
     }
     result.id = result.ids.front();
-    return Finish(std::move(result));
+    return edit_.Finish(std::move(result));
 }
 
 EditResult RowEdits::ChangeRows(const std::vector<const CRow*>& values) {
@@ -110,8 +110,8 @@ EditResult RowEdits::ChangeRows(const std::vector<const CRow*>& values) {
     CProject& project = *document_.GetProject();
     for (const auto& copy : copies) {
         if (!DataRemoval::IsLiveRow(project, copy->GetObjectId())) {
-            return Abandon(copies.size() == 1 ? messages::kTargetGone.Plain()
-                                              : messages::kSomeDraggedGone.Plain());
+            return edit_.Refuse(copies.size() == 1 ? messages::kTargetGone.Plain()
+                                                   : messages::kSomeDraggedGone.Plain());
         }
     }
     const EditStamp stamp = edit_.Stamp();
@@ -121,7 +121,7 @@ EditResult RowEdits::ChangeRows(const std::vector<const CRow*>& values) {
         changed |= EditValues::Assign(row, *copy, stamp,
                                       [](std::string_view name) { return !IsCellName(name); });
     }
-    return changed ? Finish(EditResult::Done()) : Unchanged();
+    return changed ? edit_.Finish(EditResult::Done()) : edit_.Unchanged();
 }
 
 EditResult RowEdits::MoveRow(std::int32_t rowId, std::int32_t ownerId, int index) {
@@ -132,21 +132,21 @@ EditResult RowEdits::MoveRow(std::int32_t rowId, std::int32_t ownerId, int index
         return EditResult::Failed();
     CProject& project = *document_.GetProject();
     if (!DataRemoval::IsLiveRow(project, rowId))
-        return Abandon(messages::kTargetGone.Plain());
+        return edit_.Refuse(messages::kTargetGone.Plain());
     CRowArray* target = Siblings(project, ownerId);
     if (target == nullptr)
-        return Abandon(messages::kParentRowGone.Plain());
+        return edit_.Refuse(messages::kParentRowGone.Plain());
     if (IsInBranch(project, rowId, ownerId))
-        return Abandon(messages::kMoveIntoOwnBranch.Plain());
+        return edit_.Refuse(messages::kMoveIntoOwnBranch.Plain());
     CRow* row = project.FindRow(rowId);
     CRowArray& holder = *row->GetHolder();
     const int shownBefore = LiveIndex::Of(holder, *row);
     std::unique_ptr<CData> taken = holder.RemoveAt(holder.Find(row));
     target->InsertAt(LiveIndex::Slot(*target, index), std::move(taken));
     if (&holder == target && LiveIndex::Of(holder, *row) == shownBefore)
-        return Unchanged();
+        return edit_.Unchanged();
     edit_.Stamp().Changed(*row);
-    return Finish(EditResult::Done());
+    return edit_.Finish(EditResult::Done());
 }
 
 EditResult RowEdits::SetCaption(std::int32_t rowId, const std::string& caption) {
@@ -157,28 +157,13 @@ EditResult RowEdits::SetCaption(std::int32_t rowId, const std::string& caption) 
         return EditResult::Failed();
     CProject& project = *document_.GetProject();
     if (!DataRemoval::IsLiveRow(project, rowId))
-        return Abandon(messages::kEditTargetGone.Plain());
+        return edit_.Refuse(messages::kEditTargetGone.Plain());
     CRow& row = *project.FindRow(rowId);
     if (row.GetCaption() == caption)
-        return Unchanged();
+        return edit_.Unchanged();
     row.SetCaption(caption);
     edit_.Stamp().Changed(row);
-    return Finish(EditResult::Done());
-}
-
-EditResult RowEdits::Abandon(const PromptMessage& refusal) {
-    edit_.AbandonStep();
-    return EditResult::Refused(refusal);
-}
-
-// Nothing to write, and no step to undo.
-EditResult RowEdits::Unchanged() {
-    edit_.AbandonStep();
-    return EditResult::Done();
-}
-
-EditResult RowEdits::Finish(EditResult result) {
-    return edit_.Commit() ? std::move(result) : EditResult::Failed();
+    return edit_.Finish(EditResult::Done());
 }
 
 }  // namespace qb

@@ -61,9 +61,6 @@ public:
 private:
     // The children of a live owner row, or the top level; null when gone.
     static CRowArray* Siblings(CProject& project, std::int32_t ownerId);
-    EditResult Abandon(const PromptMessage& refusal);
-    EditResult Unchanged();
-    EditResult Finish(EditResult result);
 
     Document& document_;
     EditSession& edit_;
