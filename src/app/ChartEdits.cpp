@@ -12,6 +12,7 @@
 #include "Document.h"
 #include "EditSession.h"
 #include "EditStamp.h"
+#include "EditValues.h"
 
 namespace qb {
 namespace {
@@ -37,40 +38,6 @@ std::optional<std::vector<std::unique_ptr<CData>>> OwnCopies(
         copies.push_back(value->Clone());
     }
     return copies;
-}
-
-// The values an edit never takes from the caller: identity and audit.
-struct Bookkeeping {
-    explicit Bookkeeping(const CData& object)
-        : id(object.GetObjectId()),
-          registrant(object.GetRegistrant()),
-          modifier(object.GetModifier()),
-          lastModified(object.GetLastModified()),
-          deleted(object.IsDeleted()),
-          notify(object.IsNotifyEnabled()) {}
-
-    void RestoreTo(CData& object) const {
-        object.SetObjectId(id);
-        object.SetRegistrant(registrant);
-        object.SetModifier(modifier);
-        object.SetLastModified(lastModified);
-        object.SetDeleted(deleted);
-        object.SetNotifyEnabled(notify);
-    }
-
-    std::int32_t id;
-    std::string registrant;
-    std::string modifier;
-    COleDateTime lastModified;
-    bool deleted;
-    bool notify;
-};
-
-bool SameValues(const PropertyMap& beforeProperties, const PropertyMap& beforeParams,
-                const CData& after) {
-    PropertyMap afterParams;
-    after.GetParams(afterParams);
-    return beforeProperties == after.CollectProperties() && beforeParams == afterParams;
 }
 
 }  // namespace
@@ -132,7 +99,7 @@ EditResult ChartEdits::ChangeObjects(const std::vector<const CData*>& values) {
     const EditStamp stamp = edit_.Stamp();
     bool changed = false;
     for (const auto& value : *owned)
-        changed |= AssignValues(*FindTarget(project, *value), *value, stamp);
+        changed |= EditValues::Assign(*FindTarget(project, *value), *value, stamp);
     if (!changed) {
         // Nothing to write, and no step to undo.
         edit_.AbandonStep();
@@ -245,26 +212,6 @@ std::int32_t ChartEdits::Insert(CProject& project, const CData& values, const Ed
             break;
     }
     return id;
-}
-
-// Every value but identity and audit; the stamp only when something changed.
-// Extension values the values carry are set, and those they lack stay: a
-// dialog's copy of the object may hold its typed values only.
-bool ChartEdits::AssignValues(CData& target, const CData& values, const EditStamp& stamp) {
-    const Bookkeeping kept(target);
-    const PropertyMap properties = target.CollectProperties();
-    PropertyMap params;
-    target.GetParams(params);
-    target.CopyFrom(values);
-    kept.RestoreTo(target);
-    PropertyMap carried;
-    values.GetParams(carried);
-    for (const auto& [name, value] : carried)
-        target.SetParam(name, value);
-    if (SameValues(properties, params, target))
-        return false;
-    stamp.Changed(target);
-    return true;
 }
 
 }  // namespace qb

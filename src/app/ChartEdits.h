@@ -41,8 +41,6 @@ private:
     static std::optional<PromptMessage> RowsGone(const CProject& project, const Values& values);
     static std::optional<PromptMessage> SourcesGone(const CProject& project, const Values& values);
     static std::optional<PromptMessage> EndsGone(const CProject& project, const Values& values);
-    // False when the target held these values already.
-    static bool AssignValues(CData& target, const CData& values, const EditStamp& stamp);
     static std::int32_t Insert(CProject& project, const CData& values, const EditStamp& stamp);
 
     Document& document_;
