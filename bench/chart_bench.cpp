@@ -34,6 +34,7 @@ public:
     EditResult DeleteObjects(const std::vector<std::int32_t>&) override {
         return EditResult::Failed();
     }
+    EditResult MoveSchedule(const CData&, bool) override { return EditResult::Failed(); }
 };
 
 // 100,000 schedules on 10,000 rows in a full-HD window.

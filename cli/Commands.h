@@ -18,6 +18,8 @@ int RunRuler(const Args& args);
 int RunWorkingTime(const Args& args);
 int RunEdit(const Args& args);
 int RunNew(const Args& args);
+// Writes the objects or a row of a project as a clipboard block to a file.
+int RunCopy(const Args& args);
 #if QB_HAVE_QT
 int RunRender(const Args& args);
 #endif

@@ -13,6 +13,7 @@
 #include "DataRemoval.h"
 #include "DiagnosticLog.h"
 #include "EditSession.h"
+#include "EditVerbs.h"
 #include "FileIo.h"
 #include "LiveIndex.h"
 #include "ProjectEdits.h"
@@ -31,7 +32,12 @@ constexpr const char* kUsageText =
     "   | set-cell ROW COLUMN TEXT\n"
     "   | set ID|project NAME=VALUE ...\n"
     "   | delete ID\n"
-    "   | mode shared|single";
+    "   | mode shared|single\n"
+    "   | shift --ids ID,ID,... (--days N | --to-date YYYYMMDD) [--actuals 1|2|3|4]\n"
+    "   | move ID --days N --linked 1|2|3\n"
+    "   | paste IN.bin [--row ID] [--at YYYYMMDD]\n"
+    "   | add-link --from ID --to ID\n"
+    "   | add-memo --row ID --date YYYYMMDD --text TEXT";
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
@@ -264,6 +270,16 @@ int RunEdit(const Args& args) {
         run = Delete;
     else if (verb == "mode")
         run = Mode;
+    else if (verb == "shift")
+        run = RunShiftVerb;
+    else if (verb == "move")
+        run = RunMoveVerb;
+    else if (verb == "paste")
+        run = RunPasteVerb;
+    else if (verb == "add-link")
+        run = RunAddLinkVerb;
+    else if (verb == "add-memo")
+        run = RunAddMemoVerb;
     else
         return CliOutput::Usage(kUsageText);
     CliDocument document;

@@ -22,6 +22,7 @@ constexpr Command kCommands[] = {
     {"working-time", qb::cli::RunWorkingTime},
     {"edit", qb::cli::RunEdit},
     {"new", qb::cli::RunNew},
+    {"copy", qb::cli::RunCopy},
 #if QB_HAVE_QT
     {"render", qb::cli::RunRender},
 #endif
@@ -50,8 +51,15 @@ constexpr const char* kUsage =
     "  edit FILE.qbd set ID NAME=VALUE ...\n"
     "  edit FILE.qbd delete ID\n"
     "  edit FILE.qbd mode shared|single\n"
+    "  edit FILE.qbd shift --ids ID,ID,... (--days N | --to-date YYYYMMDD) [--actuals 1|2|3|4]\n"
+    "  edit FILE.qbd move ID --days N --linked 1|2|3\n"
+    "  edit FILE.qbd paste IN.bin [--row ID] [--at YYYYMMDD]\n"
+    "  edit FILE.qbd add-link --from ID --to ID\n"
+    "  edit FILE.qbd add-memo --row ID --date YYYYMMDD --text TEXT\n"
     "                                   change the document as one edit (in shared mode\n"
     "                                   alongside other users); prints the id of a new object\n"
+    "  copy FILE.qbd (--ids ID,... | --row ID) OUT.bin\n"
+    "                                   write objects or a row as the clipboard carries them\n"
 #if QB_HAVE_QT
     "  render FILE.qbd OUT.png|OUT.svg|OUT.pdf [--from YYYYMMDD] [--to YYYYMMDD]\n"
     "        [--scale PIXELS_PER_DAY] [--width PIXELS] [--height PIXELS] [--top PIXELS]\n"

@@ -135,4 +135,17 @@ std::optional<std::vector<std::string>> QtDialogs::EditFilter(const FilterReques
     return dialog.Chosen();
 }
 
+std::optional<ShiftDaysValues> QtDialogs::EditShiftDays(const ShiftDaysValues& /*initial*/) {
+    return std::nullopt;
+}
+
+std::optional<LinkedMoveAnswer> QtDialogs::AskLinkedMove(const LinkedMoveQuestion& /*question*/) {
+    return std::nullopt;
+}
+
+std::optional<PeriodCutValues> QtDialogs::EditPeriodCut(const PeriodCutValues& /*initial*/,
+                                                        const PeriodCutPreview& /*preview*/) {
+    return std::nullopt;
+}
+
 }  // namespace qb

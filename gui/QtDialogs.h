@@ -35,6 +35,10 @@ public:
     std::optional<RowChanges> ChangeRows(const RowChanges& initial) override;
     void FindRow(RowSearch& search) override;
     std::optional<std::vector<std::string>> EditFilter(const FilterRequest& request) override;
+    std::optional<ShiftDaysValues> EditShiftDays(const ShiftDaysValues& initial) override;
+    std::optional<LinkedMoveAnswer> AskLinkedMove(const LinkedMoveQuestion& question) override;
+    std::optional<PeriodCutValues> EditPeriodCut(const PeriodCutValues& initial,
+                                                 const PeriodCutPreview& preview) override;
 
 private:
     IPrompt& prompt_;

@@ -7,6 +7,7 @@
 #include "BackupCopies.h"
 #include "CHolidayArray.h"
 #include "DiagnosticLog.h"
+#include "MemoryClipboard.h"
 #include "NullDialogs.h"
 #include "OpenRetryPolicy.h"
 #include "RecentFiles.h"
@@ -49,6 +50,12 @@ public:
     // it has gone, dialogs that are always cancelled.
     IDialogs& Dialogs() { return *dialogs_; }
     void SetDialogs(IDialogs* dialogs) { dialogs_ = dialogs ? dialogs : &noDialogs_; }
+    // The window's system clipboard once it has registered it; until then
+    // one in memory, private to this process.
+    IClipboard& Clipboard() { return *clipboard_; }
+    void SetClipboard(IClipboard* clipboard) {
+        clipboard_ = clipboard ? clipboard : &ownClipboard_;
+    }
     const AppEnvironment& Environment() const { return environment_; }
 
     // Reads the master holiday rules again from the file the settings name.
@@ -60,6 +67,8 @@ private:
     IShell& shell_;
     NullDialogs noDialogs_;
     IDialogs* dialogs_ = &noDialogs_;
+    MemoryClipboard ownClipboard_;
+    IClipboard* clipboard_ = &ownClipboard_;
     AppEnvironment environment_;
     AppSettings settings_;
     RecentFiles recent_;

@@ -3,6 +3,7 @@
 #include "AppMessages.h"
 #include "CStatus.h"
 #include "ChartCommands.h"
+#include "ClipboardCommands.h"
 #include "ColumnCommands.h"
 #include "CommandIds.h"
 #include "DialogCommands.h"
@@ -11,8 +12,10 @@
 #include "FilterCommands.h"
 #include "IDocumentView.h"
 #include "MenuTable.h"
+#include "PeriodCutCommand.h"
 #include "RecentFiles.h"
 #include "RowCommands.h"
+#include "ShiftCommand.h"
 #include "ToolCommands.h"
 #include "ViewCommands.h"
 
@@ -66,7 +69,10 @@ CCommandHandler::CCommandHandler(CStatus& status)
       charts_(std::make_unique<ChartCommands>(status)),
       rows_(std::make_unique<RowCommands>(status)),
       columns_(std::make_unique<ColumnCommands>(status)),
-      filters_(std::make_unique<FilterCommands>(status)) {}
+      filters_(std::make_unique<FilterCommands>(status)),
+      clipboard_(std::make_unique<ClipboardCommands>(status)),
+      shift_(std::make_unique<ShiftCommand>(status)),
+      periodCut_(std::make_unique<PeriodCutCommand>(status)) {}
 
 CCommandHandler::~CCommandHandler() = default;
 
@@ -106,6 +112,12 @@ CommandState CCommandHandler::State(int id) const {
         return columns_->State(id);
     if (FilterCommands::Handles(id))
         return filters_->State(id);
+    if (ClipboardCommands::Handles(id))
+        return clipboard_->State(id);
+    if (ShiftCommand::Handles(id))
+        return shift_->State(id);
+    if (PeriodCutCommand::Handles(id))
+        return periodCut_->State(id);
     if (ChartCommands::Handles(id))
         return EditState(id);
     return {IsAvailable(id), false, {}};
@@ -177,6 +189,12 @@ bool CCommandHandler::Execute(int id) {
         return columns_->Execute(id);
     if (FilterCommands::Handles(id))
         return filters_->Execute(id);
+    if (ClipboardCommands::Handles(id))
+        return clipboard_->Execute(id);
+    if (ShiftCommand::Handles(id))
+        return shift_->Execute(id);
+    if (PeriodCutCommand::Handles(id))
+        return periodCut_->Execute(id);
     if (ChartCommands::Handles(id))
         return ExecuteEdit(id);
     return ExecuteDocumentCommand(id) || ExecuteOther(id);

@@ -8,11 +8,14 @@ namespace qb {
 
 class CStatus;
 class ChartCommands;
+class ClipboardCommands;
 class ColumnCommands;
 class DialogCommands;
 class DocumentCommands;
 class FilterCommands;
+class PeriodCutCommand;
 class RowCommands;
+class ShiftCommand;
 class ToolCommands;
 class ViewCommands;
 
@@ -37,6 +40,7 @@ public:
     DialogCommands& Dialogs() { return *dialogs_; }
     RowCommands& Rows() { return *rows_; }
     ColumnCommands& Columns() { return *columns_; }
+    ClipboardCommands& Clipboard() { return *clipboard_; }
 
 private:
     bool IsAvailable(int id) const;
@@ -63,6 +67,9 @@ private:
     std::unique_ptr<RowCommands> rows_;
     std::unique_ptr<ColumnCommands> columns_;
     std::unique_ptr<FilterCommands> filters_;
+    std::unique_ptr<ClipboardCommands> clipboard_;
+    std::unique_ptr<ShiftCommand> shift_;
+    std::unique_ptr<PeriodCutCommand> periodCut_;
 };
 
 }  // namespace qb

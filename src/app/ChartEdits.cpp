@@ -214,4 +214,8 @@ std::int32_t ChartEdits::Insert(CProject& project, const CData& values, const Ed
     return id;
 }
 
+EditResult ChartEdits::MoveSchedule(const CData& values, bool /*askAgain*/) {
+    return ChangeObjects({&values});
+}
+
 }  // namespace qb

@@ -30,6 +30,7 @@ public:
     EditResult ChangeObjects(const std::vector<const CData*>& values) override;
     EditResult CopyObjects(const std::vector<const CData*>& values) override;
     EditResult DeleteObjects(const std::vector<std::int32_t>& ids) override;
+    EditResult MoveSchedule(const CData& values, bool askAgain) override;
 
 private:
     using Values = std::vector<std::unique_ptr<CData>>;

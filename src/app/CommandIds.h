@@ -84,6 +84,8 @@ inline constexpr int kShowAllColumns = 40186;
 // The column header's menu: show the hidden column left or right of the selected one.
 inline constexpr int kShowLeftColumn = 40183;
 inline constexpr int kShowRightColumn = 40184;
+// Row context menu: paste the copied row at the selected row.
+inline constexpr int kInsertCopiedRow = 40371;
 inline constexpr int kFoldAll = 40258;
 inline constexpr int kUnfoldAll = 40257;
 inline constexpr int kFoldBelow = 40134;

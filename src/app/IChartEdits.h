@@ -30,6 +30,12 @@ public:
     virtual EditResult CopyObjects(const std::vector<const CData*>& values) = 0;
     // Deletes the objects with the links attached to them.
     virtual EditResult DeleteObjects(const std::vector<std::int32_t>& ids) = 0;
+    // A schedule moved or resized by whole days (a drag, its property
+    // dialog): when links join it to others, asks whether they move along
+    // (showing the question again when askAgain, the Shift key), then writes
+    // the schedule alone or with them as one step. Cancel there is a failed
+    // result without a message and nothing written.
+    virtual EditResult MoveSchedule(const CData& values, bool askAgain) = 0;
 };
 
 }  // namespace qb

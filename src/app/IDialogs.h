@@ -9,10 +9,13 @@
 #include "DatePeriod.h"
 #include "FilterRequest.h"
 #include "LightningValues.h"
+#include "LinkedMoveQuestion.h"
 #include "OptionValues.h"
-#include "RulerBandRequest.h"
+#include "PeriodCutValues.h"
 #include "RowChanges.h"
+#include "RulerBandRequest.h"
 #include "RulerFontSizes.h"
+#include "ShiftDaysValues.h"
 
 namespace qb {
 
@@ -77,6 +80,17 @@ public:
     // "フィルタ": the values chosen in the four lists, in list order (empty:
     // every list at "(設定なし)"); nothing for Cancel.
     virtual std::optional<std::vector<std::string>> EditFilter(const FilterRequest& request) = 0;
+
+    // "値の指定": the shift the user confirmed. A number of days beyond
+    // ShiftDaysValues::kMaxDays is refused in the dialog, which stays open.
+    virtual std::optional<ShiftDaysValues> EditShiftDays(const ShiftDaysValues& initial) = 0;
+    // "連結されたオブジェクトの移動": the choice, or nothing for Cancel.
+    virtual std::optional<LinkedMoveAnswer> AskLinkedMove(const LinkedMoveQuestion& question) = 0;
+    // "期間を指定して削除/切り出し": preview is called with the dialog's values
+    // as they change, and with nothing when the dialog closes.
+    using PeriodCutPreview = std::function<void(const std::optional<PeriodCutValues>&)>;
+    virtual std::optional<PeriodCutValues> EditPeriodCut(const PeriodCutValues& initial,
+                                                         const PeriodCutPreview& preview) = 0;
 };
 
 }  // namespace qb

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "COleDateTime.h"
+#include "DrawTypes.h"
 #include "ViewStatus.h"
 
 namespace qb {
@@ -56,6 +58,9 @@ public:
     // A property dialog's values shown on the chart in place of the object
     // with their id while the dialog is open; null ends the preview.
     virtual void PreviewObject(const CData* /*values*/) {}
+    // Where pasted objects go, in chart pixels: the mouse when it is over
+    // the chart, otherwise the top-left corner of the visible chart.
+    virtual std::optional<DrawPoint> PastePoint() const { return std::nullopt; }
     // Exit: the window's close request.
     virtual void RequestClose() {}
 };

@@ -73,6 +73,7 @@ constexpr CommandInfo kItems[] = {
     {cmd::kProperties, kEdit, "プロパティ(&O)...", "Return"},
 
     {cmd::kInsertRowAbove, kInsertRow, "ひとつ上に段を挿入(&I)...", ""},
+    {cmd::kInsertCopiedRow, kInsertRow, "コピーした段を挿入(&P)", ""},
     {cmd::kInsertRowBelow, kInsertRow, "ひとつ下に段を挿入(&A)...", "F11"},
     {cmd::kInsertChildRow, kInsertRow, "下の階層に段を作成(&C)...", "F12"},
     {cmd::kInsertRowsText, kInsertRow, "段の一括挿入(&M)...", ""},

@@ -33,7 +33,11 @@ public:
     void InsertRowsText(const RowsTextApply&) override {}
     std::optional<RowChanges> ChangeRows(const RowChanges&) override { return {}; }
     void FindRow(RowSearch&) override {}
-    std::optional<std::vector<std::string>> EditFilter(const FilterRequest&) override {
+    std::optional<std::vector<std::string>> EditFilter(const FilterRequest&) override { return {}; }
+    std::optional<ShiftDaysValues> EditShiftDays(const ShiftDaysValues&) override { return {}; }
+    std::optional<LinkedMoveAnswer> AskLinkedMove(const LinkedMoveQuestion&) override { return {}; }
+    std::optional<PeriodCutValues> EditPeriodCut(const PeriodCutValues&,
+                                                 const PeriodCutPreview&) override {
         return {};
     }
 };

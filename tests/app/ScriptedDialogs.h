@@ -105,6 +105,40 @@ public:
         return answer;
     }
 
+    std::optional<ShiftDaysValues> EditShiftDays(const ShiftDaysValues& initial) override {
+        shownShiftDays = initial;
+        return Answer(shiftDays, initial);
+    }
+    std::optional<LinkedMoveAnswer> AskLinkedMove(const LinkedMoveQuestion& question) override {
+        shownLinkedMoves.push_back(question);
+        if (linkedMoves.empty())
+            return std::nullopt;
+        auto answer = linkedMoves.front();
+        linkedMoves.pop_front();
+        return answer;
+    }
+    // Each queued edit gets the initial values and the preview, so that it can
+    // show values on the chart before it answers.
+    std::optional<PeriodCutValues> EditPeriodCut(const PeriodCutValues& initial,
+                                                 const PeriodCutPreview& preview) override {
+        shownPeriodCut = initial;
+        if (periodCuts.empty())
+            return std::nullopt;
+        auto answer = periodCuts.front()(initial, preview);
+        periodCuts.pop_front();
+        return answer;
+    }
+
+    std::deque<Edit<ShiftDaysValues>> shiftDays;
+    std::optional<ShiftDaysValues> shownShiftDays;
+    // Nothing queued, or a queued nullopt, is Cancel.
+    std::deque<std::optional<LinkedMoveAnswer>> linkedMoves;
+    std::vector<LinkedMoveQuestion> shownLinkedMoves;
+    std::deque<std::function<std::optional<PeriodCutValues>(const PeriodCutValues&,
+                                                            const PeriodCutPreview&)>>
+        periodCuts;
+    std::optional<PeriodCutValues> shownPeriodCut;
+
     std::deque<Edit<CRow>> rows;
     std::deque<Edit<CColumn>> columns;
     bool rowDialogNew = false;

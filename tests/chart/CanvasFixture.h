@@ -70,6 +70,10 @@ public:
         ++writes;
         return target_.DeleteObjects(ids);
     }
+    EditResult MoveSchedule(const CData& values, bool askAgain) override {
+        ++writes;
+        return target_.MoveSchedule(values, askAgain);
+    }
     int writes = 0;
 
 private:
