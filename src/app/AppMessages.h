@@ -175,4 +175,15 @@ inline constexpr AppMessage kCsvCopyNotAvailable{0,
 inline constexpr AppMessage kNotYetAvailable{0, "この機能はまだ利用できません。", I::kInformation,
                                              B::kOk};
 
+// Clipboard.
+inline constexpr AppMessage kClipboardReadFailed{
+    164, "クリップボードからの読み込みに失敗しました。", I::kWarning, B::kOk};
+inline constexpr AppMessage kDuplicateHeadings{
+    254,
+    "見出しが重複している列があるため、列の内容が正常に貼り付けできない（入れ替わる）可能性があり"
+    "ます。それでも貼り付けを続行しますか？",
+    I::kQuestion, B::kYesNo};
+inline constexpr AppMessage kPasteRowContents{
+    232, "コピーされた段に存在するスケジュールやメモも貼り付けますか？", I::kQuestion, B::kYesNo};
+
 }  // namespace qb::messages
