@@ -262,7 +262,11 @@ bool ChartCommands::EditProperties(ChartScene& chart) {
     if (!confirmed)
         return false;
     confirmed->SetObjectId(id);
-    const bool done = Report(status_.ChartEdit().ChangeObjects({confirmed.get()}));
+    // A schedule whose dates moved by whole days may take its linked objects along.
+    IChartEdits& edits = status_.ChartEdit();
+    const bool done = Report(object->GetObjectType() == CGuiObject::kSchedule
+                                 ? edits.MoveSchedule(*confirmed, false)
+                                 : edits.ChangeObjects({confirmed.get()}));
     if (done)
         chart.GetModel().Select(id, false);
     status_.View().ChartViewChanged();

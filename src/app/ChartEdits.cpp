@@ -8,11 +8,13 @@
 #include "BusyCursor.h"
 #include "CMemo.h"
 #include "CProject.h"
+#include "CSchedule.h"
 #include "DataRemoval.h"
 #include "Document.h"
 #include "EditSession.h"
 #include "EditStamp.h"
 #include "EditValues.h"
+#include "LinkedMove.h"
 
 namespace qb {
 namespace {
@@ -214,8 +216,63 @@ std::int32_t ChartEdits::Insert(CProject& project, const CData& values, const Ed
     return id;
 }
 
-EditResult ChartEdits::MoveSchedule(const CData& values, bool /*askAgain*/) {
-    return ChangeObjects({&values});
+// A schedule joined to others by links may take them along, as the user
+// chooses; otherwise it is changed alone like any other value.
+EditResult ChartEdits::MoveSchedule(const CData& values, bool askAgain) {
+    const CProject* project = document_.GetProject();
+    if (project == nullptr || values.GetType() != CData::kSchedule)
+        return ChangeObjects({&values});
+    const std::int32_t id = values.GetObjectId();
+    const CSchedule* before = project->FindSchedule(id);
+    if (before == nullptr || before->IsDeleted() || !LinkedMove::IsLinked(*project, id))
+        return ChangeObjects({&values});
+    const int days = LinkedMove::MovedDays(*before, static_cast<const CSchedule&>(values));
+    if (days == 0)
+        return ChangeObjects({&values});
+    const std::optional<LinkedChoice> choice = LinkedMove::Decide(services_, days, askAgain);
+    if (!choice)
+        return EditResult::Failed();
+    if (*choice == LinkedChoice::kOnlyThis)
+        return ChangeObjects({&values});
+    const std::vector<std::int32_t> ids =
+        LinkedMove::Collect(*project, id, *choice == LinkedChoice::kSuccessors);
+    return MoveLinked(values, ids, days);
+}
+
+EditResult ChartEdits::MoveLinked(const CData& values, const std::vector<std::int32_t>& ids,
+                                  int days) {
+    Values owned;
+    owned.push_back(values.Clone());
+    BusyCursor busy(services_.Prompt(), document_.IsShared());
+    if (!edit_.BeginEdit())
+        return EditResult::Failed();
+    CProject& project = *document_.GetProject();
+    std::vector<CData*> found;
+    found.reserve(ids.size());
+    for (const std::int32_t id : ids) {
+        CData* object = project.FindObject(id);
+        if (object == nullptr || object->IsDeleted()) {
+            edit_.CancelEdit();
+            document_.ContentChanged();
+            return EditResult::Refused(ids.size() == 1 ? messages::kEditTargetGone.Plain()
+                                                       : messages::kSomeDraggedGone.Plain());
+        }
+        found.push_back(object);
+    }
+    if (std::optional<PromptMessage> refusal = RowsGone(project, owned)) {
+        edit_.CancelEdit();
+        document_.ContentChanged();
+        return EditResult::Refused(*refusal);
+    }
+    const EditStamp stamp = edit_.Stamp();
+    for (CData* object : found) {
+        if (object->GetObjectId() == values.GetObjectId() && object->GetType() == CData::kSchedule)
+            EditValues::Assign(*object, *owned.front(), stamp);
+        else if (LinkedMove::MoveAlong(*object, days))
+            stamp.Changed(*object);
+    }
+    edit_.EndEdit();
+    return EditResult::Done();
 }
 
 }  // namespace qb

@@ -36,6 +36,9 @@ private:
     using Values = std::vector<std::unique_ptr<CData>>;
 
     EditResult Add(Values values, bool fromSources);
+    // The schedule as values has it and the other objects of ids moved by
+    // days, as one edit transaction; all or nothing.
+    EditResult MoveLinked(const CData& values, const std::vector<std::int32_t>& ids, int days);
     // The live object of values' class carrying its id; null when gone.
     static CData* FindTarget(const CProject& project, const CData& values);
     // The checks of a step, in the order their messages take precedence.

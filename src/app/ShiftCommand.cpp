@@ -1,9 +1,36 @@
 #include "ShiftCommand.h"
 
+#include <cstdint>
+#include <vector>
+
+#include "CDisplayModel.h"
+#include "CGuiObject.h"
 #include "CStatus.h"
+#include "ChartAccess.h"
+#include "ChartScene.h"
 #include "CommandIds.h"
+#include "DayShift.h"
+#include "EditSession.h"
 
 namespace qb {
+namespace {
+
+// The selected schedules and memos, in the order they were selected.
+std::vector<std::int32_t> Movable(const CDisplayModel& model) {
+    std::vector<std::int32_t> ids;
+    for (const std::uint32_t key : model.GetSelection()) {
+        const auto id = static_cast<std::int32_t>(key);
+        const CGuiObject* object = model.FindObject(id);
+        if (object == nullptr)
+            continue;
+        const int type = object->GetObjectType();
+        if (type == CGuiObject::kSchedule || type == CGuiObject::kMemo)
+            ids.push_back(id);
+    }
+    return ids;
+}
+
+}  // namespace
 
 bool ShiftCommand::Handles(int id) {
     switch (id) {
@@ -14,13 +41,34 @@ bool ShiftCommand::Handles(int id) {
     }
 }
 
+// Shared mode writes every step at once and cannot undo, so a shift of many
+// objects is kept to single mode.
 CommandState ShiftCommand::State(int /*id*/) const {
-    (void)status_;
-    return {};
+    CommandState state;
+    ChartScene* chart = ChartAccess::Shown(status_);
+    state.enabled = chart != nullptr && ChartAccess::IsWritable(status_) && !status_.IsShared() &&
+                    !ChartAccess::Selected(chart->GetModel(), CGuiObject::kSchedule).empty();
+    return state;
 }
 
 bool ShiftCommand::Execute(int id) {
-    return State(id).enabled;
+    if (!State(id).enabled)
+        return false;
+    ChartScene& chart = *ChartAccess::Shown(status_);
+    const std::optional<ShiftDaysValues> values = status_.Services().Dialogs().EditShiftDays(last_);
+    if (!values)
+        return false;
+    last_ = *values;
+    const std::vector<std::int32_t> ids = Movable(chart.GetModel());
+    const EditResult result = DayShift::Run(status_.Doc(), status_.Edit(), ids, *values);
+    const bool done = ChartAccess::Report(status_, result);
+    ChartAccess::Rebuild(status_, chart);
+    CDisplayModel& model = chart.GetModel();
+    model.ClearSelection();
+    for (const std::int32_t moved : ids)
+        model.Select(moved, true);
+    status_.View().ChartViewChanged();
+    return done;
 }
 
 }  // namespace qb

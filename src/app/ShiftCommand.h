@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandState.h"
+#include "ShiftDaysValues.h"
 
 namespace qb {
 
@@ -19,6 +20,8 @@ public:
 
 private:
     CStatus& status_;
+    // The dialog opens as it was last left in this session.
+    ShiftDaysValues last_;
 };
 
 }  // namespace qb

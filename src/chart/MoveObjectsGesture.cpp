@@ -148,7 +148,7 @@ void MoveObjectsGesture::Finish(DrawPoint /*point*/, const CanvasInput& input, C
         Cancel();
         return;
     }
-    Write(copy_, reply);
+    Write(copy_, input.shift, reply);
 }
 
 bool MoveObjectsGesture::MayDrop() const {
@@ -180,13 +180,16 @@ bool MoveObjectsGesture::MayDrop() const {
     return !outside || env_.Confirm(ChartMessages::kOutsideDisplayPeriod);
 }
 
-void MoveObjectsGesture::Write(bool copy, CanvasReply& reply) {
+void MoveObjectsGesture::Write(bool copy, bool askAgain, CanvasReply& reply) {
     std::vector<const CData*> values;
     values.reserve(temps_.size());
     for (Moved& moved : temps_)
         values.push_back(&moved.temp->GetTempData());
-    const EditResult result =
-        copy ? env_.Edits().CopyObjects(values) : env_.Edits().ChangeObjects(values);
+    // A schedule dragged alone may take the objects linked to it along.
+    const bool alone = !copy && values.size() == 1 && values.front()->GetType() == CData::kSchedule;
+    const EditResult result = copy    ? env_.Edits().CopyObjects(values)
+                              : alone ? env_.Edits().MoveSchedule(*values.front(), askAgain)
+                                      : env_.Edits().ChangeObjects(values);
     if (!env_.Check(result)) {
         Cancel();
         return;

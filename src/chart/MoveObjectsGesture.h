@@ -51,7 +51,8 @@ private:
     void ShowSources(bool shown);
     // Refusals before writing; true when the drop may go ahead.
     bool MayDrop() const;
-    void Write(bool copy, CanvasReply& reply);
+    // askAgain: the Shift key, which asks about linked objects again.
+    void Write(bool copy, bool askAgain, CanvasReply& reply);
 
     CanvasEnv env_;
     // The model generation the sources belong to.

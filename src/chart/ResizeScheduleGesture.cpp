@@ -61,11 +61,17 @@ void ResizeScheduleGesture::Move(DrawPoint point, const CanvasInput& input) {
     links_.Update(env_.Context());
 }
 
-void ResizeScheduleGesture::Finish(DrawPoint /*point*/, const CanvasInput& /*input*/,
+// A start edge is written as dragged; an end edge moved by whole days may
+// take the objects linked to the schedule along.
+void ResizeScheduleGesture::Finish(DrawPoint /*point*/, const CanvasInput& input,
                                    CanvasReply& reply) {
     if (!started_)
         return;
-    if (env_.Check(env_.Edits().ChangeObjects({&temp_->GetTempData()}))) {
+    const CData& values = temp_->GetTempData();
+    const EditResult result = handle_ == CGuiObject::kHandleEnd
+                                  ? env_.Edits().MoveSchedule(values, input.shift)
+                                  : env_.Edits().ChangeObjects({&values});
+    if (env_.Check(result)) {
         env_.Rebuild({temp_->GetTempData().GetObjectId()});
     } else {
         Cancel();
