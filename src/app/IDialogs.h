@@ -87,8 +87,10 @@ public:
     // "連結されたオブジェクトの移動": the choice, or nothing for Cancel.
     virtual std::optional<LinkedMoveAnswer> AskLinkedMove(const LinkedMoveQuestion& question) = 0;
     // "期間を指定して削除/切り出し": preview is called with the dialog's values
-    // as they change, and with nothing when the dialog closes.
-    using PeriodCutPreview = std::function<void(const std::optional<PeriodCutValues>&)>;
+    // as they change, and with nothing when the dialog closes; it answers
+    // what the values do to the chart, for the dialog to say.
+    using PeriodCutPreview =
+        std::function<PeriodCutSummary(const std::optional<PeriodCutValues>&)>;
     virtual std::optional<PeriodCutValues> EditPeriodCut(const PeriodCutValues& initial,
                                                          const PeriodCutPreview& preview) = 0;
 };

@@ -18,4 +18,17 @@ struct PeriodCutValues {
     ShiftDaysValues::Actuals actuals = ShiftDaysValues::Actuals::kShift;
 };
 
+// What a period delete or cut-out did, or would do, to the chart's objects.
+struct PeriodCutSummary {
+    int deletedSchedules = 0;
+    int deletedMemos = 0;
+    int deletedLinks = 0;
+    // Schedules moved left whole, or shortened by the part that was cut.
+    int movedSchedules = 0;
+    int shortenedSchedules = 0;
+    int movedMemos = 0;
+
+    bool operator==(const PeriodCutSummary&) const = default;
+};
+
 }  // namespace qb
