@@ -59,15 +59,25 @@ bool LinksStayInside(const std::vector<ClipboardObject>& objects) {
 
 std::string ObjectClipboardStream::Write(const std::vector<const CData*>& objects,
                                          const std::vector<DrawPoint>& positions) {
+    // The texts first, so the block is laid out once at its full size.
+    std::vector<std::string> texts;
+    texts.reserve(objects.size());
+    std::size_t size = 64;
+    for (const CData* object : objects) {
+        texts.push_back(ObjectText::Write(*object));
+        size += texts.back().size() + kSmallestRecord + 4;
+    }
     ArchiveWriter out;
+    out.Reserve(size);
     out.RawText(kFormatName);
     out.U32(kFormatVersion);
     out.RawText(kProgramVersion);
     out.U32(kLayout);
     out.U32(static_cast<std::uint32_t>(objects.size()));
-    for (std::size_t i = 0; i < objects.size(); ++i) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
         const DrawPoint position = i < positions.size() ? positions[i] : DrawPoint{};
-        out.Text(ObjectText::Write(*objects[i]));
+        // Object texts are plain ASCII: tag words, digits and hex.
+        out.RawText(texts[i]);
         out.I32(position.x);
         out.I32(position.y);
     }
