@@ -51,13 +51,11 @@ IdMap MapColumns(const CProject& copied, const CProject& target) {
 // The object a pasted one becomes: the next id of the document, created by
 // the user now.
 template <typename T>
-std::unique_ptr<T> NewObject(const T& copied, CProject& project, IdMap& ids,
-                             const EditStamp& stamp) {
+std::unique_ptr<T> NewObject(const T& copied, CProject& project, const EditStamp& stamp) {
     std::unique_ptr<T> object(static_cast<T*>(copied.Clone().release()));
     object->SetObjectId(project.NewObjectId());
     object->SetModifier({});
     stamp.Created(*object);
-    ids[copied.GetObjectId()] = object->GetObjectId();
     return object;
 }
 
@@ -71,7 +69,8 @@ public:
           columns_(MapColumns(copied, target)) {}
 
     std::unique_ptr<CRow> Branch(const CRow& copied) {
-        auto row = NewObject(copied, target_, ids_, stamp_);
+        auto row = NewObject(copied, target_, stamp_);
+        ids_[copied.GetObjectId()] = row->GetObjectId();
         MoveCells(*row);
         copied.GetChildren().ForEach([&](CRow& child) {
             if (!child.IsDeleted())
@@ -84,7 +83,8 @@ public:
         copied_.GetSchedules().ForEach([&](CSchedule& schedule) {
             if (schedule.IsDeleted())
                 return;
-            auto added = NewObject(schedule, target_, ids_, stamp_);
+            auto added = NewObject(schedule, target_, stamp_);
+            ids_[schedule.GetObjectId()] = added->GetObjectId();
             added->SetRowObjectId(ids_.at(schedule.GetRowObjectId()));
             target_.GetSchedules().Add(std::move(added));
         });
@@ -92,14 +92,15 @@ public:
             auto* memo = dynamic_cast<CMemo*>(&part);
             if (memo == nullptr || memo->IsDeleted() || !ids_.contains(memo->GetYRowId()))
                 return;
-            auto added = NewObject(*memo, target_, ids_, stamp_);
+            auto added = NewObject(*memo, target_, stamp_);
+            ids_[memo->GetObjectId()] = added->GetObjectId();
             added->SetYRowId(ids_.at(memo->GetYRowId()));
             target_.GetDrawParts().Add(std::move(added));
         });
         copied_.GetLinks().ForEach([&](CLink& link) {
             if (link.IsDeleted())
                 return;
-            auto added = NewObject(link, target_, ids_, stamp_);
+            auto added = NewObject(link, target_, stamp_);
             added->SetFromId(ids_.at(link.GetFromId()));
             added->SetToId(ids_.at(link.GetToId()));
             target_.GetLinks().Add(std::move(added));

@@ -141,9 +141,13 @@ bool ReferencesHold(const CProject& project) {
         if (CMemo* memo = RowMemo(part))
             CollectEnd(*memo, memo->GetYRowId(), rows, ends, broken);
     });
+    IdSet links;
     project.GetLinks().ForEach([&](CLink& link) {
-        broken |= !link.IsDeleted() &&
-                  (!ends.contains(link.GetFromId()) || !ends.contains(link.GetToId()));
+        if (link.IsDeleted())
+            return;
+        const std::int32_t id = link.GetObjectId();
+        broken |= rows.contains(id) || ends.contains(id) || !links.insert(id).second;
+        broken |= !ends.contains(link.GetFromId()) || !ends.contains(link.GetToId());
     });
     return !broken;
 }

@@ -140,6 +140,8 @@ TEST(RowClipboardStream, BlocksWhoseReferencesPointNowhereAreRefused) {
         {[](CProject& p) { p.FindLink(7)->SetFromId(1); }, "link end on a row"},
         {[](CProject& p) { p.FindSchedule(4)->SetObjectId(3); }, "two schedules with one id"},
         {[](CProject& p) { p.FindSchedule(3)->SetObjectId(2); }, "schedule with a row's id"},
+        {[](CProject& p) { p.FindLink(7)->SetObjectId(3); }, "link with a schedule's id"},
+        {[](CProject& p) { p.FindLink(7)->SetObjectId(6); }, "two links with one id"},
         {[](CProject& p) { p.GetRows().DeleteAll(); }, "no row at all"},
     };
     auto source = Source();
