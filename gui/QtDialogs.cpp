@@ -16,6 +16,7 @@
 #include "dialogs/FindRowDialog.h"
 #include "dialogs/LightningDialog.h"
 #include "dialogs/LinkDialog.h"
+#include "dialogs/LinkedMoveDialog.h"
 #include "dialogs/MemoDialog.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/RowChangeDialog.h"
@@ -25,6 +26,7 @@
 #include "dialogs/RulerFontSizeDialog.h"
 #include "dialogs/ScheduleDialog.h"
 #include "dialogs/ScrollRangeDialog.h"
+#include "dialogs/ShiftDaysDialog.h"
 
 namespace qb {
 
@@ -135,12 +137,18 @@ std::optional<std::vector<std::string>> QtDialogs::EditFilter(const FilterReques
     return dialog.Chosen();
 }
 
-std::optional<ShiftDaysValues> QtDialogs::EditShiftDays(const ShiftDaysValues& /*initial*/) {
-    return std::nullopt;
+std::optional<ShiftDaysValues> QtDialogs::EditShiftDays(const ShiftDaysValues& initial) {
+    ShiftDaysDialog dialog(initial, prompt_, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Values();
 }
 
-std::optional<LinkedMoveAnswer> QtDialogs::AskLinkedMove(const LinkedMoveQuestion& /*question*/) {
-    return std::nullopt;
+std::optional<LinkedMoveAnswer> QtDialogs::AskLinkedMove(const LinkedMoveQuestion& question) {
+    LinkedMoveDialog dialog(question, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Answer();
 }
 
 std::optional<PeriodCutValues> QtDialogs::EditPeriodCut(const PeriodCutValues& /*initial*/,
