@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEvent>
@@ -46,6 +47,7 @@
 #include "PaneReply.h"
 #include "PaneSplitter.h"
 #include "ProjectPage.h"
+#include "QtClipboard.h"
 #include "RowCommands.h"
 #include "RowHeaderDrag.h"
 #include "RowHeaderMenu.h"
@@ -151,6 +153,8 @@ MainWindow::MainWindow(CStatus& status, QWidget* parent)
     menus_->SetPageMode(mode_ == kProjectTab);
     resize(1024, 640);
     status_.SetView(this);
+    clipboard_ = std::make_unique<QtClipboard>();
+    status_.Services().SetClipboard(clipboard_.get());
     status_.Doc().AddObserver(this);
     pageInput_.Fill(status_.GetProject());
     projectPage_->ShowInput();
@@ -159,6 +163,7 @@ MainWindow::MainWindow(CStatus& status, QWidget* parent)
 
 MainWindow::~MainWindow() {
     status_.Doc().RemoveObserver(this);
+    status_.Services().SetClipboard(nullptr);
     status_.SetView(nullptr);
 }
 
@@ -896,6 +901,20 @@ void MainWindow::dropEvent(QDropEvent* event) {
     QMetaObject::invokeMethod(
         this, [this, file = path.toStdString()] { status_.Commands().Documents().DropFile(file); },
         Qt::QueuedConnection);
+}
+
+}  // namespace qb
+
+namespace qb {
+
+// The mouse when it is over the chart, in chart pixels.
+std::optional<DrawPoint> MainWindow::PastePoint() const {
+    if (chart_ == nullptr || !chart_->isVisible())
+        return std::nullopt;
+    const QPoint at = chart_->mapFromGlobal(QCursor::pos());
+    if (!chart_->rect().contains(at))
+        return std::nullopt;
+    return DrawPoint{at.x() + scene_.GetRuler().GetScrollPosition(), at.y() + scene_.GetTop()};
 }
 
 }  // namespace qb

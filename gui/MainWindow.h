@@ -37,6 +37,7 @@ class MenuBuilder;
 class ModeTabBar;
 class ProjectPage;
 class PaneSplitter;
+class QtClipboard;
 class ToolBars;
 
 // The main window: tabs for the project information page and the day, month
@@ -87,6 +88,7 @@ public:
     void EditMemoText(std::int32_t id) override;
     void PreviewObject(const CData* values) override;
     void EditCellText(std::int32_t rowId, std::int32_t columnId) override;
+    std::optional<DrawPoint> PastePoint() const override;
 
     // The display model paints through these once it is there.
     void SetRowHeaderPainter(PaneWidget::Painter painter);
@@ -204,6 +206,8 @@ private:
     std::unique_ptr<PaneEdits> paneEdits_;
     std::unique_ptr<RowHeaderDrag> rowDrag_;
     QPointer<CellTextEditor> captionEditor_;
+    // The desktop's clipboard, which the commands use while the window lives.
+    std::unique_ptr<QtClipboard> clipboard_;
 };
 
 }  // namespace qb

@@ -14,8 +14,17 @@ namespace qb {
 namespace {
 
 // In menu order; 0 is a separator.
-constexpr int kItems[] = {cmd::kHide,        0, cmd::kShowBefore, cmd::kShowAfter, cmd::kShowBelow,
-                          cmd::kShowAllRows, 0, cmd::kFoldBelow};
+constexpr int kItems[] = {cmd::kHide,
+                          0,
+                          cmd::kShowBefore,
+                          cmd::kShowAfter,
+                          cmd::kShowBelow,
+                          cmd::kShowAllRows,
+                          0,
+                          cmd::kFoldBelow,
+                          0,
+                          cmd::kCopy,
+                          cmd::kInsertCopiedRow};
 
 }  // namespace
 
