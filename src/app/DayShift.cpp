@@ -100,6 +100,26 @@ bool DayShift::InRange(std::int64_t days) {
     return std::llabs(days) <= ShiftDaysValues::kMaxDays;
 }
 
+bool DayShift::StaysInCalendar(const CProject& project, const std::vector<std::int32_t>& ids,
+                               int days, Actuals actuals) {
+    const bool actualsMove = actuals == Actuals::kShift;
+    auto stays = [days](const COleDateTime& date) {
+        return !date.IsValid() || date.AddDays(days).IsValid();
+    };
+    for (const auto& [id, object] : FindMovable(project, ids)) {
+        if (const auto* schedule = dynamic_cast<const CSchedule*>(object)) {
+            if (!stays(schedule->GetStartDate()) || !stays(schedule->GetEndDate()))
+                return false;
+            if (actualsMove &&
+                (!stays(schedule->GetActualStartDate()) || !stays(schedule->GetActualEndDate())))
+                return false;
+        } else if (object != nullptr && !stays(static_cast<const CMemo*>(object)->GetXDate())) {
+            return false;
+        }
+    }
+    return true;
+}
+
 int DayShift::Apply(CProject& project, const std::vector<std::int32_t>& ids, int days,
                     Actuals actuals, const EditStamp& stamp) {
     const Found found = FindMovable(project, ids);
@@ -136,8 +156,12 @@ EditResult DayShift::Run(Document& document, EditSession& edit,
     if (!edit.BeginEdit())
         return EditResult::Failed();
     // The transaction may have read the project again from the file.
-    const int changed =
-        Apply(*document.GetProject(), ids, static_cast<int>(days), values.actuals, edit.Stamp());
+    CProject& current = *document.GetProject();
+    if (!StaysInCalendar(current, ids, static_cast<int>(days), values.actuals)) {
+        edit.CancelEdit();
+        return EditResult::Refused(kOutOfCalendar.Plain());
+    }
+    const int changed = Apply(current, ids, static_cast<int>(days), values.actuals, edit.Stamp());
     if (changed == 0) {
         edit.CancelEdit();
         return EditResult::Done();

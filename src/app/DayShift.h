@@ -25,6 +25,11 @@ public:
                                         "ずらす日数は -3615897 から 3615897 の間で指定して下さい。",
                                         PromptIcon::kWarning, PromptButtons::kOk};
 
+    // Said when a date moved that far would leave the calendar.
+    static constexpr AppMessage kOutOfCalendar{
+        0, "ずらした後の日付が、扱える範囲（100年～9999年）を外れるオブジェクトがあります。",
+        PromptIcon::kWarning, PromptButtons::kOk};
+
     // The number of days the values ask for: the number typed (negated to
     // the left), or from the earliest start among the schedules of ids to
     // the target date. May lie beyond kMaxDays.
@@ -36,6 +41,9 @@ public:
     static COleDateTime EarliestStartDay(const CProject& project,
                                          const std::vector<std::int32_t>& ids);
 
+    // Every date Apply would move stays a valid date.
+    static bool StaysInCalendar(const CProject& project, const std::vector<std::int32_t>& ids,
+                                int days, ShiftDaysValues::Actuals actuals);
     // Moves the schedules and memos of ids by days and treats the schedules'
     // actual dates as asked; ids of other or gone objects are passed over.
     // Stamps every object that changed and returns how many did.
@@ -43,8 +51,8 @@ public:
                      ShiftDaysValues::Actuals actuals, const EditStamp& stamp);
 
     // The whole change in one edit transaction: refused with kTooFar beyond
-    // the limit, failed (shown already) when the file could not be taken.
-    // A change that moves nothing leaves no step to undo.
+    // the limit or kOutOfCalendar when a date would leave the calendar, failed (shown already) when
+    // the file could not be taken. A change that moves nothing leaves no step to undo.
     static EditResult Run(Document& document, EditSession& edit,
                           const std::vector<std::int32_t>& ids, const ShiftDaysValues& values);
 };

@@ -173,6 +173,25 @@ TEST_F(DayShiftTest, TheLimitEitherWay) {
     EXPECT_EQ(Undos(), 0U);
 }
 
+TEST_F(DayShiftTest, ADateThatWouldLeaveTheCalendarStopsTheWholeShift) {
+    Schedule(t_)->SetStartDate(Date(9999, 12, 25));
+    const std::string before = SavedContent();
+    const EditResult result =
+        DayShift::Run(status_->Doc(), status_->Edit(), {s_, t_}, ByDays("7", false));
+    EXPECT_FALSE(result.ok);
+    ASSERT_TRUE(result.message);
+    EXPECT_EQ(result.message->text, DayShift::kOutOfCalendar.text);
+    EXPECT_EQ(SavedContent(), before);
+    EXPECT_EQ(Undos(), 0U);
+    // Actual dates count only when they move along.
+    Schedule(s_)->SetActualEndDate(Date(9999, 12, 30));
+    EXPECT_TRUE(
+        DayShift::Run(status_->Doc(), status_->Edit(), {s_}, ByDays("7", false, Actuals::kKeep))
+            .ok);
+    EXPECT_FALSE(DayShift::StaysInCalendar(Project(), {s_}, 7, Actuals::kShift));
+    EXPECT_TRUE(DayShift::StaysInCalendar(Project(), {s_}, -7, Actuals::kShift));
+}
+
 TEST_F(DayShiftTest, WhenTheCommandIsOffered) {
     struct Case {
         const char* name;
