@@ -19,6 +19,7 @@
 #include "dialogs/LinkedMoveDialog.h"
 #include "dialogs/MemoDialog.h"
 #include "dialogs/OptionsDialog.h"
+#include "dialogs/PeriodCutDialog.h"
 #include "dialogs/RowChangeDialog.h"
 #include "dialogs/RowDialog.h"
 #include "dialogs/RowsTextDialog.h"
@@ -151,9 +152,12 @@ std::optional<LinkedMoveAnswer> QtDialogs::AskLinkedMove(const LinkedMoveQuestio
     return dialog.Answer();
 }
 
-std::optional<PeriodCutValues> QtDialogs::EditPeriodCut(const PeriodCutValues& /*initial*/,
-                                                        const PeriodCutPreview& /*preview*/) {
-    return std::nullopt;
+std::optional<PeriodCutValues> QtDialogs::EditPeriodCut(const PeriodCutValues& initial,
+                                                        const PeriodCutPreview& preview) {
+    PeriodCutDialog dialog(initial, preview, prompt_, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Values();
 }
 
 }  // namespace qb
