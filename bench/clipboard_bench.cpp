@@ -7,9 +7,21 @@
 #include <string>
 #include <vector>
 
+#include "AppEnvironment.h"
+#include "CCommandHandler.h"
+#include "CDisplayModel.h"
+#include "CGuiSchedule.h"
 #include "CRow.h"
+#include "CStatus.h"
+#include "ChartScene.h"
+#include "CommandIds.h"
+#include "IDocumentView.h"
+#include "InMemorySettingsStore.h"
 #include "ObjectClipboardStream.h"
+#include "ProjectCopy.h"
+#include "RecordingShell.h"
 #include "RowClipboardStream.h"
+#include "ScriptedPrompt.h"
 #include "support/BenchProjects.h"
 
 namespace qb {
@@ -89,6 +101,86 @@ void BM_ReadRowBlock(benchmark::State& state) {
         benchmark::DoNotOptimize(RowClipboardStream::Read(block, error));
 }
 BENCHMARK(BM_ReadRowBlock)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace qb
+
+// The commands on the window's chart: the same 10,000 schedules selected on
+// the 100k project, copied to the clipboard, and pasted with the step, the
+// rebuild of the chart and the new selection.
+namespace qb {
+namespace {
+
+class BenchWindow : public IDocumentView {
+public:
+    void DisplaySettingsChanged() override {}
+    void ViewModeChanged(int /*mode*/) override {}
+    void ScrollToDate(const COleDateTime& /*day*/) override {}
+    void ClearSelection() override {}
+    void CollectViewStatus(ViewStatus& /*status*/) const override {}
+    void ApplyViewStatus(const ViewStatus& /*status*/) override {}
+    ChartScene* GetChartScene() override { return &scene; }
+    std::optional<DrawPoint> PastePoint() const override { return DrawPoint{0, 0}; }
+
+    ChartScene scene;
+};
+
+struct ChartSession {
+    InMemorySettingsStore store;
+    ScriptedPrompt prompt;
+    RecordingShell shell;
+    CStatus status{store, prompt, shell, AppEnvironment{}};
+    BenchWindow window;
+
+    ChartSession() {
+        status.SetView(&window);
+        status.Commands().Execute(cmd::kNew);
+        ProjectCopy::CopyContent(*TheSelection().project, *status.GetProject());
+        status.SetViewMode(CStatus::kMonthView);
+        ChartScene& scene = window.scene;
+        scene.Open(*status.GetProject());
+        scene.SetSize(1400, 900);
+        COleDateTime from;
+        COleDateTime to;
+        scene.DefaultPeriod(from, to);
+        scene.SetPeriod(from, to, 0.0);
+        // The first 10,000 shown: a folded row's schedules cannot be copied.
+        std::vector<std::int32_t> ids;
+        const CGuiScheduleArray& schedules = scene.GetModel().GetSchedules();
+        for (std::size_t i = 0; i < schedules.Size() && static_cast<int>(ids.size()) < kSelected;
+             ++i) {
+            if (schedules.Base(i)->IsVisible())
+                ids.push_back(schedules.Base(i)->GetObjectId());
+        }
+        scene.GetModel().SelectMany(ids);
+    }
+    ~ChartSession() { status.SetView(nullptr); }
+};
+
+void BM_CopyCommand(benchmark::State& state) {
+    ChartSession session;
+    for (auto _ : state) {
+        if (!session.status.Commands().Execute(cmd::kCopy)) {
+            const auto& shown = session.prompt.Shown();
+            state.SkipWithError(shown.empty() ? "copy failed" : shown.back().text.c_str());
+            return;
+        }
+    }
+}
+BENCHMARK(BM_CopyCommand)->Unit(benchmark::kMillisecond);
+
+void BM_PasteCommand(benchmark::State& state) {
+    ChartSession session;
+    session.status.Commands().Execute(cmd::kCopy);
+    for (auto _ : state) {
+        if (!session.status.Commands().Execute(cmd::kPaste)) {
+            state.SkipWithError("paste failed");
+            return;
+        }
+    }
+}
+// Each round adds 10,000 schedules: a few rounds keep the project near 100k.
+BENCHMARK(BM_PasteCommand)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace qb
