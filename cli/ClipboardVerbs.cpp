@@ -165,9 +165,10 @@ int RunAddMemoVerb(CliDocument& document, const Args& args) {
     if (!options.Parse(args, {"--row", "--date", "--text"}, {"--row", "--date", "--text"}) ||
         !ParseObjectId(options.Get("--row"), row))
         return CliOutput::Usage(kAddMemoUsage);
+    // A date that names no day is wrong usage, as for the other verbs.
     COleDateTime day;
     if (!CliOptions::ParseDay(options.Get("--date"), day))
-        return CliOutput::Fail("日付が正しくありません: " + std::string(options.Get("--date")));
+        return CliOutput::Usage(kAddMemoUsage);
     CMemo memo(CData::kNoObject);
     document.Status().GetPalette().ApplyTo(memo);
     memo.SetYRowId(row);
