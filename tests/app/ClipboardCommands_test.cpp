@@ -400,3 +400,32 @@ TEST_F(ClipboardCommandsTest, CutIsOneStep) {
 
 }  // namespace
 }  // namespace qb
+
+namespace qb {
+namespace {
+
+TEST_F(ClipboardCommandsTest, ACopiedRowIsInsertedWithItsContentsAsOneStep) {
+    Select({q_});
+    ASSERT_TRUE(Handler().Execute(cmd::kCopy));
+    ASSERT_TRUE(Clipboard().HasFormat(RowClipboardStream::kFormatName));
+    EXPECT_FALSE(Clipboard().HasFormat(ObjectClipboardStream::kFormatName));
+    const int rows = Project().GetRows().GetCount(true);
+    const std::size_t undoBefore = status_->Undo().UndoCount();
+    Select({q_});
+    ASSERT_TRUE(Handler().Execute(cmd::kInsertCopiedRow));
+    EXPECT_EQ(Project().GetRows().GetCount(true), rows + 1);
+    // b, c, m, n and the link b->c came along.
+    EXPECT_EQ(LiveObjects(), 11);
+    EXPECT_EQ(status_->Undo().UndoCount(), undoBefore + 1);
+    const std::vector<std::int32_t> selected = Selection();
+    ASSERT_EQ(selected.size(), 1u);
+    const CRow* inserted = Project().FindRow(selected.front());
+    ASSERT_NE(inserted, nullptr);
+    EXPECT_EQ(inserted->GetCaption(), "Q");
+    EXPECT_NE(inserted->GetObjectId(), q_);
+    ASSERT_TRUE(Undo());
+    EXPECT_EQ(LiveObjects(), 6);
+}
+
+}  // namespace
+}  // namespace qb
