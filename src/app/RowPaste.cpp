@@ -1,5 +1,6 @@
 #include "RowPaste.h"
 
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,7 +30,10 @@ std::optional<std::int32_t> CellColumn(const std::string& name) {
     if (name.size() < 3 || name.size() > 12 || !name.starts_with("_c") ||
         name.find_first_not_of("0123456789", 2) != std::string::npos)
         return std::nullopt;
-    return static_cast<std::int32_t>(std::stoll(name.substr(2)));
+    const long long id = std::stoll(name.substr(2));
+    if (id > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(id);
 }
 
 // For every column of the copied project, the document's first live column

@@ -1,6 +1,7 @@
 #include "RowClipboardStream.h"
 
 #include <algorithm>
+#include <limits>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -166,7 +167,11 @@ std::unique_ptr<CProject> RowClipboardStream::Extract(const CProject& source, st
     CopyMemos(source, *copy, ids, ends);
     CopyLinks(source, *copy, ids, ends);
     const std::int32_t highestColumn = CopyColumns(source, *copy);
-    copy->SetLastObjectId(std::max(ids.Next(), highestColumn + 1));
+    // Ids go on after every id the copy holds (a column's may be the highest).
+    const std::int32_t afterColumns = highestColumn < std::numeric_limits<std::int32_t>::max()
+                                          ? highestColumn + 1
+                                          : highestColumn;
+    copy->SetLastObjectId(std::max(ids.Next(), afterColumns));
     return copy;
 }
 
