@@ -62,15 +62,28 @@ COleDateTime DateOf(const DateOffset& position, bool byDay) {
     return byDay ? position.date.DatePart() : position.ToDateTime();
 }
 
-// The schedule with its start at the day and offset under left, its end as
-// far from the start as before.
+// Where a position lands when its place on the chart moves to x: the day
+// and offset under x, with what the chart's pixels cannot show of the old
+// position kept, so that a move by whole days keeps offsets and times.
+DateOffset Landed(const DateOffset& old, int x, int gap, const TimeScale& scale) {
+    const DateOffset shown = scale.XToDateOffset(scale.DateOffsetToX(old));
+    DateOffset landed = scale.XToDateOffset(x - gap);
+    landed.offset +=
+        static_cast<int>((old.date - shown.date).GetDays()) * DateOffset::kOffsetsPerDay +
+        old.offset - shown.offset;
+    landed.Normalise();
+    return landed;
+}
+
+// The schedule with its start where its left lands, its end as far from the
+// start as before.
 void MoveSchedule(CSchedule& schedule, int left, const TimeScale& scale) {
     const ScheduleFields fields = ScheduleFields::FromSchedule(schedule);
     // Point shapes are drawn around their day: keep the same gap to it.
     const DrawRect bar = ScheduleGeometry(fields, scale).Bar(0);
     const DateOffset oldStart = StartOf(schedule);
-    const int gap = bar.left - scale.DateOffsetToX(oldStart);
-    const DateOffset start = scale.XToDateOffset(left - gap);
+    const DateOffset start =
+        Landed(oldStart, left, bar.left - scale.DateOffsetToX(oldStart), scale);
     const bool byDay = schedule.IsByDay();
     if (ScheduleFields::IsSet(schedule.GetEndDate())) {
         const COleDateTimeSpan days = schedule.GetEndDate().DatePart() - oldStart.date;
@@ -134,7 +147,8 @@ ObjectPaste::Placement ObjectPaste::Place(const std::vector<ClipboardObject>& ob
             schedule->SetRowObjectId(row->GetObjectId());
             schedule->SetYOffset(top - rowTop - gap);
         } else if (auto* memo = dynamic_cast<CMemo*>(value.get())) {
-            const DateOffset position = scale.XToDateOffset(left);
+            const DateOffset old(memo->GetXDate().DatePart(), memo->GetXOffset());
+            const DateOffset position = Landed(old, left, 0, scale);
             memo->SetXDate(position.date.DatePart());
             memo->SetXOffset(position.offset);
             memo->SetYRowId(row->GetObjectId());
