@@ -6,6 +6,7 @@
 #include "CProject.h"
 #include "EditStamp.h"
 #include "IdMask.h"
+#include "ScheduleFields.h"
 
 namespace qb {
 namespace {
@@ -53,9 +54,15 @@ void MapPoint(COleDateTime& date, std::int32_t& offset, const Period& period) {
 
 enum class Fate { kKept, kDeleted, kMoved, kShortened };
 
-// Only a bar or line with a valid end reaches beyond its start.
+// A date that holds a day: the zero date of a new schedule's actual dates
+// means that none was given.
+bool IsSet(const COleDateTime& date) {
+    return ScheduleFields::IsSet(date);
+}
+
+// Only a bar or line with an end reaches beyond its start.
 bool HasEnd(const CSchedule& schedule) {
-    return schedule.GetScheduleType() == 0 && schedule.GetEndDate().IsValid();
+    return schedule.GetScheduleType() == 0 && IsSet(schedule.GetEndDate());
 }
 
 Fate ScheduleFate(const CSchedule& schedule, const Period& period) {
@@ -88,12 +95,12 @@ void ClearActuals(CSchedule& schedule, Actuals actuals) {
 void MoveSchedule(CSchedule& schedule, const Period& period, Actuals actuals) {
     const int days = -period.length;
     schedule.SetStartDate(schedule.GetStartDate().AddDays(days));
-    if (schedule.GetEndDate().IsValid())
+    if (IsSet(schedule.GetEndDate()))
         schedule.SetEndDate(schedule.GetEndDate().AddDays(days));
     if (actuals == Actuals::kShift) {
-        if (schedule.GetActualStartDate().IsValid())
+        if (IsSet(schedule.GetActualStartDate()))
             schedule.SetActualStartDate(schedule.GetActualStartDate().AddDays(days));
-        if (schedule.GetActualEndDate().IsValid())
+        if (IsSet(schedule.GetActualEndDate()))
             schedule.SetActualEndDate(schedule.GetActualEndDate().AddDays(days));
     } else if (actuals != Actuals::kKeep) {
         ClearActuals(schedule, actuals);
@@ -114,14 +121,14 @@ void ShortenSchedule(CSchedule& schedule, const Period& period, Actuals actuals)
     schedule.SetEndDate(date);
     schedule.SetEndOffset(offset);
     if (actuals == Actuals::kShift) {
-        if (schedule.GetActualStartDate().IsValid()) {
+        if (IsSet(schedule.GetActualStartDate())) {
             date = schedule.GetActualStartDate();
             offset = schedule.GetActualStartOffset();
             MapPoint(date, offset, period);
             schedule.SetActualStartDate(date);
             schedule.SetActualStartOffset(offset);
         }
-        if (schedule.GetActualEndDate().IsValid()) {
+        if (IsSet(schedule.GetActualEndDate())) {
             date = schedule.GetActualEndDate();
             offset = schedule.GetActualEndOffset();
             MapPoint(date, offset, period);

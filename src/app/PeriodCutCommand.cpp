@@ -19,6 +19,7 @@
 #include "IdMask.h"
 #include "PeriodCut.h"
 #include "ProjectSnapshot.h"
+#include "ScheduleFields.h"
 
 namespace qb {
 namespace {
@@ -53,7 +54,7 @@ Span SelectionSpan(const CProject& project, const CDisplayModel& model) {
         if (schedule.IsDeleted() || !selected.Contains(schedule.GetObjectId()) ||
             !schedule.GetStartDate().IsValid())
             return;
-        if (schedule.GetScheduleType() == 0 && schedule.GetEndDate().IsValid())
+        if (schedule.GetScheduleType() == 0 && ScheduleFields::IsSet(schedule.GetEndDate()))
             span.Add(schedule.GetStartDate(), schedule.GetStartOffset(), schedule.GetEndDate(),
                      schedule.GetEndOffset());
         else

@@ -147,6 +147,25 @@ TEST_F(PeriodCutTest, MarksAndOpenEndedBarsCountByTheirStart) {
     EXPECT_TRUE(S(after).GetEndDate().IsNull());
 }
 
+// A new schedule's end and actual dates hold the zero date, which means
+// "none"; moving it would draw them far to the left.
+TEST_F(PeriodCutTest, TheZeroDateStaysWhereItIs) {
+    const COleDateTime zero;
+    const std::int32_t mark = Mark(20);
+    S(mark).SetEndDate(zero);
+    S(mark).SetActualStartDate(zero);
+    S(mark).SetActualEndDate(zero);
+    const std::int32_t bar = Bar(8, 16);
+    S(bar).SetActualStartDate(zero);
+    Apply(Values(10, 12, Action::kCutOut));
+    EXPECT_EQ(DayOf(S(mark).GetStartDate()), 17);
+    EXPECT_EQ(S(mark).GetEndDate(), zero);
+    EXPECT_EQ(S(mark).GetActualStartDate(), zero);
+    EXPECT_EQ(S(mark).GetActualEndDate(), zero);
+    EXPECT_EQ(S(bar).GetActualStartDate(), zero);
+    EXPECT_EQ(DayOf(S(bar).GetEndDate()), 13);
+}
+
 TEST_F(PeriodCutTest, MemosGoByTheirDayAndLinksGoWithTheirEnds) {
     const std::int32_t before = Memo(9, 9999);
     const std::int32_t inside = Memo(12, 9999);
