@@ -15,18 +15,13 @@
 namespace qb {
 namespace {
 
-// The selected schedules and memos, in the order they were selected.
-std::vector<std::int32_t> Movable(const CDisplayModel& model) {
+// The selection in the order it was made; what is neither a schedule nor a
+// memo is passed over by the shift and selected again afterwards.
+std::vector<std::int32_t> SelectedIds(const CDisplayModel& model) {
     std::vector<std::int32_t> ids;
-    for (const std::uint32_t key : model.GetSelection()) {
-        const auto id = static_cast<std::int32_t>(key);
-        const CGuiObject* object = model.FindObject(id);
-        if (object == nullptr)
-            continue;
-        const int type = object->GetObjectType();
-        if (type == CGuiObject::kSchedule || type == CGuiObject::kMemo)
-            ids.push_back(id);
-    }
+    ids.reserve(model.GetSelection().size());
+    for (const std::uint32_t key : model.GetSelection())
+        ids.push_back(static_cast<std::int32_t>(key));
     return ids;
 }
 
@@ -59,14 +54,14 @@ bool ShiftCommand::Execute(int id) {
     if (!values)
         return false;
     last_ = *values;
-    const std::vector<std::int32_t> ids = Movable(chart.GetModel());
+    const std::vector<std::int32_t> ids = SelectedIds(chart.GetModel());
     const EditResult result = DayShift::Run(status_.Doc(), status_.Edit(), ids, *values);
     const bool done = ChartAccess::Report(status_, result);
     ChartAccess::Rebuild(status_, chart);
     CDisplayModel& model = chart.GetModel();
     model.ClearSelection();
-    for (const std::int32_t moved : ids)
-        model.Select(moved, true);
+    for (const std::int32_t selected : ids)
+        model.Select(selected, true);
     status_.View().ChartViewChanged();
     return done;
 }

@@ -225,14 +225,14 @@ TEST_F(DayShiftTest, WhenTheCommandIsOffered) {
 
 TEST_F(DayShiftTest, TheCommandShiftsTheSelectionAsOneStepAndSelectsItAgain) {
     const std::string before = SavedContent();
-    Select({m_, s_});
+    Select({m_, s_, b_});
     Answer(ByDays("2", false, Actuals::kKeep));
     ASSERT_TRUE(Handler().Execute(cmd::kShiftDays));
     EXPECT_EQ(Schedule(s_)->GetStartDate(), Date(2024, 5, 12, 10));
     EXPECT_EQ(Schedule(s_)->GetActualStartDate(), Date(2024, 5, 11));
     EXPECT_EQ(Memo()->GetXDate(), Date(2024, 5, 14));
     EXPECT_EQ(Schedule(t_)->GetStartDate(), Date(2024, 5, 15));
-    EXPECT_EQ(Selection(), (std::vector<std::int32_t>{m_, s_}));
+    EXPECT_EQ(Selection(), (std::vector<std::int32_t>{m_, s_, b_}));
     EXPECT_TRUE(status_->Doc().IsModified());
     EXPECT_EQ(Undos(), 1U);
     // The dialog opens as it was left.
