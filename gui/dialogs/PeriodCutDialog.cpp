@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -119,6 +120,17 @@ void PeriodCutDialog::Changed() {
         preview_ ? preview_(refusal ? std::nullopt : std::optional(values)) : PeriodCutSummary{};
     summary_->setText(QString::fromStdString(
         refusal ? refusal->text : PeriodCut::Describe(summary, values.action)));
+}
+
+// The chart behind shows the preview: the dialog keeps to the window's
+// lower right corner instead of its middle.
+void PeriodCutDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QWidget* window = parentWidget() ? parentWidget()->window() : nullptr) {
+        const QRect frame = window->frameGeometry();
+        move(frame.right() - frameGeometry().width() - 16,
+             frame.bottom() - frameGeometry().height() - 16);
+    }
 }
 
 void PeriodCutDialog::accept() {

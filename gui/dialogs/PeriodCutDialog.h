@@ -34,6 +34,9 @@ public:
 
     void accept() override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Changed();
 
