@@ -84,15 +84,19 @@ TEST_F(ViewMenuTest, TheRowHeadersMenuActsOnTheSelectedRow) {
         if (!action->isSeparator())
             items.append(action);
     }
-    ASSERT_EQ(items.size(), 6);
+    ASSERT_EQ(items.size(), 8);
     EXPECT_EQ(items[0]->text(), QString::fromUtf8("非表示(&H)"));
     EXPECT_TRUE(items[0]->isEnabled());
     EXPECT_FALSE(items[1]->isEnabled()) << "nothing hidden before it";
     EXPECT_EQ(items[5]->text(), QString::fromUtf8("この下の階層を折りたたむ(&-)"));
+    // The selected row can be copied; nothing copied can be inserted yet.
+    EXPECT_EQ(items[6]->text(), QString::fromUtf8("コピー(&C)"));
+    EXPECT_TRUE(items[6]->isEnabled());
+    EXPECT_FALSE(items[7]->isEnabled());
     items[5]->trigger();
     EXPECT_TRUE(model.IsFoldedId(parent));
     const std::unique_ptr<QMenu> again(rowMenu.Build(nullptr));
-    EXPECT_EQ(again->actions().back()->text(), QString::fromUtf8("この下の階層を展開する(&+)"));
+    EXPECT_EQ(again->actions().at(7)->text(), QString::fromUtf8("この下の階層を展開する(&+)"));
 }
 
 TEST_F(ViewMenuTest, F7PutsTheDayBeforeTodayAtTheLeftEdge) {
