@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -82,6 +83,10 @@ int PasteObjects(CliDocument& document, std::vector<ClipboardObject>& objects,
             return CliOutput::Fail("ID " + std::to_string(own) + " の段はありません。");
         values.push_back(std::move(object.data));
     }
+    // Links go in after both their ends, wherever the block had them.
+    std::stable_partition(values.begin(), values.end(), [](const auto& value) {
+        return value->GetType() != CData::kLink;
+    });
     const EditResult result = ObjectPaste(document.Status()).Add(values);
     return FinishPaste(document, result, result.ids);
 }

@@ -117,3 +117,30 @@ TEST_F(ClipboardCommandTest, RefusalsLeaveTheFileAsItWas) {
 
 }  // namespace
 }  // namespace qb
+
+namespace qb {
+namespace {
+
+// A block may name a link before its ends; the link still joins the copies.
+TEST_F(ClipboardCommandTest, ALinkAheadOfItsEndsInTheBlockStillJoinsThem) {
+    MakePlan();
+    auto project = Read();
+    ASSERT_NE(project, nullptr);
+    const std::string block = ObjectClipboardStream::Write(
+        {project->FindLink(3), project->FindSchedule(1), project->FindSchedule(2)},
+        {{0, 0}, {0, 0}, {90, 0}});
+    Write("ahead.bin", block);
+    const CliRun paste = Cli("edit " + File() + " paste " + Quote(PathOf("ahead.bin")));
+    ASSERT_EQ(paste.status, 0) << paste.err;
+    EXPECT_EQ(paste.out, "4\n5\n6\n");
+    project = Read();
+    ASSERT_NE(project, nullptr);
+    const CLink* link = project->FindLink(6);
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->GetFromId(), 4);
+    EXPECT_EQ(link->GetToId(), 5);
+    EXPECT_EQ(project->FindSchedule(4)->GetStartDate(), COleDateTime(2026, 4, 1, 0, 0, 0));
+}
+
+}  // namespace
+}  // namespace qb
