@@ -87,8 +87,9 @@ public:
     // "連結されたオブジェクトの移動": the choice, or nothing for Cancel.
     virtual std::optional<LinkedMoveAnswer> AskLinkedMove(const LinkedMoveQuestion& question) = 0;
     // "期間を指定して削除/切り出し": preview is called with the dialog's values
-    // as they change, and with nothing when the dialog closes; it answers
-    // what the values do to the chart, for the dialog to say.
+    // as they change, and with nothing while they name no period; it answers
+    // what the values do to the chart, for the dialog to say. The caller puts
+    // the chart back once the dialog has closed.
     using PeriodCutPreview =
         std::function<PeriodCutSummary(const std::optional<PeriodCutValues>&)>;
     virtual std::optional<PeriodCutValues> EditPeriodCut(const PeriodCutValues& initial,
