@@ -1,11 +1,13 @@
 #include "MainWindow.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -155,6 +157,9 @@ MainWindow::MainWindow(CStatus& status, QWidget* parent)
     status_.SetView(this);
     clipboard_ = std::make_unique<QtClipboard>();
     status_.Services().SetClipboard(clipboard_.get());
+    // Another window's copy enables paste here without a click first.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, menus_,
+            &MenuBuilder::UpdateAll);
     status_.Doc().AddObserver(this);
     pageInput_.Fill(status_.GetProject());
     projectPage_->ShowInput();
