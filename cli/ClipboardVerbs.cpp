@@ -4,16 +4,16 @@
 #include <string>
 #include <vector>
 
-#include "CliDocument.h"
-#include "CliOutput.h"
-#include "EditVerbs.h"
 #include "CLink.h"
 #include "CMemo.h"
 #include "CSchedule.h"
 #include "CStatus.h"
+#include "CliDocument.h"
 #include "CliOptions.h"
+#include "CliOutput.h"
 #include "DataRemoval.h"
 #include "DiagnosticLog.h"
+#include "EditVerbs.h"
 #include "FileIo.h"
 #include "IChartEdits.h"
 #include "ObjectClipboardStream.h"
@@ -72,9 +72,8 @@ int PasteObjects(CliDocument& document, std::vector<ClipboardObject>& objects,
                  const COleDateTime& day, std::int32_t row) {
     const CProject& project = *document.Status().GetProject();
     const COleDateTime first = DayOf(*objects.front().data);
-    const int days = day.IsValid() && first.IsValid()
-                         ? static_cast<int>((day.DatePart() - first).GetDays())
-                         : 0;
+    const int days =
+        day.IsValid() && first.IsValid() ? static_cast<int>((day.DatePart() - first).GetDays()) : 0;
     std::vector<std::unique_ptr<CData>> values;
     for (ClipboardObject& object : objects) {
         PlaceObject(*object.data, days, row);
@@ -84,10 +83,9 @@ int PasteObjects(CliDocument& document, std::vector<ClipboardObject>& objects,
         values.push_back(std::move(object.data));
     }
     // Links go in after both their ends, wherever the block had them.
-    std::stable_partition(values.begin(), values.end(), [](const auto& value) {
-        return value->GetType() != CData::kLink;
-    });
-    const EditResult result = ObjectPaste(document.Status()).Add(values);
+    std::stable_partition(values.begin(), values.end(),
+                          [](const auto& value) { return value->GetType() != CData::kLink; });
+    const EditResult result = ObjectPaste(document.Status()).Add(std::move(values));
     return FinishPaste(document, result, result.ids);
 }
 
@@ -101,7 +99,8 @@ int RunPasteVerb(CliDocument& document, const Args& args) {
         return CliOutput::Usage(kPasteUsage);
     int row = CData::kNoObject;
     COleDateTime day = COleDateTime::Null();
-    if ((options.Has("--row") && (!CliOptions::ParseNumber(options.Get("--row"), row) || row < 0)) ||
+    if ((options.Has("--row") &&
+         (!CliOptions::ParseNumber(options.Get("--row"), row) || row < 0)) ||
         (options.Has("--at") && !CliOptions::ParseDay(options.Get("--at"), day)))
         return CliOutput::Usage(kPasteUsage);
     std::string block;

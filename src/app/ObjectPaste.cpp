@@ -170,10 +170,10 @@ ObjectPaste::Placement ObjectPaste::Place(const std::vector<ClipboardObject>& ob
 }
 
 bool ObjectPaste::Paste(const std::vector<ClipboardObject>& objects, ChartScene& chart) {
-    const Placement placement = Place(objects, Target(chart), chart.Context());
+    Placement placement = Place(objects, Target(chart), chart.Context());
     if (!AskAndTell(placement))
         return false;
-    const EditResult result = Add(placement.values);
+    const EditResult result = Add(std::move(placement.values));
     if (!ChartAccess::Report(status_, result))
         return false;
     ChartAccess::Rebuild(status_, chart);
@@ -201,7 +201,7 @@ bool ObjectPaste::AskAndTell(const Placement& placement) const {
     return !placement.onSummaryRow || prompt.Show(kOntoSummaryRow.Plain()) == PromptAnswer::kOk;
 }
 
-EditResult ObjectPaste::Add(const std::vector<std::unique_ptr<CData>>& values) {
+EditResult ObjectPaste::Add(std::vector<std::unique_ptr<CData>> values) {
     Document& document = status_.Doc();
     if (values.empty() || !document.HasProject())
         return EditResult::Done();
@@ -220,11 +220,13 @@ EditResult ObjectPaste::Add(const std::vector<std::unique_ptr<CData>>& values) {
     const EditStamp stamp = edit.Stamp();
     std::unordered_map<std::int32_t, std::int32_t> newIds;
     EditResult result = EditResult::Done();
-    for (const auto& value : values) {
-        std::unique_ptr<CData> object = value->Clone();
+    for (auto& value : values) {
+        std::unique_ptr<CData> object = std::move(value);
         const std::int32_t id = project.NewObjectId();
-        newIds[value->GetObjectId()] = id;
+        newIds[object->GetObjectId()] = id;
         object->SetObjectId(id);
+        // A copy is a new, live object, whatever the block said of it.
+        object->SetDeleted(false);
         object->SetModifier({});
         stamp.Created(*object);
         if (auto* link = dynamic_cast<CLink*>(object.get())) {

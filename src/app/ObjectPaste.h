@@ -42,7 +42,7 @@ public:
     bool Paste(const std::vector<ClipboardObject>& objects, ChartScene& chart);
     // Adds placed values as one step: new ids for all, link ends taken over
     // to the new ids. The result's ids are the new objects', in order.
-    EditResult Add(const std::vector<std::unique_ptr<CData>>& values);
+    EditResult Add(std::vector<std::unique_ptr<CData>> values);
 
 private:
     // The point the user pointed at, or the chart's visible top-left.
