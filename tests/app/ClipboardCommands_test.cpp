@@ -429,3 +429,33 @@ TEST_F(ClipboardCommandsTest, ACopiedRowIsInsertedWithItsContentsAsOneStep) {
 
 }  // namespace
 }  // namespace qb
+
+namespace qb {
+namespace {
+
+// A block may say an object was deleted; what is pasted is live all the same.
+TEST_F(ClipboardCommandsTest, PastedObjectsAreLiveWhateverTheBlockSays) {
+    auto schedule = std::make_unique<CSchedule>(77);
+    schedule->SetRowObjectId(q_);
+    schedule->SetStartDate(Date(2024, 4, 10));
+    schedule->SetEndDate(Date(2024, 4, 12));
+    schedule->SetDeleted(true);
+    ClipboardContent content;
+    content.formats.emplace_back(ObjectClipboardStream::kFormatName,
+                                 ObjectClipboardStream::Write({schedule.get()}, {{0, 0}}));
+    ASSERT_TRUE(Clipboard().Write(content));
+    window_.mouse = DrawPoint{100, RowTop(q_)};
+    if (!Handler().Execute(cmd::kPaste)) {
+        // Refused as a whole is as good: nothing half-pasted.
+        EXPECT_EQ(prompt_.LastId(), messages::kClipboardReadFailed.id);
+        EXPECT_EQ(LiveObjects(), 6);
+        return;
+    }
+    EXPECT_EQ(LiveObjects(), 7);
+    const std::vector<std::int32_t> selected = Selection();
+    ASSERT_EQ(selected.size(), 1u);
+    EXPECT_FALSE(Project().FindSchedule(selected.front())->IsDeleted());
+}
+
+}  // namespace
+}  // namespace qb
