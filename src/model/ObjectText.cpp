@@ -6,7 +6,9 @@
 
 #include "CDataFactory.h"
 #include "CTypeRegistry.h"
+#include "PropertyVisitor.h"
 #include "TextCodec.h"
+#include "ValueText.h"
 
 namespace qb {
 namespace {
@@ -46,38 +48,116 @@ int ReadCount(std::string_view field) {
     return count;
 }
 
-std::string EncodeField(std::string_view utf8, bool& lost) {
+void AppendHex(std::string& out, std::string_view bytes) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    const std::size_t at = out.size();
+    out.resize(at + bytes.size() * 2);
+    char* to = out.data() + at;
+    for (unsigned char c : bytes) {
+        *to++ = kDigits[c >> 4];
+        *to++ = kDigits[c & 0xF];
+    }
+}
+
+bool IsAscii(std::string_view text) {
+    for (unsigned char c : text) {
+        if (c >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// ASCII is the same in CP932, which spares most fields the conversion.
+void AppendField(std::string& out, std::string_view utf8, bool& lost) {
+    out += '\t';
+    if (IsAscii(utf8)) {
+        AppendHex(out, utf8);
+        return;
+    }
     std::optional<std::string> bytes = TextCodec::Utf8ToCp932(utf8);
     if (!bytes) {
         lost = true;
         bytes = TextCodec::Utf8ToCp932Lossy(utf8);
     }
-    return ObjectText::ToHex(*bytes);
+    AppendHex(out, *bytes);
 }
 
 std::string DecodeField(std::string_view hex) {
-    return TextCodec::Cp932ToUtf8Lossy(ObjectText::FromHex(hex));
+    std::string bytes = ObjectText::FromHex(hex);
+    return IsAscii(bytes) ? bytes : TextCodec::Cp932ToUtf8Lossy(bytes);
 }
 
 void AppendMap(std::string& out, const PropertyMap& map, bool& lost) {
     for (const auto& [name, value] : map) {
-        out += '\t';
-        out += EncodeField(name, lost);
-        out += '\t';
-        out += EncodeField(value, lost);
+        AppendField(out, name, lost);
+        AppendField(out, value, lost);
     }
+}
+
+// Writes the typed fields straight into the text, in property order, as
+// collecting them into a map would give them when the object holds no other
+// properties; spares a map of small strings per object.
+class FieldWriter final : public PropertyVisitor {
+public:
+    explicit FieldWriter(std::string& out) : out_(out) {}
+
+    void Text(const char* name, std::string& value) override { Add(name, value); }
+    void Text(const char* name, CompactText& value) override { Add(name, value.Str()); }
+    void Integer(const char* name, std::int32_t& value) override {
+        Add(name, ValueText::FromInt(value));
+    }
+    void Alignment(const char* name, std::int32_t& value) override { Integer(name, value); }
+    void Boolean(const char* name, bool& value) override { Add(name, ValueText::FromBool(value)); }
+    void Colour(const char* name, ColorRef& value) override {
+        Add(name, ValueText::FromColour(value));
+    }
+    void Date(const char* name, COleDateTime& value) override {
+        Add(name, ValueText::FromDate(value));
+    }
+    void Font(const char* name, CFontInfo& value) override {
+        Add(name, ValueText::FromFont(value));
+    }
+    void Pen(const char* name, CPenInfo& value) override { Add(name, ValueText::FromPen(value)); }
+
+    std::size_t Count() const { return count_; }
+    bool Lost() const { return lost_; }
+
+private:
+    void Add(std::string_view name, std::string_view value) {
+        AppendField(out_, name, lost_);
+        AppendField(out_, value, lost_);
+        ++count_;
+    }
+
+    std::string& out_;
+    std::size_t count_ = 0;
+    bool lost_ = false;
+};
+
+// The properties as tab-separated hex pairs; count gets how many.
+std::string PropertyFields(const CData& object, std::size_t& count, bool& lost) {
+    std::string fields;
+    const PropertyMap* own = object.PropertyMapOrNull();
+    if (own != nullptr && !own->Empty()) {
+        const PropertyMap properties = object.CollectProperties();
+        count = properties.Size();
+        AppendMap(fields, properties, lost);
+        return fields;
+    }
+    fields.reserve(2048);
+    FieldWriter writer(fields);
+    // Writing only reads the fields; the visitor interface is shared with loading.
+    const_cast<CData&>(object).VisitProperties(writer);
+    count = writer.Count();
+    lost = lost || writer.Lost();
+    return fields;
 }
 
 }  // namespace
 
 std::string ObjectText::ToHex(std::string_view bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string hex;
-    hex.reserve(bytes.size() * 2);
-    for (unsigned char c : bytes) {
-        hex += kDigits[c >> 4];
-        hex += kDigits[c & 0xF];
-    }
+    AppendHex(hex, bytes);
     return hex;
 }
 
@@ -91,14 +171,19 @@ std::string ObjectText::FromHex(std::string_view hex) {
 }
 
 std::string ObjectText::Write(const CData& object, bool* lost) {
-    const PropertyMap properties = object.CollectProperties();
+    bool anyLost = false;
+    std::size_t propertyCount = 0;
+    const std::string fields = PropertyFields(object, propertyCount, anyLost);
     PropertyMap params;
     object.GetParams(params);
 
-    bool anyLost = false;
     std::string out(CTypeRegistry::GetTagWord(object.GetType()));
-    out += '\t' + std::to_string(properties.Size()) + '\t' + std::to_string(params.Size());
-    AppendMap(out, properties, anyLost);
+    out.reserve(out.size() + fields.size() + 32);
+    out += '\t';
+    out += std::to_string(propertyCount);
+    out += '\t';
+    out += std::to_string(params.Size());
+    out += fields;
     AppendMap(out, params, anyLost);
     if (lost)
         *lost = anyLost;

@@ -5,7 +5,9 @@
 #include <stdexcept>
 
 #include "CMemo.h"
+#include "CProject.h"
 #include "CSchedule.h"
+#include "SampleProject.h"
 
 namespace qb {
 namespace {
@@ -31,6 +33,26 @@ TEST(ObjectText, StartsWithTagWordAndCountsAndCarriesShiftJisHex) {
     CSchedule schedule(8);
     schedule.SetCaption("\xE5\xB7\xA5\xE4\xBA\x8B");  // 工事
     EXPECT_NE(ObjectText::Write(schedule).find("\t63617074696F6E\t8D488E96\t"), std::string::npos);
+}
+
+TEST(ObjectText, FieldsWrittenStraightMatchThePropertyMapForEveryKindOfObject) {
+    const auto project = SampleProject::Create();
+    std::vector<const CData*> objects;
+    for (const auto* array : std::initializer_list<const CDataArray*>{
+             &project->GetSchedules(), &project->GetLinks(), &project->GetDrawParts(),
+             &project->GetColumns()}) {
+        for (int i = 0; i < array->GetCount(); ++i)
+            if (const CData* object = array->GetAt(i))
+                objects.push_back(object);
+    }
+    ASSERT_GT(objects.size(), 10u);
+    for (const CData* object : objects) {
+        ASSERT_TRUE(object->PropertyMapOrNull() == nullptr || object->PropertyMapOrNull()->Empty());
+        // A map holding every field in order sends the writer through the map.
+        const auto stored = object->Clone();
+        stored->StoreProperties();
+        EXPECT_EQ(ObjectText::Write(*object), ObjectText::Write(*stored)) << object->GetObjectId();
+    }
 }
 
 TEST(ObjectText, RoundTripKeepsIdFieldsAndParams) {
