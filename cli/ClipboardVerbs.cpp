@@ -13,6 +13,7 @@
 #include "CliOutput.h"
 #include "DataRemoval.h"
 #include "DiagnosticLog.h"
+#include "EditReply.h"
 #include "EditVerbs.h"
 #include "FileIo.h"
 #include "IChartEdits.h"
@@ -51,21 +52,6 @@ void PlaceObject(CData& object, int days, std::int32_t row) {
     }
 }
 
-// Shows a refusal, writes a single-mode file and prints the new ids.
-int FinishPaste(CliDocument& document, const EditResult& result,
-                const std::vector<std::int32_t>& ids) {
-    if (!result.ok) {
-        if (result.message)
-            document.Prompt().Show(*result.message);
-        return CliOutput::kFailure;
-    }
-    if (!document.SaveIfSingle())
-        return CliOutput::kFailure;
-    for (const std::int32_t id : ids)
-        std::printf("%d\n", id);
-    return CliOutput::kSuccess;
-}
-
 // The objects of a block moved so that the first starts on the day (null:
 // where they are), each on the row or on its own.
 int PasteObjects(CliDocument& document, std::vector<ClipboardObject>& objects,
@@ -86,7 +72,7 @@ int PasteObjects(CliDocument& document, std::vector<ClipboardObject>& objects,
     std::stable_partition(values.begin(), values.end(),
                           [](const auto& value) { return value->GetType() != CData::kLink; });
     const EditResult result = ObjectPaste(document.Status()).Add(std::move(values));
-    return FinishPaste(document, result, result.ids);
+    return EditReply::FinishWithIds(document, result, result.ids);
 }
 
 }  // namespace
@@ -111,35 +97,14 @@ int RunPasteVerb(CliDocument& document, const Args& args) {
     if (auto objects = ObjectClipboardStream::Read(block); objects && !objects->empty())
         return PasteObjects(document, *objects, day, row);
     const EditResult result = RowPaste(document.Status()).Paste(block, row);
-    return FinishPaste(document, result,
-                       result.ids.empty() ? std::vector<std::int32_t>{result.id} : result.ids);
+    return EditReply::FinishWithIds(
+        document, result, result.ids.empty() ? std::vector<std::int32_t>{result.id} : result.ids);
 }
 
 namespace {
 
 constexpr const char* kAddLinkUsage = "edit FILE.qbd add-link --from ID --to ID";
 constexpr const char* kAddMemoUsage = "edit FILE.qbd add-memo --row ID --date YYYYMMDD --text TEXT";
-
-bool ParseObjectId(std::string_view text, std::int32_t& id) {
-    int value = 0;
-    if (!CliOptions::ParseNumber(text, value) || value < 0)
-        return false;
-    id = value;
-    return true;
-}
-
-// The chart's refusal shown, or the file written and the new id printed.
-int FinishAdd(CliDocument& document, const EditResult& result) {
-    if (!result.ok) {
-        if (result.message)
-            document.Prompt().Show(*result.message);
-        return CliOutput::kFailure;
-    }
-    if (!document.SaveIfSingle())
-        return CliOutput::kFailure;
-    std::printf("%d\n", result.id);
-    return CliOutput::kSuccess;
-}
 
 }  // namespace
 
@@ -150,7 +115,8 @@ int RunAddLinkVerb(CliDocument& document, const Args& args) {
     std::int32_t from = 0;
     std::int32_t to = 0;
     if (!options.Parse(args, {"--from", "--to"}, {"--from", "--to"}) ||
-        !ParseObjectId(options.Get("--from"), from) || !ParseObjectId(options.Get("--to"), to))
+        !EditReply::ParseId(options.Get("--from"), from) ||
+        !EditReply::ParseId(options.Get("--to"), to))
         return CliOutput::Usage(kAddLinkUsage);
     if (from == to)
         return CliOutput::Fail("リンクの始点と終点に同じオブジェクトは指定できません。");
@@ -158,7 +124,7 @@ int RunAddLinkVerb(CliDocument& document, const Args& args) {
     document.Status().GetPalette().ApplyTo(link);
     link.SetFromId(from);
     link.SetToId(to);
-    return FinishAdd(document, document.Status().ChartEdit().AddObject(link));
+    return EditReply::FinishWithId(document, document.Status().ChartEdit().AddObject(link));
 }
 
 // A memo placed as a click of the memo input places one: the palette's
@@ -167,7 +133,7 @@ int RunAddMemoVerb(CliDocument& document, const Args& args) {
     CliOptions options;
     std::int32_t row = 0;
     if (!options.Parse(args, {"--row", "--date", "--text"}, {"--row", "--date", "--text"}) ||
-        !ParseObjectId(options.Get("--row"), row))
+        !EditReply::ParseId(options.Get("--row"), row))
         return CliOutput::Usage(kAddMemoUsage);
     // A date that names no day is wrong usage, as for the other verbs.
     COleDateTime day;
@@ -180,7 +146,7 @@ int RunAddMemoVerb(CliDocument& document, const Args& args) {
     memo.SetXOffset(0);
     memo.SetYOffset(0);
     memo.SetText(std::string(options.Get("--text")));
-    return FinishAdd(document, document.Status().ChartEdit().AddObject(memo));
+    return EditReply::FinishWithId(document, document.Status().ChartEdit().AddObject(memo));
 }
 
 }  // namespace qb::cli

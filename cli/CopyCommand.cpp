@@ -12,6 +12,7 @@
 #include "CliOptions.h"
 #include "CliOutput.h"
 #include "Commands.h"
+#include "EditReply.h"
 #include "ObjectClipboardStream.h"
 #include "RowClipboardStream.h"
 
@@ -24,20 +25,6 @@ constexpr const char* kUsageText = "copy FILE.qbd (--ids ID,... | --row ID) OUT.
 // period at this many pixels a day.
 constexpr double kPixelsPerDay = 10.0;
 constexpr int kChartSetting = 1;
-
-bool ParseIds(std::string_view text, std::vector<std::int32_t>& ids) {
-    while (!text.empty()) {
-        const std::size_t comma = text.find(',');
-        const std::string_view part = text.substr(0, comma);
-        std::int32_t id = 0;
-        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), id);
-        if (error != std::errc() || end != part.data() + part.size() || id < 0)
-            return false;
-        ids.push_back(id);
-        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
-    }
-    return !ids.empty();
-}
 
 void LayOut(CProject& project, ChartScene& scene) {
     scene.Open(project);
@@ -116,7 +103,7 @@ int RunCopy(const Args& args) {
     std::vector<std::int32_t> ids;
     if (!options.Parse(Args(args.begin() + 1, args.end() - 1), {"--ids", "--row"}, {}) ||
         options.Has("--ids") == options.Has("--row") ||
-        (options.Has("--ids") && !ParseIds(options.Get("--ids"), ids)))
+        (options.Has("--ids") && !EditReply::ParseIds(options.Get("--ids"), ids)))
         return CliOutput::Usage(kUsageText);
     CliDocument document;
     if (!document.Open(path))

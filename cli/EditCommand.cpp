@@ -12,6 +12,7 @@
 #include "Commands.h"
 #include "DataRemoval.h"
 #include "DiagnosticLog.h"
+#include "EditReply.h"
 #include "EditSession.h"
 #include "EditVerbs.h"
 #include "FileIo.h"
@@ -59,38 +60,6 @@ bool ParseEnd(std::string_view text, bool isEnd, DateOffset& out) {
     return true;
 }
 
-bool ParseId(std::string_view text, std::int32_t& id) {
-    int value = 0;
-    if (!CliOptions::ParseNumber(text, value) || value < 0)
-        return false;
-    id = value;
-    return true;
-}
-
-// Shows a refusal; the id of a new object goes to stdout.
-int Finish(CliDocument& document, const EditResult& result, bool printId) {
-    if (!result.ok) {
-        if (result.message)
-            document.Prompt().Show(*result.message);
-        return CliOutput::kFailure;
-    }
-    if (!document.SaveIfSingle())
-        return CliOutput::kFailure;
-    if (printId)
-        std::printf("%d\n", result.id);
-    return CliOutput::kSuccess;
-}
-
-// Every new object's id, one per line.
-int FinishMany(CliDocument& document, const EditResult& result) {
-    const int status = Finish(document, result, false);
-    if (status == CliOutput::kSuccess) {
-        for (const std::int32_t id : result.ids)
-            std::printf("%d\n", id);
-    }
-    return status;
-}
-
 // The lines of a UTF-8 text file, as the bulk insertion dialog takes them.
 bool ReadCaptions(const std::string& path, std::vector<std::string>& captions) {
     std::string text;
@@ -125,7 +94,7 @@ int InsertRows(CliDocument& document, const Args& args) {
     CliOptions options;
     std::int32_t above = CData::kNoObject;
     if (!options.Parse(args, {"--text-file", "--above"}, {"--text-file"}) ||
-        (options.Has("--above") && !ParseId(options.Get("--above"), above))) {
+        (options.Has("--above") && !EditReply::ParseId(options.Get("--above"), above))) {
         return CliOutput::Usage(kUsageText);
     }
     std::vector<std::string> captions;
@@ -143,7 +112,8 @@ int InsertRows(CliDocument& document, const Args& args) {
     for (const std::string& caption : captions)
         rows.push_back(
             RowDefaults::Prepare(project, caption, status.Services().Settings().defRowHeight));
-    return FinishMany(document, status.RowEdit().InsertRows(rows, owner, index));
+    const EditResult result = status.RowEdit().InsertRows(rows, owner, index);
+    return EditReply::FinishWithIds(document, result, result.ids);
 }
 
 int AddColumn(CliDocument& document, const Args& args) {
@@ -161,17 +131,17 @@ int AddColumn(CliDocument& document, const Args& args) {
     values.SetCaption(std::string(options.Get("--caption")));
     values.SetWidth(width);
     values.SetParamInt("_Auto", kind);
-    return Finish(document, document.Status().ColumnEdit().AddColumn(values), true);
+    return EditReply::FinishWithId(document, document.Status().ColumnEdit().AddColumn(values));
 }
 
 int SetCell(CliDocument& document, const Args& args) {
     std::int32_t row = 0;
     std::int32_t column = 0;
-    if (args.size() != 3 || !ParseId(args[0], row) || !ParseId(args[1], column))
+    if (args.size() != 3 || !EditReply::ParseId(args[0], row) ||
+        !EditReply::ParseId(args[1], column))
         return CliOutput::Usage(kUsageText);
-    return Finish(document,
-                  document.Status().ColumnEdit().SetCellText(row, column, std::string(args[2])),
-                  false);
+    return EditReply::Finish(
+        document, document.Status().ColumnEdit().SetCellText(row, column, std::string(args[2])));
 }
 
 int AddRow(CliDocument& document, const Args& args) {
@@ -180,14 +150,14 @@ int AddRow(CliDocument& document, const Args& args) {
         return CliOutput::Usage(kUsageText);
     std::int32_t parent = CData::kNoObject;
     int index = -1;
-    if ((options.Has("--parent") && !ParseId(options.Get("--parent"), parent)) ||
+    if ((options.Has("--parent") && !EditReply::ParseId(options.Get("--parent"), parent)) ||
         (options.Has("--index") &&
          (!CliOptions::ParseNumber(options.Get("--index"), index) || index < 0))) {
         return CliOutput::Usage(kUsageText);
     }
     ProjectEdits edits = document.Edits();
-    return Finish(document, edits.AddRow(std::string(options.Get("--caption")), parent, index),
-                  true);
+    return EditReply::FinishWithId(
+        document, edits.AddRow(std::string(options.Get("--caption")), parent, index));
 }
 
 int AddSchedule(CliDocument& document, const Args& args) {
@@ -199,19 +169,19 @@ int AddSchedule(CliDocument& document, const Args& args) {
     DateOffset end;
     const std::string_view endText =
         options.Has("--end") ? options.Get("--end") : options.Get("--start").substr(0, 8);
-    if (!ParseId(options.Get("--row"), row) || !ParseEnd(options.Get("--start"), false, start) ||
-        !ParseEnd(endText, true, end)) {
+    if (!EditReply::ParseId(options.Get("--row"), row) ||
+        !ParseEnd(options.Get("--start"), false, start) || !ParseEnd(endText, true, end)) {
         return CliOutput::Usage(kUsageText);
     }
     ProjectEdits edits = document.Edits();
-    return Finish(document,
-                  edits.AddSchedule(row, start, end, std::string(options.Get("--caption"))), true);
+    return EditReply::FinishWithId(
+        document, edits.AddSchedule(row, start, end, std::string(options.Get("--caption"))));
 }
 
 int Set(CliDocument& document, const Args& args) {
     std::int32_t id = 0;
     const bool project = !args.empty() && args[0] == "project";
-    if (args.size() < 2 || (!project && !ParseId(args[0], id)))
+    if (args.size() < 2 || (!project && !EditReply::ParseId(args[0], id)))
         return CliOutput::Usage(kUsageText);
     ProjectEdits::PropertyValues values;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -221,17 +191,16 @@ int Set(CliDocument& document, const Args& args) {
         values.emplace_back(args[i].substr(0, equals), args[i].substr(equals + 1));
     }
     ProjectEdits edits = document.Edits();
-    return Finish(document,
-                  project ? edits.SetProjectValues(values) : edits.SetProperties(id, values),
-                  false);
+    return EditReply::Finish(
+        document, project ? edits.SetProjectValues(values) : edits.SetProperties(id, values));
 }
 
 int Delete(CliDocument& document, const Args& args) {
     std::int32_t id = 0;
-    if (args.size() != 1 || !ParseId(args[0], id))
+    if (args.size() != 1 || !EditReply::ParseId(args[0], id))
         return CliOutput::Usage(kUsageText);
     ProjectEdits edits = document.Edits();
-    return Finish(document, edits.DeleteObject(id), false);
+    return EditReply::Finish(document, edits.DeleteObject(id));
 }
 
 int Mode(CliDocument& document, const Args& args) {

@@ -11,6 +11,7 @@
 #include "CliOptions.h"
 #include "CliOutput.h"
 #include "DayShift.h"
+#include "EditReply.h"
 #include "EditVerbs.h"
 #include "IChartEdits.h"
 #include "LinkedMove.h"
@@ -21,28 +22,6 @@ namespace {
 constexpr const char* kShiftUsage =
     "edit FILE.qbd shift --ids ID,ID,... (--days N | --to-date YYYYMMDD) [--actuals 1|2|3|4]";
 constexpr const char* kMoveUsage = "edit FILE.qbd move ID --days N --linked 1|2|3";
-
-bool ParseId(std::string_view text, std::int32_t& id) {
-    int value = 0;
-    if (!CliOptions::ParseNumber(text, value) || value < 0)
-        return false;
-    id = value;
-    return true;
-}
-
-// "3,5,8": at least one id, each a whole number.
-bool ParseIds(std::string_view text, std::vector<std::int32_t>& ids) {
-    while (true) {
-        const std::size_t comma = text.find(',');
-        std::int32_t id = 0;
-        if (!ParseId(text.substr(0, comma), id))
-            return false;
-        ids.push_back(id);
-        if (comma == std::string_view::npos)
-            return true;
-        text.remove_prefix(comma + 1);
-    }
-}
 
 // One of 1 to last.
 bool ParseChoice(std::string_view text, int last, int& value) {
@@ -60,16 +39,6 @@ const CData* Movable(const CProject& project, std::int32_t id) {
     return object != nullptr && !object->IsDeleted() ? object : nullptr;
 }
 
-// Shows a refusal; a single-mode document is saved after a change.
-int Finish(CliDocument& document, const EditResult& result) {
-    if (!result.ok) {
-        if (result.message)
-            document.Prompt().Show(*result.message);
-        return CliOutput::kFailure;
-    }
-    return document.SaveIfSingle() ? CliOutput::kSuccess : CliOutput::kFailure;
-}
-
 int NotMovable(std::int32_t id, const char* what) {
     return CliOutput::Fail("ID " + std::to_string(id) + " is not " + what + " of the project.");
 }
@@ -80,7 +49,8 @@ int RunShiftVerb(CliDocument& document, const Args& args) {
     CliOptions options;
     std::vector<std::int32_t> ids;
     if (!options.Parse(args, {"--ids", "--days", "--to-date", "--actuals"}, {"--ids"}) ||
-        options.Has("--days") == options.Has("--to-date") || !ParseIds(options.Get("--ids"), ids))
+        options.Has("--days") == options.Has("--to-date") ||
+        !EditReply::ParseIds(options.Get("--ids"), ids))
         return CliOutput::Usage(kShiftUsage);
     ShiftDaysValues values;
     int actuals = 1;
@@ -106,7 +76,7 @@ int RunShiftVerb(CliDocument& document, const Args& args) {
             return NotMovable(id, "a schedule or memo");
     }
     CStatus& status = document.Status();
-    return Finish(document, DayShift::Run(status.Doc(), status.Edit(), ids, values));
+    return EditReply::Finish(document, DayShift::Run(status.Doc(), status.Edit(), ids, values));
 }
 
 // The schedule's start, and its end when it has one, moved by whole days as
@@ -115,7 +85,7 @@ int RunMoveVerb(CliDocument& document, const Args& args) {
     std::int32_t id = 0;
     int linked = 0;
     CliOptions options;
-    if (args.empty() || !ParseId(args[0], id) ||
+    if (args.empty() || !EditReply::ParseId(args[0], id) ||
         !options.Parse(Args(args.begin() + 1, args.end()), {"--days", "--linked"},
                        {"--days", "--linked"}) ||
         !ParseChoice(options.Get("--linked"), 3, linked))
@@ -139,7 +109,7 @@ int RunMoveVerb(CliDocument& document, const Args& args) {
     // Settings here live in memory only: the choice is taken as remembered,
     // without the question.
     status.Services().Settings().slideLinked = linked;
-    return Finish(document, status.ChartEdit().MoveSchedule(*values, false));
+    return EditReply::Finish(document, status.ChartEdit().MoveSchedule(*values, false));
 }
 
 }  // namespace qb::cli

@@ -11,7 +11,9 @@
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+
 #include <utility>
+#include "DayEdit.h"
 
 #include "IPrompt.h"
 #include "PeriodCut.h"
@@ -22,27 +24,8 @@ namespace {
 using Action = PeriodCutValues::Action;
 using Actuals = ShiftDaysValues::Actuals;
 
-// The days the chart's ruler can show.
-const QDate kFirstDay(1900, 1, 1);
-const QDate kLastDay(2200, 12, 31);
-
 QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
-}
-
-QDateEdit* NewDateEdit(const COleDateTime& day, QWidget* parent) {
-    auto* edit = new QDateEdit(parent);
-    edit->setDateRange(kFirstDay, kLastDay);
-    edit->setCalendarPopup(true);
-    edit->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    edit->setDate(day.IsValid() ? QDate(day.GetYear(), day.GetMonth(), day.GetDay())
-                                : QDate::currentDate());
-    return edit;
-}
-
-COleDateTime ToDay(const QDate& date) {
-    return date.isValid() ? COleDateTime(date.year(), date.month(), date.day(), 0, 0, 0)
-                          : COleDateTime::Invalid();
 }
 
 }  // namespace
@@ -57,8 +40,8 @@ PeriodCutDialog::PeriodCutDialog(const PeriodCutValues& initial, IDialogs::Perio
              "切り出す場合は、期間より後ろのものを期間の日数だけ左へ詰めます。"),
         this));
     auto* form = new QFormLayout();
-    from_ = NewDateEdit(initial.from, this);
-    to_ = NewDateEdit(initial.to, this);
+    from_ = DayEdit::Create(initial.from, this);
+    to_ = DayEdit::Create(initial.to, this);
     form->addRow(Text("開始日(&S)："), from_);
     form->addRow(Text("終了日(&E)："), to_);
     layout->addLayout(form);
@@ -103,8 +86,8 @@ PeriodCutDialog::PeriodCutDialog(const PeriodCutValues& initial, IDialogs::Perio
 
 PeriodCutValues PeriodCutDialog::Values() const {
     PeriodCutValues values;
-    values.from = ToDay(from_->date());
-    values.to = ToDay(to_->date());
+    values.from = DayEdit::Day(*from_);
+    values.to = DayEdit::Day(*to_);
     values.action = cutOut_->isChecked() ? Action::kCutOut : Action::kDelete;
     values.actuals = static_cast<Actuals>(actuals_->currentIndex() + 1);
     return values;
