@@ -15,8 +15,8 @@
 #include "CStatus.h"
 #include "ChartScene.h"
 #include "CommandIds.h"
-#include "IDocumentView.h"
 #include "InMemorySettingsStore.h"
+#include "NullDocumentView.h"
 #include "ObjectClipboardStream.h"
 #include "ProjectCopy.h"
 #include "RecordingShell.h"
@@ -111,14 +111,8 @@ BENCHMARK(BM_ReadRowBlock)->Unit(benchmark::kMillisecond);
 namespace qb {
 namespace {
 
-class BenchWindow : public IDocumentView {
+class BenchWindow : public NullDocumentView {
 public:
-    void DisplaySettingsChanged() override {}
-    void ViewModeChanged(int /*mode*/) override {}
-    void ScrollToDate(const COleDateTime& /*day*/) override {}
-    void ClearSelection() override {}
-    void CollectViewStatus(ViewStatus& /*status*/) const override {}
-    void ApplyViewStatus(const ViewStatus& /*status*/) override {}
     ChartScene* GetChartScene() override { return &scene; }
     std::optional<DrawPoint> PastePoint() const override { return DrawPoint{0, 0}; }
 
