@@ -338,23 +338,6 @@ TEST_F(CanvasTest, LeavingThePaneScrollsOnTheTimerUntilRelease) {
     EXPECT_EQ(up.capture, -1);
 }
 
-TEST_F(CanvasTest, CursorsFollowTheHandles) {
-    const std::pair<int, CanvasCursor> cases[] = {
-        {CGuiObject::kHandleNone, CanvasCursor::kArrow},
-        {CGuiObject::kHandleBody, CanvasCursor::kArrow},
-        {CGuiObject::kHandleStart, CanvasCursor::kSizeHorizontal},
-        {CGuiObject::kHandleEnd, CanvasCursor::kSizeHorizontal},
-        {CGuiObject::kHandleTop, CanvasCursor::kSizeVertical},
-        {CGuiObject::kHandleBottom, CanvasCursor::kSizeVertical},
-        {CGuiObject::kHandleTopLeft, CanvasCursor::kSizeDiagonalDown},
-        {CGuiObject::kHandleBottomRight, CanvasCursor::kSizeDiagonalDown},
-        {CGuiObject::kHandleTopRight, CanvasCursor::kSizeDiagonalUp},
-        {CGuiObject::kHandleBottomLeft, CanvasCursor::kSizeDiagonalUp},
-    };
-    for (const auto& [handle, cursor] : cases)
-        EXPECT_EQ(CanvasHint::ForHandle(handle), cursor) << handle;
-}
-
 TEST_F(CanvasTest, HintsComeInTheirOrder) {
     EXPECT_EQ(canvas.HintAt(DrawPoint{-1, 5}), "");
     EXPECT_NE(canvas.HintAt(BarBody(1, 6)).find("2024"), std::string::npos);
@@ -384,12 +367,6 @@ TEST_F(CanvasTest, PreviewShowsTheValuesInPlaceUntilEnded) {
     EXPECT_EQ(Schedule(5).GetStartDate(), Day(12));
 }
 
-}  // namespace
-}  // namespace qb::test
-
-namespace qb::test {
-namespace {
-
 TEST_F(CanvasTest, AttachedLinksFollowADragAndComeBackWhenItIsCancelled) {
     auto link = std::make_unique<CLink>(Project().NewObjectId());
     const std::int32_t id = link->GetObjectId();
@@ -410,12 +387,6 @@ TEST_F(CanvasTest, AttachedLinksFollowADragAndComeBackWhenItIsCancelled) {
     EXPECT_FALSE(Model().FindObject(id)->IsHidden());
     EXPECT_EQ(edits.writes, 0);
 }
-
-}  // namespace
-}  // namespace qb::test
-
-namespace qb::test {
-namespace {
 
 // Scrolling before the first built day moves the ruler's origin; a drag
 // keeps its grip on the dates.

@@ -166,12 +166,6 @@ TEST_F(CanvasTest, AReadOnlyDocumentOnlySelects) {
     EXPECT_FALSE(canvas.IsGestureRunning());
 }
 
-}  // namespace
-}  // namespace qb::test
-
-namespace qb::test {
-namespace {
-
 TEST_F(CanvasTest, ATargetDeletedDuringTheDragEndsWithNothingChanged) {
     const DrawPoint bar = BarBody(1, 6);
     Click(bar);
@@ -208,12 +202,6 @@ TEST_F(CanvasTest, GesturesAreUndoneAndRedoneOneStepEach) {
     ASSERT_TRUE(status.Commands().Execute(cmd::kRedo));
     EXPECT_EQ(state(), std::make_pair(3, Day(9)));
 }
-
-}  // namespace
-}  // namespace qb::test
-
-namespace qb::test {
-namespace {
 
 // A message box takes the focus, and the window may rebuild the model while
 // it is open: the gesture asking ends after the answer, touching nothing of
