@@ -140,16 +140,6 @@ TEST_F(ChartEditingTest, ADragOnAnEmptyRowSavesANewBarThere) {
     EXPECT_LT(made->GetStartDate(), made->GetEndDate());
 }
 
-TEST_F(ChartEditingTest, UndoTakesTheNewBarBackAndRedoBringsItAgain) {
-    const int before = LiveSchedules(*status.GetProject());
-    Drag(start, start + QPoint(120, 0));
-    ASSERT_EQ(LiveSchedules(*status.GetProject()), before + 1);
-    ASSERT_TRUE(status.Commands().Execute(cmd::kUndo));
-    EXPECT_EQ(LiveSchedules(*status.GetProject()), before);
-    ASSERT_TRUE(status.Commands().Execute(cmd::kRedo));
-    EXPECT_EQ(LiveSchedules(*status.GetProject()), before + 1);
-}
-
 // A right press on the new bar selects it; the menu's delete item then takes
 // it away again.
 TEST_F(ChartEditingTest, TheContextMenuActsOnTheBarUnderTheMouse) {
