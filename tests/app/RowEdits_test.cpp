@@ -12,7 +12,6 @@
 #include "DocumentCommands.h"
 #include "EditFixture.h"
 #include "LiveIndex.h"
-#include "RowDefaults.h"
 
 namespace qb {
 namespace {
@@ -131,35 +130,6 @@ TEST_F(RowEditsTest, BulkRowsEndUpInTextOrderAtTheirPlaceAsOneStep) {
     ASSERT_TRUE(Edits().InsertRows(Lines({"y"}), CData::kNoObject, 1).ok);
     EXPECT_EQ(Captions(Top()), (std::vector<std::string>{"x", "y", "B"}));
     EXPECT_EQ(LiveIndex::Of(Top(), *Row(2)), 2);
-}
-
-TEST_F(RowEditsTest, TheFirstChildOfABoxModeRowFillsItsParent) {
-    OpenMine(false);
-    me.Project().SetParamInt("_Indent", 0);
-    me.Project().SetParamInt("_DefRowHeight", 30);
-    Row(2)->SetHeight(60);
-    auto values = RowDefaults::Prepare(me.Project(), "新しい段", 40);
-    RowDefaults::TakeParentHeight(*values, me.Project(), *Row(2));
-    const EditResult added = Edits().InsertRow(*values, 2, -1);
-    ASSERT_TRUE(added.ok);
-    EXPECT_EQ(Row(added.id)->GetHeight(), 60);
-    EXPECT_EQ(Row(added.id)->GetParentRow(), Row(2));
-}
-
-// A file another program holds: nothing goes in, the failure is shown, and
-// the text stays with the caller to try again.
-TEST_F(RowEditsTest, BulkInsertionIntoAFileHeldElsewhereFailsAndInsertsNothing) {
-    OpenMine(true);
-    CProjectFile holder(Path());
-    ASSERT_NE(holder.Load(true), nullptr);
-    const std::string written = TestFolder::Read(Path());
-    const EditResult result = Edits().InsertRows(Lines({"x", "y"}), CData::kNoObject, -1);
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.message);  // shown already
-    EXPECT_EQ(me.prompt.LastId(), messages::kLocked.id);
-    EXPECT_TRUE(result.ids.empty());
-    EXPECT_EQ(Captions(Top()), (std::vector<std::string>{"A", "B"}));
-    EXPECT_EQ(TestFolder::Read(Path()), written);
 }
 
 TEST_F(RowEditsTest, MovesTakeTheBranchAlongAndNeverBelowTheRowItself) {
