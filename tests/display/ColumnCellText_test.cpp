@@ -26,7 +26,8 @@ protected:
 };
 
 // The first schedule in project order answers kinds 1 to 7 even when a
-// later one starts earlier; kinds 8 and 9 look at all of them.
+// later one starts earlier; kinds 8 and 9 look at all of them. A row
+// without schedules shows empty cells.
 TEST_F(ColumnCellTextTest, TwoSchedulesOnARow) {
     CSchedule& first = project.AddSchedule(*row, Day(2024, 5, 10), Day(2024, 5, 14));
     first.SetCaption("first");
@@ -41,15 +42,10 @@ TEST_F(ColumnCellTextTest, TwoSchedulesOnARow) {
     project.Build();
     const std::string expected[] = {"free",  "2024/5/10", "2024/5/13", "2024/5/11", "2024/5/13",
                                     "first", "45%",       "note",      "2024/5/1",  "2024/5/19"};
-    for (int kind = 0; kind <= 9; ++kind)
+    for (int kind = 0; kind <= 9; ++kind) {
         EXPECT_EQ(Cell(kind), expected[kind]) << "kind " << kind;
-}
-
-TEST_F(ColumnCellTextTest, ARowWithoutSchedulesShowsEmptyCells) {
-    project.AddSchedule(*row, Day(2024, 5, 10), Day(2024, 5, 14));
-    project.Build();
-    for (int kind = 0; kind <= 9; ++kind)
         EXPECT_EQ(project.Cell(*empty, static_cast<std::size_t>(kind)), "") << "kind " << kind;
+    }
 }
 
 TEST_F(ColumnCellTextTest, DeletedSchedulesAndUnsetValuesLeaveNoText) {
@@ -66,22 +62,18 @@ TEST_F(ColumnCellTextTest, DeletedSchedulesAndUnsetValuesLeaveNoText) {
 }
 
 // Without byDay the dates carry their time and the end is not moved back;
-// kinds 8 and 9 stay in the date form.
-TEST_F(ColumnCellTextTest, SchedulesByTimeShowTheTime) {
+// kinds 8 and 9 stay in the date form. By day, an end inside a day is that day.
+TEST_F(ColumnCellTextTest, SchedulesByTimeShowTheTimeAndAByDayEndInsideTheDayIsThatDay) {
     CSchedule& timed = project.AddSchedule(*row, Day(2024, 5, 10, 9, 5), Day(2024, 5, 12, 0, 0));
     timed.SetByDay(false);
+    project.AddSchedule(*empty, Day(2024, 5, 10), Day(2024, 5, 12)).SetEndOffset(5000);
     project.Build();
     EXPECT_EQ(Cell(1), "2024/5/10 9:05");
     EXPECT_EQ(Cell(2), "2024/5/12 0:00");
     EXPECT_EQ(Cell(8), "2024/5/10");
     EXPECT_EQ(Cell(9), "2024/5/12");
-}
-
-TEST_F(ColumnCellTextTest, AByDayEndInsideTheDayIsThatDay) {
-    project.AddSchedule(*row, Day(2024, 5, 10), Day(2024, 5, 12)).SetEndOffset(5000);
-    project.Build();
-    EXPECT_EQ(Cell(2), "2024/5/12");
-    EXPECT_EQ(Cell(9), "2024/5/12");
+    EXPECT_EQ(project.Cell(*empty, 2), "2024/5/12");
+    EXPECT_EQ(project.Cell(*empty, 9), "2024/5/12");
 }
 
 TEST(ColumnTotalsTest, KindsTenAndElevenShowTheRowsSecondAndThirdFigures) {
