@@ -4,20 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "AppTestBase.h"
-#include "CColumn.h"
-#include "CColumnArray.h"
-#include "CCommandHandler.h"
-#include "CDisplayModel.h"
-#include "CGuiRow.h"
-#include "CRowArray.h"
 #include "CRuler.h"
 #include "CSchedule.h"
 #include "CScheduleArray.h"
-#include "ChartScene.h"
-#include "CommandIds.h"
-#include "DocumentCommands.h"
-#include "ScriptedDialogs.h"
+#include "RowsWindow.h"
 
 namespace qb {
 namespace {
@@ -26,74 +16,33 @@ COleDateTime Date(int year, int month, int day) {
     return COleDateTime(year, month, day, 0, 0, 0);
 }
 
-// A window that shows its chart through a scene of the test's own.
-class ChartWindow : public RecordingView {
-public:
-    ChartScene* GetChartScene() override { return &scene; }
-    void ChartViewChanged() override { ++chartChanges; }
-
-    ChartScene scene;
-    int chartChanges = 0;
-};
-
-// A new document with P (children P1, P2, P3), Q and a column, shown as the
-// month chart from 1 April 2024 at 10 pixels a day, 400 pixels wide.
-class ViewCommandsTest : public AppTestBase {
+// The rows' document with two more children under A, so that P = A holds
+// A1, A2 and A3; Q = B has none. The column is the free-text one.
+class ViewCommandsTest : public test::RowsTest {
 protected:
     ViewCommandsTest() {
-        status_->SetView(&window_);
-        status_->Services().SetDialogs(&dialogs_);
-        EXPECT_TRUE(Handler().Execute(cmd::kNew));
-        CProject& project = *status_->GetProject();
-        CRow& p = AddRow(project.GetRows(), "P");
-        for (const char* caption : {"P1", "P2", "P3"})
-            children_.push_back(AddRow(p.GetChildren(), caption).GetObjectId());
-        p_ = p.GetObjectId();
-        q_ = AddRow(project.GetRows(), "Q").GetObjectId();
-        column_ = project.NewObjectId();
-        project.GetColumns().Add(std::make_unique<CColumn>(column_));
-        status_->SetViewMode(CStatus::kMonthView);
+        p_ = a_;
+        q_ = b_;
+        column_ = text_;
+        children_ = {a1_, AddRow(Project().FindRow(a_)->GetChildren(), "A2"),
+                     AddRow(Project().FindRow(a_)->GetChildren(), "A3")};
         Show();
-    }
-    ~ViewCommandsTest() override { status_->Services().SetDialogs(nullptr); }
-
-    CRow& AddRow(CRowArray& rows, const std::string& caption) {
-        auto row = std::make_unique<CRow>(status_->GetProject()->NewObjectId());
-        row->SetCaption(caption);
-        row->SetHeight(20);
-        CRow& added = *row;
-        rows.Add(std::move(row));
-        return added;
+        window_.viewChanges = 0;
     }
 
     CSchedule& AddSchedule(const COleDateTime& start, const COleDateTime& end) {
-        CProject& project = *status_->GetProject();
-        auto schedule = std::make_unique<CSchedule>(project.NewObjectId());
+        auto schedule = std::make_unique<CSchedule>(Project().NewObjectId());
         schedule->SetRowObjectId(q_);
         schedule->SetStartDate(start);
         schedule->SetEndDate(end);
         CSchedule& added = *schedule;
-        project.GetSchedules().Add(std::move(schedule));
+        Project().GetSchedules().Add(std::move(schedule));
         return added;
     }
 
-    // The window shows the project again after a change of its data.
-    void Show() {
-        Scene().Open(*status_->GetProject());
-        Scene().SetSize(200 + 400, 300);
-        Scene().SetPeriod(Date(2024, 4, 1), Date(2024, 6, 30), 10.0);
-    }
-
-    CCommandHandler& Handler() { return status_->Commands(); }
-    ChartScene& Scene() { return window_.scene; }
-    CDisplayModel& Model() { return Scene().GetModel(); }
-    bool Enabled(int id) { return Handler().State(id).enabled; }
     void Select(std::int32_t id) { Model().Select(id, false); }
     bool Hidden(std::int32_t id) { return Model().FindRow(id)->IsHidden(); }
-    std::vector<std::uint32_t> Selection() { return Model().GetSelection(); }
 
-    ChartWindow window_;
-    test::ScriptedDialogs dialogs_;
     std::int32_t p_ = 0;
     std::int32_t q_ = 0;
     std::int32_t column_ = 0;
@@ -107,8 +56,8 @@ TEST_F(ViewCommandsTest, HidingARowMovesTheSelectionBesideItWhereTheRowCanBeShow
     ASSERT_TRUE(Handler().Execute(cmd::kHide));
     EXPECT_TRUE(Hidden(children_[1]));
     EXPECT_EQ(Scene().TotalHeight(), height - 20);
-    EXPECT_EQ(Selection(), std::vector<std::uint32_t>{static_cast<std::uint32_t>(children_[2])});
-    EXPECT_EQ(window_.chartChanges, 1);
+    EXPECT_EQ(Selection(), std::vector<std::int32_t>{children_[2]});
+    EXPECT_EQ(window_.viewChanges, 1);
 
     EXPECT_TRUE(Enabled(cmd::kShowBefore));
     EXPECT_FALSE(Enabled(cmd::kShowAfter));
@@ -118,7 +67,7 @@ TEST_F(ViewCommandsTest, HidingARowMovesTheSelectionBesideItWhereTheRowCanBeShow
 
     // The last child has no next row: the previous one takes the selection.
     ASSERT_TRUE(Handler().Execute(cmd::kHide));
-    EXPECT_EQ(Selection(), std::vector<std::uint32_t>{static_cast<std::uint32_t>(children_[1])});
+    EXPECT_EQ(Selection(), std::vector<std::int32_t>{children_[1]});
     EXPECT_TRUE(Enabled(cmd::kShowAfter));
     EXPECT_FALSE(Enabled(cmd::kShowBefore));
     ASSERT_TRUE(Handler().Execute(cmd::kShowAfter));
@@ -201,7 +150,7 @@ TEST_F(ViewCommandsTest, ScrollingByMonthsAndYearsKeepsTheDayOfTheMonthWhereItCa
         ASSERT_TRUE(Handler().Execute(step.id));
         EXPECT_EQ(Scene().LeftDate(), step.left) << step.id;
     }
-    EXPECT_EQ(window_.chartChanges, 5);
+    EXPECT_EQ(window_.viewChanges, 5);
 }
 
 TEST_F(ViewCommandsTest, JumpsGoToTodayAndToTheOuterSchedules) {
