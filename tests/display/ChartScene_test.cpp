@@ -176,12 +176,6 @@ TEST_F(ChartSceneTest, ADisplayPeriodBoundsEveryScroll) {
     EXPECT_EQ(scene.LeftDate(), COleDateTime(2024, 4, 1, 0, 0, 0));
 }
 
-}  // namespace
-}  // namespace qb
-
-namespace qb {
-namespace {
-
 // The cells scroll with the chart; the header stays.
 TEST_F(ChartSceneTest, TheColumnCellsScrollWithTheChart) {
     auto column = std::make_unique<CColumn>(tree.Project().NewObjectId());

@@ -71,18 +71,14 @@ void Type(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModi
     QApplication::sendEvent(widget, &press);
 }
 
-TEST(ObjectDialogs, TheScheduleDialogGivesBackWhatItShows) {
+// The dialog gives back what it shows; a bad weight is refused and the
+// dialog stays open.
+TEST(ObjectDialogs, TheScheduleDialogGivesBackWhatItShowsAndRefusesABadWeight) {
     const auto schedule = Schedule();
     ScriptedPrompt prompt;
     ScheduleDialog dialog(*schedule, prompt, nullptr);
     EXPECT_EQ(dialog.windowTitle().toStdString(), "スケジュールのプロパティ");
     EXPECT_EQ(ObjectText::Write(*dialog.Values()), ObjectText::Write(*schedule));
-}
-
-TEST(ObjectDialogs, ABadWeightIsRefusedAndTheDialogStaysOpen) {
-    const auto schedule = Schedule();
-    ScriptedPrompt prompt;
-    ScheduleDialog dialog(*schedule, prompt, nullptr);
     dialog.show();
     dialog.WeightEdit()->setText(QStringLiteral("10000"));
     dialog.Tabs()->setCurrentIndex(2);
