@@ -74,14 +74,5 @@ TEST_F(FilterCommandsTest, ConditionsCombineAndEachClearCommandTakesItsOwn) {
     EXPECT_TRUE(Visible(c_));
 }
 
-TEST_F(FilterCommandsTest, ConditionsAreGoneWithTheProject) {
-    Answer(Strings{"A1"});
-    ASSERT_TRUE(Handler().Execute(cmd::kFilterRow));
-    ASSERT_TRUE(Handler().Execute(cmd::kClose));
-    ASSERT_TRUE(Handler().Execute(cmd::kNew));
-    Show();
-    EXPECT_TRUE(Model().Filters().Empty());
-}
-
 }  // namespace
 }  // namespace qb
