@@ -134,23 +134,19 @@ private:
     bool lost_ = false;
 };
 
-// The properties as tab-separated hex pairs; count gets how many.
-std::string PropertyFields(const CData& object, std::size_t& count, bool& lost) {
-    std::string fields;
+// Appends the properties as tab-separated hex pairs; the result is how many.
+std::size_t AppendProperties(std::string& out, const CData& object, bool& lost) {
     const PropertyMap* own = object.PropertyMapOrNull();
     if (own != nullptr && !own->Empty()) {
         const PropertyMap properties = object.CollectProperties();
-        count = properties.Size();
-        AppendMap(fields, properties, lost);
-        return fields;
+        AppendMap(out, properties, lost);
+        return properties.Size();
     }
-    fields.reserve(2048);
-    FieldWriter writer(fields);
+    FieldWriter writer(out);
     // Writing only reads the fields; the visitor interface is shared with loading.
     const_cast<CData&>(object).VisitProperties(writer);
-    count = writer.Count();
     lost = lost || writer.Lost();
-    return fields;
+    return writer.Count();
 }
 
 }  // namespace
@@ -171,23 +167,24 @@ std::string ObjectText::FromHex(std::string_view hex) {
 }
 
 std::string ObjectText::Write(const CData& object, bool* lost) {
+    std::string out;
+    WriteTo(out, object, lost);
+    return out;
+}
+
+void ObjectText::WriteTo(std::string& out, const CData& object, bool* lost) {
     bool anyLost = false;
-    std::size_t propertyCount = 0;
-    const std::string fields = PropertyFields(object, propertyCount, anyLost);
+    out.assign(CTypeRegistry::GetTagWord(object.GetType()));
+    const std::size_t countsAt = out.size();
+    const std::size_t propertyCount = AppendProperties(out, object, anyLost);
     PropertyMap params;
     object.GetParams(params);
-
-    std::string out(CTypeRegistry::GetTagWord(object.GetType()));
-    out.reserve(out.size() + fields.size() + 32);
-    out += '\t';
-    out += std::to_string(propertyCount);
-    out += '\t';
-    out += std::to_string(params.Size());
-    out += fields;
     AppendMap(out, params, anyLost);
+    // The counts go before the fields, once they are known.
+    out.insert(countsAt,
+               '\t' + std::to_string(propertyCount) + '\t' + std::to_string(params.Size()));
     if (lost)
         *lost = anyLost;
-    return out;
 }
 
 std::unique_ptr<CData> ObjectText::Read(std::string_view text) {

@@ -16,6 +16,9 @@ public:
     // When a text holds characters CP932 cannot represent they are written as
     // '?' and lost, if given, is set to true so the caller can say so.
     static std::string Write(const CData& object, bool* lost = nullptr);
+    // The same into out, replacing what it held; a caller writing many objects
+    // reuses one buffer.
+    static void WriteTo(std::string& out, const CData& object, bool* lost = nullptr);
     // The object the text describes, or null for a tag word not in the table.
     // Text with fewer fields than its counts announce, or with a count or hex
     // digit that does not parse, throws std::invalid_argument.

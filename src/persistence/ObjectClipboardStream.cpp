@@ -13,6 +13,8 @@ namespace {
 
 // The smallest record: an empty text (its one-byte length) and the position.
 constexpr std::size_t kSmallestRecord = 1 + 2 * 4;
+// What the text of a bar with a caption takes, near enough.
+constexpr std::size_t kTypicalText = 1200;
 
 bool LivesOnChart(const CData& object) {
     const int type = object.GetType();
@@ -59,25 +61,20 @@ bool LinksStayInside(const std::vector<ClipboardObject>& objects) {
 
 std::string ObjectClipboardStream::Write(const std::vector<const CData*>& objects,
                                          const std::vector<DrawPoint>& positions) {
-    // The texts first, so the block is laid out once at its full size.
-    std::vector<std::string> texts;
-    texts.reserve(objects.size());
-    std::size_t size = 64;
-    for (const CData* object : objects) {
-        texts.push_back(ObjectText::Write(*object));
-        size += texts.back().size() + kSmallestRecord + 4;
-    }
     ArchiveWriter out;
-    out.Reserve(size);
+    // About what a bar's text takes, so the block is seldom laid out twice.
+    out.Reserve(64 + objects.size() * (kTypicalText + kSmallestRecord + 4));
     out.RawText(kFormatName);
     out.U32(kFormatVersion);
     out.RawText(kProgramVersion);
     out.U32(kLayout);
     out.U32(static_cast<std::uint32_t>(objects.size()));
-    for (std::size_t i = 0; i < texts.size(); ++i) {
+    std::string text;
+    for (std::size_t i = 0; i < objects.size(); ++i) {
         const DrawPoint position = i < positions.size() ? positions[i] : DrawPoint{};
+        ObjectText::WriteTo(text, *objects[i]);
         // Object texts are plain ASCII: tag words, digits and hex.
-        out.RawText(texts[i]);
+        out.RawText(text);
         out.I32(position.x);
         out.I32(position.y);
     }
