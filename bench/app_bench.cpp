@@ -147,22 +147,43 @@ void BM_UndoAndRedo(benchmark::State& state) {
 }
 BENCHMARK(BM_UndoAndRedo)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// A generated project open in single mode, shown in a 1400x900 chart pane
+// scrolled to the middle of its rows: what a single-mode edit is measured on.
+class EditBench {
+public:
+    explicit EditBench(int schedules) : status_(store_, prompt_, shell_, AppEnvironment{}) {
+        status_.Doc().Open(GenerateBenchProject(schedules), nullptr, {});
+        scene_.Open(Project());
+        scene_.SetSize(ChartScene::kDefaultHeaderWidth + 1400, 900);
+        scene_.SetPeriod(COleDateTime(2024, 10, 1, 0, 0, 0), COleDateTime(2025, 1, 1, 0, 0, 0), 0);
+        scene_.SetTop(scene_.TotalHeight() / 2);
+    }
+
+    CStatus& Status() { return status_; }
+    CProject& Project() { return *status_.GetProject(); }
+    // The model rebuilt from the project, laid out and the chart painted.
+    void Repaint() {
+        scene_.GetModel().Rebuild(Project());
+        scene_.Relayout();
+        scene_.PaintChart(dc_);
+    }
+
+private:
+    InMemorySettingsStore store_;
+    ScriptedPrompt prompt_;
+    RecordingShell shell_;
+    CStatus status_;
+    ChartScene scene_;
+    NullDrawContext dc_;
+};
+
 // What follows the release of the mouse after a single-mode edit: the change
 // through the edit transaction (with its undo snapshot), the display model
 // rebuilt and laid out, and one paint of a 1400x900 chart pane.
 void BM_EditToRepaint(benchmark::State& state) {
-    InMemorySettingsStore store;
-    ScriptedPrompt prompt;
-    RecordingShell shell;
-    CStatus status(store, prompt, shell, AppEnvironment{});
-    status.Doc().Open(GenerateBenchProject(static_cast<int>(state.range(0))), nullptr, {});
-    CProject& project = *status.GetProject();
-    ChartScene scene;
-    scene.Open(project);
-    scene.SetSize(ChartScene::kDefaultHeaderWidth + 1400, 900);
-    scene.SetPeriod(COleDateTime(2024, 10, 1, 0, 0, 0), COleDateTime(2025, 1, 1, 0, 0, 0), 0);
-    scene.SetTop(scene.TotalHeight() / 2);
-    NullDrawContext dc;
+    EditBench bench(static_cast<int>(state.range(0)));
+    CStatus& status = bench.Status();
+    CProject& project = bench.Project();
     ProjectEdits edits(status.Doc(), status.Edit(), status.Services());
     const std::int32_t target =
         project.GetSchedules().At(project.GetSchedules().GetCount() / 2)->GetObjectId();
@@ -176,9 +197,7 @@ void BM_EditToRepaint(benchmark::State& state) {
         }
         if (!repaint)
             continue;
-        scene.GetModel().Rebuild(project);
-        scene.Relayout();
-        scene.PaintChart(dc);
+        bench.Repaint();
     }
     state.SetLabel(repaint ? "edit and repaint" : "edit alone");
     state.counters["undo_steps"] = static_cast<double>(status.Undo().UndoCount());
@@ -189,18 +208,9 @@ BENCHMARK(BM_EditToRepaint)->Args({100000, 1})->Args({100000, 0})->Unit(benchmar
 // a row in the middle of the tree (undo snapshot included), then the model
 // rebuilt, laid out and the chart painted.
 void BM_InsertRowToRepaint(benchmark::State& state) {
-    InMemorySettingsStore store;
-    ScriptedPrompt prompt;
-    RecordingShell shell;
-    CStatus status(store, prompt, shell, AppEnvironment{});
-    status.Doc().Open(GenerateBenchProject(static_cast<int>(state.range(0))), nullptr, {});
-    CProject& project = *status.GetProject();
-    ChartScene scene;
-    scene.Open(project);
-    scene.SetSize(ChartScene::kDefaultHeaderWidth + 1400, 900);
-    scene.SetPeriod(COleDateTime(2024, 10, 1, 0, 0, 0), COleDateTime(2025, 1, 1, 0, 0, 0), 0);
-    scene.SetTop(scene.TotalHeight() / 2);
-    NullDrawContext dc;
+    EditBench bench(static_cast<int>(state.range(0)));
+    CStatus& status = bench.Status();
+    CProject& project = bench.Project();
     const int middle = project.GetRows().GetCount() / 2;
     const bool repaint = state.range(1) != 0;
     for (auto _ : state) {
@@ -211,9 +221,7 @@ void BM_InsertRowToRepaint(benchmark::State& state) {
         }
         if (!repaint)
             continue;
-        scene.GetModel().Rebuild(project);
-        scene.Relayout();
-        scene.PaintChart(dc);
+        bench.Repaint();
     }
     state.SetLabel(repaint ? "insert and repaint" : "insert alone");
     state.counters["rows"] = static_cast<double>(project.GetRows().GetCount());
