@@ -288,21 +288,10 @@ TEST_F(ChartEditsTest, SharedModeRefusalsLeaveTheFileAsTheOtherProcessWroteIt) {
          messages::kTargetGone.id},
     };
     for (const Case& c : cases) {
-        WriteFile(true);
-        Instance mine;
-        ASSERT_TRUE(mine.Open(Path()));
-        Instance other("other");
-        ASSERT_TRUE(other.Open(Path()));
-        ASSERT_TRUE(other.Edits().DeleteObject(c.deletedByOther).ok);
-        const std::string written = TestFolder::Read(Path());
-
-        const EditResult result = c.act(mine.status.ChartEdit(), mine.Project());
-        EXPECT_FALSE(result.ok) << c.what;
-        ASSERT_TRUE(result.message) << c.what;
-        EXPECT_EQ(result.message->id, c.message) << c.what;
-        EXPECT_EQ(TestFolder::Read(Path()), written) << c.what;
-        EXPECT_FALSE(IsLive(mine.Project().FindObject(c.deletedByOther))) << c.what;
-        EXPECT_TRUE(other.Open(Path())) << c.what;  // the file was let go
+        ExpectRefusedAfterOtherDeleted(
+            c.what, c.deletedByOther,
+            [&](Instance& mine) { return c.act(mine.status.ChartEdit(), mine.Project()); },
+            c.message);
     }
 }
 

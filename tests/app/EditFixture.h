@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -121,6 +122,31 @@ protected:
     void OpenMine(bool shared) {
         WriteFile(shared);
         ASSERT_TRUE(me.Open(Path()));
+    }
+
+    // On the shared file another instance deletes deletedByOther before
+    // act runs here: the step must end with the message, leave the file as
+    // the other wrote it and let it go.
+    void ExpectRefusedAfterOtherDeleted(const std::string& what, std::int32_t deletedByOther,
+                                        const std::function<EditResult(Instance&)>& act,
+                                        int message) {
+        WriteFile(true);
+        Instance mine;
+        ASSERT_TRUE(mine.Open(Path())) << what;
+        Instance other("other");
+        ASSERT_TRUE(other.Open(Path())) << what;
+        ASSERT_TRUE(other.Edits().DeleteObject(deletedByOther).ok) << what;
+        const std::string written = TestFolder::Read(Path());
+        const std::int32_t lastId = other.Project().GetLastObjectId();
+
+        const EditResult result = act(mine);
+        EXPECT_FALSE(result.ok) << what;
+        ASSERT_TRUE(result.message) << what;
+        EXPECT_EQ(result.message->id, message) << what;
+        EXPECT_EQ(TestFolder::Read(Path()), written) << what;
+        EXPECT_FALSE(IsLive(mine.Project().FindObject(deletedByOther))) << what;
+        EXPECT_EQ(mine.Project().GetLastObjectId(), lastId) << what << ": no id was taken";
+        EXPECT_TRUE(other.Open(Path())) << what;  // the file was let go
     }
 
     TestFolder folder;

@@ -225,21 +225,9 @@ TEST_F(RowEditsTest, SharedModeRefusalsLeaveTheFileAsTheOtherProcessWroteIt) {
          messages::kEditTargetGone.id},
     };
     for (const Case& c : cases) {
-        WriteFile(true);
-        Instance mine;
-        ASSERT_TRUE(mine.Open(Path()));
-        Instance other("other");
-        ASSERT_TRUE(other.Open(Path()));
-        ASSERT_TRUE(other.Edits().DeleteObject(c.deletedByOther).ok);
-        const std::string written = TestFolder::Read(Path());
-
-        const EditResult result = c.act(mine.status.RowEdit());
-        EXPECT_FALSE(result.ok) << c.what;
-        ASSERT_TRUE(result.message) << c.what;
-        EXPECT_EQ(result.message->id, c.message) << c.what;
-        EXPECT_EQ(TestFolder::Read(Path()), written) << c.what;
-        EXPECT_EQ(mine.Project().GetLastObjectId(), 7) << c.what;
-        EXPECT_TRUE(other.Open(Path())) << c.what;  // the file was let go
+        ExpectRefusedAfterOtherDeleted(
+            c.what, c.deletedByOther, [&](Instance& mine) { return c.act(mine.status.RowEdit()); },
+            c.message);
     }
 }
 
