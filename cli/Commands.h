@@ -20,6 +20,10 @@ int RunEdit(const Args& args);
 int RunNew(const Args& args);
 // Writes the objects or a row of a project as a clipboard block to a file.
 int RunCopy(const Args& args);
+// The CSV and HTML exports, and the tab-separated import with its log.
+int RunExportCsv(const Args& args);
+int RunExportHtml(const Args& args);
+int RunImport(const Args& args);
 #if QB_HAVE_QT
 int RunRender(const Args& args);
 #endif

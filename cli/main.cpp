@@ -23,6 +23,9 @@ constexpr Command kCommands[] = {
     {"edit", qb::cli::RunEdit},
     {"new", qb::cli::RunNew},
     {"copy", qb::cli::RunCopy},
+    {"export-csv", qb::cli::RunExportCsv},
+    {"export-html", qb::cli::RunExportHtml},
+    {"import", qb::cli::RunImport},
 #if QB_HAVE_QT
     {"render", qb::cli::RunRender},
 #endif
@@ -34,6 +37,12 @@ constexpr const char* kUsage =
     "Commands:\n"
     "  info FILE.qbd                    print the document's summary as JSON\n"
     "  export-xml FILE.qbd OUT.xml      write the project export document\n"
+    "  export-csv FILE.qbd OUT.csv [--separator tab|comma] [--path-separator slash|backslash]\n"
+    "        [--keep-line-breaks]           write every schedule as one line of 14 fields\n"
+    "  export-html FILE.qbd OUT.html [--indent] [--no-columns] [--no-actual] [--no-graph]\n"
+    "                                   write the rows and schedules as an HTML table\n"
+    "  import FILE.qbd IN.tsv [--log LOG.txt]\n"
+    "                                   add the rows and schedules of a tab-separated file\n"
     "  sample OUT.qbd                   write the sample project\n"
     "  generate --rows N --schedules M [--links K] [--memos K] [--seed S] OUT.qbd\n"
     "                                   write a synthetic project of that size\n"

@@ -160,4 +160,13 @@ std::optional<PeriodCutValues> QtDialogs::EditPeriodCut(const PeriodCutValues& i
     return dialog.Values();
 }
 
+std::optional<ExportValues> QtDialogs::EditExport(const ExportValues& /*initial*/) {
+    return std::nullopt;
+}
+
+std::optional<ImportValues> QtDialogs::EditImport(const ImportValues& /*initial*/,
+                                                  const ShowRowIds& /*showRowIds*/) {
+    return std::nullopt;
+}
+
 }  // namespace qb

@@ -39,6 +39,9 @@ public:
     std::optional<LinkedMoveAnswer> AskLinkedMove(const LinkedMoveQuestion& question) override;
     std::optional<PeriodCutValues> EditPeriodCut(const PeriodCutValues& initial,
                                                  const PeriodCutPreview& preview) override;
+    std::optional<ExportValues> EditExport(const ExportValues& initial) override;
+    std::optional<ImportValues> EditImport(const ImportValues& initial,
+                                           const ShowRowIds& showRowIds) override;
 
 private:
     IPrompt& prompt_;

@@ -12,6 +12,7 @@
 #include "CommandLine.h"
 #include "FirstInstance.h"
 #include "MainWindow.h"
+#include "OutputCommands.h"
 #include "QtDialogs.h"
 #include "QtPrompt.h"
 #include "QtSettingsStore.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     qb::QtShell shell;
     qb::QtDialogs dialogs(prompt);
     qb::CStatus status(store, prompt, shell, qb::AppEnvironment::FromProcess(argv[0]));
+    qb::OutputCommands::Attach(status);
     const qb::FirstInstance instance(status.Services().Environment().runtimeFolder);
     int result = 0;
     {

@@ -10,6 +10,7 @@
 #include "DocumentCommands.h"
 #include "EditSession.h"
 #include "FilterCommands.h"
+#include "ICommandGroup.h"
 #include "IDocumentView.h"
 #include "MenuTable.h"
 #include "PeriodCutCommand.h"
@@ -104,6 +105,8 @@ CommandState CCommandHandler::State(int id) const {
         return {true, status_.View().IsToolBarShown(id), {}};
     if (IsDisplayToggle(id))
         return ToggleState(id);
+    if (const ICommandGroup* group = GroupFor(id))
+        return group->State(id);
     if (ViewCommands::Handles(id))
         return views_->State(id);
     if (RowCommands::Handles(id))
@@ -181,6 +184,8 @@ bool CCommandHandler::Execute(int id) {
         return SetViewMode(mode);
     if (IsDisplayToggle(id))
         return Toggle(id);
+    if (ICommandGroup* group = GroupFor(id))
+        return group->Execute(id);
     if (ViewCommands::Handles(id))
         return views_->Execute(id);
     if (RowCommands::Handles(id))
@@ -198,6 +203,17 @@ bool CCommandHandler::Execute(int id) {
     if (ChartCommands::Handles(id))
         return ExecuteEdit(id);
     return ExecuteDocumentCommand(id) || ExecuteOther(id);
+}
+
+void CCommandHandler::Attach(std::unique_ptr<ICommandGroup> group) {
+    groups_.push_back(std::move(group));
+}
+
+ICommandGroup* CCommandHandler::GroupFor(int id) const {
+    for (const auto& group : groups_)
+        if (group->Handles(id))
+            return group.get();
+    return nullptr;
 }
 
 CommandState CCommandHandler::EditState(int id) const {

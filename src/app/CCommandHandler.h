@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "CommandState.h"
 
@@ -13,6 +14,7 @@ class ColumnCommands;
 class DialogCommands;
 class DocumentCommands;
 class FilterCommands;
+class ICommandGroup;
 class PeriodCutCommand;
 class RowCommands;
 class ShiftCommand;
@@ -42,6 +44,10 @@ public:
     ColumnCommands& Columns() { return *columns_; }
     ClipboardCommands& Clipboard() { return *clipboard_; }
 
+    // Commands of a layer above this one; asked before the handler's own
+    // routes, in the order attached.
+    void Attach(std::unique_ptr<ICommandGroup> group);
+
 private:
     bool IsAvailable(int id) const;
     bool CanUndoOrRedo() const;
@@ -57,6 +63,7 @@ private:
     // while the selection is theirs, else to the chart's objects.
     CommandState EditState(int id) const;
     bool ExecuteEdit(int id);
+    ICommandGroup* GroupFor(int id) const;
 
     CStatus& status_;
     std::unique_ptr<DocumentCommands> documents_;
@@ -70,6 +77,8 @@ private:
     std::unique_ptr<ClipboardCommands> clipboard_;
     std::unique_ptr<ShiftCommand> shift_;
     std::unique_ptr<PeriodCutCommand> periodCut_;
+    // Last, so that they go before the commands they may hold on to.
+    std::vector<std::unique_ptr<ICommandGroup>> groups_;
 };
 
 }  // namespace qb

@@ -16,6 +16,7 @@
 #include "EditStamp.h"
 #include "HistoryCopy.h"
 #include "IDocumentView.h"
+#include "ISaveCompanion.h"
 #include "NewProjectDefaults.h"
 #include "PasswordCheck.h"
 #include "ProjectArchive.h"
@@ -264,15 +265,18 @@ bool DocumentCommands::SaveDocument() {
     }
     if (!saved)
         return false;
-    WriteCsvCopy();
+    WriteCsvCopy(document_.Path());
     document_.MarkModified(false);
     return true;
 }
 
-// The hidden option asks for a CSV export beside every saved file; the CSV
-// writer is not part of the program yet, so say so rather than pretend.
-void DocumentCommands::WriteCsvCopy() {
-    if (services_.Settings().CsvCopyOnSave())
+// The hidden option asks for a CSV export beside every saved file.
+void DocumentCommands::WriteCsvCopy(const std::string& path) {
+    if (!services_.Settings().CsvCopyOnSave())
+        return;
+    if (companion_)
+        companion_->ProjectSaved(*document_.GetProject(), path);
+    else
         Warn(messages::kCsvCopyNotAvailable);
 }
 
@@ -305,7 +309,7 @@ bool DocumentCommands::SaveDocumentAs() {
         services_.Prompt().Show(messages::kSaveFailed.Plain());
         return false;
     }
-    WriteCsvCopy();
+    WriteCsvCopy(*chosen);
     services_.Recent().Add(*chosen);
     document_.SavedAs(*chosen);
     return true;

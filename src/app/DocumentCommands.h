@@ -15,6 +15,7 @@ class AppServices;
 class CProject;
 class Document;
 class EditSession;
+class ISaveCompanion;
 class UndoHistory;
 class ViewLink;
 struct AppMessage;
@@ -76,6 +77,10 @@ public:
     // Command 40318: reload (shared mode) or reopen (foreign data).
     void Refresh();
 
+    // The writer of the CSV copy that the hidden option asks for after each
+    // save; without one that option only says it is not available.
+    void SetSaveCompanion(ISaveCompanion* companion) { companion_ = companion; }
+
 private:
     bool RefusePath(const std::string& path);
     bool RefuseGroupFile(const std::string& path);
@@ -87,7 +92,7 @@ private:
     void Warn(const AppMessage& message);
     void RestoreFrom(std::unique_ptr<CProject> project);
     bool ConfirmProjectSetSave();
-    void WriteCsvCopy();
+    void WriteCsvCopy(const std::string& path);
     std::unique_ptr<CFileAccessor> UntitledFile() const;
     void DetachFromFile();
     void ShiftTemplate(const COleDateTime& start);
@@ -104,6 +109,7 @@ private:
     COleDateTime initialDate_ = COleDateTime::Null();
     // The initial display date taken at the start of an open.
     COleDateTime scrollDate_ = COleDateTime::Null();
+    ISaveCompanion* companion_ = nullptr;
 };
 
 }  // namespace qb

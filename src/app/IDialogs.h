@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "DatePeriod.h"
+#include "ExportValues.h"
 #include "FilterRequest.h"
+#include "ImportValues.h"
 #include "LightningValues.h"
 #include "LinkedMoveQuestion.h"
 #include "OptionValues.h"
@@ -90,10 +92,18 @@ public:
     // as they change, and with nothing while they name no period; it answers
     // what the values do to the chart, for the dialog to say. The caller puts
     // the chart back once the dialog has closed.
-    using PeriodCutPreview =
-        std::function<PeriodCutSummary(const std::optional<PeriodCutValues>&)>;
+    using PeriodCutPreview = std::function<PeriodCutSummary(const std::optional<PeriodCutValues>&)>;
     virtual std::optional<PeriodCutValues> EditPeriodCut(const PeriodCutValues& initial,
                                                          const PeriodCutPreview& preview) = 0;
+
+    // "エクスポート": the file, its kind and the CSV options. An empty file
+    // name is refused in the dialog, which stays open.
+    virtual std::optional<ExportValues> EditExport(const ExportValues& initial) = 0;
+    // "インポート": the file to read. showRowIds is called when the user
+    // turns the row ids on or off, so the chart can show them at once.
+    using ShowRowIds = std::function<void(bool)>;
+    virtual std::optional<ImportValues> EditImport(const ImportValues& initial,
+                                                   const ShowRowIds& showRowIds) = 0;
 };
 
 }  // namespace qb

@@ -40,6 +40,10 @@ public:
                                                  const PeriodCutPreview&) override {
         return {};
     }
+    std::optional<ExportValues> EditExport(const ExportValues&) override { return {}; }
+    std::optional<ImportValues> EditImport(const ImportValues&, const ShowRowIds&) override {
+        return {};
+    }
 };
 
 }  // namespace qb

@@ -128,6 +128,19 @@ public:
         periodCuts.pop_front();
         return answer;
     }
+    std::optional<ExportValues> EditExport(const ExportValues& initial) override {
+        shownExport = initial;
+        return Answer(exports, initial);
+    }
+    std::optional<ImportValues> EditImport(const ImportValues& initial,
+                                           const ShowRowIds& showRowIds) override {
+        shownImport = initial;
+        if (imports.empty())
+            return std::nullopt;
+        auto answer = imports.front()(initial, showRowIds);
+        imports.pop_front();
+        return answer;
+    }
 
     std::deque<Edit<ShiftDaysValues>> shiftDays;
     std::optional<ShiftDaysValues> shownShiftDays;
@@ -138,6 +151,13 @@ public:
                                                             const PeriodCutPreview&)>>
         periodCuts;
     std::optional<PeriodCutValues> shownPeriodCut;
+
+    std::deque<Edit<ExportValues>> exports;
+    std::optional<ExportValues> shownExport;
+    // Each queued answer may turn the row ids on or off before it answers.
+    std::deque<std::function<std::optional<ImportValues>(const ImportValues&, const ShowRowIds&)>>
+        imports;
+    std::optional<ImportValues> shownImport;
 
     std::deque<Edit<CRow>> rows;
     std::deque<Edit<CColumn>> columns;
