@@ -6,9 +6,16 @@
 
 #include "CColumn.h"
 #include "CLink.h"
+#include "CMdHoliday.h"
 #include "CMemo.h"
+#include "CMonthlyHoliday.h"
+#include "CMonthlyWHoliday.h"
+#include "CMwHoliday.h"
 #include "CSchedule.h"
+#include "CWeeklyHoliday.h"
 #include "CYmdHoliday.h"
+#include "ProjectArchive.h"
+#include "ProjectGenerator.h"
 #include "SystemError.h"
 #include "TestFolder.h"
 #include "XmlMessages.h"
@@ -16,7 +23,8 @@
 namespace qb {
 namespace {
 
-const std::string kGoldenFile = std::string(QB_TEST_DATA_DIR) + "/xml/small_project_export.xml";
+const std::string kGoldenFolder = std::string(QB_TEST_DATA_DIR) + "/xml/";
+const std::string kSampleFile = std::string(QB_TEST_DATA_DIR) + "/../../data/samples/sample.qbd";
 
 template <class T>
 T& AddTo(CDataArray& array, std::unique_ptr<T> object) {
@@ -79,16 +87,168 @@ protected:
     ProjectXmlWriter writer_;
 };
 
-// The golden file shows the arrays in their order with the rows last, rows
+// The bundled sample as a user would export it.
+std::unique_ptr<CProject> SampleFromFile() {
+    ErrorSlot error;
+    auto project = ProjectArchive::ReadProjectArchive(TestFolder::Read(kSampleFile), error);
+    if (!project)
+        ADD_FAILURE() << "cannot read " << kSampleFile;
+    return project ? std::move(project) : std::make_unique<CProject>();
+}
+
+std::unique_ptr<CProject> GeneratedProject() {
+    ProjectGenerator::Options options;
+    options.rows = 30;
+    options.schedules = 200;
+    options.links = 50;
+    options.memos = 15;
+    options.seed = 17;
+    options.tombstones = true;
+    return ProjectGenerator::Generate(options);
+}
+
+// Rows nested twelve deep, every second level with a deleted sibling.
+void AddDeepRows(CProject& project) {
+    CRowArray* level = &project.GetRows();
+    for (int depth = 0; depth < 12; ++depth) {
+        CRow& row = AddRow(*level, project, "階層" + std::to_string(depth));
+        if (depth % 2 == 1)
+            AddRow(*level, project, "消えた行").SetDeleted(true);
+        level = &row.GetChildren();
+    }
+}
+
+// One holiday rule of every kind, with null and invalid dates among them.
+void AddEveryHoliday(CProject& project) {
+    CHolidayArray& holidays = project.GetHolidays();
+    auto ymd = std::make_unique<CYmdHoliday>(project.NewObjectId());
+    ymd->SetYear(2025);
+    ymd->SetMonth(12);
+    ymd->SetDay(31);
+    ymd->SetStartDate(COleDateTime::Invalid());
+    AddTo(holidays, std::move(ymd));
+    auto md = std::make_unique<CMdHoliday>(project.NewObjectId());
+    md->SetMonth(5);
+    md->SetDay(3);
+    md->SetTransferBySunday(true);
+    md->SetName("憲法記念日");
+    AddTo(holidays, std::move(md));
+    auto mw = std::make_unique<CMwHoliday>(project.NewObjectId());
+    mw->SetMonth(1);
+    mw->SetWeekNo(2);
+    mw->SetDayOfWeek(2);
+    mw->SetEndDate(COleDateTime(2030, 1, 1, 0, 0, 0));
+    AddTo(holidays, std::move(mw));
+    auto monthly = std::make_unique<CMonthlyHoliday>(project.NewObjectId());
+    monthly->SetDay(15);
+    monthly->SetForceNotHoliday(true);
+    AddTo(holidays, std::move(monthly));
+    auto monthlyWeek = std::make_unique<CMonthlyWHoliday>(project.NewObjectId());
+    monthlyWeek->SetWeekNo(4);
+    monthlyWeek->SetDayOfWeek(6);
+    AddTo(holidays, std::move(monthlyWeek));
+    auto weekly = std::make_unique<CWeeklyHoliday>(project.NewObjectId());
+    weekly->SetDayOfWeek(1);
+    weekly->SetDeleted(true);
+    AddTo(holidays, std::move(weekly));
+}
+
+// Text a document has to escape or carry through unchanged: markup
+// characters, tabs and line breaks of every kind, characters outside the
+// Japanese code page and outside the 16-bit range, empty and foreign values;
+// no columns at all, deep rows, every holiday kind.
+std::unique_ptr<CProject> AwkwardProject() {
+    auto project = std::make_unique<CProject>();
+    project->SetTitle("工程表 <第2版> & \"最終\" 'A' > B");
+    project->SetReference("");
+    project->SetViewPassword("\t");
+    project->SetDefaultFont(
+        CFontInfo("Noto Sans CJK JP", 9, CFontInfo::kBold | CFontInfo::kItalic));
+    project->SetBorderLineCode(CPenInfo(2, 3, MakeRgb(255, 0, 128)));
+    project->SetDisplayStartDate(COleDateTime::Null());
+    project->SetDisplayEndDate(COleDateTime::Invalid());
+    project->SetShared(true);
+    project->SetParam("_Header", "見出し\r\n二行目");
+    project->SetParam("_Empty", "");
+    project->SetParam("_名前 & <記号>\t\"", "値\t\"引用\"\r");
+    project->SetProperty("日本語名", "外の値", false);
+    project->SetProperty("Zulu", "upper case sorts first", false);
+    project->SetProperty("bad name", "left out", false);
+    project->SetProperty("xmlns:q", "left out", false);
+    project->SetProperty("emptyForeign", "", false);
+    AddDeepRows(*project);
+    CRow& parent = AddRow(project->GetRows(), *project, "タブ\t区切り\r\n改行\n\\n");
+    AddRow(parent.GetChildren(), *project, "gone").SetDeleted(true);
+
+    struct Text {
+        const char* caption;
+        const char* remark;
+    };
+    const Text texts[] = {
+        {"한국어 é ß € ① ㈱ 髙", "😀 𠮷野家 \U0001F3EF"},
+        {"\x7f\xc2\x85 \xef\xbb\xbf \xef\xbf\xbd \xe2\x80\xa8", "]]> <!-- --> &amp; &#x41;"},
+        {"lone\rCR\r", "back\\slash \\n literal"},
+        {"", ""},
+    };
+    int index = 0;
+    for (const Text& text : texts) {
+        auto schedule = std::make_unique<CSchedule>(project->NewObjectId());
+        schedule->SetCaption(text.caption);
+        schedule->SetRemark(text.remark);
+        schedule->SetRowObjectId(parent.GetObjectId());
+        schedule->SetStartDate(COleDateTime(2026, 1 + index, 10, 8, 30, 15));
+        schedule->SetEndDate(index % 2 ? COleDateTime::Null() : COleDateTime::Invalid());
+        schedule->SetCaptionHAlign(index % 3);
+        schedule->SetTextFont(CFontInfo("ＭＳ Ｐゴシック", 11, CFontInfo::kUnderline));
+        schedule->SetEdgePen(CPenInfo(1, 2, MakeRgb(10, 20, 30)));
+        schedule->SetByDay(index % 2 == 0);
+        schedule->SetProgressRate(index * 33);
+        schedule->SetParam("_tooltip", text.caption);
+        schedule->SetProperty("caption", "stale map value", false);
+        AddTo(project->GetSchedules(), std::move(schedule));
+        ++index;
+    }
+    auto link = std::make_unique<CLink>(project->NewObjectId());
+    link->SetLinePen(CPenInfo(0, 0, 0));
+    link->SetDeleted(true);
+    AddTo(project->GetLinks(), std::move(link));
+    auto memo = std::make_unique<CMemo>(project->NewObjectId());
+    memo->SetText("1行目\r\n\t2行目 <b>&</b>\r\n");
+    memo->SetXDate(COleDateTime::Invalid());
+    memo->SetModifier("佐藤");
+    memo->SetLastModified(COleDateTime(2026, 12, 8, 1, 2, 3));
+    AddTo(project->GetDrawParts(), std::move(memo));
+    AddEveryHoliday(*project);
+    return project;
+}
+
+struct Golden {
+    const char* file;
+    std::unique_ptr<CProject> (*build)();
+};
+
+// The small project shows the arrays in their order with the rows last, rows
 // nested as in the project, deleted objects left out (a row whose children
 // are all deleted keeps an empty row array), line breaks and backslashes
-// escaped.
-TEST_F(ProjectXmlWriterTest, SmallProjectMatchesTheGoldenFile) {
-    std::string bytes;
-    ASSERT_TRUE(writer_.FormatProjectXml(*SmallProject(), bytes));
-    if (std::getenv("QB_UPDATE_GOLDEN"))
-        TestFolder::Write(kGoldenFile, bytes);
-    EXPECT_EQ(bytes, TestFolder::Read(kGoldenFile));
+// escaped. The others cover the sample, a generated project and awkward text.
+// QB_UPDATE_GOLDEN=1 rewrites them.
+const Golden kGoldens[] = {
+    {"small_project_export.xml", SmallProject},
+    {"sample_export.xml", SampleFromFile},
+    {"generated_export.xml", GeneratedProject},
+    {"awkward_export.xml", AwkwardProject},
+};
+
+TEST_F(ProjectXmlWriterTest, ExportsMatchTheGoldenFilesByteForByte) {
+    for (const Golden& golden : kGoldens) {
+        SCOPED_TRACE(golden.file);
+        const std::string path = kGoldenFolder + golden.file;
+        std::string bytes;
+        ASSERT_TRUE(writer_.FormatProjectXml(*golden.build(), bytes));
+        if (std::getenv("QB_UPDATE_GOLDEN"))
+            TestFolder::Write(path, bytes);
+        EXPECT_EQ(bytes, TestFolder::Read(path));
+    }
 }
 
 // A write replaces a longer file whole; a failed one leaves the file as it was.
