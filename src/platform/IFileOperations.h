@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace qb {
@@ -17,8 +18,14 @@ public:
     virtual ~IFileOperations() = default;
 
     virtual int Open(const std::string& path, int flags, mode_t mode) = 0;
-    // An exclusive flock that does not wait for another holder.
+    // An open-file-description lock over the whole file that does not wait
+    // for another holder: exclusive, or shared on a descriptor open for
+    // reading only (which may not take an exclusive one).
     virtual bool TryLock(int fd) = 0;
+    // An exclusive flock that does not wait for another holder.
+    virtual bool TryFlock(int fd) = 0;
+    // The type number statfs gives the file system that holds fd.
+    virtual int FileSystemType(int fd, std::uint64_t& type) = 0;
     virtual ssize_t Write(int fd, const void* data, std::size_t size) = 0;
     // Flushes the file's data to the disk.
     virtual int Sync(int fd) = 0;

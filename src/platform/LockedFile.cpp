@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -76,24 +77,17 @@ std::string Resolved(const std::string& path) {
 // Situations in which the folder refuses a new file or a rename while the
 // file itself may still be written: the folder is not writable, it is sticky
 // and the file belongs to someone else, or the file is a mount point.
+// Network shares refuse a rename over a file that another client has open:
+// an SMB server answers with a sharing violation (EBUSY) or access denied
+// (EACCES), some servers with EPERM or ETXTBSY.
 bool RenameRefused(int errnoValue) {
     return errnoValue == EACCES || errnoValue == EPERM || errnoValue == EBUSY ||
-           errnoValue == EXDEV;
+           errnoValue == EXDEV || errnoValue == ETXTBSY;
 }
 
-bool WriteAt(int fd, std::string_view bytes) {
-    off_t offset = 0;
-    while (!bytes.empty()) {
-        ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), offset);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-        offset += n;
-    }
-    return true;
+bool IsMissing(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) != 0 && errno == ENOENT;
 }
 
 // The part WriteTemp appends to the prefix: process id, a dash, a counter.
@@ -129,8 +123,12 @@ void RemoveStaleTemps(const std::string& path, IFileOperations& files) {
             files.Open(tempPath, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0));
         struct stat held {
         }, current{};
-        if (temp.Get() < 0 || !files.TryLock(temp.Get()) || ::fstat(temp.Get(), &held) != 0 ||
-            ::lstat(tempPath.c_str(), &current) != 0 || !SameFile(held, current)) {
+        FileLock::Scope scope;
+        // Where the lock does not reach every saver, a free copy may still be
+        // being written by another computer.
+        if (temp.Get() < 0 || !FileLock::Take(temp.Get(), files, scope) || !scope.Protects() ||
+            ::fstat(temp.Get(), &held) != 0 || ::lstat(tempPath.c_str(), &current) != 0 ||
+            !SameFile(held, current)) {
             continue;
         }
         ::unlink(tempPath.c_str());
@@ -148,7 +146,8 @@ bool CopyOwnerAndMode(int fd, const struct stat& like) {
 // Creates, locks and fills a new temporary file beside path, with the
 // permissions and (where allowed) the owner of like, and flushes it.
 bool WriteTemp(IFileOperations& files, const std::string& path, const struct stat* like,
-               std::string_view bytes, UniqueFd& out, std::string& tempPath, int& failure) {
+               std::string_view bytes, UniqueFd& out, std::string& tempPath, int& failure,
+               FileLock::Scope& scope) {
     static std::atomic<unsigned> counter = 0;
     const std::string prefix = LockedFile::TempPrefixFor(path);
     for (;;) {
@@ -161,7 +160,7 @@ bool WriteTemp(IFileOperations& files, const std::string& path, const struct sta
             return false;
         }
     }
-    if (!files.TryLock(out.Get())) {
+    if (!FileLock::Take(out.Get(), files, scope)) {
         failure = errno;
         ::unlink(tempPath.c_str());
         return false;
@@ -182,12 +181,19 @@ std::unique_ptr<LockedFile> Fail(std::uint32_t& error, std::uint32_t code) {
 
 }  // namespace
 
-LockedFile::LockedFile(std::string path, int fd, bool readOnly, IFileOperations& files)
-    : path_(std::move(path)), fd_(fd), readOnly_(readOnly), files_(&files) {}
+LockedFile::LockedFile(std::string path, int fd, bool readOnly, IFileOperations& files,
+                       FileLock::Scope scope)
+    : path_(std::move(path)),
+      fd_(fd),
+      readOnly_(readOnly),
+      files_(&files),
+      scope_(std::move(scope)) {}
 
 LockedFile::~LockedFile() {
     if (fd_ >= 0)
         ::close(fd_);
+    if (rescueFd_ >= 0)
+        ::close(rescueFd_);
 }
 
 std::string LockedFile::TempPrefixFor(const std::string& path) {
@@ -216,21 +222,30 @@ std::unique_ptr<LockedFile> LockedFile::Open(const std::string& path, Mode mode,
                 return Fail(error, SystemError::kPathNotFound);
             if (::access(folder.c_str(), W_OK | X_OK) != 0)
                 return Fail(error, SystemError::Last());
-            return std::unique_ptr<LockedFile>(new LockedFile(path, -1, false, files));
+            return std::unique_ptr<LockedFile>(new LockedFile(path, -1, false, files, {}));
         }
+        // A network client answers ESTALE for a file another client has
+        // just replaced and removed: the path holds a newer one.
         struct stat held {};
-        if (::fstat(fd.Get(), &held) != 0)
+        if (::fstat(fd.Get(), &held) != 0) {
+            if (errno == ESTALE)
+                continue;
             return Fail(error, SystemError::Last());
+        }
         if (!S_ISREG(held.st_mode))
             return Fail(error, SystemError::kAccessDenied);
-        if (!files.TryLock(fd.Get()))
+        FileLock::Scope scope;
+        if (!FileLock::Take(fd.Get(), files, scope)) {
+            if (errno == ESTALE)
+                continue;
             return Fail(error, SystemError::Last());
+        }
         const std::string target = Resolved(path);
         struct stat current {};
         if (::stat(target.c_str(), &current) == 0 && SameFile(held, current)) {
             ::fcntl(fd.Get(), F_SETFL, ::fcntl(fd.Get(), F_GETFL) & ~O_NONBLOCK);
             return std::unique_ptr<LockedFile>(
-                new LockedFile(target, fd.Release(), readOnly, files));
+                new LockedFile(target, fd.Release(), readOnly, files, std::move(scope)));
         }
     }
     return Fail(error, SystemError::kSharingViolation);
@@ -247,16 +262,22 @@ bool LockedFile::ReadAll(std::string& out, std::uint32_t& error) const {
 
 bool LockedFile::Replace(std::string_view bytes, std::uint32_t& error) {
     error = 0;
+    damaged_ = false;
     if (readOnly_) {
         error = SystemError::kAccessDenied;
         return false;
     }
-    if (fd_ < 0)
-        return CreateByRename(bytes, error);
-    bool fallBack = false;
-    if (ReplaceByRename(bytes, error, fallBack))
-        return true;
-    return fallBack && ReplaceInPlace(bytes, error);
+    bool replaced = false;
+    if (fd_ < 0) {
+        replaced = CreateByRename(bytes, error);
+    } else {
+        bool fallBack = false;
+        replaced =
+            ReplaceByRename(bytes, error, fallBack) || (fallBack && ReplaceInPlace(bytes, error));
+    }
+    if (replaced)
+        DropRescuedCopy();
+    return replaced;
 }
 
 bool LockedFile::ReplaceByRename(std::string_view bytes, std::uint32_t& error, bool& fallBack) {
@@ -269,7 +290,8 @@ bool LockedFile::ReplaceByRename(std::string_view bytes, std::uint32_t& error, b
     UniqueFd temp;
     std::string tempPath;
     int failure = 0;
-    if (!WriteTemp(*files_, path_, &old, bytes, temp, tempPath, failure)) {
+    FileLock::Scope scope;
+    if (!WriteTemp(*files_, path_, &old, bytes, temp, tempPath, failure, scope)) {
         fallBack = RenameRefused(failure);
         error = SystemError::FromErrno(failure);
         return false;
@@ -278,35 +300,78 @@ bool LockedFile::ReplaceByRename(std::string_view bytes, std::uint32_t& error, b
     // rename and the release of the old file.
     if (files_->Rename(tempPath, path_) != 0) {
         failure = errno;
-        ::unlink(tempPath.c_str());
-        fallBack = RenameRefused(failure);
-        error = SystemError::FromErrno(failure);
-        return false;
+        if (!IsMissing(path_)) {
+            ::unlink(tempPath.c_str());
+            fallBack = RenameRefused(failure);
+            error = SystemError::FromErrno(failure);
+            return false;
+        }
+        // An SMB client may delete the old file to make room and then fail
+        // the rename itself; the new content must not go with it.
+        if (files_->RenameNoReplace(tempPath, path_) != 0) {
+            KeepRescuedCopy(temp.Release(), tempPath);
+            error = SystemError::FromErrno(failure);
+            return false;
+        }
     }
     FileIo::SyncFolderOf(path_);
     ::close(fd_);
     fd_ = temp.Release();
+    scope_ = std::move(scope);
     return true;
 }
 
-// Used only where the folder will not take a new file. The new content goes
-// over the old before the length is cut, so the file is never empty on the
-// way; a crash in the middle can still damage it, as with any in-place write.
+// Used only where the folder or the share will not let a new file take the
+// old one's place. Room for the new content is claimed first, so that a full
+// disk stops the write before it starts; should the write still fail, the
+// old content is put back, and only when that fails too is the file left
+// damaged, which IsDamaged then says.
 bool LockedFile::ReplaceInPlace(std::string_view bytes, std::uint32_t& error) {
-    if (!WriteAt(fd_, bytes) || ::ftruncate(fd_, static_cast<off_t>(bytes.size())) != 0 ||
-        files_->Sync(fd_) != 0) {
+    std::string old;
+    if (!FileIo::ReadDescriptor(fd_, old, error))
+        return false;
+    const off_t room = static_cast<off_t>(std::max(bytes.size(), old.size()));
+    if (room > 0 && ::fallocate(fd_, FALLOC_FL_KEEP_SIZE, 0, room) != 0 && errno != EOPNOTSUPP &&
+        errno != ENOSYS && errno != EINVAL) {
         error = SystemError::Last();
         return false;
     }
-    error = 0;
-    return true;
+    if (WriteInPlace(bytes))
+        return true;
+    error = SystemError::Last();
+    damaged_ = !WriteInPlace(old);
+    return false;
+}
+
+// The new content goes over the old before the length is cut, so the file
+// is never empty on the way.
+bool LockedFile::WriteInPlace(std::string_view bytes) {
+    return ::lseek(fd_, 0, SEEK_SET) == 0 && FileIo::WriteFully(fd_, bytes, *files_) &&
+           ::ftruncate(fd_, static_cast<off_t>(bytes.size())) == 0 && files_->Sync(fd_) == 0;
+}
+
+void LockedFile::KeepRescuedCopy(int tempFd, std::string tempPath) {
+    DropRescuedCopy();
+    rescueFd_ = tempFd;
+    rescuePath_ = std::move(tempPath);
+}
+
+// A later save put newer content at the path, so the kept copy is spent.
+void LockedFile::DropRescuedCopy() {
+    if (rescueFd_ < 0)
+        return;
+    ::unlink(rescuePath_.c_str());
+    ::close(rescueFd_);
+    rescueFd_ = -1;
+    rescuePath_.clear();
 }
 
 bool LockedFile::CreateByRename(std::string_view bytes, std::uint32_t& error) {
     UniqueFd temp;
     std::string tempPath;
     int failure = 0;
-    if (!WriteTemp(*files_, path_, nullptr, bytes, temp, tempPath, failure)) {
+    FileLock::Scope scope;
+    if (!WriteTemp(*files_, path_, nullptr, bytes, temp, tempPath, failure, scope)) {
         error = SystemError::FromErrno(failure);
         return false;
     }
@@ -328,10 +393,12 @@ bool LockedFile::CreateByRename(std::string_view bytes, std::uint32_t& error) {
         }
         path_ = existing->path_;
         fd_ = std::exchange(existing->fd_, -1);
+        scope_ = existing->scope_;
         return Replace(bytes, error);
     }
     FileIo::SyncFolderOf(path_);
     fd_ = temp.Release();
+    scope_ = std::move(scope);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -20,11 +21,32 @@ int PosixFileOperations::Open(const std::string& path, int flags, mode_t mode) {
 }
 
 bool PosixFileOperations::TryLock(int fd) {
+    const int access = ::fcntl(fd, F_GETFL);
+    struct flock lock {};
+    lock.l_type = access >= 0 && (access & O_ACCMODE) == O_RDONLY ? F_RDLCK : F_WRLCK;
+    lock.l_whence = SEEK_SET;  // from 0, length 0: the whole file, however long
+    while (::fcntl(fd, F_OFD_SETLK, &lock) != 0) {
+        if (errno != EINTR)
+            return false;
+    }
+    return true;
+}
+
+bool PosixFileOperations::TryFlock(int fd) {
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno != EINTR)
             return false;
     }
     return true;
+}
+
+int PosixFileOperations::FileSystemType(int fd, std::uint64_t& type) {
+    struct statfs info {};
+    if (::fstatfs(fd, &info) != 0)
+        return -1;
+    // The numbers are 32 bits wide; a 32-bit f_type would carry them sign-extended.
+    type = static_cast<std::uint32_t>(info.f_type);
+    return 0;
 }
 
 ssize_t PosixFileOperations::Write(int fd, const void* data, std::size_t size) {

@@ -12,6 +12,8 @@ public:
 
     int Open(const std::string& path, int flags, mode_t mode) override;
     bool TryLock(int fd) override;
+    bool TryFlock(int fd) override;
+    int FileSystemType(int fd, std::uint64_t& type) override;
     ssize_t Write(int fd, const void* data, std::size_t size) override;
     int Sync(int fd) override;
     int Rename(const std::string& from, const std::string& to) override;
