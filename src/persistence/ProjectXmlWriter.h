@@ -6,12 +6,15 @@
 #include "ErrorSlot.h"
 #include "XmlObjectMapping.h"
 #include "XmlPlatform.h"
+#include "XmlStreamWriter.h"
 
 namespace qb {
 
 // The XML export of a whole project: the project element, then its schedule,
 // column, link, draw part and holiday arrays with their live elements, and
 // last the row tree, nested as the rows nest. There is no reader for it.
+// The document is written as it is produced, never held whole, so a large
+// project takes little more memory than the project itself.
 class ProjectXmlWriter {
 public:
     // Replaces the file at path with the export. False with the reason in
@@ -23,10 +26,11 @@ public:
     const ErrorSlot& GetError() const { return error_; }
 
 private:
-    void AddArray(const CDataArray& array, xercesc::DOMElement& parent,
-                  xercesc::DOMDocument& document) const;
-    void AddRows(const CRowArray& rows, xercesc::DOMElement& parent,
-                 xercesc::DOMDocument& document) const;
+    // Writes the document to sink; false when the project holds text the
+    // document cannot carry (the sink's own failures are the caller's).
+    bool Write(const CProject& project, XmlStreamWriter::Sink sink);
+    void WriteArray(const CDataArray& array, XmlStreamWriter& writer) const;
+    void WriteRows(const CRowArray& rows, XmlStreamWriter& writer) const;
 
     XmlPlatform platform_;  // first: everything below needs the library
     XmlObjectMapping mapping_;

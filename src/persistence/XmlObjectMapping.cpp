@@ -3,8 +3,11 @@
 #include <xercesc/dom/DOM.hpp>
 #include <xercesc/util/XMLChar.hpp>
 
+#include <algorithm>
+
 #include "CDataFactory.h"
 #include "CTypeRegistry.h"
+#include "XmlStreamWriter.h"
 
 namespace qb {
 namespace {
@@ -12,6 +15,7 @@ namespace {
 using namespace xercesc;
 
 constexpr std::u16string_view kParam = u"param";
+constexpr std::string_view kParamTag = "param";
 
 // Attribute names the writer can put into a document and the reader gets back
 // unchanged: plain names without a namespace prefix. Properties the program
@@ -20,6 +24,10 @@ bool IsPlainName(const std::u16string& name) {
     if (name.empty() || !XMLChar1_0::isValidNCName(name.c_str(), name.size()))
         return false;
     return name.compare(0, 5, u"xmlns") != 0;
+}
+
+bool NeedsEscape(std::string_view text) {
+    return text.find_first_of("\\\n") != std::string_view::npos;
 }
 
 }  // namespace
@@ -90,6 +98,40 @@ DOMElement* XmlObjectMapping::ObjectToElement(const CData& object, DOMDocument& 
     }
     AddParams(object, *element, document);
     return element;
+}
+
+void XmlObjectMapping::WriteElementStart(const CData& object, XmlStreamWriter& writer) const {
+    writer.StartElement(CTypeRegistry::GetTagWord(object.GetType()));
+    for (const auto& [name, value] : object.CollectProperties()) {
+        if (!value.empty() && IsAttributeName(name))
+            WriteValue(name, value, writer);
+    }
+    const PropertyMap* params = object.ParamMapOrNull();
+    if (!params)
+        return;
+    for (const auto& [name, value] : *params) {
+        writer.StartElement(kParamTag);
+        writer.Attribute("name", name);
+        WriteValue("value", value, writer);
+        writer.EndElement();
+    }
+}
+
+void XmlObjectMapping::WriteValue(std::string_view name, const std::string& value,
+                                  XmlStreamWriter& writer) {
+    if (NeedsEscape(value))
+        writer.Attribute(name, Escape(value));
+    else
+        writer.Attribute(name, value);
+}
+
+bool XmlObjectMapping::IsAttributeName(std::string_view name) const {
+    // Property names are nearly always ASCII, which widens byte by byte.
+    if (std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; })) {
+        wide_.assign(name.begin(), name.end());
+        return qb::IsPlainName(wide_);
+    }
+    return qb::IsPlainName(text_.ToXml(name));
 }
 
 void XmlObjectMapping::AddParams(const CData& object, DOMElement& element,

@@ -16,6 +16,8 @@ XERCES_CPP_NAMESPACE_END
 
 namespace qb {
 
+class XmlStreamWriter;
+
 // The one mapping between a data object and an XML element that every
 // document uses: the element is named after the object's tag word, its
 // non-empty properties are attributes, its params are leading "param"
@@ -37,6 +39,10 @@ public:
     // it. Property names that cannot be XML attribute names are left out.
     // Throws the library's exception on text that is not UTF-8.
     xercesc::DOMElement* ObjectToElement(const CData& object, xercesc::DOMDocument& document) const;
+    // The same element written to a stream: its start tag with the
+    // attributes, then the "param" children. The element is left open for
+    // the caller's further children. Throws like ObjectToElement.
+    void WriteElementStart(const CData& object, XmlStreamWriter& writer) const;
     // Fills an existing object: every attribute as a property (without
     // notification), then LoadProperties, then each "param" child that has
     // both a name and a value. Other children are left to the caller.
@@ -47,8 +53,13 @@ public:
 private:
     void AddParams(const CData& object, xercesc::DOMElement& element,
                    xercesc::DOMDocument& document) const;
+    // A property name that becomes an attribute (see ObjectToElement).
+    bool IsAttributeName(std::string_view name) const;
+    static void WriteValue(std::string_view name, const std::string& value,
+                           XmlStreamWriter& writer);
 
     XmlText text_;
+    mutable std::u16string wide_;  // reused by IsAttributeName
 };
 
 }  // namespace qb

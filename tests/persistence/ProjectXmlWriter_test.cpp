@@ -1,8 +1,10 @@
 #include "ProjectXmlWriter.h"
 
 #include <gtest/gtest.h>
+#include <xercesc/dom/DOM.hpp>
 
 #include <cstdlib>
+#include <random>
 
 #include "CColumn.h"
 #include "CLink.h"
@@ -19,6 +21,8 @@
 #include "SystemError.h"
 #include "TestFolder.h"
 #include "XmlMessages.h"
+#include "XmlObjectMapping.h"
+#include "XmlSerializer.h"
 
 namespace qb {
 namespace {
@@ -94,6 +98,17 @@ std::unique_ptr<CProject> SampleFromFile() {
     if (!project)
         ADD_FAILURE() << "cannot read " << kSampleFile;
     return project ? std::move(project) : std::make_unique<CProject>();
+}
+
+std::unique_ptr<CProject> Generated(int schedules, unsigned seed) {
+    ProjectGenerator::Options options;
+    options.rows = schedules / 7;
+    options.schedules = schedules;
+    options.links = schedules / 4;
+    options.memos = schedules / 13 + 1;
+    options.seed = seed;
+    options.tombstones = true;
+    return ProjectGenerator::Generate(options);
 }
 
 std::unique_ptr<CProject> GeneratedProject() {
@@ -252,6 +267,123 @@ TEST_F(ProjectXmlWriterTest, ExportsMatchTheGoldenFilesByteForByte) {
 }
 
 // A write replaces a longer file whole; a failed one leaves the file as it was.
+// The export as the XML library's own document and serializer make it.
+class LibraryExport {
+public:
+    bool Format(const CProject& project, std::string& bytes) {
+        ErrorSlot error;
+        return XmlSerializer::Format(bytes, error, [&](xercesc::DOMDocument& document) {
+            xercesc::DOMElement* root = mapping_.ObjectToElement(project, document);
+            document.appendChild(root);
+            AddArray(project.GetSchedules(), *root, document);
+            AddArray(project.GetColumns(), *root, document);
+            AddArray(project.GetLinks(), *root, document);
+            AddArray(project.GetDrawParts(), *root, document);
+            AddArray(project.GetHolidays(), *root, document);
+            AddRows(project.GetRows(), *root, document);
+        });
+    }
+
+private:
+    void AddArray(const CDataArray& array, xercesc::DOMElement& parent,
+                  xercesc::DOMDocument& document) {
+        xercesc::DOMElement* element = mapping_.ObjectToElement(array, document);
+        parent.appendChild(element);
+        for (int i = 0; i < array.GetCount(); ++i) {
+            if (!array.GetAt(i)->IsDeleted())
+                element->appendChild(mapping_.ObjectToElement(*array.GetAt(i), document));
+        }
+    }
+    void AddRows(const CRowArray& rows, xercesc::DOMElement& parent,
+                 xercesc::DOMDocument& document) {
+        xercesc::DOMElement* element = mapping_.ObjectToElement(rows, document);
+        parent.appendChild(element);
+        for (int i = 0; i < rows.GetCount(); ++i) {
+            const CRow& row = *rows.At(i);
+            if (row.IsDeleted())
+                continue;
+            xercesc::DOMElement* rowElement = mapping_.ObjectToElement(row, document);
+            element->appendChild(rowElement);
+            if (row.GetChildren().GetCount() > 0)
+                AddRows(row.GetChildren(), *rowElement, document);
+        }
+    }
+
+    XmlObjectMapping mapping_;
+};
+
+// Texts drawn from pieces the document must escape or refuse, the refused
+// ones rare enough that most projects can be written.
+class TextMaker {
+public:
+    explicit TextMaker(unsigned seed) : random_(seed) {}
+
+    std::string Text() {
+        static const std::string common[] = {
+            "a", "工事", "\\", "\\n", "\r\n", "\n",           "\r",       "\t", "\"",
+            "&", "<",    ">",  "'",   "😀",    "\xEF\xBF\xBD", "\xC2\x85", " ",  "]]>"};
+        static const std::string refused[] = {"\x01",         "\xFF",         std::string("\0", 1),
+                                              "\xEF\xBF\xBE", "\xED\xA0\x80", "\x1b"};
+        std::string text;
+        for (int i = Below(5); i > 0; --i) {
+            text += Below(400) == 0 ? refused[Below(std::size(refused))]
+                                    : common[Below(std::size(common))];
+        }
+        return text;
+    }
+    std::string Name() {
+        static const std::string names[] = {"extra", "Extra", "名前",    "_x",  "a.b",
+                                            "1st",   "a b",   "xmlns:p", "p:q", "\xFF"};
+        return names[Below(std::size(names))];
+    }
+    // Roughly one object in chance is changed.
+    bool Chance(int chance) { return Below(chance) == 0; }
+
+private:
+    std::size_t Below(std::size_t n) { return random_() % n; }
+
+    std::mt19937 random_;
+};
+
+void Roughen(CData& object, TextMaker& maker) {
+    if (maker.Chance(3))
+        object.SetParam("_" + maker.Text(), maker.Text());
+    if (maker.Chance(4))
+        object.SetProperty(maker.Name(), maker.Chance(3) ? "" : maker.Text(), false);
+}
+
+// Generated projects whose texts, params and foreign properties are
+// roughened at random: the streamed export is the library's to the byte,
+// and refused exactly when the library refuses.
+TEST_F(ProjectXmlWriterTest, RandomProjectsAreExportedAsTheLibraryExportsThem) {
+    LibraryExport library;
+    int written = 0;
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        SCOPED_TRACE(seed);
+        auto project = Generated(60, seed);
+        TextMaker maker(seed);
+        Roughen(*project, maker);
+        for (int i = 0; i < project->GetSchedules().GetCount(); ++i) {
+            auto& schedule = static_cast<CSchedule&>(*project->GetSchedules().At(i));
+            if (maker.Chance(3))
+                schedule.SetCaption(maker.Text());
+            Roughen(schedule, maker);
+        }
+        for (int i = 0; i < project->GetRows().GetCount(); ++i)
+            Roughen(*project->GetRows().At(i), maker);
+        for (int i = 0; i < project->GetDrawParts().GetCount(); ++i)
+            Roughen(*project->GetDrawParts().At(i), maker);
+        std::string expected;
+        std::string bytes;
+        const bool expectedWritten = library.Format(*project, expected);
+        EXPECT_EQ(writer_.FormatProjectXml(*project, bytes), expectedWritten);
+        EXPECT_TRUE(bytes == expected) << bytes.size() << " bytes, expected " << expected.size();
+        written += expectedWritten;
+    }
+    EXPECT_GT(written, 10);
+    EXPECT_LT(written, 40);
+}
+
 TEST_F(ProjectXmlWriterTest, WriteReplacesTheFileWholeOrNotAtAll) {
     const std::string path = folder_.File("export.xml");
     TestFolder::Write(path, std::string(1 << 16, 'x'));
@@ -260,12 +392,18 @@ TEST_F(ProjectXmlWriterTest, WriteReplacesTheFileWholeOrNotAtAll) {
     ASSERT_TRUE(writer_.FormatProjectXml(CProject(), expected));
     EXPECT_EQ(TestFolder::Read(path), expected);
 
-    auto project = SmallProject();
+    // The bad text comes after megabytes of schedules that have already gone
+    // to the new file, which is dropped.
+    auto project = Generated(3000, 3);
     project->GetDrawParts().At(0)->SetProperty("bad", "\x1b[0m", false);
     EXPECT_FALSE(writer_.WriteProjectXml(path, *project));
     EXPECT_EQ(writer_.GetError().GetCode(), ErrorSlot::kOwnError);
     EXPECT_EQ(writer_.GetError().GetMessage(), XmlMessages::kBuildFailed);
     EXPECT_EQ(TestFolder::Read(path), expected);
+    EXPECT_EQ(folder_.EntryCount(), 1);
+    std::string bytes = "stale";
+    EXPECT_FALSE(writer_.FormatProjectXml(*project, bytes));
+    EXPECT_EQ(bytes, "");
     EXPECT_FALSE(writer_.WriteProjectXml(folder_.File("missing/export.xml"), CProject()));
     EXPECT_EQ(writer_.GetError().GetCode(), SystemError::kFileNotFound);
     EXPECT_TRUE(writer_.GetError().GetMessage().empty());
