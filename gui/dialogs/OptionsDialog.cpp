@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -49,6 +50,7 @@ OptionsDialog::OptionsDialog(const OptionValues& values, IPrompt& prompt, QWidge
     tabs_->addTab(BuildDisplayTab(values), Text("表示"));
     tabs_->addTab(BuildColourTab(values), Text("色"));
     tabs_->addTab(BuildCalendarTab(values), Text("暦"));
+    tabs_->addTab(BuildHtmlTab(values), Text("HTML出力設定"));
     layout->addWidget(tabs_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &OptionsDialog::accept);
@@ -180,6 +182,48 @@ QWidget* OptionsDialog::BuildCalendarTab(const OptionValues& values) {
     return page;
 }
 
+QWidget* OptionsDialog::BuildHtmlTab(const OptionValues& values) {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    auto* note = new QLabel(
+        Text("一覧表をブラウザで開くとき、またHTML形式でエクスポートするときの出力設定です。"),
+        page);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    layout->addWidget(new QLabel(Text("スタイルシート："), page));
+    htmlCss_ = new QPlainTextEdit(page);
+    htmlCss_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    htmlCss_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    layout->addWidget(htmlCss_, 1);
+    SetHtmlCssText(values.htmlCss);
+    htmlCssDefault_ = values.htmlCssDefault;
+    // Typing after "標準に戻す" makes the text the user's own again.
+    connect(htmlCss_, &QPlainTextEdit::textChanged, this, [this] {
+        if (!settingHtmlCss_)
+            htmlCssDefault_ = false;
+    });
+    auto* restore = new QPushButton(Text("標準に戻す"), page);
+    connect(restore, &QPushButton::clicked, this, &OptionsDialog::RestoreHtmlCss);
+    auto* buttonRow = new QHBoxLayout();
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(restore);
+    layout->addLayout(buttonRow);
+    return page;
+}
+
+void OptionsDialog::SetHtmlCssText(const std::string& text) {
+    settingHtmlCss_ = true;
+    htmlCss_->setPlainText(FromStd(text).remove(QLatin1Char('\r')));
+    settingHtmlCss_ = false;
+}
+
+void OptionsDialog::RestoreHtmlCss() {
+    OptionValues values;
+    OptionsForm::RestoreHtmlCss(values);
+    SetHtmlCssText(values.htmlCss);
+    htmlCssDefault_ = values.htmlCssDefault;
+}
+
 void OptionsDialog::BrowseDefaultFile() {
     const QString path =
         QFileDialog::getOpenFileName(this, Text("起動時に開くファイル"), defFile_->text(),
@@ -213,6 +257,9 @@ OptionValues OptionsDialog::Values() const {
     values.eraAbbreviation = eraAbbreviation_->text().trimmed().toStdString();
     values.eraStart = eraStart_->text().trimmed().toStdString();
     values.masterHoliday = masterHoliday_->text().toStdString();
+    // The page's lines end in CR LF like the rest of it.
+    values.htmlCss = htmlCss_->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
+    values.htmlCssDefault = htmlCssDefault_;
     return values;
 }
 

@@ -8,6 +8,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QPlainTextEdit;
 class QSpinBox;
 class QTabWidget;
 class QWidget;
@@ -17,13 +18,14 @@ namespace qb {
 class ColourButton;
 class IPrompt;
 
-// "オプション": the user settings on four tabs. OK keeps the dialog open
+// "オプション": the user settings on five tabs. OK keeps the dialog open
 // with a message while a value is refused.
 class OptionsDialog : public QDialog {
     Q_OBJECT
 
 public:
     static constexpr int kCalendarTab = 3;
+    static constexpr int kHtmlTab = 4;
 
     OptionsDialog(const OptionValues& values, IPrompt& prompt, QWidget* parent = nullptr);
 
@@ -31,6 +33,9 @@ public:
     QTabWidget* Tabs() const { return tabs_; }
     QCheckBox* CustomizedBox() const { return customized_; }
     QLineEdit* EraStartEdit() const { return eraStart_; }
+    QPlainTextEdit* HtmlCssEdit() const { return htmlCss_; }
+    // "標準に戻す" of the style sheet page.
+    void RestoreHtmlCss();
 
     void accept() override;
 
@@ -49,6 +54,8 @@ private:
     QWidget* BuildDisplayTab(const OptionValues& values);
     QWidget* BuildColourTab(const OptionValues& values);
     QWidget* BuildCalendarTab(const OptionValues& values);
+    QWidget* BuildHtmlTab(const OptionValues& values);
+    void SetHtmlCssText(const std::string& text);
     QCheckBox* AddCheck(const char* label, bool OptionValues::*value, const OptionValues& values,
                         QWidget* parent);
     void BrowseDefaultFile();
@@ -71,6 +78,10 @@ private:
     QLineEdit* eraAbbreviation_ = nullptr;
     QLineEdit* eraStart_ = nullptr;
     QLineEdit* masterHoliday_ = nullptr;
+    QPlainTextEdit* htmlCss_ = nullptr;
+    // The style sheet shown is the built-in one, not edited since.
+    bool htmlCssDefault_ = false;
+    bool settingHtmlCss_ = false;
 };
 
 }  // namespace qb

@@ -72,6 +72,7 @@ void AppSettings::Load(const ISettingsStore& store, const AppEnvironment& enviro
     ReadInt(store, "Customized", customized);
     ReadString(store, "DefFile", defFile);
     ReadString(store, "DefStyleFile", defStyleFile);
+    ReadString(store, "HtmlCss", htmlCss);
     ReadInt(store, "WndTop", wndTop);
     ReadInt(store, "WndLeft", wndLeft);
     ReadInt(store, "WndBottom", wndBottom);
@@ -131,6 +132,7 @@ void AppSettings::Save(ISettingsStore& store) const {
     store.WriteString(kSection, "UserName", userName);
     store.WriteString(kSection, "DefFile", defFile);
     store.WriteString(kSection, "DefStyleFile", defStyleFile);
+    store.WriteString(kSection, "HtmlCss", htmlCss);
     WriteInt(store, "WndTop", wndTop);
     WriteInt(store, "WndLeft", wndLeft);
     WriteInt(store, "WndBottom", wndBottom);

@@ -24,6 +24,14 @@ public:
     static constexpr std::int32_t kCustomizedOff = 20110;
     static constexpr std::int32_t kCustomizedOn = 20111;
 
+    // "HtmlCss" holding this stands for the built-in style sheet of the HTML
+    // list, which is the text below.
+    static constexpr const char* kHtmlCssDefault = "default";
+    static constexpr const char* kBuiltInHtmlCss =
+        "\t\ttd {border: solid 1px black; padding: 3px; vertical-align: top;}\r\n"
+        "\t\tth {border: solid 1px black; border-bottom: double 3px black; padding: 3px; }\r\n"
+        "\t\ttd.remarks {font-size: 80%; }\r\n"
+        "\t\ttable {border: solid 2px black; border-collapse: collapse; }\r\n";
     // The schedule pages' remembered values.
     static constexpr const char* kRecycledNames[] = {"Horz",  "Vert",  "Pos",    "TextColor",
                                                      "LEdge", "REdge", "Custom", "Height"};
@@ -67,6 +75,8 @@ public:
     std::string userName;
     std::string defFile;
     std::string defStyleFile;
+    // The style sheet of the HTML list; "default" stands for the built-in one.
+    std::string htmlCss = kHtmlCssDefault;
     int wndTop = 0;
     int wndLeft = 0;
     int wndBottom = 0;

@@ -52,6 +52,10 @@ struct OptionValues {
     bool holidayOrder = false;
     // The system holiday file; empty for the built-in rules.
     std::string masterHoliday;
+    // HTML output: the style sheet text the page shows, and whether the
+    // built-in one was put back (then "default" is stored).
+    std::string htmlCss;
+    bool htmlCssDefault = false;
 
     bool operator==(const OptionValues&) const = default;
 };

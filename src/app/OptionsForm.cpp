@@ -105,6 +105,8 @@ OptionValues OptionsForm::FromSettings(const AppSettings& settings) {
     values.saturdayNH = calendar.saturdayNH;
     values.holidayOrder = calendar.holidayOrder;
     values.masterHoliday = calendar.masterHoliday;
+    values.htmlCssDefault = settings.htmlCss == AppSettings::kHtmlCssDefault;
+    values.htmlCss = values.htmlCssDefault ? AppSettings::kBuiltInHtmlCss : settings.htmlCss;
     return values;
 }
 
@@ -122,7 +124,13 @@ std::optional<PromptMessage> OptionsForm::Validate(const OptionValues& values) {
     return std::nullopt;
 }
 
+void OptionsForm::RestoreHtmlCss(OptionValues& values) {
+    values.htmlCss = AppSettings::kBuiltInHtmlCss;
+    values.htmlCssDefault = true;
+}
+
 void OptionsForm::Apply(const OptionValues& values, AppSettings& settings) {
+    settings.htmlCss = values.htmlCssDefault ? AppSettings::kHtmlCssDefault : values.htmlCss;
     settings.userName = values.userName;
     settings.saveHistory = values.saveHistory;
     settings.defFile = values.defFile;

@@ -24,6 +24,9 @@ public:
     static std::optional<PromptMessage> Validate(const OptionValues& values);
     // The same for the era fields alone.
     static std::optional<PromptMessage> ValidateEra(const OptionValues& values);
+    // The style sheet page's "標準に戻す": the built-in text shown, and OK
+    // then stores the value that stands for it.
+    static void RestoreHtmlCss(OptionValues& values);
     // Values that passed Validate.
     static void Apply(const OptionValues& values, AppSettings& settings);
 };
