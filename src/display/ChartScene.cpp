@@ -330,6 +330,7 @@ void ChartScene::PaintRowHeader(IDrawContext& dc) {
     const ChartContext chart = Context();
     GuiDrawArgs args{chart, DrawRect{0, top_, HeaderWidth(), top_ + ChartHeight()}};
     args.cellCurrent = model_->GetCurrentColumn() != -1;
+    args.showObjectId = showRowIds_;
     RowPanePainter::Paint(rows, *model_, args);
 }
 

@@ -100,6 +100,10 @@ public:
     void SetToday(const COleDateTime& today) { today_ = today; }
     const COleDateTime& GetToday() const { return today_; }
     void SetShowLightning(bool show) { showLightning_ = show; }
+    // The row header writes each row's id after its text, so that rows can
+    // be named by id (the import dialog asks for it).
+    void SetShowRowIds(bool show) { showRowIds_ = show; }
+    bool IsShowingRowIds() const { return showRowIds_; }
     // The progress line's reference date; null: today.
     void SetLightningDate(const COleDateTime& day) { lightningDate_ = day; }
     // The words of the boxes the chart shows without a document and without
@@ -179,6 +183,7 @@ private:
     COleDateTime scrollFrom_ = COleDateTime::Null();
     COleDateTime scrollTo_ = COleDateTime::Null();
     bool showLightning_ = false;
+    bool showRowIds_ = false;
     COleDateTime lightningDate_ = COleDateTime::Null();
     std::array<std::optional<RulerBands>, 3> rulerBands_;
     std::string noDocumentText_;
