@@ -168,10 +168,6 @@ inline constexpr AppMessage kRedoNamed{
 
 // Commands whose work arrives with a later part of the program.
 inline constexpr AppMessage kBadDate{0, "日付が正しくありません。", I::kWarning, B::kOk};
-inline constexpr AppMessage kCsvCopyNotAvailable{0,
-                                                 "CSVファイルの同時保存は、このバージョンではまだ利"
-                                                 "用できません。データファイルは保存されました。",
-                                                 I::kWarning, B::kOk};
 inline constexpr AppMessage kNotYetAvailable{0, "この機能はまだ利用できません。", I::kInformation,
                                              B::kOk};
 

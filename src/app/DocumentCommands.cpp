@@ -272,12 +272,8 @@ bool DocumentCommands::SaveDocument() {
 
 // The hidden option asks for a CSV export beside every saved file.
 void DocumentCommands::WriteCsvCopy(const std::string& path) {
-    if (!services_.Settings().CsvCopyOnSave())
-        return;
-    if (companion_)
+    if (services_.Settings().CsvCopyOnSave() && companion_)
         companion_->ProjectSaved(*document_.GetProject(), path);
-    else
-        Warn(messages::kCsvCopyNotAvailable);
 }
 
 bool DocumentCommands::SaveDocumentAs() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "ISaveCompanion.h"
 
 namespace qb {
@@ -14,6 +16,10 @@ public:
     explicit CsvCopyOnSave(CStatus& status);
 
     void ProjectSaved(const CProject& project, const std::string& path) override;
+
+    // The file name's extension replaced by "csv", or ".csv" added when it
+    // has none. A dot in a folder name does not count.
+    static std::string CopyPath(const std::string& projectPath);
 
 private:
     CStatus& status_;
