@@ -41,7 +41,9 @@ public:
     xercesc::DOMElement* ObjectToElement(const CData& object, xercesc::DOMDocument& document) const;
     // The same element written to a stream: its start tag with the
     // attributes, then the "param" children. The element is left open for
-    // the caller's further children. Throws like ObjectToElement.
+    // the caller's further children. Throws the library's exception on a
+    // property name that is not UTF-8; values the document cannot carry
+    // are the writer's to refuse.
     void WriteElementStart(const CData& object, XmlStreamWriter& writer) const;
     // Fills an existing object: every attribute as a property (without
     // notification), then LoadProperties, then each "param" child that has
