@@ -56,6 +56,20 @@ FileLock::Scope FileLock::ScopeOfType(std::uint64_t type) {
     return scope;
 }
 
+std::string FileLock::NfsLocalLockOption(const std::string& options) {
+    std::string::size_type start = 0;
+    while (start <= options.size()) {
+        std::string::size_type end = options.find(',', start);
+        if (end == std::string::npos)
+            end = options.size();
+        const std::string option = options.substr(start, end - start);
+        if (option == "nolock" || option == "local_lock=posix" || option == "local_lock=all")
+            return option;
+        start = end + 1;
+    }
+    return {};
+}
+
 bool FileLock::MeansNotSupported(int errnoValue) {
     return errnoValue == ENOLCK || errnoValue == EOPNOTSUPP || errnoValue == EINVAL ||
            errnoValue == ENOSYS;
@@ -65,6 +79,14 @@ bool FileLock::Take(int fd, IFileOperations& files, Scope& scope) {
     std::uint64_t type = 0;
     const bool typeKnown = files.FileSystemType(fd, type) == 0;
     scope = typeKnown ? ScopeOfType(type) : Scope{};
+    std::string options;
+    if (typeKnown && type == kNfsMagic && files.MountOptions(fd, options) == 0) {
+        const std::string local = NfsLocalLockOption(options);
+        if (!local.empty()) {
+            scope.reach = Reach::kThisComputer;
+            scope.fileSystem += " " + local;
+        }
+    }
     if (!files.TryLock(fd)) {
         const int failure = errno;
         if (!MeansNotSupported(failure)) {

@@ -50,6 +50,9 @@ public:
 
     // What a file system of this type does with the lock, by type alone.
     static Scope ScopeOfType(std::uint64_t type);
+    // The NFS mount option that keeps byte-range locks on this computer
+    // ("nolock", "local_lock=posix" or "local_lock=all"); empty for none.
+    static std::string NfsLocalLockOption(const std::string& options);
     static std::string NameOfType(std::uint64_t type);
     // Whether the lock call's errno means that no lock can be had here.
     static bool MeansNotSupported(int errnoValue);

@@ -26,6 +26,9 @@ public:
     virtual bool TryFlock(int fd) = 0;
     // The type number statfs gives the file system that holds fd.
     virtual int FileSystemType(int fd, std::uint64_t& type) = 0;
+    // The options the file system that holds fd was mounted with, as the
+    // system lists them ("rw,vers=3,...,local_lock=none,...").
+    virtual int MountOptions(int fd, std::string& options) = 0;
     virtual ssize_t Write(int fd, const void* data, std::size_t size) = 0;
     // Flushes the file's data to the disk.
     virtual int Sync(int fd) = 0;

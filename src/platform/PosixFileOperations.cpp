@@ -2,11 +2,15 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 
 namespace qb {
 
@@ -47,6 +51,32 @@ int PosixFileOperations::FileSystemType(int fd, std::uint64_t& type) {
     // The numbers are 32 bits wide; a 32-bit f_type would carry them sign-extended.
     type = static_cast<std::uint32_t>(info.f_type);
     return 0;
+}
+
+// Each line of mountinfo: id, parent, major:minor, root, mount point,
+// options, optional fields, "-", type, source, the file system's options.
+int PosixFileOperations::MountOptions(int fd, std::string& options) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return -1;
+    const std::string device =
+        std::to_string(major(info.st_dev)) + ":" + std::to_string(minor(info.st_dev));
+    std::ifstream mounts("/proc/self/mountinfo");
+    std::string line;
+    while (std::getline(mounts, line)) {
+        std::istringstream fields(line);
+        std::string id, parent, numbers, field;
+        fields >> id >> parent >> numbers;
+        if (numbers != device)
+            continue;
+        while (fields >> field && field != "-") {
+        }
+        std::string type, source;
+        fields >> type >> source >> options;
+        return 0;
+    }
+    errno = ENOENT;
+    return -1;
 }
 
 ssize_t PosixFileOperations::Write(int fd, const void* data, std::size_t size) {

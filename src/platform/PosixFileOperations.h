@@ -14,6 +14,7 @@ public:
     bool TryLock(int fd) override;
     bool TryFlock(int fd) override;
     int FileSystemType(int fd, std::uint64_t& type) override;
+    int MountOptions(int fd, std::string& options) override;
     ssize_t Write(int fd, const void* data, std::size_t size) override;
     int Sync(int fd) override;
     int Rename(const std::string& from, const std::string& to) override;

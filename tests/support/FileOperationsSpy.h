@@ -50,6 +50,13 @@ public:
         }
         return PosixFileOperations::FileSystemType(fd, type);
     }
+    int MountOptions(int fd, std::string& options) override {
+        if (mountOptions) {
+            options = *mountOptions;
+            return 0;
+        }
+        return PosixFileOperations::MountOptions(fd, options);
+    }
     ssize_t Write(int fd, const void* data, std::size_t size) override {
         const int next = Next("write");
         if (next == kHalf && size > 1)
@@ -98,6 +105,8 @@ public:
     std::function<void(const std::string&)> beforeRename;
     // The file system every descriptor answers to be on.
     std::optional<std::uint64_t> fileSystemType;
+    // The mount options every descriptor answers to have.
+    std::optional<std::string> mountOptions;
 
 private:
     // Logs the call and takes its next queued answer.
