@@ -1,7 +1,9 @@
 #include "CHtmlWriter.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -26,10 +28,6 @@ constexpr int kIndentBase = 10;
 constexpr int kFixedScheduleColumns = 7;
 // What the page holds per schedule, to size the buffer once.
 constexpr std::size_t kBytesPerLine = 400;
-
-std::string Number(int value) {
-    return std::to_string(value);
-}
 
 // The date texts of the list: slash dates with year and weekday for
 // schedules by the day (an end at the start of a day shows the day before),
@@ -141,21 +139,35 @@ private:
         return schedules == nullptr ? 1 : std::max<int>(1, static_cast<int>(schedules->size()));
     }
 
-    void Line(const std::string& text) {
-        out_ += text;
+    // Text written as it stands, a number, or user text escaped.
+    struct Escaped {
+        std::string_view text;
+    };
+    void Append(std::string_view text) { out_ += text; }
+    void Append(int value) {
+        char buffer[16];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+        out_.append(buffer, result.ptr);
+    }
+    void Append(const Escaped& user) { CHtmlWriter::AppendEscaped(user.text, out_); }
+
+    // One line of the page from its parts, ended by CR LF.
+    template <class... Parts>
+    void Line(const Parts&... parts) {
+        (Append(parts), ...);
         out_ += "\r\n";
     }
 
     void Head() {
         Line("<html>");
         Line("<head>");
-        Line("\t<title>" + CHtmlWriter::Escape(ProjectTitle()) + "</title>");
+        Line("\t<title>", Escaped{ProjectTitle()}, "</title>");
         Line("\t<meta http-equiv=\"Content-Type\" content=\"text/html; charset=x-sjis\">");
         Line("\t<style type=\"text/css\">");
         Line("\t<!--");
         const bool builtIn =
             options_.styleSheet.empty() || options_.styleSheet == AppSettings::kHtmlCssDefault;
-        out_ += builtIn ? std::string(AppSettings::kBuiltInHtmlCss) : options_.styleSheet;
+        out_ += builtIn ? std::string_view(AppSettings::kBuiltInHtmlCss) : options_.styleSheet;
         if (!builtIn && !options_.styleSheet.ends_with("\n"))
             out_ += "\r\n";
         Line("\t-->");
@@ -172,11 +184,10 @@ private:
 
     void HeaderRow() {
         Line("\t<tr>");
-        Line("\t\t<th colspan=\"" + Number(deepest_ + 1) + "\">&nbsp;</th>");
+        Line("\t\t<th colspan=\"", deepest_ + 1, "\">&nbsp;</th>");
         const CGuiColumnArray& columns = model_.GetColumns();
         for (const std::size_t index : columns_)
-            Line("\t\t<th>" + CHtmlWriter::Escape(columns.At(index)->Shown().GetCaption()) +
-                 "</th>");
+            Line("\t\t<th>", Escaped{columns.At(index)->Shown().GetCaption()}, "</th>");
         Line("\t\t<th>色</th>");
         Line("\t\t<th>日付</th>");
         Line("\t\t<th>テキスト</th>");
@@ -205,21 +216,20 @@ private:
     void LevelRow(const CGuiRow& row, bool rowOpen) {
         if (!rowOpen)
             Line("\t<tr>");
-        const std::string text = CHtmlWriter::Escape(row.GetCaption());
+        const Escaped text{row.GetCaption()};
         if (IsGroup(row)) {
-            Line("\t\t<td rowspan=\"" + Number(LineCount(row)) + "\">" + text + "</td>");
+            Line("\t\t<td rowspan=\"", LineCount(row), "\">", text, "</td>");
             LevelRows(row.GetChildren(), true);
             return;
         }
-        const std::string colspan = Number(deepest_ - row.GetLevel() + 1);
+        const int colspan = deepest_ - row.GetLevel() + 1;
         const Schedules* schedules = SchedulesOf(row);
         if (schedules == nullptr) {
-            Line("\t\t<td colspan=\"" + colspan + "\">" + text + "</td>");
+            Line("\t\t<td colspan=\"", colspan, "\">", text, "</td>");
             NoScheduleLine(row);
             return;
         }
-        Line("\t\t<td rowspan=\"" + Number(LineCount(row)) + "\" colspan=\"" + colspan + "\">" +
-             text + "</td>");
+        Line("\t\t<td rowspan=\"", LineCount(row), "\" colspan=\"", colspan, "\">", text, "</td>");
         ColumnCells(row, LineCount(row));
         ScheduleLines(*schedules);
     }
@@ -235,18 +245,17 @@ private:
 
     void IndentedRow(const CGuiRow& row) {
         Line("\t<tr>");
-        const std::string padding =
-            "padding-left: " + Number(row.GetLevel() * kIndentStep + kIndentBase) + "px;";
-        const std::string text = CHtmlWriter::Escape(row.GetCaption());
+        const int padding = row.GetLevel() * kIndentStep + kIndentBase;
+        const Escaped text{row.GetCaption()};
         const Schedules* schedules = SchedulesOf(row);
         if (schedules == nullptr) {
             // The layout has one row column, which the cell fills.
-            Line("\t\t<td colspan=\"1\" style=\"" + padding + "\">" + text + "</td>");
+            Line("\t\t<td colspan=\"1\" style=\"padding-left: ", padding, "px;\">", text, "</td>");
             NoScheduleLine(row);
             return;
         }
         const int lines = LineCount(row);
-        Line("\t\t<td rowspan=\"" + Number(lines) + "\" style=\"" + padding + "\">" + text +
+        Line("\t\t<td rowspan=\"", lines, "\" style=\"padding-left: ", padding, "px;\">", text,
              "</td>");
         ColumnCells(row, lines);
         ScheduleLines(*schedules);
@@ -254,17 +263,16 @@ private:
 
     void ColumnCells(const CGuiRow& row, int lines) {
         const std::vector<std::string>& cells = row.GetCellTexts();
-        const std::string open = "\t\t<td rowspan=\"" + Number(lines) + "\">";
         for (const std::size_t index : columns_) {
-            const std::string text = index < cells.size() ? cells[index] : std::string();
-            Line(open + CHtmlWriter::Escape(text) + "</td>");
+            const std::string_view text = index < cells.size() ? cells[index] : std::string_view();
+            Line("\t\t<td rowspan=\"", lines, "\">", Escaped{text}, "</td>");
         }
     }
 
     void NoScheduleLine(const CGuiRow& row) {
         ColumnCells(row, 1);
-        out_ += "\t\t<td colspan=\"" + Number(scheduleColumns_) + "\">";
-        Line(IsSummary(row) ? "(サマリ表示段)</td>" : "(0件)</td>");
+        Line("\t\t<td colspan=\"", scheduleColumns_, "\">",
+             IsSummary(row) ? "(サマリ表示段)</td>" : "(0件)</td>");
         Line("\t</tr>");
     }
 
@@ -286,28 +294,29 @@ private:
                       f.bgColor & 0xFFu, (f.bgColor >> 8) & 0xFFu, (f.bgColor >> 16) & 0xFFu);
         out_ += colour;
         Line("&nbsp;</td>");
-        std::string dates = DateOf(f.startDate, f.startOffset, f.byDay, false);
-        if (!f.IsPoint())
-            dates += "～" + DateOf(f.endDate, f.endOffset, f.byDay, true);
-        Line("\t\t<td>" + dates + "</td>");
-        Line("\t\t<td>" + CHtmlWriter::Escape(f.caption) + "</td>");
+        if (f.IsPoint())
+            Line("\t\t<td>", DateOf(f.startDate, f.startOffset, f.byDay, false), "</td>");
+        else
+            Line("\t\t<td>", DateOf(f.startDate, f.startOffset, f.byDay, false), "～",
+                 DateOf(f.endDate, f.endOffset, f.byDay, true), "</td>");
+        Line("\t\t<td>", Escaped{f.caption}, "</td>");
         if (f.progressRate == -1)
             Line("\t\t<td>&nbsp;</td>");
         else
-            Line("\t\t<td>" + Number(f.progressRate / 10) + "%</td>");
+            Line("\t\t<td>", f.progressRate / 10, "%</td>");
         if (f.plan == 0) {
             Line("\t\t<td>&nbsp;</td>");
             Line("\t\t<td>&nbsp;</td>");
         } else {
-            Line("\t\t<td>" + Number(f.plan) + "</td>");
-            Line("\t\t<td>" + Number(f.results) + "</td>");
+            Line("\t\t<td>", f.plan, "</td>");
+            Line("\t\t<td>", f.results, "</td>");
         }
         if (options_.showActual)
             ActualCell(f);
         if (options_.graphShown)
-            Line("\t\t<td>" + Number(data != nullptr ? data->GetWeight() : 0) + "</td>");
-        const std::string remark = data != nullptr ? std::string(data->GetRemark()) : "";
-        Line("\t\t<td class=\"remarks\">" + CHtmlWriter::Escape(remark) + "</td>");
+            Line("\t\t<td>", data != nullptr ? data->GetWeight() : 0, "</td>");
+        const std::string_view remark = data != nullptr ? data->GetRemark() : std::string_view();
+        Line("\t\t<td class=\"remarks\">", Escaped{remark}, "</td>");
         Line("\t</tr>");
     }
 
@@ -328,8 +337,8 @@ private:
         if (options_.packaged)
             Line("<i>Quellbrandiren</i>");
         else
-            Line("<i>Quellbrandiren</i>&nbsp; &nbsp;<a href=\"" + options_.homePage +
-                 "\" style=\"font-size: 85%;\">" + options_.homePage + "</a>");
+            Line("<i>Quellbrandiren</i>&nbsp; &nbsp;<a href=\"", options_.homePage,
+                 "\" style=\"font-size: 85%;\">", options_.homePage, "</a>");
         Line("</body>");
         Line("</html>");
     }
@@ -347,36 +356,47 @@ private:
 
 }  // namespace
 
-std::string CHtmlWriter::Escape(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
+void CHtmlWriter::AppendEscaped(std::string_view text, std::string& out) {
+    std::size_t plain = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        switch (c) {
+        const char* replacement = nullptr;
+        std::size_t length = 1;
+        switch (text[i]) {
             case '&':
-                out += "&amp;";
+                replacement = "&amp;";
                 break;
             case '<':
-                out += "&lt;";
+                replacement = "&lt;";
                 break;
             case '>':
-                out += "&gt;";
+                replacement = "&gt;";
                 break;
             case '"':
-                out += "&quot;";
+                replacement = "&quot;";
                 break;
             case '\r':
                 if (i + 1 < text.size() && text[i + 1] == '\n') {
-                    out += "<br>\r\n";
-                    ++i;
-                } else {
-                    out += c;
+                    replacement = "<br>\r\n";
+                    length = 2;
                 }
                 break;
             default:
-                out += c;
+                break;
         }
+        if (replacement == nullptr)
+            continue;
+        out.append(text.substr(plain, i - plain));
+        out += replacement;
+        i += length - 1;
+        plain = i + 1;
     }
+    out.append(text.substr(plain));
+}
+
+std::string CHtmlWriter::Escape(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    AppendEscaped(text, out);
     return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "AppSettings.h"
 
@@ -36,7 +37,8 @@ public:
     static std::string Bytes(const CDisplayModel& model, const HtmlOptions& options);
     // User text made safe for the page: the markup characters escaped, then
     // each line break written as "<br>" before it.
-    static std::string Escape(const std::string& text);
+    static std::string Escape(std::string_view text);
+    static void AppendEscaped(std::string_view text, std::string& out);
 
     // Replaces the file only once the whole page is written; false with the
     // program's error number, the old file then untouched.

@@ -108,6 +108,7 @@ TEST(AppSettingsTest, ChangedValuesOfEveryGroupRoundTrip) {
     settings.display.guiFont = "IPAexGothic";
     settings.calendar.sundayB = 0x010203;
     settings.recycledSchedule["Height"] = 18;
+    settings.htmlCss = "\t\ttd {color: red;}\r\n\t\tth {}\r\n";
     settings.Save(store);
 
     const AppSettings loaded = Loaded(store, Environment());
@@ -116,6 +117,8 @@ TEST(AppSettingsTest, ChangedValuesOfEveryGroupRoundTrip) {
     EXPECT_EQ(loaded.display.guiFont, "IPAexGothic");
     EXPECT_EQ(loaded.calendar.sundayB, 0x010203u);
     EXPECT_EQ(loaded.recycledSchedule.at("Height"), 18);
+    EXPECT_EQ(loaded.htmlCss, "\t\ttd {color: red;}\r\n\t\tth {}\r\n");
+    EXPECT_EQ(Loaded(InMemorySettingsStore(), Environment()).htmlCss, "default");
     EXPECT_EQ(store.ReadInt("RecycledSchedule", "Height"), 18);
 
     // Colours keep only their low twenty-four bits.
@@ -141,7 +144,7 @@ TEST(AppSettingsKeysTest, EveryKeyIsWrittenByExactlyOneGroup) {
 
     // Every value once; the names whose spelling differs from the field's.
     const std::vector<std::string> keys = allStore.ValueNames(kProperty);
-    EXPECT_EQ(keys.size(), 60u);
+    EXPECT_EQ(keys.size(), 61u);
     for (const char* key : {"InazumasenColor", "InazumasenWidth", "SaturdayNH", "Heisei3Date",
                             "TotalNobe", "ActualToBody", "DrawClipIcon", "UseGuiFontForPrint"})
         EXPECT_EQ(std::count(keys.begin(), keys.end(), key), 1) << key;

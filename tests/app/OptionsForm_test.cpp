@@ -100,6 +100,23 @@ TEST(OptionsForm, EveryValueGoesIntoTheSettingsAndComesBack) {
     EXPECT_EQ(settings.calendar.heisei3, "");
 }
 
+TEST(OptionsForm, StyleSheetPageShowsTheBuiltInTextAndRestoresIt) {
+    AppSettings settings;
+    OptionValues values = OptionsForm::FromSettings(settings);
+    EXPECT_EQ(values.htmlCss, AppSettings::kBuiltInHtmlCss);
+    // Edited text is stored as it stands.
+    values.htmlCss = "td {}\r\n";
+    values.htmlCssDefault = false;
+    OptionsForm::Apply(values, settings);
+    EXPECT_EQ(settings.htmlCss, "td {}\r\n");
+    EXPECT_EQ(OptionsForm::FromSettings(settings).htmlCss, "td {}\r\n");
+    // "標準に戻す" shows the built-in text and stores the word for it.
+    OptionsForm::RestoreHtmlCss(values);
+    EXPECT_EQ(values.htmlCss, AppSettings::kBuiltInHtmlCss);
+    OptionsForm::Apply(values, settings);
+    EXPECT_EQ(settings.htmlCss, "default");
+}
+
 TEST(RulerBandForm, TheUpperBandOffersNoDayAndEveryFormatHasItsExample) {
     EXPECT_EQ(RulerBandForm::Units(true).front(), kRulerWeek);
     EXPECT_EQ(RulerBandForm::Units(false).front(), kRulerDay);
