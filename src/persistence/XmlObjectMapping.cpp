@@ -27,7 +27,7 @@ bool IsPlainName(const std::u16string& name) {
 }
 
 bool NeedsEscape(std::string_view text) {
-    return text.find_first_of("\\\n") != std::string_view::npos;
+    return std::any_of(text.begin(), text.end(), [](char c) { return c == '\\' || c == '\n'; });
 }
 
 }  // namespace
