@@ -1,7 +1,10 @@
 #include "CCsvWriter.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <unordered_map>
+#include <vector>
 
 #include "CProject.h"
 #include "CRow.h"
@@ -15,19 +18,37 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-// Row id to the escaped texts of the row and its ancestors, outermost first.
-// The first row with an id wins, as in the project's own lookup.
+bool IsAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// Appends a UTF-8 text as CP932; characters CP932 lacks become '?'.
+void AppendCp932(std::string& out, std::string_view utf8) {
+    if (IsAscii(utf8))
+        out += utf8;
+    else
+        out += TextCodec::Utf8ToCp932Lossy(utf8);
+}
+
+// Row id to the escaped texts of the row and its ancestors, outermost first,
+// already in CP932. The first row with an id wins, as in the project's own
+// lookup.
 class RowPaths {
 public:
     RowPaths(const CRowArray& rows, const CsvOptions& options)
         : separator_(options.slashPath ? "/" : "\\"), ignoreLineBreaks_(options.ignoreLineBreaks) {
         Add(rows, nullptr);
+        for (auto& [id, path] : paths_)
+            path = TextCodec::Utf8ToCp932Lossy(path);
     }
 
-    const std::string& Of(std::int32_t rowId) const {
-        static const std::string none;
+    std::string_view Of(std::int32_t rowId) const {
         const auto found = paths_.find(rowId);
-        return found == paths_.end() ? none : found->second;
+        return found == paths_.end() ? std::string_view() : std::string_view(found->second);
     }
 
 private:
@@ -45,20 +66,15 @@ private:
     std::unordered_map<std::int32_t, std::string> paths_;
 };
 
-void AppendPrintf(std::string& out, const char* format, double value) {
-    char buffer[64];
-    const int length = std::snprintf(buffer, sizeof buffer, format, value);
-    if (length > 0)
-        out.append(buffer, static_cast<std::size_t>(length) < sizeof buffer
-                               ? static_cast<std::size_t>(length)
-                               : sizeof buffer - 1);
+void AppendNumber(std::string& out, std::int32_t value) {
+    char buffer[16];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
 }
 
-void AppendDigits(std::string& out, int value, int width) {
-    char buffer[16];
-    const int length = std::snprintf(buffer, sizeof buffer, "%0*d", width, value);
-    if (length > 0)
-        out.append(buffer, static_cast<std::size_t>(length));
+void AppendTwoDigits(std::string& out, int value) {
+    out += static_cast<char>('0' + value / 10 % 10);
+    out += static_cast<char>('0' + value % 10);
 }
 
 // "20170224" by day, else "201702241330". Nothing for a date that is not
@@ -67,12 +83,13 @@ void AppendDate(std::string& out, const COleDateTime& date, bool byDay) {
     COleDateTime::Fields f;
     if (!ScheduleFields::IsSet(date) || !date.GetFields(f))
         return;
-    AppendDigits(out, f.year, 4);
-    AppendDigits(out, f.month, 2);
-    AppendDigits(out, f.day, 2);
+    AppendTwoDigits(out, f.year / 100);
+    AppendTwoDigits(out, f.year % 100);
+    AppendTwoDigits(out, f.month);
+    AppendTwoDigits(out, f.day);
     if (!byDay) {
-        AppendDigits(out, f.hour, 2);
-        AppendDigits(out, f.minute, 2);
+        AppendTwoDigits(out, f.hour);
+        AppendTwoDigits(out, f.minute);
     }
 }
 
@@ -83,8 +100,43 @@ void AppendEnd(std::string& out, const COleDateTime& date, std::int32_t offset, 
     AppendDate(out, byDay && offset == 0 ? date.AddDays(-1) : date, byDay);
 }
 
-void AppendOffset(std::string& out, std::int32_t offset) {
-    AppendPrintf(out, "%04.2f", offset / 10000.0);
+void AppendPrintf(std::string& out, const char* format, double value) {
+    char buffer[64];
+    const int length = std::snprintf(buffer, sizeof buffer, format, value);
+    if (length > 0)
+        out.append(buffer,
+                   std::min<std::size_t>(static_cast<std::size_t>(length), sizeof buffer - 1));
+}
+
+// "%04.2f" of the fraction of a day. Offsets lie within a day, so each text is
+// made once and kept.
+class OffsetTexts {
+public:
+    void Append(std::string& out, std::int32_t offset) {
+        if (offset < 0 || offset > kDay) {
+            AppendPrintf(out, "%04.2f", offset / 10000.0);
+            return;
+        }
+        std::string& text = texts_[static_cast<std::size_t>(offset)];
+        if (text.empty())
+            AppendPrintf(text, "%04.2f", offset / 10000.0);
+        out += text;
+    }
+
+private:
+    static constexpr std::int32_t kDay = 10000;
+    std::vector<std::string> texts_ = std::vector<std::string>(kDay + 1);
+};
+
+// "%03.1f" of the rate in percent: the tenths are the rate's last digit.
+void AppendProgress(std::string& out, std::int32_t rate) {
+    if (rate < 0) {
+        AppendPrintf(out, "%03.1f", rate / 10.0);
+        return;
+    }
+    AppendNumber(out, rate / 10);
+    out += '.';
+    out += static_cast<char>('0' + rate % 10);
 }
 
 class LineWriter {
@@ -94,12 +146,12 @@ public:
           separator_(options.tabSeparated ? '\t' : ','),
           ignoreLineBreaks_(options.ignoreLineBreaks) {}
 
-    void Write(const CSchedule& s, const std::string& rowPath) {
+    void Write(const CSchedule& s, std::string_view rowPath) {
         const bool byDay = s.IsByDay();
         const bool oneDate = s.GetScheduleType() != 0;
         out_ += rowPath;
         Next();
-        out_ += CCsvWriter::Escape(s.GetCaption(), ignoreLineBreaks_);
+        AppendText(s.GetCaption());
         Next();
         AppendDate(out_, s.GetStartDate(), byDay);
         Next();
@@ -107,10 +159,10 @@ public:
             AppendEnd(out_, s.GetEndDate(), s.GetEndOffset(), byDay);
         Next();
         if (byDay)
-            AppendOffset(out_, s.GetStartOffset());
+            offsets_.Append(out_, s.GetStartOffset());
         Next();
         if (byDay && !oneDate && ScheduleFields::IsSet(s.GetEndDate()))
-            AppendOffset(out_, s.GetEndOffset());
+            offsets_.Append(out_, s.GetEndOffset());
         Next();
         AppendDate(out_, s.GetActualStartDate(), byDay);
         Next();
@@ -118,25 +170,33 @@ public:
             AppendEnd(out_, s.GetActualEndDate(), s.GetActualEndOffset(), byDay);
         Next();
         if (s.GetProgressRate() != -1)
-            AppendPrintf(out_, "%03.1f", s.GetProgressRate() / 10.0);
+            AppendProgress(out_, s.GetProgressRate());
         Next();
         AppendColour(s.GetBgColor());
         Next();
-        out_ += CCsvWriter::Escape(s.GetRemark(), ignoreLineBreaks_);
+        AppendText(s.GetRemark());
         Next();
         if (s.GetPlan() > 0)
-            out_ += std::to_string(s.GetPlan());
+            AppendNumber(out_, s.GetPlan());
         Next();
         if (s.GetPlan() > 0)
-            out_ += std::to_string(s.GetResults());
+            AppendNumber(out_, s.GetResults());
         Next();
         if (s.GetWeight() != 1)
-            out_ += std::to_string(s.GetWeight());
+            AppendNumber(out_, s.GetWeight());
         out_ += kLineEnd;
     }
 
 private:
     void Next() { out_ += separator_; }
+
+    void AppendText(std::string_view text) {
+        if (text.find_first_of("\r\n\\") == std::string_view::npos) {
+            AppendCp932(out_, text);
+            return;
+        }
+        AppendCp932(out_, CCsvWriter::Escape(text, ignoreLineBreaks_));
+    }
 
     void AppendColour(ColorRef colour) {
         static constexpr char kHex[] = "0123456789ABCDEF";
@@ -150,6 +210,7 @@ private:
     std::string& out_;
     char separator_;
     bool ignoreLineBreaks_;
+    OffsetTexts offsets_;
 };
 
 }  // namespace
@@ -168,15 +229,16 @@ bool CCsvWriter::Write(const CProject& project) {
 
 std::string CCsvWriter::Format(const CProject& project, const CsvOptions& options) {
     const RowPaths paths(project.GetRows(), options);
-    std::string text = Escape(project.GetTitle(), options.ignoreLineBreaks);
-    text += kLineEnd;
-    text.reserve(text.size() + static_cast<std::size_t>(project.GetSchedules().GetCount()) * 120);
-    LineWriter line(text, options);
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(project.GetSchedules().GetCount()) * 100 + 256);
+    AppendCp932(bytes, Escape(project.GetTitle(), options.ignoreLineBreaks));
+    bytes += kLineEnd;
+    LineWriter line(bytes, options);
     project.GetSchedules().ForEach([&](CSchedule& schedule) {
         if (!schedule.IsDeleted())
             line.Write(schedule, paths.Of(schedule.GetRowObjectId()));
     });
-    return TextCodec::Utf8ToCp932Lossy(text);
+    return bytes;
 }
 
 // Dropping line breaks drops a lone LF too: it would end the record early in
