@@ -194,6 +194,8 @@ QWidget* OptionsDialog::BuildHtmlTab(const OptionValues& values) {
     htmlCss_ = new QPlainTextEdit(page);
     htmlCss_->setLineWrapMode(QPlainTextEdit::NoWrap);
     htmlCss_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The built-in text indents by two tabs: keep them narrow.
+    htmlCss_->setTabStopDistance(htmlCss_->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 4);
     layout->addWidget(htmlCss_, 1);
     SetHtmlCssText(values.htmlCss);
     htmlCssDefault_ = values.htmlCssDefault;
@@ -258,7 +260,8 @@ OptionValues OptionsDialog::Values() const {
     values.eraStart = eraStart_->text().trimmed().toStdString();
     values.masterHoliday = masterHoliday_->text().toStdString();
     // The page's lines end in CR LF like the rest of it.
-    values.htmlCss = htmlCss_->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
+    values.htmlCss =
+        htmlCss_->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
     values.htmlCssDefault = htmlCssDefault_;
     return values;
 }
