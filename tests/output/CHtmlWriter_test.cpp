@@ -88,20 +88,6 @@ TEST_F(CHtmlWriterTest, ProjectWithoutRowsHasHeadHeaderAndFooterOnly) {
     EXPECT_EQ(Page(), expected);
 }
 
-TEST_F(CHtmlWriterTest, PackagedEditionEndsWithThePlainFooter) {
-    options_.packaged = true;
-    const std::string page = Page();
-    EXPECT_TRUE(page.ends_with("<br>\r\n<i>Quellbrandiren</i>\r\n</body>\r\n</html>\r\n")) << page;
-    EXPECT_EQ(page.find("<a href"), std::string::npos);
-}
-
-TEST_F(CHtmlWriterTest, UserStyleSheetReplacesTheBuiltInOne) {
-    options_.styleSheet = "\t\ttd {color: red;}";
-    const std::string page = Page();
-    EXPECT_NE(page.find("\t<!--\r\n\t\ttd {color: red;}\r\n\t-->\r\n"), std::string::npos) << page;
-    EXPECT_EQ(page.find("border-collapse"), std::string::npos);
-}
-
 TEST_F(CHtmlWriterTest, ScheduleFieldsFollowTheirRules) {
     CRow& row = data_.Row("R");
     CSchedule& a = Plain(row, "a");

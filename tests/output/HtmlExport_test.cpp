@@ -115,10 +115,5 @@ TEST_F(HtmlExportTest, IndentModeOfTheProjectSelectsTheIndentedLayout) {
     EXPECT_NE(page.find("style=\"padding-left: 35px;\">child</td>"), std::string::npos) << page;
 }
 
-TEST_F(HtmlExportTest, NothingWithoutADocument) {
-    std::uint32_t error = 0;
-    EXPECT_FALSE(HtmlExport::Write(*status_, folder_.File("none.html"), error));
-}
-
 }  // namespace
 }  // namespace qb
