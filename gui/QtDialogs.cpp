@@ -11,6 +11,7 @@
 
 #include "FavouriteShapesForm.h"
 #include "dialogs/ColumnDialog.h"
+#include "dialogs/ExportDialog.h"
 #include "dialogs/FavouriteShapesDialog.h"
 #include "dialogs/FilterDialog.h"
 #include "dialogs/FindRowDialog.h"
@@ -160,8 +161,11 @@ std::optional<PeriodCutValues> QtDialogs::EditPeriodCut(const PeriodCutValues& i
     return dialog.Values();
 }
 
-std::optional<ExportValues> QtDialogs::EditExport(const ExportValues& /*initial*/) {
-    return std::nullopt;
+std::optional<ExportValues> QtDialogs::EditExport(const ExportValues& initial) {
+    ExportDialog dialog(initial, prompt_, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Values();
 }
 
 std::optional<ImportValues> QtDialogs::EditImport(const ImportValues& /*initial*/,
