@@ -43,10 +43,8 @@ TEST_F(ExportCsvCommandTest, WrongUsageAndUnwritableTargetsAreRefused) {
         EXPECT_NE(run.err.find("usage:"), std::string::npos) << options;
     }
     Write("out.csv", "earlier");
-    CliRun run = Cli("export-csv " + Quote(PathOf("missing.qbd")) + " " + Quote(PathOf("out.csv")));
-    EXPECT_EQ(run.status, 1);
-    run = Cli("export-csv " + Quote(QB_SAMPLES_DIR "/sample.qbd") + " " +
-              Quote(PathOf("out.csv") + "/x.csv"));
+    const CliRun run = Cli("export-csv " + Quote(QB_SAMPLES_DIR "/sample.qbd") + " " +
+                           Quote(PathOf("out.csv") + "/x.csv"));
     EXPECT_EQ(run.status, 1);
     EXPECT_FALSE(run.err.empty());
     EXPECT_EQ(Slurp(PathOf("out.csv")), "earlier");
