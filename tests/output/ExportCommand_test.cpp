@@ -61,11 +61,14 @@ TEST_F(ExportCommandTest, WritesTheChosenKindAndOpensNextTimeWithTheLastChoice) 
     ASSERT_TRUE(Export(xml, ExportValues::kXml));
     EXPECT_EQ(dialogs_.shownExport, (ExportValues{csv, ExportValues::kCsv, {false, true, true}}));
     EXPECT_TRUE(TestFolder::Read(xml).starts_with("<?xml"));
+    const std::string html = folder_.File("out.html");
+    ASSERT_TRUE(Export(html, ExportValues::kHtml));
+    EXPECT_TRUE(TestFolder::Read(html).starts_with("<html>\r\n"));
 
     // Cancelled: nothing written, nothing said, the choice kept.
     const std::size_t shown = prompt_.Shown().size();
     EXPECT_FALSE(status_->Commands().Execute(cmd::kExport));
-    EXPECT_EQ(dialogs_.shownExport->path, xml);
+    EXPECT_EQ(dialogs_.shownExport->path, html);
     EXPECT_EQ(prompt_.Shown().size(), shown);
 }
 
