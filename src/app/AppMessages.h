@@ -158,6 +158,23 @@ inline constexpr AppMessage kSetMemberLocked{
     "ザーが「シ"
     "ングルモード」で開いている可能性があります。\n\nファイル名：%s",
     I::kWarning, B::kOk};
+inline constexpr AppMessage kSharedModeUnsafe{
+    0,
+    "このファイルの置かれた場所では、他のコンピューターからの編集を防げないため、共有モードに"
+    "できません。\n%s\n共有モードは、ローカルディスク、NFS、SMB/CIFS の共有フォルダーで使用して"
+    "下さい。",
+    I::kWarning, B::kOk};
+inline constexpr AppMessage kSharedFileUnsafe{
+    0,
+    "このファイルは共有モードですが、置かれた場所では他のコンピューターからの編集を防げません。"
+    "複数のコンピューターで同時に編集すると、変更が失われるおそれがあります。\n%s\n"
+    "シングルモードに切り替えるか、ファイルを別の場所に移して下さい。",
+    I::kWarning, B::kOk};
+inline constexpr AppMessage kLockNotSupported{
+    0, "理由：ファイルシステム（%s）がファイルのロックに対応していません。", I::kWarning, B::kOk};
+inline constexpr AppMessage kLockThisComputer{
+    0, "理由：ファイルシステム（%s）では、ファイルのロックがこのコンピューターの中でしか効きません。",
+    I::kWarning, B::kOk};
 
 // Undo and redo.
 inline constexpr AppMessage kUndoNamed{

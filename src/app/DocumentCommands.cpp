@@ -166,6 +166,7 @@ bool DocumentCommands::LoadFile(const std::string& path) {
     edit_.Sweep(*loaded.project);
     document_.Open(std::move(loaded.project), std::move(loaded.accessor), path);
     document_.SetReadOnly(readOnly || HasReadOnlyMark(path));
+    edit_.WarnIfUnprotected();
     return true;
 }
 

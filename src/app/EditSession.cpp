@@ -8,6 +8,7 @@
 #include "CFileAccessor.h"
 #include "CMemo.h"
 #include "CProject.h"
+#include "CProjectFile.h"
 #include "DiagnosticLog.h"
 #include "Document.h"
 #include "EditStamp.h"
@@ -262,6 +263,11 @@ bool EditSession::ToSharedMode() {
         if (document_.Path().empty() || document_.GetAccessor() == nullptr)
             return false;
     }
+    // Single mode holds the file, so its lock has just been tried.
+    if (std::optional<std::string> risk = SharingRisk()) {
+        services_.Prompt().Show(messages::kSharedModeUnsafe.Format(*risk));
+        return false;
+    }
     if (services_.Prompt().Show(messages::kToSharedMode.Plain()) != PromptAnswer::kOk)
         return false;
     BusyCursor busy(services_.Prompt(), true);
@@ -281,6 +287,24 @@ bool EditSession::ToSharedMode() {
     document_.MarkModified(false);
     undo_.Clear();
     return true;
+}
+
+std::optional<std::string> EditSession::SharingRisk() const {
+    const auto* file = dynamic_cast<const CProjectFile*>(document_.GetAccessor());
+    if (file == nullptr || file->GetLockScope().Protects())
+        return std::nullopt;
+    const FileLock::Scope& scope = file->GetLockScope();
+    const AppMessage& reason = scope.reach == FileLock::Reach::kNotSupported
+                                   ? messages::kLockNotSupported
+                                   : messages::kLockThisComputer;
+    return reason.Format(scope.fileSystem).text;
+}
+
+void EditSession::WarnIfUnprotected() {
+    if (!document_.IsShared())
+        return;
+    if (std::optional<std::string> risk = SharingRisk())
+        services_.Prompt().Show(messages::kSharedFileUnsafe.Format(*risk));
 }
 
 void EditSession::RefreshFromFile() {

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "EditResult.h"
 #include "ErrorSlot.h"
@@ -65,6 +66,11 @@ public:
     // mode changed; the content is announced as changed once the file was
     // taken (it may have been reloaded even when the switch failed).
     bool SwitchFileMode();
+    // Warns when the document is in shared mode but its file lies where the
+    // lock cannot keep other computers out.
+    void WarnIfUnprotected();
+    // Why the document's file may not be shared; nothing when it may.
+    std::optional<std::string> SharingRisk() const;
     // Shared mode: reload what other processes wrote.
     void RefreshFromFile();
 

@@ -10,6 +10,12 @@ CProjectFile::CProjectFile(std::string path, OpenRetryPolicy retry)
 
 CProjectFile::~CProjectFile() = default;
 
+void CProjectFile::Close() {
+    if (file_)
+        lastScope_ = file_->GetScope();
+    file_.reset();
+}
+
 bool CProjectFile::IsReadOnly() const {
     return file_ != nullptr && file_->IsReadOnly();
 }
@@ -128,7 +134,7 @@ bool CProjectFile::Save(const CProject* project, bool force) {
         std::uint32_t code = 0;
         written = file_->Replace(ProjectArchive::WriteProjectArchive(*project), code);
         if (!written)
-            Error().Set(code);
+            SetWriteError(code);
     }
     // A shared project's file is let go once the others may read the new
     // state. After a failed write the caller decides: a document that was
@@ -136,6 +142,17 @@ bool CProjectFile::Save(const CProject* project, bool force) {
     if (written && project->IsShared())
         Close();
     return written;
+}
+
+// A failed save that left the file damaged or moved its content elsewhere
+// says so; any other failure left the old file whole and reports its cause.
+void CProjectFile::SetWriteError(std::uint32_t code) {
+    if (file_->IsDamaged())
+        Error().Set(ErrorSlot::kOwnError, kDamagedMessage);
+    else if (!file_->GetRescuedCopy().empty())
+        Error().Set(ErrorSlot::kOwnError, kRescuedMessage + file_->GetRescuedCopy());
+    else
+        Error().Set(code);
 }
 
 }  // namespace qb

@@ -20,6 +20,13 @@ public:
         "書き込むべきCProjectデータが引数に設定されていません。";
     static constexpr const char* kReadOnlyMessage =
         "ファイルに対する書き込み権限がないか、読み取り専用ファイルのため、失敗しました。";
+    static constexpr const char* kDamagedMessage =
+        "ファイルの上書き中に書き込みが失敗し、元の内容に戻すこともできませんでした。"
+        "ファイルが壊れている可能性があります。別の名前で保存して下さい。";
+    // Followed by the path of the copy.
+    static constexpr const char* kRescuedMessage =
+        "ファイルを新しい内容に置き換えられませんでした。元のファイルはサーバー上で削除され、"
+        "保存した内容は次のファイルに残っています。\r\n";
 
     explicit CProjectFile(std::string path = {}, OpenRetryPolicy retry = {});
     ~CProjectFile() override;
@@ -39,15 +46,21 @@ public:
     // The file operations later opens and saves go through (the system's own
     // unless set); they must outlive this handle.
     void SetFileOperations(IFileOperations& files) { files_ = &files; }
+    // How far the file's lock reached when the file was last held: whether
+    // other computers are kept out too. Before the first hold it is taken
+    // for granted.
+    const FileLock::Scope& GetLockScope() const { return file_ ? file_->GetScope() : lastScope_; }
 
 private:
     bool Open(LockedFile::Mode purpose);
     bool ReadHeld(CProject& target);
-    void Close() { file_.reset(); }
+    void Close();
+    void SetWriteError(std::uint32_t code);
 
     std::string path_;
     OpenRetryPolicy retry_;
     std::unique_ptr<LockedFile> file_;
+    FileLock::Scope lastScope_;
     IFileOperations* files_ = &PosixFileOperations::Instance();
 };
 

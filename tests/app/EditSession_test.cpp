@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "AppMessages.h"
 #include "EditFixture.h"
+#include "FileOperationsSpy.h"
 #include "IDocumentObserver.h"
 #include "ProjectEdits.h"
 
@@ -31,8 +33,71 @@ protected:
         std::filesystem::rename(away ? held : moved, away ? moved : held);
     }
 
+    // Opens the small project through file operations that answer as a file
+    // system where the lock cannot keep other computers out.
+    void OpenUnprotected(bool shared, test::FileOperationsSpy& files) {
+        WriteFile(shared);
+        auto file = std::make_unique<CProjectFile>(Path(), test::QuickRetry());
+        file->SetFileOperations(files);
+        std::unique_ptr<CProject> project = file->Load(false);
+        ASSERT_NE(project, nullptr);
+        me.status.Doc().Open(std::move(project), std::move(file), Path());
+    }
+
     const std::filesystem::path held = folder.Path() / "held";
 };
+
+// Where locks stay on this computer or are not supported at all, shared
+// mode would let two computers overwrite each other's changes unseen: the
+// switch is refused with the reason, before anything is asked or written,
+// and a shared file opened there is warned about. Single mode keeps working.
+TEST_F(EditSessionTest, SharedModeIsRefusedAndWarnedAboutWhereTheLockCannotProtect) {
+    struct Case {
+        const char* name;
+        std::uint64_t type;
+        int lockErrno;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"fuse", FileLock::kFuseMagic, 0, "（fuse）では"},
+        {"no locks", FileLock::kNfsMagic, ENOLCK, "（nfs）がファイルのロックに対応していません"},
+    };
+    for (const Case& c : cases) {
+        {
+            test::FileOperationsSpy files;
+            files.fileSystemType = c.type;
+            files.Fail("lock", {c.lockErrno});
+            OpenUnprotected(false, files);
+            me.prompt.Clear();
+            const std::string before = TestFolder::Read(Path());
+            EXPECT_FALSE(me.status.Edit().SwitchFileMode()) << c.name;
+            EXPECT_EQ(me.prompt.Shown().size(), 1u) << c.name << ": nothing asked";
+            EXPECT_EQ(me.prompt.LastId(), 0);
+            EXPECT_NE(me.prompt.Shown().back().text.find(c.reason), std::string::npos) << c.name;
+            EXPECT_FALSE(me.status.IsShared());
+            EXPECT_EQ(TestFolder::Read(Path()), before) << c.name;
+            ASSERT_TRUE(me.Edits().AddRow("single still works").ok) << c.name;
+            me.status.Edit().WarnIfUnprotected();
+            EXPECT_EQ(me.prompt.Shown().size(), 1u) << c.name << ": no warning in single mode";
+            me.status.Doc().Close();
+        }
+        test::FileOperationsSpy files;
+        files.fileSystemType = c.type;
+        files.Fail("lock", {c.lockErrno});
+        OpenUnprotected(true, files);
+        me.prompt.Clear();
+        me.status.Edit().WarnIfUnprotected();
+        ASSERT_EQ(me.prompt.Shown().size(), 1u) << c.name;
+        EXPECT_EQ(me.prompt.Shown().back().icon, PromptIcon::kWarning);
+        EXPECT_NE(me.prompt.Shown().back().text.find(c.reason), std::string::npos) << c.name;
+        me.status.Doc().Close();
+    }
+    // A file whose lock reaches everyone is neither warned about nor refused.
+    OpenMine(true);
+    me.prompt.Clear();
+    me.status.Edit().WarnIfUnprotected();
+    EXPECT_TRUE(me.prompt.Shown().empty());
+}
 
 // Single mode marks the document modified and leaves the file alone;
 // shared mode writes the change and lets the file go.

@@ -1,8 +1,10 @@
 #include "CProjectFile.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
@@ -249,6 +251,62 @@ TEST_F(CProjectFileTest, SaveAsWritesTheWholeDocumentToTheNewPath) {
     ASSERT_TRUE(file.Save(project.get(), true));
     EXPECT_EQ(ReadBack("new.qbd")->GetTitle(), "source");
     EXPECT_EQ(folder_.EntryCount(), 3);
+}
+
+}  // namespace
+}  // namespace qb
+
+namespace qb {
+namespace {
+
+// A shared file is let go right after it is read; what its lock reached
+// must still be known afterwards, for the warning and the mode switch.
+TEST_F(CProjectFileTest, TheLockScopeOfTheLastHoldOutlivesTheHold) {
+    auto shared = MakeProject("p", true);
+    Store("shared.qbd", *shared);
+    test::FileOperationsSpy files;
+    files.fileSystemType = FileLock::kFuseMagic;
+    CProjectFile file(PathOf("shared.qbd"));
+    EXPECT_TRUE(file.GetLockScope().Protects()) << "nothing known before the first hold";
+    file.SetFileOperations(files);
+    ASSERT_NE(file.Load(false), nullptr);
+    ASSERT_FALSE(file.IsOpen());
+    EXPECT_EQ(file.GetLockScope().reach, FileLock::Reach::kThisComputer);
+    EXPECT_EQ(file.GetLockScope().fileSystem, "fuse");
+}
+
+// A save on a share that removed the old file and then could not put the new
+// one in its place, or an in-place write that damaged the file, says where
+// the content is or that the file is damaged, never just a system error.
+TEST_F(CProjectFileTest, ASaveThatCouldNotBeMadeSafelySaysWhatBecameOfTheFile) {
+    auto project = MakeProject("p", false);
+    Store("a.qbd", *project);
+    test::FileOperationsSpy files;
+    CProjectFile file(PathOf("a.qbd"));
+    file.SetFileOperations(files);
+    ASSERT_NE(file.Load(false), nullptr);
+
+    files.Fail("rename", {EBUSY});
+    files.Fail("write",
+               {test::FileOperationsSpy::kReal, test::FileOperationsSpy::kHalf, ENOSPC, ENOSPC});
+    EXPECT_FALSE(file.Save(project.get(), true));
+    EXPECT_EQ(file.GetErrorCode(), ErrorSlot::kOwnError);
+    EXPECT_EQ(file.GetError().GetMessage(), CProjectFile::kDamagedMessage);
+
+    files.beforeRename = [](const std::string& target) { ::unlink(target.c_str()); };
+    files.Fail("rename", {EACCES, EIO});
+    EXPECT_FALSE(file.Save(project.get(), true));
+    EXPECT_EQ(file.GetErrorCode(), ErrorSlot::kOwnError);
+    const std::string message = file.GetError().GetMessage();
+    ASSERT_TRUE(message.starts_with(CProjectFile::kRescuedMessage));
+    const std::string copy = message.substr(std::string(CProjectFile::kRescuedMessage).size());
+    ErrorSlot error;
+    EXPECT_NE(ProjectArchive::ReadProjectArchive(TestFolder::Read(copy), error), nullptr);
+
+    files.beforeRename = nullptr;
+    ASSERT_TRUE(file.Save(project.get(), true));
+    EXPECT_NE(ReadBack("a.qbd"), nullptr);
+    EXPECT_FALSE(fs::exists(copy));
 }
 
 }  // namespace
