@@ -77,6 +77,10 @@ void AppSettings::Load(const ISettingsStore& store, const AppEnvironment& enviro
     ReadInt(store, "WndLeft", wndLeft);
     ReadInt(store, "WndBottom", wndBottom);
     ReadInt(store, "WndRight", wndRight);
+    ReadInt(store, "TFTime1", group.time1);
+    ReadInt(store, "TFTime2", group.time2);
+    ReadInt(store, "TFHow", group.how);
+    ReadBool(store, "TFTime", group.exactTimes);
 
     // An explicitly stored empty name stays empty; only the marker (or no
     // value at all) stands for the logged-on user.
@@ -137,6 +141,10 @@ void AppSettings::Save(ISettingsStore& store) const {
     WriteInt(store, "WndLeft", wndLeft);
     WriteInt(store, "WndBottom", wndBottom);
     WriteInt(store, "WndRight", wndRight);
+    WriteInt(store, "TFTime1", group.time1);
+    WriteInt(store, "TFTime2", group.time2);
+    WriteInt(store, "TFHow", group.how);
+    WriteBool(store, "TFTime", group.exactTimes);
 
     for (const auto& [name, value] : recycledSchedule)
         store.WriteInt(kRecycledSection, name, value);

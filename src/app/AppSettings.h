@@ -6,6 +6,7 @@
 
 #include "CalendarSettings.h"
 #include "DisplaySettings.h"
+#include "GroupDisplaySettings.h"
 
 namespace qb {
 
@@ -49,6 +50,9 @@ public:
     // The calendar's settings: holiday rules, weekend colours, day count
     // mode, holiday and today marks, ruler fonts, the era after Heisei.
     CalendarSettings calendar;
+    // How a Tallyframe group's appointments are shown ("TFTime1", "TFTime2",
+    // "TFHow", "TFTime").
+    GroupDisplaySettings group;
 
     bool fitX = true;
     bool fitY = true;

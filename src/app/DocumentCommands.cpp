@@ -8,6 +8,7 @@
 #include "AppMessages.h"
 #include "AppServices.h"
 #include "BusyCursor.h"
+#include "CGroupLink.h"
 #include "CProjectFile.h"
 #include "DateEntry.h"
 #include "Document.h"
@@ -137,14 +138,17 @@ bool DocumentCommands::RefusePath(const std::string& path) {
 }
 
 bool DocumentCommands::OpenDocument(const std::string& path) {
-    if (RefusePath(path) || RefuseGroupFile(path))
+    if (RefusePath(path))
         return false;
     CloseDocument(true);
     scrollDate_ = initialDate_;
     initialDate_ = COleDateTime::Null();
+    // The sibling product's files are only read: no history copy is kept.
+    const bool group = IsGroupFile(path);
     HistoryCopy history(services_.Folders());
-    const bool historyCopied = history.Prepare(path, services_.Settings().saveHistory);
-    if (!LoadFile(path))
+    const bool historyCopied =
+        !group && history.Prepare(path, services_.Settings().saveHistory);
+    if (!(group ? LoadGroupFile(path) : LoadFile(path)))
         return false;
     FinishOpen(path, historyCopied);
     return document_.HasProject();
@@ -178,12 +182,23 @@ bool DocumentCommands::AskPassword(CProject& project, bool& readOnly) {
     return result != PasswordCheck::Result::kRefused;
 }
 
-// Reading the sibling product's files is not part of the program yet; the
-// refusal comes before anything is closed.
-bool DocumentCommands::RefuseGroupFile(const std::string& path) {
-    if (!IsGroupFile(path))
+// A linked group is a read view of the sibling product's data: its rows are
+// the members, its schedules come month by month as the chart shows them,
+// nothing is written back (the document is read-only; save as keeps a
+// snapshot), and the day totals, which the group's data does not carry, are
+// switched off.
+bool DocumentCommands::LoadGroupFile(const std::string& path) {
+    auto project = std::make_unique<CProject>();
+    NewProjectDefaults::Apply(*project, services_.Settings());
+    auto link = std::make_unique<CGroupLink>(path, services_.Settings().group);
+    if (!link->OpenGroup(*project)) {
+        services_.Prompt().Show(DocumentLoader::LoadFailure(link->GetError(), path));
         return false;
-    services_.Prompt().Show(messages::kNotYetAvailable.Plain());
+    }
+    services_.Settings().display.showTotal = false;
+    document_.Open(std::move(project), std::move(link), path);
+    document_.SetForeignData(true);
+    document_.SetReadOnly(true);
     return true;
 }
 
@@ -309,6 +324,12 @@ bool DocumentCommands::SaveDocumentAs() {
     WriteCsvCopy(*chosen);
     services_.Recent().Add(*chosen);
     document_.SavedAs(*chosen);
+    // A linked group saved as our own file is a snapshot of the months read
+    // so far, and from now on an ordinary document.
+    if (document_.ShowsForeignData()) {
+        document_.SetForeignData(false);
+        document_.SetReadOnly(false);
+    }
     return true;
 }
 
@@ -385,7 +406,7 @@ bool DocumentCommands::CommandOpenRecent(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= entries.size())
         return false;
     const std::string path = entries[static_cast<std::size_t>(index)];
-    if (RefuseGroupFile(path) || AskSaveChanges() == Answer::kCancel)
+    if (AskSaveChanges() == Answer::kCancel)
         return false;
     return OpenDocument(path);
 }

@@ -7,6 +7,7 @@
 
 #include "CFileAccessor.h"
 #include "COleDateTime.h"
+#include "GroupMonthLoader.h"
 #include "IPrompt.h"
 
 namespace qb {
@@ -76,6 +77,12 @@ public:
     bool Redo();
     // Command 40318: reload (shared mode) or reopen (foreign data).
     void Refresh();
+    // The chart shows the days from first to last: a linked group reads the
+    // months among them it has not tried yet. True when something was read
+    // (the document has then announced its new content).
+    bool ShowPeriod(const COleDateTime& first, const COleDateTime& last) {
+        return groupMonths_.PeriodShown(first, last);
+    }
 
     // The writer of the CSV copy that the hidden option asks for after each
     // save; without one that option only says it is not available.
@@ -83,7 +90,7 @@ public:
 
 private:
     bool RefusePath(const std::string& path);
-    bool RefuseGroupFile(const std::string& path);
+    bool LoadGroupFile(const std::string& path);
     bool LoadFile(const std::string& path);
     bool AskPassword(CProject& project, bool& readOnly);
     void FinishOpen(const std::string& path, bool historyCopied);
@@ -110,6 +117,7 @@ private:
     // The initial display date taken at the start of an open.
     COleDateTime scrollDate_ = COleDateTime::Null();
     ISaveCompanion* companion_ = nullptr;
+    GroupMonthLoader groupMonths_{document_};
 };
 
 }  // namespace qb

@@ -107,29 +107,6 @@ TEST_F(DocumentCommandsTest, EveryNormalCloseDatesTheEntryAndKeepsWhatTheWindowD
               std::vector<std::string>{"PrevStatus/kept.qbd"});
 }
 
-// The sibling product's files cannot be read yet: the refusal leaves the
-// open document as it was, unsaved changes and all, without asking to save.
-TEST_F(DocumentCommandsTest, AGroupFileIsRefusedBeforeTheOpenDocumentIsClosed) {
-    const std::string path = WriteProject("plan.qbd");
-    const std::string group = folder_.File("team.group");
-    TestFolder::Write(group, "<xml/>");
-    status_->Services().Recent().Add(group);
-    ASSERT_TRUE(Docs().OpenDocument(path));
-    status_->Doc().MarkModified(true);
-    const int replaced = view_.replaced;
-
-    EXPECT_FALSE(Docs().OpenDocument(group));
-    EXPECT_EQ(prompt_.Shown().back().text, messages::kNotYetAvailable.text);
-    EXPECT_FALSE(status_->Commands().Execute(RecentFiles::kFirstCommand + 1));
-    EXPECT_FALSE(prompt_.WasShown(147));
-    EXPECT_EQ(prompt_.Shown().back().text, messages::kNotYetAvailable.text);
-
-    EXPECT_EQ(view_.replaced, replaced);
-    EXPECT_EQ(status_->Doc().Path(), path);
-    EXPECT_TRUE(status_->Doc().IsModified());
-    EXPECT_TRUE(fs::exists(BackupOf("plan.qbd")));
-}
-
 TEST_F(DocumentCommandsTest, AMissingFileOrAnOverlongPathLeavesTheOpenDocument) {
     const std::string gone = WriteProject("gone.qbd");
     const std::string path = WriteProject("keep.qbd");
