@@ -587,6 +587,11 @@ void MainWindow::UpdateScrollRanges() {
         vertical_->setRange(0, 0);
         return;
     }
+    // A linked group reads the months that came into view.
+    if (periodSet_ && mode_ != kProjectTab)
+        status_.Commands().Documents().ShowPeriod(
+            LeftDate(), scene_.GetRuler().XToDate(scene_.GetRuler().GetScrollPosition() +
+                                                  chart_->width()));
     // The scene already holds the positions the bars show.
     const QSignalBlocker blockHorizontal(horizontal_);
     const QSignalBlocker blockVertical(vertical_);
