@@ -1,5 +1,7 @@
 #include "OptionsDialog.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -13,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimeEdit>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -51,6 +54,7 @@ OptionsDialog::OptionsDialog(const OptionValues& values, IPrompt& prompt, QWidge
     tabs_->addTab(BuildColourTab(values), Text("色"));
     tabs_->addTab(BuildCalendarTab(values), Text("暦"));
     tabs_->addTab(BuildHtmlTab(values), Text("HTML出力設定"));
+    tabs_->addTab(BuildGroupTab(values), Text("Tallyframe"));
     layout->addWidget(tabs_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &OptionsDialog::accept);
@@ -226,6 +230,28 @@ void OptionsDialog::RestoreHtmlCss() {
     htmlCssDefault_ = values.htmlCssDefault;
 }
 
+// How the appointments of a Tallyframe group file are shown.
+QWidget* OptionsDialog::BuildGroupTab(const OptionValues& values) {
+    auto* page = new QWidget(this);
+    auto* form = new QFormLayout(page);
+    const auto timeEdit = [page](int hhmm) {
+        auto* edit = new QTimeEdit(QTime(std::min(hhmm / 100, 23), hhmm % 100 % 60), page);
+        edit->setDisplayFormat(QStringLiteral("H:mm"));
+        return edit;
+    };
+    groupStart_ = timeEdit(values.tfTime1);
+    groupEnd_ = timeEdit(values.tfTime2);
+    form->addRow(Text("表示時間帯の開始："), groupStart_);
+    form->addRow(Text("表示時間帯の終了："), groupEnd_);
+    groupHow_ = new QComboBox(page);
+    groupHow_->addItems({Text("太いバーの中に件名"), Text("細いバーの下に件名")});
+    groupHow_->setCurrentIndex(values.tfHow == 0 ? 0 : 1);
+    form->addRow(Text("予定の表示："), groupHow_);
+    form->addRow(AddCheck("予定の時刻どおりに表示する（オフにすると日単位で時間帯の中に配置）",
+                          &OptionValues::tfTime, values, page));
+    return page;
+}
+
 void OptionsDialog::BrowseDefaultFile() {
     const QString path =
         QFileDialog::getOpenFileName(this, Text("起動時に開くファイル"), defFile_->text(),
@@ -263,6 +289,12 @@ OptionValues OptionsDialog::Values() const {
     values.htmlCss =
         htmlCss_->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
     values.htmlCssDefault = htmlCssDefault_;
+    const auto hhmm = [](const QTime& time) { return time.hour() * 100 + time.minute(); };
+    values.tfTime1 = hhmm(groupStart_->time());
+    values.tfTime2 = hhmm(groupEnd_->time());
+    // A style other than the two shown is kept as it was stored.
+    if (groupHow_->currentIndex() != (shown_.tfHow == 0 ? 0 : 1))
+        values.tfHow = groupHow_->currentIndex();
     return values;
 }
 

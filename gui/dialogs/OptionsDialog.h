@@ -10,6 +10,7 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QSpinBox;
+class QTimeEdit;
 class QTabWidget;
 class QWidget;
 
@@ -55,6 +56,7 @@ private:
     QWidget* BuildColourTab(const OptionValues& values);
     QWidget* BuildCalendarTab(const OptionValues& values);
     QWidget* BuildHtmlTab(const OptionValues& values);
+    QWidget* BuildGroupTab(const OptionValues& values);
     void SetHtmlCssText(const std::string& text);
     QCheckBox* AddCheck(const char* label, bool OptionValues::*value, const OptionValues& values,
                         QWidget* parent);
@@ -82,6 +84,9 @@ private:
     // The style sheet shown is the built-in one, not edited since.
     bool htmlCssDefault_ = false;
     bool settingHtmlCss_ = false;
+    QTimeEdit* groupStart_ = nullptr;
+    QTimeEdit* groupEnd_ = nullptr;
+    QComboBox* groupHow_ = nullptr;
 };
 
 }  // namespace qb

@@ -57,6 +57,13 @@ struct OptionValues {
     std::string htmlCss;
     bool htmlCssDefault = false;
 
+    // Tallyframe groups: the working window as hhmm, the bar style (0 tall
+    // bars, 1 thin bars) and whether schedules keep the times of day.
+    int tfTime1 = 900;
+    int tfTime2 = 2100;
+    int tfHow = 0;
+    bool tfTime = true;
+
     bool operator==(const OptionValues&) const = default;
 };
 

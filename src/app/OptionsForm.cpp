@@ -107,12 +107,20 @@ OptionValues OptionsForm::FromSettings(const AppSettings& settings) {
     values.masterHoliday = calendar.masterHoliday;
     values.htmlCssDefault = settings.htmlCss == AppSettings::kHtmlCssDefault;
     values.htmlCss = values.htmlCssDefault ? AppSettings::kBuiltInHtmlCss : settings.htmlCss;
+    values.tfTime1 = settings.group.time1;
+    values.tfTime2 = settings.group.time2;
+    values.tfHow = settings.group.how;
+    values.tfTime = settings.group.exactTimes;
     return values;
 }
 
 std::optional<PromptMessage> OptionsForm::Validate(const OptionValues& values) {
     if (auto era = ValidateEra(values))
         return era;
+    // The working window must be two times of day, the end after the start.
+    const auto isTime = [](int hhmm) { return hhmm >= 0 && hhmm <= 2400 && hhmm % 100 < 60; };
+    if (!isTime(values.tfTime1) || !isTime(values.tfTime2) || values.tfTime2 <= values.tfTime1)
+        return Refusal("Tallyframe の表示時間帯は、開始より後に終了を指定してください。");
     if (!InRange(values.defRowHeight, kMinRowHeight, kMaxRowHeight))
         return Refusal("新しい段の高さは10から500の間で指定してください。");
     if (!InRange(values.defProgressRate, 0, 100))
@@ -148,6 +156,7 @@ void OptionsForm::Apply(const OptionValues& values, AppSettings& settings) {
     settings.useGuiFontForPrint = values.useGuiFontForPrint;
     ApplyCalendar(values, settings.calendar);
     ApplyDisplay(values, settings.display);
+    settings.group = {values.tfTime1, values.tfTime2, values.tfHow, values.tfTime};
 }
 
 }  // namespace qb

@@ -144,7 +144,7 @@ TEST(AppSettingsKeysTest, EveryKeyIsWrittenByExactlyOneGroup) {
 
     // Every value once; the names whose spelling differs from the field's.
     const std::vector<std::string> keys = allStore.ValueNames(kProperty);
-    EXPECT_EQ(keys.size(), 61u);
+    EXPECT_EQ(keys.size(), 65u);
     for (const char* key : {"InazumasenColor", "InazumasenWidth", "SaturdayNH", "Heisei3Date",
                             "TotalNobe", "ActualToBody", "DrawClipIcon", "UseGuiFontForPrint"})
         EXPECT_EQ(std::count(keys.begin(), keys.end(), key), 1) << key;
