@@ -15,6 +15,7 @@
 #include "dialogs/FavouriteShapesDialog.h"
 #include "dialogs/FilterDialog.h"
 #include "dialogs/FindRowDialog.h"
+#include "dialogs/ImportDialog.h"
 #include "dialogs/LightningDialog.h"
 #include "dialogs/LinkDialog.h"
 #include "dialogs/LinkedMoveDialog.h"
@@ -168,9 +169,12 @@ std::optional<ExportValues> QtDialogs::EditExport(const ExportValues& initial) {
     return dialog.Values();
 }
 
-std::optional<ImportValues> QtDialogs::EditImport(const ImportValues& /*initial*/,
-                                                  const ShowRowIds& /*showRowIds*/) {
-    return std::nullopt;
+std::optional<ImportValues> QtDialogs::EditImport(const ImportValues& initial,
+                                                  const ShowRowIds& showRowIds) {
+    ImportDialog dialog(initial, showRowIds, prompt_, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Values();
 }
 
 }  // namespace qb
