@@ -24,6 +24,8 @@ int RunCopy(const Args& args);
 int RunExportCsv(const Args& args);
 int RunExportHtml(const Args& args);
 int RunImport(const Args& args);
+// The months of a period of a Tallyframe group as a native project file.
+int RunConvertGroup(const Args& args);
 #if QB_HAVE_QT
 int RunRender(const Args& args);
 #endif

@@ -26,6 +26,7 @@ constexpr Command kCommands[] = {
     {"export-csv", qb::cli::RunExportCsv},
     {"export-html", qb::cli::RunExportHtml},
     {"import", qb::cli::RunImport},
+    {"convert-group", qb::cli::RunConvertGroup},
 #if QB_HAVE_QT
     {"render", qb::cli::RunRender},
 #endif
@@ -67,6 +68,8 @@ constexpr const char* kUsage =
     "  edit FILE.qbd add-memo --row ID --date YYYYMMDD --text TEXT\n"
     "                                   change the document as one edit (in shared mode\n"
     "                                   alongside other users); prints the id of a new object\n"
+    "  convert-group FILE.group --from YYYYMM --to YYYYMM OUT.qbd\n"
+    "                                   write the months of a Tallyframe group as a project\n"
     "  copy FILE.qbd (--ids ID,... | --row ID) OUT.bin\n"
     "                                   write objects or a row as the clipboard carries them\n"
 #if QB_HAVE_QT
