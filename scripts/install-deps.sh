@@ -11,6 +11,7 @@ packages=(
   fontconfig fonts-ipafont-gothic
   ccache
   xvfb
+  bindfs
 )
 
 missing=()

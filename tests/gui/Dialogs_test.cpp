@@ -48,6 +48,11 @@ OptionValues Unusual() {
     values.eraAbbreviation = "N";
     values.eraStart = "20300101";
     values.holidayOrder = true;
+    values.htmlCss = "td {color: red;}\r\n";
+    values.tfTime1 = 830;
+    values.tfTime2 = 1745;
+    values.tfHow = 1;
+    values.tfTime = false;
     return values;
 }
 
@@ -57,7 +62,7 @@ TEST_F(DialogsTest, TheOptionsDialogGivesBackWhatItShows) {
     const OptionValues values = Unusual();
     OptionsDialog dialog(values, prompt);
     EXPECT_EQ(dialog.Values(), values);
-    EXPECT_EQ(dialog.Tabs()->count(), 4);
+    EXPECT_EQ(dialog.Tabs()->count(), 6);
     EXPECT_FALSE(dialog.CustomizedBox()->isHidden());
     EXPECT_TRUE(dialog.CustomizedBox()->isChecked());
 
