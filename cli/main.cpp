@@ -27,6 +27,7 @@ constexpr Command kCommands[] = {
     {"export-html", qb::cli::RunExportHtml},
     {"import", qb::cli::RunImport},
     {"convert-group", qb::cli::RunConvertGroup},
+    {"find", qb::cli::RunFind},
 #if QB_HAVE_QT
     {"render", qb::cli::RunRender},
 #endif
@@ -72,6 +73,12 @@ constexpr const char* kUsage =
     "                                   write the months of a Tallyframe group as a project\n"
     "  copy FILE.qbd (--ids ID,... | --row ID) OUT.bin\n"
     "                                   write objects or a row as the clipboard carries them\n"
+    "  find FILE.qbd TEXT [--captions] [--remarks] [--memos] [--ignore-case] [--ignore-width]\n"
+    "        [--ignore-spaces] [--overflow-only]\n"
+    "                                   list the schedules and memos holding TEXT:\n"
+    "                                   id, text, state, x and y, tab-separated\n"
+    "  edit FILE.qbd replace FIND REPLACEMENT [the find switches]\n"
+    "                                   replace every FIND; prints the objects changed\n"
 #if QB_HAVE_QT
     "  render FILE.qbd OUT.png|OUT.svg|OUT.pdf [--from YYYYMMDD] [--to YYYYMMDD]\n"
     "        [--scale PIXELS_PER_DAY] [--width PIXELS] [--height PIXELS] [--top PIXELS]\n"

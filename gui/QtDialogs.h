@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QPointer>
+
 #include "IDialogs.h"
 
 class QWidget;
 
 namespace qb {
 
+class FindDialog;
 class IPrompt;
 
 // The dialogs of the window, modal over it; refusals go through the prompt.
@@ -42,6 +45,9 @@ public:
     std::optional<ExportValues> EditExport(const ExportValues& initial) override;
     std::optional<ImportValues> EditImport(const ImportValues& initial,
                                            const ShowRowIds& showRowIds) override;
+    void ShowFind(FindSession& session, bool replaceMode) override;
+    // The find window while it is open.
+    FindDialog* OpenFindDialog() const { return find_.data(); }
 
 private:
     IPrompt& prompt_;
@@ -49,6 +55,7 @@ private:
     // "段の検索" opens with what was searched for last.
     std::string lastRowSearch_;
     bool lastMatchCase_ = false;
+    QPointer<FindDialog> find_;
 };
 
 }  // namespace qb
