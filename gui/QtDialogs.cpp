@@ -178,6 +178,10 @@ std::optional<ImportValues> QtDialogs::EditImport(const ImportValues& initial,
     return dialog.Values();
 }
 
+FindDialog* QtDialogs::OpenFindDialog() const {
+    return find_.data();
+}
+
 // One find window at a time: asked for in its own mode it comes to the
 // front, in the other mode it gives way to a new one.
 void QtDialogs::ShowFind(FindSession& session, bool replaceMode) {

@@ -47,7 +47,7 @@ public:
                                            const ShowRowIds& showRowIds) override;
     void ShowFind(FindSession& session, bool replaceMode) override;
     // The find window while it is open.
-    FindDialog* OpenFindDialog() const { return find_.data(); }
+    FindDialog* OpenFindDialog() const;
 
 private:
     IPrompt& prompt_;

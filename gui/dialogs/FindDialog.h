@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QGridLayout;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -33,7 +34,7 @@ public:
     void Jump(int index);
 
 private:
-    void AddOptions(class QGridLayout& grid, int row);
+    void AddOptions(QGridLayout& grid, int row);
     void StoreOptions();
     void FillList();
 

@@ -18,8 +18,8 @@ COleDateTime Date(int month, int day) {
     return COleDateTime(2026, month, day, 0, 0, 0);
 }
 
-// Row 1 "躯体" (20 pixels high); schedules 2 "ｺﾝｸﾘｰﾄ打設" (remark "型枠"),
-// 3 "型枠 解体" placed below its row; memo 4 "型枠\r\n確認".
+// Row 0 "躯体" (20 pixels high); schedules 1 "ｺﾝｸﾘｰﾄ打設" (remark "型枠"),
+// 2 "型枠 解体" placed below its row; memo 3 "型枠\r\n確認".
 class FindCommandTest : public CliTestBase {
 protected:
     FindCommandTest() {
@@ -31,7 +31,7 @@ protected:
         AddBar(project, "ｺﾝｸﾘｰﾄ打設", "型枠", 0);
         AddBar(project, "型枠 解体", "", 25);
         auto memo = std::make_unique<CMemo>(project.NewObjectId());
-        memo->SetYRowId(1);
+        memo->SetYRowId(0);
         memo->SetText("型枠\r\n確認");
         memo->SetXDate(Date(4, 3));
         project.GetDrawParts().Add(std::move(memo));
@@ -39,7 +39,7 @@ protected:
     }
     static void AddBar(CProject& project, const char* caption, const char* remark, int yOffset) {
         auto bar = std::make_unique<CSchedule>(project.NewObjectId());
-        bar->SetRowObjectId(1);
+        bar->SetRowObjectId(0);
         bar->SetCaption(caption);
         bar->SetRemark(remark);
         bar->SetYOffset(yOffset);
@@ -62,15 +62,15 @@ TEST_F(FindCommandTest, PrintsOneLinePerEntryInTheWindowsOrder) {
         const char* out;
     } cases[] = {
         {"型枠",
-         "2\tｺﾝｸﾘｰﾄ打設\t○\t2026/4/1\t躯体\n3\t型枠 解体\t×\t2026/4/1\t躯体\n"
-         "4\t型枠 確認\t○\t2026/4/3\t躯体\n"},
+         "1\tｺﾝｸﾘｰﾄ打設\t○\t2026/4/1\t躯体\n2\t型枠 解体\t×\t2026/4/1\t躯体\n"
+         "3\t型枠 確認\t○\t2026/4/3\t躯体\n"},
         {"型枠 --captions --memos",
-         "3\t型枠 解体\t×\t2026/4/1\t躯体\n"
-         "4\t型枠 確認\t○\t2026/4/3\t躯体\n"},
-        {"型枠 --overflow-only", "3\t型枠 解体\t×\t2026/4/1\t躯体\n"},
+         "2\t型枠 解体\t×\t2026/4/1\t躯体\n"
+         "3\t型枠 確認\t○\t2026/4/3\t躯体\n"},
+        {"型枠 --overflow-only", "2\t型枠 解体\t×\t2026/4/1\t躯体\n"},
         {"コンクリート --captions", ""},
-        {"コンクリート --captions --ignore-width", "2\tｺﾝｸﾘｰﾄ打設\t○\t2026/4/1\t躯体\n"},
-        {"'型枠解体' --ignore-spaces --captions", "3\t型枠 解体\t×\t2026/4/1\t躯体\n"},
+        {"コンクリート --captions --ignore-width", "1\tｺﾝｸﾘｰﾄ打設\t○\t2026/4/1\t躯体\n"},
+        {"'型枠解体' --ignore-spaces --captions", "2\t型枠 解体\t×\t2026/4/1\t躯体\n"},
     };
     for (const auto& c : cases) {
         const CliRun run = Find(c.arguments);
@@ -88,9 +88,9 @@ TEST_F(FindCommandTest, ReplaceRewritesTheChosenTextsAndSaysHowManyObjectsChange
     ASSERT_EQ(replaced.status, 0) << replaced.err;
     EXPECT_EQ(replaced.out, "2\n");
     auto project = Read();
-    EXPECT_EQ(project->FindSchedule(2)->GetRemark(), "鋼製型枠");
-    EXPECT_EQ(project->FindSchedule(3)->GetCaption(), "型枠 解体");
-    EXPECT_EQ(static_cast<const CMemo*>(project->FindDrawPart(4))->GetText(), "鋼製型枠\r\n確認");
+    EXPECT_EQ(project->FindSchedule(1)->GetRemark(), "鋼製型枠");
+    EXPECT_EQ(project->FindSchedule(2)->GetCaption(), "型枠 解体");
+    EXPECT_EQ(static_cast<const CMemo*>(project->FindDrawPart(3))->GetText(), "鋼製型枠\r\n確認");
 
     const CliRun none = Cli("edit " + Quote(PathOf("plan.qbd")) + " replace 無い 何か");
     EXPECT_EQ(none.status, 0) << none.err;

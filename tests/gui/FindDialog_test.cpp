@@ -7,10 +7,12 @@
 #include <QTreeWidget>
 
 #include "CCommandHandler.h"
+#include "CDisplayModel.h"
 #include "CommandIds.h"
 #include "FindCommands.h"
 #include "FindSession.h"
 #include "GuiFixture.h"
+#include "IDocumentView.h"
 #include "MainWindow.h"
 #include "QtDialogs.h"
 #include "dialogs/FindDialog.h"
