@@ -48,7 +48,11 @@ TEST_F(FindDialogTest, OneWindowAtATimeInTheModeAskedFor) {
     const int widths[] = {140, 75, 90, 100};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(list.headerItem()->text(i), QString::fromUtf8(captions[i]));
-        EXPECT_EQ(list.header()->sectionSize(i), widths[i]);
+        // The last column also takes what is left of the list's width.
+        if (i < 3)
+            EXPECT_EQ(list.header()->sectionSize(i), widths[i]);
+        else
+            EXPECT_GE(list.header()->sectionSize(i), widths[i]);
     }
     replace->close();
 }
