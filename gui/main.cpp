@@ -11,6 +11,7 @@
 #include "CStatus.h"
 #include "CommandLine.h"
 #include "FirstInstance.h"
+#include "HeapAdvice.h"
 #include "MainWindow.h"
 #include "OutputCommands.h"
 #include "QtDialogs.h"
@@ -33,6 +34,7 @@ void UseJapaneseQtTexts(QApplication& app, QTranslator& translator) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    qb::HeapAdvice::UseHugePages();
     QApplication app(argc, argv);
     QTranslator translator;
     UseJapaneseQtTexts(app, translator);
