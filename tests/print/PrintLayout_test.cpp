@@ -75,8 +75,9 @@ TEST(PrintLayout, LongPlanSplitsByDateThenByRowsAndCoversEverything) {
         EXPECT_EQ(page.top, nextTop);
         EXPECT_EQ(page.top % 40, 0) << "a row was cut";
         EXPECT_LE(page.height, rowRoom);
-        if (down + 1 < layout.PagesDown())
+        if (down + 1 < layout.PagesDown()) {
             EXPECT_GT(page.height, rowRoom - 40) << "room for one more row was left";
+        }
         nextTop += page.height;
     }
     EXPECT_EQ(nextTop, 300 * 40);
