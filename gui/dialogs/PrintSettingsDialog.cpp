@@ -1,5 +1,6 @@
 #include "PrintSettingsDialog.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -155,6 +156,13 @@ QWidget* PrintSettingsDialog::BuildRanges() {
     pages->addWidget(new QLabel(Q("～"), box));
     pages->addWidget(lastPage_);
     grid->addLayout(pages);
+    // Two separate choices in one box: each needs a group of its own.
+    auto* rangeGroup = new QButtonGroup(box);
+    for (QRadioButton* button : {whole_, screen_, dates_})
+        rangeGroup->addButton(button);
+    auto* pageGroup = new QButtonGroup(box);
+    pageGroup->addButton(allPages_);
+    pageGroup->addButton(somePages_);
     for (QRadioButton* button : {whole_, screen_, dates_, allPages_, somePages_})
         connect(button, &QRadioButton::toggled, this, &PrintSettingsDialog::UpdateEnabled);
     return box;
