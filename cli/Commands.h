@@ -28,6 +28,8 @@ int RunImport(const Args& args);
 int RunConvertGroup(const Args& args);
 #if QB_HAVE_QT
 int RunRender(const Args& args);
+// The chart's pages, as the print command lays them out, into a PDF.
+int RunPrint(const Args& args);
 #endif
 
 }  // namespace qb::cli
