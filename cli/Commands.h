@@ -30,6 +30,8 @@ int RunConvertGroup(const Args& args);
 int RunLoadGraph(const Args& args);
 #if QB_HAVE_QT
 int RunRender(const Args& args);
+// The chart's pages, as the print command lays them out, into a PDF.
+int RunPrint(const Args& args);
 #endif
 
 }  // namespace qb::cli

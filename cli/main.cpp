@@ -30,6 +30,7 @@ constexpr Command kCommands[] = {
     {"load-graph", qb::cli::RunLoadGraph},
 #if QB_HAVE_QT
     {"render", qb::cli::RunRender},
+    {"print", qb::cli::RunPrint},
 #endif
 };
 
@@ -79,6 +80,11 @@ constexpr const char* kUsage =
     "  render FILE.qbd OUT.png|OUT.svg|OUT.pdf [--from YYYYMMDD] [--to YYYYMMDD]\n"
     "        [--scale PIXELS_PER_DAY] [--width PIXELS] [--height PIXELS] [--top PIXELS]\n"
     "                                   draw the row header, the ruler and the chart\n"
+    "  print FILE.qbd OUT.pdf [--from YYYYMMDD] [--to YYYYMMDD] [--paper A3|B4|A4|B5|A5|postcard]\n"
+    "        [--orientation portrait|landscape] [--margins L,T,R,B] [--page-format 0-7]\n"
+    "        [--page-align 0-5] [--title-size 0-3] [--output-date 0|1|2] [--progress]\n"
+    "        [--no-title] [--no-holidays] [--no-today] [--pages FIRST-LAST]\n"
+    "                                   print the chart's pages to a PDF; prints the page count\n"
 #endif
     "  help                             show this text\n"
     "  version                          print the program version\n"
