@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "HeapAdvice.h"
 
 namespace {
 
@@ -99,6 +100,7 @@ int PrintUsage(std::FILE* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    qb::HeapAdvice::UseHugePages();
     std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.empty())
         return PrintUsage(stderr);
