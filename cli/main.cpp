@@ -28,6 +28,7 @@ constexpr Command kCommands[] = {
     {"export-html", qb::cli::RunExportHtml},
     {"import", qb::cli::RunImport},
     {"convert-group", qb::cli::RunConvertGroup},
+    {"load-graph", qb::cli::RunLoadGraph},
 #if QB_HAVE_QT
     {"render", qb::cli::RunRender},
     {"print", qb::cli::RunPrint},
@@ -74,6 +75,8 @@ constexpr const char* kUsage =
     "                                   write the months of a Tallyframe group as a project\n"
     "  copy FILE.qbd (--ids ID,... | --row ID) OUT.bin\n"
     "                                   write objects or a row as the clipboard carries them\n"
+    "  load-graph FILE.qbd --from YYYYMMDD --to YYYYMMDD --scale PIXELS_PER_DAY [--shown-only]\n"
+    "                                   print the load graph's sum of each pixel column\n"
 #if QB_HAVE_QT
     "  render FILE.qbd OUT.png|OUT.svg|OUT.pdf [--from YYYYMMDD] [--to YYYYMMDD]\n"
     "        [--scale PIXELS_PER_DAY] [--width PIXELS] [--height PIXELS] [--top PIXELS]\n"
