@@ -28,6 +28,8 @@ int RunImport(const Args& args);
 int RunConvertGroup(const Args& args);
 // The schedules and memos whose texts hold a text, as the find window lists them.
 int RunFind(const Args& args);
+// The load graph's sums per pixel column of a period.
+int RunLoadGraph(const Args& args);
 #if QB_HAVE_QT
 int RunRender(const Args& args);
 // The chart's pages, as the print command lays them out, into a PDF.

@@ -29,6 +29,7 @@ constexpr Command kCommands[] = {
     {"import", qb::cli::RunImport},
     {"convert-group", qb::cli::RunConvertGroup},
     {"find", qb::cli::RunFind},
+    {"load-graph", qb::cli::RunLoadGraph},
 #if QB_HAVE_QT
     {"render", qb::cli::RunRender},
     {"print", qb::cli::RunPrint},
@@ -81,6 +82,8 @@ constexpr const char* kUsage =
     "                                   id, text, state, x and y, tab-separated\n"
     "  edit FILE.qbd replace FIND REPLACEMENT [the find switches]\n"
     "                                   replace every FIND; prints the objects changed\n"
+    "  load-graph FILE.qbd --from YYYYMMDD --to YYYYMMDD --scale PIXELS_PER_DAY [--shown-only]\n"
+    "                                   print the load graph's sum of each pixel column\n"
 #if QB_HAVE_QT
     "  render FILE.qbd OUT.png|OUT.svg|OUT.pdf [--from YYYYMMDD] [--to YYYYMMDD]\n"
     "        [--scale PIXELS_PER_DAY] [--width PIXELS] [--height PIXELS] [--top PIXELS]\n"
