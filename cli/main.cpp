@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "HeapAdvice.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ constexpr Command kCommands[] = {
     {"export-html", qb::cli::RunExportHtml},
     {"import", qb::cli::RunImport},
     {"convert-group", qb::cli::RunConvertGroup},
+    {"load-graph", qb::cli::RunLoadGraph},
     {"colour-rules", qb::cli::RunColourRules},
 #if QB_HAVE_QT
     {"render", qb::cli::RunRender},
@@ -74,6 +76,8 @@ constexpr const char* kUsage =
     "                                   write the months of a Tallyframe group as a project\n"
     "  copy FILE.qbd (--ids ID,... | --row ID) OUT.bin\n"
     "                                   write objects or a row as the clipboard carries them\n"
+    "  load-graph FILE.qbd --from YYYYMMDD --to YYYYMMDD --scale PIXELS_PER_DAY [--shown-only]\n"
+    "                                   print the load graph's sum of each pixel column\n"
     "  colour-rules FILE.crs            print each colour rule as RRGGBB<TAB>text\n"
 #if QB_HAVE_QT
     "  render FILE.qbd OUT.png|OUT.svg|OUT.pdf [--from YYYYMMDD] [--to YYYYMMDD]\n"
@@ -98,6 +102,7 @@ int PrintUsage(std::FILE* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    qb::HeapAdvice::UseHugePages();
     std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.empty())
         return PrintUsage(stderr);

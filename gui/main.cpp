@@ -11,6 +11,7 @@
 #include "CStatus.h"
 #include "CommandLine.h"
 #include "FirstInstance.h"
+#include "HeapAdvice.h"
 #include "MainWindow.h"
 #include "OutputCommands.h"
 #include "PrintCommands.h"
@@ -35,6 +36,7 @@ void UseJapaneseQtTexts(QApplication& app, QTranslator& translator) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    qb::HeapAdvice::UseHugePages();
     QApplication app(argc, argv);
     QTranslator translator;
     UseJapaneseQtTexts(app, translator);
