@@ -30,6 +30,8 @@ int RunConvertGroup(const Args& args);
 int RunFind(const Args& args);
 // The load graph's sums per pixel column of a period.
 int RunLoadGraph(const Args& args);
+// The entries of a colour rule file, one "RRGGBB<TAB>text" line each.
+int RunColourRules(const Args& args);
 #if QB_HAVE_QT
 int RunRender(const Args& args);
 // The chart's pages, as the print command lays them out, into a PDF.

@@ -30,6 +30,7 @@ constexpr Command kCommands[] = {
     {"convert-group", qb::cli::RunConvertGroup},
     {"find", qb::cli::RunFind},
     {"load-graph", qb::cli::RunLoadGraph},
+    {"colour-rules", qb::cli::RunColourRules},
 #if QB_HAVE_QT
     {"render", qb::cli::RunRender},
     {"print", qb::cli::RunPrint},
@@ -84,6 +85,7 @@ constexpr const char* kUsage =
     "                                   replace every FIND; prints the objects changed\n"
     "  load-graph FILE.qbd --from YYYYMMDD --to YYYYMMDD --scale PIXELS_PER_DAY [--shown-only]\n"
     "                                   print the load graph's sum of each pixel column\n"
+    "  colour-rules FILE.crs            print each colour rule as RRGGBB<TAB>text\n"
 #if QB_HAVE_QT
     "  render FILE.qbd OUT.png|OUT.svg|OUT.pdf [--from YYYYMMDD] [--to YYYYMMDD]\n"
     "        [--scale PIXELS_PER_DAY] [--width PIXELS] [--height PIXELS] [--top PIXELS]\n"
