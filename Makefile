@@ -13,8 +13,11 @@ all: build
 deps:
 	@scripts/install-deps.sh
 
+# lld links the large test programs several times faster than the default linker.
+LINK_LLD   := -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld -DCMAKE_SHARED_LINKER_FLAGS=-fuse-ld=lld
+
 build: deps
-	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQB_WERROR=ON
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQB_WERROR=ON $(LINK_LLD)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -30,10 +33,12 @@ test: test-main test-asan
 test-main: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-# The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# built with clang: a second compiler's warnings, and it builds the
+# instrumented tests in half the time gcc takes.
 test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DQB_WERROR=ON \
-	  -DQB_SANITIZE=ON -DQB_BUILD_BENCH=OFF
+	CC=clang CXX=clang++ cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug \
+	  -DQB_WERROR=ON -DQB_SANITIZE=ON -DQB_BUILD_BENCH=OFF $(LINK_LLD)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)

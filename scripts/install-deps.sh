@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-translations-l10n
   fontconfig fonts-ipafont-gothic
   ccache
+  clang libclang-rt-dev lld
   xvfb
   bindfs
   poppler-utils

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <vector>
 
+#include "AtomicFileWriter.h"
 #include "HeapAdvice.h"
 #include "SystemError.h"
 
@@ -117,38 +118,10 @@ void FileIo::SyncFolderOf(const std::string& path) {
 
 bool FileIo::WriteAtomically(const std::string& path, std::string_view bytes, std::uint32_t& error,
                              IFileOperations& files) {
-    error = 0;
-    std::string pattern = path + ".tmpXXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    Descriptor temp(::mkostemp(name.data(), O_CLOEXEC));
-    if (temp.Get() < 0) {
-        error = SystemError::Last();
-        return false;
-    }
-    const std::string tempPath(name.data());
-    struct stat existing {};
-    mode_t mode = 0666 & ~[] {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        return mask;
-    }();
-    if (::stat(path.c_str(), &existing) == 0)
-        mode = existing.st_mode & 07777;
-
-    auto fail = [&] {
-        error = SystemError::Last();
-        ::unlink(tempPath.c_str());
-        return false;
-    };
-    if (::fchmod(temp.Get(), mode) != 0 || !WriteFully(temp.Get(), bytes, files) ||
-        files.Sync(temp.Get()) != 0) {
-        return fail();
-    }
-    if (!temp.Close() || files.Rename(tempPath, path) != 0)
-        return fail();
-    SyncFolderOf(path);
-    return true;
+    AtomicFileWriter file(path, files);
+    const bool written = file.Open() && file.Write(bytes) && file.Commit();
+    error = file.GetError();
+    return written;
 }
 
 }  // namespace qb

@@ -19,7 +19,8 @@ public:
 
     // Writes bytes to a new file beside path, flushes it to disk and only then
     // renames it over path: a crash at any moment leaves either the old file
-    // or the new one, never a mixture. An existing file's permissions are kept.
+    // or the new one, never a mixture. An existing file's permissions are kept;
+    // one that may not be written is refused.
     static bool WriteAtomically(const std::string& path, std::string_view bytes,
                                 std::uint32_t& error,
                                 IFileOperations& files = PosixFileOperations::Instance());
