@@ -26,6 +26,8 @@ int RunExportHtml(const Args& args);
 int RunImport(const Args& args);
 // The months of a period of a Tallyframe group as a native project file.
 int RunConvertGroup(const Args& args);
+// The entries of a colour rule file, one "RRGGBB<TAB>text" line each.
+int RunColourRules(const Args& args);
 #if QB_HAVE_QT
 int RunRender(const Args& args);
 #endif

@@ -27,6 +27,7 @@ constexpr Command kCommands[] = {
     {"export-html", qb::cli::RunExportHtml},
     {"import", qb::cli::RunImport},
     {"convert-group", qb::cli::RunConvertGroup},
+    {"colour-rules", qb::cli::RunColourRules},
 #if QB_HAVE_QT
     {"render", qb::cli::RunRender},
 #endif
@@ -72,6 +73,7 @@ constexpr const char* kUsage =
     "                                   write the months of a Tallyframe group as a project\n"
     "  copy FILE.qbd (--ids ID,... | --row ID) OUT.bin\n"
     "                                   write objects or a row as the clipboard carries them\n"
+    "  colour-rules FILE.crs            print each colour rule as RRGGBB<TAB>text\n"
 #if QB_HAVE_QT
     "  render FILE.qbd OUT.png|OUT.svg|OUT.pdf [--from YYYYMMDD] [--to YYYYMMDD]\n"
     "        [--scale PIXELS_PER_DAY] [--width PIXELS] [--height PIXELS] [--top PIXELS]\n"

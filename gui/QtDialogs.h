@@ -6,6 +6,8 @@ class QWidget;
 
 namespace qb {
 
+class CColorRuleArray;
+
 class IPrompt;
 
 // The dialogs of the window, modal over it; refusals go through the prompt.
@@ -16,6 +18,8 @@ public:
 
     // The parent may be set once the main window exists.
     void SetParent(QWidget* parent) { parent_ = parent; }
+    // The colour rules the object dialogs' colour buttons offer first.
+    void SetColourRules(const CColorRuleArray* rules) { colourRules_ = rules; }
 
     std::optional<OptionValues> EditOptions(const OptionValues& values) override;
     std::optional<RulerBandRequest> EditRulerBand(const RulerBandRequest& request) override;
@@ -27,6 +31,7 @@ public:
     std::unique_ptr<CLink> EditLink(const CLink& values, const ObjectPreview& preview) override;
     std::unique_ptr<CMemo> EditMemo(const CMemo& values, const ObjectPreview& preview) override;
     void EditFavouriteShapes(FavouriteShapesForm& form) override;
+    void EditColourRules(ColourRuleForm& form) override;
     std::unique_ptr<CRow> EditRow(const CRow& values, bool newRow,
                                   const ObjectPreview& preview) override;
     std::unique_ptr<CColumn> EditColumn(const CColumn& values, bool newColumn,
@@ -46,6 +51,7 @@ public:
 private:
     IPrompt& prompt_;
     QWidget* parent_;
+    const CColorRuleArray* colourRules_ = nullptr;
     // "段の検索" opens with what was searched for last.
     std::string lastRowSearch_;
     bool lastMatchCase_ = false;

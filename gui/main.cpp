@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
         prompt.SetParent(&window);
         dialogs.SetParent(&window);
         status.Services().SetDialogs(&dialogs);
+        dialogs.SetColourRules(&status.ColourRules().Rules());
         window.LoadSettings();
         qb::StartupSequence::Run(status, window, line, instance.IsFirst());
         result = QApplication::exec();

@@ -44,6 +44,7 @@ bool WorksWithoutDocument(int id) {
         case cmd::kManual:
         case cmd::kHomePage:
         case cmd::kAbout:
+        case cmd::kColourRuleEditor:
             return true;
         default:
             return false;
@@ -281,6 +282,7 @@ bool CCommandHandler::ExecuteOther(int id) {
         case cmd::kRulerLower:
         case cmd::kLightningSettings:
         case cmd::kStyleEditor:
+        case cmd::kColourRuleEditor:
             return dialogs_->Execute(id);
         case cmd::kViewCycle: {
             const int mode = status_.GetViewMode();
