@@ -9,10 +9,8 @@
 #include "CRow.h"
 #include "CSchedule.h"
 
-#include "ColourRuleForm.h"
 #include "FavouriteShapesForm.h"
 #include "dialogs/ColourButton.h"
-#include "dialogs/ColourRuleDialog.h"
 #include "dialogs/ColumnDialog.h"
 #include "dialogs/ExportDialog.h"
 #include "dialogs/FavouriteShapesDialog.h"
@@ -102,11 +100,6 @@ std::unique_ptr<CMemo> QtDialogs::EditMemo(const CMemo& values, const ObjectPrev
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     return dialog.Values();
-}
-
-void QtDialogs::EditColourRules(ColourRuleForm& form) {
-    ColourRuleDialog dialog(form, parent_);
-    dialog.exec();
 }
 
 void QtDialogs::EditFavouriteShapes(FavouriteShapesForm& form) {

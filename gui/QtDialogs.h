@@ -31,7 +31,6 @@ public:
     std::unique_ptr<CLink> EditLink(const CLink& values, const ObjectPreview& preview) override;
     std::unique_ptr<CMemo> EditMemo(const CMemo& values, const ObjectPreview& preview) override;
     void EditFavouriteShapes(FavouriteShapesForm& form) override;
-    void EditColourRules(ColourRuleForm& form) override;
     std::unique_ptr<CRow> EditRow(const CRow& values, bool newRow,
                                   const ObjectPreview& preview) override;
     std::unique_ptr<CColumn> EditColumn(const CColumn& values, bool newColumn,

@@ -43,7 +43,7 @@ bool ColourButton::ChooseFromRules() {
     if (!rules_ || !ColourRuleChoice::ListsRules(true, *rules_))
         return false;
     QMenu list(this);
-    list.addAction("その他の色...")->setData(0);
+    list.addAction(QStringLiteral("その他の色..."))->setData(0);
     const int preselected = ColourRuleChoice::PreselectedItem(*rules_, colour_);
     QAction* active = nullptr;
     for (int i = 0; i < rules_->GetCount(); ++i) {

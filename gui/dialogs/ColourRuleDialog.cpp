@@ -33,12 +33,12 @@ ColourRuleDialog::ColourRuleDialog(ColourRuleForm& form, QWidget* parent)
     layout->addWidget(list_);
 
     auto* entry = new QHBoxLayout;
-    entry->addWidget(new QLabel("テキスト:", this));
+    entry->addWidget(new QLabel(QStringLiteral("テキスト:"), this));
     text_ = new QLineEdit(this);
     entry->addWidget(text_, 1);
     colour_ = new ColourButton(0x0000FF, this);
     entry->addWidget(colour_);
-    auto* add = new QPushButton("追加(&A)", this);
+    auto* add = new QPushButton(QStringLiteral("追加(&A)"), this);
     entry->addWidget(add);
     layout->addLayout(entry);
 
@@ -71,24 +71,27 @@ ColourRuleDialog::ColourRuleDialog(ColourRuleForm& form, QWidget* parent)
 void ColourRuleDialog::BuildMenu() {
     auto* bar = new QMenuBar(this);
     layout()->setMenuBar(bar);
-    QMenu* file = bar->addMenu("ファイル(&F)");
-    file->addAction("新規作成(&N)", this, [this] { RunFileCommand(&ColourRuleForm::NewFile); });
-    file->addAction("開く(&O)...", this, [this] { RunFileCommand(&ColourRuleForm::OpenFile); });
-    openProject_ = file->addAction("現在の色ルールファイルを開く(&C)", this,
+    QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
+    file->addAction(QStringLiteral("新規作成(&N)"), this,
+                    [this] { RunFileCommand(&ColourRuleForm::NewFile); });
+    file->addAction(QStringLiteral("開く(&O)..."), this,
+                    [this] { RunFileCommand(&ColourRuleForm::OpenFile); });
+    openProject_ = file->addAction(QStringLiteral("現在の色ルールファイルを開く(&C)"), this,
                                    [this] { RunFileCommand(&ColourRuleForm::OpenProjectFile); });
     file->addSeparator();
-    save_ =
-        file->addAction("上書き保存(&S)", this, [this] { RunFileCommand(&ColourRuleForm::Save); });
-    saveAs_ = file->addAction("名前を付けて保存(&A)...", this,
+    save_ = file->addAction(QStringLiteral("上書き保存(&S)"), this,
+                            [this] { RunFileCommand(&ColourRuleForm::Save); });
+    saveAs_ = file->addAction(QStringLiteral("名前を付けて保存(&A)..."), this,
                               [this] { RunFileCommand(&ColourRuleForm::SaveAs); });
     file->addSeparator();
-    file->addAction("閉じる(&X)", this, &QDialog::reject);
-    QMenu* edit = bar->addMenu("編集(&E)");
-    delete_ =
-        edit->addAction("削除(&D)", this, [this] { RunListCommand(&ColourRuleForm::Delete); });
-    up_ = edit->addAction("上へ(&U)", this, [this] { RunListCommand(&ColourRuleForm::MoveUp); });
-    down_ =
-        edit->addAction("下へ(&W)", this, [this] { RunListCommand(&ColourRuleForm::MoveDown); });
+    file->addAction(QStringLiteral("閉じる(&X)"), this, &QDialog::reject);
+    QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
+    delete_ = edit->addAction(QStringLiteral("削除(&D)"), this,
+                              [this] { RunListCommand(&ColourRuleForm::Delete); });
+    up_ = edit->addAction(QStringLiteral("上へ(&U)"), this,
+                          [this] { RunListCommand(&ColourRuleForm::MoveUp); });
+    down_ = edit->addAction(QStringLiteral("下へ(&W)"), this,
+                            [this] { RunListCommand(&ColourRuleForm::MoveDown); });
 }
 
 void ColourRuleDialog::RunFileCommand(bool (ColourRuleForm::*command)()) {

@@ -45,6 +45,7 @@ bool WorksWithoutDocument(int id) {
         case cmd::kHomePage:
         case cmd::kAbout:
         case cmd::kColourRuleEditor:
+        case cmd::kHolidayEditor:
             return true;
         default:
             return false;
@@ -282,7 +283,6 @@ bool CCommandHandler::ExecuteOther(int id) {
         case cmd::kRulerLower:
         case cmd::kLightningSettings:
         case cmd::kStyleEditor:
-        case cmd::kColourRuleEditor:
             return dialogs_->Execute(id);
         case cmd::kViewCycle: {
             const int mode = status_.GetViewMode();

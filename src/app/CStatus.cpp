@@ -21,11 +21,9 @@ CStatus::CStatus(ISettingsStore& store, IPrompt& prompt, IShell& shell, AppEnvir
     // the new document.
     document_.AddObserver(&session_);
     commands_ = std::make_unique<CCommandHandler>(*this);
-    colourRules_ = std::make_unique<CurrentColourRules>(document_);
 }
 
 CStatus::~CStatus() {
-    colourRules_.reset();
     document_.RemoveObserver(&session_);
     SaveSettings();
     undo_.Clear();

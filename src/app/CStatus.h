@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "AppServices.h"
-#include "CurrentColourRules.h"
 #include "Document.h"
 #include "Palette.h"
 #include "SessionChart.h"
@@ -78,9 +77,6 @@ public:
     const Palette& GetPalette() const { return palette_; }
     int GetEditMode() const { return editMode_; }
     void SetEditMode(int mode) { editMode_ = mode; }
-    // The open project's colour rules, which the colour drop-downs offer.
-    CurrentColourRules& ColourRules() { return *colourRules_; }
-    const CurrentColourRules& ColourRules() const { return *colourRules_; }
 
 private:
     AppServices services_;
@@ -94,7 +90,6 @@ private:
     std::unique_ptr<RowEdits> rowEdits_;
     std::unique_ptr<ColumnEdits> columnEdits_;
     std::unique_ptr<CCommandHandler> commands_;
-    std::unique_ptr<CurrentColourRules> colourRules_;
     int viewMode_ = kMonthView;
     bool showLightning_ = false;
     int editMode_ = kNormalMode;

@@ -3,7 +3,6 @@
 #include "AppServices.h"
 #include "CProject.h"
 #include "CStatus.h"
-#include "ColourRuleForm.h"
 #include "CommandIds.h"
 #include "EditSession.h"
 #include "EditStamp.h"
@@ -59,8 +58,6 @@ bool DialogCommands::Execute(int id) {
             return EditLightning();
         case cmd::kStyleEditor:
             return EditFavouriteShapes();
-        case cmd::kColourRuleEditor:
-            return EditColourRules();
         default:
             return false;
     }
@@ -85,13 +82,6 @@ bool DialogCommands::IsAvailable(int id) const {
 bool DialogCommands::EditFavouriteShapes() {
     FavouriteShapesForm form(status_);
     status_.Services().Dialogs().EditFavouriteShapes(form);
-    return true;
-}
-
-bool DialogCommands::EditColourRules() {
-    ColourRuleForm form(status_.Services().Prompt(), status_.GetProject());
-    status_.Services().Dialogs().EditColourRules(form);
-    status_.ColourRules().ReloadAfterEditor(form.Path());
     return true;
 }
 

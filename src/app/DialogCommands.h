@@ -28,8 +28,6 @@ public:
     bool EditLightning();
     // "よく使う形状エディタ": the dialog works on the form until it closes.
     bool EditFavouriteShapes();
-    // "色ルールエディタ"; the current rules are read again once it closes.
-    bool EditColourRules();
 
 private:
     bool InChartView() const;

@@ -22,7 +22,6 @@
 namespace qb {
 
 class CColumn;
-class ColourRuleForm;
 class CData;
 class CLink;
 class CMemo;
@@ -62,8 +61,6 @@ public:
     // "よく使う形状エディタ" over the form, which holds the style file being
     // edited and does the work.
     virtual void EditFavouriteShapes(FavouriteShapesForm& form) = 0;
-    // "色ルールエディタ" over the form, which holds the rule set being edited.
-    virtual void EditColourRules(ColourRuleForm& form) = 0;
 
     // The row's properties (caption, font, colours, pens, height, width),
     // for a row about to be inserted (newRow) or an existing one; the

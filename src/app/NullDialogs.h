@@ -24,7 +24,6 @@ public:
     std::unique_ptr<CLink> EditLink(const CLink&, const ObjectPreview&) override { return nullptr; }
     std::unique_ptr<CMemo> EditMemo(const CMemo&, const ObjectPreview&) override { return nullptr; }
     void EditFavouriteShapes(FavouriteShapesForm&) override {}
-    void EditColourRules(ColourRuleForm&) override {}
     std::unique_ptr<CRow> EditRow(const CRow&, bool, const ObjectPreview&) override {
         return nullptr;
     }

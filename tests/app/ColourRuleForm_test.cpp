@@ -171,7 +171,7 @@ TEST_F(ColourRuleFormTest, FailedOpenOrSaveKeepsTheListAndSaysWhy) {
 #include "CCommandHandler.h"
 #include "CommandIds.h"
 #include "DocumentCommands.h"
-#include "ScriptedDialogs.h"
+#include "SideEditorCommands.h"
 
 namespace qb {
 namespace {
@@ -181,30 +181,33 @@ class ColourRuleEditorCommandTest : public AppTestBase {};
 // The editor works without a document; once it closes, the project's set is
 // read again, so what was saved there reaches the drop-downs at once.
 TEST_F(ColourRuleEditorCommandTest, SavedRulesReachTheOpenProjectsSet) {
-    test::ScriptedDialogs dialogs;
-    status_->Services().SetDialogs(&dialogs);
+    std::function<void(ColourRuleForm&)> editor;
+    SideEditorCommands& editors =
+        SideEditorCommands::Attach(*status_, {[&editor](ColourRuleForm& form) { editor(form); }});
     CCommandHandler& commands = status_->Commands();
     EXPECT_TRUE(commands.State(cmd::kColourRuleEditor).enabled);
 
     const std::string rules = folder_.File("plan.crs");
-    TestFolder::Write(rules, "FF\t設計\r\n");
+    TestFolder::Write(rules, "FF\t\x90\xdd\x8c\x76\r\n");
     static std::string key;
     key = "FILE:" + rules;
     const std::string project =
         WriteProject("p.qbd", 1, [](CProject& p) { p.SetColorRuleKey(key); });
     ASSERT_TRUE(commands.Documents().OpenDocument(project));
-    ASSERT_EQ(status_->ColourRules().Rules().GetCount(), 1);
+    ASSERT_EQ(editors.ColourRules().GetCount(), 1);
+    EXPECT_EQ(editors.ColourRules().At(0).text, "設計");
 
-    dialogs.colourRules.push_back([](ColourRuleForm& form) {
+    editor = [](ColourRuleForm& form) {
         ASSERT_TRUE(form.OpenProjectFile());
         form.Add("検査", 0x00FF00);
         ASSERT_TRUE(form.Save());
-    });
+    };
     EXPECT_TRUE(commands.Execute(cmd::kColourRuleEditor));
-    EXPECT_TRUE(dialogs.colourRules.empty());
-    ASSERT_EQ(status_->ColourRules().Rules().GetCount(), 2);
-    EXPECT_EQ(status_->ColourRules().Rules().At(1), (COLORRULE{"検査", 0x00FF00}));
-    status_->Services().SetDialogs(nullptr);
+    ASSERT_EQ(editors.ColourRules().GetCount(), 2);
+    EXPECT_EQ(editors.ColourRules().At(1), (COLORRULE{"検査", 0x00FF00}));
+
+    ASSERT_TRUE(commands.Execute(cmd::kClose));
+    EXPECT_TRUE(editors.ColourRules().IsEmpty());
 }
 
 }  // namespace

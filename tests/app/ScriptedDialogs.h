@@ -57,12 +57,6 @@ public:
     std::unique_ptr<CMemo> EditMemo(const CMemo& values, const ObjectPreview& preview) override {
         return AnswerObject(memos, values, preview);
     }
-    void EditColourRules(ColourRuleForm& form) override {
-        if (!colourRules.empty()) {
-            colourRules.front()(form);
-            colourRules.pop_front();
-        }
-    }
     void EditFavouriteShapes(FavouriteShapesForm& form) override {
         if (!favouriteShapes.empty()) {
             favouriteShapes.front()(form);
@@ -182,7 +176,6 @@ public:
     std::deque<Edit<CLink>> links;
     std::deque<Edit<CMemo>> memos;
     std::deque<Edit<FavouriteShapesForm>> favouriteShapes;
-    std::deque<Edit<ColourRuleForm>> colourRules;
     // How many object dialogs were opened.
     int objectDialogs = 0;
 
