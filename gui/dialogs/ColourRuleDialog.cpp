@@ -78,6 +78,9 @@ void ColourRuleDialog::BuildMenu() {
                     [this] { RunFileCommand(&ColourRuleForm::OpenFile); });
     openProject_ = file->addAction(QStringLiteral("現在の色ルールファイルを開く(&C)"), this,
                                    [this] { RunFileCommand(&ColourRuleForm::OpenProjectFile); });
+    useForProject_ =
+        file->addAction(QStringLiteral("このファイルを現在のプロジェクトで使う(&P)"), this,
+                        [this] { RunFileCommand(&ColourRuleForm::UseForProject); });
     file->addSeparator();
     save_ = file->addAction(QStringLiteral("上書き保存(&S)"), this,
                             [this] { RunFileCommand(&ColourRuleForm::Save); });
@@ -131,6 +134,7 @@ void ColourRuleDialog::UpdateStates() {
     save_->setEnabled(form_.CanSave());
     saveAs_->setEnabled(form_.CanSaveAs());
     openProject_->setEnabled(form_.CanOpenProjectFile());
+    useForProject_->setEnabled(form_.CanUseForProject());
 }
 
 void ColourRuleDialog::reject() {

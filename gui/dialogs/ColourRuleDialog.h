@@ -45,6 +45,7 @@ private:
     QAction* save_ = nullptr;
     QAction* saveAs_ = nullptr;
     QAction* openProject_ = nullptr;
+    QAction* useForProject_ = nullptr;
     bool filling_ = false;
 };
 

@@ -67,7 +67,7 @@ HolidayRuleEditDialog::HolidayRuleEditDialog(const HolidayRuleValues& values, IP
     day_->setSuffix(QStringLiteral(" 日"));
     for (QSpinBox* box : {year_, month_, day_})
         date->addWidget(box);
-    form->addRow(QStringLiteral("日付(&D):"), date);
+    form->addRow(QStringLiteral("日付:"), date);
 
     auto* week = new QHBoxLayout;
     weekNo_ = new QComboBox(this);
@@ -80,7 +80,7 @@ HolidayRuleEditDialog::HolidayRuleEditDialog(const HolidayRuleValues& values, IP
     dayOfWeek_->setCurrentIndex(std::clamp(values.dayOfWeek, 1, 7) - 1);
     week->addWidget(weekNo_);
     week->addWidget(dayOfWeek_);
-    form->addRow(QStringLiteral("曜日(&W):"), week);
+    form->addRow(QStringLiteral("曜日:"), week);
 
     transfer_ =
         new QCheckBox(QStringLiteral("日曜日に当たる場合は翌日(月曜日)に振り替える(&T)"), this);

@@ -1,5 +1,6 @@
 #include "HolidayRuleListWidget.h"
 
+#include <QDate>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -59,7 +60,13 @@ void HolidayRuleListWidget::Refresh(int current) {
 }
 
 void HolidayRuleListWidget::AddRule() {
-    HolidayRuleEditDialog dialog(HolidayRuleValues{}, prompt_, this);
+    // A new rule starts on today's date.
+    HolidayRuleValues values;
+    const QDate today = QDate::currentDate();
+    values.year = today.year();
+    values.month = today.month();
+    values.day = today.day();
+    HolidayRuleEditDialog dialog(values, prompt_, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const int index = list_.Add(*dialog.Rule());

@@ -104,6 +104,12 @@ bool ColourRuleForm::Close() {
     return AskToSave(kSaveBeforeClose);
 }
 
+bool ColourRuleForm::UseForProject() {
+    if (!CanUseForProject() || !AskToSave(kSaveFirst))
+        return false;
+    return assign_(ColourRuleFile::ReferenceTo(path_));
+}
+
 // Yes saves first (a failed save stops), No goes on without, Cancel stops.
 bool ColourRuleForm::AskToSave(const AppMessage& question) {
     if (!modified_)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "AppMessage.h"
@@ -39,6 +40,12 @@ public:
     // file the "current colour rule file" command opens.
     ColourRuleForm(IPrompt& prompt, const CProject* project);
 
+    // Makes the open project name a rule file by its reference ("FILE:" and
+    // the path); true when the change was made. Without it the project's
+    // file cannot be chosen here.
+    using AssignToProject = std::function<bool(const std::string& reference)>;
+    void SetAssignToProject(AssignToProject assign) { assign_ = std::move(assign); }
+
     // The window title: the file's path and " - " before the editor's name.
     std::string Title() const;
     const CColorRuleArray& Rules() const { return rules_; }
@@ -54,6 +61,7 @@ public:
     bool CanSave() const { return !path_.empty() && !rules_.IsEmpty(); }
     bool CanSaveAs() const { return !rules_.IsEmpty(); }
     bool CanOpenProjectFile() const { return project_ != nullptr; }
+    bool CanUseForProject() const { return project_ != nullptr && assign_ && !path_.empty(); }
 
     // Appends an entry; false (nothing added) for an empty text.
     bool Add(const std::string& text, ColorRef colour);
@@ -73,6 +81,9 @@ public:
     bool SaveAs();
     // Asks about unsaved changes; true when the editor may close.
     bool Close();
+    // Saves when needed, then makes the open project use this file: its
+    // colour drop-downs offer these rules from then on.
+    bool UseForProject();
 
 private:
     bool AskToSave(const AppMessage& question);
@@ -82,6 +93,7 @@ private:
 
     IPrompt& prompt_;
     const CProject* project_;
+    AssignToProject assign_;
     CColorRuleArray rules_;
     std::string path_;
     int selected_ = -1;

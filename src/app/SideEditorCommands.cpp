@@ -9,6 +9,7 @@
 #include "CommandIds.h"
 #include "HolidayFileForm.h"
 #include "IDocumentView.h"
+#include "ProjectEdits.h"
 #include "ProjectHolidayForm.h"
 #include "SystemHolidays.h"
 
@@ -50,6 +51,13 @@ bool SideEditorCommands::Execute(int id) {
 
 void SideEditorCommands::EditColourRules() {
     ColourRuleForm form(status_.Services().Prompt(), status_.GetProject());
+    form.SetAssignToProject([this](const std::string& reference) {
+        ProjectEdits edits(status_.Doc(), status_.Edit(), status_.Services());
+        const EditResult result = edits.SetProjectValues({{"colorRuleKey", reference}});
+        if (result.message)
+            status_.Services().Prompt().Show(*result.message);
+        return result.ok;
+    });
     if (editors_.colourRules)
         editors_.colourRules(form);
     current_.ReloadAfterEditor(form.Path());

@@ -210,5 +210,27 @@ TEST_F(ColourRuleEditorCommandTest, SavedRulesReachTheOpenProjectsSet) {
     EXPECT_TRUE(editors.ColourRules().IsEmpty());
 }
 
+// A new set saved in the editor becomes the project's in one edit.
+TEST_F(ColourRuleEditorCommandTest, NewFileCanBecomeTheProjectsRuleFile) {
+    std::function<void(ColourRuleForm&)> editor;
+    SideEditorCommands& editors =
+        SideEditorCommands::Attach(*status_, {[&editor](ColourRuleForm& form) { editor(form); }});
+    ASSERT_TRUE(status_->Commands().Execute(cmd::kNew));
+    const std::string path = folder_.File("new.crs");
+    editor = [&](ColourRuleForm& form) {
+        form.Add("遅延", 0x0000FF);
+        EXPECT_FALSE(form.CanUseForProject()) << "the set has no file yet";
+        prompt_.QueueAnswer(PromptAnswer::kYes);
+        prompt_.QueueFile(path);
+        form.Save();
+        ASSERT_TRUE(form.UseForProject());
+    };
+    EXPECT_TRUE(status_->Commands().Execute(cmd::kColourRuleEditor));
+    EXPECT_EQ(status_->GetProject()->GetColorRuleKey(), "FILE:" + path);
+    EXPECT_TRUE(status_->Doc().IsModified());
+    ASSERT_EQ(editors.ColourRules().GetCount(), 1);
+    EXPECT_EQ(editors.ColourRules().At(0).text, "遅延");
+}
+
 }  // namespace
 }  // namespace qb
