@@ -15,6 +15,7 @@
 #include "dialogs/ExportDialog.h"
 #include "dialogs/FavouriteShapesDialog.h"
 #include "dialogs/FilterDialog.h"
+#include "dialogs/FindDialog.h"
 #include "dialogs/FindRowDialog.h"
 #include "dialogs/ImportDialog.h"
 #include "dialogs/LightningDialog.h"
@@ -189,6 +190,26 @@ std::optional<ImportValues> QtDialogs::EditImport(const ImportValues& initial,
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.Values();
+}
+
+FindDialog* QtDialogs::OpenFindDialog() const {
+    return find_.data();
+}
+
+// One find window at a time: asked for in its own mode it comes to the
+// front, in the other mode it gives way to a new one.
+void QtDialogs::ShowFind(FindSession& session, bool replaceMode) {
+    if (find_ != nullptr && find_->IsReplaceMode() == replaceMode) {
+        find_->show();
+        find_->raise();
+        find_->activateWindow();
+        return;
+    }
+    if (find_ != nullptr)
+        find_->close();
+    find_ = new FindDialog(session, replaceMode, parent_);
+    find_->setAttribute(Qt::WA_DeleteOnClose);
+    find_->show();
 }
 
 }  // namespace qb

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 #include "IDialogs.h"
 
 class QWidget;
@@ -8,6 +10,7 @@ namespace qb {
 
 class CColorRuleArray;
 
+class FindDialog;
 class IPrompt;
 
 // The dialogs of the window, modal over it; refusals go through the prompt.
@@ -46,6 +49,9 @@ public:
     std::optional<ExportValues> EditExport(const ExportValues& initial) override;
     std::optional<ImportValues> EditImport(const ImportValues& initial,
                                            const ShowRowIds& showRowIds) override;
+    void ShowFind(FindSession& session, bool replaceMode) override;
+    // The find window while it is open.
+    FindDialog* OpenFindDialog() const;
 
 private:
     IPrompt& prompt_;
@@ -54,6 +60,7 @@ private:
     // "段の検索" opens with what was searched for last.
     std::string lastRowSearch_;
     bool lastMatchCase_ = false;
+    QPointer<FindDialog> find_;
 };
 
 }  // namespace qb

@@ -28,6 +28,7 @@ class CMemo;
 class CRow;
 class CSchedule;
 class FavouriteShapesForm;
+class FindSession;
 class RowSearch;
 
 // The dialogs the commands open: each shows the values it is given and
@@ -104,6 +105,11 @@ public:
     using ShowRowIds = std::function<void(bool)>;
     virtual std::optional<ImportValues> EditImport(const ImportValues& initial,
                                                    const ShowRowIds& showRowIds) = 0;
+
+    // "検索" or, in replace mode, "置換": the one modeless find window over
+    // session. Asked again while it is open, it comes to the front in the
+    // same mode and opens anew in the other.
+    virtual void ShowFind(FindSession& /*session*/, bool /*replaceMode*/) {}
 };
 
 }  // namespace qb

@@ -10,6 +10,7 @@
 namespace qb {
 
 void CDisplayModel::Clear() {
+    ++generation_;
     layout_.Clear();
     tree_.Clear();
     previewData_.reset();
@@ -18,6 +19,7 @@ void CDisplayModel::Clear() {
 // The preview row goes with the tree it was placed in; a current column
 // that is gone leaves no cell current.
 void CDisplayModel::Rebuild(CProject& project) {
+    ++generation_;
     layout_.Clear();
     tree_.Build(project);
     previewData_.reset();
@@ -31,6 +33,7 @@ void CDisplayModel::Rebuild(CProject& project) {
 // condition on one is judged again once they are known, and the rows laid
 // out anew.
 void CDisplayModel::Layout(const ChartContext& chart) {
+    ++generation_;
     ChartContext own = chart;
     own.model = this;
     layout_.Run(tree_, IsFilterActive(), own);

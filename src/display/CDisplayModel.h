@@ -30,6 +30,9 @@ public:
     void Layout(const ChartContext& chart);
     // Drops every display object; the kept states stay.
     void Clear();
+    // Counts rebuilds, layouts and clears: whoever keeps figures worked out
+    // from the objects' places knows by it when they are out of date.
+    std::uint64_t Generation() const { return generation_; }
 
     bool IsBuilt() const { return tree_.IsBuilt(); }
     CProject* GetProject() const { return tree_.GetProject(); }
@@ -141,6 +144,7 @@ private:
     // The data of the preview row, which is not in the project.
     std::unique_ptr<CRow> previewData_;
     int currentColumn_ = -1;
+    std::uint64_t generation_ = 0;
 };
 
 }  // namespace qb

@@ -25,6 +25,7 @@ ScheduleFields ScheduleFields::FromSchedule(const CSchedule& schedule) {
     f.progressRate = schedule.GetProgressRate();
     f.plan = schedule.GetPlan();
     f.results = schedule.GetResults();
+    f.weight = schedule.GetWeight();
     f.bgColor = schedule.GetBgColor();
     f.textColor = schedule.GetTextColor();
     f.caption = schedule.GetCaption();

@@ -34,6 +34,8 @@ struct ScheduleFields {
     std::int32_t progressRate = -1;
     std::int32_t plan = 0;
     std::int32_t results = 0;
+    // What the schedule adds to the load graph over its days.
+    std::int32_t weight = 1;
     ColorRef bgColor = kWhite;
     ColorRef textColor = kBlack;
     std::string caption;
