@@ -111,6 +111,11 @@ TEST_F(HolidayEditorsTest, ProjectRulesChangeInOneEditStep) {
     EXPECT_TRUE(status_->Doc().IsModified());
 
     EXPECT_EQ(status_->Undo().UndoCount(), steps + 1);
+    ASSERT_TRUE(status_->Commands().Execute(cmd::kUndo));
+    EXPECT_EQ(status_->Undo().UndoCount(), steps);
+    EXPECT_EQ(ProjectRules(), 2) << "undo keeps the rules as they are now";
+    ASSERT_TRUE(status_->Commands().Execute(cmd::kRedo));
+    EXPECT_EQ(ProjectRules(), 2);
 }
 
 TEST_F(HolidayEditorsTest, DiscardedOrCancelledProjectChangesLeaveTheProjectAlone) {
