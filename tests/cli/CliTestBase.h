@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "TestFolder.h"
@@ -31,6 +32,15 @@ protected:
     static std::string Slurp(const std::string& path) { return TestFolder::Read(path); }
     void Write(const std::string& name, const std::string& bytes) const {
         TestFolder::Write(PathOf(name), bytes);
+    }
+
+    // A copy of the bundled sample in the test's folder: the tool locks the
+    // file it reads, and tests running at the same time must not meet there.
+    std::string Sample() const {
+        const std::string path = PathOf("sample.qbd");
+        if (!std::filesystem::exists(path))
+            TestFolder::Write(path, Slurp(QB_SAMPLES_DIR "/sample.qbd"));
+        return path;
     }
 
     // The arguments go to the shell as they are.

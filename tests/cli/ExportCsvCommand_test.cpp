@@ -11,8 +11,8 @@ namespace {
 class ExportCsvCommandTest : public CliTestBase {
 protected:
     CliRun ExportCsv(const std::string& options) const {
-        return Cli("export-csv " + Quote(QB_SAMPLES_DIR "/sample.qbd") + " " +
-                   Quote(PathOf("out.csv")) + " " + options);
+        return Cli("export-csv " + Quote(Sample()) + " " + Quote(PathOf("out.csv")) + " " +
+                   options);
     }
     std::string Written() const { return TextCodec::Cp932ToUtf8Lossy(Slurp(PathOf("out.csv"))); }
 };
@@ -43,8 +43,8 @@ TEST_F(ExportCsvCommandTest, WrongUsageAndUnwritableTargetsAreRefused) {
         EXPECT_NE(run.err.find("usage:"), std::string::npos) << options;
     }
     Write("out.csv", "earlier");
-    const CliRun run = Cli("export-csv " + Quote(QB_SAMPLES_DIR "/sample.qbd") + " " +
-                           Quote(PathOf("out.csv") + "/x.csv"));
+    const CliRun run =
+        Cli("export-csv " + Quote(Sample()) + " " + Quote(PathOf("out.csv") + "/x.csv"));
     EXPECT_EQ(run.status, 1);
     EXPECT_FALSE(run.err.empty());
     EXPECT_EQ(Slurp(PathOf("out.csv")), "earlier");

@@ -7,7 +7,6 @@
 namespace qb {
 namespace {
 
-const std::string kSample = std::string(QB_SAMPLES_DIR) + "/sample.qbd";
 const std::string kGolden = std::string(QB_SAMPLES_DIR) + "/../../tests/data/output/sample.html";
 
 // The tool reads the user's settings for the file's view state: each test
@@ -27,7 +26,7 @@ protected:
             ::unsetenv("XDG_CONFIG_HOME");
     }
     CliRun Export(const std::string& flags) {
-        return Cli("export-html " + Quote(kSample) + " " + Quote(PathOf("out.html")) + flags);
+        return Cli("export-html " + Quote(Sample()) + " " + Quote(PathOf("out.html")) + flags);
     }
 
     std::optional<std::string> oldConfig_;
@@ -60,13 +59,13 @@ TEST_F(ExportHtmlCommandTest, StoredViewStateAndFlagsShapeTheTable) {
 }
 
 TEST_F(ExportHtmlCommandTest, WrongUseAndFailuresHaveTheirExitCodes) {
-    EXPECT_EQ(Cli("export-html " + Quote(kSample)).status, 2);
+    EXPECT_EQ(Cli("export-html " + Quote(Sample())).status, 2);
     EXPECT_EQ(Export(" --wide").status, 2);
     EXPECT_EQ(
         Cli("export-html " + Quote(PathOf("missing.qbd")) + " " + Quote(PathOf("o.html"))).status,
         1);
     const CliRun run =
-        Cli("export-html " + Quote(kSample) + " " + Quote(PathOf("no/such/folder/o.html")));
+        Cli("export-html " + Quote(Sample()) + " " + Quote(PathOf("no/such/folder/o.html")));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("o.html"), std::string::npos) << run.err;
 }

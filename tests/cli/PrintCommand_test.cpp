@@ -8,8 +8,6 @@
 namespace qb {
 namespace {
 
-const std::string kSample = std::string(QB_SAMPLES_DIR) + "/sample.qbd";
-
 // What a poppler tool prints about a file; empty when it cannot run.
 std::string Tool(const std::string& command) {
     std::string out;
@@ -42,7 +40,7 @@ protected:
 
 TEST_F(PrintCommandTest, WritesEveryPageWithTheTitleRulerAndRowsOnEach) {
     const std::string pdf = PathOf("plan.pdf");
-    const CliRun printed = Cli("print " + Quote(kSample) + " " + Quote(pdf) +
+    const CliRun printed = Cli("print " + Quote(Sample()) + " " + Quote(pdf) +
                                " --paper A4 --page-format 7 --page-align 5");
     ASSERT_EQ(printed.status, 0) << printed.err;
     const int count = std::stoi(printed.out);
@@ -60,25 +58,25 @@ TEST_F(PrintCommandTest, WritesEveryPageWithTheTitleRulerAndRowsOnEach) {
 
 TEST_F(PrintCommandTest, PageRangeAndPaperChangeWhatIsWritten) {
     const std::string all = PathOf("all.pdf");
-    const CliRun whole = Cli("print " + Quote(kSample) + " " + Quote(all) + " --paper A5");
+    const CliRun whole = Cli("print " + Quote(Sample()) + " " + Quote(all) + " --paper A5");
     ASSERT_EQ(whole.status, 0) << whole.err;
     const int count = std::stoi(whole.out);
     ASSERT_GE(count, 2);
     const std::string part = PathOf("part.pdf");
-    const CliRun range = Cli("print " + Quote(kSample) + " " + Quote(part) +
+    const CliRun range = Cli("print " + Quote(Sample()) + " " + Quote(part) +
                              " --paper A5 --pages 2-" + std::to_string(count + 5));
     ASSERT_EQ(range.status, 0) << range.err;
     EXPECT_EQ(std::stoi(range.out), count - 1);
     EXPECT_EQ(PdfPages(Quote(part)), count - 1);
     const std::string a3 = PathOf("a3.pdf");
-    ASSERT_EQ(Cli("print " + Quote(kSample) + " " + Quote(a3) + " --paper A3").status, 0);
+    ASSERT_EQ(Cli("print " + Quote(Sample()) + " " + Quote(a3) + " --paper A3").status, 0);
     EXPECT_NE(Tool("pdfinfo " + Quote(a3)).find("1191 x 842"), std::string::npos)
         << "A3 landscape in points";
 }
 
 TEST_F(PrintCommandTest, RefusesWrongOptionsAndRangesPastTheEnd) {
     const std::string pdf = Quote(PathOf("x.pdf"));
-    const std::string sample = Quote(kSample);
+    const std::string sample = Quote(Sample());
     for (const char* bad :
          {"--paper Letter", "--orientation upright", "--margins 10,10,10", "--page-format 8",
           "--page-align 6", "--title-size 4", "--output-date 3", "--pages 3-2", "--from 20270230",
@@ -94,7 +92,7 @@ TEST_F(PrintCommandTest, RefusesWrongOptionsAndRangesPastTheEnd) {
 
 TEST_F(PrintCommandTest, OutputDateAndOptionsReachThePage) {
     const std::string pdf = PathOf("dated.pdf");
-    const CliRun run = Cli("print " + Quote(kSample) + " " + Quote(pdf) +
+    const CliRun run = Cli("print " + Quote(Sample()) + " " + Quote(pdf) +
                            " --output-date 1 --no-title --from 20240401 --to 20240410");
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string text = Tool("pdftotext " + Quote(pdf) + " -");
