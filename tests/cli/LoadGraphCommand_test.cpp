@@ -67,11 +67,11 @@ TEST_F(LoadGraphCommandTest, PrintsTheSumOfEveryPixelColumnOfThePeriod) {
 TEST_F(LoadGraphCommandTest, ShownOnlyLeavesOutTheRowsTheFileKeepsHidden) {
     Write("config/Torvane/Quellbrandiren.conf",
           "[PrevStatus]\nplan.qbd\\RowHidden=\"" + secondRow_ + ",\"\n");
-    const char* kRange = "--from 20250101 --to 20250110 --scale 2";
+    const std::string kRange = "--from 20250101 --to 20250110 --scale 2";
     const CliRun all = LoadGraph(kRange);
     ASSERT_EQ(all.status, 0) << all.err;
     EXPECT_EQ(all.out, Lines({0, 0, 0, 0, 0, 0, 0, 0, 3, 3, 3, 3, 7, 7, 4, 4, 4, 4, 0, 0}));
-    const CliRun shown = LoadGraph(std::string(kRange) + " --shown-only");
+    const CliRun shown = LoadGraph(kRange + " --shown-only");
     ASSERT_EQ(shown.status, 0) << shown.err;
     EXPECT_EQ(shown.out, Lines({0, 0, 0, 0, 0, 0, 0, 0, 3, 3, 3, 3, 3, 3, 0, 0, 0, 0, 0, 0}));
 }
