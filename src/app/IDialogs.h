@@ -12,6 +12,7 @@
 #include "ImportValues.h"
 #include "LightningValues.h"
 #include "LinkedMoveQuestion.h"
+#include "LoadGraphValues.h"
 #include "OptionValues.h"
 #include "PeriodCutValues.h"
 #include "RowChanges.h"
@@ -29,6 +30,7 @@ class CRow;
 class CSchedule;
 class FavouriteShapesForm;
 class RowSearch;
+class SignAreaForm;
 
 // The dialogs the commands open: each shows the values it is given and
 // gives back what the user confirmed with OK, or nothing for Cancel. The
@@ -104,6 +106,15 @@ public:
     using ShowRowIds = std::function<void(bool)>;
     virtual std::optional<ImportValues> EditImport(const ImportValues& initial,
                                                    const ShowRowIds& showRowIds) = 0;
+
+    // "負荷グラフの設定": OK hands the values to apply, which takes what it
+    // accepts; the dialog closes when apply returns true and stays open with
+    // the values otherwise.
+    using LoadGraphApply = std::function<bool(const LoadGraphValues&)>;
+    virtual void EditLoadGraph(const LoadGraphValues& initial, const LoadGraphApply& apply) = 0;
+    // "検印欄パターンエディタ" over the form, which holds the stamp-area file
+    // being edited and does the work.
+    virtual void EditSignAreas(SignAreaForm& form) = 0;
 };
 
 }  // namespace qb
