@@ -42,6 +42,8 @@ public:
     std::optional<ExportValues> EditExport(const ExportValues& initial) override;
     std::optional<ImportValues> EditImport(const ImportValues& initial,
                                            const ShowRowIds& showRowIds) override;
+    void EditLoadGraph(const LoadGraphValues& initial, const LoadGraphApply& apply) override;
+    void EditSignAreas(SignAreaForm& form) override;
 
 private:
     IPrompt& prompt_;
