@@ -1,10 +1,19 @@
 #include "ArchiveFile.h"
 
+#include <fstream>
+#include <string_view>
+
 #include "CProjectFile.h"
-#include "FileIo.h"
 #include "ProjectArchive.h"
 
 namespace qb::cli {
+namespace {
+
+// More than the longest header: both words with their long length prefix,
+// the magic and the version.
+constexpr std::size_t kHeaderBytes = 64;
+
+}  // namespace
 
 std::unique_ptr<CProject> ArchiveFile::Load(const std::string& path, std::string& message) {
     CProjectFile file(path);
@@ -22,12 +31,14 @@ bool ArchiveFile::Save(const std::string& path, const CProject& project, std::st
     return false;
 }
 
+// Only the header is read: the file itself was read by Load already.
 std::int32_t ArchiveFile::ReadVersion(const std::string& path) {
-    std::string bytes;
-    std::uint32_t code = 0;
     std::int32_t version = 0;
-    if (FileIo::ReadAll(path, bytes, code))
-        ProjectArchive::ReadVersion(bytes, version);
+    std::ifstream file(path, std::ios::binary);
+    char header[kHeaderBytes];
+    file.read(header, sizeof header);
+    ProjectArchive::ReadVersion(std::string_view(header, static_cast<std::size_t>(file.gcount())),
+                                version);
     return version;
 }
 

@@ -26,10 +26,16 @@ int RunExportHtml(const Args& args);
 int RunImport(const Args& args);
 // The months of a period of a Tallyframe group as a native project file.
 int RunConvertGroup(const Args& args);
+// The schedules and memos whose texts hold a text, as the find window lists them.
+int RunFind(const Args& args);
 // The load graph's sums per pixel column of a period.
 int RunLoadGraph(const Args& args);
+// The entries of a colour rule file, one "RRGGBB<TAB>text" line each.
+int RunColourRules(const Args& args);
 #if QB_HAVE_QT
 int RunRender(const Args& args);
+// The chart's pages, as the print command lays them out, into a PDF.
+int RunPrint(const Args& args);
 #endif
 
 }  // namespace qb::cli

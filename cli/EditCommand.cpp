@@ -38,7 +38,9 @@ constexpr const char* kUsageText =
     "   | move ID --days N --linked 1|2|3\n"
     "   | paste IN.bin [--row ID] [--at YYYYMMDD]\n"
     "   | add-link --from ID --to ID\n"
-    "   | add-memo --row ID --date YYYYMMDD --text TEXT";
+    "   | add-memo --row ID --date YYYYMMDD --text TEXT\n"
+    "   | replace FIND REPLACEMENT [--captions] [--remarks] [--memos] [--ignore-case]\n"
+    "     [--ignore-width] [--ignore-spaces] [--overflow-only]";
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
@@ -249,6 +251,8 @@ int RunEdit(const Args& args) {
         run = RunAddLinkVerb;
     else if (verb == "add-memo")
         run = RunAddMemoVerb;
+    else if (verb == "replace")
+        run = RunReplaceVerb;
     else
         return CliOutput::Usage(kUsageText);
     CliDocument document;

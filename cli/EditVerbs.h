@@ -13,5 +13,7 @@ int RunMoveVerb(CliDocument& document, const Args& args);
 int RunPasteVerb(CliDocument& document, const Args& args);
 int RunAddLinkVerb(CliDocument& document, const Args& args);
 int RunAddMemoVerb(CliDocument& document, const Args& args);
+// Every occurrence of a text replaced in the texts the find switches choose.
+int RunReplaceVerb(CliDocument& document, const Args& args);
 
 }  // namespace qb::cli

@@ -5,6 +5,7 @@
 #include "CMemo.h"
 #include "CliOutput.h"
 #include "Commands.h"
+#include "ProcessExit.h"
 
 namespace qb::cli {
 namespace {
@@ -59,7 +60,7 @@ int RunInfo(const Args& args) {
         return CliOutput::Fail(message);
     std::int32_t version = ArchiveFile::ReadVersion(path);
     std::printf("%s\n", Summary(version, *project).c_str());
-    return CliOutput::kSuccess;
+    ProcessExit::Now(CliOutput::kSuccess);
 }
 
 }  // namespace qb::cli

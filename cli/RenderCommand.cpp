@@ -15,6 +15,7 @@
 #include "Commands.h"
 #include "DateEntry.h"
 #include "ImageRenderer.h"
+#include "ProcessExit.h"
 #include "QtDrawContext.h"
 
 namespace qb::cli {
@@ -186,7 +187,8 @@ int RunRender(const Args& args) {
                          CRuler::kHeight + scene.ChartHeight(),
                          [&](QtDrawContext& dc) { scene.PaintAll(dc); }))
         return CliOutput::Fail(renderer.ErrorString());
-    return CliOutput::kSuccess;
+    // The picture is written and closed.
+    ProcessExit::Now(CliOutput::kSuccess);
 }
 
 }  // namespace qb::cli

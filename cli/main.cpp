@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Commands.h"
+#include "HeapAdvice.h"
 
 namespace {
 
@@ -27,9 +28,12 @@ constexpr Command kCommands[] = {
     {"export-html", qb::cli::RunExportHtml},
     {"import", qb::cli::RunImport},
     {"convert-group", qb::cli::RunConvertGroup},
+    {"find", qb::cli::RunFind},
     {"load-graph", qb::cli::RunLoadGraph},
+    {"colour-rules", qb::cli::RunColourRules},
 #if QB_HAVE_QT
     {"render", qb::cli::RunRender},
+    {"print", qb::cli::RunPrint},
 #endif
 };
 
@@ -73,12 +77,24 @@ constexpr const char* kUsage =
     "                                   write the months of a Tallyframe group as a project\n"
     "  copy FILE.qbd (--ids ID,... | --row ID) OUT.bin\n"
     "                                   write objects or a row as the clipboard carries them\n"
+    "  find FILE.qbd TEXT [--captions] [--remarks] [--memos] [--ignore-case] [--ignore-width]\n"
+    "        [--ignore-spaces] [--overflow-only]\n"
+    "                                   list the schedules and memos holding TEXT:\n"
+    "                                   id, text, state, x and y, tab-separated\n"
+    "  edit FILE.qbd replace FIND REPLACEMENT [the find switches]\n"
+    "                                   replace every FIND; prints the objects changed\n"
     "  load-graph FILE.qbd --from YYYYMMDD --to YYYYMMDD --scale PIXELS_PER_DAY [--shown-only]\n"
     "                                   print the load graph's sum of each pixel column\n"
+    "  colour-rules FILE.crs            print each colour rule as RRGGBB<TAB>text\n"
 #if QB_HAVE_QT
     "  render FILE.qbd OUT.png|OUT.svg|OUT.pdf [--from YYYYMMDD] [--to YYYYMMDD]\n"
     "        [--scale PIXELS_PER_DAY] [--width PIXELS] [--height PIXELS] [--top PIXELS]\n"
     "                                   draw the row header, the ruler and the chart\n"
+    "  print FILE.qbd OUT.pdf [--from YYYYMMDD] [--to YYYYMMDD] [--paper A3|B4|A4|B5|A5|postcard]\n"
+    "        [--orientation portrait|landscape] [--margins L,T,R,B] [--page-format 0-7]\n"
+    "        [--page-align 0-5] [--title-size 0-3] [--output-date 0|1|2] [--progress]\n"
+    "        [--no-title] [--no-holidays] [--no-today] [--pages FIRST-LAST]\n"
+    "                                   print the chart's pages to a PDF; prints the page count\n"
 #endif
     "  help                             show this text\n"
     "  version                          print the program version\n"
@@ -93,6 +109,7 @@ int PrintUsage(std::FILE* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    qb::HeapAdvice::UseHugePages();
     std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.empty())
         return PrintUsage(stderr);

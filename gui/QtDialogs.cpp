@@ -14,6 +14,7 @@
 #include "dialogs/ExportDialog.h"
 #include "dialogs/FavouriteShapesDialog.h"
 #include "dialogs/FilterDialog.h"
+#include "dialogs/FindDialog.h"
 #include "dialogs/FindRowDialog.h"
 #include "dialogs/ImportDialog.h"
 #include "dialogs/LightningDialog.h"
@@ -187,6 +188,26 @@ void QtDialogs::EditLoadGraph(const LoadGraphValues& initial, const LoadGraphApp
 void QtDialogs::EditSignAreas(SignAreaForm& form) {
     SignAreaDialog dialog(form, parent_);
     dialog.exec();
+}
+
+FindDialog* QtDialogs::OpenFindDialog() const {
+    return find_.data();
+}
+
+// One find window at a time: asked for in its own mode it comes to the
+// front, in the other mode it gives way to a new one.
+void QtDialogs::ShowFind(FindSession& session, bool replaceMode) {
+    if (find_ != nullptr && find_->IsReplaceMode() == replaceMode) {
+        find_->show();
+        find_->raise();
+        find_->activateWindow();
+        return;
+    }
+    if (find_ != nullptr)
+        find_->close();
+    find_ = new FindDialog(session, replaceMode, parent_);
+    find_->setAttribute(Qt::WA_DeleteOnClose);
+    find_->show();
 }
 
 }  // namespace qb

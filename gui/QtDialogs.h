@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QPointer>
+
 #include "IDialogs.h"
 
 class QWidget;
 
 namespace qb {
 
+class FindDialog;
 class IPrompt;
 
 // The dialogs of the window, modal over it; refusals go through the prompt.
@@ -44,6 +47,9 @@ public:
                                            const ShowRowIds& showRowIds) override;
     void EditLoadGraph(const LoadGraphValues& initial, const LoadGraphApply& apply) override;
     void EditSignAreas(SignAreaForm& form) override;
+    void ShowFind(FindSession& session, bool replaceMode) override;
+    // The find window while it is open.
+    FindDialog* OpenFindDialog() const;
 
 private:
     IPrompt& prompt_;
@@ -51,6 +57,7 @@ private:
     // "段の検索" opens with what was searched for last.
     std::string lastRowSearch_;
     bool lastMatchCase_ = false;
+    QPointer<FindDialog> find_;
 };
 
 }  // namespace qb

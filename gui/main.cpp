@@ -11,9 +11,12 @@
 #include "CStatus.h"
 #include "CommandLine.h"
 #include "FirstInstance.h"
+#include "HeapAdvice.h"
 #include "MainWindow.h"
 #include "OutputCommands.h"
+#include "PrintCommands.h"
 #include "QtDialogs.h"
+#include "QtPrintUi.h"
 #include "QtPrompt.h"
 #include "QtSettingsStore.h"
 #include "QtShell.h"
@@ -33,6 +36,7 @@ void UseJapaneseQtTexts(QApplication& app, QTranslator& translator) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    qb::HeapAdvice::UseHugePages();
     QApplication app(argc, argv);
     QTranslator translator;
     UseJapaneseQtTexts(app, translator);
@@ -48,14 +52,17 @@ int main(int argc, char** argv) {
     qb::QtPrompt prompt;
     qb::QtShell shell;
     qb::QtDialogs dialogs(prompt);
+    qb::QtPrintUi printUi;
     qb::CStatus status(store, prompt, shell, qb::AppEnvironment::FromProcess(argv[0]));
     qb::OutputCommands::Attach(status);
+    qb::PrintCommands::Attach(status, printUi);
     const qb::FirstInstance instance(status.Services().Environment().runtimeFolder);
     int result = 0;
     {
         qb::MainWindow window(status);
         prompt.SetParent(&window);
         dialogs.SetParent(&window);
+        printUi.SetParent(&window);
         status.Services().SetDialogs(&dialogs);
         window.LoadSettings();
         qb::StartupSequence::Run(status, window, line, instance.IsFirst());

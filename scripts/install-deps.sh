@@ -12,6 +12,7 @@ packages=(
   ccache
   xvfb
   bindfs
+  poppler-utils
 )
 
 missing=()

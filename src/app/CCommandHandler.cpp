@@ -10,6 +10,7 @@
 #include "DocumentCommands.h"
 #include "EditSession.h"
 #include "FilterCommands.h"
+#include "FindCommands.h"
 #include "ICommandGroup.h"
 #include "IDocumentView.h"
 #include "MenuTable.h"
@@ -89,7 +90,8 @@ CCommandHandler::CCommandHandler(CStatus& status)
       filters_(std::make_unique<FilterCommands>(status)),
       clipboard_(std::make_unique<ClipboardCommands>(status)),
       shift_(std::make_unique<ShiftCommand>(status)),
-      periodCut_(std::make_unique<PeriodCutCommand>(status)) {}
+      periodCut_(std::make_unique<PeriodCutCommand>(status)),
+      find_(std::make_unique<FindCommands>(status)) {}
 
 CCommandHandler::~CCommandHandler() = default;
 
@@ -137,6 +139,8 @@ CommandState CCommandHandler::State(int id) const {
         return shift_->State(id);
     if (PeriodCutCommand::Handles(id))
         return periodCut_->State(id);
+    if (FindCommands::Handles(id))
+        return find_->State(id);
     if (ChartCommands::Handles(id))
         return EditState(id);
     return {IsAvailable(id), false, {}};
@@ -220,6 +224,8 @@ bool CCommandHandler::Execute(int id) {
         return shift_->Execute(id);
     if (PeriodCutCommand::Handles(id))
         return periodCut_->Execute(id);
+    if (FindCommands::Handles(id))
+        return find_->Execute(id);
     if (ChartCommands::Handles(id))
         return ExecuteEdit(id);
     return ExecuteDocumentCommand(id) || ExecuteOther(id);

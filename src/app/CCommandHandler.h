@@ -14,6 +14,7 @@ class ColumnCommands;
 class DialogCommands;
 class DocumentCommands;
 class FilterCommands;
+class FindCommands;
 class ICommandGroup;
 class PeriodCutCommand;
 class RowCommands;
@@ -43,6 +44,7 @@ public:
     RowCommands& Rows() { return *rows_; }
     ColumnCommands& Columns() { return *columns_; }
     ClipboardCommands& Clipboard() { return *clipboard_; }
+    FindCommands& Find() { return *find_; }
 
     // Commands of a layer above this one; asked before the handler's own
     // routes, in the order attached.
@@ -77,6 +79,7 @@ private:
     std::unique_ptr<ClipboardCommands> clipboard_;
     std::unique_ptr<ShiftCommand> shift_;
     std::unique_ptr<PeriodCutCommand> periodCut_;
+    std::unique_ptr<FindCommands> find_;
     // Last, so that they go before the commands they may hold on to.
     std::vector<std::unique_ptr<ICommandGroup>> groups_;
 };

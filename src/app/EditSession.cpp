@@ -71,7 +71,7 @@ void EditSession::ReleaseIfShared() {
         accessor->Lock(nullptr);
 }
 
-bool EditSession::BeginEdit() {
+bool EditSession::BeginEdit(std::string undoName) {
     CProject* project = document_.GetProject();
     if (project == nullptr)
         return false;
@@ -80,7 +80,7 @@ bool EditSession::BeginEdit() {
     {
         BusyCursor busy(services_.Prompt(), true);
         if (single)
-            undo_.RecordProvisional(*project);
+            undo_.RecordProvisional(*project, std::move(undoName));
         locked = LockProject();
     }
     if (!locked) {

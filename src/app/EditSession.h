@@ -31,8 +31,9 @@ public:
     EditSession(Document& document, AppServices& services, UndoHistory& undo, ViewLink& view)
         : document_(document), services_(services), undo_(undo), view_(view) {}
 
-    // A change made of several steps.
-    bool BeginEdit();
+    // A change made of several steps; undoName names its undo step (undoing
+    // a named step asks first).
+    bool BeginEdit(std::string undoName = {});
     void EndEdit();
     void CancelEdit();
     bool IsOpen() const { return open_; }

@@ -29,6 +29,7 @@ class CMemo;
 class CRow;
 class CSchedule;
 class FavouriteShapesForm;
+class FindSession;
 class RowSearch;
 class SignAreaForm;
 
@@ -115,6 +116,10 @@ public:
     // "検印欄パターンエディタ" over the form, which holds the stamp-area file
     // being edited and does the work.
     virtual void EditSignAreas(SignAreaForm& form) = 0;
+    // "検索" or, in replace mode, "置換": the one modeless find window over
+    // session. Asked again while it is open, it comes to the front in the
+    // same mode and opens anew in the other.
+    virtual void ShowFind(FindSession& /*session*/, bool /*replaceMode*/) {}
 };
 
 }  // namespace qb

@@ -25,8 +25,8 @@ void UndoHistory::Record(const CProject& project, std::string name) {
         undo_.erase(undo_.begin());
 }
 
-void UndoHistory::RecordProvisional(const CProject& project) {
-    Record(project);
+void UndoHistory::RecordProvisional(const CProject& project, std::string name) {
+    Record(project, std::move(name));
     provisional_ = true;
 }
 

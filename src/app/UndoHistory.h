@@ -22,7 +22,7 @@ public:
     ~UndoHistory();
 
     void Record(const CProject& project, std::string name = {});
-    void RecordProvisional(const CProject& project);
+    void RecordProvisional(const CProject& project, std::string name = {});
     void ClearProvisionalMark() { provisional_ = false; }
     bool IsProvisional() const { return provisional_; }
     void DropNewest();

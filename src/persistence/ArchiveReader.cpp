@@ -7,39 +7,6 @@
 
 namespace qb {
 
-std::string_view ArchiveReader::Take(std::size_t count) {
-    if (failed_ || count > Left()) {
-        failed_ = true;
-        return {};
-    }
-    std::string_view bytes = data_.substr(pos_, count);
-    pos_ += count;
-    return bytes;
-}
-
-std::uint8_t ArchiveReader::Byte() {
-    std::string_view b = Take(1);
-    return b.empty() ? 0 : static_cast<std::uint8_t>(b[0]);
-}
-
-std::uint16_t ArchiveReader::U16() {
-    std::string_view b = Take(2);
-    if (b.empty())
-        return 0;
-    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(b[0]) |
-                                      static_cast<std::uint8_t>(b[1]) << 8);
-}
-
-std::uint32_t ArchiveReader::U32() {
-    std::string_view b = Take(4);
-    if (b.empty())
-        return 0;
-    return static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[0])) |
-           static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[1])) << 8 |
-           static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[2])) << 16 |
-           static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[3])) << 24;
-}
-
 double ArchiveReader::F64() {
     const std::uint64_t low = U32();
     const std::uint64_t bits = low | static_cast<std::uint64_t>(U32()) << 32;
@@ -91,9 +58,9 @@ std::string ArchiveReader::Text() {
             failed_ = true;
             return {};
         }
-        return TextCodec::Utf16LeToUtf8Lossy(Take(static_cast<std::size_t>(bytes)));
+        return TextCodec::Utf16LeToUtf8Lossy(TakeText(static_cast<std::size_t>(bytes)));
     }
-    return TextCodec::Cp932ToUtf8Lossy(Take(length.units));
+    return TextCodec::Cp932ToUtf8Lossy(TakeText(length.units));
 }
 
 std::string_view ArchiveReader::RawText() {
@@ -102,7 +69,7 @@ std::string_view ArchiveReader::RawText() {
         failed_ = true;
         return {};
     }
-    return Take(length.units);
+    return TakeText(length.units);
 }
 
 CFontInfo ArchiveReader::Font() {

@@ -4,13 +4,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <vector>
 
+#include "HeapAdvice.h"
 #include "SystemError.h"
 
 namespace qb {
 namespace {
+
+// How much a buffer grows at least when a file is longer than it said.
+constexpr std::size_t kReadStep = 65536;
 
 std::string FolderOf(const std::string& path) {
     std::string::size_type slash = path.rfind('/');
@@ -59,16 +64,23 @@ bool FileIo::ReadAll(const std::string& path, std::string& out, std::uint32_t& e
     return ReadDescriptor(file.Get(), out, error);
 }
 
+// Straight into one buffer of the file's size and a byte more: a read that
+// fills that byte shows the file has grown since, and the buffer grows too.
 bool FileIo::ReadDescriptor(int fd, std::string& out, std::uint32_t& error) {
-    std::string data;
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && info.st_size > 0) {
-        data.reserve(static_cast<std::size_t>(info.st_size));
-    }
-    char buffer[65536];
-    off_t offset = 0;
+    std::size_t expected = 0;
+    if (::fstat(fd, &info) == 0 && info.st_size > 0)
+        expected = static_cast<std::size_t>(info.st_size);
+    std::string data;
+    data.reserve(expected + 1);
+    HeapAdvice::AdviseHugePages(data.data(), data.capacity());
+    data.resize(expected + 1);
+    std::size_t filled = 0;
     while (true) {
-        ssize_t n = ::pread(fd, buffer, sizeof buffer, offset);
+        if (filled == data.size())
+            data.resize(data.size() + std::max(data.size() / 2, kReadStep));
+        const ssize_t n =
+            ::pread(fd, data.data() + filled, data.size() - filled, static_cast<off_t>(filled));
         if (n == 0)
             break;
         if (n < 0) {
@@ -77,9 +89,9 @@ bool FileIo::ReadDescriptor(int fd, std::string& out, std::uint32_t& error) {
             error = SystemError::Last();
             return false;
         }
-        data.append(buffer, static_cast<std::size_t>(n));
-        offset += n;
+        filled += static_cast<std::size_t>(n);
     }
+    data.resize(filled);
     out = std::move(data);
     return true;
 }

@@ -90,6 +90,9 @@ public:
         shownRowChanges = initial;
         return Answer(rowChanges, initial);
     }
+    void ShowFind(FindSession& /*session*/, bool replaceMode) override {
+        findModes.push_back(replaceMode);
+    }
     void FindRow(RowSearch& search) override {
         if (!rowSearches.empty()) {
             rowSearches.front()(search);
@@ -195,6 +198,8 @@ public:
     std::deque<Edit<RowChanges>> rowChanges;
     std::optional<RowChanges> shownRowChanges;
     std::deque<Edit<RowSearch>> rowSearches;
+    // The find window's mode each time it was asked for (true: replace).
+    std::vector<bool> findModes;
     std::deque<std::function<std::optional<std::vector<std::string>>(const FilterRequest&)>>
         filters;
     std::optional<FilterRequest> shownFilter;

@@ -44,6 +44,34 @@ TEST_F(CliTest, GenerateWritesTheRequestedNumbersOfObjectsTheSameWayEveryTime) {
         << info.out;
 }
 
+// The commands end their process without taking the project apart: what
+// they printed or drew must be out whole all the same, and a summary that
+// cannot be written is a failure.
+TEST_F(CliTest, OutputIsWholeWhenTheProcessEndsAtOnce) {
+    ASSERT_EQ(Cli("sample " + Quote(PathOf("s.qbd"))).status, 0);
+    const CliRun info = Cli("info " + Quote(PathOf("s.qbd")));
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_TRUE(info.out.ends_with("\"holidays\":4}\n")) << info.out;
+
+    if (std::filesystem::exists("/dev/full")) {
+        const std::string full = Quote(QB_CLI_PATH) + " info " + Quote(PathOf("s.qbd")) +
+                                 " >/dev/full 2>" + Quote(PathOf("err"));
+        const int raw = std::system(full.c_str());
+        EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+        EXPECT_NE(Slurp(PathOf("err")).find("could not be written"), std::string::npos);
+    }
+
+    // A build without Qt has no render command.
+    if (Cli("help").out.find("  render ") == std::string::npos)
+        return;
+    const CliRun render =
+        Cli("render " + Quote(PathOf("s.qbd")) + " " + Quote(PathOf("s.svg")) + " --width 900");
+    ASSERT_EQ(render.status, 0) << render.err;
+    const std::string svg = Slurp(PathOf("s.svg"));
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    EXPECT_TRUE(svg.ends_with("</svg>\n")) << svg.substr(svg.size() > 40 ? svg.size() - 40 : 0);
+}
+
 TEST_F(CliTest, WrongUsageExitsWithTwo) {
     const char* cases[] = {"info",
                            "info a.qbd b.qbd",

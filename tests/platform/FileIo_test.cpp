@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "FileOperationsSpy.h"
 #include "SystemError.h"
@@ -50,6 +52,37 @@ TEST(FileIo, MissingFilesAndFoldersReportTheirErrorNumbers) {
     ASSERT_TRUE(FileIo::ReadAll(folder.File("new"), read, error, true));
     EXPECT_EQ(read, "") << "a missing file can be created empty";
     EXPECT_TRUE(std::filesystem::exists(folder.File("new")));
+}
+
+// Read in one piece of the file's size: the sizes around the old read step
+// and a file of several megabytes come back byte for byte.
+TEST(FileIo, FilesOfAnySizeReadBackWhole) {
+    TestFolder folder;
+    for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{65535}, std::size_t{65536},
+                             std::size_t{65537}, std::size_t{5} << 20}) {
+        std::string bytes(size, '\0');
+        for (std::size_t i = 0; i < size; ++i)
+            bytes[i] = static_cast<char>(i * 7 + i / 251);
+        const std::string path = folder.File("f" + std::to_string(size));
+        std::uint32_t error = 0;
+        ASSERT_TRUE(FileIo::WriteAtomically(path, bytes, error));
+        std::string read = "old";
+        ASSERT_TRUE(FileIo::ReadAll(path, read, error)) << size;
+        EXPECT_EQ(read.size(), size);
+        EXPECT_TRUE(read == bytes) << size;
+    }
+}
+
+// A file whose size says nothing (most of /proc) is read to its end.
+TEST(FileIo, AFileLongerThanItsSizeSaysIsReadToItsEnd) {
+    std::ifstream stream("/proc/self/environ", std::ios::binary);
+    const std::string expected((std::istreambuf_iterator<char>(stream)),
+                               std::istreambuf_iterator<char>());
+    ASSERT_GT(expected.size(), 1u);
+    std::string read;
+    std::uint32_t error = 0;
+    ASSERT_TRUE(FileIo::ReadAll("/proc/self/environ", read, error)) << error;
+    EXPECT_TRUE(read == expected) << read.size() << " of " << expected.size();
 }
 
 TEST(SystemError, ErrnoValuesMapToTheProgramsNumbers) {
