@@ -351,14 +351,9 @@ void MainWindow::DocumentChanged() {
 }
 
 void MainWindow::ShowGraph() {
-    LoadGraphStyle style;
-    style.graphColour = status_.Services().Settings().display.graphColor;
-    style.fontFace = status_.Services().Settings().display.guiFont;
     const CProject* project = status_.GetProject();
-    if (project != nullptr) {
-        const CPenInfo& pen = project->GetVertLineSCode();
-        style.divisionPen = DrawPen{pen.GetStyle(), pen.GetWidth(), pen.GetColour()};
-    }
+    const LoadGraphStyle style =
+        LoadGraphForm::StyleOf(status_.Services().Settings().display, project);
     const LoadGraphSettings settings = LoadGraphForm::SettingsOf(status_.Doc().GetViewStatus());
     graph_->Apply(settings, style, project != nullptr && settings.shown);
     PlaceGraph();

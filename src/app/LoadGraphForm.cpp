@@ -1,5 +1,7 @@
 #include "LoadGraphForm.h"
 
+#include "CProject.h"
+#include "DisplaySettings.h"
 #include "ViewStatus.h"
 
 namespace qb {
@@ -25,6 +27,17 @@ LoadGraphValues LoadGraphForm::ValuesOf(const ViewStatus& status) {
     const LoadGraphSettings settings = SettingsOf(status);
     return LoadGraphValues{settings.max, settings.EnteredHeight(), settings.auxLine,
                            settings.shownOnly};
+}
+
+LoadGraphStyle LoadGraphForm::StyleOf(const DisplaySettings& display, const CProject* project) {
+    LoadGraphStyle style;
+    style.graphColour = display.graphColor;
+    style.fontFace = display.guiFont;
+    if (project != nullptr) {
+        const CPenInfo& pen = project->GetVertLineSCode();
+        style.divisionPen = DrawPen{pen.GetStyle(), pen.GetWidth(), pen.GetColour()};
+    }
+    return style;
 }
 
 std::optional<PromptMessage> LoadGraphForm::Apply(const LoadGraphValues& values,
