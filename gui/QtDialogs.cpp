@@ -10,6 +10,7 @@
 #include "CSchedule.h"
 
 #include "FavouriteShapesForm.h"
+#include "dialogs/ColourButton.h"
 #include "dialogs/ColumnDialog.h"
 #include "dialogs/ExportDialog.h"
 #include "dialogs/FavouriteShapesDialog.h"
@@ -35,6 +36,15 @@
 #include "dialogs/SignAreaDialog.h"
 
 namespace qb {
+namespace {
+
+// The object dialogs let the user pick their colours by the rules' meanings.
+void OfferColourRules(QWidget& dialog, const CColorRuleArray* rules) {
+    for (ColourButton* button : dialog.findChildren<ColourButton*>())
+        button->OfferRules(rules);
+}
+
+}  // namespace
 
 std::optional<OptionValues> QtDialogs::EditOptions(const OptionValues& values) {
     OptionsDialog dialog(values, prompt_, parent_);
@@ -74,6 +84,7 @@ std::optional<DatePeriod> QtDialogs::EditScrollRange(const DatePeriod& period) {
 std::unique_ptr<CSchedule> QtDialogs::EditSchedule(const CSchedule& values,
                                                    const ObjectPreview& preview) {
     ScheduleDialog dialog(values, prompt_, preview, parent_);
+    OfferColourRules(dialog, colourRules_);
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     return dialog.Values();
@@ -88,6 +99,7 @@ std::unique_ptr<CLink> QtDialogs::EditLink(const CLink& values, const ObjectPrev
 
 std::unique_ptr<CMemo> QtDialogs::EditMemo(const CMemo& values, const ObjectPreview& preview) {
     MemoDialog dialog(values, prompt_, preview, parent_);
+    OfferColourRules(dialog, colourRules_);
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     return dialog.Values();
@@ -101,6 +113,7 @@ void QtDialogs::EditFavouriteShapes(FavouriteShapesForm& form) {
 std::unique_ptr<CRow> QtDialogs::EditRow(const CRow& values, bool newRow,
                                          const ObjectPreview& preview) {
     RowDialog dialog(values, newRow, preview, parent_);
+    OfferColourRules(dialog, colourRules_);
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     return dialog.Values();
@@ -109,6 +122,7 @@ std::unique_ptr<CRow> QtDialogs::EditRow(const CRow& values, bool newRow,
 std::unique_ptr<CColumn> QtDialogs::EditColumn(const CColumn& values, bool newColumn,
                                                const ObjectPreview& preview) {
     ColumnDialog dialog(values, newColumn, prompt_, preview, parent_);
+    OfferColourRules(dialog, colourRules_);
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     return dialog.Values();

@@ -8,6 +8,8 @@ class QWidget;
 
 namespace qb {
 
+class CColorRuleArray;
+
 class FindDialog;
 class IPrompt;
 
@@ -19,6 +21,8 @@ public:
 
     // The parent may be set once the main window exists.
     void SetParent(QWidget* parent) { parent_ = parent; }
+    // The colour rules the object dialogs' colour buttons offer first.
+    void SetColourRules(const CColorRuleArray* rules) { colourRules_ = rules; }
 
     std::optional<OptionValues> EditOptions(const OptionValues& values) override;
     std::optional<RulerBandRequest> EditRulerBand(const RulerBandRequest& request) override;
@@ -54,6 +58,7 @@ public:
 private:
     IPrompt& prompt_;
     QWidget* parent_;
+    const CColorRuleArray* colourRules_ = nullptr;
     // "段の検索" opens with what was searched for last.
     std::string lastRowSearch_;
     bool lastMatchCase_ = false;

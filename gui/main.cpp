@@ -20,7 +20,11 @@
 #include "QtPrompt.h"
 #include "QtSettingsStore.h"
 #include "QtShell.h"
+#include "SideEditorCommands.h"
 #include "StartupSequence.h"
+#include "dialogs/ColourRuleDialog.h"
+#include "dialogs/HolidayFileDialog.h"
+#include "dialogs/ProjectHolidayDialog.h"
 
 namespace {
 
@@ -31,6 +35,23 @@ void UseJapaneseQtTexts(QApplication& app, QTranslator& translator) {
     if (translator.load(QStringLiteral("qtbase_ja"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&translator);
+}
+
+// The colour and holiday rule editors of the Tools menu, shown over the
+// window; the object dialogs' colour buttons offer the current colour rules.
+void AttachSideEditors(qb::CStatus& status, qb::IPrompt& prompt, qb::QtDialogs& dialogs,
+                       QWidget& window) {
+    qb::SideEditorCommands::Editors editors;
+    editors.colourRules = [&window](qb::ColourRuleForm& form) {
+        qb::ColourRuleDialog(form, &window).exec();
+    };
+    editors.holidayFile = [&prompt, &window](qb::HolidayFileForm& form) {
+        qb::HolidayFileDialog(form, prompt, &window).exec();
+    };
+    editors.projectHolidays = [&prompt, &window](qb::ProjectHolidayForm& form) {
+        qb::ProjectHolidayDialog(form, prompt, &window).exec();
+    };
+    dialogs.SetColourRules(&qb::SideEditorCommands::Attach(status, editors).ColourRules());
 }
 
 }  // namespace
@@ -64,6 +85,7 @@ int main(int argc, char** argv) {
         dialogs.SetParent(&window);
         printUi.SetParent(&window);
         status.Services().SetDialogs(&dialogs);
+        AttachSideEditors(status, prompt, dialogs, window);
         window.LoadSettings();
         qb::StartupSequence::Run(status, window, line, instance.IsFirst());
         result = QApplication::exec();

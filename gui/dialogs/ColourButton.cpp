@@ -1,7 +1,11 @@
 #include "ColourButton.h"
 
 #include <QColorDialog>
+#include <QMenu>
 #include <QPixmap>
+
+#include "CColorRuleArray.h"
+#include "ColourRuleChoice.h"
 
 namespace qb {
 
@@ -31,6 +35,43 @@ std::uint32_t ColourButton::FromQColor(const QColor& colour) {
 }
 
 void ColourButton::Choose() {
+    if (!ChooseFromRules())
+        ChooseFromGrid();
+}
+
+bool ColourButton::ChooseFromRules() {
+    if (!rules_ || !ColourRuleChoice::ListsRules(true, *rules_))
+        return false;
+    QMenu list(this);
+    list.addAction(QStringLiteral("その他の色..."))->setData(0);
+    const int preselected = ColourRuleChoice::PreselectedItem(*rules_, colour_);
+    QAction* active = nullptr;
+    for (int i = 0; i < rules_->GetCount(); ++i) {
+        const COLORRULE& rule = rules_->At(i);
+        QPixmap swatch(iconSize());
+        swatch.fill(ToQColor(rule.colour));
+        QAction* item = list.addAction(QIcon(swatch), QString::fromStdString(rule.text));
+        item->setData(i + 1);
+        item->setCheckable(true);
+        item->setChecked(i + 1 == preselected);
+        if (i + 1 == preselected)
+            active = item;
+    }
+    if (active)
+        list.setActiveAction(active);
+    const QAction* chosen = list.exec(mapToGlobal(QPoint(0, height())), active);
+    if (!chosen)
+        return true;
+    const int item = chosen->data().toInt();
+    if (item == 0) {
+        ChooseFromGrid();
+    } else if (const auto colour = ColourRuleChoice::ColourOfItem(*rules_, item)) {
+        SetColour(*colour);
+    }
+    return true;
+}
+
+void ColourButton::ChooseFromGrid() {
     const QColor chosen = QColorDialog::getColor(ToQColor(colour_), this);
     if (chosen.isValid())
         SetColour(FromQColor(chosen));

@@ -61,6 +61,8 @@ bool WorksWithoutDocument(int id) {
         case cmd::kManual:
         case cmd::kHomePage:
         case cmd::kAbout:
+        case cmd::kColourRuleEditor:
+        case cmd::kHolidayEditor:
             return true;
         default:
             return false;

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "CommandIds.h"
+#include "SideEditorCommands.h"
 
 namespace qb {
 namespace {
@@ -139,6 +140,7 @@ constexpr CommandInfo kItems[] = {
     {cmd::kPeriodDelete, kTools, "期間を指定して削除/切り出し(&S)...", ""},
     {0, kTools, "", ""},
     {cmd::kHolidayEditor, kTools, "休日ファイルエディタ(&H)...", ""},
+    {SideEditorCommands::kProjectHolidayEditor, kTools, "プロジェクト休日情報の編集(&P)...", ""},
     {cmd::kColourRuleEditor, kTools, "色ルールエディタ(&C)...", ""},
     {cmd::kStyleEditor, kTools, "よく使う形状エディタ(&S)...", ""},
     {cmd::kSignAreaEditor, kTools, "検印欄パターンエディタ(&I)", ""},

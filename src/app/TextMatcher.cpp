@@ -22,10 +22,12 @@ char32_t Lower(char32_t c) {
 }  // namespace
 
 TextMatcher::TextMatcher(std::string_view pattern, const FindOptions& options) : options_(options) {
-    if (options_.Folds())
+    if (options_.Folds()) {
         FoldInto(pattern, options_, pattern_, nullptr);
-    else
+        prefilter_ = FoldPrefilter(pattern_, options_);
+    } else {
         pattern_ = pattern;
+    }
 }
 
 std::string TextMatcher::Fold(std::string_view text, const FindOptions& options) {
@@ -69,6 +71,8 @@ void TextMatcher::FoldInto(std::string_view text, const FindOptions& options, st
 bool TextMatcher::Matches(std::string_view text) const {
     if (!options_.Folds())
         return text.find(pattern_) != std::string_view::npos;
+    if (!prefilter_.MayHold(text))
+        return false;
     FoldInto(text, options_, folded_, nullptr);
     return folded_.find(pattern_) != std::string::npos;
 }
@@ -98,6 +102,8 @@ std::optional<std::string> TextMatcher::ReplacePlain(std::string_view text,
 
 std::optional<std::string> TextMatcher::ReplaceFolded(std::string_view text,
                                                       std::string_view replacement) const {
+    if (!prefilter_.MayHold(text))
+        return std::nullopt;
     std::vector<Piece> pieces;
     std::string folded;
     FoldInto(text, options_, folded, &pieces);

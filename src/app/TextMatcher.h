@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "FindOptions.h"
+#include "FoldPrefilter.h"
 
 namespace qb {
 
@@ -50,6 +51,7 @@ private:
 
     FindOptions options_;
     std::string pattern_;
+    FoldPrefilter prefilter_;
     // Reused between texts: a search folds thousands of them.
     mutable std::string folded_;
 };

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+class QTreeWidget;
+
+namespace qb {
+
+class HolidayRuleList;
+class IPrompt;
+
+// The rule list of the holiday editors, with the columns "名称", "ルール"
+// and "適用期間", and the buttons that add, change, delete, move and sort
+// rules. A double click changes the rule.
+class HolidayRuleListWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    HolidayRuleListWidget(HolidayRuleList& list, IPrompt& prompt, QWidget* parent = nullptr);
+
+    QTreeWidget* Tree() const { return tree_; }
+    // Shows the list again (after another file was opened).
+    void Refresh(int current = -1);
+
+    void AddRule();
+    void ChangeRule();
+    void DeleteRule();
+    void MoveRule(bool up);
+    void SortRules();
+
+signals:
+    void Changed();
+
+private:
+    int Current() const;
+    void UpdateButtons();
+
+    HolidayRuleList& list_;
+    IPrompt& prompt_;
+    QTreeWidget* tree_ = nullptr;
+    QPushButton* change_ = nullptr;
+    QPushButton* delete_ = nullptr;
+    QPushButton* up_ = nullptr;
+    QPushButton* down_ = nullptr;
+};
+
+}  // namespace qb
