@@ -14,6 +14,11 @@ namespace {
 
 using test::ScriptedDialogs;
 
+// The dialog's values in the order it checks them.
+LoadGraphValues Values(int max, int auxLine, int height, bool shownOnly) {
+    return LoadGraphValues{max, height, auxLine, shownOnly};
+}
+
 // The graph settings dialog and the graph's switch on the small project.
 class LoadGraphCommandsTest : public test::EditTest {
 protected:
@@ -70,12 +75,12 @@ TEST_F(LoadGraphCommandsTest, ChecksRunInTheDialogsOrderAndStopAtTheFirstRefusal
         return v;
     };
     const Case cases[] = {
-        {"negative line", {0, 0, -1, true}, status(0, 20, 51, 0)},
-        {"zero max after a good line", {0, 7, 0, true}, status(7, 20, 51, 0)},
-        {"height 0 after good line and max", {5, 3, 0, true}, status(3, 5, 51, 0)},
-        {"height 1001", {5, 3, 1001, true}, status(3, 5, 51, 0)},
-        {"height 1000 and 1 pass", {5, 0, 1000, true}, status(0, 5, 1001, 1)},
-        {"height 1", {5, 0, 1, false}, status(0, 5, 2, 0)},
+        {"negative line", Values(0, -1, 0, true), status(0, 20, 51, 0)},
+        {"zero max after a good line", Values(0, 7, 0, true), status(7, 20, 51, 0)},
+        {"height 0 after good line and max", Values(5, 3, 0, true), status(3, 5, 51, 0)},
+        {"height 1001", Values(5, 3, 1001, true), status(3, 5, 51, 0)},
+        {"height 1000 and 1 pass", Values(5, 0, 1000, true), status(0, 5, 1001, 1)},
+        {"height 1", Values(5, 0, 1, false), status(0, 5, 2, 0)},
     };
     for (const Case& c : cases) {
         ViewStatus stored;
@@ -100,7 +105,7 @@ TEST_F(LoadGraphCommandsTest, ChecksRunInTheDialogsOrderAndStopAtTheFirstRefusal
 
 TEST_F(LoadGraphCommandsTest, CancelAfterARefusalKeepsWhatPassedBeforeIt) {
     OpenMine(false);
-    Press({8, 4, 0, true});
+    Press(Values(8, 4, 0, true));
     EXPECT_FALSE(Run(cmd::kGraphSettings));
     EXPECT_EQ(View().graphSLine, 4);
     EXPECT_EQ(View().graphMax, 8);
