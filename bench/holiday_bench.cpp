@@ -4,6 +4,7 @@
 
 #include "CalendarSettings.h"
 #include "HolidayCache.h"
+#include "JapaneseHolidaySet.h"
 #include "SystemHolidays.h"
 
 namespace qb {
@@ -50,6 +51,13 @@ void BM_LoadBuiltInRules(benchmark::State& state) {
         benchmark::DoNotOptimize(SystemHolidays::BuiltInRules());
 }
 BENCHMARK(BM_LoadBuiltInRules)->Unit(benchmark::kMillisecond);
+
+// What every chart scene does once, in the window and in the tool alike.
+void BM_BuildJapaneseHolidaySet(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(JapaneseHolidaySet::Build());
+}
+BENCHMARK(BM_BuildJapaneseHolidaySet)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace qb

@@ -190,13 +190,76 @@ std::unique_ptr<CHolidayArray> NationalRules(bool withTransfer) {
 
 using DaySet = std::set<double>;
 
+// The days from first to last a rule can match: its date in each year, and
+// the Monday after it for a rule that moves a Sunday holiday; the week of the
+// month for a weekday rule; every day for any other kind.
+std::vector<COleDateTime> CandidateDays(const CHoliday& rule, const COleDateTime& first,
+                                        const COleDateTime& last) {
+    std::vector<COleDateTime> days;
+    auto add = [&](int year, int month, int day) {
+        const COleDateTime d(year, month, day, 0, 0, 0);
+        if (d.IsValid())
+            days.push_back(d);
+    };
+    const int firstYear = first.GetYear();
+    const int lastYear = last.GetYear();
+    switch (rule.GetType()) {
+        case CData::kYmdHoliday: {
+            const auto& ymd = static_cast<const CYmdHoliday&>(rule);
+            add(ymd.GetYear(), ymd.GetMonth(), ymd.GetDay());
+            break;
+        }
+        case CData::kMdHoliday: {
+            const auto& md = static_cast<const CMdHoliday&>(rule);
+            for (int year = firstYear; year <= lastYear; ++year) {
+                const std::size_t before = days.size();
+                add(year, md.GetMonth(), md.GetDay());
+                if (md.IsTransferBySunday() && days.size() > before)
+                    days.push_back(days.back().AddDays(1));
+            }
+            break;
+        }
+        case CData::kMwHoliday: {
+            const auto& mw = static_cast<const CMwHoliday&>(rule);
+            for (int year = firstYear; year <= lastYear; ++year) {
+                for (int day = 7 * (mw.GetWeekNo() - 1) + 1; day <= 7 * mw.GetWeekNo(); ++day)
+                    add(year, mw.GetMonth(), day);
+            }
+            break;
+        }
+        default:
+            for (COleDateTime d = first; d <= last; d = d.AddDays(1))
+                days.push_back(d);
+    }
+    return days;
+}
+
+// The days from first to last that the rules make holidays, as
+// HolidayRules::Evaluate answers them, found rule by rule from the days each
+// rule can match rather than by asking every rule about every day.
 DaySet MatchingDays(const CHolidayArray& rules, const COleDateTime& first,
                     const COleDateTime& last) {
     DaySet days;
-    for (COleDateTime d = first; d <= last; d = d.AddDays(1)) {
-        if (HolidayRules::Evaluate(&rules, d, false) == 1)
-            days.insert(d.GetDays());
+    std::vector<const CHoliday*> forcing;
+    for (int i = 0, n = rules.GetCount(); i < n; ++i) {
+        const CHoliday* rule = rules.At(i);
+        if (rule == nullptr || rule->IsDeleted())
+            continue;
+        if (rule->IsForceNotHoliday()) {
+            forcing.push_back(rule);
+            continue;
+        }
+        for (const COleDateTime& d : CandidateDays(*rule, first, last)) {
+            if (d >= first && d <= last && rule->Matches(d))
+                days.insert(d.GetDays());
+        }
     }
+    // A forced working day wins over any holiday rule.
+    std::erase_if(days, [&](double value) {
+        const COleDateTime d(value, COleDateTime::valid);
+        return std::any_of(forcing.begin(), forcing.end(),
+                           [&](const CHoliday* rule) { return rule->Matches(d); });
+    });
     return days;
 }
 
@@ -223,13 +286,16 @@ DaySet SubstituteDays(const DaySet& national) {
 // 国民の休日: a day between two 祝日 that is no 祝日 itself; before 2007
 // also neither a Sunday nor a 振替休日.
 DaySet BetweenDays(const DaySet& national, const DaySet& moved, const COleDateTime& last) {
+    const double from = Day(kBetweenFrom).GetDays();
+    const double nextFree = Day(kNextFreeFrom).GetDays();
     DaySet between;
-    for (COleDateTime d = Day(kBetweenFrom); d <= last; d = d.AddDays(1)) {
-        const double v = d.GetDays();
-        if (national.contains(v) || !national.contains(d.AddDays(-1).GetDays()) ||
-            !national.contains(d.AddDays(1).GetDays()))
+    // Whole days count one apart, so the candidates are the days after a 祝日.
+    for (double before : national) {
+        const double v = before + 1.0;
+        if (v < from || v > last.GetDays() || national.contains(v) || !national.contains(v + 1.0))
             continue;
-        if (d < Day(kNextFreeFrom) && (d.GetDayOfWeek() == kSunday || moved.contains(v)))
+        const COleDateTime d(v, COleDateTime::valid);
+        if (v < nextFree && (d.GetDayOfWeek() == kSunday || moved.contains(v)))
             continue;
         between.insert(v);
     }

@@ -1,146 +1,46 @@
 #include "ChartCommands.h"
 
-#include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "AppMessages.h"
-#include "AppTestBase.h"
-#include "CCommandHandler.h"
-#include "CDisplayModel.h"
-#include "CDrawPartArray.h"
-#include "CLinkArray.h"
 #include "CMemo.h"
-#include "CRowArray.h"
 #include "CSchedule.h"
-#include "CScheduleArray.h"
-#include "ChartScene.h"
-#include "CommandIds.h"
 #include "DocumentCommands.h"
-#include "ProjectArchive.h"
-#include "ScriptedDialogs.h"
+#include "RowsWindow.h"
 
 namespace qb {
 namespace {
 
-COleDateTime Date(int year, int month, int day) {
-    return COleDateTime(year, month, day, 0, 0, 0);
-}
+using test::Date;
 
-// A window with a chart of the test's own that records what the commands
-// asked of it.
-class ChartWindow : public RecordingView {
-public:
-    ChartScene* GetChartScene() override { return &scene; }
-    bool BeginLink() override {
-        ++linksBegun;
-        return true;
-    }
-    void EditMemoText(std::int32_t id) override { editedMemo = id; }
-    void PreviewObject(const CData* values) override {
-        const auto* schedule = dynamic_cast<const CSchedule*>(values);
-        previews.push_back(values == nullptr ? "(end)" : schedule ? schedule->GetCaption() : "");
-    }
-
-    ChartScene scene;
-    int linksBegun = 0;
-    std::int32_t editedMemo = -1;
-    std::vector<std::string> previews;
-};
-
-// A new document with rows P (child P1, folded) and Q; schedules a on P1 and
-// b, c, d on Q; a memo m on Q; links a->b, c->b and c->m; d stands alone.
-// Shown as the month chart from 1 April 2024, 10 pixels a day.
-class ChartCommandsTest : public AppTestBase {
+// Rows P (child P1, folded) and Q; schedules a on P1 and b, c, d on Q; a memo
+// m on Q; links a->b, c->b and c->m; d stands alone.
+class ChartCommandsTest : public test::ChartTest {
 protected:
     ChartCommandsTest() {
-        status_->SetView(&window_);
-        status_->Services().SetDialogs(&dialogs_);
-        EXPECT_TRUE(Handler().Execute(cmd::kNew));
-        CProject& project = *status_->GetProject();
-        p_ = AddRow(project.GetRows(), "P");
-        p1_ = AddRow(project.FindRow(p_)->GetChildren(), "P1");
-        q_ = AddRow(project.GetRows(), "Q");
+        p_ = AddRow(Project().GetRows(), "P");
+        p1_ = AddRow(Project().FindRow(p_)->GetChildren(), "P1");
+        q_ = AddRow(Project().GetRows(), "Q");
         a_ = AddSchedule(p1_, "a");
         b_ = AddSchedule(q_, "b");
         c_ = AddSchedule(q_, "c");
         d_ = AddSchedule(q_, "d");
-        auto memo = std::make_unique<CMemo>(project.NewObjectId());
-        memo->SetYRowId(q_);
-        memo->SetXDate(Date(2024, 4, 20));
-        m_ = memo->GetObjectId();
-        project.GetDrawParts().Add(std::move(memo));
-        ab_ = AddLink(a_, b_);
-        cb_ = AddLink(c_, b_);
-        cm_ = AddLink(c_, m_);
-        status_->SetViewMode(CStatus::kMonthView);
+        m_ = Build().Memo(q_, Date(2024, 4, 20)).GetObjectId();
+        ab_ = Build().Link(a_, b_).GetObjectId();
+        cb_ = Build().Link(c_, b_).GetObjectId();
+        cm_ = Build().Link(c_, m_).GetObjectId();
         Show();
         Model().SetFolded(p_, true);
         Scene().Relayout();
     }
-    ~ChartCommandsTest() override { status_->Services().SetDialogs(nullptr); }
 
-    std::int32_t AddRow(CRowArray& rows, const std::string& caption) {
-        auto row = std::make_unique<CRow>(status_->GetProject()->NewObjectId());
-        row->SetCaption(caption);
-        row->SetHeight(20);
-        const std::int32_t id = row->GetObjectId();
-        rows.Add(std::move(row));
-        return id;
-    }
     std::int32_t AddSchedule(std::int32_t row, const std::string& caption) {
-        CProject& project = *status_->GetProject();
-        auto schedule = std::make_unique<CSchedule>(project.NewObjectId());
-        schedule->SetRowObjectId(row);
-        schedule->SetCaption(caption);
-        schedule->SetStartDate(Date(2024, 4, 10));
-        schedule->SetEndDate(Date(2024, 4, 15));
-        const std::int32_t id = schedule->GetObjectId();
-        project.GetSchedules().Add(std::move(schedule));
-        return id;
+        return Build().Schedule(row, Date(2024, 4, 10), Date(2024, 4, 15), caption).GetObjectId();
     }
-    std::int32_t AddLink(std::int32_t from, std::int32_t to) {
-        CProject& project = *status_->GetProject();
-        auto link = std::make_unique<CLink>(project.NewObjectId());
-        link->SetFromId(from);
-        link->SetToId(to);
-        const std::int32_t id = link->GetObjectId();
-        project.GetLinks().Add(std::move(link));
-        return id;
-    }
+    void Show() { ChartTest::Show(600, 300); }
+    std::vector<std::int32_t> Selection() { return SortedSelection(); }
 
-    // The window shows the project again after a change of its data.
-    void Show() {
-        Scene().Open(*status_->GetProject());
-        Scene().SetSize(200 + 400, 300);
-        Scene().SetPeriod(Date(2024, 4, 1), Date(2024, 6, 30), 10.0);
-    }
-    void Select(std::vector<std::int32_t> ids) {
-        Model().ClearSelection();
-        for (std::int32_t id : ids)
-            Model().Select(id, true);
-    }
-    std::vector<std::int32_t> Selection() {
-        std::vector<std::int32_t> ids;
-        for (std::uint32_t id : Model().GetSelection())
-            ids.push_back(static_cast<std::int32_t>(id));
-        std::sort(ids.begin(), ids.end());
-        return ids;
-    }
-
-    CCommandHandler& Handler() { return status_->Commands(); }
-    ChartScene& Scene() { return window_.scene; }
-    CDisplayModel& Model() { return Scene().GetModel(); }
-    CProject& Project() { return *status_->GetProject(); }
-    bool Enabled(int id) { return Handler().State(id).enabled; }
-    bool Live(std::int32_t id) {
-        const CData* object = Project().FindObject(id);
-        return object != nullptr && !object->IsDeleted();
-    }
-
-    ChartWindow window_;
-    test::ScriptedDialogs dialogs_;
     std::int32_t p_ = 0, p1_ = 0, q_ = 0, a_ = 0, b_ = 0, c_ = 0, d_ = 0, m_ = 0;
     std::int32_t ab_ = 0, cb_ = 0, cm_ = 0;
 };
@@ -239,13 +139,13 @@ TEST_F(ChartCommandsTest, SelectLinkedFollowsLinksBothWaysAndOverSeveral) {
 }
 
 TEST_F(ChartCommandsTest, DeletingOneObjectAsksFirstAndTakesItsLinks) {
-    const std::string before = ProjectArchive::WriteProjectArchive(Project());
+    const std::string before = Saved();
     Select({c_});
     prompt_.QueueAnswer(PromptAnswer::kCancel);
     EXPECT_FALSE(Handler().Execute(cmd::kDelete));
     ASSERT_EQ(prompt_.Shown().size(), 1u);
     EXPECT_EQ(prompt_.Shown().back().text, "削除します。よろしいですか？");
-    EXPECT_EQ(ProjectArchive::WriteProjectArchive(Project()), before);
+    EXPECT_EQ(Saved(), before);
     EXPECT_EQ(status_->Undo().UndoCount(), 0u);
 
     Select({c_});
@@ -296,11 +196,11 @@ TEST_F(ChartCommandsTest, PropertiesApplyWhatTheDialogConfirmedAndPreviewWhileOp
 }
 
 TEST_F(ChartCommandsTest, CancelledPropertiesChangeNothing) {
-    const std::string before = ProjectArchive::WriteProjectArchive(Project());
+    const std::string before = Saved();
     Select({b_});
     EXPECT_FALSE(Handler().Execute(cmd::kProperties));
     EXPECT_EQ(dialogs_.objectDialogs, 1);
-    EXPECT_EQ(ProjectArchive::WriteProjectArchive(Project()), before);
+    EXPECT_EQ(Saved(), before);
     EXPECT_EQ(status_->Undo().UndoCount(), 0u);
     EXPECT_FALSE(status_->Doc().IsModified());
     EXPECT_EQ(window_.previews, std::vector<std::string>{"(end)"});

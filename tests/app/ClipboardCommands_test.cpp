@@ -1,129 +1,70 @@
 #include "ClipboardCommands.h"
 
-#include <algorithm>
-#include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "AppMessages.h"
-#include "AppTestBase.h"
-#include "CCommandHandler.h"
 #include "CDisplayModel.h"
 #include "CDrawPartArray.h"
 #include "CGuiObject.h"
 #include "CGuiRow.h"
 #include "CLinkArray.h"
 #include "CMemo.h"
-#include "CRowArray.h"
 #include "CSchedule.h"
 #include "CScheduleArray.h"
-#include "ChartScene.h"
-#include "CommandIds.h"
 #include "DisplaySettings.h"
 #include "DocumentCommands.h"
 #include "MemoryClipboard.h"
 #include "ObjectClipboardStream.h"
 #include "RowClipboardStream.h"
+#include "RowsWindow.h"
 
 namespace qb {
 namespace {
 
-COleDateTime Date(int year, int month, int day) {
-    return COleDateTime(year, month, day, 0, 0, 0);
-}
+using test::Date;
 
 const char kNoneFit[] = "一番下の段よりはみ出るなどして、貼り付けできませんでした。";
 const char kSomeDidNotFit[] =
     "一番下の段よりはみ出るなどして、貼り付けできなかったオブジェクトがあります。";
 const char kCopyFailed[] = "コピーに失敗しました。";
 
-// A window whose chart is the test's own and whose mouse the test places.
-class ChartWindow : public RecordingView {
-public:
-    ChartScene* GetChartScene() override { return &scene; }
-    std::optional<DrawPoint> PastePoint() const override { return mouse; }
-
-    ChartScene scene;
-    std::optional<DrawPoint> mouse;
-};
-
 // Rows P (child P1, folded) and Q, 20 pixels high; schedules a on P1 and b,
-// c on Q; memos m and n on Q; a link b->c. The month chart from 1 April
-// 2024 at 10 pixels a day.
-class ClipboardCommandsTest : public AppTestBase {
+// c on Q; memos m and n on Q; a link b->c.
+class ClipboardCommandsTest : public test::ChartTest {
 protected:
     ClipboardCommandsTest() {
-        status_->SetView(&window_);
-        EXPECT_TRUE(Handler().Execute(cmd::kNew));
-        CProject& project = Project();
-        p_ = AddRow(project.GetRows(), "P");
-        p1_ = AddRow(project.FindRow(p_)->GetChildren(), "P1");
-        q_ = AddRow(project.GetRows(), "Q");
+        p_ = AddRow(Project().GetRows(), "P");
+        p1_ = AddRow(Project().FindRow(p_)->GetChildren(), "P1");
+        q_ = AddRow(Project().GetRows(), "Q");
         a_ = AddSchedule(p1_, "a", 10);
         b_ = AddSchedule(q_, "b", 10);
         c_ = AddSchedule(q_, "c", 20);
         m_ = AddMemo(q_, "memo m", 0);
         n_ = AddMemo(q_, "memo n", 10);
-        auto link = std::make_unique<CLink>(project.NewObjectId());
-        link->SetFromId(b_);
-        link->SetToId(c_);
-        bc_ = link->GetObjectId();
-        project.GetLinks().Add(std::move(link));
-        status_->SetViewMode(CStatus::kMonthView);
-        Scene().Open(project);
-        Scene().SetSize(600, 300);
-        Scene().SetPeriod(Date(2024, 4, 1), Date(2024, 6, 30), 10.0);
+        bc_ = Build().Link(b_, c_).GetObjectId();
+        Show(600, 300);
         Model().SetFolded(p_, true);
         Scene().Relayout();
     }
 
-    std::int32_t AddRow(CRowArray& rows, const std::string& caption) {
-        auto row = std::make_unique<CRow>(Project().NewObjectId());
-        row->SetCaption(caption);
-        row->SetHeight(20);
-        const std::int32_t id = row->GetObjectId();
-        rows.Add(std::move(row));
-        return id;
-    }
     std::int32_t AddSchedule(std::int32_t row, const std::string& caption, int day) {
-        auto schedule = std::make_unique<CSchedule>(Project().NewObjectId());
-        schedule->SetRowObjectId(row);
-        schedule->SetCaption(caption);
-        schedule->SetStartDate(Date(2024, 4, day));
-        schedule->SetEndDate(Date(2024, 4, day + 5));
-        const std::int32_t id = schedule->GetObjectId();
-        Project().GetSchedules().Add(std::move(schedule));
-        return id;
+        return Build()
+            .Schedule(row, Date(2024, 4, day), Date(2024, 4, day + 5), caption)
+            .GetObjectId();
     }
     std::int32_t AddMemo(std::int32_t row, const std::string& text, int yOffset) {
-        auto memo = std::make_unique<CMemo>(Project().NewObjectId());
-        memo->SetYRowId(row);
-        memo->SetYOffset(yOffset);
-        memo->SetXDate(Date(2024, 4, 25));
-        memo->SetText(text);
-        const std::int32_t id = memo->GetObjectId();
-        Project().GetDrawParts().Add(std::move(memo));
-        return id;
+        CMemo& memo = Build().Memo(row, Date(2024, 4, 25), text);
+        memo.SetYOffset(yOffset);
+        return memo.GetObjectId();
     }
 
-    void Select(const std::vector<std::int32_t>& ids) {
-        Model().ClearSelection();
-        for (std::int32_t id : ids)
-            Model().Select(id, true);
-    }
     // The live schedules, memos and links, counted.
     int LiveObjects() {
         return Project().GetSchedules().GetCount(true) + Project().GetDrawParts().GetCount(true) +
                Project().GetLinks().GetCount(true);
     }
-    std::vector<std::int32_t> Selection() {
-        std::vector<std::int32_t> ids;
-        for (std::uint32_t id : Model().GetSelection())
-            ids.push_back(static_cast<std::int32_t>(id));
-        std::sort(ids.begin(), ids.end());
-        return ids;
-    }
+    std::vector<std::int32_t> Selection() { return SortedSelection(); }
     // The objects on the clipboard, read back.
     std::vector<ClipboardObject> Copied() {
         const auto block = Clipboard().Read(ObjectClipboardStream::kFormatName);
@@ -137,15 +78,9 @@ protected:
     }
     int RowTop(std::int32_t row) { return Model().FindRow(row)->GetRect().top; }
 
-    CCommandHandler& Handler() { return status_->Commands(); }
-    ChartScene& Scene() { return window_.scene; }
-    CDisplayModel& Model() { return Scene().GetModel(); }
-    CProject& Project() { return *status_->GetProject(); }
     MemoryClipboard& Clipboard() { return clipboard_; }
-    bool Enabled(int id) { return Handler().State(id).enabled; }
     bool Undo() { return Handler().Documents().Undo(); }
 
-    ChartWindow window_;
     MemoryClipboard clipboard_;
     struct Register {
         Register(CStatus& status, IClipboard& clipboard) : services(status.Services()) {
@@ -398,12 +333,6 @@ TEST_F(ClipboardCommandsTest, CutIsOneStep) {
     EXPECT_EQ(LiveObjects(), 6);
 }
 
-}  // namespace
-}  // namespace qb
-
-namespace qb {
-namespace {
-
 TEST_F(ClipboardCommandsTest, ACopiedRowIsInsertedWithItsContentsAsOneStep) {
     Select({q_});
     ASSERT_TRUE(Handler().Execute(cmd::kCopy));
@@ -426,12 +355,6 @@ TEST_F(ClipboardCommandsTest, ACopiedRowIsInsertedWithItsContentsAsOneStep) {
     ASSERT_TRUE(Undo());
     EXPECT_EQ(LiveObjects(), 6);
 }
-
-}  // namespace
-}  // namespace qb
-
-namespace qb {
-namespace {
 
 // A block may say an object was deleted; what is pasted is live all the same.
 TEST_F(ClipboardCommandsTest, PastedObjectsAreLiveWhateverTheBlockSays) {

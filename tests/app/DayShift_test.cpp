@@ -19,9 +19,7 @@ namespace {
 
 using Actuals = ShiftDaysValues::Actuals;
 
-COleDateTime Date(int year, int month, int day, int hour = 0) {
-    return COleDateTime(year, month, day, hour, 0, 0);
-}
+using test::Date;
 
 ShiftDaysValues ByDays(const std::string& typed, bool left, Actuals actuals = Actuals::kShift) {
     ShiftDaysValues values;
@@ -53,23 +51,14 @@ protected:
         s.SetProgressRate(40);
         t_ = AddSchedule(c_, Date(2024, 5, 15), COleDateTime::Null());
         u_ = AddSchedule(c_, Date(2024, 4, 2), Date(2024, 4, 3));
-        auto memo = std::make_unique<CMemo>(Project().NewObjectId());
-        memo->SetYRowId(b_);
-        memo->SetXDate(Date(2024, 5, 12));
-        memo->SetXOffset(700);
-        m_ = memo->GetObjectId();
-        Project().GetDrawParts().Add(std::move(memo));
+        CMemo& memo = Build().Memo(b_, Date(2024, 5, 12));
+        memo.SetXOffset(700);
+        m_ = memo.GetObjectId();
         Show();
     }
 
     std::int32_t AddSchedule(std::int32_t row, const COleDateTime& start, const COleDateTime& end) {
-        auto schedule = std::make_unique<CSchedule>(Project().NewObjectId());
-        schedule->SetRowObjectId(row);
-        schedule->SetStartDate(start);
-        schedule->SetEndDate(end);
-        const std::int32_t id = schedule->GetObjectId();
-        Project().GetSchedules().Add(std::move(schedule));
-        return id;
+        return Build().Schedule(row, start, end).GetObjectId();
     }
     CSchedule* Schedule(std::int32_t id) { return Project().FindSchedule(id); }
     CMemo* Memo() { return static_cast<CMemo*>(Project().FindDrawPart(m_)); }

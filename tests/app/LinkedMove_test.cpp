@@ -21,9 +21,7 @@
 namespace qb {
 namespace {
 
-COleDateTime Date(int year, int month, int day, int hour = 0) {
-    return COleDateTime(year, month, day, hour, 0, 0);
-}
+using test::Date;
 
 // Bars a → b → c in a chain on row B, a point p linked from c, a memo m
 // linked to a, and d on its own on row C.
@@ -35,11 +33,7 @@ protected:
         c2_ = AddSchedule(b_, 0);
         p_ = AddSchedule(c_, 1);
         d_ = AddSchedule(c_, 0);
-        auto memo = std::make_unique<CMemo>(Project().NewObjectId());
-        memo->SetYRowId(b_);
-        memo->SetXDate(Date(2024, 5, 1));
-        m_ = memo->GetObjectId();
-        Project().GetDrawParts().Add(std::move(memo));
+        m_ = Build().Memo(b_, Date(2024, 5, 1)).GetObjectId();
         ab_ = AddLink(a_, b2_);
         bc_ = AddLink(b2_, c2_);
         cp_ = AddLink(c2_, p_);
@@ -48,23 +42,14 @@ protected:
     }
 
     std::int32_t AddSchedule(std::int32_t row, int type) {
-        auto schedule = std::make_unique<CSchedule>(Project().NewObjectId());
-        schedule->SetRowObjectId(row);
-        schedule->SetScheduleType(type);
-        schedule->SetStartDate(Date(2024, 5, 10, 9));
-        schedule->SetStartOffset(3750);
-        schedule->SetEndDate(type == 0 ? Date(2024, 5, 20) : COleDateTime::Null());
-        const std::int32_t id = schedule->GetObjectId();
-        Project().GetSchedules().Add(std::move(schedule));
-        return id;
+        CSchedule& schedule = Build().Schedule(
+            row, Date(2024, 5, 10, 9), type == 0 ? Date(2024, 5, 20) : COleDateTime::Null());
+        schedule.SetScheduleType(type);
+        schedule.SetStartOffset(3750);
+        return schedule.GetObjectId();
     }
     std::int32_t AddLink(std::int32_t from, std::int32_t to) {
-        auto link = std::make_unique<CLink>(Project().NewObjectId());
-        link->SetFromId(from);
-        link->SetToId(to);
-        const std::int32_t id = link->GetObjectId();
-        Project().GetLinks().Add(std::move(link));
-        return id;
+        return Build().Link(from, to).GetObjectId();
     }
     CSchedule* Schedule(std::int32_t id) { return Project().FindSchedule(id); }
     // The schedule's values with its start (and end) moved by days.

@@ -68,40 +68,6 @@ TEST(MenuTableTest, EveryCommandAppearsOnceAndCanBeFound) {
     EXPECT_EQ(MenuTable::Find(12345), nullptr);
 }
 
-// The labels and shortcuts that once read otherwise.
-TEST(MenuTableTest, LabelsAndShortcutsReadAsTheUserIsTold) {
-    const struct {
-        int id;
-        const char* label;
-        const char* shortcut;
-    } expected[] = {
-        {cmd::kNew, "新規作成(&N)", ""},
-        {cmd::kPaintToday, "今日の背景色を塗る(&T)", ""},
-        {cmd::kShowSpan, "スケジュールの肩に日付を表示(&A)", ""},
-        {cmd::kShowTerm, "スケジュールに日数を表示(&E)", ""},
-        {cmd::kShowActual, "実績を表示(&U)", ""},
-        {cmd::kPaintProgress, "進捗率の位置まで背景を塗る(&P)", ""},
-        {cmd::kHide, "非表示(&H)", ""},
-        {cmd::kShowBefore, "この上の段を再表示(&U)", ""},
-        {cmd::kShowAfter, "この下の段を再表示(&D)", ""},
-        {cmd::kShowBelow, "この下の階層を再表示(&S)", ""},
-        {cmd::kShowAllRows, "全ての段を再表示(&A)", ""},
-        {cmd::kShowAllColumns, "全ての列を再表示(&A)", ""},
-        {cmd::kFoldBelow, "この下の階層を折りたたむ(&-)", ""},
-        {cmd::kFilterColumn, "この列でフィルタリング(&F)...", ""},
-        {cmd::kFilterColumnClear, "この列のフィルタを解除(&U)", ""},
-        {cmd::kFilterRow, "段のテキストでフィルタリング(&R)...", "F6"},
-        {cmd::kFilterRowClear, "段のテキストのフィルタを解除(&S)", ""},
-        {cmd::kFilterClear, "全てのフィルタを解除(&A)", ""},
-    };
-    for (const auto& item : expected) {
-        const CommandInfo* info = MenuTable::Find(item.id);
-        ASSERT_NE(info, nullptr) << item.id;
-        EXPECT_STREQ(info->label, item.label) << item.id;
-        EXPECT_STREQ(info->shortcut, item.shortcut) << item.id;
-    }
-}
-
 TEST(MenuTableTest, NoTwoItemsShareAShortcut) {
     std::set<std::string> keys;
     for (const CommandInfo& info : MenuTable::Items()) {

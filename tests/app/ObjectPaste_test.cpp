@@ -6,19 +6,11 @@
 #include <vector>
 
 #include "CDisplayModel.h"
-#include "CDrawPartArray.h"
 #include "CGuiObject.h"
 #include "CGuiRow.h"
-#include "CLink.h"
-#include "CLinkArray.h"
-#include "CMemo.h"
-#include "CProject.h"
-#include "CRow.h"
-#include "CRowArray.h"
-#include "CSchedule.h"
-#include "CScheduleArray.h"
 #include "ChartScene.h"
 #include "ObjectText.h"
+#include "ProjectBuilder.h"
 
 namespace qb {
 namespace {
@@ -34,53 +26,31 @@ COleDateTime Moment(int month, int day, int hour = 0) {
 class ObjectPasteTest : public ::testing::Test {
 protected:
     ObjectPasteTest() {
-        r1_ = AddRow();
-        r2_ = AddRow();
-        auto bar = Schedule(Moment(4, 10), Moment(4, 15));
-        bar->SetYOffset(4);
-        auto timed = Schedule(Moment(4, 12, 6), Moment(4, 13, 18));
-        timed->SetByDay(false);
-        timed->SetStartOffset(2500);
-        timed->SetEndOffset(7500);
-        timed->SetYOffset(8);
-        auto mark = Schedule(Moment(4, 20), Moment(4, 20));
-        mark->SetScheduleType(1);
-        mark->SetStartOffset(5000);
-        auto memo = std::make_unique<CMemo>(project_.NewObjectId());
-        memo->SetYRowId(r1_);
-        memo->SetYOffset(3);
-        memo->SetXDate(Moment(4, 25));
-        memo->SetXOffset(5000);
-        memo->SetWidth(80);
-        memo->SetHeight(20);
-        auto link = std::make_unique<CLink>(project_.NewObjectId());
-        link->SetFromId(bar->GetObjectId());
-        link->SetToId(timed->GetObjectId());
-        copied_ = {bar.get(), timed.get(), mark.get(), memo.get(), link.get()};
-        project_.GetSchedules().Add(std::move(bar));
-        project_.GetSchedules().Add(std::move(timed));
-        project_.GetSchedules().Add(std::move(mark));
-        project_.GetDrawParts().Add(std::move(memo));
-        project_.GetLinks().Add(std::move(link));
+        test::ProjectBuilder build(project_, 30);
+        r1_ = build.Row("").GetObjectId();
+        r2_ = build.Row("").GetObjectId();
+        CSchedule& bar = build.Schedule(r1_, Moment(4, 10), Moment(4, 15));
+        bar.SetYOffset(4);
+        CSchedule& timed = build.Schedule(r1_, Moment(4, 12, 6), Moment(4, 13, 18));
+        timed.SetByDay(false);
+        timed.SetStartOffset(2500);
+        timed.SetEndOffset(7500);
+        timed.SetYOffset(8);
+        CSchedule& mark = build.Schedule(r1_, Moment(4, 20), Moment(4, 20));
+        mark.SetScheduleType(1);
+        mark.SetStartOffset(5000);
+        CMemo& memo = build.Memo(r1_, Moment(4, 25));
+        memo.SetYOffset(3);
+        memo.SetXOffset(5000);
+        memo.SetWidth(80);
+        memo.SetHeight(20);
+        CLink& link = build.Link(bar.GetObjectId(), timed.GetObjectId());
+        copied_ = {&bar, &timed, &mark, &memo, &link};
         scene_.Open(project_);
         scene_.SetSize(700, 300);
         scene_.SetPeriod(Moment(4, 1), Moment(6, 30), 10.0);
     }
 
-    std::int32_t AddRow() {
-        auto row = std::make_unique<CRow>(project_.NewObjectId());
-        row->SetHeight(30);
-        const std::int32_t id = row->GetObjectId();
-        project_.GetRows().Add(std::move(row));
-        return id;
-    }
-    std::unique_ptr<CSchedule> Schedule(const COleDateTime& start, const COleDateTime& end) {
-        auto schedule = std::make_unique<CSchedule>(project_.NewObjectId());
-        schedule->SetRowObjectId(r1_);
-        schedule->SetStartDate(start);
-        schedule->SetEndDate(end);
-        return schedule;
-    }
     // The objects as copying takes them from the chart.
     std::vector<ClipboardObject> Copy(const std::vector<CData*>& objects) {
         std::vector<ClipboardObject> copied;

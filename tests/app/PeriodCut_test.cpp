@@ -37,16 +37,11 @@ class PeriodCutTest : public test::RowsTest {
 protected:
     // A bar from the first day up to the midnight that ends it.
     std::int32_t Bar(int start, int end, int startOffset = 0, int endOffset = 0) {
-        auto schedule = std::make_unique<CSchedule>(Project().NewObjectId());
-        schedule->SetRowObjectId(b_);
-        schedule->SetScheduleType(0);
-        schedule->SetStartDate(Day(start));
-        schedule->SetStartOffset(startOffset);
-        schedule->SetEndDate(Day(end));
-        schedule->SetEndOffset(endOffset);
-        const std::int32_t id = schedule->GetObjectId();
-        Project().GetSchedules().Add(std::move(schedule));
-        return id;
+        CSchedule& schedule = Build().Schedule(b_, Day(start), Day(end));
+        schedule.SetScheduleType(0);
+        schedule.SetStartOffset(startOffset);
+        schedule.SetEndOffset(endOffset);
+        return schedule.GetObjectId();
     }
     std::int32_t Mark(int day) {
         const std::int32_t id = Bar(day, day);
@@ -55,22 +50,12 @@ protected:
         return id;
     }
     std::int32_t Memo(int day, int offset = 0) {
-        auto memo = std::make_unique<CMemo>(Project().NewObjectId());
-        memo->SetYRowId(c_);
-        memo->SetXDate(Day(day));
-        memo->SetXOffset(offset);
-        memo->SetText("メモ");
-        const std::int32_t id = memo->GetObjectId();
-        Project().GetDrawParts().Add(std::move(memo));
-        return id;
+        CMemo& memo = Build().Memo(c_, Day(day), "メモ");
+        memo.SetXOffset(offset);
+        return memo.GetObjectId();
     }
     std::int32_t Link(std::int32_t from, std::int32_t to) {
-        auto link = std::make_unique<CLink>(Project().NewObjectId());
-        link->SetFromId(from);
-        link->SetToId(to);
-        const std::int32_t id = link->GetObjectId();
-        Project().GetLinks().Add(std::move(link));
-        return id;
+        return Build().Link(from, to).GetObjectId();
     }
     CSchedule& S(std::int32_t id) { return *Project().FindSchedule(id); }
     CMemo& M(std::int32_t id) { return static_cast<CMemo&>(*Project().FindDrawPart(id)); }

@@ -12,9 +12,7 @@
 namespace qb {
 namespace {
 
-COleDateTime Date(int year, int month, int day) {
-    return COleDateTime(year, month, day, 0, 0, 0);
-}
+using test::Date;
 
 // The rows' document with two more children under A, so that P = A holds
 // A1, A2 and A3; Q = B has none. The column is the free-text one.
@@ -31,13 +29,7 @@ protected:
     }
 
     CSchedule& AddSchedule(const COleDateTime& start, const COleDateTime& end) {
-        auto schedule = std::make_unique<CSchedule>(Project().NewObjectId());
-        schedule->SetRowObjectId(q_);
-        schedule->SetStartDate(start);
-        schedule->SetEndDate(end);
-        CSchedule& added = *schedule;
-        Project().GetSchedules().Add(std::move(schedule));
-        return added;
+        return Build().Schedule(q_, start, end);
     }
 
     void Select(std::int32_t id) { Model().Select(id, false); }

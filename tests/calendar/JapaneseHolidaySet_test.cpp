@@ -74,6 +74,12 @@ TEST(JapaneseHolidayRules, ShippedFileGivesTheSameMarksAsTheGenerator) {
         HolidayFile file;
         ASSERT_TRUE(file.WriteHolidayFile(target, *generated)) << file.GetError().GetMessage();
     }
+    // Rule for rule: names, kinds, periods and order, as the file lists them.
+    std::string written;
+    HolidayFile writer;
+    ASSERT_TRUE(writer.FormatHolidays(*generated, written)) << writer.GetError().GetMessage();
+    EXPECT_TRUE(written == SystemHolidays::BuiltInXml());
+
     auto shipped = SystemHolidays::BuiltInRules();
     EXPECT_EQ(shipped->GetCount(), generated->GetCount());
 

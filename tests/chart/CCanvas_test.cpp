@@ -1,10 +1,20 @@
 #include "CCanvas.h"
 
-#include <algorithm>
+#include <gtest/gtest.h>
 
-#include "CLink.h"
-#include "CLinkArray.h"
+#include <algorithm>
+#include <functional>
+#include <string>
+
+#include "../app/EditFixture.h"
+#include "AppMessages.h"
+#include "CCommandHandler.h"
+#include "CDisplayModel.h"
+#include "CGuiSchedule.h"
+#include "CRuler.h"
 #include "CanvasFixture.h"
+#include "ChartScene.h"
+#include "ChildProcess.h"
 #include "CommandIds.h"
 #include "Palette.h"
 #include "PlaceMemoGesture.h"
@@ -368,11 +378,7 @@ TEST_F(CanvasTest, PreviewShowsTheValuesInPlaceUntilEnded) {
 }
 
 TEST_F(CanvasTest, AttachedLinksFollowADragAndComeBackWhenItIsCancelled) {
-    auto link = std::make_unique<CLink>(Project().NewObjectId());
-    const std::int32_t id = link->GetObjectId();
-    link->SetFromId(4);
-    link->SetToId(5);
-    Project().GetLinks().Add(std::move(link));
+    const std::int32_t id = ProjectBuilder(Project()).Link(4, 5).GetObjectId();
     scene.Open(Project());
     const DrawPoint bar = BarBody(1, 6);
     Click(bar);
@@ -417,6 +423,350 @@ TEST_F(CanvasTest, ADragKeepsItsDatesWhileTheTimerScrollsBeforeTheFirstDay) {
     DateOffset expected(pointer.date.AddDays(-2), pointer.offset + 5000);
     expected.Normalise();
     EXPECT_EQ(DateOffset(Schedule(4).GetStartDate(), Schedule(4).GetStartOffset()), expected);
+}
+
+// Every gesture, stopped halfway by a lost focus or by Escape, writes nothing
+// and leaves every object shown as before.
+TEST_F(CanvasTest, EveryGestureCancelledHalfwayWritesNothing) {
+    const DrawPoint bar = BarBody(1, 6);
+    const DrawPoint memo{X(3) + 20, RowTop(3) + 20};
+    struct Gesture {
+        const char* name;
+        std::function<void()> start;
+    };
+    const Gesture gestures[] = {
+        {"create",
+         [&] {
+             Press(DrawPoint{X(30), RowTop(2) + 20});
+         }},
+        {"move",
+         [&] {
+             Click(bar);
+             Press(bar);
+         }},
+        {"copy",
+         [&] {
+             Click(bar);
+             Press(bar, true);
+         }},
+        {"resize",
+         [&] {
+             Click(bar);
+             Press(DrawPoint{X(11) - 1, bar.y});
+         }},
+        {"memo move",
+         [&] {
+             Click(memo);
+             Press(memo);
+         }},
+        {"memo resize",
+         [&] {
+             Click(memo);
+             Press(DrawPoint{X(3) + 49, RowTop(3) + 29});
+         }},
+        {"memo place",
+         [&] {
+             status.SetEditMode(CStatus::kMemoInputMode);
+             Press(DrawPoint{X(30), RowTop(2) + 5});
+         }},
+        {"rubber band",
+         [&] {
+             status.SetEditMode(CStatus::kDragSelectMode);
+             Press(DrawPoint{X(2), RowTop(1) + 1});
+         }},
+        {"link",
+         [&] {
+             Click(bar);
+             canvas.BeginLink();
+         }},
+    };
+    const std::string before = Saved();
+    for (bool escape : {false, true}) {
+        for (const Gesture& gesture : gestures) {
+            status.SetEditMode(CStatus::kNormalMode);
+            gesture.start();
+            ASSERT_TRUE(canvas.IsGestureRunning()) << gesture.name;
+            MoveTo(DrawPoint{X(40), RowTop(2) + 30});
+            MoveTo(DrawPoint{X(42), RowTop(2) + 31});
+            const CanvasReply reply =
+                escape ? canvas.KeyDown(CanvasKey::kEscape, At(bar)) : canvas.FocusLost();
+            EXPECT_FALSE(canvas.IsGestureRunning()) << gesture.name;
+            EXPECT_TRUE(reply.repaint) << gesture.name;
+            // The release that may still come writes nothing either.
+            Release(DrawPoint{X(42), RowTop(2) + 31});
+            EXPECT_EQ(edits.writes, 0) << gesture.name << escape;
+            EXPECT_TRUE(Saved() == before) << gesture.name << escape;
+            for (std::int32_t id : {4, 5, 6})
+                EXPECT_FALSE(Model().FindObject(id)->IsHidden()) << gesture.name << id;
+        }
+    }
+}
+
+TEST_F(CanvasTest, ADropOutsideTheDisplayPeriodIsAskedAndCancelLeavesTheFileAsItWas) {
+    Project().SetDisplayStartDate(Day(1));
+    Project().SetDisplayEndDate(Day(20));
+    const DrawPoint bar = BarBody(1, 6);
+    Click(bar);
+    const std::string before = Saved();
+    prompt.QueueAnswer(PromptAnswer::kCancel);
+    Drag(bar, DrawPoint{bar.x + 120, bar.y});
+    EXPECT_EQ(prompt.Shown().back().text, ChartMessages::kOutsideDisplayPeriod);
+    EXPECT_TRUE(Saved() == before);
+    EXPECT_FALSE(Model().FindObject(4)->IsHidden());
+    EXPECT_EQ(Selection(), std::vector<std::uint32_t>{4});
+
+    Drag(bar, DrawPoint{bar.x + 120, bar.y});  // OK this time
+    EXPECT_EQ(Schedule(4).GetStartDate(), Day(17));
+}
+
+TEST_F(CanvasTest, ADropOffTheRowsIsRefusedWithTheSourcesBack) {
+    const DrawPoint bar = BarBody(1, 6);
+    Click(bar);
+    const std::string before = Saved();
+    Drag(bar, DrawPoint{bar.x, RowTop(3) + 80});
+    EXPECT_EQ(prompt.Shown().back().text, ChartMessages::kNoRowHere);
+    EXPECT_TRUE(Saved() == before);
+    EXPECT_FALSE(Model().FindObject(4)->IsHidden());
+}
+
+TEST_F(CanvasTest, ADropOnASummaryRowIsRefused) {
+    // Row 7 with a child row 8, folded and shown as one bar.
+    ProjectBuilder build(Project(), kRowHeight);
+    build.Child(build.Row("").GetObjectId(), "");
+    scene.GetDisplaySettings().summary = true;
+    scene.Open(Project());
+    Model().SetFolded(7, true);
+    scene.Relayout();
+    const DrawPoint bar = BarBody(1, 6);
+    Click(bar);
+    const std::string before = Saved();
+    Drag(bar, DrawPoint{bar.x, RowTop(7) + 20});
+    ASSERT_FALSE(prompt.Shown().empty());
+    EXPECT_EQ(prompt.Shown().back().text, ChartMessages::kOntoSummaryRow);
+    EXPECT_TRUE(Saved() == before);
+}
+
+TEST_F(CanvasTest, ASelectionWithHiddenObjectsIsNotDragged) {
+    const DrawPoint bar = BarBody(1, 6);
+    Model().HideRow(2);
+    scene.Relayout();
+    Model().Select(5, false);
+    Model().Select(4, true);
+    Press(bar);
+    EXPECT_EQ(prompt.Shown().back().text, ChartMessages::kHiddenInSelection);
+    EXPECT_FALSE(canvas.IsGestureRunning());
+    Release(bar);
+    EXPECT_EQ(edits.writes, 0);
+}
+
+TEST_F(CanvasTest, NoLinkIsDrawnWithTheNoLineStyle) {
+    Palette& palette = status.GetPalette();
+    palette.SetCurrentLine(palette.LineStyleCount() - 1);
+    Click(BarBody(1, 6));
+    canvas.BeginLink();
+    EXPECT_FALSE(canvas.IsGestureRunning());
+    EXPECT_EQ(prompt.Shown().back().text, ChartMessages::kNoLine);
+}
+
+TEST_F(CanvasTest, AReadOnlyDocumentOnlySelects) {
+    status.Doc().SetReadOnly(true);
+    const DrawPoint bar = BarBody(1, 6);
+    Click(bar);
+    EXPECT_EQ(Selection(), std::vector<std::uint32_t>{4});
+    Drag(bar, DrawPoint{bar.x + 50, bar.y});
+    Drag(DrawPoint{X(30), RowTop(2) + 20}, DrawPoint{X(35), RowTop(2) + 20});
+    EXPECT_EQ(edits.writes, 0);
+    EXPECT_FALSE(canvas.IsGestureRunning());
+}
+
+TEST_F(CanvasTest, ATargetDeletedDuringTheDragEndsWithNothingChanged) {
+    const DrawPoint bar = BarBody(1, 6);
+    Click(bar);
+    Press(bar);
+    MoveTo(DrawPoint{bar.x + 40, bar.y});
+    // As another process leaves it in the file.
+    Project().FindSchedule(4)->SetDeleted(true);
+    const std::string before = Saved();
+    Release(DrawPoint{bar.x + 40, bar.y});
+    ASSERT_FALSE(prompt.Shown().empty());
+    EXPECT_TRUE(Saved() == before);
+    // The window showed the project again: the deleted bar is gone from it.
+    EXPECT_EQ(Model().FindObject(4), nullptr);
+}
+
+// Undo keeps the id counter moving on, so the dates and counts are compared.
+TEST_F(CanvasTest, GesturesAreUndoneAndRedoneOneStepEach) {
+    const DrawPoint bar = BarBody(1, 6);
+    Click(bar);
+    Drag(bar, DrawPoint{bar.x + 40, bar.y});
+    Drag(DrawPoint{X(30), RowTop(3) + 20}, DrawPoint{X(33), RowTop(3) + 20});
+    ASSERT_EQ(edits.writes, 2);
+    auto state = [&] {
+        const CProject& project = *status.GetProject();
+        return std::make_pair(project.GetSchedules().GetCount(true),
+                              project.FindSchedule(4)->GetStartDate());
+    };
+    ASSERT_EQ(state(), std::make_pair(3, Day(9)));
+    ASSERT_TRUE(status.Commands().Execute(cmd::kUndo));
+    EXPECT_EQ(state(), std::make_pair(2, Day(9)));
+    ASSERT_TRUE(status.Commands().Execute(cmd::kUndo));
+    EXPECT_EQ(state(), std::make_pair(2, Day(5)));
+    ASSERT_TRUE(status.Commands().Execute(cmd::kRedo));
+    ASSERT_TRUE(status.Commands().Execute(cmd::kRedo));
+    EXPECT_EQ(state(), std::make_pair(3, Day(9)));
+}
+
+// A message box takes the focus, and the window may rebuild the model while
+// it is open: the gesture asking ends after the answer, touching nothing of
+// the old model.
+TEST_F(CanvasTest, FocusLostAndARebuildWhileAskingAboutADropAreSafe) {
+    Project().SetDisplayEndDate(Day(20));
+    prompt.whileShown = [&] {
+        canvas.FocusLost();
+        Model().Rebuild(Project());
+        scene.Relayout();
+        canvas.ModelRebuilt();
+    };
+    for (PromptAnswer answer : {PromptAnswer::kCancel, PromptAnswer::kOk}) {
+        const DrawPoint bar = BarBody(1, 6);
+        Click(bar);
+        prompt.QueueAnswer(answer);
+        Drag(bar, DrawPoint{bar.x + 120, bar.y});
+        EXPECT_FALSE(canvas.IsGestureRunning());
+        EXPECT_FALSE(Model().FindObject(4)->IsHidden());
+    }
+    EXPECT_EQ(edits.writes, 1);
+    EXPECT_EQ(Schedule(4).GetStartDate(), Day(17));
+}
+
+// Bars 4 and 5 of the canvas fixture joined by a link from 4 to 5.
+class LinkedDragTest : public CanvasTest {
+protected:
+    LinkedDragTest() {
+        ProjectBuilder(Project()).Link(4, 5);
+        scene.Open(Project());
+        scene.Relayout();
+    }
+
+    // A drag released with Shift held.
+    void DragWithShift(DrawPoint from, DrawPoint to) {
+        Press(from);
+        MoveTo(to);
+        CanvasInput input = At(to);
+        input.shift = true;
+        canvas.LeftUp(input);
+    }
+    int DayOf(const COleDateTime& date) {
+        return static_cast<int>(date.GetDays() - Day(1).GetDays()) + 1;
+    }
+};
+
+TEST_F(LinkedDragTest, ABarDraggedAloneTakesItsLinkedBarAlongAsRemembered) {
+    Settings().slideLinked = 1;
+    const DrawPoint bar = BarBody(1, 6);
+    Click(bar);
+    Drag(bar, DrawPoint{bar.x + 30, bar.y});
+    EXPECT_EQ(edits.writes, 1);
+    EXPECT_EQ(Schedule(4).GetStartDate(), Day(8));
+    EXPECT_EQ(Schedule(5).GetStartDate(), Day(15));
+    EXPECT_EQ(Schedule(5).GetEndDate(), Day(18));
+    EXPECT_EQ(Schedule(5).GetRowObjectId(), 2);
+    // A copy leaves the linked bar where it is.
+    const DrawPoint moved = BarBody(1, 9);
+    Click(moved);
+    Drag(moved, DrawPoint{moved.x + 30, moved.y}, true);
+    EXPECT_EQ(Schedule(5).GetStartDate(), Day(15));
+}
+
+TEST_F(LinkedDragTest, CancellingTheQuestionAbandonsTheDrag) {
+    // The window has no dialogs here: the question Shift brings back is
+    // cancelled.
+    Settings().slideLinked = 1;
+    const std::string before = Saved();
+    const DrawPoint bar = BarBody(1, 6);
+    Click(bar);
+    DragWithShift(bar, DrawPoint{bar.x + 30, bar.y});
+    EXPECT_EQ(Saved(), before);
+    EXPECT_FALSE(Model().FindObject(4)->IsHidden());
+    // The end edge, likewise.
+    const int end = X(11) - 1;
+    DragWithShift(DrawPoint{end, bar.y}, DrawPoint{X(14), bar.y});
+    EXPECT_EQ(Saved(), before);
+    EXPECT_FALSE(Model().FindObject(4)->IsHidden());
+}
+
+TEST_F(LinkedDragTest, AnEndEdgeMovedByWholeDaysTakesTheSuccessorsAlong) {
+    Settings().slideLinked = 2;
+    const DrawPoint bar = BarBody(1, 6);
+    Click(bar);
+    const int end = X(11) - 1;
+    Press(DrawPoint{end, bar.y});
+    MoveTo(DrawPoint{X(13), bar.y});
+    MoveTo(DrawPoint{X(14), bar.y});
+    Release(DrawPoint{X(14), bar.y});
+    const int days = DayOf(Schedule(4).GetEndDate()) - 10;
+    EXPECT_GE(days, 2);
+    EXPECT_EQ(Schedule(4).GetStartDate(), Day(5));
+    EXPECT_EQ(Schedule(5).GetStartDate(), Day(12 + days));
+    EXPECT_EQ(Schedule(5).GetEndDate(), Day(15 + days));
+    // The start edge is written alone.
+    Press(DrawPoint{X(5), bar.y});
+    MoveTo(DrawPoint{X(3), bar.y});
+    MoveTo(DrawPoint{X(2), bar.y});
+    Release(DrawPoint{X(2), bar.y});
+    EXPECT_LT(Schedule(4).GetStartDate(), Day(5));
+    EXPECT_EQ(Schedule(5).GetStartDate(), Day(12 + days));
+}
+
+// Two programs share a file: while one drags a bar, the other deletes it and
+// writes the file. The drop then ends with the message and the file stays as
+// the other program left it.
+TEST(CanvasSharedTest, ABarAnotherProgramDeletesDuringTheDragIsNotWritten) {
+    TestFolder folder;
+    const std::string path = folder.File("plan.qbd");
+    WriteProject(path, *SmallProject(true));
+    Instance mine;
+    ASSERT_TRUE(mine.Open(path));
+    ChartScene scene;
+    CCanvas canvas(mine.status, scene, mine.status.ChartEdit());
+    ChartWindowView window(scene, canvas, mine.status.Doc());
+    mine.status.SetView(&window);
+    mine.status.Doc().AddObserver(&window);
+    scene.SetSize(ChartScene::kDefaultHeaderWidth + 800, CRuler::kHeight + 400);
+    scene.Open(mine.Project());
+    scene.SetPeriod(COleDateTime(2026, 3, 25, 0, 0, 0), COleDateTime(2026, 5, 1, 0, 0, 0), 10.0);
+    scene.Relayout();
+
+    const auto* bar = dynamic_cast<const CGuiSchedule*>(scene.GetModel().FindObject(3));
+    ASSERT_NE(bar, nullptr);
+    const GuiRect rect = bar->GetRect();
+    const int left = scene.GetRuler().GetScrollPosition();
+    CanvasInput input;
+    input.point = DrawPoint{(rect.left + rect.right) / 2 - left, rect.top - scene.GetTop()};
+    input.timeMs = 1000;
+    canvas.LeftDown(input);
+    canvas.LeftUp(input);
+    ASSERT_TRUE(scene.GetModel().IsSelectedId(3));
+    input.timeMs += 500;
+    canvas.LeftDown(input);
+    input.point.x += 40;
+    canvas.MouseMove(input);
+    ASSERT_TRUE(canvas.IsGestureRunning());
+
+    ASSERT_EQ(RunChild([&] {
+                  Instance other("other");
+                  return other.Open(path) && other.Edits().DeleteObject(3).ok ? 0 : 1;
+              }),
+              0);
+    const std::string written = TestFolder::Read(path);
+    canvas.LeftUp(input);
+    ASSERT_FALSE(mine.prompt.Shown().empty());
+    EXPECT_EQ(mine.prompt.LastId(), messages::kEditTargetGone.id);
+    EXPECT_EQ(TestFolder::Read(path), written);
+    EXPECT_FALSE(canvas.IsGestureRunning());
+    EXPECT_EQ(scene.GetModel().FindObject(3), nullptr);
+    mine.status.Doc().RemoveObserver(&window);
+    mine.status.SetView(nullptr);
 }
 
 }  // namespace

@@ -10,15 +10,12 @@
 #include "AppSettings.h"
 #include "CCanvas.h"
 #include "CDisplayModel.h"
-#include "CDrawPartArray.h"
 #include "CGuiRow.h"
 #include "CMemo.h"
 #include "CProject.h"
 #include "CRow.h"
-#include "CRowArray.h"
 #include "CRuler.h"
 #include "CSchedule.h"
-#include "CScheduleArray.h"
 #include "CStatus.h"
 #include "CanvasHint.h"
 #include "ChartEdits.h"
@@ -29,6 +26,7 @@
 #include "InMemorySettingsStore.h"
 #include "NullDocumentView.h"
 #include "ProjectArchive.h"
+#include "ProjectBuilder.h"
 #include "RecordingShell.h"
 #include "ScriptedPrompt.h"
 
@@ -126,21 +124,15 @@ protected:
         auto project = std::make_unique<CProject>();
         // Ids from 1, as the comment above numbers them.
         project->NewObjectId();
-        for (int i = 0; i < 3; ++i) {
-            auto row = std::make_unique<CRow>(project->NewObjectId());
-            row->SetHeight(kRowHeight);
-            project->GetRows().Add(std::move(row));
-        }
+        ProjectBuilder build(*project, kRowHeight);
+        for (int i = 0; i < 3; ++i)
+            build.Row("");
         AddBar(*project, 1, 5, 10);
         AddBar(*project, 2, 12, 15);
-        auto memo = std::make_unique<CMemo>(project->NewObjectId());
-        memo->SetYRowId(3);
-        memo->SetYOffset(10);
-        memo->SetXDate(Day(3));
-        memo->SetWidth(50);
-        memo->SetHeight(20);
-        memo->SetText("memo");
-        project->GetDrawParts().Add(std::move(memo));
+        CMemo& memo = build.Memo(3, Day(3), "memo");
+        memo.SetYOffset(10);
+        memo.SetWidth(50);
+        memo.SetHeight(20);
         status.Doc().Open(std::move(project), nullptr, {});
         scene.SetHeaderWidth(ChartScene::kDefaultHeaderWidth);
         scene.SetSize(ChartScene::kDefaultHeaderWidth + 600, CRuler::kHeight + 400);
@@ -157,15 +149,11 @@ protected:
     }
 
     static void AddBar(CProject& project, std::int32_t row, int startDay, int endDay) {
-        auto schedule = std::make_unique<CSchedule>(project.NewObjectId());
-        schedule->SetRowObjectId(row);
-        schedule->SetSubType(1);
-        schedule->SetHeight(kBarHeight);
-        schedule->SetYOffset(kBarOffset);
-        schedule->SetStartDate(Day(startDay));
-        schedule->SetEndDate(Day(endDay));
-        schedule->SetEndOffset(10000);
-        project.GetSchedules().Add(std::move(schedule));
+        CSchedule& schedule = ProjectBuilder(project).Schedule(row, Day(startDay), Day(endDay));
+        schedule.SetSubType(1);
+        schedule.SetHeight(kBarHeight);
+        schedule.SetYOffset(kBarOffset);
+        schedule.SetEndOffset(10000);
     }
 
     AppSettings& Settings() { return status.Services().Settings(); }

@@ -3,12 +3,11 @@
 #include <memory>
 #include <string>
 
-#include "CLink.h"
-#include "CLinkArray.h"
 #include "CSchedule.h"
 #include "CliTestBase.h"
 #include "ObjectClipboardStream.h"
 #include "ProjectArchive.h"
+#include "ProjectBuilder.h"
 #include "RowClipboardStream.h"
 
 namespace qb {
@@ -31,10 +30,7 @@ protected:
         ASSERT_EQ(Cli("edit " + File() + " add-schedule --row 0 --start 20260410").out, "2\n");
         auto project = Read();
         ASSERT_NE(project, nullptr);
-        auto link = std::make_unique<CLink>(project->NewObjectId());
-        link->SetFromId(1);
-        link->SetToId(2);
-        project->GetLinks().Add(std::move(link));
+        test::ProjectBuilder(*project).Link(1, 2);
         Write("plan.qbd", ProjectArchive::WriteProjectArchive(*project));
     }
 };

@@ -3,20 +3,14 @@
 #include <memory>
 #include <string>
 
-#include "CLinkArray.h"
-#include "CMemo.h"
-#include "CRowArray.h"
-#include "CSchedule.h"
-#include "CScheduleArray.h"
 #include "CliTestBase.h"
 #include "ProjectArchive.h"
+#include "ProjectBuilder.h"
 
 namespace qb {
 namespace {
 
-COleDateTime Date(int year, int month, int day) {
-    return COleDateTime(year, month, day, 0, 0, 0);
-}
+using test::Date;
 
 // Row 0; bars 1 → 2 → 3 linked by 4 and 5, bar 6 with actuals and progress;
 // memo 7.
@@ -24,36 +18,19 @@ class ShiftVerbsTest : public CliTestBase {
 protected:
     ShiftVerbsTest() {
         CProject project;
-        auto row = std::make_unique<CRow>(project.NewObjectId());
-        row->SetCaption("段");
-        project.GetRows().Add(std::move(row));
+        test::ProjectBuilder build(project);
+        build.Row("段");
         for (int i = 0; i < 3; ++i)
-            AddBar(project);
-        for (auto [from, to] : {std::pair{1, 2}, std::pair{2, 3}}) {
-            auto link = std::make_unique<CLink>(project.NewObjectId());
-            link->SetFromId(from);
-            link->SetToId(to);
-            project.GetLinks().Add(std::move(link));
-        }
-        CSchedule& bar = AddBar(project);
+            build.Schedule(0, Date(2026, 4, 1), Date(2026, 4, 10));
+        build.Link(1, 2);
+        build.Link(2, 3);
+        CSchedule& bar = build.Schedule(0, Date(2026, 4, 1), Date(2026, 4, 10));
         bar.SetActualStartDate(Date(2026, 4, 2));
         bar.SetProgressRate(50);
-        auto memo = std::make_unique<CMemo>(project.NewObjectId());
-        memo->SetYRowId(0);
-        memo->SetXDate(Date(2026, 4, 3));
-        project.GetDrawParts().Add(std::move(memo));
+        build.Memo(0, Date(2026, 4, 3));
         Write("plan.qbd", ProjectArchive::WriteProjectArchive(project));
     }
 
-    static CSchedule& AddBar(CProject& project) {
-        auto bar = std::make_unique<CSchedule>(project.NewObjectId());
-        bar->SetRowObjectId(0);
-        bar->SetStartDate(Date(2026, 4, 1));
-        bar->SetEndDate(Date(2026, 4, 10));
-        CSchedule& added = *bar;
-        project.GetSchedules().Add(std::move(bar));
-        return added;
-    }
     CliRun Edit(const std::string& arguments) {
         return Cli("edit " + Quote(PathOf("plan.qbd")) + " " + arguments);
     }

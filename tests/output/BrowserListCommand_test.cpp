@@ -4,9 +4,8 @@
 
 #include "AppTestBase.h"
 #include "CCommandHandler.h"
-#include "CSchedule.h"
-#include "CScheduleArray.h"
 #include "DocumentCommands.h"
+#include "ProjectBuilder.h"
 #include "ToolCommands.h"
 
 namespace qb {
@@ -21,13 +20,9 @@ protected:
     }
     static void ManySchedules(CProject& project) {
         const std::int32_t row = project.GetRows().At(0)->GetObjectId();
-        for (int i = 0; i < 3001; ++i) {
-            auto schedule = std::make_unique<CSchedule>(project.NewObjectId());
-            schedule->SetRowObjectId(row);
-            schedule->SetStartDate(COleDateTime(2017, 2, 1, 0, 0, 0));
-            schedule->SetEndDate(COleDateTime(2017, 2, 3, 0, 0, 0));
-            project.GetSchedules().Add(std::move(schedule));
-        }
+        test::ProjectBuilder build(project);
+        for (int i = 0; i < 3001; ++i)
+            build.Schedule(row, test::Date(2017, 2, 1), test::Date(2017, 2, 3));
     }
     std::string ListPath() {
         return status_->Services().Folders().Recovery() + BrowserListCommand::kFileName;

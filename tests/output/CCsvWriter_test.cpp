@@ -8,10 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "CProject.h"
 #include "CProjectFile.h"
-#include "CRow.h"
-#include "CSchedule.h"
+#include "ProjectBuilder.h"
 #include "SystemError.h"
 #include "TestFolder.h"
 #include "TextCodec.h"
@@ -23,23 +21,13 @@ namespace {
 namespace fs = std::filesystem;
 
 CRow& AddRow(CProject& project, CRowArray& rows, const std::string& caption) {
-    auto row = std::make_unique<CRow>(project.NewObjectId());
-    row->SetCaption(caption);
-    CRow& added = *row;
-    rows.Add(std::move(row));
-    return added;
+    return test::ProjectBuilder(project).Row(caption, &rows);
 }
 
 // A by-day schedule from 2017/2/1 to 2017/2/3, both at the start of the day.
 CSchedule& AddSchedule(CProject& project, std::int32_t rowId, const std::string& caption) {
-    auto schedule = std::make_unique<CSchedule>(project.NewObjectId());
-    schedule->SetRowObjectId(rowId);
-    schedule->SetCaption(caption);
-    schedule->SetStartDate(COleDateTime(2017, 2, 1, 0, 0, 0));
-    schedule->SetEndDate(COleDateTime(2017, 2, 3, 0, 0, 0));
-    CSchedule& added = *schedule;
-    project.GetSchedules().Add(std::move(schedule));
-    return added;
+    return test::ProjectBuilder(project).Schedule(rowId, test::Date(2017, 2, 1),
+                                                  test::Date(2017, 2, 3), caption);
 }
 
 std::string Lines(const std::string& bytes, int from) {
