@@ -142,6 +142,16 @@ void BM_ColdInfo(benchmark::State& state) {
 }
 BENCHMARK(BM_ColdInfo)->Iterations(kRuns)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// Opening the plan and searching all its texts with every folding option;
+// the cost above BM_ColdInfo is the search.
+void BM_ColdFindFolded(benchmark::State& state) {
+    MeasureCold(state, [](const std::string& file) {
+        return std::vector<std::string>{
+            "find", file, "ｂ工区　１２", "--ignore-case", "--ignore-width", "--ignore-spaces"};
+    });
+}
+BENCHMARK(BM_ColdFindFolded)->Iterations(kRuns)->UseManualTime()->Unit(benchmark::kMillisecond);
+
 #if QB_HAVE_QT
 // The path the window takes to its first paint: load, display model, layout
 // and drawing of one full-HD view.

@@ -30,6 +30,7 @@
 #include "CGuiColumn.h"
 #include "CGuiRow.h"
 #include "CHolidayArray.h"
+#include "CPenInfo.h"
 #include "CProject.h"
 #include "CRow.h"
 #include "CStatus.h"
@@ -41,8 +42,11 @@
 #include "CommandIds.h"
 #include "DisplaySettings.h"
 #include "DocumentCommands.h"
+#include "GestureLoad.h"
 #include "HorizontalScroll.h"
 #include "IDrawContext.h"
+#include "LoadGraphForm.h"
+#include "LoadGraphPanel.h"
 #include "MenuBuilder.h"
 #include "ModeTabBar.h"
 #include "PaneEdits.h"
@@ -217,6 +221,18 @@ QWidget* MainWindow::BuildChartPage() {
     grid->addWidget(horizontal_, 2, 0);
     grid->setRowStretch(1, 1);
     panes_->SetColumns(rowColumn, BuildColumnArea(panes_), chartColumn);
+    chartPage_ = new QWidget(pages_);
+    auto* pageLayout = new QVBoxLayout(chartPage_);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->setSpacing(0);
+    panes_->setParent(chartPage_);
+    pageLayout->addWidget(panes_, 1);
+    graph_ = new LoadGraphPanel(scene_, chartPage_);
+    graph_->SetExtraSpans([this] {
+        return GestureLoad::Spans(chartController_->Canvas().Gesture(),
+                                  scene_.GetRuler().GetTimeScale(), graph_->Settings().shownOnly);
+    });
+    pageLayout->addWidget(graph_);
     scene_.SetHeaderWidth(layout_.RowHeaderWidth());
     rowHeader_->installEventFilter(this);
     connect(panes_, &PaneSplitter::PanesMoved, this, &MainWindow::FollowPanes);
@@ -235,6 +251,8 @@ QWidget* MainWindow::BuildChartPage() {
         [this](const CanvasReply& reply, bool settled) { FollowChart(reply, settled); });
     chart_->SetPainter([this](IDrawContext& dc, const QRect& area) { PaintChart(dc, area); });
     chart_->installEventFilter(this);
+    // The splitter moves the chart's column, and the graph goes with it.
+    chartColumn->installEventFilter(this);
     chart_->SetHintSource([this](QPoint point) { return chartController_->HintAt(point); });
     connect(chart_, &PaneWidget::HintChanged, this, &MainWindow::ShowHint);
     for (PaneWidget* pane : {rowHeader_, rulerPane_, chart_, columnCells_})
@@ -243,7 +261,7 @@ QWidget* MainWindow::BuildChartPage() {
     connect(horizontal_, &QScrollBar::actionTriggered, this, &MainWindow::StepHorizontally);
     connect(horizontal_, &QScrollBar::valueChanged, this, &MainWindow::ScrollHorizontally);
     connect(vertical_, &QScrollBar::valueChanged, this, &MainWindow::ScrollVertically);
-    return panes_;
+    return chartPage_;
 }
 
 // The column area's header over its cells, which scroll with the chart.
@@ -265,6 +283,7 @@ void MainWindow::FollowPanes() {
     scene_.SetHeaderWidth(rowHeader_->width());
     scene_.SetSize(scene_.HeaderWidth() + chart_->width(), CRuler::kHeight + chart_->height());
     UpdateScrollRanges();
+    PlaceGraph();
     RepaintPanes();
 }
 
@@ -327,7 +346,24 @@ void MainWindow::DocumentChanged() {
         scene_.SetRulerBands(setting, status_.Session().TemporaryBands(setting));
     panes_->ShowColumnArea(status_.Services().Settings().showColumns);
     ShowProject();
+    ShowGraph();
     RefreshFrame();
+}
+
+void MainWindow::ShowGraph() {
+    const CProject* project = status_.GetProject();
+    const LoadGraphStyle style =
+        LoadGraphForm::StyleOf(status_.Services().Settings().display, project);
+    const LoadGraphSettings settings = LoadGraphForm::SettingsOf(status_.Doc().GetViewStatus());
+    graph_->Apply(settings, style, project != nullptr && settings.shown);
+    PlaceGraph();
+}
+
+// Under the chart, as wide: the strip's columns are the chart's.
+void MainWindow::PlaceGraph() {
+    if (graph_ == nullptr || chart_ == nullptr)
+        return;
+    graph_->Place(chart_->mapTo(chartPage_, QPoint(0, 0)).x(), chart_->width());
 }
 
 void MainWindow::RefreshFrame() {
@@ -398,6 +434,8 @@ void MainWindow::ApplyViewStatus(const ViewStatus& status) {
     }
     layout_.ApplySplits(status.split1, status.split2);
     panes_->ApplyLayout();
+    // The file's own graph settings arrive with its view status.
+    ShowGraph();
     // A hidden splitter moves its handles when it is shown.
     scene_.SetHeaderWidth(panes_->isVisible() ? rowHeader_->width() : layout_.RowHeaderWidth());
     if (shown_ == nullptr)
@@ -570,10 +608,13 @@ void MainWindow::SetChartHintSource(PaneWidget::HintSource source) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == chart_ && event->type() == QEvent::Resize) {
+    if (watched == chart_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
         scene_.SetSize(scene_.HeaderWidth() + chart_->width(), CRuler::kHeight + chart_->height());
         UpdateScrollRanges();
+        PlaceGraph();
     }
+    if (watched == chart_->parentWidget() && event->type() == QEvent::Move)
+        PlaceGraph();
     if (watched == rowHeader_ && event->type() == QEvent::Resize)
         FollowPanes();
     if (watched == rowHeader_ && RowHeaderEvent(event))
@@ -612,7 +653,10 @@ void MainWindow::ShowProjectInformation() {
     projectPage_->EnableModeSwitch(status_.Commands().State(cmd::kFileMode).enabled);
 }
 
+// The graph shows what the chart shows: every repaint of the chart (a
+// scroll, a zoom, an edit, a bar being dragged) has it sum again.
 void MainWindow::PaintChart(IDrawContext& dc, const QRect& area) {
+    graph_->Refresh();
     if (chartPainter_ && shown_ != nullptr && shown_->GetRows().GetCount(true) != 0) {
         chartPainter_(dc, area);
     } else {

@@ -24,6 +24,7 @@ namespace qb {
 
 class CDisplayModel;
 class CellTextEditor;
+class LoadGraphPanel;
 class ChartController;
 class ColumnAreaController;
 class PaneEdits;
@@ -114,6 +115,7 @@ public:
     PaneSplitter* Panes() const { return panes_; }
     const PaneLayout& Layout() const { return layout_; }
     ProjectPage* InformationPage() const { return projectPage_; }
+    LoadGraphPanel* Graph() const { return graph_; }
     QLabel* ModeStatus() const;
     QPushButton* ModeSwitch() const;
 
@@ -165,6 +167,9 @@ private:
     void ShowHint(const QString& hint);
     void FollowChart(const CanvasReply& reply, bool settled);
     void StoreWindowRectangle();
+    // The load graph takes the file's settings and follows the chart's place.
+    void ShowGraph();
+    void PlaceGraph();
 
     CStatus& status_;
     ChartScene scene_;
@@ -188,6 +193,9 @@ private:
     // splitter shows it.
     PaneLayout layout_{0, 0};
     PaneSplitter* panes_ = nullptr;
+    // The chart page: the panes over the load graph.
+    QWidget* chartPage_ = nullptr;
+    LoadGraphPanel* graph_ = nullptr;
     ModeTabBar* tabs_ = nullptr;
     QStackedWidget* pages_ = nullptr;
     // The project information page's typed values and the page that edits them.

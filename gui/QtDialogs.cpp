@@ -21,6 +21,7 @@
 #include "dialogs/LightningDialog.h"
 #include "dialogs/LinkDialog.h"
 #include "dialogs/LinkedMoveDialog.h"
+#include "dialogs/LoadGraphDialog.h"
 #include "dialogs/MemoDialog.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/PeriodCutDialog.h"
@@ -32,6 +33,7 @@
 #include "dialogs/ScheduleDialog.h"
 #include "dialogs/ScrollRangeDialog.h"
 #include "dialogs/ShiftDaysDialog.h"
+#include "dialogs/SignAreaDialog.h"
 
 namespace qb {
 namespace {
@@ -190,6 +192,16 @@ std::optional<ImportValues> QtDialogs::EditImport(const ImportValues& initial,
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.Values();
+}
+
+void QtDialogs::EditLoadGraph(const LoadGraphValues& initial, const LoadGraphApply& apply) {
+    LoadGraphDialog dialog(initial, apply, parent_);
+    dialog.exec();
+}
+
+void QtDialogs::EditSignAreas(SignAreaForm& form) {
+    SignAreaDialog dialog(form, parent_);
+    dialog.exec();
 }
 
 FindDialog* QtDialogs::OpenFindDialog() const {

@@ -49,6 +49,8 @@ public:
     std::optional<ExportValues> EditExport(const ExportValues& initial) override;
     std::optional<ImportValues> EditImport(const ImportValues& initial,
                                            const ShowRowIds& showRowIds) override;
+    void EditLoadGraph(const LoadGraphValues& initial, const LoadGraphApply& apply) override;
+    void EditSignAreas(SignAreaForm& form) override;
     void ShowFind(FindSession& session, bool replaceMode) override;
     // The find window while it is open.
     FindDialog* OpenFindDialog() const;

@@ -27,6 +27,22 @@ namespace {
 constexpr int kViewModeIds[] = {cmd::kViewProject, cmd::kViewDay, cmd::kViewMonth, cmd::kViewYear};
 
 // Commands that need no open document.
+// The open file's view status says whether its graph is shown; the user
+// setting follows each toggle, so the last choice is what the list in the
+// browser and a window without a file go by.
+bool IsGraphShown(const CStatus& status) {
+    if (status.HasDocument())
+        return status.Doc().GetViewStatus().showGraph != 0;
+    return status.Services().Settings().graphShown;
+}
+
+void ToggleGraph(CStatus& status) {
+    const bool shown = !IsGraphShown(status);
+    status.Services().Settings().graphShown = shown;
+    if (status.HasDocument())
+        status.Doc().GetViewStatus().showGraph = shown ? 1 : 0;
+}
+
 bool WorksWithoutDocument(int id) {
     switch (id) {
         case cmd::kNew:
@@ -153,6 +169,8 @@ bool CCommandHandler::IsAvailable(int id) const {
         case cmd::kRulerLower:
         case cmd::kLightningSettings:
         case cmd::kStyleEditor:
+        case cmd::kGraphSettings:
+        case cmd::kSignAreaEditor:
             return dialogs_->IsAvailable(id);
         default:
             // Routed here, but their work is not part of the program yet.
@@ -178,6 +196,8 @@ CommandState CCommandHandler::ToggleState(int id) const {
         return {false, false, {}};
     if (id == cmd::kLightningLine)
         return {true, status_.IsShowingLightning(), {}};
+    if (id == cmd::kGraphShown)
+        return {true, IsGraphShown(status_), {}};
     return {true, *DisplayFlag(id), {}};
 }
 
@@ -289,6 +309,8 @@ bool CCommandHandler::ExecuteOther(int id) {
         case cmd::kRulerLower:
         case cmd::kLightningSettings:
         case cmd::kStyleEditor:
+        case cmd::kGraphSettings:
+        case cmd::kSignAreaEditor:
             return dialogs_->Execute(id);
         case cmd::kViewCycle: {
             const int mode = status_.GetViewMode();
@@ -338,6 +360,8 @@ bool* CCommandHandler::DisplayFlag(int id) const {
 bool CCommandHandler::Toggle(int id) {
     if (id == cmd::kLightningLine) {
         status_.SetShowLightning(!status_.IsShowingLightning());
+    } else if (id == cmd::kGraphShown) {
+        ToggleGraph(status_);
     } else {
         bool& flag = *DisplayFlag(id);
         flag = !flag;

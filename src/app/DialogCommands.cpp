@@ -4,14 +4,18 @@
 #include "CProject.h"
 #include "CStatus.h"
 #include "CommandIds.h"
+#include "Document.h"
 #include "EditSession.h"
 #include "EditStamp.h"
 #include "FavouriteShapesForm.h"
 #include "IDialogs.h"
 #include "IDocumentView.h"
+#include "LoadGraphForm.h"
 #include "OptionsForm.h"
 #include "RulerBandForm.h"
 #include "RulerBands.h"
+#include "SignAreaForm.h"
+#include "ViewStatus.h"
 
 namespace qb {
 namespace {
@@ -58,6 +62,10 @@ bool DialogCommands::Execute(int id) {
             return EditLightning();
         case cmd::kStyleEditor:
             return EditFavouriteShapes();
+        case cmd::kGraphSettings:
+            return EditLoadGraph();
+        case cmd::kSignAreaEditor:
+            return EditSignAreas();
         default:
             return false;
     }
@@ -73,6 +81,8 @@ bool DialogCommands::IsAvailable(int id) const {
         case cmd::kOptions:
         case cmd::kLightningSettings:
         case cmd::kStyleEditor:
+        case cmd::kGraphSettings:
+        case cmd::kSignAreaEditor:
             return true;
         default:
             return false;
@@ -83,6 +93,32 @@ bool DialogCommands::EditFavouriteShapes() {
     FavouriteShapesForm form(status_);
     status_.Services().Dialogs().EditFavouriteShapes(form);
     return true;
+}
+
+bool DialogCommands::EditSignAreas() {
+    SignAreaForm form(status_);
+    status_.Services().Dialogs().EditSignAreas(form);
+    return true;
+}
+
+// The values the checks accept reach the file's view status one by one,
+// even when a later one is refused and the dialog stays open; the window
+// then shows the graph as they say.
+bool DialogCommands::EditLoadGraph() {
+    if (!status_.HasDocument())
+        return false;
+    ViewStatus& view = status_.Doc().GetViewStatus();
+    bool accepted = false;
+    status_.Services().Dialogs().EditLoadGraph(
+        LoadGraphForm::ValuesOf(view), [this, &view, &accepted](const LoadGraphValues& values) {
+            const auto refusal = LoadGraphForm::Apply(values, view);
+            if (refusal)
+                status_.Services().Prompt().Show(*refusal);
+            accepted = !refusal;
+            return accepted;
+        });
+    status_.View().DisplaySettingsChanged();
+    return accepted;
 }
 
 bool DialogCommands::InChartView() const {

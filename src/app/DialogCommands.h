@@ -28,6 +28,10 @@ public:
     bool EditLightning();
     // "よく使う形状エディタ": the dialog works on the form until it closes.
     bool EditFavouriteShapes();
+    // "負荷グラフの設定": the file's graph settings, checked in the dialog's order.
+    bool EditLoadGraph();
+    // "検印欄パターンエディタ": the dialog works on the form until it closes.
+    bool EditSignAreas();
 
 private:
     bool InChartView() const;

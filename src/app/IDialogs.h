@@ -12,6 +12,7 @@
 #include "ImportValues.h"
 #include "LightningValues.h"
 #include "LinkedMoveQuestion.h"
+#include "LoadGraphValues.h"
 #include "OptionValues.h"
 #include "PeriodCutValues.h"
 #include "RowChanges.h"
@@ -30,6 +31,7 @@ class CSchedule;
 class FavouriteShapesForm;
 class FindSession;
 class RowSearch;
+class SignAreaForm;
 
 // The dialogs the commands open: each shows the values it is given and
 // gives back what the user confirmed with OK, or nothing for Cancel. The
@@ -106,6 +108,14 @@ public:
     virtual std::optional<ImportValues> EditImport(const ImportValues& initial,
                                                    const ShowRowIds& showRowIds) = 0;
 
+    // "負荷グラフの設定": OK hands the values to apply, which takes what it
+    // accepts; the dialog closes when apply returns true and stays open with
+    // the values otherwise.
+    using LoadGraphApply = std::function<bool(const LoadGraphValues&)>;
+    virtual void EditLoadGraph(const LoadGraphValues& initial, const LoadGraphApply& apply) = 0;
+    // "検印欄パターンエディタ" over the form, which holds the stamp-area file
+    // being edited and does the work.
+    virtual void EditSignAreas(SignAreaForm& form) = 0;
     // "検索" or, in replace mode, "置換": the one modeless find window over
     // session. Asked again while it is open, it comes to the front in the
     // same mode and opens anew in the other.

@@ -92,7 +92,7 @@ constexpr CommandInfo kItems[] = {
     {cmd::kShowActual, kShow, "実績を表示(&U)", ""},
     {cmd::kPaintProgress, kShow, "進捗率の位置まで背景を塗る(&P)", ""},
     {cmd::kShowColumns, kShow, "列を表示(&L)", ""},
-    {cmd::kGraphShown, kShow, "負荷グラフを表示(&G)", ""},
+    {cmd::kGraphShown, kShow, "負荷グラフの表示(&G)", "Ctrl+G"},
     {cmd::kLightningLine, kShow, "イナズマ線の表示(&I)", ""},
     {cmd::kViewProject, kMode, "プロジェクト情報(&G)", ""},
     {cmd::kViewDay, kMode, "日単位(&D)", ""},

@@ -44,6 +44,8 @@ public:
     std::optional<ImportValues> EditImport(const ImportValues&, const ShowRowIds&) override {
         return {};
     }
+    void EditLoadGraph(const LoadGraphValues&, const LoadGraphApply&) override {}
+    void EditSignAreas(SignAreaForm&) override {}
 };
 
 }  // namespace qb

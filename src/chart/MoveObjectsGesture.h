@@ -37,6 +37,8 @@ public:
     bool SnapsPointer() const override { return false; }
 
     bool IsStarted() const { return started_; }
+    // The objects are to be copied, not moved, when the gesture ends.
+    bool IsCopying() const { return copy_; }
     std::size_t Count() const { return temps_.size(); }
     const ITempGuiObject& Temp(std::size_t index) const { return *temps_[index].temp; }
     const LinkFollower& Links() const { return links_; }

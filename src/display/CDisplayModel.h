@@ -41,6 +41,9 @@ public:
     bool IsIndentMode() const { return tree_.IsIndentMode(); }
     // The context of the last layout; objects laid out late read it.
     const ChartContext& LayoutContext() const { return layout_.Context(); }
+    // The time scale of the last layout, which placed the schedules' bars;
+    // null when there is none.
+    const TimeScale* LayoutScale() const { return layout_.Scale(); }
 
     const DisplayTree& Tree() const { return tree_; }
     const RowViewState& ViewState() const { return state_; }

@@ -57,10 +57,14 @@ void DisplayLayout::Clear() {
     linkIndex_.Clear();
     lineRows_.clear();
     linePens_.clear();
+    scale_.reset();
 }
 
 void DisplayLayout::Run(DisplayTree& tree, bool filterActive, const ChartContext& chart) {
     chart_ = chart;
+    scale_.reset();
+    if (chart.ruler != nullptr)
+        scale_ = chart.ruler->GetTimeScale();
     lineRows_.clear();
     linePens_.clear();
     const bool indentMode = tree.IsIndentMode();

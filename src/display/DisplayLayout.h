@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "ChartContext.h"
 #include "DrawTypes.h"
 #include "GuiYIndex.h"
+#include "TimeScale.h"
 
 namespace qb {
 
@@ -23,6 +25,10 @@ public:
 
     // The context of the last run; objects laid out late read it.
     const ChartContext& Context() const { return chart_; }
+    // The time scale the last run placed the objects with; null before a
+    // run, after a clear, or when the context had no ruler. The ruler may
+    // have moved on since.
+    const TimeScale* Scale() const { return scale_ ? &*scale_ : nullptr; }
 
     // Visible schedules and memos by top.
     const GuiYIndex& ScheduleIndex() const { return scheduleIndex_; }
@@ -50,6 +56,7 @@ private:
     CGuiRow* HitTestIn(const CGuiRowArray& rows, DrawPoint point, bool indentMode) const;
 
     ChartContext chart_;
+    std::optional<TimeScale> scale_;
     std::vector<CGuiRow*> lineRows_;
     std::vector<DrawPen> linePens_;
     GuiYIndex scheduleIndex_;

@@ -7,6 +7,14 @@
 #include "TimeScale.h"
 
 namespace qb {
+namespace {
+
+bool SameScale(const TimeScale* laidOut, const TimeScale& scale) {
+    return laidOut != nullptr && laidOut->GetOrigin() == scale.GetOrigin() &&
+           laidOut->GetScale() == scale.GetScale();
+}
+
+}  // namespace
 
 std::vector<LoadSpan> LoadGraph::Collect(const CGuiScheduleArray& schedules, const TimeScale& scale,
                                          bool shownOnly) {
@@ -34,11 +42,49 @@ LoadSpan LoadGraph::SpanOf(const ScheduleFields& fields, const TimeScale& scale)
     return LoadSpan{start, fields.IsPoint() ? start : geometry.EndX(), fields.weight};
 }
 
+// The layout's bar ends are StartX and EndX of the same geometry; a point's
+// bar has no width, so its right is its left.
+LoadSpan LoadGraph::PlacedSpanOf(const CGuiSchedule& schedule) {
+    const DrawRect& bar = schedule.GetLayout().bar;
+    return LoadSpan{bar.left, bar.right, schedule.GetFields().weight};
+}
+
+// A schedule the last layout placed with this scale is read from its bar;
+// the others (on folded or hidden rows, or placed at another scale) are
+// placed from their dates.
+void LoadGraph::Place(const CDisplayModel& model, const TimeScale& scale, bool shownOnly,
+                      bool withHidden, std::vector<LoadSpan>& spans) {
+    const CGuiScheduleArray& schedules = model.GetSchedules();
+    const bool laidOut = SameScale(model.LayoutScale(), scale);
+    spans.clear();
+    spans.reserve(schedules.Size());
+    // The schedules lie all over the heap: ask for the next ones early.
+    constexpr std::size_t kAhead = 8;
+    const std::size_t count = schedules.Size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i + kAhead < count) {
+            const CGuiSchedule* next = schedules.At(i + kAhead);
+            __builtin_prefetch(next);
+            __builtin_prefetch(&next->GetFields().startDate);
+            __builtin_prefetch(&next->GetFields().weight);
+            __builtin_prefetch(&next->GetLayout());
+        }
+        const CGuiSchedule& schedule = *schedules.At(i);
+        if (!(withHidden ? CountsWhenShown(schedule, shownOnly) : Counts(schedule, shownOnly)))
+            continue;
+        spans.push_back(laidOut && schedule.GetLayout().placed
+                            ? PlacedSpanOf(schedule)
+                            : SpanOf(schedule.GetFields(), scale));
+    }
+}
+
 std::optional<LoadBuffer> LoadGraph::Compute(const CDisplayModel& model, const TimeScale& scale,
                                              int first, int last, bool shownOnly) {
     if (first >= last)
         return std::nullopt;
-    return LoadBuffer::Sum(Collect(model.GetSchedules(), scale, shownOnly), first, last);
+    std::vector<LoadSpan> spans;
+    Place(model, scale, shownOnly, false, spans);
+    return LoadBuffer::Sum(spans, first, last);
 }
 
 const LoadBuffer* LoadGraph::Recompute(const CDisplayModel& model, const CRuler& ruler,
@@ -51,14 +97,7 @@ const LoadBuffer* LoadGraph::Recompute(const CDisplayModel& model, const CRuler&
     const TimeScale& scale = ruler.GetTimeScale();
     const PlacesKey key{&model, model.Generation(), scale.GetOrigin(), scale.GetScale(), shownOnly};
     if (placesKey_ != key) {
-        const CGuiScheduleArray& schedules = model.GetSchedules();
-        places_.clear();
-        places_.reserve(schedules.Size());
-        for (std::size_t i = 0; i < schedules.Size(); ++i) {
-            const CGuiSchedule& schedule = *schedules.At(i);
-            if (CountsWhenShown(schedule, shownOnly))
-                places_.push_back(SpanOf(schedule.GetFields(), scale));
-        }
+        Place(model, scale, shownOnly, true, places_);
         placesKey_ = key;
     }
     buffer_ = LoadBuffer::Sum(places_, first, last, extra);

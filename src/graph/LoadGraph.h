@@ -55,6 +55,12 @@ public:
     void Clear();
 
 private:
+    static LoadSpan PlacedSpanOf(const CGuiSchedule& schedule);
+    // The spans of the schedules that count, in list order; withHidden
+    // keeps those a drag hides for the moment.
+    static void Place(const CDisplayModel& model, const TimeScale& scale, bool shownOnly,
+                      bool withHidden, std::vector<LoadSpan>& spans);
+
     struct PlacesKey {
         const CDisplayModel* model = nullptr;
         std::uint64_t generation = 0;

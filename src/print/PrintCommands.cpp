@@ -11,6 +11,8 @@
 #include "CommandIds.h"
 #include "IPrintUi.h"
 #include "IPrinter.h"
+#include "LoadGraphForm.h"
+#include "LoadGraphPainter.h"
 #include "PrintJob.h"
 #include "ViewStatus.h"
 
@@ -57,6 +59,25 @@ bool PrintCommands::Execute(int id) {
 // stay with the engine.
 void PrintCommands::LoadViewStatus() {
     engine_.Settings().LoadFrom(status_.Doc().GetViewStatus());
+    LoadGraph();
+}
+
+void PrintCommands::LoadGraph() {
+    const LoadGraphSettings settings = LoadGraphForm::SettingsOf(status_.Doc().GetViewStatus());
+    if (!settings.shown) {
+        engine_.SetGraph(0, nullptr);
+        return;
+    }
+    const LoadGraphStyle style =
+        LoadGraphForm::StyleOf(status_.Services().Settings().display, status_.GetProject());
+    engine_.SetGraph(
+        settings.height, [settings, style](IDrawContext& dc, const PrintEngine::GraphArea& area) {
+            const LoadGraphPainter painter(settings, style);
+            const RulerRow& lower = area.ruler->GetRow(CRuler::Band::lower);
+            painter.PaintPeriod(dc, area.strip, *area.model, area.ruler->GetTimeScale(),
+                                area.firstX, lower.boundaries);
+            painter.PaintScale(dc, area.scale);
+        });
 }
 
 bool PrintCommands::AcceptSettings(const PrintSettings& settings) {

@@ -54,6 +54,8 @@ private:
     // The settings dialog; false on Cancel.
     bool EditSettings(bool forPrint);
     void LoadViewStatus();
+    // The file's load graph goes on the pages while the window shows it.
+    void LoadGraph();
     DatePeriod ScreenPeriod(const PrintEngine::Source& source);
 
     CStatus& status_;

@@ -155,6 +155,33 @@ public:
         periodCuts;
     std::optional<PeriodCutValues> shownPeriodCut;
 
+    void EditLoadGraph(const LoadGraphValues& initial, const LoadGraphApply& apply) override {
+        shownLoadGraph = initial;
+        while (!loadGraphs.empty()) {
+            LoadGraphValues values = initial;
+            loadGraphs.front()(values);
+            loadGraphs.pop_front();
+            const bool closed = apply(values);
+            loadGraphAnswers.push_back(closed);
+            if (closed)
+                return;
+        }
+    }
+
+    void EditSignAreas(SignAreaForm& form) override {
+        if (!signAreas.empty()) {
+            signAreas.front()(form);
+            signAreas.pop_front();
+        }
+    }
+
+    // Each queued edit is one press of OK; the dialog is cancelled when the
+    // script runs out while it is still open.
+    std::deque<Edit<LoadGraphValues>> loadGraphs;
+    std::vector<bool> loadGraphAnswers;
+    std::optional<LoadGraphValues> shownLoadGraph;
+    std::deque<Edit<SignAreaForm>> signAreas;
+
     std::deque<Edit<ExportValues>> exports;
     std::optional<ExportValues> shownExport;
     // Each queued answer may turn the row ids on or off before it answers.

@@ -100,6 +100,33 @@ TEST_F(LoadGraphTest, ShownOnlyLeavesOutSchedulesOfHiddenRowsAndHiddenOnesCountN
     EXPECT_EQ(graph_.Recompute(model_, ruler_, false, {&out, 1})->At(0), 4);
 }
 
+// The window's graph reads the bars the layout placed; the sums must be
+// those of the dates, for bars, points, times of day and offsets at an
+// uneven scale, and for a schedule on a hidden row that has no bar.
+TEST_F(LoadGraphTest, PlacedBarsGiveTheSameSumsAsTheDates) {
+    ruler_.SetScale(7.3);
+    AddWeighted(10, 1, 2, 5, 3).SetStartOffset(2500);
+    AddWeighted(11, 1, 4, 4, 5).SetScheduleType(1);
+    CSchedule& timed = AddWeighted(12, 1, 6, 7, 2);
+    timed.SetByDay(false);
+    timed.SetStartDate(COleDateTime(2024, 1, 6, 9, 30, 0));
+    timed.SetEndDate(COleDateTime(2024, 1, 7, 17, 0, 0));
+    AddWeighted(13, 2, 3, 9, 4);
+    model_.Rebuild(project_);
+    model_.HideRow(2);
+    model_.Layout(chart_);
+    const TimeScale& scale = ruler_.GetTimeScale();
+    const auto fromDates =
+        LoadBuffer::Sum(LoadGraph::Collect(model_.GetSchedules(), scale, false),
+                        ruler_.GetScrollPosition(), ruler_.GetScrollPosition() + ruler_.GetWidth());
+    ASSERT_TRUE(fromDates.has_value());
+    const LoadBuffer* buffer = graph_.Recompute(model_, ruler_, false);
+    ASSERT_NE(buffer, nullptr);
+    EXPECT_EQ(buffer->Entries(), fromDates->Entries());
+    EXPECT_EQ(buffer->At(scale.DateToX(Day(8))), 4) << "the hidden row's schedule counts";
+    EXPECT_EQ(LoadGraph::Compute(model_, scale, 0, 310, false)->Entries(), fromDates->Entries());
+}
+
 TEST_F(LoadGraphTest, NoBufferWhileTheChartHasNoWidth) {
     AddWeighted(10, 1, 1, 1, 3);
     RebuildAndLayOut();

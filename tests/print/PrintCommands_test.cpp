@@ -6,6 +6,8 @@
 
 #include "AppTestBase.h"
 #include "CCommandHandler.h"
+#include "CRow.h"
+#include "CSchedule.h"
 #include "CommandIds.h"
 #include "DocumentCommands.h"
 #include "FakePrinter.h"
@@ -51,6 +53,7 @@ public:
         return picturePeriod;
     }
     bool CopyPicture(PrintEngine& engine) override {
+        pictureSize = engine.PictureSize();
         pictureFrom = engine.From();
         pictureTo = engine.To();
         return copies;
@@ -77,6 +80,7 @@ public:
     DatePeriod askedPeriod;
     COleDateTime pictureFrom;
     COleDateTime pictureTo;
+    DrawSize pictureSize;
 };
 
 const COleDateTime kStart(2027, 4, 1, 0, 0, 0);
@@ -228,6 +232,74 @@ TEST_F(PrintCommandsTest, PictureUsesItsOwnPeriodAndSaysSo) {
     ui_.copies = false;
     EXPECT_FALSE(Run(cmd::kCopyPicture));
     EXPECT_EQ(prompt_.Shown().back().text, "コピーに失敗しました。");
+}
+
+// A schedule of weight 10 over the first six days, and the graph's fills
+// (in a colour of its own) and scale labels on each page.
+class PrintedGraphTest : public PrintCommandsTest {
+protected:
+    static constexpr DrawColour kGraph = 0x2468AC;
+
+    PrintedGraphTest() {
+        status_->Services().Settings().display.graphColor = kGraph;
+        CProject& project = *status_->GetProject();
+        auto schedule = std::make_unique<CSchedule>(project.NewObjectId());
+        schedule->SetRowObjectId(project.GetRows().At(0)->GetObjectId());
+        schedule->SetStartDate(kStart);
+        schedule->SetEndDate(kStart.AddDays(5));
+        schedule->SetWeight(10);
+        project.GetSchedules().Add(std::move(schedule));
+        ViewStatus& view = status_->Doc().GetViewStatus();
+        view.graphMax = 37;
+        view.graphHeight = 61;
+    }
+
+    struct Strip {
+        int fills = 0;
+        bool scale = false;
+    };
+    Strip StripOf(int page) {
+        RecordingDrawContext dc;
+        commands_->Engine().DrawPage(page, dc);
+        Strip strip;
+        for (const auto& record : dc.RecordsOf(RecordingDrawContext::Op::fillRect))
+            strip.fills += record.colour == kGraph ? 1 : 0;
+        for (const auto& record : dc.RecordsOf(RecordingDrawContext::Op::text))
+            strip.scale = strip.scale || record.text == "37";
+        return strip;
+    }
+};
+
+TEST_F(PrintedGraphTest, PagesCarryTheGraphOfTheirOwnDatesWhileTheFileShowsIt) {
+    status_->Doc().GetViewStatus().showGraph = 1;
+    ASSERT_TRUE(Run(cmd::kPrintPreview));
+    const PrintEngine& engine = commands_->Engine();
+    ASSERT_GT(engine.PageCount(), 1);
+    const int shownPages = engine.PageCount();
+    for (int i = 0; i < engine.PageCount(); ++i) {
+        const PrintLayout::Page& page = engine.GetLayout().PageAt(i);
+        const Strip strip = StripOf(i);
+        EXPECT_TRUE(strip.scale) << "page " << i;
+        EXPECT_EQ(strip.fills > 0, page.firstDay == 0) << "page " << i;
+    }
+    status_->Doc().GetViewStatus().showGraph = 0;
+    ASSERT_TRUE(Run(cmd::kPrintPreview));
+    EXPECT_LE(engine.PageCount(), shownPages);
+    for (int i = 0; i < engine.PageCount(); ++i) {
+        const Strip strip = StripOf(i);
+        EXPECT_EQ(strip.fills, 0) << "page " << i;
+        EXPECT_FALSE(strip.scale) << "page " << i;
+    }
+}
+
+TEST_F(PrintedGraphTest, PictureIsTallerByTheStripWhileTheGraphIsShown) {
+    ui_.picturePeriod = DatePeriod{kStart, kStart.AddDays(30)};
+    status_->Doc().GetViewStatus().showGraph = 0;
+    ASSERT_TRUE(Run(cmd::kCopyPicture));
+    const int without = ui_.pictureSize.height;
+    status_->Doc().GetViewStatus().showGraph = 1;
+    ASSERT_TRUE(Run(cmd::kCopyPicture));
+    EXPECT_EQ(ui_.pictureSize.height, without + 61);
 }
 
 TEST_F(PrintCommandsTest, DisabledWithoutADocument) {
