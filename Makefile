@@ -13,7 +13,7 @@ all: build
 deps:
 	@scripts/install-deps.sh
 
-# lld links the large test programs several times faster than the default linker.
+# lld links the large test programs faster than the default linker.
 LINK_LLD   := -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld -DCMAKE_SHARED_LINKER_FLAGS=-fuse-ld=lld
 
 build: deps

@@ -38,12 +38,6 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int Get() const { return fd_; }
-    // Closes now and reports whether the close (which may flush) succeeded.
-    bool Close() {
-        int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
 
 private:
     int fd_;

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "ChildProcess.h"
 #include "FileOperationsSpy.h"
 #include "SystemError.h"
 #include "TestFolder.h"
@@ -52,6 +53,27 @@ TEST(FileIo, MissingFilesAndFoldersReportTheirErrorNumbers) {
     ASSERT_TRUE(FileIo::ReadAll(folder.File("new"), read, error, true));
     EXPECT_EQ(read, "") << "a missing file can be created empty";
     EXPECT_TRUE(std::filesystem::exists(folder.File("new")));
+}
+
+// A file the user may not write is refused and left as it was, though its
+// folder would allow the rename (run as user nobody: root may write anything).
+TEST(FileIo, AReadOnlyTargetIsRefusedAndKept) {
+    TestFolder folder;
+    const std::string path = folder.File("f");
+    TestFolder::Write(path, "old");
+    ::chmod(path.c_str(), 0444);
+    ::chmod(folder.Path().c_str(), 0777);
+    const int status = test::RunChild([&] {
+        if (!test::BecomeUnprivileged())
+            return test::kCannotDropPrivileges;
+        std::uint32_t error = 0;
+        const bool written = FileIo::WriteAtomically(path, "new", error);
+        return !written && error == SystemError::kAccessDenied ? 0 : 1;
+    });
+    if (status == test::kCannotDropPrivileges)
+        GTEST_SKIP() << "no user nobody to drop to";
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(TestFolder::Read(path), "old");
 }
 
 // Read in one piece of the file's size: the sizes around the old read step
