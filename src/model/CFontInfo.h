@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+#include "FontFacePool.h"
 
 namespace qb {
 
@@ -13,13 +16,18 @@ public:
     static constexpr std::int32_t kDefaultSize = 14;
 
     CFontInfo() = default;
-    CFontInfo(std::string face, std::int32_t size, std::int32_t styleBits, bool valid = true);
+    CFontInfo(std::string_view face, std::int32_t size, std::int32_t styleBits, bool valid = true);
+    CFontInfo(const CFontInfo& other);
+    CFontInfo(CFontInfo&& other) noexcept;
+    CFontInfo& operator=(const CFontInfo& other);
+    CFontInfo& operator=(CFontInfo&& other) noexcept;
+    ~CFontInfo();
 
     // "ＭＳ ゴシック"
     static const std::string& DefaultFace();
 
-    const std::string& GetFace() const;
-    void SetFace(std::string face);
+    const std::string& GetFace() const { return face_ ? FontFacePool::Text(face_) : DefaultFace(); }
+    void SetFace(std::string_view face);
     std::int32_t GetSize() const { return size_; }
     void SetSize(std::int32_t size) { size_ = size; }
     std::int32_t GetStyleBits() const { return styleBits_; }
@@ -36,13 +44,12 @@ public:
     bool operator==(const CFontInfo& other) const;
 
 private:
-    // Nearly every font carries the default face, whose UTF-8 form is too long
-    // for the small-string buffer; keeping it implicit saves a heap block per object.
-    std::string face_;
-    bool defaultFace_ = true;
-    bool valid_ = false;
+    // Null for the default face, which nearly every font carries; any other
+    // face is shared with every font of the same face.
+    FontFacePool::Face* face_ = nullptr;
     std::int32_t styleBits_ = 0;
     std::int32_t size_ = kDefaultSize;
+    bool valid_ = false;
 };
 
 }  // namespace qb
