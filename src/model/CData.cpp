@@ -121,7 +121,7 @@ void CData::VisitProperties(PropertyVisitor& visitor) {
 }
 
 void CData::LoadProperties() {
-    LoadVisitor visitor(properties_.get(), *this);
+    LoadVisitor visitor(PropertyMapOrNull(), *this);
     VisitProperties(visitor);
 }
 
@@ -136,10 +136,10 @@ bool CData::Assign(const CData& source) {
     if (&source == this)
         return true;
     CopyFrom(source);
-    if (source.params_) {
-        Params() = *source.params_;
+    if (const PropertyMap* params = source.ParamMapOrNull()) {
+        Params() = *params;
     } else {
-        params_.reset();
+        DropParams();
     }
     return true;
 }
@@ -149,7 +149,8 @@ std::unique_ptr<CData> CData::Clone() const {
 }
 
 std::string CData::GetProperty(std::string_view name) const {
-    return properties_ ? properties_->Get(name) : std::string();
+    const PropertyMap* properties = PropertyMapOrNull();
+    return properties ? properties->Get(name) : std::string();
 }
 
 void CData::SetProperty(std::string_view name, std::string value, bool notify) {
@@ -160,7 +161,7 @@ void CData::SetProperty(std::string_view name, std::string value, bool notify) {
 
 void CData::GetProperties(PropertyMap& out) {
     StoreProperties();
-    out = *properties_;
+    out = Properties();
 }
 
 void CData::SetProperties(const PropertyMap& map) {
@@ -170,8 +171,8 @@ void CData::SetProperties(const PropertyMap& map) {
 
 PropertyMap CData::CollectProperties() const {
     PropertyMap map;
-    if (properties_)
-        map = *properties_;
+    if (const PropertyMap* own = PropertyMapOrNull())
+        map = *own;
     StoreVisitor visitor(map);
     // Storing only reads the fields; the visitor interface is shared with loading.
     const_cast<CData*>(this)->VisitProperties(visitor);
@@ -179,22 +180,26 @@ PropertyMap CData::CollectProperties() const {
 }
 
 std::string CData::GetParam(std::string_view name, std::string_view fallback) const {
-    const std::string* value = params_ ? params_->Find(name) : nullptr;
+    const PropertyMap* params = ParamMapOrNull();
+    const std::string* value = params ? params->Find(name) : nullptr;
     return value ? *value : std::string(fallback);
 }
 
 std::int32_t CData::GetParamInt(std::string_view name, std::int32_t fallback) const {
-    const std::string* value = params_ ? params_->Find(name) : nullptr;
+    const PropertyMap* params = ParamMapOrNull();
+    const std::string* value = params ? params->Find(name) : nullptr;
     return value ? ValueText::ToInt(*value, fallback) : fallback;
 }
 
 bool CData::GetParamBool(std::string_view name, bool fallback) const {
-    const std::string* value = params_ ? params_->Find(name) : nullptr;
+    const PropertyMap* params = ParamMapOrNull();
+    const std::string* value = params ? params->Find(name) : nullptr;
     return value ? ValueText::ToBool(*value, fallback) : fallback;
 }
 
 bool CData::HasParam(std::string_view name) const {
-    return params_ && params_->Contains(name);
+    const PropertyMap* params = ParamMapOrNull();
+    return params && params->Contains(name);
 }
 
 void CData::SetParam(std::string_view name, std::string value) {
@@ -211,17 +216,18 @@ void CData::SetParamBool(std::string_view name, bool value) {
 }
 
 void CData::RemoveParam(std::string_view name) {
-    if (!params_)
+    if (!ParamMapOrNull())
         return;
     RenewChangeStamp();
-    params_->Remove(name);
-    if (params_->Empty())
-        params_.reset();
+    PropertyMap& params = Params();
+    params.Remove(name);
+    if (params.Empty())
+        DropParams();
 }
 
 void CData::GetParams(PropertyMap& out) const {
-    if (params_) {
-        out = *params_;
+    if (const PropertyMap* params = ParamMapOrNull()) {
+        out = *params;
     } else {
         out.Clear();
     }
@@ -230,7 +236,7 @@ void CData::GetParams(PropertyMap& out) const {
 void CData::SetParams(const PropertyMap& map) {
     RenewChangeStamp();
     if (map.Empty()) {
-        params_.reset();
+        DropParams();
     } else {
         Params() = map;
     }
@@ -238,13 +244,46 @@ void CData::SetParams(const PropertyMap& map) {
 
 void CData::ClearParams() {
     RenewChangeStamp();
-    params_.reset();
+    DropParams();
 }
 
 void CData::NotifyListeners() {
     RenewChangeStamp();
-    if (notifyEnabled_)
-        listeners_.NotifyAll();
+    if (!notifyEnabled_)
+        return;
+    if (firstListener_)
+        firstListener_->OnPropertyChanged();
+    // A listener may add or remove listeners while it is called: walk by
+    // index and look at the side block afresh each time.
+    for (std::size_t i = 0; extras_ && i < extras_->listeners.size(); ++i)
+        extras_->listeners[i]->OnPropertyChanged();
+}
+
+void CData::AddListener(IPropertyChangeListener* listener) {
+    if (!listener)
+        return;
+    if (!firstListener_) {
+        firstListener_ = listener;
+        return;
+    }
+    Extras().listeners.push_back(listener);
+}
+
+void CData::RemoveListener(IPropertyChangeListener* listener) {
+    if (extras_)
+        std::erase(extras_->listeners, listener);
+    if (firstListener_ == listener) {
+        firstListener_ = nullptr;
+        if (extras_ && !extras_->listeners.empty()) {
+            firstListener_ = extras_->listeners.front();
+            extras_->listeners.erase(extras_->listeners.begin());
+        }
+    }
+    DropExtrasIfEmpty();
+}
+
+int CData::GetListenerCount() const {
+    return (firstListener_ ? 1 : 0) + (extras_ ? static_cast<int>(extras_->listeners.size()) : 0);
 }
 
 void CData::SetNotifyEnabled(bool enabled) {
@@ -255,15 +294,35 @@ void CData::SetNotifyEnabled(bool enabled) {
 }
 
 PropertyMap& CData::Properties() {
-    if (!properties_)
-        properties_ = std::make_unique<PropertyMap>();
-    return *properties_;
+    ObjectExtras& extras = Extras();
+    if (!extras.properties)
+        extras.properties.emplace();
+    return *extras.properties;
 }
 
 PropertyMap& CData::Params() {
-    if (!params_)
-        params_ = std::make_unique<PropertyMap>();
-    return *params_;
+    ObjectExtras& extras = Extras();
+    if (!extras.params)
+        extras.params.emplace();
+    return *extras.params;
+}
+
+void CData::DropParams() {
+    if (!extras_)
+        return;
+    extras_->params.reset();
+    DropExtrasIfEmpty();
+}
+
+ObjectExtras& CData::Extras() {
+    if (!extras_)
+        extras_ = std::make_unique<ObjectExtras>();
+    return *extras_;
+}
+
+void CData::DropExtrasIfEmpty() {
+    if (extras_ && extras_->Empty())
+        extras_.reset();
 }
 
 }  // namespace qb

@@ -7,7 +7,7 @@
 
 #include "COleDateTime.h"
 #include "IPropertyChangeListener.h"
-#include "ListenerList.h"
+#include "ObjectExtras.h"
 #include "PropertyMap.h"
 #include "PropertyVisitor.h"
 #include "ValueText.h"
@@ -83,7 +83,9 @@ public:
     // What GetProperties would give, without touching this object's own map
     // (writers use it on large documents).
     PropertyMap CollectProperties() const;
-    const PropertyMap* PropertyMapOrNull() const { return properties_.get(); }
+    const PropertyMap* PropertyMapOrNull() const {
+        return extras_ && extras_->properties ? &*extras_->properties : nullptr;
+    }
 
     // Parameter map.
     std::string GetParam(std::string_view name, std::string_view fallback = {}) const;
@@ -97,12 +99,16 @@ public:
     void GetParams(PropertyMap& out) const;
     void SetParams(const PropertyMap& map);
     void ClearParams();
-    const PropertyMap* ParamMapOrNull() const { return params_.get(); }
+    const PropertyMap* ParamMapOrNull() const {
+        return extras_ && extras_->params ? &*extras_->params : nullptr;
+    }
 
     // Notification.
-    void AddListener(IPropertyChangeListener* listener) { listeners_.Add(listener); }
-    void RemoveListener(IPropertyChangeListener* listener) { listeners_.Remove(listener); }
-    int GetListenerCount() const { return listeners_.Count(); }
+    void AddListener(IPropertyChangeListener* listener);
+    // Forgets every registration of listener (used when an owner lets go of
+    // an object, so the object never calls an owner that may be gone).
+    void RemoveListener(IPropertyChangeListener* listener);
+    int GetListenerCount() const;
     void NotifyListeners();
     bool IsNotifyEnabled() const { return notifyEnabled_; }
     void SetNotifyEnabled(bool enabled);
@@ -158,11 +164,15 @@ private:
 
     PropertyMap& Properties();
     PropertyMap& Params();
+    void DropParams();
+    ObjectExtras& Extras();
+    void DropExtrasIfEmpty();
 
-    ListenerList listeners_;
-    // Both maps are created on first use: most objects never need them.
-    std::unique_ptr<PropertyMap> properties_;
-    std::unique_ptr<PropertyMap> params_;
+    // Almost every object has exactly one listener, the array that holds it;
+    // further listeners and both maps live in the side block, which most
+    // objects never need.
+    IPropertyChangeListener* firstListener_ = nullptr;
+    std::unique_ptr<ObjectExtras> extras_;
     std::uint64_t changeStamp_ = NextChangeStamp();
     COleDateTime lastModified_ = COleDateTime::Null();
     CompactText registrant_;
