@@ -78,6 +78,11 @@ void CDataArray::SetSize(int count) {
     elements_.resize(static_cast<size_t>(count));
 }
 
+void CDataArray::Reserve(int count) {
+    if (count > 0)
+        elements_.reserve(static_cast<std::size_t>(count));
+}
+
 std::unique_ptr<CData> CDataArray::RemoveAt(int index) {
     CheckIndex(index, GetCount());
     std::unique_ptr<CData> element = Take(elements_[static_cast<size_t>(index)]);

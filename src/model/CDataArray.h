@@ -25,6 +25,9 @@ public:
     // Grows with empty slots or shrinks (deleting what falls off); a count
     // below 1 is ignored. Does not notify.
     void SetSize(int count);
+    // Room for count elements in all, so that adding up to that many moves
+    // nothing (readers know the count before the elements).
+    void Reserve(int count);
     // Takes the element out of the array and hands it to the caller.
     std::unique_ptr<CData> RemoveAt(int index);
     std::vector<std::unique_ptr<CData>> RemoveAll();

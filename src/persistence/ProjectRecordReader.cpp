@@ -112,6 +112,12 @@ void ProjectRecordReader::Array(std::int32_t tag, CDataArray& array, ReadElement
     const std::int32_t count = in_.I32();
     if (!in_.CanHold(count, MinimumElementSize()))
         return;
+    // The check above bounds a count by the bytes left, which lets each of
+    // the few arrays at the top reserve its room at once. Child rows grow as
+    // they come: a damaged file nesting many rows that each claim a large
+    // count would otherwise reserve the rest of the file once per level.
+    if (rowDepth_ <= 1)
+        array.Reserve(array.GetCount() + count);
     for (std::int32_t i = 0; i < count && !in_.Failed(); ++i)
         readElement();
 }
