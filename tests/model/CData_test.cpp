@@ -132,5 +132,66 @@ TEST(CData, CloneGivesAnIndependentObjectOfTheSameClass) {
     EXPECT_EQ(cloned.GetParam("p"), "v");
 }
 
+// Listeners beyond the first and both maps share one side block; taking any
+// of them away must leave the others as they were.
+TEST(CData, ListenersAndMapsKeepTheirOrderAndContentsWhateverIsTakenAway) {
+    std::vector<int> log;
+    RecordingListener first(&log, 1), second(&log, 2), third(&log, 3);
+    CSchedule schedule;
+    schedule.SetNotifyEnabled(true);
+    for (RecordingListener* listener : {&first, &second, &third})
+        schedule.AddListener(listener);
+    schedule.AddListener(nullptr);
+    schedule.SetParam("_p", "v");
+    EXPECT_EQ(log, (std::vector<int>{1, 2, 3}));
+
+    schedule.RemoveListener(&first);  // the second moves up
+    log.clear();
+    schedule.SetCaption("a");
+    EXPECT_EQ(log, (std::vector<int>{2, 3}));
+    schedule.RemoveListener(&third);
+    schedule.RemoveListener(&second);
+    EXPECT_EQ(schedule.GetListenerCount(), 0);
+    EXPECT_EQ(schedule.GetParam("_p"), "v");
+
+    // A map exists from its first use on, also while empty.
+    EXPECT_EQ(schedule.PropertyMapOrNull(), nullptr);
+    schedule.SetProperties(PropertyMap());
+    ASSERT_NE(schedule.PropertyMapOrNull(), nullptr);
+    schedule.RemoveParam("_p");
+    EXPECT_EQ(schedule.ParamMapOrNull(), nullptr);
+    schedule.AddListener(&first);
+    schedule.AddListener(&second);
+    schedule.RemoveListener(&second);
+    EXPECT_NE(schedule.PropertyMapOrNull(), nullptr);
+    EXPECT_EQ(schedule.GetListenerCount(), 1);
+}
+
+// A listener that lets go of the object while being told of a change.
+class LeavingListener : public IPropertyChangeListener {
+public:
+    explicit LeavingListener(CData& object) : object_(object) {}
+    void OnPropertyChanged() override {
+        ++calls;
+        object_.RemoveListener(this);
+    }
+    int calls = 0;
+
+private:
+    CData& object_;
+};
+
+TEST(CData, AListenerMayLeaveWhileItIsCalled) {
+    CRow row;
+    row.SetNotifyEnabled(true);
+    LeavingListener a(row), b(row);
+    row.AddListener(&a);
+    row.AddListener(&b);
+    row.SetCaption("x");
+    row.SetCaption("y");
+    EXPECT_EQ(a.calls, 1);
+    EXPECT_EQ(row.GetListenerCount(), 0);
+}
+
 }  // namespace
 }  // namespace qb
