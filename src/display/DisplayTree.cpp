@@ -48,7 +48,15 @@ DisplayTree::DisplayTree() = default;
 DisplayTree::~DisplayTree() = default;
 
 void DisplayTree::Clear() {
-    // Links and memos refer to schedules and rows: drop them first.
+    Empty();
+    links_.Release();
+    memos_.Release();
+    schedules_.Release();
+}
+
+// Links and memos refer to schedules and rows: they go first. The room of
+// the schedules, links and memos stays for the next build.
+void DisplayTree::Empty() {
     links_.Clear();
     memos_.Clear();
     schedules_.Clear();
@@ -63,7 +71,7 @@ void DisplayTree::Clear() {
 // columns, schedules and memos, so that links find their ends. Where two
 // objects share an id, rows come before columns, schedules, links and memos.
 void DisplayTree::Build(CProject& project) {
-    Clear();
+    Empty();
     // A negative width has no meaning as an indent; it is taken as box mode.
     indent_ = std::max(0, project.GetParamInt("_Indent", 0));
     renban_ = project.GetParamInt("_Renban", 0);
@@ -139,16 +147,17 @@ void DisplayTree::BuildSchedules(CProject& project) {
     schedules_.Reserve(static_cast<std::size_t>(project.GetSchedules().GetCount()));
     project.GetSchedules().ForEach([&](CSchedule& data) {
         if (!data.IsDeleted())
-            schedules_.Add(std::make_unique<CGuiSchedule>(data, FindRow(data.GetRowObjectId())));
+            schedules_.Emplace(data, FindRow(data.GetRowObjectId()));
     });
 }
 
 void DisplayTree::BuildMemos(CProject& project) {
+    memos_.Reserve(static_cast<std::size_t>(project.GetDrawParts().GetCount()));
     project.GetDrawParts().ForEach([&](CDrawPart& part) {
         if (part.IsDeleted() || part.GetType() != CData::kMemo)
             return;
         auto& memo = static_cast<CMemo&>(part);
-        memos_.Add(std::make_unique<CGuiMemo>(memo, FindRow(memo.GetYRowId())));
+        memos_.Emplace(memo, FindRow(memo.GetYRowId()));
     });
 }
 
@@ -157,8 +166,7 @@ void DisplayTree::BuildLinks(CProject& project) {
     links_.Reserve(static_cast<std::size_t>(project.GetLinks().GetCount()));
     project.GetLinks().ForEach([&](CLink& data) {
         if (!data.IsDeleted())
-            links_.Add(std::make_unique<CGuiLink>(data, FindLinkEnd(data.GetFromId()),
-                                                  FindLinkEnd(data.GetToId())));
+            links_.Emplace(data, FindLinkEnd(data.GetFromId()), FindLinkEnd(data.GetToId()));
     });
 }
 
