@@ -491,7 +491,9 @@ void MainWindow::ShowProject() {
         RepaintPanes();
         return;
     }
-    scene_.Open(*project);
+    // A chart tab sets the period next, which lays the plan out.
+    scene_.Open(*project, mode_ == kProjectTab ? ChartScene::Placing::kAtOnce
+                                               : ChartScene::Placing::kAtSetPeriod);
     ModelRebuilt();
     shown_ = project;
     ForgetViewStates();
@@ -631,8 +633,8 @@ void MainWindow::UpdateScrollRanges() {
     // A linked group reads the months that came into view.
     if (periodSet_ && mode_ != kProjectTab)
         status_.Commands().Documents().ShowPeriod(
-            LeftDate(), scene_.GetRuler().XToDate(scene_.GetRuler().GetScrollPosition() +
-                                                  chart_->width()));
+            LeftDate(),
+            scene_.GetRuler().XToDate(scene_.GetRuler().GetScrollPosition() + chart_->width()));
     // The scene already holds the positions the bars show.
     const QSignalBlocker blockHorizontal(horizontal_);
     const QSignalBlocker blockVertical(vertical_);
