@@ -633,8 +633,8 @@ void MainWindow::UpdateScrollRanges() {
     // A linked group reads the months that came into view.
     if (periodSet_ && mode_ != kProjectTab)
         status_.Commands().Documents().ShowPeriod(
-            LeftDate(),
-            scene_.GetRuler().XToDate(scene_.GetRuler().GetScrollPosition() + chart_->width()));
+            LeftDate(), scene_.GetRuler().XToDate(scene_.GetRuler().GetScrollPosition() +
+                                                  chart_->width()));
     // The scene already holds the positions the bars show.
     const QSignalBlocker blockHorizontal(horizontal_);
     const QSignalBlocker blockVertical(vertical_);
