@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "CHoliday.h"
+#include "HolidayImport.h"
+#include "HolidayImportDialog.h"
 #include "HolidayRuleEditDialog.h"
 #include "HolidayRuleList.h"
 
@@ -38,6 +40,7 @@ HolidayRuleListWidget::HolidayRuleListWidget(HolidayRuleList& list, IPrompt& pro
     up_ = button(QStringLiteral("上へ(&U)"), [this] { MoveRule(true); });
     down_ = button(QStringLiteral("下へ(&W)"), [this] { MoveRule(false); });
     button(QStringLiteral("並べ替え(&O)"), &HolidayRuleListWidget::SortRules);
+    button(QStringLiteral("iCalendar 取り込み(&I)..."), &HolidayRuleListWidget::ImportRules);
     buttons->addStretch();
     layout->addLayout(buttons);
 
@@ -106,6 +109,20 @@ void HolidayRuleListWidget::MoveRule(bool up) {
 void HolidayRuleListWidget::SortRules() {
     if (list_.Sort()) {
         Refresh();
+        emit Changed();
+    }
+}
+
+void HolidayRuleListWidget::ImportRules() {
+    HolidayImport import(prompt_);
+    if (!import.ChooseAndRead())
+        return;
+    HolidayImportDialog preview(import, this);
+    if (preview.exec() != QDialog::Accepted)
+        return;
+    const int first = import.AddTo(list_);
+    if (first >= 0) {
+        Refresh(first);
         emit Changed();
     }
 }

@@ -12,7 +12,7 @@ class IPrompt;
 
 // The rule list of the holiday editors, with the columns "名称", "ルール"
 // and "適用期間", and the buttons that add, change, delete, move and sort
-// rules. A double click changes the rule.
+// rules, and take rules from an iCalendar file. A double click changes the rule.
 class HolidayRuleListWidget : public QWidget {
     Q_OBJECT
 
@@ -28,6 +28,8 @@ public:
     void DeleteRule();
     void MoveRule(bool up);
     void SortRules();
+    // Rules from the all-day events of an iCalendar file, after a preview.
+    void ImportRules();
 
 signals:
     void Changed();
