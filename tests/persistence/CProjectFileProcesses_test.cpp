@@ -19,6 +19,8 @@
 #include "CProjectFile.h"
 #include "CSchedule.h"
 #include "ChildProcess.h"
+#include "HolderNote.h"
+#include "LockedFile.h"
 #include "ProjectArchive.h"
 #include "ProjectGenerator.h"
 #include "SystemError.h"
@@ -83,6 +85,84 @@ TEST_F(CProjectFileProcessesTest, AnotherProcessHoldingTheFileGivesError32AfterT
     holder.Lock(nullptr);
     child = RunChild([&] { return CProjectFile(path_).Load(false) != nullptr ? 0 : 1; });
     EXPECT_EQ(child, 0) << "a released file opens at once";
+}
+
+OpenRetryPolicy Once() {
+    OpenRetryPolicy policy;
+    policy.attempts = 1;
+    return policy;
+}
+
+// A child holding the file, in single mode for as long as it has the
+// document open, in shared mode while it edits; it lets go when the parent
+// closes `release` and writes a byte to `ready` once it holds the file.
+pid_t StartHolder(const std::string& path, bool shared, int ready, int release) {
+    return StartChild([=] {
+        HolderNote::SetUser("山田");
+        CProjectFile file(path);
+        auto project = SmallProject(shared);
+        const bool held = shared ? file.Lock(project.get()) : file.Load(true) != nullptr;
+        const char byte = held ? 1 : 0;
+        if (::write(ready, &byte, 1) != 1 || !held)
+            return 1;
+        char ignored;
+        return ::read(release, &ignored, 1) == 0 ? 0 : 2;
+    });
+}
+
+TEST_F(CProjectFileProcessesTest, ARefusalNamesTheUserOfTheProcessThatHoldsTheFile) {
+    for (bool shared : {false, true}) {
+        Store(*SmallProject(shared));
+        int ready[2], release[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        ASSERT_EQ(::pipe(release), 0);
+        const pid_t holder = StartHolder(path_, shared, ready[1], release[0]);
+        ::close(ready[1]);
+        ::close(release[0]);
+        char held = 0;
+        ASSERT_EQ(::read(ready[0], &held, 1), 1);
+        ASSERT_EQ(held, 1);
+
+        CProjectFile file(path_, Once());
+        EXPECT_EQ(file.Load(false), nullptr);
+        EXPECT_EQ(file.GetErrorCode(), SystemError::kSharingViolation);
+        const std::string& message = file.GetError().GetMessage();
+        const std::string named =
+            std::string(ErrorSlot::kLockedMessage) + "\n山田 (" + HolderNote::Self().host + ") が ";
+        EXPECT_EQ(message.rfind(named, 0), 0u) << shared << message;
+        EXPECT_TRUE(message.ends_with(" から使用中")) << message;
+
+        ::close(release[1]);
+        ::close(ready[0]);
+        EXPECT_EQ(test::WaitForChild(holder), 0);
+        EXPECT_FALSE(fs::exists(HolderNote::PathFor(path_))) << "the holder took its note away";
+    }
+}
+
+// A holder killed while it held the file leaves its note behind; the next
+// refusal names nobody rather than a process that is gone, and the note goes.
+TEST_F(CProjectFileProcessesTest, TheNoteOfAKilledHolderNamesNobody) {
+    Store(*SmallProject(false));
+    int ready[2], release[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(release), 0);
+    const pid_t holder = StartHolder(path_, false, ready[1], release[0]);
+    char held = 0;
+    ASSERT_EQ(::read(ready[0], &held, 1), 1);
+    ::kill(holder, SIGKILL);
+    test::WaitForChild(holder);
+    for (int fd : {ready[0], ready[1], release[0], release[1]})
+        ::close(fd);
+    ASSERT_TRUE(fs::exists(HolderNote::PathFor(path_)));
+
+    std::uint32_t code = 0;
+    auto silent = LockedFile::Open(path_, LockedFile::Mode::kRead, code);  // writes no note
+    ASSERT_NE(silent, nullptr);
+    CProjectFile file(path_, Once());
+    EXPECT_EQ(file.Load(false), nullptr);
+    EXPECT_EQ(file.GetErrorCode(), SystemError::kSharingViolation);
+    EXPECT_EQ(file.GetError().GetMessage(), "");
+    EXPECT_FALSE(fs::exists(HolderNote::PathFor(path_)));
 }
 
 TEST_F(CProjectFileProcessesTest, AFileWithoutWritePermissionOpensReadOnlyAndRefusesToSave) {
