@@ -1,13 +1,13 @@
 #include "HolidayImportDialog.h"
 
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "HolidayImport.h"
+#include "HolidayRuleListWidget.h"
 
 namespace qb {
 
@@ -17,15 +17,9 @@ HolidayImportDialog::HolidayImportDialog(const HolidayImport& import, QWidget* p
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QString::fromStdString(import.Summary()), this));
 
-    tree_ = new QTreeWidget(this);
-    tree_->setHeaderLabels(
-        {QStringLiteral("名称"), QStringLiteral("ルール"), QStringLiteral("適用期間")});
-    tree_->setRootIsDecorated(false);
-    tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree_ = HolidayRuleListWidget::NewRuleTree(this);
     for (const HolidayRuleList::Row& row : import.Preview())
-        tree_->addTopLevelItem(
-            new QTreeWidgetItem({QString::fromStdString(row.name), QString::fromStdString(row.rule),
-                                 QString::fromStdString(row.period)}));
+        HolidayRuleListWidget::AddRow(tree_, row);
     layout->addWidget(tree_, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -20,11 +20,7 @@ HolidayRuleListWidget::HolidayRuleListWidget(HolidayRuleList& list, IPrompt& pro
     : QWidget(parent), list_(list), prompt_(prompt) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    tree_ = new QTreeWidget(this);
-    tree_->setHeaderLabels(
-        {QStringLiteral("名称"), QStringLiteral("ルール"), QStringLiteral("適用期間")});
-    tree_->setRootIsDecorated(false);
-    tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree_ = NewRuleTree(this);
     layout->addWidget(tree_, 1);
 
     auto* buttons = new QVBoxLayout;
@@ -49,13 +45,25 @@ HolidayRuleListWidget::HolidayRuleListWidget(HolidayRuleList& list, IPrompt& pro
     Refresh();
 }
 
+QTreeWidget* HolidayRuleListWidget::NewRuleTree(QWidget* parent) {
+    auto* tree = new QTreeWidget(parent);
+    tree->setHeaderLabels(
+        {QStringLiteral("名称"), QStringLiteral("ルール"), QStringLiteral("適用期間")});
+    tree->setRootIsDecorated(false);
+    tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return tree;
+}
+
+void HolidayRuleListWidget::AddRow(QTreeWidget* tree, const HolidayRuleList::Row& row) {
+    tree->addTopLevelItem(
+        new QTreeWidgetItem({QString::fromStdString(row.name), QString::fromStdString(row.rule),
+                             QString::fromStdString(row.period)}));
+}
+
 void HolidayRuleListWidget::Refresh(int current) {
     tree_->clear();
     for (int i = 0; i < list_.Count(); ++i) {
-        const HolidayRuleList::Row row = list_.RowText(i);
-        tree_->addTopLevelItem(
-            new QTreeWidgetItem({QString::fromStdString(row.name), QString::fromStdString(row.rule),
-                                 QString::fromStdString(row.period)}));
+        AddRow(tree_, list_.RowText(i));
     }
     if (current >= 0 && current < list_.Count())
         tree_->setCurrentItem(tree_->topLevelItem(current));

@@ -2,12 +2,13 @@
 
 #include <QWidget>
 
+#include "HolidayRuleList.h"
+
 class QPushButton;
 class QTreeWidget;
 
 namespace qb {
 
-class HolidayRuleList;
 class IPrompt;
 
 // The rule list of the holiday editors, with the columns "名称", "ルール"
@@ -18,6 +19,10 @@ class HolidayRuleListWidget : public QWidget {
 
 public:
     HolidayRuleListWidget(HolidayRuleList& list, IPrompt& prompt, QWidget* parent = nullptr);
+
+    // A list with the three columns, as this widget and the import preview show rules.
+    static QTreeWidget* NewRuleTree(QWidget* parent);
+    static void AddRow(QTreeWidget* tree, const HolidayRuleList::Row& row);
 
     QTreeWidget* Tree() const { return tree_; }
     // Shows the list again (after another file was opened).
