@@ -144,9 +144,10 @@ std::optional<HolderNote::Holder> HolderNote::Parse(const std::string& text) {
 // nobody is named.
 bool HolderNote::Write(const std::string& file) {
     const std::string path = PathFor(file);
-    const std::string temp = path + "-" + std::to_string(::getpid());
-    // A name left by an earlier process of this number goes first; a new
-    // file only, so that no link placed there redirects the write.
+    // Only the file's holder writes, so one temporary name does; one left by
+    // a holder that was killed goes first. A new file only, so that no link
+    // placed there redirects the write.
+    const std::string temp = path + ".new";
     ::unlink(temp.c_str());
     const int fd =
         ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);

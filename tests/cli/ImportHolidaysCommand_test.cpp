@@ -42,8 +42,9 @@ TEST_F(ImportHolidaysCommandTest, RefusesBadInputAndWritesNothing) {
     for (const auto& c : cases) {
         const CliRun run = Cli("import-holidays " + c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments;
-        if (c.err)
+        if (c.err) {
             EXPECT_EQ(run.err, c.err) << c.arguments;
+        }
         EXPECT_FALSE(std::filesystem::exists(PathOf("out.xml"))) << c.arguments;
     }
 }

@@ -30,6 +30,7 @@ protected:
 
 TEST_F(HolderNoteTest, AHolderWritesItsNoteAndOnlyItRemovesIt) {
     EXPECT_EQ(HolderNote::PathFor(file_), folder_.File(".plan.qbd.holder"));
+    TestFolder::Write(HolderNote::PathFor(file_) + ".new", "left by a holder that was killed");
     ASSERT_TRUE(HolderNote::Write(file_));
     EXPECT_EQ(folder_.EntryCount(), 1) << "no temporary file is left";
     const auto holder = HolderNote::Read(file_);
