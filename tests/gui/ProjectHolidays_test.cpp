@@ -8,12 +8,12 @@
 #include "GuiFixture.h"
 #include "HolidayCache.h"
 #include "HolidayImport.h"
-#include "HolidayImportDialog.h"
 #include "HolidayRuleValues.h"
 #include "MainWindow.h"
 #include "ProjectHolidayForm.h"
 #include "TestPaths.h"
 #include "UndoHistory.h"
+#include "dialogs/HolidayImportDialog.h"
 
 #include <QTreeWidget>
 
