@@ -27,7 +27,7 @@ constexpr double kPixelsPerDay = 10.0;
 constexpr int kChartSetting = 1;
 
 void LayOut(CProject& project, ChartScene& scene) {
-    scene.Open(project);
+    scene.Open(project, ChartScene::Placing::kAtSetPeriod);
     scene.SetRulerSetting(kChartSetting);
     COleDateTime from;
     COleDateTime to;

@@ -178,7 +178,8 @@ int RunRender(const Args& args) {
     ChartScene scene;
     ChartTexts::Install(scene);
     scene.SetToday(COleDateTime::GetCurrentTime().DatePart());
-    scene.Open(*project);
+    // The period is set next, which lays the plan out.
+    scene.Open(*project, ChartScene::Placing::kAtSetPeriod);
     if (!SetUpScene(options, scene, message))
         return CliOutput::Fail(message);
 

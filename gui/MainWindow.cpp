@@ -491,7 +491,9 @@ void MainWindow::ShowProject() {
         RepaintPanes();
         return;
     }
-    scene_.Open(*project);
+    // A chart tab sets the period next, which lays the plan out.
+    scene_.Open(*project, mode_ == kProjectTab ? ChartScene::Placing::kAtOnce
+                                               : ChartScene::Placing::kAtSetPeriod);
     ModelRebuilt();
     shown_ = project;
     ForgetViewStates();

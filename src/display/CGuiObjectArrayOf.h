@@ -1,7 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 #include "CGuiObject.h"
@@ -11,33 +15,104 @@ namespace qb {
 // An owning array of display objects of class T. It holds them through the
 // base, so the class that declares an array needs only a forward declaration
 // of T; the typed accessors are compiled where T is complete.
+//
+// The objects Emplace makes lie side by side in one block that Reserve sizes
+// and that outlives Clear: a tree rebuilt after every edit then allocates
+// nothing for them, and layout walks them in the order they lie in memory.
+// Past the reserved room, and for objects given to Add, each object is a heap
+// block of its own.
 template <class T>
 class CGuiObjectArrayOf {
 public:
+    CGuiObjectArrayOf() = default;
+    ~CGuiObjectArrayOf() { Clear(); }
+    CGuiObjectArrayOf(const CGuiObjectArrayOf&) = delete;
+    CGuiObjectArrayOf& operator=(const CGuiObjectArrayOf&) = delete;
+
     std::size_t Size() const { return items_.size(); }
     bool Empty() const { return items_.empty(); }
-    void Clear() { items_.clear(); }
-    void Reserve(std::size_t count) { items_.reserve(count); }
+    // Destroys every object and keeps the room reserved for them.
+    void Clear() {
+        for (CGuiObject* item : items_) {
+            if (InBlock(item))
+                item->~CGuiObject();
+            else
+                delete item;
+        }
+        items_.clear();
+        used_ = 0;
+    }
+    // Destroys every object and gives the room back.
+    void Release() {
+        Clear();
+        items_ = {};
+        block_.reset();
+        blockEnd_ = nullptr;
+        capacity_ = 0;
+    }
+    // Room for count objects; the block grows only while the array is empty,
+    // as the objects in it must stay where they are.
+    void Reserve(std::size_t count) {
+        items_.reserve(count);
+        if (count <= capacity_ || !items_.empty())
+            return;
+        static_assert(alignof(T) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__);
+        block_.reset();
+        capacity_ = 0;
+        blockEnd_ = nullptr;
+        block_ = std::make_unique_for_overwrite<std::byte[]>(count * sizeof(T));
+        capacity_ = count;
+        blockEnd_ = block_.get() + count * sizeof(T);
+    }
 
-    CGuiObject* Base(std::size_t index) const { return items_[index].get(); }
-    T* At(std::size_t index) const { return static_cast<T*>(items_[index].get()); }
+    CGuiObject* Base(std::size_t index) const { return items_[index]; }
+    T* At(std::size_t index) const { return static_cast<T*>(items_[index]); }
+    // Makes an object in the reserved room (or on the heap when it is full)
+    // and sets its index to its position.
+    template <class... Args>
+    T* Emplace(Args&&... args) {
+        if (used_ == capacity_)
+            return Add(std::make_unique<T>(std::forward<Args>(args)...));
+        T* item = new (block_.get() + used_ * sizeof(T)) T(std::forward<Args>(args)...);
+        ++used_;
+        try {
+            return Place(item);
+        } catch (...) {
+            item->~T();
+            --used_;
+            throw;
+        }
+    }
     // Takes the object and sets its index to its position.
     T* Add(std::unique_ptr<T> item) {
-        item->SetIndex(static_cast<std::int32_t>(items_.size()));
-        T* raw = item.get();
-        items_.push_back(std::move(item));
-        return raw;
+        Place(item.get());
+        return item.release();
     }
     CGuiObject* FindById(std::int32_t id) const {
-        for (const auto& item : items_) {
+        for (CGuiObject* item : items_) {
             if (item->GetObjectId() == id)
-                return item.get();
+                return item;
         }
         return nullptr;
     }
 
 private:
-    std::vector<std::unique_ptr<CGuiObject>> items_;
+    T* Place(T* item) {
+        item->SetIndex(static_cast<std::int32_t>(items_.size()));
+        items_.push_back(item);
+        return item;
+    }
+    bool InBlock(const CGuiObject* item) const {
+        const auto* at = reinterpret_cast<const std::byte*>(item);
+        return std::greater_equal<const std::byte*>()(at, block_.get()) &&
+               std::less<const std::byte*>()(at, blockEnd_);
+    }
+
+    std::vector<CGuiObject*> items_;
+    std::unique_ptr<std::byte[]> block_;
+    std::byte* blockEnd_ = nullptr;
+    std::size_t capacity_ = 0;
+    std::size_t used_ = 0;
 };
 
 }  // namespace qb

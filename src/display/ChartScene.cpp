@@ -82,12 +82,13 @@ void ChartScene::SettingsChanged() {
     Relayout();
 }
 
-void ChartScene::Open(CProject& project) {
+void ChartScene::Open(CProject& project, Placing placing) {
     if (&project != project_) {
         scrollFrom_ = COleDateTime::Null();
         scrollTo_ = COleDateTime::Null();
     }
     project_ = &project;
+    awaitingPeriod_ = placing == Placing::kAtSetPeriod;
     holidays_->SetProjectRules(&project.GetHolidays(), project.IsUseSystemHolidays());
     ruler_->Invalidate();
     model_->Rebuild(project);
@@ -102,6 +103,7 @@ void ChartScene::Close() {
     model_->SetCurrentColumn(-1);
     holidays_->SetProjectRules(nullptr, true);
     project_ = nullptr;
+    awaitingPeriod_ = false;
     scrollFrom_ = COleDateTime::Null();
     scrollTo_ = COleDateTime::Null();
     top_ = 0;
@@ -152,6 +154,7 @@ void ChartScene::SetPeriod(const COleDateTime& from, const COleDateTime& to, dou
     ruler_->SetWidth(ChartWidth());
     ruler_->SetScrollPosition(0);
     ruler_->Rebuild();
+    awaitingPeriod_ = false;
     Relayout();
 }
 
@@ -316,7 +319,7 @@ ChartContext ChartScene::Context() const {
 }
 
 void ChartScene::Relayout() {
-    if (project_ == nullptr)
+    if (project_ == nullptr || awaitingPeriod_)
         return;
     model_->Layout(Context());
     SetTop(top_);

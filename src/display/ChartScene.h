@@ -58,8 +58,14 @@ public:
     // Holiday marks, ruler labels and the layout follow the settings.
     void SettingsChanged();
 
+    // When Open places the objects: at once, or with the first SetPeriod
+    // after it. A caller that sets the period right after opening waits for
+    // it, so that a large plan is laid out once and not twice; until then
+    // Relayout and whatever calls it leave the objects unplaced.
+    enum class Placing { kAtOnce, kAtSetPeriod };
+
     // The project must outlive the scene or the next Open or Close.
-    void Open(CProject& project);
+    void Open(CProject& project, Placing placing = Placing::kAtOnce);
     void Close();
     bool IsOpen() const { return project_ != nullptr; }
 
@@ -152,6 +158,8 @@ public:
     bool SelectRowAt(DrawPoint point);
     // Lays the model out again after its fold or hidden states changed.
     void Relayout();
+    // Opened to be placed with the first SetPeriod, which has not come yet.
+    bool IsAwaitingPeriod() const { return awaitingPeriod_; }
 
     // The holiday marks the chart and the ruler paint with.
     HolidayCache& Holidays() { return *holidays_; }
@@ -175,6 +183,7 @@ private:
     std::unique_ptr<CRuler> ruler_;
     std::unique_ptr<CDisplayModel> model_;
     CProject* project_ = nullptr;
+    bool awaitingPeriod_ = false;
     int headerWidth_ = 0;
     int width_ = 0;
     int height_ = 0;

@@ -48,7 +48,15 @@ DisplayTree::DisplayTree() = default;
 DisplayTree::~DisplayTree() = default;
 
 void DisplayTree::Clear() {
-    // Links and memos refer to schedules and rows: drop them first.
+    Empty();
+    links_.Release();
+    memos_.Release();
+    schedules_.Release();
+}
+
+// Links and memos refer to schedules and rows: they go first. The room of
+// the schedules, links and memos stays for the next build.
+void DisplayTree::Empty() {
     links_.Clear();
     memos_.Clear();
     schedules_.Clear();
@@ -62,29 +70,27 @@ void DisplayTree::Clear() {
 // Rows are indexed first, so that schedules and memos find their rows, then
 // columns, schedules and memos, so that links find their ends. Where two
 // objects share an id, rows come before columns, schedules, links and memos.
+// Each object goes into the index as it is made: a second pass over a large
+// project's objects costs nearly as much as making them.
 void DisplayTree::Build(CProject& project) {
-    Clear();
+    Empty();
     // A negative width has no meaning as an indent; it is taken as box mode.
     indent_ = std::max(0, project.GetParamInt("_Indent", 0));
     renban_ = project.GetParamInt("_Renban", 0);
     BuildColumns(project);
     BuildRows(project);
-    ForEachRow(rows_,
-               [this](CGuiRow& row) { byId_.Add(row.GetObjectId(), &row, CGuiObject::kRow); });
     byId_.Seal();
-    BuildSchedules(project);
-    ColumnCellText::FillScheduleTexts(*this);
-    BuildMemos(project);
     // Columns are often added long after the rows, so their ids lie far
     // from the rows' ids; they go in with the schedules, whose ids fill the
     // gap, which keeps the index a plain table.
-    byId_.Reserve(columns_.Size() + schedules_.Size() + memos_.Size());
+    byId_.Reserve(columns_.Size() + static_cast<std::size_t>(project.GetSchedules().GetCount() +
+                                                             project.GetDrawParts().GetCount()));
     AddToIndex(columns_, CGuiObject::kColumn, byId_);
-    AddToIndex(schedules_, CGuiObject::kSchedule, byId_);
-    AddToIndex(memos_, CGuiObject::kMemo, byId_);
+    BuildSchedules(project);
+    ColumnCellText::FillScheduleTexts(*this);
+    BuildMemos(project);
     byId_.Seal();
     BuildLinks(project);
-    AddToIndex(links_, CGuiObject::kLink, byId_);
     byId_.Seal();
     project_ = &project;
 }
@@ -109,6 +115,7 @@ void DisplayTree::BuildRowLevel(const CRowArray& source, CGuiRowArray& target, i
         if (data.IsDeleted())
             return;
         CGuiRow* row = target.Add(std::make_unique<CGuiRow>(data, target, level));
+        byId_.Add(row->GetObjectId(), row, CGuiObject::kRow);
         row->SetSerial(rowCount_++);
         std::vector<std::string> cells;
         cells.reserve(cellNames.size());
@@ -138,17 +145,21 @@ void DisplayTree::BuildRows(CProject& project) {
 void DisplayTree::BuildSchedules(CProject& project) {
     schedules_.Reserve(static_cast<std::size_t>(project.GetSchedules().GetCount()));
     project.GetSchedules().ForEach([&](CSchedule& data) {
-        if (!data.IsDeleted())
-            schedules_.Add(std::make_unique<CGuiSchedule>(data, FindRow(data.GetRowObjectId())));
+        if (data.IsDeleted())
+            return;
+        CGuiSchedule* schedule = schedules_.Emplace(data, FindRow(data.GetRowObjectId()));
+        byId_.Add(schedule->GetObjectId(), schedule, CGuiObject::kSchedule);
     });
 }
 
 void DisplayTree::BuildMemos(CProject& project) {
+    memos_.Reserve(static_cast<std::size_t>(project.GetDrawParts().GetCount()));
     project.GetDrawParts().ForEach([&](CDrawPart& part) {
         if (part.IsDeleted() || part.GetType() != CData::kMemo)
             return;
         auto& memo = static_cast<CMemo&>(part);
-        memos_.Add(std::make_unique<CGuiMemo>(memo, FindRow(memo.GetYRowId())));
+        CGuiMemo* made = memos_.Emplace(memo, FindRow(memo.GetYRowId()));
+        byId_.Add(made->GetObjectId(), made, CGuiObject::kMemo);
     });
 }
 
@@ -156,9 +167,11 @@ void DisplayTree::BuildMemos(CProject& project) {
 void DisplayTree::BuildLinks(CProject& project) {
     links_.Reserve(static_cast<std::size_t>(project.GetLinks().GetCount()));
     project.GetLinks().ForEach([&](CLink& data) {
-        if (!data.IsDeleted())
-            links_.Add(std::make_unique<CGuiLink>(data, FindLinkEnd(data.GetFromId()),
-                                                  FindLinkEnd(data.GetToId())));
+        if (data.IsDeleted())
+            return;
+        CGuiLink* link =
+            links_.Emplace(data, FindLinkEnd(data.GetFromId()), FindLinkEnd(data.GetToId()));
+        byId_.Add(link->GetObjectId(), link, CGuiObject::kLink);
     });
 }
 

@@ -33,7 +33,9 @@ public:
     DisplayTree(const DisplayTree&) = delete;
     DisplayTree& operator=(const DisplayTree&) = delete;
 
+    // Keeps the room of the previous build's objects for the new ones.
     void Build(CProject& project);
+    // Drops every object and the room they took.
     void Clear();
 
     bool IsBuilt() const { return project_ != nullptr; }
@@ -75,6 +77,7 @@ public:
     }
 
 private:
+    void Empty();
     void BuildColumns(CProject& project);
     void BuildRows(CProject& project);
     void BuildRowLevel(const CRowArray& source, CGuiRowArray& target, int level,

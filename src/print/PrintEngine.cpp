@@ -92,7 +92,9 @@ void PrintEngine::BuildScene(const Source& source) {
     display_->paintProgress = settings_.progress;
     scene_ = std::make_unique<ChartScene>(*calendar_, *display_);
     project_ = source.project;
-    scene_->Open(*project_);
+    // Every use of the scene sets the days it shows first, which lays the
+    // plan out with the folds, hidden rows and header width below.
+    scene_->Open(*project_, ChartScene::Placing::kAtSetPeriod);
     scene_->SetRulerSetting(std::clamp(source.rulerSetting, 1, 3));
     scene_->SetToday(source.today.IsValid() ? source.today.DatePart()
                                             : COleDateTime::GetCurrentTime().DatePart());

@@ -4,7 +4,14 @@
 
 #include "CColumn.h"
 #include "CColumnArray.h"
+#include "CDrawPartArray.h"
 #include "CGuiRow.h"
+#include "CGuiSchedule.h"
+#include "CLink.h"
+#include "CLinkArray.h"
+#include "CMemo.h"
+#include "CSchedule.h"
+#include "CScheduleArray.h"
 #include "RowTreeBuilder.h"
 
 namespace qb {
@@ -76,6 +83,45 @@ TEST(CDisplayModel, RowsCarryTheirCellTextsAndBackgroundFromParams) {
     EXPECT_EQ(built.GetCellTexts(), std::vector<std::string>{"cell"});
     EXPECT_EQ(built.GetBackColour(), 0x00FF00u);
     EXPECT_EQ(model.GetColumns().Size(), 1u);
+}
+
+// Ids are meant to be unique, but a file may repeat one: the id then names
+// the row, else the column, else the schedule, else the memo, else the link.
+TEST(CDisplayModel, AnIdSharedByObjectsOfSeveralKindsNamesTheFirstKind) {
+    RowTreeBuilder tree;
+    CProject& project = tree.Project();
+    const std::int32_t rowId = tree.Add("A", 20).GetObjectId();
+    const std::int32_t columnId = project.NewObjectId();
+    project.GetColumns().Add(std::make_unique<CColumn>(columnId));
+    const std::int32_t scheduleId = project.NewObjectId();
+    const std::int32_t memoId = project.NewObjectId();
+    for (const std::int32_t id : {columnId, rowId, scheduleId, memoId}) {
+        auto schedule = std::make_unique<CSchedule>(id);
+        schedule->SetRowObjectId(rowId);
+        project.GetSchedules().Add(std::move(schedule));
+    }
+    for (const std::int32_t id : {scheduleId, memoId})
+        project.GetDrawParts().Add(std::make_unique<CMemo>(id));
+    const std::int32_t linkId = project.NewObjectId();
+    for (const std::int32_t id : {memoId, linkId}) {
+        auto link = std::make_unique<CLink>(id);
+        link->SetFromId(scheduleId);
+        link->SetToId(memoId);
+        project.GetLinks().Add(std::move(link));
+    }
+    CDisplayModel model;
+    model.Rebuild(project);
+    ASSERT_EQ(model.GetSchedules().Size(), 4u);
+    EXPECT_EQ(model.FindObject(rowId)->GetObjectType(), CGuiObject::kRow);
+    EXPECT_EQ(model.FindObject(columnId)->GetObjectType(), CGuiObject::kColumn);
+    EXPECT_EQ(model.FindObject(scheduleId)->GetObjectType(), CGuiObject::kSchedule);
+    EXPECT_EQ(model.FindObject(memoId)->GetObjectType(), CGuiObject::kSchedule);
+    EXPECT_EQ(model.FindObject(linkId)->GetObjectType(), CGuiObject::kLink);
+    EXPECT_EQ(model.Tree().FindObject(memoId, CGuiObject::kMemo), nullptr);
+    // Every schedule still finds its row, and the links their ends.
+    for (std::size_t i = 0; i < model.GetSchedules().Size(); ++i)
+        EXPECT_EQ(model.GetSchedules().At(i)->GetRow(), model.FindRow(rowId));
+    EXPECT_EQ(model.GetLinks().Size(), 2u);
 }
 
 // P over P1, P2, P3; then Q.

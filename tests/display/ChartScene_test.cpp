@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "CColumn.h"
 #include "CColumnArray.h"
 #include "CDisplayModel.h"
+#include "CGuiLink.h"
+#include "CGuiMemo.h"
+#include "CGuiSchedule.h"
 #include "CHolidayArray.h"
 #include "CRuler.h"
 #include "CYmdHoliday.h"
@@ -14,6 +18,7 @@
 #include "ChartHint.h"
 #include "DisplaySettings.h"
 #include "HolidayCache.h"
+#include "ProjectGenerator.h"
 #include "RecordingDrawContext.h"
 #include "RowTreeBuilder.h"
 
@@ -41,6 +46,67 @@ protected:
     ChartScene scene;
     std::int32_t pId = 0;
 };
+
+// Where every row, schedule, link and memo of the model lies.
+std::vector<GuiRect> Places(const CDisplayModel& model) {
+    std::vector<GuiRect> places;
+    DisplayTree::ForEachRow(model.GetRows(),
+                            [&places](const CGuiRow& row) { places.push_back(row.GetRect()); });
+    for (std::size_t i = 0; i < model.GetSchedules().Size(); ++i)
+        places.push_back(model.GetSchedules().At(i)->GetRect());
+    for (std::size_t i = 0; i < model.GetLinks().Size(); ++i)
+        places.push_back(model.GetLinks().At(i)->GetRect());
+    for (std::size_t i = 0; i < model.GetMemos().Size(); ++i)
+        places.push_back(model.GetMemos().At(i)->GetRect());
+    return places;
+}
+
+// Opening a plan to show a period, as the window and the picture output do,
+// lays it out once: with the period, not also before it.
+TEST(ChartSceneOpenTest, OpenedForAPeriodAPlanIsLaidOutOnceAndInTheSamePlaces) {
+    ProjectGenerator::Options options;
+    options.rows = 30;
+    options.schedules = 300;
+    options.links = 60;
+    options.memos = 6;
+    const auto project = ProjectGenerator::Generate(options);
+    const COleDateTime from(2024, 4, 1, 0, 0, 0);
+    const COleDateTime to(2024, 6, 30, 0, 0, 0);
+    const auto show = [&](ChartScene& scene) {
+        scene.SetRulerSetting(1);
+        scene.SetHeaderWidth(180);
+        scene.SetSize(1200, 600);
+        scene.SettingsChanged();
+        scene.Relayout();
+    };
+    ChartScene atOnce;
+    atOnce.Open(*project);
+    EXPECT_FALSE(atOnce.IsAwaitingPeriod());
+    show(atOnce);
+    atOnce.SetPeriod(from, to, 0.0);
+
+    ChartScene waiting;
+    waiting.Open(*project, ChartScene::Placing::kAtSetPeriod);
+    const std::uint64_t built = waiting.GetModel().Generation();
+    EXPECT_TRUE(waiting.IsAwaitingPeriod());
+    show(waiting);
+    EXPECT_EQ(waiting.GetModel().Generation(), built) << "nothing laid out before the period";
+    waiting.SetPeriod(from, to, 0.0);
+    EXPECT_EQ(waiting.GetModel().Generation(), built + 1);
+    EXPECT_FALSE(waiting.IsAwaitingPeriod());
+    ASSERT_GT(waiting.TotalHeight(), 0);
+    EXPECT_EQ(waiting.TotalHeight(), atOnce.TotalHeight());
+    EXPECT_EQ(Places(waiting.GetModel()), Places(atOnce.GetModel()));
+
+    // From then on every change lays the plan out again, and so does a plan
+    // opened at once after a close.
+    waiting.Relayout();
+    EXPECT_EQ(waiting.GetModel().Generation(), built + 2);
+    waiting.Open(*project, ChartScene::Placing::kAtSetPeriod);
+    waiting.Close();
+    waiting.Open(*project);
+    EXPECT_FALSE(waiting.IsAwaitingPeriod());
+}
 
 TEST_F(ChartSceneTest, AClickOnAFoldIconFoldsTheRowAndElsewhereSelectsIt) {
     const int expanded = scene.TotalHeight();

@@ -1,0 +1,80 @@
+#include "CGuiObjectArrayOf.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace qb {
+namespace {
+
+// Counts the objects alive, so that a test sees each one destroyed once.
+class CountedObject : public CGuiObject {
+public:
+    explicit CountedObject(std::int32_t id) : CGuiObject(id) { ++alive; }
+    ~CountedObject() override { --alive; }
+    void Draw(IDrawContext&, const GuiDrawArgs&) override {}
+    void CalcLayout(const ChartContext&) override {}
+    CData* GetData() const override { return nullptr; }
+    int GetObjectType() const override { return kSchedule; }
+
+    static inline int alive = 0;
+};
+
+using CountedArray = CGuiObjectArrayOf<CountedObject>;
+
+// Objects made in the reserved room, past it and given ready-made all keep
+// their ids and places, and each is destroyed once, whichever way it lives.
+TEST(CGuiObjectArrayOfTest, ObjectsInTheRoomPastItAndGivenAreKeptAndDestroyedOnce) {
+    {
+        CountedArray array;
+        array.Reserve(3);
+        for (std::int32_t id = 10; id < 15; ++id)
+            array.Emplace(id);
+        array.Add(std::make_unique<CountedObject>(15));
+        ASSERT_EQ(array.Size(), 6u);
+        EXPECT_EQ(CountedObject::alive, 6);
+        for (std::size_t i = 0; i < array.Size(); ++i) {
+            EXPECT_EQ(array.At(i)->GetObjectId(), static_cast<std::int32_t>(10 + i));
+            EXPECT_EQ(array.At(i)->GetIndex(), static_cast<std::int32_t>(i));
+        }
+        // Those in the room lie side by side.
+        EXPECT_EQ(array.At(1), array.At(0) + 1);
+        EXPECT_EQ(array.At(2), array.At(0) + 2);
+        EXPECT_EQ(array.FindById(14), array.Base(4));
+        EXPECT_EQ(array.FindById(99), nullptr);
+    }
+    EXPECT_EQ(CountedObject::alive, 0);
+}
+
+// A rebuild of as many objects takes the same room again; a larger one gets
+// a larger room, as the array is empty when it asks.
+TEST(CGuiObjectArrayOfTest, ARebuildReusesTheRoomAndAReleaseGivesItBack) {
+    CountedArray array;
+    array.Reserve(4);
+    const CountedObject* first = array.Emplace(1);
+    array.Emplace(2);
+    array.Clear();
+    EXPECT_EQ(CountedObject::alive, 0);
+    EXPECT_TRUE(array.Empty());
+    array.Reserve(4);
+    EXPECT_EQ(array.Emplace(3), first);
+    EXPECT_EQ(array.At(0)->GetIndex(), 0);
+    array.Emplace(4);
+    array.Reserve(100);  // not empty: the objects stay where they are
+    EXPECT_EQ(array.At(0), first);
+    EXPECT_EQ(array.At(0)->GetObjectId(), 3);
+    array.Clear();
+    array.Reserve(8);
+    for (std::int32_t id = 0; id < 8; ++id)
+        array.Emplace(id);
+    EXPECT_EQ(array.At(7), array.At(0) + 7);
+    array.Release();
+    EXPECT_EQ(CountedObject::alive, 0);
+    array.Emplace(9);  // no room: on the heap
+    EXPECT_EQ(CountedObject::alive, 1);
+    array.Clear();
+    EXPECT_EQ(CountedObject::alive, 0);
+}
+
+}  // namespace
+}  // namespace qb
