@@ -73,7 +73,7 @@ TEST_F(ProjectHolidaysTest, HolidaysImportedFromAnICalendarFileAreColouredOnTheC
     ASSERT_TRUE(status.Commands().Documents().OpenDocument(SampleCopy())) << prompt.LastId();
     const COleDateTime founding(2027, 6, 15, 0, 0, 0);  // a Tuesday
     const COleDateTime yearEnd(2027, 12, 29, 0, 0, 0);  // a Wednesday
-    const COleDateTime summerAfter(2029, 8, 14, 0, 0, 0);
+    const COleDateTime pastUntil(2021, 3, 1, 0, 0, 0);  // a Monday after the rule's end
     ASSERT_EQ(window.Scene().Holidays().DayMark(founding), 0);
 
     ProjectHolidayForm form(status.Doc(), status.Edit(), prompt);
@@ -89,7 +89,8 @@ TEST_F(ProjectHolidaysTest, HolidaysImportedFromAnICalendarFileAreColouredOnTheC
     EXPECT_EQ(window.Scene().Holidays().DayMark(founding), 1);
     EXPECT_EQ(window.Scene().Holidays().DayMark(yearEnd), 1);
     EXPECT_EQ(window.Scene().Holidays().DayMark(COleDateTime(2028, 8, 14, 0, 0, 0)), 1);
-    EXPECT_EQ(window.Scene().Holidays().DayMark(summerAfter), 0) << "three years only";
+    EXPECT_EQ(window.Scene().Holidays().DayMark(COleDateTime(2019, 3, 1, 0, 0, 0)), 1);
+    EXPECT_EQ(window.Scene().Holidays().DayMark(pastUntil), 0) << "not after its UNTIL";
     EXPECT_EQ(window.Scene().Holidays().DayMark(COleDateTime(2027, 1, 20, 0, 0, 0)), 0)
         << "an event with a time of day is no holiday";
 }
