@@ -47,15 +47,17 @@ bench: build
 	@for b in $(BUILD)/bench/qb_*_bench; do echo "== $$b"; $$b; done
 
 # libFuzzer programs need clang; each runs FUZZ_SECONDS on its own corpus
-# folder, seeded from the kept inputs in tests/data/fuzz/.
+# folder, seeded from the kept inputs in tests/data/fuzz/, with the words of
+# its format from fuzz/dict/ where there are any.
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DQB_BUILD_FUZZ=ON -DQB_SANITIZE=ON -DQB_BUILD_BENCH=OFF -DQB_WITH_QT=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@for f in $(FUZZ_BUILD)/fuzz/*_fuzz; do \
 	  name=$$(basename $$f _fuzz); mkdir -p fuzz/corpus-$$name; \
-	  echo "== $$name"; \
-	  $$f -max_total_time=$(FUZZ_SECONDS) fuzz/corpus-$$name tests/data/fuzz/$$name || exit 1; \
+	  dict=$$(scripts/fuzz-dict.sh $$name); \
+	  echo "== $$name $$dict"; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) $$dict fuzz/corpus-$$name tests/data/fuzz/$$name || exit 1; \
 	done
 
 # The programs live in their own folder beside the holiday rules they read

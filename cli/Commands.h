@@ -32,6 +32,8 @@ int RunFind(const Args& args);
 int RunLoadGraph(const Args& args);
 // The entries of a colour rule file, one "RRGGBB<TAB>text" line each.
 int RunColourRules(const Args& args);
+// The all-day events of an iCalendar file as a holiday rule file.
+int RunImportHolidays(const Args& args);
 #if QB_HAVE_QT
 int RunRender(const Args& args);
 // The chart's pages, as the print command lays them out, into a PDF.

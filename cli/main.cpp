@@ -31,6 +31,7 @@ constexpr Command kCommands[] = {
     {"find", qb::cli::RunFind},
     {"load-graph", qb::cli::RunLoadGraph},
     {"colour-rules", qb::cli::RunColourRules},
+    {"import-holidays", qb::cli::RunImportHolidays},
 #if QB_HAVE_QT
     {"render", qb::cli::RunRender},
     {"print", qb::cli::RunPrint},
@@ -86,6 +87,8 @@ constexpr const char* kUsage =
     "  load-graph FILE.qbd --from YYYYMMDD --to YYYYMMDD --scale PIXELS_PER_DAY [--shown-only]\n"
     "                                   print the load graph's sum of each pixel column\n"
     "  colour-rules FILE.crs            print each colour rule as RRGGBB<TAB>text\n"
+    "  import-holidays IN.ics OUT.xml   write the all-day events of an iCalendar file as a\n"
+    "                                   holiday rule file; lists name, rule and period\n"
 #if QB_HAVE_QT
     "  render FILE.qbd OUT.png|OUT.svg|OUT.pdf [--from YYYYMMDD] [--to YYYYMMDD]\n"
     "        [--scale PIXELS_PER_DAY] [--width PIXELS] [--height PIXELS] [--top PIXELS]\n"

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ make cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libxerces-c-dev libssl-dev
+  libxerces-c-dev libssl-dev libical-dev
   qt6-base-dev qt6-svg-dev qt6-translations-l10n
   fontconfig fonts-ipafont-gothic
   ccache

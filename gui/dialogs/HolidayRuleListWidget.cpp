@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "CHoliday.h"
+#include "HolidayImport.h"
+#include "HolidayImportDialog.h"
 #include "HolidayRuleEditDialog.h"
 #include "HolidayRuleList.h"
 
@@ -18,11 +20,7 @@ HolidayRuleListWidget::HolidayRuleListWidget(HolidayRuleList& list, IPrompt& pro
     : QWidget(parent), list_(list), prompt_(prompt) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    tree_ = new QTreeWidget(this);
-    tree_->setHeaderLabels(
-        {QStringLiteral("名称"), QStringLiteral("ルール"), QStringLiteral("適用期間")});
-    tree_->setRootIsDecorated(false);
-    tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree_ = NewRuleTree(this);
     layout->addWidget(tree_, 1);
 
     auto* buttons = new QVBoxLayout;
@@ -38,6 +36,7 @@ HolidayRuleListWidget::HolidayRuleListWidget(HolidayRuleList& list, IPrompt& pro
     up_ = button(QStringLiteral("上へ(&U)"), [this] { MoveRule(true); });
     down_ = button(QStringLiteral("下へ(&W)"), [this] { MoveRule(false); });
     button(QStringLiteral("並べ替え(&O)"), &HolidayRuleListWidget::SortRules);
+    button(QStringLiteral("iCalendar 取り込み(&I)..."), &HolidayRuleListWidget::ImportRules);
     buttons->addStretch();
     layout->addLayout(buttons);
 
@@ -46,13 +45,25 @@ HolidayRuleListWidget::HolidayRuleListWidget(HolidayRuleList& list, IPrompt& pro
     Refresh();
 }
 
+QTreeWidget* HolidayRuleListWidget::NewRuleTree(QWidget* parent) {
+    auto* tree = new QTreeWidget(parent);
+    tree->setHeaderLabels(
+        {QStringLiteral("名称"), QStringLiteral("ルール"), QStringLiteral("適用期間")});
+    tree->setRootIsDecorated(false);
+    tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return tree;
+}
+
+void HolidayRuleListWidget::AddRow(QTreeWidget* tree, const HolidayRuleList::Row& row) {
+    tree->addTopLevelItem(
+        new QTreeWidgetItem({QString::fromStdString(row.name), QString::fromStdString(row.rule),
+                             QString::fromStdString(row.period)}));
+}
+
 void HolidayRuleListWidget::Refresh(int current) {
     tree_->clear();
     for (int i = 0; i < list_.Count(); ++i) {
-        const HolidayRuleList::Row row = list_.RowText(i);
-        tree_->addTopLevelItem(
-            new QTreeWidgetItem({QString::fromStdString(row.name), QString::fromStdString(row.rule),
-                                 QString::fromStdString(row.period)}));
+        AddRow(tree_, list_.RowText(i));
     }
     if (current >= 0 && current < list_.Count())
         tree_->setCurrentItem(tree_->topLevelItem(current));
@@ -106,6 +117,20 @@ void HolidayRuleListWidget::MoveRule(bool up) {
 void HolidayRuleListWidget::SortRules() {
     if (list_.Sort()) {
         Refresh();
+        emit Changed();
+    }
+}
+
+void HolidayRuleListWidget::ImportRules() {
+    HolidayImport import(prompt_);
+    if (!import.ChooseAndRead())
+        return;
+    HolidayImportDialog preview(import, this);
+    if (preview.exec() != QDialog::Accepted)
+        return;
+    const int first = import.AddTo(list_);
+    if (first >= 0) {
+        Refresh(first);
         emit Changed();
     }
 }

@@ -2,22 +2,27 @@
 
 #include <QWidget>
 
+#include "HolidayRuleList.h"
+
 class QPushButton;
 class QTreeWidget;
 
 namespace qb {
 
-class HolidayRuleList;
 class IPrompt;
 
 // The rule list of the holiday editors, with the columns "名称", "ルール"
 // and "適用期間", and the buttons that add, change, delete, move and sort
-// rules. A double click changes the rule.
+// rules, and take rules from an iCalendar file. A double click changes the rule.
 class HolidayRuleListWidget : public QWidget {
     Q_OBJECT
 
 public:
     HolidayRuleListWidget(HolidayRuleList& list, IPrompt& prompt, QWidget* parent = nullptr);
+
+    // A list with the three columns, as this widget and the import preview show rules.
+    static QTreeWidget* NewRuleTree(QWidget* parent);
+    static void AddRow(QTreeWidget* tree, const HolidayRuleList::Row& row);
 
     QTreeWidget* Tree() const { return tree_; }
     // Shows the list again (after another file was opened).
@@ -28,6 +33,8 @@ public:
     void DeleteRule();
     void MoveRule(bool up);
     void SortRules();
+    // Rules from the all-day events of an iCalendar file, after a preview.
+    void ImportRules();
 
 signals:
     void Changed();

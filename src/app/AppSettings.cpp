@@ -1,6 +1,7 @@
 #include "AppSettings.h"
 
 #include "AppEnvironment.h"
+#include "HolderNote.h"
 #include "ISettingsStore.h"
 
 namespace qb {
@@ -88,6 +89,7 @@ void AppSettings::Load(const ISettingsStore& store, const AppEnvironment& enviro
     ReadString(store, "UserName", userName);
     if (userName == kUnset)
         userName = environment.userName.empty() ? "User" : environment.userName;
+    HolderNote::SetUser(userName);
 
     defaultMasterHoliday_ = environment.programFolder + "Holidays.xml";
     if (calendar.masterHoliday == CalendarSettings::kMasterHolidayUnset)

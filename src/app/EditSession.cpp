@@ -168,8 +168,13 @@ std::optional<PromptMessage> EditSession::ErrorMessage(const ErrorSlot& error) {
     const std::uint32_t code = error.GetCode();
     if (code == ErrorSlot::kNone)
         return std::nullopt;
-    if (code == SystemError::kSharingViolation)
-        return messages::kLocked.Plain();
+    // The file's handle adds who holds the file when it can tell.
+    if (code == SystemError::kSharingViolation) {
+        PromptMessage locked = messages::kLocked.Plain();
+        if (!error.GetMessage().empty())
+            locked.text = error.GetMessage();
+        return locked;
+    }
     if (code == ErrorSlot::kOwnError || code == ErrorSlot::kXmlError) {
         return error.GetMessage().empty() ? messages::kNoSystemText.Plain()
                                           : WarningText(error.GetMessage());

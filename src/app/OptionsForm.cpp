@@ -3,6 +3,7 @@
 #include "AppSettings.h"
 #include "DateEntry.h"
 #include "DateText.h"
+#include "HolderNote.h"
 
 namespace qb {
 namespace {
@@ -140,6 +141,7 @@ void OptionsForm::RestoreHtmlCss(OptionValues& values) {
 void OptionsForm::Apply(const OptionValues& values, AppSettings& settings) {
     settings.htmlCss = values.htmlCssDefault ? AppSettings::kHtmlCssDefault : values.htmlCss;
     settings.userName = values.userName;
+    HolderNote::SetUser(settings.userName);
     settings.saveHistory = values.saveHistory;
     settings.defFile = values.defFile;
     settings.defRowHeight = values.defRowHeight;

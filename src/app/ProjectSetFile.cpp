@@ -1,21 +1,29 @@
 #include "ProjectSetFile.h"
 
-#include <fstream>
-#include <sstream>
+#include <algorithm>
+
+#include "FileIo.h"
 
 namespace qb {
 
 std::optional<std::vector<std::string>> ProjectSetFile::Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::string bytes;
+    std::uint32_t error = 0;
+    if (!FileIo::ReadAll(path, bytes, error))
         return std::nullopt;
+    return Parse(bytes);
+}
+
+std::optional<std::vector<std::string>> ProjectSetFile::Parse(std::string_view bytes) {
     std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
+    while (!bytes.empty()) {
+        const std::size_t end = std::min(bytes.find('\n'), bytes.size());
+        std::string_view line = bytes.substr(0, end);
+        bytes.remove_prefix(std::min(end + 1, bytes.size()));
         if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+            line.remove_suffix(1);
         if (!line.empty())
-            lines.push_back(line);
+            lines.emplace_back(line);
     }
     if (lines.empty() || lines.front() != kHeader)
         return std::nullopt;
@@ -23,15 +31,16 @@ std::optional<std::vector<std::string>> ProjectSetFile::Read(const std::string& 
     return lines;
 }
 
-bool ProjectSetFile::Write(const std::string& path, const std::vector<std::string>& members) {
-    std::ostringstream text;
-    text << kHeader << "\r\n";
+std::string ProjectSetFile::Format(const std::vector<std::string>& members) {
+    std::string text = std::string(kHeader) + "\r\n";
     for (const std::string& member : members)
-        text << member << "\r\n";
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text.str();
-    out.close();
-    return static_cast<bool>(out);
+        text += member + "\r\n";
+    return text;
+}
+
+bool ProjectSetFile::Write(const std::string& path, const std::vector<std::string>& members) {
+    std::uint32_t error = 0;
+    return FileIo::WriteAtomically(path, Format(members), error);
 }
 
 }  // namespace qb

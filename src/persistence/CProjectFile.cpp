@@ -1,5 +1,9 @@
 #include "CProjectFile.h"
 
+#include <ctime>
+#include <optional>
+
+#include "HolderNote.h"
 #include "ProjectArchive.h"
 #include "SystemError.h"
 
@@ -8,12 +12,16 @@ namespace qb {
 CProjectFile::CProjectFile(std::string path, OpenRetryPolicy retry)
     : path_(std::move(path)), retry_(std::move(retry)) {}
 
-CProjectFile::~CProjectFile() = default;
+CProjectFile::~CProjectFile() {
+    Close();
+}
 
 void CProjectFile::Close() {
-    if (file_)
-        lastScope_ = file_->GetScope();
+    if (!file_)
+        return;
+    lastScope_ = file_->GetScope();
     file_.reset();
+    HolderNote::Remove(path_);
 }
 
 bool CProjectFile::IsReadOnly() const {
@@ -37,6 +45,7 @@ bool CProjectFile::Open(LockedFile::Mode purpose) {
         file_ = LockedFile::Open(path_, mode, code, *files_);
         if (file_) {
             Error().Clear();
+            HolderNote::Write(path_);
             return true;
         }
         if (code == SystemError::kSharingViolation) {
@@ -49,8 +58,20 @@ bool CProjectFile::Open(LockedFile::Mode purpose) {
             break;
         }
     }
-    Error().Set(code);
+    SetOpenError(code);
     return false;
+}
+
+// Another holder is named when it left a note saying who it is.
+void CProjectFile::SetOpenError(std::uint32_t code) {
+    std::optional<HolderNote::Holder> holder;
+    if (code == SystemError::kSharingViolation)
+        holder = HolderNote::Read(path_);
+    if (holder)
+        Error().Set(code, std::string(ErrorSlot::kLockedMessage) + "\n" +
+                              HolderNote::Describe(*holder, std::time(nullptr)));
+    else
+        Error().Set(code);
 }
 
 bool CProjectFile::ReadHeld(CProject& target) {

@@ -13,6 +13,8 @@ namespace qb {
 // holding it exclusively: in single mode from loading until it is let go, in
 // shared mode only for one read or one write. Every save replaces the file
 // with a complete new one, so a crash never leaves a damaged file behind.
+// While it holds the file a note beside it names the holder, and a refusal
+// because another process holds the file names that process's user.
 class CProjectFile : public CFileAccessor {
 public:
     static constexpr const char* kNoPathMessage = "ファイルパスが指定されていません。";
@@ -55,6 +57,7 @@ private:
     bool Open(LockedFile::Mode purpose);
     bool ReadHeld(CProject& target);
     void Close();
+    void SetOpenError(std::uint32_t code);
     void SetWriteError(std::uint32_t code);
 
     std::string path_;

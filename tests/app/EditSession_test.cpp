@@ -161,6 +161,10 @@ TEST_F(EditSessionTest, ALockedFileReports191AndChangesNothing) {
     EXPECT_FALSE(me.status.Edit().IsOpen());
     EXPECT_EQ(me.status.Undo().UndoCount(), 0u);
     EXPECT_EQ(me.prompt.Shown().back().icon, PromptIcon::kWarning);
+    // The holder left a note saying who it is, which the message adds.
+    const std::string& text = me.prompt.Shown().back().text;
+    EXPECT_EQ(text.rfind(std::string(messages::kLocked.text) + "\n", 0), 0u) << text;
+    EXPECT_TRUE(text.ends_with(" から使用中")) << text;
 
     me.prompt.Clear();
     EXPECT_FALSE(me.status.Edit().BeginStep());

@@ -13,6 +13,7 @@
 #include "HolidayCache.h"
 #include "HolidayFile.h"
 #include "SystemHolidays.h"
+#include "TestPaths.h"
 
 namespace qb {
 namespace {
@@ -24,7 +25,7 @@ COleDateTime Day(int year, int month, int day) {
 // "YYYY-MM-DD<TAB>name" lines of the national holidays, made from sources
 // that know nothing of our rules.
 std::set<std::string> OfficialList() {
-    std::ifstream in(QB_TEST_DATA_DIR "/japanese_holidays_1970_2030.tsv");
+    std::ifstream in(qb::test::SourcePath("tests/data/japanese_holidays_1970_2030.tsv"));
     std::set<std::string> days;
     std::string line;
     while (std::getline(in, line)) {

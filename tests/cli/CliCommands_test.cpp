@@ -5,6 +5,7 @@
 
 #include "CliTestBase.h"
 #include "ProjectArchive.h"
+#include "TestPaths.h"
 
 namespace qb {
 namespace {
@@ -14,7 +15,7 @@ using CliTest = CliTestBase;
 TEST_F(CliTest, SampleWritesTheShippedSampleAndInfoSummarisesIt) {
     const CliRun sample = Cli("sample " + Quote(PathOf("s.qbd")));
     ASSERT_EQ(sample.status, 0) << sample.err;
-    EXPECT_EQ(Slurp(PathOf("s.qbd")), Slurp(QB_SAMPLES_DIR "/sample.qbd"))
+    EXPECT_EQ(Slurp(PathOf("s.qbd")), Slurp(qb::test::SourcePath("data/samples/sample.qbd")))
         << "data/samples/sample.qbd is out of date: rewrite it with the sample command";
 
     const CliRun info = Cli("info " + Quote(PathOf("s.qbd")));
@@ -54,7 +55,7 @@ TEST_F(CliTest, OutputIsWholeWhenTheProcessEndsAtOnce) {
     EXPECT_TRUE(info.out.ends_with("\"holidays\":4}\n")) << info.out;
 
     if (std::filesystem::exists("/dev/full")) {
-        const std::string full = Quote(QB_CLI_PATH) + " info " + Quote(PathOf("s.qbd")) +
+        const std::string full = Quote(CliProgram()) + " info " + Quote(PathOf("s.qbd")) +
                                  " >/dev/full 2>" + Quote(PathOf("err"));
         const int raw = std::system(full.c_str());
         EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "TestFolder.h"
+#include "TestPaths.h"
 
 namespace qb {
 
@@ -29,6 +30,7 @@ protected:
             quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
         return quoted + "'";
     }
+    static std::string CliProgram() { return test::BuildPath("cli/quellbrandiren-cli"); }
     static std::string Slurp(const std::string& path) { return TestFolder::Read(path); }
     void Write(const std::string& name, const std::string& bytes) const {
         TestFolder::Write(PathOf(name), bytes);
@@ -39,13 +41,13 @@ protected:
     std::string Sample() const {
         const std::string path = PathOf("sample.qbd");
         if (!std::filesystem::exists(path))
-            TestFolder::Write(path, Slurp(QB_SAMPLES_DIR "/sample.qbd"));
+            TestFolder::Write(path, Slurp(test::SourcePath("data/samples/sample.qbd")));
         return path;
     }
 
     // The arguments go to the shell as they are.
     CliRun Cli(const std::string& arguments) const {
-        const std::string command = Quote(QB_CLI_PATH) + " " + arguments + " >" +
+        const std::string command = Quote(CliProgram()) + " " + arguments + " >" +
                                     Quote(PathOf("stdout")) + " 2>" + Quote(PathOf("stderr"));
         CliRun run;
         const int raw = std::system(command.c_str());

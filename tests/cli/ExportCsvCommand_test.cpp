@@ -3,6 +3,7 @@
 #include <string>
 
 #include "CliTestBase.h"
+#include "TestPaths.h"
 #include "TextCodec.h"
 
 namespace qb {
@@ -22,7 +23,8 @@ protected:
 TEST_F(ExportCsvCommandTest, WritesTheSampleWithTheChosenSeparators) {
     CliRun run = ExportCsv("");
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(Slurp(PathOf("out.csv")), Slurp(QB_TEST_DATA_DIR "/output/sample.csv"));
+    EXPECT_EQ(Slurp(PathOf("out.csv")),
+              Slurp(qb::test::SourcePath("tests/data/output/sample.csv")));
 
     run = ExportCsv("--separator comma --path-separator backslash --keep-line-breaks");
     ASSERT_EQ(run.status, 0) << run.err;

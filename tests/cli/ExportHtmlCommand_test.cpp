@@ -3,11 +3,12 @@
 #include <optional>
 
 #include "CliTestBase.h"
+#include "TestPaths.h"
 
 namespace qb {
 namespace {
 
-const std::string kGolden = std::string(QB_SAMPLES_DIR) + "/../../tests/data/output/sample.html";
+const std::string kGolden = qb::test::SourcePath("tests/data/output/sample.html");
 
 // The tool reads the user's settings for the file's view state: each test
 // gives it a settings folder of its own.

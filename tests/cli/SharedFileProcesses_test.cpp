@@ -7,6 +7,7 @@
 #include "CProjectFile.h"
 #include "CliTestBase.h"
 #include "ProjectArchive.h"
+#include "TestPaths.h"
 
 namespace qb {
 namespace {
@@ -21,7 +22,7 @@ TEST_F(SharedFileProcessesTest, SeveralProgramsEditingASharedFileTogetherLoseNot
     ASSERT_EQ(Cli("edit " + file + " mode shared").status, 0);
     std::string script;
     for (int p = 0; p < 4; ++p) {
-        script += "( for i in 1 2 3 4 5 6 7 8; do " + Quote(QB_CLI_PATH) + " edit " + file +
+        script += "( for i in 1 2 3 4 5 6 7 8; do " + Quote(CliProgram()) + " edit " + file +
                   " add-schedule --row 0 --start 20260401 --caption " + std::to_string(p) +
                   "-$i || echo failed; done ) & ";
     }

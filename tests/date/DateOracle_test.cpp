@@ -12,6 +12,7 @@
 
 #include "COleDateTime.h"
 #include "DateText.h"
+#include "TestPaths.h"
 
 namespace qb {
 namespace {
@@ -133,7 +134,7 @@ struct OracleRow {
 
 std::vector<OracleRow> ReadOracle() {
     std::vector<OracleRow> rows;
-    std::ifstream in(QB_TEST_DATA_DIR "/dates_oracle.tsv");
+    std::ifstream in(qb::test::SourcePath("tests/data/dates_oracle.tsv"));
     std::string line;
     while (std::getline(in, line)) {
         if (line.empty() || line[0] == '#')

@@ -16,6 +16,7 @@
 #include "InMemorySettingsStore.h"
 #include "RecordingShell.h"
 #include "ScriptedPrompt.h"
+#include "TestPaths.h"
 
 namespace qb {
 
@@ -37,7 +38,7 @@ protected:
     // hold the same file.
     std::string SampleCopy(const std::string& name = "sample.qbd") {
         const std::string path = folder.File(name);
-        std::filesystem::copy_file(QB_SAMPLE_PROJECT, path,
+        std::filesystem::copy_file(qb::test::SourcePath("data/samples/sample.qbd"), path,
                                    std::filesystem::copy_options::overwrite_existing);
         return path;
     }

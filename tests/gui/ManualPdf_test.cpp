@@ -8,12 +8,19 @@
 #include <QRegularExpression>
 #include <QString>
 #include <set>
+#include <string>
 #include <vector>
+
+#include "TestPaths.h"
 
 namespace {
 
+std::string ManualPath() {
+    return qb::test::BuildPath("gui/ユーザーズマニュアル.pdf");
+}
+
 QByteArray ReadManual() {
-    QFile file(QString::fromUtf8(QB_MANUAL_PDF));
+    QFile file(QString::fromStdString(ManualPath()));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
@@ -81,7 +88,7 @@ std::set<char16_t> MappedCharacters(const QByteArray& pdf) {
 
 TEST(ManualPdf, IsBuiltBesideTheProgramAsAPdfOfSeveralA4Pages) {
     const QByteArray pdf = ReadManual();
-    ASSERT_FALSE(pdf.isEmpty()) << QB_MANUAL_PDF;
+    ASSERT_FALSE(pdf.isEmpty()) << ManualPath();
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
     const int pages = CountOf(pdf, "/Type /Page\n");
@@ -91,7 +98,7 @@ TEST(ManualPdf, IsBuiltBesideTheProgramAsAPdfOfSeveralA4Pages) {
 
 TEST(ManualPdf, HoldsItsJapaneseTextAsSearchableTextInAnEmbeddedFont) {
     const QByteArray pdf = ReadManual();
-    ASSERT_FALSE(pdf.isEmpty()) << QB_MANUAL_PDF;
+    ASSERT_FALSE(pdf.isEmpty()) << ManualPath();
     EXPECT_GT(CountOf(pdf, "/FontFile2"), 0);
     const std::set<char16_t> mapped = MappedCharacters(pdf);
     for (const char* phrase : {"ユーザーズマニュアル", "共有モード", "困ったときは",

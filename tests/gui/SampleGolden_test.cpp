@@ -11,6 +11,7 @@
 #include "CRuler.h"
 #include "ChartScene.h"
 #include "ImageRenderer.h"
+#include "TestPaths.h"
 
 namespace qb {
 namespace {
@@ -18,7 +19,7 @@ namespace {
 class SampleGoldenTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        CProjectFile file(QB_SAMPLE_PROJECT);
+        CProjectFile file(qb::test::SourcePath("data/samples/sample.qbd"));
         project = file.Load(false);
         ASSERT_NE(project, nullptr);
         // No today mark, so that the pictures do not change with the date.

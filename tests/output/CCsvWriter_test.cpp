@@ -12,6 +12,7 @@
 #include "ProjectBuilder.h"
 #include "SystemError.h"
 #include "TestFolder.h"
+#include "TestPaths.h"
 #include "TextCodec.h"
 #include "Unprivileged.h"
 
@@ -185,11 +186,11 @@ TEST(CCsvWriter, WritesCp932AndOnlyTheTitleForAProjectWithoutSchedules) {
 
 // The sample project with the dialog's defaults, byte for byte.
 TEST(CCsvWriter, TheSampleMatchesItsGoldenFile) {
-    CProjectFile file(QB_TEST_DATA_DIR "/../../data/samples/sample.qbd");
+    CProjectFile file(qb::test::SourcePath("data/samples/sample.qbd"));
     const std::unique_ptr<CProject> sample = file.Load(false);
     ASSERT_NE(sample, nullptr);
     EXPECT_EQ(CCsvWriter::Format(*sample, {}),
-              TestFolder::Read(QB_TEST_DATA_DIR "/output/sample.csv"));
+              TestFolder::Read(qb::test::SourcePath("tests/data/output/sample.csv")));
 }
 
 // The file is replaced only once the whole text is written: a folder the

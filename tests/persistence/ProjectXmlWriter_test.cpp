@@ -20,6 +20,7 @@
 #include "ProjectGenerator.h"
 #include "SystemError.h"
 #include "TestFolder.h"
+#include "TestPaths.h"
 #include "XmlMessages.h"
 #include "XmlObjectMapping.h"
 #include "XmlSerializer.h"
@@ -27,8 +28,8 @@
 namespace qb {
 namespace {
 
-const std::string kGoldenFolder = std::string(QB_TEST_DATA_DIR) + "/xml/";
-const std::string kSampleFile = std::string(QB_TEST_DATA_DIR) + "/../../data/samples/sample.qbd";
+const std::string kGoldenFolder = qb::test::SourcePath("tests/data/xml/");
+const std::string kSampleFile = qb::test::SourcePath("data/samples/sample.qbd");
 
 template <class T>
 T& AddTo(CDataArray& array, std::unique_ptr<T> object) {

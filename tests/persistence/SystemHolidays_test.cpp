@@ -10,6 +10,7 @@
 #include "CalendarSettings.h"
 #include "JapaneseHolidaySet.h"
 #include "TestFolder.h"
+#include "TestPaths.h"
 
 namespace qb {
 namespace {
@@ -78,7 +79,7 @@ TEST_F(SystemHolidaysTest, UnsetMarkerReadsHolidaysXmlBesideTheProgram) {
 }
 
 TEST_F(SystemHolidaysTest, ShippedFileOnDiskEqualsTheCompiledInText) {
-    std::ifstream in(QB_TEST_DATA_DIR "/../../data/Holidays.xml", std::ios::binary);
+    std::ifstream in(qb::test::SourcePath("data/Holidays.xml"), std::ios::binary);
     ASSERT_TRUE(in);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(bytes, SystemHolidays::BuiltInXml()) << "reconfigure the build to embed it again";

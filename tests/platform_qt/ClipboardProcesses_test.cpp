@@ -18,6 +18,7 @@
 #include "CSchedule.h"
 #include "ObjectClipboardStream.h"
 #include "TestFolder.h"
+#include "TestPaths.h"
 
 namespace qb {
 namespace {
@@ -26,6 +27,10 @@ constexpr int kWaitMs = 20000;
 
 // A child process with a pipe to its stdin and one from its stdout; killed
 // and reaped when it goes out of scope.
+std::string PeerProgram() {
+    return qb::test::BuildPath("tests/platform_qt/qb_clipboard_peer");
+}
+
 class Child {
 public:
     Child(const std::vector<std::string>& args, const std::string& display) {
@@ -150,10 +155,10 @@ TEST(ClipboardProcesses, WhatOneProcessCopiesAnotherPastesByteForByte) {
     const std::string block = Block();
     { std::ofstream(folder.File("in.bin"), std::ios::binary) << block; }
     const std::string name = ObjectClipboardStream::kFormatName;
-    Child copier({QB_CLIPBOARD_PEER, "copy", name, folder.File("in.bin")}, display.Name());
+    Child copier({PeerProgram(), "copy", name, folder.File("in.bin")}, display.Name());
     ASSERT_EQ(copier.ReadLine(), std::optional<std::string>("ready"));
 
-    Child paster({QB_CLIPBOARD_PEER, "paste", name, folder.File("out.bin")}, display.Name());
+    Child paster({PeerProgram(), "paste", name, folder.File("out.bin")}, display.Name());
     ASSERT_EQ(paster.Wait(), 0);
     const std::string pasted = TestFolder::Read(folder.File("out.bin"));
     EXPECT_EQ(pasted, block);
@@ -164,7 +169,7 @@ TEST(ClipboardProcesses, WhatOneProcessCopiesAnotherPastesByteForByte) {
     EXPECT_EQ((*objects)[1].position.x, 50);
 
     // The name is taken exactly as it is written.
-    Child other({QB_CLIPBOARD_PEER, "paste", "cf_quellbrandiren", folder.File("other.bin")},
+    Child other({PeerProgram(), "paste", "cf_quellbrandiren", folder.File("other.bin")},
                 display.Name());
     EXPECT_EQ(other.Wait(), 1);
     EXPECT_FALSE(std::filesystem::exists(folder.File("other.bin")));

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <cstdlib>
+#include "TestPaths.h"
 
 namespace qb::golden {
 
@@ -17,7 +18,8 @@ inline constexpr int kChannelTolerance = 48;
 inline constexpr double kRequiredShare = 0.99;
 
 inline QString GoldenPath(const char* name) {
-    return QDir(QStringLiteral(QB_TEST_DATA_DIR "/golden")).filePath(QString::fromUtf8(name));
+    return QDir(QString::fromStdString(qb::test::SourcePath("tests/data/golden")))
+        .filePath(QString::fromUtf8(name));
 }
 
 inline double ShareOfMatchingPixels(const QImage& actual, const QImage& expected) {
