@@ -55,8 +55,10 @@ std::string NameOf(icalcomponent* event) {
     std::string name = summary ? summary : "";
     if (!TextCodec::IsValidUtf8(name))
         name = TextCodec::Cp932ToUtf8Lossy(name);
+    // Control characters have no place in a name, and an XML file cannot hold
+    // most of them: the rule file written from it would not read back.
     for (char& c : name) {
-        if (c == '\r' || c == '\n' || c == '\t')
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
             c = ' ';
     }
     return name;

@@ -83,6 +83,16 @@ TEST(ICalendarHolidaysTest, EventsNoRuleCanHoldAreLeftOut) {
     }
 }
 
+TEST(ICalendarHolidaysTest, ControlCharactersInANameBecomeSpaces) {
+    ICalendarHolidays reader;
+    auto result =
+        reader.Parse(Calendar(AllDay("a\x01\x02"
+                                     "b\x7F",
+                                     "20270601")));
+    ASSERT_TRUE(result) << reader.GetError().Describe();
+    EXPECT_EQ(ListOf(*result->rules)[0].name, "a  b ");
+}
+
 TEST(ICalendarHolidaysTest, SeveralCalendarsInOneFileAreAllRead) {
     ICalendarHolidays reader;
     auto result =
