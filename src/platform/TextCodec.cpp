@@ -73,7 +73,7 @@ Converter& FromCp932() {
 size_t Utf8SequenceLength(unsigned char c) {
     if (c >= 0xF0 && c <= 0xF4)
         return 4;
-    if (c >= 0xE0)
+    if (c >= 0xE0 && c <= 0xEF)
         return 3;
     if (c >= 0xC2 && c <= 0xDF)
         return 2;

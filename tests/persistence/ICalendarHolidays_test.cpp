@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "HolidayFile.h"
 #include "HolidayRules.h"
 #include "TestPaths.h"
 
@@ -83,14 +84,27 @@ TEST(ICalendarHolidaysTest, EventsNoRuleCanHoldAreLeftOut) {
     }
 }
 
-TEST(ICalendarHolidaysTest, ControlCharactersInANameBecomeSpaces) {
-    ICalendarHolidays reader;
-    auto result =
-        reader.Parse(Calendar(AllDay("a\x01\x02"
-                                     "b\x7F",
-                                     "20270601")));
-    ASSERT_TRUE(result) << reader.GetError().Describe();
-    EXPECT_EQ(ListOf(*result->rules)[0].name, "a  b ");
+// A name is kept as far as a holiday file can hold it, so that the rules
+// taken can be saved: control characters become spaces, and bytes that are
+// no UTF-8 are read as CP932, the other encoding Japanese calendars come in.
+TEST(ICalendarHolidaysTest, ANameBecomesTextAHolidayFileCanHold) {
+    const struct {
+        std::string summary, name;
+    } cases[] = {
+        {"a\x01\x02" "b\x7F", "a  b "},
+        {"\x8b\x78\x93\xfa", "\xe4\xbc\x91\xe6\x97\xa5"},  // 休日 in CP932
+        // F7 leads no UTF-8 sequence, though three bytes follow it.
+        {"\xe5\xa4\x8f\xf7\xbc\x88\xef\xbc\x89", "\xe8\x9e\x9f\xe8\xad\xb2\xef\xbd\xbc\xe8\x8c\xa8"
+         "\xef\xbd\xbc\xef\xbf\xbd"},
+    };
+    for (const auto& c : cases) {
+        ICalendarHolidays reader;
+        auto result = reader.Parse(Calendar(AllDay(c.summary, "20270601")));
+        ASSERT_TRUE(result) << reader.GetError().Describe();
+        EXPECT_EQ(ListOf(*result->rules)[0].name, c.name) << c.summary;
+        std::string bytes;
+        EXPECT_TRUE(HolidayFile().FormatHolidays(*result->rules, bytes)) << c.summary;
+    }
 }
 
 TEST(ICalendarHolidaysTest, SeveralCalendarsInOneFileAreAllRead) {

@@ -37,6 +37,9 @@ TEST(TextCodec, BrokenInputIsRefusedOrReplaced) {
     EXPECT_FALSE(TextCodec::IsValidUtf8("\xC0\x80"));      // overlong
     EXPECT_FALSE(TextCodec::IsValidUtf8("\xED\xA0\x80"));  // surrogate
     EXPECT_TRUE(TextCodec::IsValidUtf8("\xF0\x9F\x98\x80"));
+    // Bytes from F5 up lead no sequence, however the next bytes look.
+    for (const char* lead : {"\xF5", "\xF7", "\xF8", "\xFE", "\xFF"})
+        EXPECT_FALSE(TextCodec::IsValidUtf8(std::string(lead) + "\xBC\x88")) << lead;
     EXPECT_FALSE(TextCodec::Cp932ToUtf8("\x82"));  // lead byte at the end
     EXPECT_FALSE(TextCodec::Cp932ToUtf8(std::string("a\xFF") + "b"));
     EXPECT_EQ(TextCodec::Cp932ToUtf8Lossy(std::string("a\xFF") + "b"),
