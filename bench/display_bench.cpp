@@ -121,6 +121,43 @@ void BM_RebuildAndLayout(benchmark::State& state) {
 }
 BENCHMARK(BM_RebuildAndLayout)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// What the chart does after an edit: one schedule changed (a day later, then
+// back), the model rebuilt and laid out. The rest of the plan is as it was.
+void BM_EditRebuildAndLayout(benchmark::State& state) {
+    CProject& project = CachedProject(static_cast<int>(state.range(0)));
+    ChartRuler chart;
+    CDisplayModel model;
+    model.Rebuild(project);
+    model.Layout(ChartOf(chart.ruler));
+    CSchedule& edited = *project.GetSchedules().At(project.GetSchedules().GetCount() / 2);
+    int step = 1;
+    for (auto _ : state) {
+        edited.SetStartDate(edited.GetStartDate().AddDays(step));
+        step = -step;
+        model.Rebuild(project);
+        model.Layout(ChartOf(chart.ruler));
+        benchmark::DoNotOptimize(model.TotalHeight());
+    }
+}
+BENCHMARK(BM_EditRebuildAndLayout)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Every schedule new to the model, as after opening a plan or reading a
+// shared one again: nothing of the last build can be kept.
+void BM_FreshRebuildAndLayout(benchmark::State& state) {
+    CProject& project = CachedProject(static_cast<int>(state.range(0)));
+    ChartRuler chart;
+    for (auto _ : state) {
+        CDisplayModel model;
+        model.Rebuild(project);
+        model.Layout(ChartOf(chart.ruler));
+        benchmark::DoNotOptimize(model.TotalHeight());
+        state.PauseTiming();
+        model.Clear();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FreshRebuildAndLayout)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 // The two halves of the above, to see where the time goes.
 void BM_RebuildOnly(benchmark::State& state) {
     CProject& project = CachedProject(static_cast<int>(state.range(0)));

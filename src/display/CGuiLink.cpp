@@ -21,18 +21,28 @@ bool Inside(const DrawRect& r, DrawPoint p) {
 }  // namespace
 
 CGuiLink::CGuiLink(CLink& data, CGuiObject* from, CGuiObject* to)
-    : CGuiObject(data.GetObjectId()), data_(&data), from_(from), to_(to) {}
+    : CGuiLink(data, from, to, from != nullptr ? from->GetData() : nullptr,
+               to != nullptr ? to->GetData() : nullptr) {}
+
+CGuiLink::CGuiLink(CLink& data, CGuiObject* from, CGuiObject* to, const CData* fromData,
+                   const CData* toData)
+    : CGuiObject(data.GetObjectId()),
+      data_(&data),
+      from_(from),
+      to_(to),
+      fromData_(fromData),
+      toData_(toData) {}
 
 CData* CGuiLink::GetData() const {
     return data_;
 }
 
-bool CGuiLink::IsGone(const CGuiObject* end) {
-    return end == nullptr || (end->GetData() != nullptr && end->GetData()->IsDeleted());
+bool CGuiLink::IsGone(const CGuiObject* end, const CData* data) {
+    return end == nullptr || (data != nullptr && data->IsDeleted());
 }
 
 void CGuiLink::CalcLayout(const ChartContext& chart) {
-    const bool broken = IsGone(from_) || IsGone(to_);
+    const bool broken = IsGone(from_, fromData_) || IsGone(to_, toData_);
     // A link being created has no data yet and may lack its loose end.
     if (broken && GetObjectId() != -1 && !moving_) {
         SetHidden(true);

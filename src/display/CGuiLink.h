@@ -13,6 +13,10 @@ class CGuiLink : public CGuiObject {
 public:
     // from, to: the display objects the link joins, null when not found.
     CGuiLink(CLink& data, CGuiObject* from, CGuiObject* to);
+    // The same with the ends' data objects given, so that the ends need not
+    // be read.
+    CGuiLink(CLink& data, CGuiObject* from, CGuiObject* to, const CData* fromData,
+             const CData* toData);
 
     // Draws the part within the x range of args.visible.
     void Draw(IDrawContext& dc, const GuiDrawArgs& args) override;
@@ -30,6 +34,10 @@ public:
 
     CGuiObject* GetFrom() const { return from_; }
     CGuiObject* GetTo() const { return to_; }
+    // The data objects of the ends as the link was made, which layout reads
+    // without going through the ends themselves.
+    const CData* GetFromData() const { return fromData_; }
+    const CData* GetToData() const { return toData_; }
     DrawPoint FromPoint() const { return fromPoint_; }
     DrawPoint FromStub() const { return fromStub_; }
     DrawPoint ToStub() const { return toStub_; }
@@ -38,13 +46,15 @@ public:
     DrawRect ToStubHit() const { return toStubHit_; }
 
 private:
-    static bool IsGone(const CGuiObject* end);
+    static bool IsGone(const CGuiObject* end, const CData* data);
     void DrawEnd(IDrawContext& dc, DrawPoint anchor, DrawPoint stub, int horz, int style,
                  bool isFrom) const;
 
     CLink* data_;
     CGuiObject* from_;
     CGuiObject* to_;
+    const CData* fromData_;
+    const CData* toData_;
     DrawPoint fromPoint_;
     DrawPoint fromStub_;
     DrawPoint toStub_;

@@ -69,6 +69,13 @@ public:
     void SetIndex(std::int32_t index) { index_ = index; }
 
 protected:
+    // Back to the state of a new object, for one a rebuild keeps.
+    void ResetViewState() {
+        rect_ = GuiRect{};
+        selected_ = 0;
+        hidden_ = 0;
+    }
+
     GuiRect rect_;
 
 private:

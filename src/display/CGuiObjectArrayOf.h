@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -21,6 +22,13 @@ namespace qb {
 // nothing for them, and layout walks them in the order they lie in memory.
 // Past the reserved room, and for objects given to Add, each object is a heap
 // block of its own.
+//
+// A rebuild may keep objects of the last build where they lie. StartRebuild
+// leaves every object alive; the next object of the new build then takes the
+// position of the left object Next returns: KeepNext keeps that object,
+// Emplace destroys it and makes a new one in its place. FinishRebuild
+// destroys whatever is left. Only arrays filled by Emplace alone rebuild this
+// way, as they hold the object at position i in slot i of the block.
 template <class T>
 class CGuiObjectArrayOf {
 public:
@@ -33,14 +41,34 @@ public:
     bool Empty() const { return items_.empty(); }
     // Destroys every object and keeps the room reserved for them.
     void Clear() {
-        for (CGuiObject* item : items_) {
-            if (InBlock(item))
-                item->~CGuiObject();
-            else
-                delete item;
-        }
+        for (CGuiObject* item : items_)
+            Destroy(item);
         items_.clear();
         used_ = 0;
+        rebuilt_ = kNotRebuilding;
+    }
+    // The number of objects the block holds.
+    std::size_t Capacity() const { return capacity_; }
+
+    void StartRebuild() { rebuilt_ = 0; }
+    // The object of the last build at the position the next object takes;
+    // null past them.
+    T* Next() const {
+        return rebuilt_ < items_.size() ? static_cast<T*>(items_[rebuilt_]) : nullptr;
+    }
+    T* KeepNext() {
+        T* item = Next();
+        item->SetIndex(static_cast<std::int32_t>(rebuilt_++));
+        return item;
+    }
+    void FinishRebuild() {
+        if (rebuilt_ == kNotRebuilding)
+            return;
+        for (std::size_t i = rebuilt_; i < items_.size(); ++i)
+            Destroy(items_[i]);
+        items_.resize(rebuilt_);
+        used_ = std::min(rebuilt_, capacity_);
+        rebuilt_ = kNotRebuilding;
     }
     // Destroys every object and gives the room back.
     void Release() {
@@ -71,6 +99,8 @@ public:
     // and sets its index to its position.
     template <class... Args>
     T* Emplace(Args&&... args) {
+        if (rebuilt_ < items_.size())
+            return Replace(std::forward<Args>(args)...);
         if (used_ == capacity_)
             return Add(std::make_unique<T>(std::forward<Args>(args)...));
         T* item = new (block_.get() + used_ * sizeof(T)) T(std::forward<Args>(args)...);
@@ -97,9 +127,37 @@ public:
     }
 
 private:
+    static constexpr std::size_t kNotRebuilding = static_cast<std::size_t>(-1);
+
+    // Emplace in a rebuild, in the place of the left object at its position.
+    template <class... Args>
+    T* Replace(Args&&... args) {
+        const std::size_t at = rebuilt_;
+        CGuiObject*& slot = items_[at];
+        const bool inBlock = InBlock(slot);
+        Destroy(slot);
+        // Until the new object stands, the position holds none.
+        slot = nullptr;
+        T* item = inBlock ? new (block_.get() + at * sizeof(T)) T(std::forward<Args>(args)...)
+                          : new T(std::forward<Args>(args)...);
+        item->SetIndex(static_cast<std::int32_t>(at));
+        slot = item;
+        ++rebuilt_;
+        return item;
+    }
+    void Destroy(CGuiObject* item) {
+        if (item == nullptr)
+            return;
+        if (InBlock(item))
+            item->~CGuiObject();
+        else
+            delete item;
+    }
     T* Place(T* item) {
         item->SetIndex(static_cast<std::int32_t>(items_.size()));
         items_.push_back(item);
+        if (rebuilt_ != kNotRebuilding)
+            rebuilt_ = items_.size();
         return item;
     }
     bool InBlock(const CGuiObject* item) const {
@@ -113,6 +171,8 @@ private:
     std::byte* blockEnd_ = nullptr;
     std::size_t capacity_ = 0;
     std::size_t used_ = 0;
+    // In a rebuild, the objects of the new build so far.
+    std::size_t rebuilt_ = kNotRebuilding;
 };
 
 }  // namespace qb

@@ -123,6 +123,17 @@ bool CGuiRow::CanTakeObjects(bool indentMode) const {
     return IsVisible() && !IsFilteredOut() && IsBand(indentMode);
 }
 
+bool CGuiRow::PlacesSchedules(const ChartContext& chart) const {
+    return rect_.IsLaidOut() ? placesSchedules_ : WorkOutPlacesSchedules(chart);
+}
+
+bool CGuiRow::WorkOutPlacesSchedules(const ChartContext& chart) const {
+    const bool indentMode = chart.model != nullptr && chart.model->IsIndentMode();
+    if (!CanTakeObjects(indentMode))
+        return false;
+    return !chart.summaryMode || !(IsFolded() || (indentMode && HasChildren()));
+}
+
 bool CGuiRow::IsExpandedParent() const {
     return HasChildren() && !IsFolded() && !AreAllChildrenHidden();
 }
@@ -219,6 +230,7 @@ void CGuiRow::CalcLayout(const ChartContext& chart) {
         rect.bottom = rect.top + HeightContribution();
     else
         rect.bottom = IsVisible() ? rect.top + height_ : rect.top;
+    placesSchedules_ = WorkOutPlacesSchedules(chart);
     rect_ = rect;
     PlaceMarkers(chart, indentMode);
 }

@@ -79,6 +79,10 @@ public:
     bool IsBand(bool indentMode) const;
     // Schedules and memos may be placed on it.
     bool CanTakeObjects(bool indentMode) const;
+    // Whether the schedules on this row are placed: it takes objects and, in
+    // summary mode, no summary bar stands for them. Worked out once per
+    // layout, as every schedule on the row asks.
+    bool PlacesSchedules(const ChartContext& chart) const;
     // Its box spans its children (box mode, expanded parent).
     bool IsExpandedParent() const;
 
@@ -132,6 +136,7 @@ private:
     const CGuiRow* OutermostClosedAncestor() const;
 
     void CopyShownValues();
+    bool WorkOutPlacesSchedules(const ChartContext& chart) const;
 
     CRow* data_;
     const CRow* preview_ = nullptr;
@@ -157,6 +162,8 @@ private:
     bool hasFilterMarker_ = false;
     bool hasSummaryMarker_ = false;
     bool hasTotalBox_ = false;
+    // PlacesSchedules as of the last CalcLayout.
+    bool placesSchedules_ = false;
 };
 
 }  // namespace qb

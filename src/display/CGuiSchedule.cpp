@@ -12,6 +12,7 @@
 #include "IDrawContext.h"
 #include "ScheduleGeometry.h"
 #include "SchedulePainter.h"
+#include "TimeScale.h"
 
 namespace qb {
 
@@ -19,39 +20,58 @@ CGuiSchedule::CGuiSchedule(CSchedule& data, CGuiRow* row)
     : CGuiObject(data.GetObjectId()),
       data_(&data),
       row_(row),
+      stamp_(data.GetChangeStamp()),
       fields_(ScheduleFields::FromSchedule(data)) {}
+
+bool CGuiSchedule::Shows(const CSchedule& data) const {
+    return stamp_ == data.GetChangeStamp();
+}
+
+void CGuiSchedule::Renew(CSchedule& data, CGuiRow* row) {
+    ResetViewState();
+    data_ = &data;
+    row_ = row;
+    captionPlaced_ = false;
+    creating_ = false;
+    holidays_ = nullptr;
+}
 
 CData* CGuiSchedule::GetData() const {
     return data_;
 }
 
 bool CGuiSchedule::CanBePlaced(const ChartContext& chart) const {
-    if (row_ == nullptr || chart.ruler == nullptr || chart.model == nullptr) {
+    if (row_ == nullptr || chart.ruler == nullptr || chart.model == nullptr)
         return false;
-    }
-    const bool indentMode = chart.model->IsIndentMode();
-    if (!row_->CanTakeObjects(indentMode)) {
-        return false;
-    }
-    // In summary mode the row's summary bar stands for what lies under it.
-    if (chart.summaryMode && (row_->IsFolded() || (indentMode && row_->HasChildren()))) {
-        return false;
-    }
-    return row_->GetHeight() >= fields_.yOffset;
+    return row_->PlacesSchedules(chart) && row_->GetHeight() >= fields_.yOffset;
 }
 
 void CGuiSchedule::CalcLayout(const ChartContext& chart) {
-    layout_ = ScheduleLayout{};
-    captionPlaced_ = false;
     if (!CanBePlaced(chart)) {
+        layout_ = ScheduleLayout{};
+        laidAt_ = LaidAt{};
+        captionPlaced_ = false;
         rect_ = GuiRect{0, 0, 0, 0};
         return;
     }
-    LayOut(chart, row_->GetRect().top);
+    const TimeScale& scale = chart.ruler->GetTimeScale();
+    const LaidAt at{true, row_->GetRect().top, scale.GetOrigin().GetDays(), scale.GetScale()};
+    if (at == laidAt_ && layout_.placed) {
+        // The same values on the same row and scale: the same places. The
+        // caption is measured again at the next draw, as after any layout.
+        layout_.caption = CaptionLayout::Place(fields_, layout_.bar, DrawSize{});
+        captionPlaced_ = false;
+        const DrawRect& bar = layout_.bar;
+        rect_ = GuiRect{bar.left, bar.top, bar.right, bar.bottom};
+        return;
+    }
+    LayOut(chart, at.rowTop);
+    laidAt_ = at;
 }
 
 void CGuiSchedule::LayOut(const ChartContext& chart, int rowTop) {
     layout_ = ScheduleLayout{};
+    laidAt_ = LaidAt{};
     captionPlaced_ = false;
     if (chart.ruler == nullptr) {
         rect_ = GuiRect{0, 0, 0, 0};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 #include "CGuiObject.h"
@@ -23,6 +24,14 @@ public:
 
     // row: the row whose id the schedule names, or null when there is none.
     CGuiSchedule(CSchedule& data, CGuiRow* row);
+
+    // Whether this object holds data's values as they are now: it was made
+    // from data, or from a copy of it, and neither has changed since.
+    bool Shows(const CSchedule& data) const;
+    // Makes this object what a new one for data on row would be. Its values
+    // stay, as Shows(data) says they are the same; so does its layout, which
+    // the next layout keeps where its row and the time scale are the same.
+    void Renew(CSchedule& data, CGuiRow* row);
 
     void Draw(IDrawContext& dc, const GuiDrawArgs& args) override;
     void DrawSelection(IDrawContext& dc, const GuiDrawArgs& args) override;
@@ -55,23 +64,39 @@ protected:
     // For a copy that a drag reshapes: its values and its row change without
     // a rebuild, and it is placed with its row's top given, as it may lie
     // beyond every row while the mouse moves.
-    ScheduleFields& EditFields() { return fields_; }
+    ScheduleFields& EditFields() {
+        laidAt_ = LaidAt{};
+        return fields_;
+    }
     void SetRow(CGuiRow* row) { row_ = row; }
     void LayOut(const ChartContext& chart, int rowTop);
 
 private:
+    // What the layout was worked out from, besides the values.
+    struct LaidAt {
+        bool valid = false;
+        int rowTop = 0;
+        double origin = 0.0;
+        double scale = 0.0;
+        bool operator==(const LaidAt&) const = default;
+    };
+
     bool CanBePlaced(const ChartContext& chart) const;
     // The caption needs the font's measure, so it is placed at the first draw.
     void EnsureCaption(IDrawContext& dc, const GuiDrawArgs& args);
     void EnsureLayout(IDrawContext& dc, const GuiDrawArgs& args);
 
+    // What a rebuild and a layout read of every schedule comes first, then
+    // its layout, which links read, and last its values.
     CSchedule* data_;
     CGuiRow* row_;
-    ScheduleFields fields_;
-    ScheduleLayout layout_;
-    HolidayCache* holidays_ = nullptr;
+    std::uint64_t stamp_;
+    LaidAt laidAt_;
     bool captionPlaced_ = false;
     bool creating_ = false;
+    ScheduleLayout layout_;
+    HolidayCache* holidays_ = nullptr;
+    ScheduleFields fields_;
 };
 
 }  // namespace qb

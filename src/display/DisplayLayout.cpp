@@ -163,17 +163,16 @@ void DisplayLayout::LayoutMemos(const DisplayTree& tree) {
 }
 
 // As with schedules, while the link and its ends are at hand. The ends lie
-// anywhere in memory, and a link reads each end and its data object (whether
-// it was deleted): fetching those a few links ahead keeps the walk from
-// waiting on memory at every link.
+// anywhere in memory, and a link reads each end's place and its data object
+// (whether it was deleted): fetching those a few links ahead keeps the walk
+// from waiting on memory at every link. What layout reads of an end lies in
+// its first lines.
 void DisplayLayout::LayoutLinks(const DisplayTree& tree) {
-    constexpr std::size_t kEndsAhead = 16;
-    constexpr std::size_t kDataAhead = 8;
-    // The lines of an end that layout reads: its fields and its layout.
-    constexpr std::size_t kEndBytes = 512;
+    constexpr std::size_t kAhead = 8;
+    constexpr std::size_t kEndBytes = 256;
     const CGuiLinkArray& links = tree.GetLinks();
     const std::size_t count = links.Size();
-    auto fetchEnds = [&links, count](std::size_t at) {
+    auto fetch = [&links, count](std::size_t at) {
         if (at >= count)
             return;
         const CGuiLink* link = links.At(at);
@@ -184,24 +183,17 @@ void DisplayLayout::LayoutLinks(const DisplayTree& tree) {
             for (std::size_t offset = 0; offset < kEndBytes; offset += 64)
                 __builtin_prefetch(bytes + offset);
         }
-    };
-    auto fetchData = [&links, count](std::size_t at) {
-        if (at >= count)
-            return;
-        const CGuiLink* link = links.At(at);
-        for (const CGuiObject* end : {link->GetFrom(), link->GetTo()}) {
-            if (end != nullptr)
-                __builtin_prefetch(end->GetData());
+        // Whether it was deleted lies past the first line of a data object.
+        for (const CData* data : {link->GetFromData(), link->GetToData()}) {
+            if (data != nullptr) {
+                __builtin_prefetch(data);
+                __builtin_prefetch(reinterpret_cast<const char*>(data) + 64);
+            }
         }
     };
-    for (std::size_t i = 0; i < kEndsAhead; ++i)
-        fetchEnds(i);
-    for (std::size_t i = 0; i < kDataAhead; ++i)
-        fetchData(i);
     linkIndex_.Start(count);
     for (std::size_t i = 0; i < count; ++i) {
-        fetchEnds(i + kEndsAhead);
-        fetchData(i + kDataAhead);
+        fetch(i + kAhead);
         CGuiLink* link = links.At(i);
         link->CalcLayout(chart_);
         if (link->IsVisible())

@@ -38,7 +38,7 @@ std::string NumberText(int renban, const CGuiRow* parent, int position) {
 template <class Array>
 void AddToIndex(const Array& array, int type, ObjectIdIndex& index) {
     for (std::size_t i = 0; i < array.Size(); ++i)
-        index.Add(array.Base(i)->GetObjectId(), array.Base(i), type);
+        index.Add(array.Base(i)->GetObjectId(), array.Base(i), type, array.Base(i)->GetData());
 }
 
 }  // namespace
@@ -49,17 +49,19 @@ DisplayTree::~DisplayTree() = default;
 
 void DisplayTree::Clear() {
     Empty();
+    schedules_.Clear();
     links_.Release();
     memos_.Release();
     schedules_.Release();
 }
 
 // Links and memos refer to schedules and rows: they go first. The room of
-// the schedules, links and memos stays for the next build.
+// the schedules, links and memos stays for the next build, and so do the
+// schedules themselves, which the next build keeps where their data has not
+// changed (until then their rows are gone: only Renew may touch them).
 void DisplayTree::Empty() {
     links_.Clear();
     memos_.Clear();
-    schedules_.Clear();
     columns_.Clear();
     rows_.Clear();
     byId_.Clear();
@@ -74,6 +76,12 @@ void DisplayTree::Empty() {
 // project's objects costs nearly as much as making them.
 void DisplayTree::Build(CProject& project) {
     Empty();
+    // Ids come from the project's counter, so they lie below its last one.
+    byId_.Expect(0, project.GetLastObjectId(),
+                 static_cast<std::size_t>(project.GetRows().GetCount()) +
+                     static_cast<std::size_t>(project.GetSchedules().GetCount()) +
+                     static_cast<std::size_t>(project.GetLinks().GetCount()) +
+                     static_cast<std::size_t>(project.GetDrawParts().GetCount()));
     // A negative width has no meaning as an indent; it is taken as box mode.
     indent_ = std::max(0, project.GetParamInt("_Indent", 0));
     renban_ = project.GetParamInt("_Renban", 0);
@@ -115,7 +123,7 @@ void DisplayTree::BuildRowLevel(const CRowArray& source, CGuiRowArray& target, i
         if (data.IsDeleted())
             return;
         CGuiRow* row = target.Add(std::make_unique<CGuiRow>(data, target, level));
-        byId_.Add(row->GetObjectId(), row, CGuiObject::kRow);
+        byId_.Add(row->GetObjectId(), row, CGuiObject::kRow, &data);
         row->SetSerial(rowCount_++);
         std::vector<std::string> cells;
         cells.reserve(cellNames.size());
@@ -142,14 +150,30 @@ void DisplayTree::BuildRows(CProject& project) {
 }
 
 // Each schedule and memo finds its row once here rather than on every layout.
+// A schedule whose data has not changed since the last build keeps its
+// display object, values and layout: an edit changes few of them.
 void DisplayTree::BuildSchedules(CProject& project) {
-    schedules_.Reserve(static_cast<std::size_t>(project.GetSchedules().GetCount()));
+    const auto count = static_cast<std::size_t>(project.GetSchedules().GetCount());
+    if (count <= schedules_.Capacity()) {
+        schedules_.StartRebuild();
+    } else {
+        schedules_.Clear();
+        schedules_.Reserve(count);
+    }
     project.GetSchedules().ForEach([&](CSchedule& data) {
         if (data.IsDeleted())
             return;
-        CGuiSchedule* schedule = schedules_.Emplace(data, FindRow(data.GetRowObjectId()));
-        byId_.Add(schedule->GetObjectId(), schedule, CGuiObject::kSchedule);
+        CGuiRow* row = FindRow(data.GetRowObjectId());
+        CGuiSchedule* schedule = schedules_.Next();
+        if (schedule != nullptr && schedule->Shows(data)) {
+            schedule->Renew(data, row);
+            schedules_.KeepNext();
+        } else {
+            schedule = schedules_.Emplace(data, row);
+        }
+        byId_.Add(schedule->GetObjectId(), schedule, CGuiObject::kSchedule, &data);
     });
+    schedules_.FinishRebuild();
 }
 
 void DisplayTree::BuildMemos(CProject& project) {
@@ -159,7 +183,7 @@ void DisplayTree::BuildMemos(CProject& project) {
             return;
         auto& memo = static_cast<CMemo&>(part);
         CGuiMemo* made = memos_.Emplace(memo, FindRow(memo.GetYRowId()));
-        byId_.Add(made->GetObjectId(), made, CGuiObject::kMemo);
+        byId_.Add(made->GetObjectId(), made, CGuiObject::kMemo, &memo);
     });
 }
 
@@ -169,9 +193,10 @@ void DisplayTree::BuildLinks(CProject& project) {
     project.GetLinks().ForEach([&](CLink& data) {
         if (data.IsDeleted())
             return;
-        CGuiLink* link =
-            links_.Emplace(data, FindLinkEnd(data.GetFromId()), FindLinkEnd(data.GetToId()));
-        byId_.Add(link->GetObjectId(), link, CGuiObject::kLink);
+        const LinkEnd from = FindLinkEnd(data.GetFromId());
+        const LinkEnd to = FindLinkEnd(data.GetToId());
+        CGuiLink* link = links_.Emplace(data, from.object, to.object, from.data, to.data);
+        byId_.Add(link->GetObjectId(), link, CGuiObject::kLink, &data);
     });
 }
 
@@ -186,7 +211,7 @@ CGuiRow* DisplayTree::AddPreviewRow(CRow& data, std::int32_t ownerId, int index)
                                : static_cast<std::size_t>(index);
     CGuiRow* row = holder.Insert(at, std::make_unique<CGuiRow>(data, holder, level));
     row->SetCellTexts(std::vector<std::string>(columns_.Size()));
-    byId_.Add(row->GetObjectId(), row, CGuiObject::kRow);
+    byId_.Add(row->GetObjectId(), row, CGuiObject::kRow, &data);
     byId_.Seal();
     return row;
 }
@@ -195,10 +220,12 @@ CGuiRow* DisplayTree::FindRow(std::int32_t id) const {
     return static_cast<CGuiRow*>(byId_.Find(id, CGuiObject::kRow));
 }
 
-CGuiObject* DisplayTree::FindLinkEnd(std::int32_t id) const {
-    if (CGuiObject* schedule = byId_.Find(id, CGuiObject::kSchedule))
-        return schedule;
-    return byId_.Find(id, CGuiObject::kMemo);
+DisplayTree::LinkEnd DisplayTree::FindLinkEnd(std::int32_t id) const {
+    LinkEnd end;
+    end.object = byId_.Find(id, CGuiObject::kSchedule, end.data);
+    if (end.object == nullptr)
+        end.object = byId_.Find(id, CGuiObject::kMemo, end.data);
+    return end;
 }
 
 }  // namespace qb

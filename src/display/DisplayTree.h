@@ -85,8 +85,13 @@ private:
     void BuildSchedules(CProject& project);
     void BuildMemos(CProject& project);
     void BuildLinks(CProject& project);
-    // The schedule or memo a link end names; null for any other object.
-    CGuiObject* FindLinkEnd(std::int32_t id) const;
+    // The schedule or memo a link end names, and its data; null for any
+    // other object.
+    struct LinkEnd {
+        CGuiObject* object = nullptr;
+        const CData* data = nullptr;
+    };
+    LinkEnd FindLinkEnd(std::int32_t id) const;
 
     CGuiRowArray rows_;
     CGuiColumnArray columns_;

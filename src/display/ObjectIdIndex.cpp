@@ -22,6 +22,13 @@ void ObjectIdIndex::Clear() {
     byId_.clear();
 }
 
+void ObjectIdIndex::Expect(std::int64_t low, std::int64_t high, std::size_t count) {
+    if (!dense_.empty() || sparse_ || high < low || !WorthATable(high - low + 1, count))
+        return;
+    low_ = low;
+    dense_.assign(static_cast<std::size_t>(high - low + 1), Entry{});
+}
+
 void ObjectIdIndex::Seal() {
     if (pending_.empty())
         return;
@@ -69,15 +76,9 @@ void ObjectIdIndex::MoveToSparse() {
         byId_.emplace(pending.id, pending.entry);
 }
 
-ObjectIdIndex::Entry ObjectIdIndex::Lookup(std::int32_t id) const {
-    if (sparse_) {
-        const auto found = byId_.find(id);
-        return found == byId_.end() ? Entry{} : found->second;
-    }
-    const std::int64_t at = std::int64_t{id} - low_;
-    return at >= 0 && at < static_cast<std::int64_t>(dense_.size())
-               ? dense_[static_cast<std::size_t>(at)]
-               : Entry{};
+ObjectIdIndex::Entry ObjectIdIndex::LookupSparse(std::int32_t id) const {
+    const auto found = byId_.find(id);
+    return found == byId_.end() ? Entry{} : found->second;
 }
 
 }  // namespace qb

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace qb {
 namespace {
@@ -72,6 +73,54 @@ TEST(CGuiObjectArrayOfTest, ARebuildReusesTheRoomAndAReleaseGivesItBack) {
     EXPECT_EQ(CountedObject::alive, 0);
     array.Emplace(9);  // no room: on the heap
     EXPECT_EQ(CountedObject::alive, 1);
+    array.Clear();
+    EXPECT_EQ(CountedObject::alive, 0);
+}
+
+// A rebuild in place: kept objects stay where they were, replaced ones are
+// made in the same place, objects past the last build are added, and what
+// the new build does not reach is destroyed; each object at its position.
+TEST(CGuiObjectArrayOfTest, ARebuildInPlaceKeepsReplacesAddsAndDropsByPosition) {
+    CountedArray array;
+    array.Reserve(3);
+    for (std::int32_t id = 1; id <= 4; ++id)  // the fourth past the room
+        array.Emplace(id);
+    const CountedObject* slot0 = array.At(0);
+    const CountedObject* slot1 = array.At(1);
+    const struct {
+        std::vector<std::int32_t> ids;  // negative: keep the object there
+        std::vector<std::int32_t> after;
+    } builds[] = {
+        {{-1, 20, -1, -1}, {1, 20, 3, 4}},
+        {{-1, -1}, {1, 20}},
+        {{-1, 21, 22, 23, 24}, {1, 21, 22, 23, 24}},
+        {{}, {}},
+    };
+    for (const auto& build : builds) {
+        array.StartRebuild();
+        for (const std::int32_t id : build.ids) {
+            if (id < 0) {
+                ASSERT_NE(array.Next(), nullptr);
+                array.KeepNext();
+            } else {
+                array.Emplace(id);
+            }
+        }
+        array.FinishRebuild();
+        ASSERT_EQ(array.Size(), build.after.size());
+        EXPECT_EQ(CountedObject::alive, static_cast<int>(build.after.size()));
+        for (std::size_t i = 0; i < array.Size(); ++i) {
+            EXPECT_EQ(array.At(i)->GetObjectId(), build.after[i]) << i;
+            EXPECT_EQ(array.At(i)->GetIndex(), static_cast<std::int32_t>(i));
+        }
+        if (array.Size() >= 2) {
+            EXPECT_EQ(array.At(0), slot0);
+            EXPECT_EQ(array.At(1), slot1) << "a replaced object takes the same place";
+        }
+    }
+    // After a rebuild the array fills as usual.
+    array.Emplace(30);
+    EXPECT_EQ(array.At(0), slot0);
     array.Clear();
     EXPECT_EQ(CountedObject::alive, 0);
 }

@@ -38,6 +38,54 @@ TEST_F(CGuiScheduleTest, BarIsPlacedOnItsRowByDatesAndOffset) {
     EXPECT_FALSE(orphan.IsVisible());
 }
 
+// A rebuild after an edit keeps the display objects of unchanged schedules,
+// each as a new one would be, and lays them out again wherever their row or
+// the time scale moved; a changed schedule shows its new values.
+TEST_F(CGuiScheduleTest, ARebuildKeepsTheUnchangedAndShowsEveryChange) {
+    AddBar(10, 1, 3, 5);
+    CSchedule& second = AddBar(11, 2, 3, 5);
+    AddBar(12, 2, 6, 8);
+    RebuildAndLayOut();
+    const CGuiSchedule* kept = model_.GetSchedules().At(0);
+    model_.GetSchedules().At(0)->SetHidden(true);
+    second.SetStartDate(Day(4));
+    second.SetCaption("moved");
+    RebuildAndLayOut();
+    ASSERT_EQ(model_.GetSchedules().At(0), kept);
+    EXPECT_FALSE(kept->IsHidden()) << "a kept object starts as a new one";
+    EXPECT_EQ(kept->GetLayout().bar, (DrawRect{20, 15, 49, 25}));
+    const CGuiSchedule& changed = *model_.GetSchedules().At(1);
+    EXPECT_EQ(changed.GetLayout().bar, (DrawRect{30, 55, 49, 65}));
+    EXPECT_EQ(changed.GetFields().caption, "moved");
+    EXPECT_EQ(model_.FindObject(11), &changed);
+
+    project_.GetRows().At(0)->SetHeight(60);  // the second row moves down
+    RebuildAndLayOut();
+    EXPECT_EQ(model_.GetSchedules().At(2)->GetLayout().bar, (DrawRect{50, 75, 79, 85}));
+    ruler_.SetView(310, Day(2), Day(32));  // the scale moves
+    ruler_.Rebuild();
+    RebuildAndLayOut();
+    CDisplayModel fresh;
+    fresh.Rebuild(project_);
+    fresh.Layout(chart_);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(model_.GetSchedules().At(i)->GetLayout().bar,
+                  fresh.GetSchedules().At(i)->GetLayout().bar)
+            << i;
+    }
+    EXPECT_NE(model_.GetSchedules().At(0)->GetLayout().bar, (DrawRect{20, 15, 49, 25}));
+
+    // Once the first is gone, each position holds another schedule.
+    project_.GetSchedules().At(0)->SetDeleted(true);
+    RebuildAndLayOut();
+    ASSERT_EQ(model_.GetSchedules().Size(), 2u);
+    EXPECT_EQ(model_.GetSchedules().At(0)->GetObjectId(), 11);
+    EXPECT_EQ(model_.GetSchedules().At(0)->GetLayout().bar,
+              fresh.GetSchedules().At(1)->GetLayout().bar);
+    EXPECT_EQ(model_.GetSchedules().At(1)->GetObjectId(), 12);
+    EXPECT_EQ(model_.FindObject(10), nullptr);
+}
+
 TEST_F(CGuiScheduleTest, ScheduleBelowItsRowsHeightIsNeitherPlacedNorDrawnNorHit) {
     AddBar(10, 1, 3, 5).SetYOffset(41);
     CGuiSchedule& s = LaidOut(0);

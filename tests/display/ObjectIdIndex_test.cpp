@@ -38,5 +38,28 @@ TEST(ObjectIdIndex, FindsEveryBatchAndKeepsTheFirstObjectOfAnId) {
     }
 }
 
+// A table set up for the expected ids takes them at once; ids outside it,
+// and a span too wide for a table, still find their objects, the first of an
+// id keeping it either way, and each object comes with its data.
+TEST(ObjectIdIndex, AnExpectedSpanTakesItsIdsAndOthersStillFindTheirObjects) {
+    const auto* data = reinterpret_cast<const CData*>(Object(7));
+    for (const std::int64_t high : {std::int64_t{100}, std::int64_t{1} << 40}) {
+        ObjectIdIndex index;
+        index.Expect(0, high, 10);
+        index.Add(5, Object(1), CGuiObject::kRow, data);
+        index.Add(5, Object(2), CGuiObject::kSchedule);
+        index.Add(-3, Object(3), CGuiObject::kRow);
+        index.Add(5000, Object(4), CGuiObject::kMemo);
+        index.Seal();
+        const CData* found = nullptr;
+        EXPECT_EQ(index.Find(5, CGuiObject::kRow, found), Object(1)) << high;
+        EXPECT_EQ(found, data) << high;
+        EXPECT_EQ(index.Find(5, CGuiObject::kSchedule, found), nullptr) << high;
+        EXPECT_EQ(index.Find(-3), Object(3)) << high;
+        EXPECT_EQ(index.Find(5000, CGuiObject::kMemo), Object(4)) << high;
+        EXPECT_EQ(index.Find(6), nullptr) << high;
+    }
+}
+
 }  // namespace
 }  // namespace qb
