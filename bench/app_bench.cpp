@@ -87,7 +87,11 @@ void BM_SharedEditRoundTrip(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(BM_SharedEditRoundTrip)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SharedEditRoundTrip)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond);
 
 // A whole-content copy of every object, as each snapshot took it before
 // snapshots shared their unchanged objects, and as a restore still does.
@@ -202,7 +206,11 @@ void BM_EditToRepaint(benchmark::State& state) {
     state.SetLabel(repaint ? "edit and repaint" : "edit alone");
     state.counters["undo_steps"] = static_cast<double>(status.Undo().UndoCount());
 }
-BENCHMARK(BM_EditToRepaint)->Args({100000, 1})->Args({100000, 0})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EditToRepaint)
+    ->Args({100000, 1})
+    ->Args({100000, 0})
+    ->Args({1000000, 1})
+    ->Unit(benchmark::kMillisecond);
 
 // A row dialog confirmed: the row with the project's defaults inserted above
 // a row in the middle of the tree (undo snapshot included), then the model
