@@ -46,6 +46,7 @@ void CGuiRow::CopyShownValues() {
     height_ = shown.GetHeight();
     width_ = shown.GetWidth();
     caption_ = shown.GetCaption();
+    bottomPen_ = ToDrawPen(shown.GetBottomLinePen());
     backColour_ = static_cast<DrawColour>(
                       shown.GetParamInt("_BackColor", static_cast<std::int32_t>(kWhite))) &
                   0xFFFFFFu;
@@ -363,7 +364,7 @@ const CGuiRow* CGuiRow::OutermostClosedAncestor() const {
 }
 
 void CGuiRow::DrawBottomLine(IDrawContext& dc, int paneRight) const {
-    dc.SetPen(ToDrawPen(Shown().GetBottomLinePen()));
+    dc.SetPen(bottomPen_);
     dc.DrawLine(DrawPoint{BottomLineLeft(), rect_.bottom}, DrawPoint{paneRight, rect_.bottom});
 }
 
@@ -375,9 +376,9 @@ void CGuiRow::DrawRightEdge(IDrawContext& dc) const {
 DrawPen CGuiRow::BandPen(bool indentMode) const {
     if (indentMode) {
         if (const CGuiRow* ancestor = OutermostClosedAncestor())
-            return ToDrawPen(ancestor->Shown().GetBottomLinePen());
+            return ancestor->bottomPen_;
     }
-    return ToDrawPen(Shown().GetBottomLinePen());
+    return bottomPen_;
 }
 
 }  // namespace qb

@@ -146,6 +146,8 @@ private:
     int level_;
     int serial_ = -1;
     DrawColour backColour_ = kWhite;
+    // The shown values' bottom line, which layout asks of every band.
+    DrawPen bottomPen_;
     std::vector<std::string> cellTexts_;
     std::string numberText_;
     int height_;
