@@ -3,6 +3,8 @@
 
 #include <malloc.h>
 
+#include "CLink.h"
+#include "CMemo.h"
 #include "CProject.h"
 #include "ObjectText.h"
 
@@ -93,7 +95,13 @@ void BM_MemoryPerSchedule(benchmark::State& state) {
         FillProject(*project, count);
         state.counters["with_rows_bytes"] =
             static_cast<double>(mallinfo2().uordblks - before) / count;
+        // The heap hands out blocks in steps of 16 bytes, with 8 of its own:
+        // an object's size counts in those steps.
+        state.counters["sizeof_CData"] = sizeof(CData);
         state.counters["sizeof_CSchedule"] = sizeof(CSchedule);
+        state.counters["sizeof_CRow"] = sizeof(CRow);
+        state.counters["sizeof_CLink"] = sizeof(CLink);
+        state.counters["sizeof_CMemo"] = sizeof(CMemo);
     }
 }
 BENCHMARK(BM_MemoryPerSchedule)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -165,7 +165,8 @@ void RestoreRows(const Blocks& rows, const std::vector<int>& childCounts, std::s
         const std::size_t at = next++;
         std::unique_ptr<CData> copy = CopyAt(rows, at).Clone();
         auto& row = static_cast<CRow&>(*copy);
-        RestoreRows(rows, childCounts, next, childCounts[at], row.GetChildren());
+        if (childCounts[at] > 0)
+            RestoreRows(rows, childCounts, next, childCounts[at], row.GetChildren());
         target.Add(std::move(copy));
     }
 }

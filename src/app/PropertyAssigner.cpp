@@ -93,12 +93,12 @@ void PropertyAssigner::Integer(const char* name, std::int32_t& value) {
         Store(value, *number);
 }
 
-void PropertyAssigner::Alignment(const char* name, std::int32_t& value) {
+void PropertyAssigner::Alignment(const char* name, std::int8_t& value) {
     if (!Matches(name))
         return;
     auto number = ReadNumber<std::int32_t>(text_);
     if (number && *number >= 0 && *number <= 2)
-        Store(value, *number);
+        Store(value, ValueText::NormaliseAlignment(*number));
 }
 
 void PropertyAssigner::Boolean(const char* name, bool& value) {

@@ -25,7 +25,7 @@ public:
     void Text(const char* name, std::string& value) override;
     void Text(const char* name, CompactText& value) override;
     void Integer(const char* name, std::int32_t& value) override;
-    void Alignment(const char* name, std::int32_t& value) override;
+    void Alignment(const char* name, std::int8_t& value) override;
     void Boolean(const char* name, bool& value) override;
     void Colour(const char* name, ColorRef& value) override;
     void Date(const char* name, COleDateTime& value) override;

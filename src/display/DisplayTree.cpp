@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "CColumn.h"
 #include "CColumnArray.h"
@@ -131,7 +132,7 @@ void DisplayTree::BuildRowLevel(const CRowArray& source, CGuiRowArray& target, i
             cells.push_back(name.empty() ? std::string() : data.GetParam(name));
         row->SetCellTexts(std::move(cells));
         row->SetNumberText(NumberText(renban_, target.GetOwner(), ++position));
-        BuildRowLevel(data.GetChildren(), row->GetChildren(), level + 1, cellNames);
+        BuildRowLevel(std::as_const(data).GetChildren(), row->GetChildren(), level + 1, cellNames);
     });
 }
 

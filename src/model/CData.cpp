@@ -15,7 +15,9 @@ public:
     void Integer(const char* name, std::int32_t& value) override {
         map_.Set(name, ValueText::FromInt(value));
     }
-    void Alignment(const char* name, std::int32_t& value) override { Integer(name, value); }
+    void Alignment(const char* name, std::int8_t& value) override {
+        map_.Set(name, ValueText::FromInt(value));
+    }
     void Boolean(const char* name, bool& value) override {
         map_.Set(name, ValueText::FromBool(value));
     }
@@ -48,7 +50,7 @@ public:
     void Integer(const char* name, std::int32_t& value) override {
         Apply(value, ValueText::ToInt(Raw(name), 0));
     }
-    void Alignment(const char* name, std::int32_t& value) override {
+    void Alignment(const char* name, std::int8_t& value) override {
         Apply(value, ValueText::NormaliseAlignment(ValueText::ToInt(Raw(name), 0)));
     }
     void Boolean(const char* name, bool& value) override {
@@ -100,7 +102,9 @@ std::uint64_t CData::NextChangeStamp() {
 
 CData::CData(std::int32_t objectId) : objectId_(objectId) {}
 
-CData::~CData() = default;
+CData::~CData() {
+    delete ExtrasOrNull();
+}
 
 void CData::CopyFrom(const CData& source) {
     RenewChangeStamp();
@@ -251,39 +255,67 @@ void CData::NotifyListeners() {
     RenewChangeStamp();
     if (!notifyEnabled_)
         return;
-    if (firstListener_)
-        firstListener_->OnPropertyChanged();
+    if (IPropertyChangeListener* first = FirstListener())
+        first->OnPropertyChanged();
     // A listener may add or remove listeners while it is called: walk by
     // index and look at the side block afresh each time.
-    for (std::size_t i = 0; extras_ && i < extras_->listeners.size(); ++i)
-        extras_->listeners[i]->OnPropertyChanged();
+    for (std::size_t i = 0;; ++i) {
+        const ObjectExtras* extras = ExtrasOrNull();
+        if (!extras || i >= extras->listeners.size())
+            break;
+        extras->listeners[i]->OnPropertyChanged();
+    }
+}
+
+IPropertyChangeListener* CData::FirstListener() const {
+    if (const ObjectExtras* extras = ExtrasOrNull())
+        return extras->first;
+    return reinterpret_cast<IPropertyChangeListener*>(listenerOrExtras_);
+}
+
+void CData::SetFirstListener(IPropertyChangeListener* listener) {
+    if (ObjectExtras* extras = ExtrasOrNull()) {
+        extras->first = listener;
+    } else if ((reinterpret_cast<std::uintptr_t>(listener) & kExtrasBit) == 0) {
+        listenerOrExtras_ = reinterpret_cast<std::uintptr_t>(listener);
+    } else {
+        Extras().first = listener;
+    }
 }
 
 void CData::AddListener(IPropertyChangeListener* listener) {
     if (!listener)
         return;
-    if (!firstListener_) {
-        firstListener_ = listener;
+    const auto bits = reinterpret_cast<std::uintptr_t>(listener);
+    if (listenerOrExtras_ == 0 && (bits & kExtrasBit) == 0) {
+        listenerOrExtras_ = bits;  // the usual case: the holding array
+        return;
+    }
+    if (!FirstListener()) {
+        SetFirstListener(listener);
         return;
     }
     Extras().listeners.push_back(listener);
 }
 
 void CData::RemoveListener(IPropertyChangeListener* listener) {
-    if (extras_)
-        std::erase(extras_->listeners, listener);
-    if (firstListener_ == listener) {
-        firstListener_ = nullptr;
-        if (extras_ && !extras_->listeners.empty()) {
-            firstListener_ = extras_->listeners.front();
-            extras_->listeners.erase(extras_->listeners.begin());
+    ObjectExtras* extras = ExtrasOrNull();
+    if (extras)
+        std::erase(extras->listeners, listener);
+    if (FirstListener() == listener) {
+        SetFirstListener(nullptr);
+        if (extras && !extras->listeners.empty()) {
+            extras->first = extras->listeners.front();
+            extras->listeners.erase(extras->listeners.begin());
         }
     }
     DropExtrasIfEmpty();
 }
 
 int CData::GetListenerCount() const {
-    return (firstListener_ ? 1 : 0) + (extras_ ? static_cast<int>(extras_->listeners.size()) : 0);
+    const ObjectExtras* extras = ExtrasOrNull();
+    const int further = extras ? static_cast<int>(extras->listeners.size()) : 0;
+    return (FirstListener() ? 1 : 0) + further;
 }
 
 void CData::SetNotifyEnabled(bool enabled) {
@@ -308,21 +340,31 @@ PropertyMap& CData::Params() {
 }
 
 void CData::DropParams() {
-    if (!extras_)
+    ObjectExtras* extras = ExtrasOrNull();
+    if (!extras)
         return;
-    extras_->params.reset();
+    extras->params.reset();
     DropExtrasIfEmpty();
 }
 
 ObjectExtras& CData::Extras() {
-    if (!extras_)
-        extras_ = std::make_unique<ObjectExtras>();
-    return *extras_;
+    if (ObjectExtras* extras = ExtrasOrNull())
+        return *extras;
+    auto extras = std::make_unique<ObjectExtras>();
+    extras->first = FirstListener();
+    listenerOrExtras_ = reinterpret_cast<std::uintptr_t>(extras.release()) | kExtrasBit;
+    return *ExtrasOrNull();
 }
 
+// Back to the single word once the block holds nothing else than the first
+// listener (one the word can hold).
 void CData::DropExtrasIfEmpty() {
-    if (extras_ && extras_->Empty())
-        extras_.reset();
+    ObjectExtras* extras = ExtrasOrNull();
+    if (!extras || !extras->Empty() ||
+        (reinterpret_cast<std::uintptr_t>(extras->first) & kExtrasBit) != 0)
+        return;
+    listenerOrExtras_ = reinterpret_cast<std::uintptr_t>(extras->first);
+    delete extras;
 }
 
 }  // namespace qb

@@ -84,7 +84,8 @@ public:
     // (writers use it on large documents).
     PropertyMap CollectProperties() const;
     const PropertyMap* PropertyMapOrNull() const {
-        return extras_ && extras_->properties ? &*extras_->properties : nullptr;
+        const ObjectExtras* extras = ExtrasOrNull();
+        return extras && extras->properties ? &*extras->properties : nullptr;
     }
 
     // Parameter map.
@@ -100,7 +101,8 @@ public:
     void SetParams(const PropertyMap& map);
     void ClearParams();
     const PropertyMap* ParamMapOrNull() const {
-        return extras_ && extras_->params ? &*extras_->params : nullptr;
+        const ObjectExtras* extras = ExtrasOrNull();
+        return extras && extras->params ? &*extras->params : nullptr;
     }
 
     // Notification.
@@ -170,9 +172,19 @@ private:
 
     // Almost every object has exactly one listener, the array that holds it;
     // further listeners and both maps live in the side block, which most
-    // objects never need.
-    IPropertyChangeListener* firstListener_ = nullptr;
-    std::unique_ptr<ObjectExtras> extras_;
+    // objects never need. One word holds either that one listener or, with
+    // its lowest bit set, the side block, which then keeps the first listener
+    // too (both are aligned, so that bit is free).
+    static constexpr std::uintptr_t kExtrasBit = 1;
+    ObjectExtras* ExtrasOrNull() const {
+        return (listenerOrExtras_ & kExtrasBit) != 0
+                   ? reinterpret_cast<ObjectExtras*>(listenerOrExtras_ & ~kExtrasBit)
+                   : nullptr;
+    }
+    IPropertyChangeListener* FirstListener() const;
+    void SetFirstListener(IPropertyChangeListener* listener);
+
+    std::uintptr_t listenerOrExtras_ = 0;
     std::uint64_t changeStamp_ = NextChangeStamp();
     COleDateTime lastModified_ = COleDateTime::Null();
     CompactText registrant_;

@@ -37,13 +37,13 @@ private:
     struct Fields {
         CPenInfo linePen;
         std::int32_t fromId = 0;
-        std::int32_t fromHorzPosition = 1;
-        std::int32_t fromVertPosition = 1;
         std::int32_t fromEndStyle = 0;
         std::int32_t toId = 0;
-        std::int32_t toHorzPosition = 1;
-        std::int32_t toVertPosition = 1;
         std::int32_t toEndStyle = 0;
+        std::int8_t fromHorzPosition = 1;
+        std::int8_t fromVertPosition = 1;
+        std::int8_t toHorzPosition = 1;
+        std::int8_t toVertPosition = 1;
     };
     Fields f_;
 };

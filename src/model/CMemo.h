@@ -44,21 +44,23 @@ public:
     void SetHeight(std::int32_t v) { SetField(f_.height, v); }
 
 private:
+    // The font and the date leave a few bytes unused at their ends; marked
+    // no_unique_address, each lets the small members after it live there.
     struct Fields {
         std::string text;
-        CFontInfo textFont;
-        COleDateTime xDate;
-        CPenInfo borderPen;
+        [[no_unique_address]] CFontInfo textFont;
+        bool bgPaint = true;
+        std::int8_t hAlign = 1;
+        std::int8_t vAlign = 1;
         ColorRef bgColor = kWhite;
-        ColorRef textColor = kBlack;
+        [[no_unique_address]] COleDateTime xDate;
         std::int32_t xOffset = 0;
+        CPenInfo borderPen;
+        ColorRef textColor = kBlack;
         std::int32_t yRowId = kNoObject;
         std::int32_t yOffset = 0;
-        std::int32_t hAlign = 1;
-        std::int32_t vAlign = 1;
         std::int32_t width = 0;
         std::int32_t height = 0;
-        bool bgPaint = true;
     };
     Fields f_;
 };

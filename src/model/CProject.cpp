@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace qb {
 namespace {
@@ -13,7 +14,7 @@ CRow* FindRowIn(const CRowArray& rows, std::int32_t id) {
             continue;
         if (row->GetObjectId() == id)
             return row;
-        if (CRow* found = FindRowIn(row->GetChildren(), id))
+        if (CRow* found = FindRowIn(std::as_const(*row).GetChildren(), id))
             return found;
     }
     return nullptr;
@@ -44,7 +45,7 @@ CRow* FindRowByCaptionIn(const CRowArray& rows, std::string_view caption) {
             continue;
         if (CaptionMatches(row->GetCaption(), caption))
             return row;
-        if (CRow* found = FindRowByCaptionIn(row->GetChildren(), caption))
+        if (CRow* found = FindRowByCaptionIn(std::as_const(*row).GetChildren(), caption))
             return found;
     }
     return nullptr;

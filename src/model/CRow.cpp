@@ -4,10 +4,7 @@
 
 namespace qb {
 
-CRow::CRow(std::int32_t objectId)
-    : CData(objectId), children_(std::make_unique<CRowArray>(0, this)) {
-    children_->AddListener(this);
-}
+CRow::CRow(std::int32_t objectId) : CData(objectId) {}
 
 CRow::~CRow() = default;
 
@@ -32,6 +29,19 @@ void CRow::VisitProperties(PropertyVisitor& visitor) {
 
 void CRow::OnPropertyChanged() {
     NotifyListeners();
+}
+
+CRowArray& CRow::GetChildren() {
+    if (!children_) {
+        children_ = std::make_unique<CRowArray>(0, this);
+        children_->AddListener(this);
+    }
+    return *children_;
+}
+
+const CRowArray& CRow::GetChildren() const {
+    static const CRowArray kNoChildren;
+    return children_ ? *children_ : kNoChildren;
 }
 
 CRow* CRow::GetParentRow() const {

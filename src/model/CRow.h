@@ -10,6 +10,8 @@ class CRowArray;
 
 // One row of the row tree. A row owns the array of its child rows and knows
 // the array that holds it, so it can give its index and reach its parent.
+// Most rows never have children: their array is made when first asked for
+// to change it, and until then reading finds one empty array shared by all.
 class CRow : public CData, public IPropertyChangeListener {
 public:
     explicit CRow(std::int32_t objectId = 0);
@@ -21,8 +23,10 @@ public:
     void VisitProperties(PropertyVisitor& visitor) override;
     void OnPropertyChanged() override;
 
-    CRowArray& GetChildren() { return *children_; }
-    const CRowArray& GetChildren() const { return *children_; }
+    // Makes the array on first use; read through a const row where nothing
+    // is to change, so that childless rows stay without one.
+    CRowArray& GetChildren();
+    const CRowArray& GetChildren() const;
     // The array holding this row, or null while it is in none.
     CRowArray* GetHolder() const { return holder_; }
     // The owner row of the holding array; null for a top-level row.
@@ -52,16 +56,18 @@ public:
 private:
     friend class CRowArray;
 
+    // The font leaves a few bytes unused at its end; marked
+    // no_unique_address, it lets the small members after it live there.
     struct Fields {
         std::string caption;
         CompactText reference;
-        CFontInfo textFont;
+        [[no_unique_address]] CFontInfo textFont;
+        bool allowedOverlap = false;
+        ColorRef textColor = kBlack;
         CPenInfo rightLinePen;
         CPenInfo bottomLinePen;
-        ColorRef textColor = kBlack;
         std::int32_t height = 32;
         std::int32_t width = 64;
-        bool allowedOverlap = false;
     };
     Fields f_;
     std::unique_ptr<CRowArray> children_;

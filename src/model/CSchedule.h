@@ -89,6 +89,8 @@ private:
         CompactText reference;
         [[no_unique_address]] CFontInfo textFont;
         bool byDay = true;
+        std::int8_t captionVAlign = 1;
+        std::int8_t captionHAlign = 1;
         std::int32_t type = 0;
         [[no_unique_address]] COleDateTime actualStartDate;
         std::int32_t actualStartOffset = 0;
@@ -103,8 +105,6 @@ private:
         ColorRef bgColor = kWhite;
         std::int32_t subType = 0;
         std::int32_t captionPosition = 0;
-        std::int32_t captionVAlign = 1;
-        std::int32_t captionHAlign = 1;
         std::int32_t progressRate = -1;
         std::int32_t rowObjectId = kNoObject;
         std::int32_t yOffset = 0;

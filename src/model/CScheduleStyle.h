@@ -54,8 +54,8 @@ private:
         std::int32_t type = 0;
         std::int32_t subType = 0;
         std::int32_t captionPosition = 0;
-        std::int32_t captionVAlign = 1;
-        std::int32_t captionHAlign = 1;
+        std::int8_t captionVAlign = 1;
+        std::int8_t captionHAlign = 1;
         std::int32_t height = 0;
         std::int32_t startEdgeType = 0;
         std::int32_t endEdgeType = 0;

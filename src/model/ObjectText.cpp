@@ -106,7 +106,9 @@ public:
     void Integer(const char* name, std::int32_t& value) override {
         Add(name, ValueText::FromInt(value));
     }
-    void Alignment(const char* name, std::int32_t& value) override { Integer(name, value); }
+    void Alignment(const char* name, std::int8_t& value) override {
+        Add(name, ValueText::FromInt(value));
+    }
     void Boolean(const char* name, bool& value) override { Add(name, ValueText::FromBool(value)); }
     void Colour(const char* name, ColorRef& value) override {
         Add(name, ValueText::FromColour(value));

@@ -21,8 +21,8 @@ public:
     virtual void Text(const char* name, std::string& value) = 0;
     virtual void Text(const char* name, CompactText& value) = 0;
     virtual void Integer(const char* name, std::int32_t& value) = 0;
-    // An integer that only takes 0, 1 or 2 (alignments).
-    virtual void Alignment(const char* name, std::int32_t& value) = 0;
+    // An integer that only takes 0, 1 or 2 (alignments), kept in one byte.
+    virtual void Alignment(const char* name, std::int8_t& value) = 0;
     virtual void Boolean(const char* name, bool& value) = 0;
     virtual void Colour(const char* name, ColorRef& value) = 0;
     virtual void Date(const char* name, COleDateTime& value) = 0;

@@ -123,8 +123,8 @@ CPenInfo ValueText::ToPen(std::string_view text, const CPenInfo& fallback) {
                     static_cast<ColorRef>(Atoi(text.substr(second + 1))));
 }
 
-std::int32_t ValueText::NormaliseAlignment(std::int32_t value) {
-    return value == 1 || value == 2 ? value : 0;
+std::int8_t ValueText::NormaliseAlignment(std::int32_t value) {
+    return static_cast<std::int8_t>(value == 1 || value == 2 ? value : 0);
 }
 
 bool ValueText::Same(const COleDateTime& a, const COleDateTime& b) {

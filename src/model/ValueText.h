@@ -41,13 +41,14 @@ public:
     static std::int32_t Atoi(std::string_view text);
 
     // Alignments are 0, 1 or 2; anything else loads as 0.
-    static std::int32_t NormaliseAlignment(std::int32_t value);
+    static std::int8_t NormaliseAlignment(std::int32_t value);
 
     // The equality rule of the typed setters: a setter does nothing when the
     // new value is the same as the old one.
     static bool Same(const std::string& a, const std::string& b) { return a == b; }
     static bool Same(const CompactText& a, const CompactText& b) { return a == b; }
     static bool Same(std::int32_t a, std::int32_t b) { return a == b; }
+    static bool Same(std::int8_t a, std::int8_t b) { return a == b; }
     static bool Same(ColorRef a, ColorRef b) { return a == b; }
     static bool Same(bool a, bool b) { return a == b; }
     // Both valid with the same day value, or both null; two invalid dates differ.

@@ -104,19 +104,24 @@ void ProjectRecordReader::Params(CData& object) {
     }
 }
 
-template <class ReadElement>
-void ProjectRecordReader::Array(std::int32_t tag, CDataArray& array, ReadElement readElement) {
+// The array's own values go into array; gives the count of the elements that
+// follow, or -1 when the header is missing or claims more than the bytes left.
+std::int32_t ProjectRecordReader::ArrayHeader(std::int32_t tag, CDataArray& array) {
     if (!Expect(tag) || !Expect(ArchiveFormat::kArrayTag))
-        return;
+        return -1;
     Common(array);
     const std::int32_t count = in_.I32();
-    if (!in_.CanHold(count, MinimumElementSize()))
-        return;
-    // The check above bounds a count by the bytes left, which lets each of
+    return in_.CanHold(count, MinimumElementSize()) ? count : -1;
+}
+
+template <class ReadElement>
+void ProjectRecordReader::Array(std::int32_t tag, CDataArray& array, ReadElement readElement) {
+    const std::int32_t count = ArrayHeader(tag, array);
+    // The header check bounds a count by the bytes left, which lets each of
     // the few arrays at the top reserve its room at once. Child rows grow as
     // they come: a damaged file nesting many rows that each claim a large
     // count would otherwise reserve the rest of the file once per level.
-    if (rowDepth_ <= 1)
+    if (count > 0 && rowDepth_ <= 1)
         array.Reserve(array.GetCount() + count);
     for (std::int32_t i = 0; i < count && !in_.Failed(); ++i)
         readElement();
@@ -188,7 +193,27 @@ void ProjectRecordReader::Row(CRowArray& rows) {
     // Added before its children are read, so each child row can reach its parent.
     CRow& placed = *row;
     rows.Add(std::move(row));
-    Rows(placed.GetChildren());
+    ChildRows(placed);
+}
+
+// Most rows have no children. Their array is made only when the file gives it
+// elements or values of its own (any that differ from a new array's renew
+// its change stamp); the others stay without one.
+void ProjectRecordReader::ChildRows(CRow& row) {
+    if (++rowDepth_ > kMaxRowDepth) {
+        in_.Fail();
+    } else {
+        CRowArray header;
+        const std::uint64_t untouched = header.GetChangeStamp();
+        const std::int32_t count = ArrayHeader(ArchiveFormat::kRowArrayTag, header);
+        if (count > 0 || header.GetChangeStamp() != untouched) {
+            CRowArray& children = row.GetChildren();
+            children.Assign(header);
+            for (std::int32_t i = 0; i < count && !in_.Failed(); ++i)
+                Row(children);
+        }
+    }
+    --rowDepth_;
 }
 
 void ProjectRecordReader::Column(CColumnArray& columns) {

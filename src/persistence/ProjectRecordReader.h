@@ -40,11 +40,13 @@ private:
     std::size_t MinimumElementSize() const;
     void Common(CData& object);
     void Params(CData& object);
+    std::int32_t ArrayHeader(std::int32_t tag, CDataArray& array);
     template <class ReadElement>
     void Array(std::int32_t tag, CDataArray& array, ReadElement readElement);
     void Project(CProject& project);
     void Rows(CRowArray& rows);
     void Row(CRowArray& rows);
+    void ChildRows(CRow& row);
     void Column(CColumnArray& columns);
     void Schedule(CScheduleArray& schedules);
     void ScheduleFields(CSchedule& s);

@@ -111,7 +111,7 @@ std::int32_t CopyColumns(const CProject& source, CProject& target) {
 }
 
 void CollectRows(const CRowArray& rows, IdSet& ids, bool& broken) {
-    rows.ForEach([&](CRow& row) {
+    rows.ForEach([&](const CRow& row) {
         if (row.IsDeleted())
             return;
         broken |= !ids.insert(row.GetObjectId()).second;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <utility>
 
 #include "CProject.h"
 #include "CScheduleArray.h"
@@ -117,6 +118,24 @@ TEST(CDataArray, ChangesPassUpwardsThroughArraysRowsAndTheProject) {
     project.GetSchedules().SetNotifyEnabled(true);
     project.GetSchedules().Add(MakeSchedule(3));
     EXPECT_EQ(listener.calls, 2);
+}
+
+// Most rows never have children: a row makes its child array when asked for
+// it to change it; until then a const row reads one empty array shared by all.
+TEST(CDataArray, ARowMakesItsChildArrayOnlyWhenAskedForOneToChange) {
+    CRow row(1), other(2);
+    const CRowArray& none = std::as_const(row).GetChildren();
+    EXPECT_EQ(none.GetCount(), 0);
+    EXPECT_EQ(&std::as_const(other).GetChildren(), &none);
+
+    CRowArray& own = row.GetChildren();
+    EXPECT_NE(&own, &none);
+    EXPECT_EQ(&std::as_const(row).GetChildren(), &own);
+    EXPECT_EQ(own.GetOwner(), &row);
+    own.Add(std::make_unique<CRow>(3));
+    EXPECT_EQ(own.At(0)->GetParentRow(), &row);
+    EXPECT_EQ(none.GetCount(), 0);
+    EXPECT_EQ(&std::as_const(other).GetChildren(), &none);
 }
 
 TEST(CDataArray, AnElementTakenOutNoLongerReportsToTheArray) {

@@ -167,6 +167,32 @@ TEST(CData, ListenersAndMapsKeepTheirOrderAndContentsWhateverIsTakenAway) {
     EXPECT_EQ(schedule.GetListenerCount(), 1);
 }
 
+// The only listener lives in the object's own word; it moves into the side
+// block while one is needed and back out when the block goes.
+TEST(CData, TheOnlyListenerStaysThroughTheSideBlockComingAndGoing) {
+    std::vector<int> log;
+    RecordingListener first(&log, 1), second(&log, 2);
+    CSchedule schedule;
+    schedule.SetNotifyEnabled(true);
+    schedule.AddListener(&first);
+    schedule.SetParam("_p", "v");
+    schedule.RemoveParam("_p");
+    EXPECT_EQ(schedule.ParamMapOrNull(), nullptr);
+    schedule.SetCaption("a");
+    EXPECT_EQ(log, (std::vector<int>{1, 1}));
+    EXPECT_EQ(schedule.GetListenerCount(), 1);
+
+    schedule.AddListener(&second);
+    schedule.RemoveListener(&first);
+    schedule.SetCaption("b");
+    EXPECT_EQ(log, (std::vector<int>{1, 1, 2}));
+    EXPECT_EQ(schedule.GetListenerCount(), 1);
+    schedule.RemoveListener(&second);
+    schedule.SetCaption("c");
+    EXPECT_EQ(log.size(), 3u);
+    EXPECT_EQ(schedule.GetListenerCount(), 0);
+}
+
 // A listener that lets go of the object while being told of a change.
 class LeavingListener : public IPropertyChangeListener {
 public:

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 #include "ArchiveBytes.h"
@@ -180,6 +181,34 @@ TEST(ProjectArchiveRoundTrip, DeletedObjectsAreDroppedButLastObjectIdSurvives) {
     EXPECT_EQ(read->GetDrawParts().GetCount(), 0);
     EXPECT_EQ(read->GetLastObjectId(), 4);
     EXPECT_EQ(read->NewObjectId(), 4);
+}
+
+// A row without children comes back without a child array of its own; an
+// empty child array that carries values of its own comes back with them.
+TEST(ProjectArchiveRoundTrip, OnlyChildArraysWithElementsOrValuesOfTheirOwnAreMade) {
+    CProject project;
+    for (int i = 0; i < 3; ++i)
+        project.GetRows().Add(std::make_unique<CRow>(project.NewObjectId()));
+    CRowArray& marked = project.GetRows().At(1)->GetChildren();
+    marked.SetObjectId(project.NewObjectId());
+    marked.SetParam("_p", "v");
+    project.GetRows().At(2)->GetChildren().Add(std::make_unique<CRow>(project.NewObjectId()));
+
+    auto read = RoundTrip(project);
+    ASSERT_TRUE(read);
+    const CRow fresh;
+    const CRowArray& rows = read->GetRows();
+    EXPECT_EQ(&std::as_const(*rows.At(0)).GetChildren(), &fresh.GetChildren());
+    const CRowArray& readMarked = std::as_const(*rows.At(1)).GetChildren();
+    EXPECT_NE(&readMarked, &fresh.GetChildren());
+    EXPECT_EQ(readMarked.GetObjectId(), marked.GetObjectId());
+    EXPECT_EQ(readMarked.GetParam("_p"), "v");
+    EXPECT_EQ(readMarked.GetOwner(), rows.At(1));
+    const CRowArray& readParent = std::as_const(*rows.At(2)).GetChildren();
+    ASSERT_EQ(readParent.GetCount(), 1);
+    EXPECT_EQ(readParent.At(0)->GetParentRow(), rows.At(2));
+    EXPECT_EQ(ProjectArchive::WriteProjectArchive(*read),
+              ProjectArchive::WriteProjectArchive(project));
 }
 
 // The writer adds the param only for a weight other than one (the layout
