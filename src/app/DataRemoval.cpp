@@ -2,6 +2,7 @@
 
 #include <string>
 #include <unordered_set>
+#include <utility>
 
 #include "CMemo.h"
 #include "CProject.h"
@@ -15,7 +16,8 @@ using IdSet = std::unordered_set<std::int32_t>;
 void CollectSubtree(CRow& row, const EditStamp& stamp, IdSet& gone) {
     stamp.Deleted(row);
     gone.insert(row.GetObjectId());
-    row.GetChildren().ForEach([&](CRow& child) { CollectSubtree(child, stamp, gone); });
+    std::as_const(row).GetChildren().ForEach(
+        [&](CRow& child) { CollectSubtree(child, stamp, gone); });
 }
 
 // Everything that hangs from the gone rows or objects goes with them.
@@ -41,13 +43,13 @@ void DeleteDependants(CProject& project, const EditStamp& stamp, IdSet& gone) {
 
 void StripColumnCells(CProject& project, std::int32_t columnId, const EditStamp& stamp) {
     const std::string name = "_c" + std::to_string(columnId);
-    auto strip = [&](auto& self, CRowArray& rows) -> void {
+    auto strip = [&](auto& self, const CRowArray& rows) -> void {
         rows.ForEach([&](CRow& row) {
             if (row.HasParam(name)) {
                 row.RemoveParam(name);
                 stamp.Changed(row);
             }
-            self(self, row.GetChildren());
+            self(self, std::as_const(row).GetChildren());
         });
     };
     strip(strip, project.GetRows());

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "CProject.h"
@@ -56,7 +57,7 @@ private:
         rows.ForEach([&](CRow& row) {
             std::string path = parent ? *parent + separator_ : std::string();
             path += CCsvWriter::Escape(row.GetCaption(), ignoreLineBreaks_);
-            Add(row.GetChildren(), &path);
+            Add(std::as_const(row).GetChildren(), &path);
             paths_.try_emplace(row.GetObjectId(), std::move(path));
         });
     }

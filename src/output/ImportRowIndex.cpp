@@ -1,5 +1,7 @@
 #include "ImportRowIndex.h"
 
+#include <utility>
+
 #include "CProject.h"
 #include "CRow.h"
 
@@ -32,7 +34,7 @@ void ImportRowIndex::Collect(const CRowArray& rows, bool withCaptions) {
         ids_.emplace(row->GetObjectId(), row);
         if (withCaptions)
             captions_.emplace(CaptionKey(row->GetCaption()), row);
-        Collect(row->GetChildren(), withCaptions);
+        Collect(std::as_const(*row).GetChildren(), withCaptions);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -160,6 +162,9 @@ TEST_F(ColumnEditsTest, DeletingAColumnTakesItsTextFromEveryRowInOneStep) {
     EXPECT_FALSE(Row(0)->HasParam("_c7"));
     EXPECT_FALSE(Row(1)->HasParam("_c7"));
     EXPECT_EQ(Row(1)->GetParam("_c9"), "keep");
+    // Walking the tree makes no child array for a row that has none.
+    const CRow fresh;
+    EXPECT_EQ(&std::as_const(*Row(1)).GetChildren(), &fresh.GetChildren());
     EXPECT_EQ(Steps(), steps + 1);
     EXPECT_EQ(Edits().DeleteColumn(7).message->id, messages::kTargetGone.id);
     ASSERT_TRUE(Undo());

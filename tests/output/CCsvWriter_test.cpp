@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "CProjectFile.h"
 #include "ProjectBuilder.h"
@@ -176,6 +177,9 @@ TEST(CCsvWriter, WritesTheTitleThenEveryLiveScheduleUnderItsRowPath) {
               "上\\\\位\\\\下,位,one\\ntwo,20170201,20170202,0.00,0.00,,,,FFFFFF,,,,\r\n"
               ",no row,20170201,20170202,0.00,0.00,,,,FFFFFF,,,,\r\n"
               "上\\\\位,last,20170201,20170202,0.00,0.00,,,,FFFFFF,a\\nb,,,\r\n");
+    // Writing reads the tree: the row without children is left without an array.
+    const CRow fresh;
+    EXPECT_EQ(&std::as_const(leaf).GetChildren(), &fresh.GetChildren());
 }
 
 TEST(CCsvWriter, WritesCp932AndOnlyTheTitleForAProjectWithoutSchedules) {
