@@ -16,6 +16,7 @@
 #include "ChartPainter.h"
 #include "DisplaySettings.h"
 #include "GuiDrawArgs.h"
+#include "HeapAdvice.h"
 #include "IDrawContext.h"
 #include "ProjectGenerator.h"
 #include "RowPanePainter.h"
@@ -25,8 +26,10 @@
 namespace qb {
 namespace {
 
-// Generating a million schedules takes longer than the measurements.
+// Generating a million schedules takes longer than the measurements. The
+// heap is set up as the programs set it up at start, before the plan is made.
 CProject& CachedProject(int schedules) {
+    HeapAdvice::UseHugePages();
     static std::map<int, std::unique_ptr<CProject>> projects;
     auto& project = projects[schedules];
     if (!project)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "CGuiSchedule.h"
 #include "CLink.h"
 #include "GuiDrawArgs.h"
 #include "IDrawContext.h"
@@ -28,10 +29,41 @@ CGuiLink::CGuiLink(CLink& data, CGuiObject* from, CGuiObject* to, const CData* f
                    const CData* toData)
     : CGuiObject(data.GetObjectId()),
       data_(&data),
+      stamp_(data.GetChangeStamp()),
       from_(from),
       to_(to),
       fromData_(fromData),
       toData_(toData) {}
+
+bool CGuiLink::Joins(const CLink& data, const CGuiObject* from, const CGuiObject* to) const {
+    return stamp_ == data.GetChangeStamp() && from == from_ && to == to_;
+}
+
+void CGuiLink::Renew(CLink& data, const CData* fromData, const CData* toData) {
+    ResetViewState();
+    data_ = &data;
+    fromData_ = fromData;
+    toData_ = toData;
+    moving_ = false;
+}
+
+CGuiLink::EndPlace CGuiLink::PlaceOf(const CGuiObject* end) {
+    if (end == nullptr)
+        return {};
+    if (end->GetObjectType() == kMemo)
+        return EndPlace{-1, 0, true};
+    if (end->GetObjectType() != kSchedule)
+        return {};
+    return EndPlace{end->GetIndex(), static_cast<const CGuiSchedule*>(end)->GetPlaceVersion(),
+                    false};
+}
+
+bool CGuiLink::MemoEndStays(bool from) const {
+    if (from)
+        return from_->AnchorPoint(data_->GetFromHorzPosition(), data_->GetFromVertPosition()) ==
+               fromPoint_;
+    return to_->AnchorPoint(data_->GetToHorzPosition(), data_->GetToVertPosition()) == toPoint_;
+}
 
 CData* CGuiLink::GetData() const {
     return data_;
@@ -44,6 +76,7 @@ bool CGuiLink::IsGone(const CGuiObject* end, const CData* data) {
 void CGuiLink::CalcLayout(const ChartContext& chart) {
     const bool broken = IsGone(from_, fromData_) || IsGone(to_, toData_);
     // A link being created has no data yet and may lack its loose end.
+    laid_ = false;
     if (broken && GetObjectId() != -1 && !moving_) {
         SetHidden(true);
         return;
@@ -63,6 +96,9 @@ void CGuiLink::CalcLayout(const ChartContext& chart) {
         toStub_ = LinkRoute::StubPoint(toPoint_, data_->GetToHorzPosition());
         toStubHit_ = LinkRoute::StubHitRect(toPoint_, toStub_);
     }
+    fromPlace_ = PlaceOf(from_);
+    toPlace_ = PlaceOf(to_);
+    laid_ = !moving_;
     moving_ = false;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "CGuiObject.h"
 
 namespace qb {
@@ -17,6 +19,30 @@ public:
     // be read.
     CGuiLink(CLink& data, CGuiObject* from, CGuiObject* to, const CData* fromData,
              const CData* toData);
+
+    // Whether the link shows data between from and to as they are, so that
+    // a rebuild may keep it with its places: the same change stamp means the
+    // same values.
+    bool Joins(const CLink& data, const CGuiObject* from, const CGuiObject* to) const;
+    // Back to the state of a link just made, keeping its places.
+    void Renew(CLink& data, const CData* fromData, const CData* toData);
+
+    // Where a schedule end lay when the link was last laid out: its index in
+    // the schedule array and its place version. An end that is no schedule
+    // has index -1; memo marks a memo end.
+    struct EndPlace {
+        std::int32_t index = -1;
+        std::uint64_t version = 0;
+        bool memo = false;
+    };
+    // False before the first layout, after one that hid the link, and while
+    // it moves: then only a layout places it.
+    bool HasPlace() const { return laid_ && !moving_; }
+    EndPlace FromPlace() const { return fromPlace_; }
+    EndPlace ToPlace() const { return toPlace_; }
+    // Whether a memo end (from, or else to) still gives the anchor point the
+    // link was laid out with. Memos are few, so this reads the memo.
+    bool MemoEndStays(bool from) const;
 
     // Draws the part within the x range of args.visible.
     void Draw(IDrawContext& dc, const GuiDrawArgs& args) override;
@@ -47,10 +73,14 @@ public:
 
 private:
     static bool IsGone(const CGuiObject* end, const CData* data);
+    static EndPlace PlaceOf(const CGuiObject* end);
     void DrawEnd(IDrawContext& dc, DrawPoint anchor, DrawPoint stub, int horz, int style,
                  bool isFrom) const;
 
     CLink* data_;
+    std::uint64_t stamp_;
+    EndPlace fromPlace_;
+    EndPlace toPlace_;
     CGuiObject* from_;
     CGuiObject* to_;
     const CData* fromData_;
@@ -60,6 +90,7 @@ private:
     DrawPoint toStub_;
     DrawPoint toPoint_;
     bool moving_ = false;
+    bool laid_ = false;
     DrawRect fromStubHit_;
     DrawRect toStubHit_;
 };

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "CGuiObject.h"
+#include "HeapAdvice.h"
 
 namespace qb {
 
@@ -89,6 +90,9 @@ public:
         capacity_ = 0;
         blockEnd_ = nullptr;
         block_ = std::make_unique_for_overwrite<std::byte[]>(count * sizeof(T));
+        // Every rebuild and layout walks the whole block: with huge pages
+        // the walk does not wait on address translation at every few objects.
+        HeapAdvice::AdviseHugePages(block_.get(), count * sizeof(T));
         capacity_ = count;
         blockEnd_ = block_.get() + count * sizeof(T);
     }

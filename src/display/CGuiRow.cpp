@@ -33,12 +33,36 @@ DrawFont ToDrawFont(const CFontInfo& font) {
 CGuiRow::CGuiRow(CRow& data, CGuiRowArray& holder, int level)
     : CGuiObject(data.GetObjectId()),
       data_(&data),
+      stamp_(data.GetChangeStamp()),
       level_(level),
       height_(0),
       width_(0),
       holder_(&holder),
       children_(std::make_unique<CGuiRowArray>(this)) {
     CopyShownValues();
+}
+
+bool CGuiRow::Shows(const CRow& data) const {
+    return preview_ == nullptr && stamp_ == data.GetChangeStamp();
+}
+
+void CGuiRow::Renew(CRow& data) {
+    ResetViewState();
+    data_ = &data;
+    serial_ = -1;
+    totals_ = {};
+    summaryBar_.reset();
+    previousVisible_ = nullptr;
+    filteredOut_ = 0;
+    folded_ = 0;
+    visible_ = 1;
+    hasFilterMarker_ = false;
+    hasSummaryMarker_ = false;
+    hasTotalBox_ = false;
+    placesSchedules_ = false;
+    totalBox_ = GuiRect{};
+    summaryMarker_ = DrawPoint{};
+    filterMarker_ = DrawPoint{};
 }
 
 void CGuiRow::CopyShownValues() {

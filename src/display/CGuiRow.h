@@ -27,6 +27,14 @@ public:
     CGuiRow(CRow& data, CGuiRowArray& holder, int level);
     ~CGuiRow() override;
 
+    // Whether the row shows data as it is, so that a rebuild may keep it:
+    // the same change stamp means the same values. A row showing a preview
+    // is never kept.
+    bool Shows(const CRow& data) const;
+    // Back to the state of a row just made from data, keeping the values it
+    // copied and its children, which the rebuild walks on its own.
+    void Renew(CRow& data);
+
     void Draw(IDrawContext& dc, const GuiDrawArgs& args) override;
     void CalcLayout(const ChartContext& chart) override;
     bool HitTest(DrawPoint point) const override;
@@ -139,6 +147,7 @@ private:
     bool WorkOutPlacesSchedules(const ChartContext& chart) const;
 
     CRow* data_;
+    std::uint64_t stamp_;
     const CRow* preview_ = nullptr;
     GuiRect totalBox_;
     DrawPoint summaryMarker_;

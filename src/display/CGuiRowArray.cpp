@@ -22,6 +22,17 @@ CGuiRow* CGuiRowArray::Insert(std::size_t index, std::unique_ptr<CGuiRow> row) {
     return raw;
 }
 
+CGuiRow* CGuiRowArray::Replace(std::size_t index, std::unique_ptr<CGuiRow> row) {
+    row->SetIndex(static_cast<std::int32_t>(index));
+    rows_[index] = std::move(row);
+    return rows_[index].get();
+}
+
+void CGuiRowArray::Truncate(std::size_t count) {
+    if (count < rows_.size())
+        rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(count), rows_.end());
+}
+
 void CGuiRowArray::Clear() {
     rows_.clear();
 }

@@ -26,6 +26,10 @@ public:
     // Places the row before index (Size(): at the end); the rows after it
     // move up one place.
     CGuiRow* Insert(std::size_t index, std::unique_ptr<CGuiRow> row);
+    // Puts row at index in the place of the row there, which goes.
+    CGuiRow* Replace(std::size_t index, std::unique_ptr<CGuiRow> row);
+    // Drops the rows from count on.
+    void Truncate(std::size_t count);
     void Clear();
 
     auto begin() const { return rows_.begin(); }

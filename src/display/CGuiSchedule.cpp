@@ -1,5 +1,7 @@
 #include "CGuiSchedule.h"
 
+#include <atomic>
+
 #include "CDisplayModel.h"
 #include "CGuiRow.h"
 #include "CRuler.h"
@@ -31,7 +33,6 @@ void CGuiSchedule::Renew(CSchedule& data, CGuiRow* row) {
     ResetViewState();
     data_ = &data;
     row_ = row;
-    captionPlaced_ = false;
     creating_ = false;
     holidays_ = nullptr;
 }
@@ -46,8 +47,20 @@ bool CGuiSchedule::CanBePlaced(const ChartContext& chart) const {
     return row_->PlacesSchedules(chart) && row_->GetHeight() >= fields_.yOffset;
 }
 
+namespace {
+
+std::uint64_t NextPlaceVersion() {
+    static std::atomic<std::uint64_t> last{0};
+    return last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
+}  // namespace
+
 void CGuiSchedule::CalcLayout(const ChartContext& chart) {
     if (!CanBePlaced(chart)) {
+        // Nowhere stays nowhere: the version changes only when it was placed.
+        if (layout_.placed || placeVersion_ == 0)
+            placeVersion_ = NextPlaceVersion();
         layout_ = ScheduleLayout{};
         laidAt_ = LaidAt{};
         captionPlaced_ = false;
@@ -58,9 +71,12 @@ void CGuiSchedule::CalcLayout(const ChartContext& chart) {
     const LaidAt at{true, row_->GetRect().top, scale.GetOrigin().GetDays(), scale.GetScale()};
     if (at == laidAt_ && layout_.placed) {
         // The same values on the same row and scale: the same places. The
-        // caption is measured again at the next draw, as after any layout.
-        layout_.caption = CaptionLayout::Place(fields_, layout_.bar, DrawSize{});
-        captionPlaced_ = false;
+        // caption is measured again at the next draw, as after any layout;
+        // one never measured still has the place the layout gave it.
+        if (captionPlaced_) {
+            layout_.caption = CaptionLayout::Place(fields_, layout_.bar, DrawSize{});
+            captionPlaced_ = false;
+        }
         const DrawRect& bar = layout_.bar;
         rect_ = GuiRect{bar.left, bar.top, bar.right, bar.bottom};
         return;
@@ -70,6 +86,7 @@ void CGuiSchedule::CalcLayout(const ChartContext& chart) {
 }
 
 void CGuiSchedule::LayOut(const ChartContext& chart, int rowTop) {
+    placeVersion_ = NextPlaceVersion();
     layout_ = ScheduleLayout{};
     laidAt_ = LaidAt{};
     captionPlaced_ = false;

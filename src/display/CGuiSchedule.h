@@ -59,6 +59,9 @@ public:
     const ScheduleFields& GetFields() const { return fields_; }
     const ScheduleLayout& GetLayout() const { return layout_; }
     CGuiRow* GetRow() const { return row_; }
+    // A number that changes whenever the schedule's place may have changed,
+    // never handed out twice in a process; 0 before the first layout.
+    std::uint64_t GetPlaceVersion() const { return placeVersion_; }
 
 protected:
     // For a copy that a drag reshapes: its values and its row change without
@@ -91,11 +94,12 @@ private:
     CSchedule* data_;
     CGuiRow* row_;
     std::uint64_t stamp_;
+    std::uint64_t placeVersion_ = 0;
+    HolidayCache* holidays_ = nullptr;
     LaidAt laidAt_;
     bool captionPlaced_ = false;
     bool creating_ = false;
     ScheduleLayout layout_;
-    HolidayCache* holidays_ = nullptr;
     ScheduleFields fields_;
 };
 

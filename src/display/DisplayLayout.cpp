@@ -1,6 +1,7 @@
 #include "DisplayLayout.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <unordered_map>
 
@@ -140,6 +141,7 @@ void DisplayLayout::LayoutSchedules(const DisplayTree& tree) {
     const CGuiScheduleArray& schedules = tree.GetSchedules();
     const std::size_t count = schedules.Size();
     scheduleIndex_.Start(count);
+    schedulePlaces_.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
         if (i + kRowsAhead < count) {
             if (const CGuiRow* row = schedules.At(i + kRowsAhead)->GetRow()) {
@@ -150,8 +152,10 @@ void DisplayLayout::LayoutSchedules(const DisplayTree& tree) {
         }
         CGuiSchedule* schedule = schedules.At(i);
         schedule->CalcLayout(chart_);
-        if (schedule->IsVisible())
+        const bool visible = schedule->IsVisible();
+        if (visible)
             scheduleIndex_.Add(schedule->GetRect(), schedule);
+        schedulePlaces_[i] = schedule->GetPlaceVersion() << 1 | (visible ? 1 : 0);
     }
     LayoutSummaryBars(tree.GetRows(), schedules, chart_, tree.IsIndentMode());
 }
@@ -162,7 +166,31 @@ void DisplayLayout::LayoutMemos(const DisplayTree& tree) {
         memos.At(i)->CalcLayout(chart_);
 }
 
-// As with schedules, while the link and its ends are at hand. The ends lie
+// A link whose ends lie where they lay at its last layout keeps its places.
+// A schedule end tells by its place version, which the schedule layout kept
+// by index, so the link need not read the schedule.
+bool DisplayLayout::KeepsPlace(const CGuiLink& link) const {
+    if (!link.HasPlace())
+        return false;
+    const auto same = [this, &link](CGuiLink::EndPlace end, bool from) {
+        if (end.memo)
+            return link.MemoEndStays(from);
+        return end.version != 0 && end.index >= 0 &&
+               static_cast<std::size_t>(end.index) < schedulePlaces_.size() &&
+               schedulePlaces_[static_cast<std::size_t>(end.index)] >> 1 == end.version;
+    };
+    return same(link.FromPlace(), true) && same(link.ToPlace(), false);
+}
+
+// Only for a link that keeps its place.
+bool DisplayLayout::EndVisible(const CGuiLink& link, bool from) const {
+    const CGuiLink::EndPlace end = from ? link.FromPlace() : link.ToPlace();
+    if (end.memo)
+        return (from ? link.GetFrom() : link.GetTo())->IsVisible();
+    return (schedulePlaces_[static_cast<std::size_t>(end.index)] & 1) != 0;
+}
+
+// Any other link is laid out while it and its ends are at hand. The ends lie
 // anywhere in memory, and a link reads each end's place and its data object
 // (whether it was deleted): fetching those a few links ahead keeps the walk
 // from waiting on memory at every link. What layout reads of an end lies in
@@ -172,10 +200,16 @@ void DisplayLayout::LayoutLinks(const DisplayTree& tree) {
     constexpr std::size_t kEndBytes = 256;
     const CGuiLinkArray& links = tree.GetLinks();
     const std::size_t count = links.Size();
-    auto fetch = [&links, count](std::size_t at) {
+    // Whether the links up to kAhead places on keep their places, by index
+    // modulo kAhead: the links that do not are fetched early.
+    std::array<bool, kAhead> keeps{};
+    auto look = [&](std::size_t at) {
         if (at >= count)
             return;
         const CGuiLink* link = links.At(at);
+        keeps[at % kAhead] = KeepsPlace(*link);
+        if (keeps[at % kAhead])
+            return;
         for (const CGuiObject* end : {link->GetFrom(), link->GetTo()}) {
             if (end == nullptr)
                 continue;
@@ -191,12 +225,21 @@ void DisplayLayout::LayoutLinks(const DisplayTree& tree) {
             }
         }
     };
+    for (std::size_t at = 0; at < kAhead; ++at)
+        look(at);
     linkIndex_.Start(count);
     for (std::size_t i = 0; i < count; ++i) {
-        fetch(i + kAhead);
+        const bool keep = keeps[i % kAhead];
+        look(i + kAhead);
         CGuiLink* link = links.At(i);
-        link->CalcLayout(chart_);
-        if (link->IsVisible())
+        bool visible = false;
+        if (keep) {
+            visible = !link->IsHidden() && EndVisible(*link, true) && EndVisible(*link, false);
+        } else {
+            link->CalcLayout(chart_);
+            visible = link->IsVisible();
+        }
+        if (visible)
             linkIndex_.Add(link->GetRect(), link);
     }
 }

@@ -10,6 +10,8 @@
 
 namespace qb {
 
+class CGuiLink;
+
 class CGuiRow;
 class CGuiRowArray;
 class DisplayTree;
@@ -52,6 +54,8 @@ private:
     void LayoutSchedules(const DisplayTree& tree);
     void LayoutMemos(const DisplayTree& tree);
     void LayoutLinks(const DisplayTree& tree);
+    bool KeepsPlace(const CGuiLink& link) const;
+    bool EndVisible(const CGuiLink& link, bool from) const;
     void FinishIndexes(const DisplayTree& tree);
     CGuiRow* HitTestIn(const CGuiRowArray& rows, DrawPoint point, bool indentMode) const;
 
@@ -59,6 +63,10 @@ private:
     std::optional<TimeScale> scale_;
     std::vector<CGuiRow*> lineRows_;
     std::vector<DrawPen> linePens_;
+    // Per schedule, by its index: its place version times two, plus one
+    // when it is visible. A link whose ends' versions are those it was laid
+    // out with keeps its places.
+    std::vector<std::uint64_t> schedulePlaces_;
     GuiYIndex scheduleIndex_;
     GuiYIndex memoIndex_;
     GuiYIndex linkIndex_;

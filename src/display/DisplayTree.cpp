@@ -49,22 +49,24 @@ DisplayTree::DisplayTree() = default;
 DisplayTree::~DisplayTree() = default;
 
 void DisplayTree::Clear() {
+    links_.Clear();
     Empty();
+    rows_.Clear();
+    rowsKept_ = false;
     schedules_.Clear();
     links_.Release();
     memos_.Release();
     schedules_.Release();
 }
 
-// Links and memos refer to schedules and rows: they go first. The room of
-// the schedules, links and memos stays for the next build, and so do the
-// schedules themselves, which the next build keeps where their data has not
-// changed (until then their rows are gone: only Renew may touch them).
+// Memos refer to rows: they go first. The room of the schedules, links and
+// memos stays for the next build, and so do the rows, schedules and links
+// themselves, which the next build keeps where their data has not changed.
+// Until then a schedule's row and a link's ends may be gone: only the build
+// may touch them.
 void DisplayTree::Empty() {
-    links_.Clear();
     memos_.Clear();
     columns_.Clear();
-    rows_.Clear();
     byId_.Clear();
     rowCount_ = 0;
     project_ = nullptr;
@@ -117,13 +119,27 @@ void DisplayTree::BuildColumns(CProject& project) {
     columns_.SetKinds(kind10, kind11);
 }
 
-void DisplayTree::BuildRowLevel(const CRowArray& source, CGuiRowArray& target, int level,
+// A row of the last build at the same place among the same siblings is kept
+// when its data did not change; any other row there is made anew, with its
+// subtree.
+bool DisplayTree::BuildRowLevel(const CRowArray& source, CGuiRowArray& target, int level,
                                 const std::vector<std::string>& cellNames) {
     int position = 0;
+    std::size_t at = 0;
+    bool kept = true;
     source.ForEach([&](CRow& data) {
         if (data.IsDeleted())
             return;
-        CGuiRow* row = target.Add(std::make_unique<CGuiRow>(data, target, level));
+        CGuiRow* row = at < target.Size() ? target.At(at) : nullptr;
+        if (row != nullptr && row->Shows(data)) {
+            row->Renew(data);
+        } else {
+            auto made = std::make_unique<CGuiRow>(data, target, level);
+            row =
+                row != nullptr ? target.Replace(at, std::move(made)) : target.Add(std::move(made));
+            kept = false;
+        }
+        ++at;
         byId_.Add(row->GetObjectId(), row, CGuiObject::kRow, &data);
         row->SetSerial(rowCount_++);
         std::vector<std::string> cells;
@@ -132,8 +148,13 @@ void DisplayTree::BuildRowLevel(const CRowArray& source, CGuiRowArray& target, i
             cells.push_back(name.empty() ? std::string() : data.GetParam(name));
         row->SetCellTexts(std::move(cells));
         row->SetNumberText(NumberText(renban_, target.GetOwner(), ++position));
-        BuildRowLevel(std::as_const(data).GetChildren(), row->GetChildren(), level + 1, cellNames);
+        kept = BuildRowLevel(std::as_const(data).GetChildren(), row->GetChildren(), level + 1,
+                             cellNames) &&
+               kept;
     });
+    kept = kept && at == target.Size();
+    target.Truncate(at);
+    return kept;
 }
 
 // A column that computes its cells keeps no text in the rows: its name is
@@ -147,7 +168,7 @@ void DisplayTree::BuildRows(CProject& project) {
                                 ? ColumnCellText::CellName(column->GetObjectId())
                                 : std::string());
     }
-    BuildRowLevel(project.GetRows(), rows_, 0, cellNames);
+    rowsKept_ = BuildRowLevel(project.GetRows(), rows_, 0, cellNames);
 }
 
 // Each schedule and memo finds its row once here rather than on every layout.
@@ -164,13 +185,14 @@ void DisplayTree::BuildSchedules(CProject& project) {
     project.GetSchedules().ForEach([&](CSchedule& data) {
         if (data.IsDeleted())
             return;
-        CGuiRow* row = FindRow(data.GetRowObjectId());
         CGuiSchedule* schedule = schedules_.Next();
         if (schedule != nullptr && schedule->Shows(data)) {
-            schedule->Renew(data, row);
+            // The same data names the same row; when every row was kept it
+            // is the row the schedule already has.
+            schedule->Renew(data, rowsKept_ ? schedule->GetRow() : FindRow(data.GetRowObjectId()));
             schedules_.KeepNext();
         } else {
-            schedule = schedules_.Emplace(data, row);
+            schedule = schedules_.Emplace(data, FindRow(data.GetRowObjectId()));
         }
         byId_.Add(schedule->GetObjectId(), schedule, CGuiObject::kSchedule, &data);
     });
@@ -188,17 +210,32 @@ void DisplayTree::BuildMemos(CProject& project) {
     });
 }
 
-// A link whose ends are gone stays in the array; its layout hides it.
+// A link whose ends are gone stays in the array; its layout hides it. One
+// of the last build that joins the same ends with the same data is kept,
+// with its places.
 void DisplayTree::BuildLinks(CProject& project) {
-    links_.Reserve(static_cast<std::size_t>(project.GetLinks().GetCount()));
+    const auto count = static_cast<std::size_t>(project.GetLinks().GetCount());
+    if (count <= links_.Capacity()) {
+        links_.StartRebuild();
+    } else {
+        links_.Clear();
+        links_.Reserve(count);
+    }
     project.GetLinks().ForEach([&](CLink& data) {
         if (data.IsDeleted())
             return;
         const LinkEnd from = FindLinkEnd(data.GetFromId());
         const LinkEnd to = FindLinkEnd(data.GetToId());
-        CGuiLink* link = links_.Emplace(data, from.object, to.object, from.data, to.data);
+        CGuiLink* link = links_.Next();
+        if (link != nullptr && link->Joins(data, from.object, to.object)) {
+            link->Renew(data, from.data, to.data);
+            links_.KeepNext();
+        } else {
+            link = links_.Emplace(data, from.object, to.object, from.data, to.data);
+        }
         byId_.Add(link->GetObjectId(), link, CGuiObject::kLink, &data);
     });
+    links_.FinishRebuild();
 }
 
 CGuiRow* DisplayTree::AddPreviewRow(CRow& data, std::int32_t ownerId, int index) {

@@ -25,7 +25,9 @@ using CGuiMemoArray = CGuiObjectArrayOf<CGuiMemo>;
 
 // The display objects of one project: the row tree, the columns, and every
 // schedule, link and memo, made from the data (deleted objects left out)
-// with their id index. Built anew after every change, never patched.
+// with their id index. Built anew after every change, never patched: a new
+// build keeps the rows, schedules and links of the last one whose data did
+// not change, and remakes the rest.
 class DisplayTree {
 public:
     DisplayTree();
@@ -80,7 +82,8 @@ private:
     void Empty();
     void BuildColumns(CProject& project);
     void BuildRows(CProject& project);
-    void BuildRowLevel(const CRowArray& source, CGuiRowArray& target, int level,
+    // Whether every row of the level and below was kept from the last build.
+    bool BuildRowLevel(const CRowArray& source, CGuiRowArray& target, int level,
                        const std::vector<std::string>& cellNames);
     void BuildSchedules(CProject& project);
     void BuildMemos(CProject& project);
@@ -100,6 +103,9 @@ private:
     CGuiMemoArray memos_;
     ObjectIdIndex byId_;
     int rowCount_ = 0;
+    // Every row of the last build was kept, so the rows the kept schedules
+    // point to are still theirs.
+    bool rowsKept_ = false;
     int renban_ = 0;
     int indent_ = 0;
     CProject* project_ = nullptr;

@@ -25,11 +25,15 @@ std::uint32_t SortKey(int top) {
 
 }  // namespace
 
+// buffer is room the sort may keep from one call to the next.
 template <class Entry>
-static void SortByTop(std::vector<Entry>& entries) {
+static void SortByTop(std::vector<Entry>& entries, std::vector<Entry>& buffer) {
+    const auto byTop = [](const Entry& a, const Entry& b) { return a.top < b.top; };
+    // Objects laid out row by row often come in order already.
+    if (std::is_sorted(entries.begin(), entries.end(), byTop))
+        return;
     if (entries.size() < kRadixFrom) {
-        std::stable_sort(entries.begin(), entries.end(),
-                         [](const Entry& a, const Entry& b) { return a.top < b.top; });
+        std::stable_sort(entries.begin(), entries.end(), byTop);
         return;
     }
     std::uint32_t low = ~0u;
@@ -38,7 +42,7 @@ static void SortByTop(std::vector<Entry>& entries) {
         low = std::min(low, SortKey(entry.top));
         high = std::max(high, SortKey(entry.top));
     }
-    std::vector<Entry> buffer(entries.size());
+    buffer.resize(entries.size());
     // Least significant digit first; each pass is stable, so equal tops keep
     // their order. Digits above the spread of the keys are all alike.
     const std::uint32_t spread = high - low;
@@ -75,7 +79,7 @@ void GuiYIndex::Add(const GuiRect& rect, CGuiObject* object) {
 }
 
 void GuiYIndex::Finish() {
-    SortByTop(objects_);
+    SortByTop(objects_, sortBuffer_);
 
     const std::size_t blocks = (objects_.size() + kBlock - 1) / kBlock;
     leafCount_ = 1;

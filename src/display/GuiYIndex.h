@@ -99,6 +99,9 @@ private:
     }
 
     std::vector<Entry> objects_;
+    // The sort's second array, kept for the next layout along with the room
+    // of the first.
+    std::vector<Entry> sortBuffer_;
     // A complete binary tree over the blocks of kBlock objects, root at 1.
     std::vector<Reach> reaches_;
     std::size_t leafCount_ = 0;

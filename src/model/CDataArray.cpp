@@ -115,11 +115,6 @@ void CDataArray::DeleteAll() {
     NotifyListeners();
 }
 
-CData* CDataArray::GetAt(int index) const {
-    CheckIndex(index, GetCount());
-    return elements_[static_cast<size_t>(index)].get();
-}
-
 int CDataArray::GetCount(bool liveOnly) const {
     if (!liveOnly)
         return static_cast<int>(elements_.size());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -33,7 +34,11 @@ public:
     std::vector<std::unique_ptr<CData>> RemoveAll();
     void DeleteAt(int index);
     void DeleteAll();
-    CData* GetAt(int index) const;
+    CData* GetAt(int index) const {
+        if (static_cast<std::size_t>(index) >= elements_.size())
+            CheckIndex(index, GetCount());
+        return elements_[static_cast<std::size_t>(index)].get();
+    }
     // All slots, or with liveOnly only filled slots whose element is not deleted.
     int GetCount(bool liveOnly = false) const;
     // Index of that very object, or -1.

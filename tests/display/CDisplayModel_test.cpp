@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "CColumn.h"
 #include "CColumnArray.h"
 #include "CDrawPartArray.h"
@@ -141,6 +144,83 @@ protected:
     CDisplayModel model;
     std::int32_t pId = 0, p1 = 0, p2 = 0, p3 = 0, qId = 0;
 };
+
+// Every row as a model built from nothing shows it, and every schedule on
+// the row of that model's tree.
+void ExpectRowsAsFresh(const CDisplayModel& model, CProject& project) {
+    CDisplayModel fresh;
+    fresh.Rebuild(project);
+    std::vector<const CGuiRow*> kept;
+    std::vector<const CGuiRow*> made;
+    DisplayTree::ForEachRow(model.Tree().GetRows(), [&](CGuiRow& row) { kept.push_back(&row); });
+    DisplayTree::ForEachRow(fresh.Tree().GetRows(), [&](CGuiRow& row) { made.push_back(&row); });
+    ASSERT_EQ(kept.size(), made.size());
+    for (std::size_t i = 0; i < made.size(); ++i) {
+        SCOPED_TRACE(made[i]->GetCaption());
+        EXPECT_EQ(kept[i]->GetObjectId(), made[i]->GetObjectId());
+        EXPECT_EQ(kept[i]->GetCaption(), made[i]->GetCaption());
+        EXPECT_EQ(kept[i]->GetSerial(), made[i]->GetSerial());
+        EXPECT_EQ(kept[i]->GetLevel(), made[i]->GetLevel());
+        EXPECT_EQ(kept[i]->GetNumberText(), made[i]->GetNumberText());
+        EXPECT_EQ(kept[i]->GetIndex(), made[i]->GetIndex());
+        EXPECT_EQ(kept[i]->GetParent() ? kept[i]->GetParent()->GetObjectId() : -1,
+                  made[i]->GetParent() ? made[i]->GetParent()->GetObjectId() : -1);
+        EXPECT_EQ(&kept[i]->GetRow(), &made[i]->GetRow());
+    }
+    for (std::size_t i = 0; i < model.GetSchedules().Size(); ++i) {
+        const CGuiSchedule& schedule = *model.GetSchedules().At(i);
+        const CGuiRow* row = fresh.GetSchedules().At(i)->GetRow();
+        EXPECT_EQ(schedule.GetRow(), row ? model.FindRow(row->GetObjectId()) : nullptr) << i;
+    }
+}
+
+// A rebuild keeps each row whose data did not change at the same place among
+// the same siblings, as a new row would be; any other row is made anew, and
+// the schedules follow the rows they name.
+TEST_F(RowStateTest, ARebuildKeepsUnchangedRowsAndRemakesTheRest) {
+    const auto rowOn = [&](std::int32_t id, std::int32_t scheduleId) {
+        auto schedule = std::make_unique<CSchedule>(scheduleId);
+        schedule->SetRowObjectId(id);
+        tree.Project().GetSchedules().Add(std::move(schedule));
+    };
+    rowOn(p3, 100);
+    rowOn(qId, 101);
+    model.Rebuild(tree.Project());
+    const CGuiRow* p = model.FindRow(pId);
+    const CGuiRow* q = model.FindRow(qId);
+    model.FindRow(qId)->SetHidden(true);
+    model.FindRow(p1)->SetSelected(true);
+    model.FindRow(pId)->SetFolded(true);
+
+    CRow& second = *tree.Project().GetRows().At(0)->GetChildren().At(1);
+    second.SetCaption("P2 renamed");
+    model.Rebuild(tree.Project());
+    EXPECT_EQ(model.FindRow(pId), p);
+    EXPECT_EQ(model.FindRow(qId), q);
+    EXPECT_EQ(model.FindRow(p2)->GetCaption(), "P2 renamed");
+    EXPECT_FALSE(q->IsHidden()) << "a kept row starts as a new one";
+    EXPECT_FALSE(model.FindRow(p1)->IsSelected());
+    EXPECT_FALSE(p->IsFolded());
+    ExpectRowsAsFresh(model, tree.Project());
+
+    const std::vector<std::function<void()>> edits = {
+        [&] { tree.Child(*tree.Project().GetRows().At(0), "P4", 20); },
+        [&] { tree.Project().GetRows().At(0)->GetChildren().At(0)->SetDeleted(true); },
+        [&] { tree.Add("R", 20); },
+        [&] { tree.Project().GetRows().At(0)->SetDeleted(true); },
+        [&] { tree.Project().GetRows().At(0)->SetDeleted(false); },
+        [&] {
+            auto moved = tree.Project().GetRows().RemoveAt(1);
+            tree.Project().GetRows().InsertAt(0, std::move(moved));
+        },
+    };
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+        SCOPED_TRACE(i);
+        edits[i]();
+        model.Rebuild(tree.Project());
+        ExpectRowsAsFresh(model, tree.Project());
+    }
+}
 
 // Fold, hide and selection survive a rebuild; those of vanished rows are dropped.
 TEST_F(RowStateTest, StatesSurviveARebuildExceptThoseOfVanishedRows) {

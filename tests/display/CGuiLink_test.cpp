@@ -2,8 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include "CDrawPartArray.h"
 #include "CLink.h"
 #include "CLinkArray.h"
+#include "CMemo.h"
+#include "CSchedule.h"
+#include "CScheduleArray.h"
 #include "ChartFixture.h"
 #include "LinkRoute.h"
 #include "RecordingDrawContext.h"
@@ -83,6 +91,88 @@ TEST_F(CGuiLinkTest, LinkToDeletedScheduleIsNeitherDrawnNorHit) {
     RecordingDrawContext dc;
     link.Draw(dc, DrawArgs(0, 310));
     EXPECT_TRUE(dc.Records().empty());
+}
+
+// Each link's points and visibility, and the links the index finds over the
+// whole chart, as a model built from nothing gives them.
+void ExpectLinksAsFresh(const CDisplayModel& model, CProject& project, const ChartContext& chart) {
+    CDisplayModel fresh;
+    fresh.Rebuild(project);
+    ChartContext own = chart;
+    own.model = &fresh;
+    fresh.Layout(own);
+    const auto indexed = [](const CDisplayModel& m) {
+        std::vector<std::int32_t> ids;
+        m.LinkIndex().ForEachOverlapping(
+            DrawRect{-10000, -10000, 10000, 10000}, 0,
+            [&](CGuiObject& link) { ids.push_back(link.GetObjectId()); });
+        std::sort(ids.begin(), ids.end());
+        return ids;
+    };
+    ASSERT_EQ(model.GetLinks().Size(), fresh.GetLinks().Size());
+    for (std::size_t i = 0; i < fresh.GetLinks().Size(); ++i) {
+        const CGuiLink& kept = *model.GetLinks().At(i);
+        const CGuiLink& made = *fresh.GetLinks().At(i);
+        EXPECT_EQ(kept.IsVisible(), made.IsVisible()) << "link " << i;
+        if (!made.IsVisible())
+            continue;
+        EXPECT_EQ(kept.FromPoint(), made.FromPoint()) << "link " << i;
+        EXPECT_EQ(kept.ToPoint(), made.ToPoint()) << "link " << i;
+        EXPECT_EQ(kept.ToStubHit(), made.ToStubHit()) << "link " << i;
+    }
+    EXPECT_EQ(indexed(model), indexed(fresh));
+}
+
+// A rebuild keeps a link whose data and ends are the same, and its places
+// while its ends stay; whatever moves an end moves the link, and a changed
+// link shows its new values.
+TEST_F(CGuiLinkTest, ARebuildKeepsLinksAndTheirPlacesOnlyWhileTheirEndsStay) {
+    AddLink(2, 0);
+    CLink& toMemo = AddLink(2, 0);
+    toMemo.SetObjectId(21);
+    toMemo.SetToId(30);
+    auto memo = std::make_unique<CMemo>(30);
+    memo->SetXDate(Day(20));
+    memo->SetYRowId(2);
+    memo->SetWidth(40);
+    memo->SetHeight(20);
+    CMemo& note = *memo;
+    project_.GetDrawParts().Add(std::move(memo));
+    CSchedule& from = *project_.GetSchedules().At(0);
+    CSchedule& to = *project_.GetSchedules().At(1);
+    RebuildAndLayOut();
+    const CGuiLink* kept = model_.GetLinks().At(0);
+    const DrawPoint before = kept->ToPoint();
+
+    AddBar(12, 1, 20, 22);  // an edit elsewhere
+    RebuildAndLayOut();
+    EXPECT_EQ(model_.GetLinks().At(0), kept);
+    EXPECT_EQ(kept->ToPoint(), before);
+    ExpectLinksAsFresh(model_, project_, chart_);
+
+    const std::vector<std::function<void()>> edits = {
+        [&] { to.SetStartDate(Day(8)); },                  // the end's bar moves
+        [&] { project_.GetRows().At(0)->SetHeight(60); },  // its row moves down
+        [&] { note.SetXDate(Day(22)); },                   // the memo moves
+        [&] { from.SetYOffset(45); },                      // below its row: no place
+        [&] { from.SetYOffset(5); },
+        [&] { to.SetDeleted(true); },
+        [&] { to.SetDeleted(false); },
+        [&] {
+            ruler_.SetView(310, Day(2), Day(32));  // the scale moves
+            ruler_.Rebuild();
+        },
+        [&] { project_.GetLinks().At(0)->SetToHorzPosition(2); },  // the link itself
+    };
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+        SCOPED_TRACE(i);
+        edits[i]();
+        RebuildAndLayOut();
+        ExpectLinksAsFresh(model_, project_, chart_);
+        model_.Layout(chart_);  // and once more without a rebuild
+        ExpectLinksAsFresh(model_, project_, chart_);
+    }
+    EXPECT_NE(model_.GetLinks().At(0)->ToPoint(), before);
 }
 
 TEST_F(CGuiLinkTest, HitTestTakesStubsAndPointsNearTheMainSegment) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "CGuiRow.h"
+#include "CaptionLayout.h"
 #include "ChartFixture.h"
 #include "RecordingDrawContext.h"
 #include "ScheduleDrawPasses.h"
@@ -124,6 +125,15 @@ TEST_F(CGuiScheduleTest, DrawingMeasuresTheCaptionAndPlacesItBesideTheBar) {
     ASSERT_FALSE(texts.empty());
     EXPECT_EQ(texts.back().text, "abcd");
     EXPECT_EQ(texts.back().rect, s.GetLayout().caption);
+
+    // A layout that keeps the bar leaves the caption to the next draw's
+    // measure, as a new layout does; the draw then places it as before.
+    const DrawRect unmeasured = CaptionLayout::Place(s.GetFields(), s.GetLayout().bar, DrawSize{});
+    RebuildAndLayOut();
+    ASSERT_EQ(model_.GetSchedules().At(0), &s);
+    EXPECT_EQ(s.GetLayout().caption, unmeasured);
+    s.Draw(dc, DrawArgs());
+    EXPECT_EQ(s.GetLayout().caption, (DrawRect{52, 15, 76, 25}));
 }
 
 TEST_F(CGuiScheduleTest, PassesSkipSchedulesOutsideTheDisplayedDays) {
