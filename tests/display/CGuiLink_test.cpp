@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CDrawPartArray.h"
+#include "CGuiRow.h"
 #include "CLink.h"
 #include "CLinkArray.h"
 #include "CMemo.h"
@@ -94,10 +95,15 @@ TEST_F(CGuiLinkTest, LinkToDeletedScheduleIsNeitherDrawnNorHit) {
 }
 
 // Each link's points and visibility, and the links the index finds over the
-// whole chart, as a model built from nothing gives them.
+// whole chart, as a model built from nothing with the same rows hidden gives
+// them.
 void ExpectLinksAsFresh(const CDisplayModel& model, CProject& project, const ChartContext& chart) {
     CDisplayModel fresh;
     fresh.Rebuild(project);
+    DisplayTree::ForEachRow(model.Tree().GetRows(), [&](const CGuiRow& row) {
+        if (row.IsHidden())
+            fresh.HideRow(row.GetObjectId());
+    });
     ChartContext own = chart;
     own.model = &fresh;
     fresh.Layout(own);
@@ -156,6 +162,8 @@ TEST_F(CGuiLinkTest, ARebuildKeepsLinksAndTheirPlacesOnlyWhileTheirEndsStay) {
         [&] { note.SetXDate(Day(22)); },                   // the memo moves
         [&] { from.SetYOffset(45); },                      // below its row: no place
         [&] { from.SetYOffset(5); },
+        [&] { model_.HideRow(2); },  // the to end's row: no place
+        [&] { model_.ShowAll(); },
         [&] { to.SetDeleted(true); },
         [&] { to.SetDeleted(false); },
         [&] {
