@@ -17,7 +17,8 @@ void CDisplayModel::Clear() {
 }
 
 // The preview row goes with the tree it was placed in; a current column
-// that is gone leaves no cell current.
+// that is gone leaves no cell current. A new build flags no row as filtered
+// out, so without filters there is nothing to apply.
 void CDisplayModel::Rebuild(CProject& project) {
     ++generation_;
     layout_.Clear();
@@ -26,7 +27,8 @@ void CDisplayModel::Rebuild(CProject& project) {
     if (currentColumn_ >= static_cast<int>(tree_.GetColumns().Size()))
         currentColumn_ = -1;
     state_.ApplyTo(tree_);
-    filters_.Apply(tree_);
+    if (!filters_.All().empty())
+        filters_.Apply(tree_);
 }
 
 // Columns of the aggregated days get their texts from the layout: a

@@ -57,6 +57,8 @@ std::uint64_t NextPlaceVersion() {
 }  // namespace
 
 void CGuiSchedule::CalcLayout(const ChartContext& chart) {
+    if (KeepsPlace(chart))
+        return;
     if (!CanBePlaced(chart)) {
         // Nowhere stays nowhere: the version changes only when it was placed.
         if (layout_.placed || placeVersion_ == 0)
@@ -67,22 +69,33 @@ void CGuiSchedule::CalcLayout(const ChartContext& chart) {
         rect_ = GuiRect{0, 0, 0, 0};
         return;
     }
-    const TimeScale& scale = chart.ruler->GetTimeScale();
-    const LaidAt at{true, row_->GetRect().top, scale.GetOrigin().GetDays(), scale.GetScale()};
-    if (at == laidAt_ && layout_.placed) {
-        // The same values on the same row and scale: the same places. The
-        // caption is measured again at the next draw, as after any layout;
-        // one never measured still has the place the layout gave it.
-        if (captionPlaced_) {
-            layout_.caption = CaptionLayout::Place(fields_, layout_.bar, DrawSize{});
-            captionPlaced_ = false;
-        }
-        const DrawRect& bar = layout_.bar;
-        rect_ = GuiRect{bar.left, bar.top, bar.right, bar.bottom};
-        return;
-    }
+    const LaidAt at = LaidAtNow(chart);
     LayOut(chart, at.rowTop);
     laidAt_ = at;
+}
+
+CGuiSchedule::LaidAt CGuiSchedule::LaidAtNow(const ChartContext& chart) const {
+    const TimeScale& scale = chart.ruler->GetTimeScale();
+    return LaidAt{true, row_->GetRect().top, row_->GetHeight(), scale.GetOrigin().GetDays(),
+                  scale.GetScale()};
+}
+
+// The same values on a row of the same place and height, on the same scale:
+// the same places, and the row still takes the schedule, as its height did
+// at the last layout. The values are not read. The caption is measured again
+// at the next draw, as after any layout; one never measured still has the
+// place the layout gave it.
+bool CGuiSchedule::KeepsPlace(const ChartContext& chart) {
+    if (!layout_.placed || !laidAt_.valid || row_ == nullptr || chart.ruler == nullptr ||
+        chart.model == nullptr || !row_->PlacesSchedules(chart) || LaidAtNow(chart) != laidAt_)
+        return false;
+    if (captionPlaced_) {
+        layout_.caption = CaptionLayout::Place(fields_, layout_.bar, DrawSize{});
+        captionPlaced_ = false;
+    }
+    const DrawRect& bar = layout_.bar;
+    rect_ = GuiRect{bar.left, bar.top, bar.right, bar.bottom};
+    return true;
 }
 
 void CGuiSchedule::LayOut(const ChartContext& chart, int rowTop) {

@@ -79,12 +79,15 @@ private:
     struct LaidAt {
         bool valid = false;
         int rowTop = 0;
+        int rowHeight = 0;
         double origin = 0.0;
         double scale = 0.0;
         bool operator==(const LaidAt&) const = default;
     };
 
     bool CanBePlaced(const ChartContext& chart) const;
+    LaidAt LaidAtNow(const ChartContext& chart) const;
+    bool KeepsPlace(const ChartContext& chart);
     // The caption needs the font's measure, so it is placed at the first draw.
     void EnsureCaption(IDrawContext& dc, const GuiDrawArgs& args);
     void EnsureLayout(IDrawContext& dc, const GuiDrawArgs& args);

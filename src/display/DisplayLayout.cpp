@@ -21,9 +21,14 @@ namespace qb {
 namespace {
 
 // In summary mode a folded row (in indent mode every row with children) shows
-// one bar over the schedules of all rows below it.
+// one bar over the schedules of all rows below it. placed tells whether any
+// row may hold a bar; without summary mode and without bars there is nothing
+// to do.
 void LayoutSummaryBars(const CGuiRowArray& rows, const CGuiScheduleArray& schedules,
-                       const ChartContext& chart, bool indentMode) {
+                       const ChartContext& chart, bool indentMode, bool& placed) {
+    if (!chart.summaryMode && !placed)
+        return;
+    placed = false;
     std::unordered_map<CGuiRow*, std::unique_ptr<CGuiSummaryBar>> bars;
     DisplayTree::ForEachRow(rows, [&](CGuiRow& row) {
         row.SetSummaryBar(nullptr);
@@ -47,12 +52,15 @@ void LayoutSummaryBars(const CGuiRowArray& rows, const CGuiScheduleArray& schedu
             continue;
         bar->Place(row->GetRect());
         row->SetSummaryBar(std::move(bar));
+        placed = true;
     }
 }
 
 }  // namespace
 
+// A rebuild that follows leaves no row with a summary bar.
 void DisplayLayout::Clear() {
+    summaryBars_ = false;
     scheduleIndex_.Clear();
     memoIndex_.Clear();
     linkIndex_.Clear();
@@ -157,7 +165,7 @@ void DisplayLayout::LayoutSchedules(const DisplayTree& tree) {
             scheduleIndex_.Add(schedule->GetRect(), schedule);
         schedulePlaces_[i] = schedule->GetPlaceVersion() << 1 | (visible ? 1 : 0);
     }
-    LayoutSummaryBars(tree.GetRows(), schedules, chart_, tree.IsIndentMode());
+    LayoutSummaryBars(tree.GetRows(), schedules, chart_, tree.IsIndentMode(), summaryBars_);
 }
 
 void DisplayLayout::LayoutMemos(const DisplayTree& tree) {

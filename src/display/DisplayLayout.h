@@ -67,6 +67,8 @@ private:
     // when it is visible. A link whose ends' versions are those it was laid
     // out with keeps its places.
     std::vector<std::uint64_t> schedulePlaces_;
+    // Whether some row may hold a summary bar.
+    bool summaryBars_ = false;
     GuiYIndex scheduleIndex_;
     GuiYIndex memoIndex_;
     GuiYIndex linkIndex_;
