@@ -87,6 +87,17 @@ std::string DecodeField(std::string_view hex) {
     return IsAscii(bytes) ? bytes : TextCodec::Cp932ToUtf8Lossy(bytes);
 }
 
+// A name is kept in the form it will be written in. Bytes that are no CP932
+// decode to a character CP932 cannot hold, which is written as '?': two
+// names that differ only there would become one name only when written, and
+// the written objects would read back with a property fewer.
+std::string DecodeName(std::string_view hex) {
+    std::string name = DecodeField(hex);
+    if (IsAscii(name) || TextCodec::Utf8ToCp932(name))
+        return name;
+    return TextCodec::Cp932ToUtf8Lossy(TextCodec::Utf8ToCp932Lossy(name));
+}
+
 void AppendMap(std::string& out, const PropertyMap& map, bool& lost) {
     for (const auto& [name, value] : map) {
         AppendField(out, name, lost);
@@ -207,10 +218,10 @@ std::unique_ptr<CData> ObjectText::Read(std::string_view text) {
     PropertyMap params;
     std::size_t next = 3;
     for (int i = 0; i < propertyCount; ++i, next += 2) {
-        properties.Set(DecodeField(fields[next]), DecodeField(fields[next + 1]));
+        properties.Set(DecodeName(fields[next]), DecodeField(fields[next + 1]));
     }
     for (int i = 0; i < paramCount; ++i, next += 2) {
-        params.Set(DecodeField(fields[next]), DecodeField(fields[next + 1]));
+        params.Set(DecodeName(fields[next]), DecodeField(fields[next + 1]));
     }
     object->SetParams(params);
     object->SetProperties(properties);

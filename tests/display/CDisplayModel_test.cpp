@@ -191,6 +191,7 @@ TEST_F(RowStateTest, ARebuildKeepsUnchangedRowsAndRemakesTheRest) {
     model.FindRow(qId)->SetHidden(true);
     model.FindRow(p1)->SetSelected(true);
     model.FindRow(pId)->SetFolded(true);
+    model.FindRow(p3)->SetFilteredOutFlag(true);
 
     CRow& second = *tree.Project().GetRows().At(0)->GetChildren().At(1);
     second.SetCaption("P2 renamed");
@@ -201,6 +202,7 @@ TEST_F(RowStateTest, ARebuildKeepsUnchangedRowsAndRemakesTheRest) {
     EXPECT_FALSE(q->IsHidden()) << "a kept row starts as a new one";
     EXPECT_FALSE(model.FindRow(p1)->IsSelected());
     EXPECT_FALSE(p->IsFolded());
+    EXPECT_FALSE(model.FindRow(p3)->GetFilteredOutFlag());
     ExpectRowsAsFresh(model, tree.Project());
 
     const std::vector<std::function<void()>> edits = {

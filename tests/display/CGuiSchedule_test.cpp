@@ -85,6 +85,13 @@ TEST_F(CGuiScheduleTest, ARebuildKeepsTheUnchangedAndShowsEveryChange) {
               fresh.GetSchedules().At(1)->GetLayout().bar);
     EXPECT_EQ(model_.GetSchedules().At(1)->GetObjectId(), 12);
     EXPECT_EQ(model_.FindObject(10), nullptr);
+
+    // A row that shrinks below the offset of the schedules on it, its top
+    // where it was, takes them no more.
+    project_.GetRows().At(1)->SetHeight(12);
+    RebuildAndLayOut();
+    EXPECT_FALSE(model_.GetSchedules().At(0)->IsVisible());
+    EXPECT_FALSE(model_.GetSchedules().At(1)->IsVisible());
 }
 
 TEST_F(CGuiScheduleTest, ScheduleBelowItsRowsHeightIsNeitherPlacedNorDrawnNorHit) {
@@ -193,6 +200,10 @@ TEST_F(SummaryBarTest, FoldedRowInSummaryModeSpansItsDescendantsSchedules) {
     EXPECT_EQ(parent->GetSummaryBar()->GetRect(), (GuiRect{20, 7, 69, 23}));
     EXPECT_FALSE(model_.GetSchedules().At(0)->IsVisible());
     Layout(false);
+    EXPECT_EQ(model_.FindRow(3)->GetSummaryBar(), nullptr);
+    Layout(true);
+    chart_.summaryMode = false;
+    model_.Layout(chart_);  // without a rebuild between
     EXPECT_EQ(model_.FindRow(3)->GetSummaryBar(), nullptr);
 }
 

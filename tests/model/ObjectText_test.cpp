@@ -101,5 +101,27 @@ TEST(ObjectText, DamagedTextIsRefusedAndOddTextReadsAsFarAsItCan) {
     EXPECT_EQ(read->CollectProperties().Get("caption"), "a\xEF\xBF\xBD");
 }
 
+// Names that differ only in bytes that are no CP932 are one name as soon as
+// they are read, as they would be once written: what is read writes back
+// and reads again to the same properties. A value keeps its replacement
+// character.
+TEST(ObjectText, NamesOfUndecodableBytesAreReadAsTheyWillBeWritten) {
+    // "a?0" = 1, then "a" F2 "0" = 2 (F2 leads no pair with "0"), and a value
+    // holding the same bytes.
+    const std::string text = "schedule\t2\t1\t613F30\t31\t61F230\t32\t5F70\t61F230";
+    const auto read = ObjectText::Read(text);
+    ASSERT_NE(read, nullptr);
+    const PropertyMap properties = read->CollectProperties();
+    EXPECT_EQ(properties.Get("a?0"), "2");
+    EXPECT_EQ(read->GetParam("_p"),
+              "a\xEF\xBF\xBD"
+              "0");
+    const std::string written = ObjectText::Write(*read);
+    const auto again = ObjectText::Read(written);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->CollectProperties(), properties);
+    EXPECT_EQ(ObjectText::Write(*again), written);
+}
+
 }  // namespace
 }  // namespace qb
