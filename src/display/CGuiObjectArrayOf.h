@@ -25,8 +25,9 @@ namespace qb {
 // block of its own.
 //
 // A rebuild may keep objects of the last build where they lie. StartRebuild
-// leaves every object alive; the next object of the new build then takes the
-// position of the left object Next returns: KeepNext keeps that object,
+// leaves every object alive when the block has room for the new build's
+// count, and otherwise starts over with an empty array of that room; the next object of the new
+// build then takes the position of the left object Next returns: KeepNext keeps that object,
 // Emplace destroys it and makes a new one in its place. FinishRebuild
 // destroys whatever is left. Only arrays filled by Emplace alone rebuild this
 // way, as they hold the object at position i in slot i of the block.
@@ -51,7 +52,14 @@ public:
     // The number of objects the block holds.
     std::size_t Capacity() const { return capacity_; }
 
-    void StartRebuild() { rebuilt_ = 0; }
+    void StartRebuild(std::size_t count) {
+        if (count <= capacity_) {
+            rebuilt_ = 0;
+            return;
+        }
+        Clear();
+        Reserve(count);
+    }
     // The object of the last build at the position the next object takes;
     // null past them.
     T* Next() const {

@@ -175,13 +175,7 @@ void DisplayTree::BuildRows(CProject& project) {
 // A schedule whose data has not changed since the last build keeps its
 // display object, values and layout: an edit changes few of them.
 void DisplayTree::BuildSchedules(CProject& project) {
-    const auto count = static_cast<std::size_t>(project.GetSchedules().GetCount());
-    if (count <= schedules_.Capacity()) {
-        schedules_.StartRebuild();
-    } else {
-        schedules_.Clear();
-        schedules_.Reserve(count);
-    }
+    schedules_.StartRebuild(static_cast<std::size_t>(project.GetSchedules().GetCount()));
     project.GetSchedules().ForEach([&](CSchedule& data) {
         if (data.IsDeleted())
             return;
@@ -214,13 +208,7 @@ void DisplayTree::BuildMemos(CProject& project) {
 // of the last build that joins the same ends with the same data is kept,
 // with its places.
 void DisplayTree::BuildLinks(CProject& project) {
-    const auto count = static_cast<std::size_t>(project.GetLinks().GetCount());
-    if (count <= links_.Capacity()) {
-        links_.StartRebuild();
-    } else {
-        links_.Clear();
-        links_.Reserve(count);
-    }
+    links_.StartRebuild(static_cast<std::size_t>(project.GetLinks().GetCount()));
     project.GetLinks().ForEach([&](CLink& data) {
         if (data.IsDeleted())
             return;

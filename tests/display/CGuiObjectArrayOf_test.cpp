@@ -80,10 +80,11 @@ TEST(CGuiObjectArrayOfTest, ARebuildReusesTheRoomAndAReleaseGivesItBack) {
 // A rebuild in place: kept objects stay where they were, replaced ones are
 // made in the same place, objects past the last build are added, and what
 // the new build does not reach is destroyed; each object at its position.
+// A build larger than the room starts over in a larger one.
 TEST(CGuiObjectArrayOfTest, ARebuildInPlaceKeepsReplacesAddsAndDropsByPosition) {
     CountedArray array;
-    array.Reserve(3);
-    for (std::int32_t id = 1; id <= 4; ++id)  // the fourth past the room
+    array.Reserve(5);
+    for (std::int32_t id = 1; id <= 4; ++id)
         array.Emplace(id);
     const CountedObject* slot0 = array.At(0);
     const CountedObject* slot1 = array.At(1);
@@ -97,7 +98,7 @@ TEST(CGuiObjectArrayOfTest, ARebuildInPlaceKeepsReplacesAddsAndDropsByPosition) 
         {{}, {}},
     };
     for (const auto& build : builds) {
-        array.StartRebuild();
+        array.StartRebuild(build.ids.size());
         for (const std::int32_t id : build.ids) {
             if (id < 0) {
                 ASSERT_NE(array.Next(), nullptr);
@@ -121,6 +122,15 @@ TEST(CGuiObjectArrayOfTest, ARebuildInPlaceKeepsReplacesAddsAndDropsByPosition) 
     // After a rebuild the array fills as usual.
     array.Emplace(30);
     EXPECT_EQ(array.At(0), slot0);
+
+    array.StartRebuild(8);
+    EXPECT_EQ(array.Next(), nullptr);
+    EXPECT_EQ(CountedObject::alive, 0);
+    for (std::int32_t id = 0; id < 8; ++id)
+        array.Emplace(id);
+    array.FinishRebuild();
+    EXPECT_EQ(array.Capacity(), 8u);
+    EXPECT_EQ(array.At(7), array.At(0) + 7) << "all in the new room";
     array.Clear();
     EXPECT_EQ(CountedObject::alive, 0);
 }
