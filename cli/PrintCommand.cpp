@@ -1,4 +1,3 @@
-#include <QGuiApplication>
 #include <charconv>
 #include <cstdio>
 #include <memory>
@@ -11,6 +10,7 @@
 #include "CliOutput.h"
 #include "CliPrompt.h"
 #include "Commands.h"
+#include "OffscreenQt.h"
 #include "PaperSize.h"
 #include "PrintEngine.h"
 #include "PrintJob.h"
@@ -137,19 +137,6 @@ bool ParseArgs(const Args& args, std::string& input, std::string& output, PrintS
            ApplyOptions(options, settings);
 }
 
-// Fonts and the PDF writer need an application object; the command never
-// needs a screen, so it uses the off-screen platform.
-std::unique_ptr<QGuiApplication> StartQt() {
-    if (QGuiApplication::instance() != nullptr)
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "quellbrandiren-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 }  // namespace
 
 int RunPrint(const Args& args) {
@@ -165,7 +152,7 @@ int RunPrint(const Args& args) {
     if (project == nullptr)
         return CliOutput::Fail(message);
 
-    const std::unique_ptr<QGuiApplication> qt = StartQt();
+    const std::unique_ptr<QGuiApplication> qt = OffscreenQt::Start();
     PrintEngine::Source source;
     source.project = project.get();
     source.pixelsPerDay = kDayScale;

@@ -1,4 +1,3 @@
-#include <QGuiApplication>
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -15,6 +14,7 @@
 #include "Commands.h"
 #include "DateEntry.h"
 #include "ImageRenderer.h"
+#include "OffscreenQt.h"
 #include "ProcessExit.h"
 #include "QtDrawContext.h"
 
@@ -150,19 +150,6 @@ bool SetUpScene(const RenderOptions& options, ChartScene& scene, std::string& me
     return true;
 }
 
-// Fonts and painters need an application object; a command-line picture
-// never needs a screen, so it uses the off-screen platform.
-std::unique_ptr<QGuiApplication> StartQt() {
-    if (QGuiApplication::instance() != nullptr)
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "quellbrandiren-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 }  // namespace
 
 int RunRender(const Args& args) {
@@ -174,7 +161,7 @@ int RunRender(const Args& args) {
     if (project == nullptr)
         return CliOutput::Fail(message);
 
-    const std::unique_ptr<QGuiApplication> qt = StartQt();
+    const std::unique_ptr<QGuiApplication> qt = OffscreenQt::Start();
     ChartScene scene;
     ChartTexts::Install(scene);
     scene.SetToday(COleDateTime::GetCurrentTime().DatePart());

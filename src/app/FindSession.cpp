@@ -40,16 +40,6 @@ const CGuiRow* RowOf(const CGuiObject& object) {
     return static_cast<const CGuiMemo&>(object).GetRow();
 }
 
-// The least vertical scroll that shows the whole row.
-void ScrollToRow(ChartScene& chart, const CGuiRow& row) {
-    const GuiRect rect = row.GetRect();
-    const int top = chart.GetTop();
-    if (rect.top < top)
-        chart.SetTop(rect.top);
-    else if (rect.bottom > top + chart.ChartHeight())
-        chart.SetTop(std::min(rect.top, rect.bottom - chart.ChartHeight()));
-}
-
 }  // namespace
 
 FindSession::FindSession(CStatus& status) : status_(status) {
@@ -101,7 +91,7 @@ bool FindSession::Jump(std::size_t index) {
     // Scrolling may have laid the objects out again.
     if (const CGuiObject* moved = model.FindObject(id); moved != nullptr)
         if (const CGuiRow* row = RowOf(*moved))
-            ScrollToRow(*chart, *row);
+            chart->ScrollToShow(row->GetRect().top, row->GetRect().bottom);
     ChartAccess::SelectAlone(status_, *chart, id);
     return true;
 }

@@ -63,15 +63,6 @@ void Reveal(CDisplayModel& model, const CGuiRow& found) {
     }
 }
 
-void ScrollTo(ChartScene& chart, const CGuiRow& row) {
-    const GuiRect rect = row.GetRect();
-    const int top = chart.GetTop();
-    if (rect.top < top)
-        chart.SetTop(rect.top);
-    else if (rect.bottom > top + chart.ChartHeight())
-        chart.SetTop(std::min(rect.top, rect.bottom - chart.ChartHeight()));
-}
-
 }  // namespace
 
 bool RowSearch::FindNext(const std::string& text, bool matchCase, bool forward) {
@@ -97,7 +88,8 @@ bool RowSearch::FindNext(const std::string& text, bool matchCase, bool forward) 
         model.ClearSelection();
         model.Select(id, false);
         chart->Relayout();
-        ScrollTo(*chart, *model.FindRow(id));
+        const GuiRect rect = model.FindRow(id)->GetRect();
+        chart->ScrollToShow(rect.top, rect.bottom);
         ChartAccess::Relayout(status_, *chart);
         return true;
     }

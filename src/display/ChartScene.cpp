@@ -264,6 +264,13 @@ void ChartScene::SetTop(int top) {
     top_ = VerticalScroll::Compute(TotalHeight(), ChartHeight(), std::max(0, top)).position;
 }
 
+void ChartScene::ScrollToShow(int top, int bottom) {
+    if (top < top_)
+        SetTop(top);
+    else if (bottom > top_ + ChartHeight())
+        SetTop(std::min(top, bottom - ChartHeight()));
+}
+
 void ChartScene::SetHeaderWidth(int width) {
     headerWidth_ = std::max(0, width);
     ruler_->SetWidth(ChartWidth());

@@ -103,6 +103,9 @@ public:
     // Vertical scroll, held to the scroll bar's rule.
     void SetTop(int top);
     int GetTop() const { return top_; }
+    // The least vertical scroll that shows the span from top to bottom, or
+    // its top when it is taller than the chart.
+    void ScrollToShow(int top, int bottom);
     void SetToday(const COleDateTime& today) { today_ = today; }
     const COleDateTime& GetToday() const { return today_; }
     void SetShowLightning(bool show) { showLightning_ = show; }
